@@ -1,0 +1,18 @@
+#include "CLinker.h"
+
+CLinker::CLinker(QObject* parent) : QObject(parent) {}
+CLinker::~CLinker() = default;
+
+void CLinker::close() {}
+int CLinker::read(QByteArray&, int, int) {
+    return 0;
+}
+int CLinker::write(const QByteArray&, int) {
+    return 0;
+}
+bool CLinker::isOpen() const {
+    return false;
+}
+bool CLinker::isDisconnected() {
+    return true;
+}

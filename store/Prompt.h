@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+// A progress dialog as the long actions see it. Cancel is never consulted.
+class ProgressReporter {
+public:
+    virtual ~ProgressReporter() = default;
+    virtual void setValue(int value) = 0;
+    virtual void hide() = 0;
+};
+
+// Every message box, question, file dialog and progress dialog goes through
+// this seam, so the procedures below the widgets can be driven by a script.
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+
+    // Information box: one OK button, no default button.
+    virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Question with Yes and No, no default button; true only for Yes.
+    virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Empty result means the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& proposedName, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                 const QString& filter) = 0;
+    // Window-modal progress dialog with an empty title, shown at once.
+    virtual std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
+                                                       const QString& cancelText, int minimum,
+                                                       int maximum) = 0;
+};

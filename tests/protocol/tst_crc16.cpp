@@ -1,0 +1,40 @@
+#include <QtTest>
+
+#include "Crc16.h"
+
+class Crc16Test : public QObject {
+    Q_OBJECT
+private slots:
+    void workedFrames_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("crc");
+        QTest::newRow("key information")
+            << QByteArray::fromHex("AB2005001200") << QByteArray::fromHex("946B");
+        QTest::newRow("production information")
+            << QByteArray::fromHex("AB40000000001400") << QByteArray::fromHex("4504");
+        QTest::newRow("measure data")
+            << QByteArray::fromHex("AB44000000003600") << QByteArray::fromHex("1864");
+        QTest::newRow("std card total read")
+            << QByteArray::fromHex("AB40002F00000400") << QByteArray::fromHex("9D02");
+    }
+    void workedFrames() {
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, crc);
+        const quint16 value = crc16(body, body.size());
+        QCOMPARE(quint8(value & 0xFF), quint8(crc[0]));
+        QCOMPARE(quint8(value >> 8), quint8(crc[1]));
+    }
+    void blockFollowedByItsCrcGivesZero() {
+        QByteArray block = QByteArray::fromHex("AB40002F00000400");
+        const quint16 value = crc16(block, block.size());
+        block.append(char(value & 0xFF)).append(char(value >> 8));
+        QCOMPARE(crc16(block, block.size()), quint16(0));
+    }
+    void countCodesOfZeroAndThree() {
+        QCOMPARE(crc16(QByteArray::fromHex("0300"), 2), quint16(0x4001));
+        QCOMPARE(crc16(QByteArray::fromHex("0000"), 2), quint16(0xB001));
+    }
+};
+
+QTEST_GUILESS_MAIN(Crc16Test)
+#include "tst_crc16.moc"

@@ -1,0 +1,101 @@
+#include "ScriptedPrompt.h"
+
+namespace {
+
+class RecordingProgress : public ProgressReporter {
+public:
+    RecordingProgress(QList<ScriptedPrompt::Event>& events, int index)
+        : events_(events), index_(index) {}
+    void setValue(int value) override {
+        if (index_ < events_.size())
+            events_[index_].values.append(value);
+    }
+    void hide() override {
+        if (index_ < events_.size())
+            events_[index_].hidden = true;
+    }
+
+private:
+    QList<ScriptedPrompt::Event>& events_;
+    int index_;
+};
+
+ScriptedPrompt::Event makeEvent(ScriptedPrompt::Kind kind, const QString& title,
+                                const QString& text, QWidget* parent) {
+    ScriptedPrompt::Event e;
+    e.kind = kind;
+    e.title = title;
+    e.text = text;
+    e.parent = parent;
+    return e;
+}
+
+}  // namespace
+
+void ScriptedPrompt::information(QWidget* parent, const QString& title, const QString& text) {
+    events.append(makeEvent(Kind::Information, title, text, parent));
+}
+
+bool ScriptedPrompt::question(QWidget* parent, const QString& title, const QString& text) {
+    events.append(makeEvent(Kind::Question, title, text, parent));
+    if (answers.isEmpty()) {
+        ++unscripted;
+        return false;
+    }
+    return answers.dequeue();
+}
+
+QString ScriptedPrompt::saveFileName(QWidget* parent, const QString& caption,
+                                     const QString& proposedName, const QString& filter) {
+    Event e = makeEvent(Kind::SaveFile, caption, proposedName, parent);
+    e.filter = filter;
+    events.append(e);
+    if (fileNames.isEmpty()) {
+        ++unscripted;
+        return QString();
+    }
+    return fileNames.dequeue();
+}
+
+QString ScriptedPrompt::openFileName(QWidget* parent, const QString& caption,
+                                     const QString& directory, const QString& filter) {
+    Event e = makeEvent(Kind::OpenFile, caption, directory, parent);
+    e.filter = filter;
+    events.append(e);
+    if (fileNames.isEmpty()) {
+        ++unscripted;
+        return QString();
+    }
+    return fileNames.dequeue();
+}
+
+std::unique_ptr<ProgressReporter> ScriptedPrompt::progress(QWidget* parent, const QString& label,
+                                                           const QString& cancelText, int minimum,
+                                                           int maximum) {
+    Event e = makeEvent(Kind::Progress, QString(), label, parent);
+    e.minimum = minimum;
+    e.maximum = maximum;
+    e.cancelText = cancelText;
+    events.append(e);
+    return std::make_unique<RecordingProgress>(events, events.size() - 1);
+}
+
+QStringList ScriptedPrompt::texts(Kind kind) const {
+    QStringList result;
+    for (const Event& e : events)
+        if (e.kind == kind)
+            result << e.text;
+    return result;
+}
+
+const ScriptedPrompt::Event* ScriptedPrompt::lastProgress() const {
+    for (int i = events.size() - 1; i >= 0; --i)
+        if (events[i].kind == Kind::Progress)
+            return &events[i];
+    return nullptr;
+}
+
+void ScriptedPrompt::clear() {
+    events.clear();
+    unscripted = 0;
+}

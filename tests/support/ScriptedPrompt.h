@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+#include "Prompt.h"
+
+// Records every prompt and answers questions and file dialogs from a script.
+// An unscripted question is answered No and an unscripted file dialog is
+// cancelled, and both are counted so a test can notice.
+class ScriptedPrompt : public Prompt {
+public:
+    enum class Kind { Information, Question, SaveFile, OpenFile, Progress };
+    struct Event {
+        Kind kind = Kind::Information;
+        QString title;  // caption for file dialogs
+        QString text;   // label for progress dialogs, proposed name / directory for files
+        QWidget* parent = nullptr;
+        int minimum = 0;
+        int maximum = 0;
+        QString cancelText;
+        QString filter;
+        QList<int> values;  // progress values set, in order
+        bool hidden = false;
+    };
+
+    QQueue<bool> answers;       // for questions
+    QQueue<QString> fileNames;  // for both file dialogs
+    int unscripted = 0;
+
+    QList<Event> events;
+
+    void information(QWidget* parent, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedName,
+                         const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                         const QString& filter) override;
+    std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
+                                               const QString& cancelText, int minimum,
+                                               int maximum) override;
+
+    // Texts of the events of one kind, in order.
+    QStringList texts(Kind kind) const;
+    QStringList messages() const { return texts(Kind::Information); }
+    QStringList questions() const { return texts(Kind::Question); }
+    const Event* lastProgress() const;
+    void clear();
+};

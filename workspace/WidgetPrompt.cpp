@@ -1,0 +1,71 @@
+#include "WidgetPrompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
+
+namespace {
+
+class DialogProgress : public ProgressReporter {
+public:
+    DialogProgress(QWidget* parent, const QString& label, const QString& cancelText, int minimum,
+                   int maximum)
+        : dialog_(new QProgressDialog(label, cancelText, minimum, maximum, parent)) {
+        dialog_->setWindowTitle(QString());
+        dialog_->setWindowModality(Qt::WindowModal);
+        dialog_->setMinimumDuration(0);
+        dialog_->setAutoClose(false);
+        dialog_->setAutoReset(false);
+        dialog_->setValue(minimum);
+        dialog_->show();
+        QApplication::processEvents();
+    }
+    ~DialogProgress() override { delete dialog_.data(); }
+
+    void setValue(int value) override {
+        if (dialog_)
+            dialog_->setValue(value);
+    }
+    void hide() override {
+        if (dialog_)
+            dialog_->hide();
+    }
+
+private:
+    QPointer<QProgressDialog> dialog_;
+};
+
+}  // namespace
+
+void WidgetPrompt::information(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setDefaultButton(static_cast<QPushButton*>(nullptr));
+    box.exec();
+}
+
+bool WidgetPrompt::question(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(static_cast<QPushButton*>(nullptr));
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString WidgetPrompt::saveFileName(QWidget* parent, const QString& caption,
+                                   const QString& proposedName, const QString& filter) {
+    // The toolkit's own dialog asks before replacing a file; the save refuses
+    // existing files itself with a clear message instead.
+    return QFileDialog::getSaveFileName(parent, caption, proposedName, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString WidgetPrompt::openFileName(QWidget* parent, const QString& caption,
+                                   const QString& directory, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+}
+
+std::unique_ptr<ProgressReporter> WidgetPrompt::progress(QWidget* parent, const QString& label,
+                                                         const QString& cancelText, int minimum,
+                                                         int maximum) {
+    return std::make_unique<DialogProgress>(parent, label, cancelText, minimum, maximum);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Prompt.h"
+
+// The real prompt: the toolkit's message boxes, file dialogs and progress dialogs.
+class WidgetPrompt : public Prompt {
+public:
+    void information(QWidget* parent, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedName,
+                         const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                         const QString& filter) override;
+    std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
+                                               const QString& cancelText, int minimum,
+                                               int maximum) override;
+};
