@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QVariantList>
+#include <QtGlobal>
+
+// The three check codes that protect library records in exchange workbooks
+// and in the meter, all CRC-16/MODBUS over defined byte strings.
+quint16 countCheckCode(int count);
+// values: L*, a*, b* of every colour in order, as texts or numbers.
+quint16 dataCheckCode(const QVariantList& values);
+quint16 infoCheckCode(const QString& name, const QString& description, int colorCount,
+                      int dataCheck);
