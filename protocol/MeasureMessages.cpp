@@ -1,0 +1,38 @@
+#include "MeasureMessages.h"
+
+#include "FrameBytes.h"
+#include "FrameLayer.h"
+
+namespace {
+
+constexpr int WriteTimeoutMs = 1000;
+constexpr int ReplyTimeoutMs = 6000;
+constexpr int ReplyLength = 64;
+constexpr int ShortestFrame = 8;
+
+}  // namespace
+
+MeasureMessages::MeasureMessages(FrameLayer& frames) : frames_(frames) {}
+
+int MeasureMessages::readMeasureData(QVector<int>& values) {
+    QByteArray request = FrameBytes::longHeader(0x44, 0, 54);
+    if (frames_.sendFrame(request, WriteTimeoutMs) < ShortestFrame)
+        return -1;
+
+    QByteArray reply;
+    if (frames_.receiveFrame(reply, ReplyTimeoutMs, ReplyLength, true) < 1)
+        return -2;
+    if (FrameBytes::byteAt(reply, 2) != 0 && FrameBytes::byteAt(reply, 5) != 0)
+        return -3;
+
+    QVector<int> decoded;
+    decoded.reserve(ValueCount);
+    for (int offset = 8; offset < 20; offset += 2)  // L*a*b*, L*u*v*
+        decoded.append(FrameBytes::signedWordAt(reply, offset));
+    for (int offset = 20; offset < 32; offset += 2)  // LCh, Yxy
+        decoded.append(FrameBytes::wordAt(reply, offset));
+    for (int offset = 32; offset < 39; ++offset)  // CMYK, RGB
+        decoded.append(FrameBytes::byteAt(reply, offset));
+    values = decoded;
+    return 1;
+}
