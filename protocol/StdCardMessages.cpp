@@ -30,7 +30,7 @@ StdCardMessages::StdCardMessages(FrameLayer& frames) : frames_(frames) {}
 
 // A read request carries the CRC of its header as part of the body; the frame
 // layer adds the frame CRC over both, which comes out as 00 00.
-int StdCardMessages::readRecord(const QByteArray& header, int replyLength, QByteArray& reply) {
+int StdCardMessages::readMemory(const QByteArray& header, int replyLength, QByteArray& reply) {
     QByteArray request = header;
     FrameBytes::appendWord(request, crc16(header, header.size()));
     if (frames_.sendFrame(request, WriteTimeoutMs) < HeaderSize + 2)
@@ -42,7 +42,7 @@ int StdCardMessages::readRecord(const QByteArray& header, int replyLength, QByte
 
 int StdCardMessages::readStdCardTotal(int& total) {
     QByteArray reply;
-    const int result = readRecord(FrameBytes::longHeader(ReadMemory, TotalAddress, 4), 14, reply);
+    const int result = readMemory(FrameBytes::longHeader(ReadMemory, TotalAddress, 4), 14, reply);
     if (result != 1)
         return result;
     if (FrameBytes::byteAt(reply, 2) != 0x00 && FrameBytes::byteAt(reply, 6) != 0x04)
@@ -56,7 +56,7 @@ int StdCardMessages::readStdCardInfo(int address, QString& name, QString& descri
     QByteArray reply;
     const QByteArray header =
         FrameBytes::longHeader(ReadMemory, quint32(address) & 0xFFFF, InfoDataLength);
-    const int result = readRecord(header, HeaderSize + InfoDataLength + 2, reply);
+    const int result = readMemory(header, HeaderSize + InfoDataLength + 2, reply);
     if (result != 1)
         return result;
     if (FrameBytes::byteAt(reply, 1) != ReadMemory &&
@@ -75,7 +75,7 @@ int StdCardMessages::readStdCardData(int address, int length, QByteArray& data) 
         return -1;
     QByteArray reply;
     const QByteArray header = FrameBytes::longHeader(ReadMemory, quint32(address), quint16(length));
-    const int result = readRecord(header, length + HeaderSize + 2, reply);
+    const int result = readMemory(header, length + HeaderSize + 2, reply);
     if (result != 1)
         return result;
     data = reply.mid(HeaderSize, length);

@@ -61,7 +61,7 @@ public:
     static QString decodeColorName(const QByteArray& field);
 
 private:
-    int readRecord(const QByteArray& header, int replyLength, QByteArray& reply);
+    int readMemory(const QByteArray& header, int replyLength, QByteArray& reply);
     int writeRecord(QByteArray frame, int minimumWritten, QByteArray& ack);
 
     FrameLayer& frames_;
