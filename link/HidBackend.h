@@ -12,7 +12,7 @@ struct HidDeviceInfo {
     QString path;
     quint16 vendorId = 0;
     quint16 productId = 0;
-    QString serialNumber;  // empty when the device reports none
+    QString serialNumber;      // empty when the device reports none
     int interfaceNumber = -1;  // USB interface number, -1 when unknown
 };
 

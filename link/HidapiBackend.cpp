@@ -47,8 +47,7 @@ void readReportLengths(const QByteArray& path, int* inputLength, int* outputLeng
         return;
     int size = 0;
     hidraw_report_descriptor descriptor{};
-    if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) == 0 && size > 0 &&
-        size <= HID_MAX_DESCRIPTOR_SIZE) {
+    if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) == 0 && size > 0 && size <= HID_MAX_DESCRIPTOR_SIZE) {
         descriptor.size = static_cast<__u32>(size);
         if (::ioctl(fd, HIDIOCGRDESC, &descriptor) == 0) {
             const QByteArray bytes(reinterpret_cast<const char*>(descriptor.value), size);

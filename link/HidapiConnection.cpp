@@ -3,8 +3,8 @@
 #include <hidapi/hidapi.h>
 #include <sys/stat.h>
 
-HidapiConnection::HidapiConnection(hid_device_* device, const QString& path,
-                                   int inputReportLength, int outputReportLength)
+HidapiConnection::HidapiConnection(hid_device_* device, const QString& path, int inputReportLength,
+                                   int outputReportLength)
     : device_(device),
       path_(path),
       inputReportLength_(inputReportLength),

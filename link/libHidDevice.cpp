@@ -106,9 +106,8 @@ int libHidDevice::open(quint16 vendorId, quint16 productId) {
 
     auto state = std::make_unique<DeviceState>();
     // A length too short to carry the identifier and the count is not believed.
-    state->inputReportLength = connection->inputReportLength() > 2
-                                   ? connection->inputReportLength()
-                                   : kDefaultReportLength;
+    state->inputReportLength = connection->inputReportLength() > 2 ? connection->inputReportLength()
+                                                                   : kDefaultReportLength;
     state->outputReportLength = connection->outputReportLength() > 2
                                     ? connection->outputReportLength()
                                     : kDefaultReportLength;

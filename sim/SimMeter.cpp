@@ -132,11 +132,25 @@ SimMeasurement SimMeter::measurementFromRgb(int r, int g, int b) {
     const auto ink = [K](double c) { return K >= 1.0 ? 0.0 : (1.0 - c - K) / (1.0 - K); };
 
     const auto round = [](double value) { return int(std::lround(value)); };
-    return {round(L * 100),       round(a * 100),        round(bb * 100),       round(L * 100),
-            round(u * 100),       round(v * 100),        round(L * 100),        round(C * 100),
-            round(h * 10) % 3600, round(Y * 100),        round(x * 10000),      round(y * 10000),
-            round(ink(rp) * 100), round(ink(gp) * 100),  round(ink(bp) * 100),  round(K * 100),
-            r,                    g,                     b};
+    return {round(L * 100),
+            round(a * 100),
+            round(bb * 100),
+            round(L * 100),
+            round(u * 100),
+            round(v * 100),
+            round(L * 100),
+            round(C * 100),
+            round(h * 10) % 3600,
+            round(Y * 100),
+            round(x * 10000),
+            round(y * 10000),
+            round(ink(rp) * 100),
+            round(ink(gp) * 100),
+            round(ink(bp) * 100),
+            round(K * 100),
+            r,
+            g,
+            b};
 }
 
 void SimMeter::loadLibraries(const QVector<SimLibrary>& libraries) {
@@ -169,8 +183,8 @@ void SimMeter::loadLibraries(const QVector<SimLibrary>& libraries) {
             ++stored;
         }
         values += libraryValues;
-        QByteArray record = textField(library.name, kNameField) +
-                            textField(library.description, kNameField);
+        QByteArray record =
+            textField(library.name, kNameField) + textField(library.description, kNameField);
         put16(record, stored);
         put16(record, crc16(libraryValues, libraryValues.size()));
         put16(record, crc16(record, 36));
@@ -189,8 +203,8 @@ QVector<SimLibrary> SimMeter::sampleLibraries() {
         SimLibrary result{QString::fromUtf8(name), QString::fromUtf8(description), {}};
         for (const Sample& sample : samples) {
             const SimMeasurement m = measurementFromRgb(sample.r, sample.g, sample.b);
-            result.colours.append({QString::fromUtf8(sample.name), qint16(m[0]), qint16(m[1]),
-                                   qint16(m[2])});
+            result.colours.append(
+                {QString::fromUtf8(sample.name), qint16(m[0]), qint16(m[1]), qint16(m[2])});
         }
         return result;
     };
@@ -243,9 +257,8 @@ QVector<SimLibrary> SimMeter::libraries() const {
     const quint32 valuesAddress = kStreamAddress + quint32(kColourNameField * colours);
     for (int i = 0; i < total; ++i) {
         const QByteArray record = infoRecord(i);
-        SimLibrary library{fieldText(record.left(kNameField)),
-                           fieldText(record.mid(kNameField, kNameField)),
-                           {}};
+        SimLibrary library{
+            fieldText(record.left(kNameField)), fieldText(record.mid(kNameField, kNameField)), {}};
         for (int k = 0; k < counts[i] && index < colours; ++k, ++index) {
             const QByteArray name =
                 memory(kStreamAddress + quint32(kColourNameField * index), kColourNameField);
@@ -349,8 +362,8 @@ void SimMeter::processInput() {
         const int length = frameLength();
         if (length < 0) {
             ++rejected_;
-            noteTransferError(QStringLiteral("unknown request %1").arg(quint8(input_[1]), 2, 16,
-                                                                        QLatin1Char('0')));
+            noteTransferError(QStringLiteral("unknown request %1")
+                                  .arg(quint8(input_[1]), 2, 16, QLatin1Char('0')));
             input_.remove(0, 1);
             continue;
         }
@@ -383,7 +396,10 @@ void SimMeter::handleFrame(const QByteArray& frame) {
         unplugRequested_ = true;
         return;
     }
-    if (le16(frame, frame.size() - 2) != crc16(frame, frame.size() - 2)) {
+    // Memory reads carry the CRC of their header before the frame CRC.
+    const bool bodyCrcWrong =
+        function == 0x40 && frame.size() == 12 && le16(frame, 8) != crc16(frame, 8);
+    if (bodyCrcWrong || le16(frame, frame.size() - 2) != crc16(frame, frame.size() - 2)) {
         ++rejected_;
         noteTransferError(QStringLiteral("frame CRC of request %1 wrong")
                               .arg(QString::fromLatin1(frame.left(8).toHex(' '))));
@@ -458,7 +474,8 @@ void SimMeter::writeRecord(const QByteArray& frame) {
         streamNext_ = -1;
     }
     if (address < kInfoAddress || quint64(address) + quint64(length) > kStreamAddress) {
-        noteTransferError(QStringLiteral("record write outside the record area at %1").arg(hex(address)));
+        noteTransferError(
+            QStringLiteral("record write outside the record area at %1").arg(hex(address)));
     } else {
         setMemory(address, data);
     }
@@ -469,7 +486,8 @@ void SimMeter::writeRecord(const QByteArray& frame) {
     } else if (address >= kInfoAddress && address < kTotalAddress) {
         const int index = int(address - kInfoAddress) / kInfoSlot;
         if ((address - kInfoAddress) % kInfoSlot != 0 || length != kInfoSize)
-            noteTransferError(QStringLiteral("information record at %1 is no slot").arg(hex(address)));
+            noteTransferError(
+                QStringLiteral("information record at %1 is no slot").arg(hex(address)));
         else if (le16(data, 36) != crc16(data, 36))
             noteTransferError(
                 QStringLiteral("information check code of library %1 wrong").arg(index + 1));
@@ -486,10 +504,11 @@ void SimMeter::writeData(const QByteArray& frame) {
     }
     const qint64 expected = streamNext_ < 0 ? qint64(kStreamAddress) : streamNext_;
     if (address != expected)
-        noteTransferError(QStringLiteral("data package at %1, expected at %2")
-                              .arg(hex(address), hex(expected)));
+        noteTransferError(
+            QStringLiteral("data package at %1, expected at %2").arg(hex(address), hex(expected)));
     if (address < kStreamAddress || quint64(address) + quint64(length) > kMemorySize)
-        noteTransferError(QStringLiteral("data package at %1 outside the stream").arg(hex(address)));
+        noteTransferError(
+            QStringLiteral("data package at %1 outside the stream").arg(hex(address)));
     else
         setMemory(address, frame.mid(8, length));
     streamNext_ = qint64(address) + length;

@@ -38,16 +38,16 @@ struct SimLibrary {
 
 // Switches that make the meter misbehave. All off by default.
 struct SimFaults {
-    bool silent = false;       // receives every request, answers none
-    bool wrongCrc = false;     // replies carry a wrong frame CRC
-    bool wrongHeader = false;  // reply bytes 1 to 7 garbled, CRC made to match
-    QByteArray staleBytes;     // sent before every reply
-    int replyChunk = 62;       // payload bytes per reply report, 1 to 62
+    bool silent = false;                     // receives every request, answers none
+    bool wrongCrc = false;                   // replies carry a wrong frame CRC
+    bool wrongHeader = false;                // reply bytes 1 to 7 garbled, CRC made to match
+    QByteArray staleBytes;                   // sent before every reply
+    int replyChunk = 62;                     // payload bytes per reply report, 1 to 62
     bool olderIdentityOnly = false;          // key information gets the A0 04 error reply
     bool productionInfoUnsupported = false;  // production information gets C7 08
     bool loseNextDataPackage = false;        // the next data package never arrives
-    int unplugAfterRequests = 0;      // n > 0: the n-th request from now unplugs the meter
-    int unplugAfterDataPackages = 0;  // n > 0: the n-th data package from now unplugs it
+    int unplugAfterRequests = 0;             // n > 0: the n-th request from now unplugs the meter
+    int unplugAfterDataPackages = 0;         // n > 0: the n-th data package from now unplugs it
 };
 
 // The meter at HID report level: takes output reports, answers every request

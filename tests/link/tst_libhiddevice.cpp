@@ -234,7 +234,8 @@ private slots:
         QCOMPARE(HidReportDescriptor::reportLength(meter, 0x3F, D::Output), 64);
         QCOMPARE(HidReportDescriptor::reportLength(meter, 0x01, D::Input), 0);
         // 32-byte output report in two items, input absent.
-        const QByteArray small = QByteArray::fromHex("0600FF0901A101853F951075089102951075089102C0");
+        const QByteArray small =
+            QByteArray::fromHex("0600FF0901A101853F951075089102951075089102C0");
         QCOMPARE(HidReportDescriptor::reportLength(small, 0x3F, D::Output), 33);
         QCOMPARE(HidReportDescriptor::reportLength(small, 0x3F, D::Input), 0);
         // Cut off in the middle of an item: what was read still counts, no overrun.

@@ -112,7 +112,9 @@ private slots:
     void bytesLeftFromEarlierExchangeAreNeverTheNextReply() {
         Rig rig;
         const QByteArray late = withCrc("AB440000000036" + QByteArray(110, '1'));
-        const QByteArray reply = withCrc("AB200500120" "0A500E8070601010000000001000000000100");
+        const QByteArray reply = withCrc(
+            "AB200500120"
+            "0A500E8070601010000000001000000000100");
         QCOMPARE(reply.size(), 26);
         // The late reply of an earlier request is waiting when the next one goes out.
         rig.backend.queueBytes(late.left(30));
