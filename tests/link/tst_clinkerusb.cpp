@@ -1,6 +1,9 @@
+#include <unistd.h>
+
 #include <QtTest>
 
 #include "CLinkerUSB.h"
+#include "HidapiBackend.h"
 #include "ScriptedHidBackend.h"
 #include "UdevEventSource.h"
 #include "UsbLinkOpener.h"
@@ -167,6 +170,25 @@ private slots:
         QVERIFY(link->isOpen());
         QCOMPARE(link->write(QByteArray::fromHex("AB2005001200946B"), 1000), 8);
         QCOMPARE(backend.writtenPayload(), QByteArray::fromHex("AB2005001200946B"));
+    }
+
+    void hidapiBackendTellsMissingAndForbiddenNodesApart() {
+        HidapiBackend backend;
+        QVERIFY(backend.enumerate(0xFFFE, 0xFFFE).isEmpty());
+        HidBackend::OpenError error = HidBackend::OpenError::None;
+        QVERIFY(!backend.open(QStringLiteral("/nonexistent/hidraw9"), &error));
+        QCOMPARE(error, HidBackend::OpenError::NotFound);
+
+        if (::geteuid() == 0)
+            QSKIP("root may open any node");
+        QTemporaryDir dir;
+        const QString node = dir.filePath(QStringLiteral("hidraw0"));
+        QFile file(node);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(file.setPermissions(QFileDevice::Permissions()));
+        QVERIFY(!backend.open(node, &error));
+        QCOMPARE(error, HidBackend::OpenError::PermissionDenied);
     }
 
     void udevSourceStartsOnceAndCleansUp() {

@@ -243,16 +243,6 @@ private slots:
                  64);
         QCOMPARE(HidReportDescriptor::reportLength(QByteArray("\x96\xFF", 2), 0x3F, D::Input), 0);
     }
-
-    void shortReportLengthFromBackendIsNotBelieved() {
-        ScriptedHidBackend backend;
-        backend.addMeter();
-        backend.reportLength = 2;
-        libHidDevice device(backend);
-        QCOMPARE(device.open(0x2047, 0x0301), 0);
-        QCOMPARE(device.outputReportLength(), 64);
-        QCOMPARE(device.inputReportLength(), 64);
-    }
 };
 
 QTEST_GUILESS_MAIN(LibHidDeviceTest)
