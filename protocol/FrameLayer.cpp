@@ -39,6 +39,9 @@ int FrameLayer::receiveFrame(QByteArray& buffer, int timeoutMs, int expectedLeng
         return 0;
     if (!checkCrc)
         return result;
+    // No frame is shorter than its start byte and CRC.
+    if (expectedLength < 3)
+        return -1;
     const auto* bytes = reinterpret_cast<const quint8*>(buffer.constData());
     const quint16 stored = bytes[expectedLength - 2] | (bytes[expectedLength - 1] << 8);
     if (stored != crc16(buffer, expectedLength - 2))

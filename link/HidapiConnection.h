@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include "HidConnection.h"
+
+struct hid_device_;
+
+// One hidraw node opened through hidapi.
+class HidapiConnection : public HidConnection {
+public:
+    HidapiConnection(hid_device_* device, const QString& path, int inputReportLength,
+                     int outputReportLength);
+    ~HidapiConnection() override;
+    HidapiConnection(const HidapiConnection&) = delete;
+    HidapiConnection& operator=(const HidapiConnection&) = delete;
+
+    int inputReportLength() const override { return inputReportLength_; }
+    int outputReportLength() const override { return outputReportLength_; }
+    // hidraw writes block until the report is out; the time-out cannot shorten that.
+    int writeReport(const QByteArray& report, int timeoutMs) override;
+    int readReport(QByteArray& report, int timeoutMs) override;
+    bool isGone() const override;
+
+private:
+    hid_device_* device_;
+    QString path_;
+    int inputReportLength_;
+    int outputReportLength_;
+};

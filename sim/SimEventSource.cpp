@@ -1,0 +1,17 @@
+#include "SimEventSource.h"
+
+#include "SimHidBackend.h"
+
+SimEventSource::SimEventSource(SimHidBackend& backend, QObject* parent)
+    : DeviceEventSource(parent), backend_(backend) {}
+
+bool SimEventSource::start() {
+    if (!started_) {
+        connect(&backend_, &SimHidBackend::plugged, this, &DeviceEventSource::deviceArrived,
+                Qt::QueuedConnection);
+        connect(&backend_, &SimHidBackend::unplugged, this, &DeviceEventSource::deviceRemoved,
+                Qt::QueuedConnection);
+        started_ = true;
+    }
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "DeviceEventSource.h"
+
+class SimHidBackend;
+
+// Hot-plug notifications of the simulated meter. Like udev events they are
+// delivered through the event loop, never in the middle of an exchange.
+class SimEventSource : public DeviceEventSource {
+    Q_OBJECT
+public:
+    explicit SimEventSource(SimHidBackend& backend, QObject* parent = nullptr);
+    bool start() override;
+
+private:
+    SimHidBackend& backend_;
+    bool started_ = false;
+};
