@@ -1,0 +1,44 @@
+#include "AppInit.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+AppInit* AppInit::instance() {
+    static AppInit self;
+    return &self;
+}
+
+void AppInit::start() {
+    qApp->installEventFilter(this);
+}
+
+bool AppInit::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !widget->property("canMove").toBool())
+        return QObject::eventFilter(watched, event);
+
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton)
+                break;
+            mousePressed_ = true;
+            mousePoint_ = mouse->globalPos() - widget->pos();
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            mousePressed_ = false;
+            return true;
+        case QEvent::MouseMove: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (!mousePressed_ || mouse->buttons() == Qt::NoButton)
+                break;
+            widget->move(mouse->globalPos() - mousePoint_);
+            return true;
+        }
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,288 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QPixmap>
+#include <QTimer>
+#include <QTranslator>
+
+#include "AppStartup.h"
+#include "DeviceEventSource.h"
+#include "FirstPage.h"
+#include "WidgetPrompt.h"
+#include "ui_MainWindow.h"
+
+namespace {
+
+const quint16 kMeterVendorId = 0x2047;
+const quint16 kMeterProductId = 0x0301;
+
+MainWindow::Setup& configuredSetup() {
+    static MainWindow::Setup setup;
+    return setup;
+}
+
+QPointer<MainWindow>& theWindow() {
+    static QPointer<MainWindow> window;
+    return window;
+}
+
+// Widgets must go before the application object, so the window is destroyed
+// as the first step of tearing that down rather than at static destruction.
+void destroyTheWindow() {
+    delete theWindow().data();
+}
+
+Prompt* widgetPrompt() {
+    static WidgetPrompt prompt;
+    return &prompt;
+}
+
+// A translator loaded from the first directory holding baseName (the toolkit
+// tries the name with ".qm" first), or null when none has it.
+std::unique_ptr<QTranslator> loadTranslator(const QString& baseName,
+                                            const QStringList& directories) {
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& directory : directories) {
+        if (translator->load(baseName, directory))
+            return translator;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void MainWindow::configure(const Setup& setup) {
+    configuredSetup() = setup;
+}
+
+MainWindow* MainWindow::instance() {
+    QPointer<MainWindow>& window = theWindow();
+    if (!window) {
+        window = new MainWindow(configuredSetup());
+        qAddPostRoutine(destroyTheWindow);
+    }
+    return window;
+}
+
+MainWindow::MainWindow(const Setup& setup, QWidget* parent)
+    : QDialog(parent),
+      ui_(new Ui::MainWindow),
+      setup_(setup),
+      prompt_(setup.prompt ? setup.prompt : widgetPrompt()),
+      deviceEvents_(setup.deviceEvents),
+      frames_([this] { return link_; }) {
+    AppStartup::initResources();
+    ui_->setupUi(this);
+    ui_->stackedWidget->setCurrentIndex(-1);
+    initForm();
+    on_pushButton_languageZh_clicked();
+    // The meter is first looked for once the event loop runs.
+    QTimer::singleShot(10, this, &MainWindow::initusbport);
+}
+
+MainWindow::~MainWindow() {
+    if (link_)
+        link_->close();
+    delete ui_;
+}
+
+int MainWindow::sendFrame(QByteArray& frame, int timeoutMs) {
+    return frames_.sendFrame(frame, timeoutMs);
+}
+
+int MainWindow::receiveFrame(QByteArray& buffer, int timeoutMs, int expectedLength, bool checkCrc) {
+    return frames_.receiveFrame(buffer, timeoutMs, expectedLength, checkCrc);
+}
+
+void MainWindow::initForm() {
+    const QString dataDirectory = setup_.dataDirectory.isEmpty()
+                                      ? QCoreApplication::applicationDirPath()
+                                      : setup_.dataDirectory;
+    page_ = new FirstPage(this, &frames_, prompt_, dataDirectory);
+    ui_->stackedWidget->addWidget(page_);
+    ui_->stackedWidget->setCurrentWidget(page_);
+
+    setWindowFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    QStringList sheet;
+    sheet << QStringLiteral(
+                 "QComboBox::drop-down,QDateEdit::drop-down,QTimeEdit::drop-down,"
+                 "QDateTimeEdit::drop-down{width:%1px;}")
+                 .arg(20);
+    sheet << QStringLiteral(
+                 "QComboBox::down-arrow,QDateEdit[calendarPopup=\"true\"]::down-arrow,"
+                 "QTimeEdit[calendarPopup=\"true\"]::down-arrow,"
+                 "QDateTimeEdit[calendarPopup=\"true\"]::down-arrow"
+                 "{width:%1px;height:%1px;right:2px;}")
+                 .arg(10);
+    sheet << QStringLiteral("QRadioButton::indicator{width:%1px;height:%1px;}").arg(15);
+    sheet << QStringLiteral(
+                 "QCheckBox::indicator,QGroupBox::indicator,QTreeWidget::indicator,"
+                 "QListWidget::indicator{width:%1px;height:%1px;}")
+                 .arg(13);
+    sheet << QStringLiteral(
+                 "QScrollBar:horizontal{min-height:%1px;border-radius:%2px;}"
+                 "QScrollBar::handle:horizontal{border-radius:%2px;}"
+                 "QScrollBar:vertical{min-width:%1px;border-radius:%2px;}"
+                 "QScrollBar::handle:vertical{border-radius:%2px;}")
+                 .arg(12)
+                 .arg(6);
+    sheet << QStringLiteral(
+                 "QWidget#widget_top>QToolButton:pressed,QWidget#widget_top>QToolButton:hover,"
+                 "QWidget#widget_top>QToolButton:checked,QWidget#widget_top>QLabel:hover"
+                 "{border-width:0px 0px %1px 0px;}")
+                 .arg(3);
+    sheet << QStringLiteral(
+                 "QWidget#widgetleft>QPushButton:checked,QWidget#widgetleft>QToolButton:checked,"
+                 "QWidget#widgetleft>QPushButton:pressed,QWidget#widgetleft>QToolButton:pressed"
+                 "{border-width:0px 0px 0px %1px;}")
+                 .arg(3);
+    setStyleSheet(sheet.join(QString()));
+}
+
+void MainWindow::initusbport() {
+    showLinkLed(false);
+    if (deviceEvents_) {
+        connect(deviceEvents_, &DeviceEventSource::deviceArrived, this,
+                &MainWindow::handleDeviceArrival, Qt::UniqueConnection);
+        connect(deviceEvents_, &DeviceEventSource::deviceRemoved, this,
+                &MainWindow::handleDeviceRemoval, Qt::UniqueConnection);
+        if (!deviceEvents_->start())
+            qDebug() << "注册失败";
+    }
+    OpenUSB(0);
+}
+
+void MainWindow::handleAppMessage(QString) {
+    show();
+}
+
+bool MainWindow::OpenUSB(int type) {
+    if (link_)
+        return true;
+    bool permissionDenied = false;
+    CLinker* opened = setup_.linkOpener
+                          ? setup_.linkOpener(kMeterVendorId, kMeterProductId, &permissionDenied)
+                          : nullptr;
+    permissionDenied_ = !opened && permissionDenied;
+    updateLinkToolTip();
+    if (!opened)
+        return false;
+
+    // The window is the link's only owner.
+    opened->setParent(this);
+    link_ = opened;
+    showLinkLed(true);
+    page_->identifyMeter(type);
+    emit linkOpened(type);
+    return true;
+}
+
+void MainWindow::CloseUSB() {
+    if (!link_)
+        return;
+    CLinker* closing = link_;
+    link_ = nullptr;
+    closing->close();
+    // The removal may be handled in an event loop nested inside a frame
+    // exchange that still uses the object further up the stack.
+    closing->deleteLater();
+    showLinkLed(false);
+    page_->clearMeterInfo();
+    emit linkClosed();
+}
+
+void MainWindow::handleDeviceArrival() {
+    qDebug() << "收到事件 ";
+    if (link_)
+        return;
+    OpenUSB(1);
+    qDebug() << "USB_设备打开";
+    qDebug() << "DBT_DEVICEARRIVAL";
+}
+
+void MainWindow::handleDeviceRemoval() {
+    qDebug() << "收到事件 ";
+    // Another device went away while the meter still answers: keep the link.
+    if (link_ && link_->isDisconnected()) {
+        CloseUSB();
+        qDebug() << "USB_设备移除";
+    }
+    qDebug() << "DBT_DEVICEREMOVECOMPLETE";
+}
+
+void MainWindow::on_pushButton_languageEn_clicked() {
+    // A missing translation leaves everything as it was, the toolkit's
+    // Chinese texts included.
+    std::unique_ptr<QTranslator> translator =
+        loadTranslator(QStringLiteral("ColorCard_en"), translationDirectories());
+    if (!translator)
+        return;
+    if (qtTranslator_) {
+        QCoreApplication::removeTranslator(qtTranslator_.get());
+        qtTranslator_.reset();
+    }
+    replaceTranslator(appTranslator_, std::move(translator));
+    retranslate();
+    page_->setLanguage(false);
+    updateLinkToolTip();
+}
+
+void MainWindow::on_pushButton_languageZh_clicked() {
+    QStringList qtDirectories = translationDirectories();
+    qtDirectories << QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    std::unique_ptr<QTranslator> qtTranslator =
+        loadTranslator(QStringLiteral("qt_zh_CN.qm"), qtDirectories);
+    if (qtTranslator)
+        replaceTranslator(qtTranslator_, std::move(qtTranslator));
+
+    std::unique_ptr<QTranslator> translator =
+        loadTranslator(QStringLiteral("ColorCard_zh"), translationDirectories());
+    if (!translator)
+        return;
+    replaceTranslator(appTranslator_, std::move(translator));
+    retranslate();
+    page_->setLanguage(true);
+    updateLinkToolTip();
+}
+
+void MainWindow::showLinkLed(bool lit) {
+    ui_->label_linkStatus->setPixmap(QPixmap(lit ? QStringLiteral(":/image/led_on.png")
+                                                 : QStringLiteral(":/image/led_off.png")));
+    ui_->label_linkStatus->setAlignment(Qt::AlignCenter);
+}
+
+void MainWindow::updateLinkToolTip() {
+    if (!permissionDenied_) {
+        ui_->label_linkStatus->setToolTip(QString());
+        return;
+    }
+    ui_->label_linkStatus->setToolTip(page_->messenger().pick(
+        QStringLiteral("The meter was found but cannot be opened: this user has no access to "
+                       "it. Install the udev rule 70-colorcard-meter.rules (see README), then "
+                       "plug the meter in again."),
+        QStringLiteral("已检测到仪器，但无法打开：当前用户无权访问该设备。请安装 udev 规则 "
+                       "70-colorcard-meter.rules（见 README），然后重新插入仪器。")));
+}
+
+void MainWindow::retranslate() {
+    ui_->retranslateUi(this);
+}
+
+QStringList MainWindow::translationDirectories() const {
+    if (!setup_.translationDirectories.isEmpty())
+        return setup_.translationDirectories;
+    return {QDir::currentPath(), QCoreApplication::applicationDirPath()};
+}
+
+void MainWindow::replaceTranslator(std::unique_ptr<QTranslator>& slot,
+                                   std::unique_ptr<QTranslator> next) {
+    if (slot)
+        QCoreApplication::removeTranslator(slot.get());
+    QCoreApplication::installTranslator(next.get());
+    slot = std::move(next);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "CLinker.h"
+#include "FrameLayer.h"
+
+class DeviceEventSource;
+class FirstPage;
+class Prompt;
+class QTranslator;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The one top-level window: hosts the workspace page, shows the meter link
+// with an LED, switches languages, owns the link and follows plug and unplug
+// of the meter. Every frame of the protocol goes through its frame layer.
+class MainWindow : public QDialog {
+    Q_OBJECT
+public:
+    // What the window is built on; tests and the demo replace the parts.
+    struct Setup {
+        // Every message box; null: the toolkit's dialogs.
+        Prompt* prompt = nullptr;
+        // Opens the meter link; empty: the link never opens.
+        LinkOpener linkOpener;
+        // Plug and unplug notifications (not owned); null: no hot-plug detection.
+        DeviceEventSource* deviceEvents = nullptr;
+        // Where the page keeps its data; empty: the application directory.
+        QString dataDirectory;
+        // Where translation files are looked for, in order; empty: the working
+        // directory, then the application directory.
+        QStringList translationDirectories;
+    };
+
+    // Sets what instance() builds the window on; call before its first use.
+    static void configure(const Setup& setup);
+    // The one window of the process, created on first call and destroyed
+    // with the application object.
+    static MainWindow* instance();
+
+    explicit MainWindow(const Setup& setup, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Frame layer over the current link.
+    int sendFrame(QByteArray& frame, int timeoutMs);
+    int receiveFrame(QByteArray& buffer, int timeoutMs, int expectedLength, bool checkCrc);
+    FrameLayer* frameLayer() { return &frames_; }
+
+    // The open link, null while there is none.
+    CLinker* link() const { return link_; }
+    FirstPage* page() const { return page_; }
+
+signals:
+    // After the page was asked to identify the meter on a new link.
+    void linkOpened(int type);
+    // After the link was closed and the page forgot the meter.
+    void linkClosed();
+
+public slots:
+    void initForm();
+    void initusbport();
+    void handleAppMessage(QString message);
+    // type 0: opened at start-up, 1: the meter was plugged in. True when a
+    // link is open afterwards.
+    bool OpenUSB(int type);
+    void CloseUSB();
+    void on_pushButton_languageEn_clicked();
+    void on_pushButton_languageZh_clicked();
+
+private slots:
+    void handleDeviceArrival();
+    void handleDeviceRemoval();
+
+private:
+    void showLinkLed(bool lit);
+    void updateLinkToolTip();
+    void retranslate();
+    QStringList translationDirectories() const;
+    void replaceTranslator(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next);
+
+    Ui::MainWindow* ui_;
+    FirstPage* page_ = nullptr;
+    CLinker* link_ = nullptr;
+    std::unique_ptr<QTranslator> qtTranslator_;
+    std::unique_ptr<QTranslator> appTranslator_;
+
+    Setup setup_;
+    Prompt* prompt_;
+    QPointer<DeviceEventSource> deviceEvents_;
+    FrameLayer frames_;
+    // The meter is attached but its device node may not be opened.
+    bool permissionDenied_ = false;
+};
