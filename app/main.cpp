@@ -1,9 +1,12 @@
 #include "AppStartup.h"
+#include "HidapiBackend.h"
+#include "UdevEventSource.h"
+#include "UsbLinkOpener.h"
 
 int main(int argc, char** argv) {
+    HidapiBackend backend;
     AppStartup::Options options;
-    // The USB link and the udev hot-plug source are attached here by the link
-    // subsystem; without them the window runs with its LED dark.
-    options.linkOpener = [](quint16, quint16, bool*) -> CLinker* { return nullptr; };
+    options.linkOpener = makeUsbLinkOpener(backend);
+    options.deviceEvents = [] { return new UdevEventSource; };
     return AppStartup::run(argc, argv, options);
 }
