@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class Workbook;
+
+// Loads a whole .xls workbook into memory: cells through FreeXL, column
+// widths and the checks that keep damaged files away from FreeXL through
+// BiffScanner.
+class XlsReader {
+public:
+    // False, with the workbook left empty, when the file is missing,
+    // unreadable, encrypted or not a workbook.
+    static bool read(const QString& path, Workbook* workbook);
+};

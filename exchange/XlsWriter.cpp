@@ -1,0 +1,25 @@
+#include "XlsWriter.h"
+
+#include <QSaveFile>
+
+#include "BiffWriter.h"
+#include "CompoundFileWriter.h"
+#include "Workbook.h"
+
+bool XlsWriter::write(const Workbook& workbook, const QString& path) {
+    if (path.isEmpty() || workbook.sheetCount() == 0)
+        return false;
+    CompoundFileWriter container;
+    container.addStream(QStringLiteral("Workbook"), BiffWriter::workbookStream(workbook));
+    const QByteArray bytes = container.build();
+    if (bytes.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
