@@ -1,7 +1,6 @@
 #include "BiffWriter.h"
 
 #include <QHash>
-#include <QSet>
 #include <QString>
 #include <QVector>
 #include <algorithm>
@@ -41,18 +40,12 @@ constexpr quint16 kWindow2 = 0x023E;
 constexpr int kMaxRecordData = 8224;
 // The cell XF every cell uses: the default "General" cell format.
 constexpr quint16 kCellXf = 15;
-constexpr int kMaxCellText = 32767;
 // FreeXL completes a string split across string table records from the one
 // next record alone, so no string may span more than two: a string that
-// would is started in a record of its own, and texts longer than two
-// records hold (16444 8-bit or 8221 16-bit characters) are cut there.
-int maxTwoRecordChars(int charBytes) {
-    return (kMaxRecordData - 3) / charBytes + (kMaxRecordData - 1) / charBytes;
-}
-constexpr int kMaxSheetName = 31;
-// Default column width in characters, and the widest automatic width.
+// would is started in a record of its own. (Worksheet keeps texts short
+// enough for two records.)
+// Default column width in characters.
 constexpr int kDefaultColumnChars = 8;
-constexpr int kMaxAutoColumnChars = 60;
 // Workbook streams below the container's small-stream threshold are padded:
 // some spreadsheet programs do not look for the workbook in the mini stream.
 constexpr int kMinStreamSize = 4096;
@@ -103,17 +96,6 @@ bool fitsLatin1(const QString& text) {
             return false;
     }
     return true;
-}
-
-// A cell text as far as the format and FreeXL can hold it.
-QString storableText(const QString& text) {
-    const int limit = std::min(kMaxCellText, maxTwoRecordChars(fitsLatin1(text) ? 1 : 2));
-    if (text.size() <= limit)
-        return text;
-    QString cut = text.left(limit);
-    if (cut.at(cut.size() - 1).isHighSurrogate())
-        cut.chop(1);
-    return cut;
 }
 
 // Characters of a text as the format stores them: one byte each when every
@@ -194,36 +176,6 @@ QByteArray builtInStyle(int xfIndex, int styleId) {
     return data;
 }
 
-// What the file can hold as a sheet name: 1 to 31 characters without
-// : \ / ? * [ ], unique regardless of case.
-QStringList sheetNames(const Workbook& workbook) {
-    QStringList names;
-    QSet<QString> taken;
-    for (int i = 0; i < workbook.sheetCount(); ++i) {
-        QString name = workbook.sheet(i).name();
-        for (QChar& ch : name) {
-            if (QStringLiteral(":\\/?*[]").contains(ch) || ch.unicode() < 0x20)
-                ch = QLatin1Char('_');
-        }
-        name = name.left(kMaxSheetName);
-        // Nor may it begin or end with an apostrophe.
-        if (name.startsWith(QLatin1Char('\'')))
-            name[0] = QLatin1Char('_');
-        if (name.endsWith(QLatin1Char('\'')))
-            name[name.size() - 1] = QLatin1Char('_');
-        if (name.trimmed().isEmpty())
-            name = QStringLiteral("Sheet%1").arg(i + 1);
-        QString candidate = name;
-        for (int n = 2; taken.contains(candidate.toLower()); ++n) {
-            const QString suffix = QStringLiteral(" (%1)").arg(n);
-            candidate = name.left(kMaxSheetName - suffix.size()) + suffix;
-        }
-        taken.insert(candidate.toLower());
-        names << candidate;
-    }
-    return names;
-}
-
 // The RK form of a number, when one represents it exactly: a 30-bit integer
 // or a double whose low 34 bits are zero. The hundredfold forms are left out
 // because readers differ in how they divide by 100.
@@ -240,17 +192,6 @@ bool encodeRk(double value, quint32* rk) {
         return true;
     }
     return false;
-}
-
-// Width of a cell's content in characters, CJK counting double.
-int displayWidth(const QVariant& value) {
-    if (value.userType() == QMetaType::Double)
-        return QString::number(value.toDouble(), 'g', 15).size();
-    const QString text = value.toString();
-    int width = 0;
-    for (const QChar ch : text)
-        width += ch.unicode() >= 0x1100 ? 2 : 1;
-    return width;
 }
 
 // The shared string table: each distinct text once, in order of first use.
@@ -343,8 +284,6 @@ private:
 QByteArray sheetStream(const Worksheet& sheet, bool selected, StringTable& sst) {
     QByteArray cells;
     Bytes b(cells);
-    QMap<int, int> widths = sheet.columnWidths();
-    std::vector<int> contentWidth(Worksheet::kMaxColumns, 0);
     int firstRow = -1, lastRow = -1, firstColumn = Worksheet::kMaxColumns, lastColumn = -1;
 
     for (int r = 0; r < sheet.storedRowCount(); ++r) {
@@ -358,7 +297,6 @@ QByteArray sheetStream(const Worksheet& sheet, bool selected, StringTable& sst) 
             lastRow = r;
             firstColumn = std::min(firstColumn, c);
             lastColumn = std::max(lastColumn, c);
-            contentWidth[c] = std::max(contentWidth[c], std::min(displayWidth(value), 255));
             if (value.userType() == QMetaType::Double) {
                 const double number = value.toDouble();
                 quint32 rk;
@@ -378,7 +316,7 @@ QByteArray sheetStream(const Worksheet& sheet, bool selected, StringTable& sst) 
                     b.f64(number);
                 }
             } else {
-                const QString text = storableText(value.toString());
+                const QString text = value.toString();
                 if (text.isEmpty()) {
                     // FreeXL refuses workbooks with an empty string in the
                     // string table or an empty LABEL, so an empty text is
@@ -400,14 +338,8 @@ QByteArray sheetStream(const Worksheet& sheet, bool selected, StringTable& sst) 
         }
     }
 
-    // Columns without a width of their own that hold wider content get a
-    // width that shows it.
-    for (int c = 0; c < Worksheet::kMaxColumns; ++c) {
-        if (!widths.contains(c) && contentWidth[c] > kDefaultColumnChars)
-            widths.insert(c, (std::min(contentWidth[c], kMaxAutoColumnChars) + 2) * 256);
-    }
-
     QByteArray out;
+    const QMap<int, int>& widths = sheet.columnWidths();
     out.reserve(cells.size() + 512 + widths.size() * 16);
     record(out, kBof, bof(0x0010));
     {
@@ -528,9 +460,9 @@ QByteArray BiffWriter::workbookStream(const Workbook& workbook) {
     record(out, kStyle, builtInStyle(19, 7));
     record(out, kStyle, builtInStyle(20, 5));
 
-    const QStringList names = sheetNames(workbook);
     std::vector<int> offsetFields;
-    for (const QString& name : names) {
+    for (int i = 0; i < workbook.sheetCount(); ++i) {
+        const QString& name = workbook.sheet(i).name();
         QByteArray data;
         Bytes b(data);
         b.u32(0);  // stream position of the sheet's BOF, filled in below

@@ -20,12 +20,28 @@ bool ExcelEngine::open(int sheetIndex) {
         close();
     if (fileName.isEmpty() || !ensureFile(fileName))
         return false;
-    auto loaded = std::make_unique<Workbook>();
-    if (!XlsReader::read(fileName, loaded.get()))
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    if (sheetIndex < 1 || sheetIndex > loaded->sheetCount())
+    QByteArray bytes = file.readAll();
+    file.close();
+    std::unique_ptr<Workbook> loaded;
+    if (cached && !bytes.isEmpty() && bytes == cachedFile) {
+        loaded = std::move(cached);
+    } else {
+        cached.reset();
+        cachedFile.clear();
+        loaded = std::make_unique<Workbook>();
+        if (!XlsReader::read(fileName, bytes, loaded.get()))
+            return false;
+    }
+    if (sheetIndex < 1 || sheetIndex > loaded->sheetCount()) {
+        cached = std::move(loaded);
+        cachedFile = bytes;
         return false;
+    }
     workbook = std::move(loaded);
+    openedFile = std::move(bytes);
     savePath = fileName;
     sheet = sheetIndex - 1;
     modified = false;
@@ -41,9 +57,15 @@ bool ExcelEngine::open(int sheetIndex) {
 void ExcelEngine::close() {
     if (!isOpen)
         return;
-    if (modified)
-        XlsWriter::write(*workbook, savePath);
+    QByteArray written;
+    const bool saved = modified && XlsWriter::write(*workbook, savePath, &written);
+    // Keep the model for the next open when it matches a file's bytes.
+    if (!modified || saved) {
+        cachedFile = saved ? written : openedFile;
+        cached = std::move(workbook);
+    }
     workbook.reset();
+    openedFile.clear();
     isOpen = false;
     modified = false;
     sheet = -1;
@@ -54,8 +76,10 @@ void ExcelEngine::close() {
 void ExcelEngine::saveAs(const QString& path) {
     if (!isOpen)
         return;
-    if (XlsWriter::write(*workbook, path)) {
+    QByteArray written;
+    if (XlsWriter::write(*workbook, path, &written)) {
         savePath = path;
+        openedFile = written;
         modified = false;
     }
 }
@@ -74,6 +98,7 @@ bool ExcelEngine::writeRows(const QList<QVariantList>& rows) {
         for (int c = 0; c < width; ++c)
             target.setCell(r, c, c < row.size() ? row.at(c) : QVariant());
     }
+    target.fitColumnWidths();
     modified = true;
     return true;
 }

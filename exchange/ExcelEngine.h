@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -54,6 +55,12 @@ private:
     // Where close() saves: the file name, or the last saveAs path.
     QString savePath;
     std::unique_ptr<Workbook> workbook;
+    // The workbook as last read or written, with the file's bytes then: the
+    // callers open one file once per worksheet, and a file that is still
+    // byte for byte the same needs no second parse.
+    std::unique_ptr<Workbook> cached;
+    QByteArray cachedFile;
+    QByteArray openedFile;
     bool isOpen = false;
     bool modified = false;
     // 0-based index of the selected worksheet; -1 once it was deleted.

@@ -3,6 +3,45 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// Default column width in characters, and the widest one fitting gives.
+constexpr int kDefaultColumnChars = 8;
+constexpr int kMaxFittedChars = 60;
+
+bool fitsLatin1(const QString& text) {
+    for (const QChar ch : text) {
+        if (ch.unicode() > 0xFF)
+            return false;
+    }
+    return true;
+}
+
+QString storableText(const QString& text) {
+    if (text.size() <= Worksheet::kMaxText)
+        return text;
+    const int limit = fitsLatin1(text) ? Worksheet::kMaxLatin1Text : Worksheet::kMaxText;
+    if (text.size() <= limit)
+        return text;
+    QString cut = text.left(limit);
+    if (cut.at(cut.size() - 1).isHighSurrogate())
+        cut.chop(1);
+    return cut;
+}
+
+// Width of a cell's content in characters, wide (CJK) ones counting double.
+int displayWidth(const QVariant& value) {
+    if (value.userType() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'g', 15).size();
+    const QString text = value.toString();
+    int width = 0;
+    for (const QChar ch : text)
+        width += ch.unicode() >= 0x1100 ? 2 : 1;
+    return width;
+}
+
+}  // namespace
+
 Worksheet::Worksheet(const QString& name) : sheetName(name) {}
 
 QVariant Worksheet::cell(int row, int column) const {
@@ -34,10 +73,15 @@ QVariant Worksheet::normalized(const QVariant& value) {
             return QVariant(number);
         }
         case QMetaType::QString:
-            return value.toString().isNull() ? QVariant(QString(QLatin1String(""))) : value;
         case QMetaType::QByteArray:
-        case QMetaType::QChar:
-            return QVariant(value.toString());
+        case QMetaType::QChar: {
+            const QString text = value.toString();
+            if (text.isNull())
+                return QVariant(QString(QLatin1String("")));
+            if (text.size() > kMaxText)
+                return QVariant(storableText(text));
+            return value.userType() == QMetaType::QString ? value : QVariant(text);
+        }
         default:
             return QVariant();
     }
@@ -101,4 +145,18 @@ void Worksheet::setColumnWidth(int column, int width) {
         widths.remove(column);
     else
         widths.insert(column, std::min(width, kMaxColumnWidth));
+}
+
+void Worksheet::fitColumnWidths() {
+    std::vector<int> content(kMaxColumns, 0);
+    for (const std::vector<QVariant>& cells : rows) {
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            if (cells[c].isValid() && !widths.contains(c))
+                content[c] = std::max(content[c], std::min(displayWidth(cells[c]), 255));
+        }
+    }
+    for (int c = 0; c < kMaxColumns; ++c) {
+        if (content[c] > kDefaultColumnChars)
+            widths.insert(c, (std::min(content[c], kMaxFittedChars) + 2) * 256);
+    }
 }

@@ -26,17 +26,21 @@ public:
     static constexpr int kMaxColumns = 256;
     // Widths are in 1/256 of the width of the digit zero, as the file keeps them.
     static constexpr int kMaxColumnWidth = 255 * 256;
+    // The longest text a cell keeps: what the format's shared string table
+    // can hold in two records, since FreeXL reads no string over more.
+    static constexpr int kMaxLatin1Text = 16444;
+    static constexpr int kMaxText = 8221;
 
+    // The name should be a valid sheet name (see Workbook::addSheet).
     explicit Worksheet(const QString& name = QString());
 
     const QString& name() const { return sheetName; }
-    void setName(const QString& name) { sheetName = name; }
 
     // 0-based; an invalid QVariant for an empty cell.
     QVariant cell(int row, int column) const;
     // Numbers become double cells, strings text cells (also the empty string,
-    // which still counts as a used cell), anything else clears the cell.
-    // Cells outside the format's limits are ignored.
+    // which still counts as a used cell; too long texts are cut), anything
+    // else clears the cell. Cells outside the format's limits are ignored.
     void setCell(int row, int column, const QVariant& value);
 
     CellRange usedRange() const;
@@ -50,6 +54,9 @@ public:
     int columnWidth(int column) const { return widths.value(column, 0); }
     void setColumnWidth(int column, int width);
     const QMap<int, int>& columnWidths() const { return widths; }
+    // Gives columns without a width of their own that hold content wider
+    // than the default column a width that shows it.
+    void fitColumnWidths();
 
     // The value as a cell holds it, or an invalid QVariant for "empty".
     static QVariant normalized(const QVariant& value);

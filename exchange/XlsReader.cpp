@@ -72,8 +72,11 @@ bool XlsReader::read(const QString& path, Workbook* workbook) {
     QFile file(path);
     if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
+    return read(path, file.readAll(), workbook);
+}
+
+bool XlsReader::read(const QString& path, const QByteArray& bytes, Workbook* workbook) {
+    *workbook = Workbook();
 
     QByteArray stream;
     if (!CompoundFileReader::readStream(bytes, {QStringLiteral("Workbook"), QStringLiteral("Book")},

@@ -12,4 +12,6 @@ public:
     // False, with the workbook left empty, when the file is missing,
     // unreadable, encrypted or not a workbook.
     static bool read(const QString& path, Workbook* workbook);
+    // The same for a file whose bytes were already read from path.
+    static bool read(const QString& path, const QByteArray& bytes, Workbook* workbook);
 };

@@ -6,7 +6,7 @@
 #include "CompoundFileWriter.h"
 #include "Workbook.h"
 
-bool XlsWriter::write(const Workbook& workbook, const QString& path) {
+bool XlsWriter::write(const Workbook& workbook, const QString& path, QByteArray* written) {
     if (path.isEmpty() || workbook.sheetCount() == 0)
         return false;
     CompoundFileWriter container;
@@ -21,5 +21,9 @@ bool XlsWriter::write(const Workbook& workbook, const QString& path) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    if (written)
+        *written = bytes;
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class Workbook;
@@ -8,5 +9,6 @@ class Workbook;
 // once the new one is completely written.
 class XlsWriter {
 public:
-    static bool write(const Workbook& workbook, const QString& path);
+    // written, when given, receives the bytes of the file.
+    static bool write(const Workbook& workbook, const QString& path, QByteArray* written = nullptr);
 };
