@@ -6,13 +6,31 @@
 
 #include "CompoundFileReader.h"
 
+#include <glib.h>
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-input.h>
 
+#include <QtGlobal>
+
+namespace {
+
+void dropMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+}  // namespace
+
 bool CompoundFileReader::readStream(const QByteArray& file, const QStringList& names,
                                     QByteArray* data) {
+    // libgsf warns on stderr about every damaged container (also through its
+    // assertions on block numbers); a damaged file is an ordinary result
+    // here, reported by returning false.
+    static const guint quiet = g_log_set_handler(
+        "libgsf:msole",
+        static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
+                                    G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG),
+        dropMessage, nullptr);
+    Q_UNUSED(quiet);
     data->clear();
     if (file.isEmpty())
         return false;

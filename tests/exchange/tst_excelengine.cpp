@@ -396,6 +396,48 @@ private slots:
         QCOMPARE(read.sheet(0).cell(0, 0), QVariant(7.0));
     }
 
+    void reopeningAgreesWithAFreshRead() {
+        // An engine that opens the same file again reuses what it holds; it
+        // must see exactly what reading the file anew gives.
+        const QString file = path(QStringLiteral("reopen.xls"));
+        QVERIFY(writeSheets(
+            file, {QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")}));
+        ExcelEngine engine(file);
+        QVERIFY(engine.open(1));
+        QTest::ignoreMessage(QtDebugMsg, "A1:D2");
+        QVERIFY(engine.writeRows(
+            {{QString(20000, QLatin1Char('x')), text("长").repeated(9000), QString(""), -0.0},
+             {1e300, text("a long enough text for a wider column"), 7}}));
+        QVERIFY(engine.open(2));
+        QTest::ignoreMessage(QtDebugMsg, "A1:A1");
+        QVERIFY(engine.writeRows({{text("two")}}));
+        engine.saveAs(file);
+        QVERIFY(engine.deleteSheet(3));
+        engine.close();
+        for (int sheet = 1; sheet <= 2; ++sheet) {
+            ExcelEngine fresh(file);
+            QVERIFY(engine.open(sheet));
+            QVERIFY(fresh.open(sheet));
+            QCOMPARE(engine.sheetCount(), 2);
+            QCOMPARE(fresh.sheetCount(), 2);
+            QCOMPARE(engine.rowCount(), fresh.rowCount());
+            compareTables(engine.readAll(), fresh.readAll());
+        }
+        const Table first = readSheet(file, 1);
+        QCOMPARE(first[0][0].toString().size(), Worksheet::kMaxLatin1Text);
+        QCOMPARE(first[0][1].toString().size(), Worksheet::kMaxText);
+
+        // A file changed by someone else in between is read anew.
+        engine.close();
+        Workbook other;
+        other.addSheet(QStringLiteral("Other")).setCell(0, 0, text("new"));
+        other.sheet(0).setCell(0, 1, 2);
+        QVERIFY(XlsWriter::write(other, file));
+        QVERIFY(engine.open(1));
+        QCOMPARE(engine.sheetCount(), 1);
+        compareTables(engine.readAll(), {{text("new"), 2.0}});
+    }
+
     void missingFileFromTemplate() {
         QTemporaryDir work;
         QVERIFY(work.isValid());
