@@ -12,6 +12,8 @@ constexpr quint16 kMulBlank = 0x00BE;
 constexpr quint16 kLabel = 0x0204;
 constexpr quint16 kFormat = 0x041E;
 constexpr quint16 kSst = 0x00FC;
+constexpr quint16 kDimensions = 0x0200;
+constexpr int kMaxRows = 65536;
 constexpr quint16 kContinue = 0x003C;
 // FreeXL gives up on larger string tables.
 constexpr quint32 kMaxStrings = 1024 * 1024;
@@ -123,9 +125,79 @@ bool stringTableReadable(const QByteArray& stream, const std::vector<Record>& pa
     return true;
 }
 
+// FreeXL reads the stream from start to end, whatever the sheet list says,
+// and trusts lengths inside records: refuse records it would read past their
+// end, and sheet dimensions that it would apply to cells it has not
+// allocated (a second DIMENSIONS record in one sheet, or one in the globals).
+bool recordsReadable(const QByteArray& stream, bool biff8) {
+    Record record;
+    int pos = 0;
+    int depth = 0;
+    int substreams = 0;
+    int dimensions = 0;
+    while (pos <= stream.size() - 4) {
+        if (!recordAt(stream, pos, &record))
+            return false;
+        pos = record.dataAt + record.length;
+        // FreeXL's own end marker, which is also how the padding reads.
+        if (record.id == 0 && record.length == 0)
+            break;
+        const int at = record.dataAt;
+        switch (record.id) {
+            case kBof:
+                if (depth++ == 0) {
+                    ++substreams;
+                    dimensions = 0;
+                }
+                break;
+            case kEof:
+                if (depth > 0)
+                    --depth;
+                break;
+            case kDimensions: {
+                if (substreams < 2 || ++dimensions > 1)
+                    return false;
+                if (record.length < (biff8 ? 14 : 10))
+                    return false;
+                const quint32 firstRow = biff8 ? u32At(stream, at) : u16At(stream, at);
+                const quint32 endRow = biff8 ? u32At(stream, at + 4) : u16At(stream, at + 2);
+                const int columnsAt = at + (biff8 ? 8 : 4);
+                const int firstColumn = u16At(stream, columnsAt);
+                const int endColumn = u16At(stream, columnsAt + 2);
+                if (firstRow > endRow || endRow > quint32(kMaxRows) || firstColumn > endColumn ||
+                    endColumn > kMaxColumns)
+                    return false;
+                break;
+            }
+            case kLabel: {
+                if (record.length < 8)
+                    return false;
+                const int characters = u16At(stream, at + 6);
+                if (biff8 ? !stringFits(stream, record, at + 8, characters)
+                          : 8 + characters > record.length)
+                    return false;
+                break;
+            }
+            case kFormat:
+                if (biff8 && (record.length < 5 ||
+                              !stringFits(stream, record, at + 4, u16At(stream, at + 2))))
+                    return false;
+                break;
+            case kBoundSheet:
+                if (record.length < 8 || (biff8 && !stringFits(stream, record, at + 7,
+                                                               static_cast<uchar>(stream[at + 6]))))
+                    return false;
+                break;
+            default:
+                break;
+        }
+    }
+    return true;
+}
+
 // Collects the column widths and blank cells of one sheet substream; false
 // when it is not one or ends before its EOF.
-bool scanSheet(const QByteArray& stream, int pos, bool biff8, SheetLayout* layout) {
+bool scanSheet(const QByteArray& stream, int pos, SheetLayout* layout) {
     Record record;
     if (!recordAt(stream, pos, &record) || record.id != kBof)
         return false;
@@ -143,13 +215,6 @@ bool scanSheet(const QByteArray& stream, int pos, bool biff8, SheetLayout* layou
             const int width = u16At(stream, record.dataAt + 4);
             for (int c = first; c <= last && c < kMaxColumns; ++c)
                 layout->columnWidths.insert(c, width);
-        } else if (record.id == kLabel) {
-            if (record.length < 8)
-                return false;
-            const int characters = u16At(stream, record.dataAt + 6);
-            if (biff8 ? !stringFits(stream, record, record.dataAt + 8, characters)
-                      : 8 + characters > record.length)
-                return false;
         } else if (record.id == kBlank && depth == 1 && record.length >= 6) {
             layout->blanks.emplace_back(u16At(stream, record.dataAt),
                                         u16At(stream, record.dataAt + 2));
@@ -186,17 +251,7 @@ BiffScanner::Result BiffScanner::scan(const QByteArray& stream, std::vector<Shee
             case kFilePass:
                 return Result::Encrypted;
             case kBoundSheet:
-                if (record.length < 8)
-                    return Result::NotWorkbook;
-                if (biff8 && !stringFits(stream, record, record.dataAt + 7,
-                                         static_cast<uchar>(stream[record.dataAt + 6])))
-                    return Result::NotWorkbook;
                 sheetPositions.push_back(u32At(stream, record.dataAt));
-                break;
-            case kFormat:
-                if (biff8 && (record.length < 5 || !stringFits(stream, record, record.dataAt + 4,
-                                                               u16At(stream, record.dataAt + 2))))
-                    return Result::NotWorkbook;
                 break;
             case kSst:
                 if (!stringTable.empty())
@@ -216,7 +271,7 @@ BiffScanner::Result BiffScanner::scan(const QByteArray& stream, std::vector<Shee
         if (record.id != kContinue)
             previous = record.id;
     }
-    if (!ended || sheetPositions.empty())
+    if (!ended || sheetPositions.empty() || !recordsReadable(stream, biff8))
         return Result::NotWorkbook;
     if (!stringTable.empty() && biff8 && !stringTableReadable(stream, stringTable))
         return Result::NotWorkbook;
@@ -224,7 +279,7 @@ BiffScanner::Result BiffScanner::scan(const QByteArray& stream, std::vector<Shee
     for (const quint32 position : sheetPositions) {
         SheetLayout layout;
         if (position >= static_cast<quint32>(stream.size()) ||
-            !scanSheet(stream, static_cast<int>(position), biff8, &layout))
+            !scanSheet(stream, static_cast<int>(position), &layout))
             return Result::NotWorkbook;
         sheets->push_back(std::move(layout));
     }
