@@ -21,7 +21,7 @@ bool ExcelEngine::open(int sheetIndex) {
     if (fileName.isEmpty() || !ensureFile(fileName))
         return false;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (file.size() > XlsReader::kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return false;
     QByteArray bytes = file.readAll();
     file.close();

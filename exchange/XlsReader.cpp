@@ -11,10 +11,6 @@
 
 namespace {
 
-// Larger files are no exchange workbook; this keeps a bad choice of file
-// from exhausting memory.
-constexpr qint64 kMaxFileSize = 512ll * 1024 * 1024;
-
 class FreeXlHandle {
 public:
     ~FreeXlHandle() {
@@ -77,6 +73,8 @@ bool XlsReader::read(const QString& path, Workbook* workbook) {
 
 bool XlsReader::read(const QString& path, const QByteArray& bytes, Workbook* workbook) {
     *workbook = Workbook();
+    if (bytes.size() > kMaxFileSize)
+        return false;
 
     QByteArray stream;
     if (!CompoundFileReader::readStream(bytes, {QStringLiteral("Workbook"), QStringLiteral("Book")},

@@ -9,6 +9,10 @@ class Workbook;
 // BiffScanner.
 class XlsReader {
 public:
+    // Larger files are no exchange workbook; refusing them keeps a wrong
+    // choice of file from exhausting memory.
+    static constexpr qint64 kMaxFileSize = 256ll * 1024 * 1024;
+
     // False, with the workbook left empty, when the file is missing,
     // unreadable, encrypted or not a workbook.
     static bool read(const QString& path, Workbook* workbook);
