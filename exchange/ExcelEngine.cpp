@@ -1,0 +1,173 @@
+#include "ExcelEngine.h"
+
+#include <QDebug>
+#include <QFile>
+
+#include "Workbook.h"
+#include "XlsReader.h"
+#include "XlsWriter.h"
+
+ExcelEngine::ExcelEngine(const QString& fileName, QObject* parent)
+    : QObject(parent), fileName(fileName) {}
+
+ExcelEngine::~ExcelEngine() {
+    if (isOpen)
+        close();
+}
+
+bool ExcelEngine::open(int sheetIndex) {
+    if (isOpen)
+        close();
+    if (fileName.isEmpty() || !ensureFile(fileName))
+        return false;
+    QFile file(fileName);
+    if (file.size() > XlsReader::kMaxFileSize || !file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = file.readAll();
+    file.close();
+    std::unique_ptr<Workbook> loaded;
+    if (cached && !bytes.isEmpty() && bytes == cachedFile) {
+        loaded = std::move(cached);
+    } else {
+        cached.reset();
+        cachedFile.clear();
+        loaded = std::make_unique<Workbook>();
+        if (!XlsReader::read(fileName, bytes, loaded.get()))
+            return false;
+    }
+    if (sheetIndex < 1 || sheetIndex > loaded->sheetCount()) {
+        cached = std::move(loaded);
+        cachedFile = bytes;
+        return false;
+    }
+    workbook = std::move(loaded);
+    openedFile = std::move(bytes);
+    savePath = fileName;
+    sheet = sheetIndex - 1;
+    modified = false;
+    const CellRange range = workbook->sheet(sheet).usedRange();
+    startRow = range.firstRow + 1;
+    startColumn = range.firstColumn + 1;
+    usedRows = range.rowCount;
+    usedColumns = range.columnCount;
+    isOpen = true;
+    return true;
+}
+
+void ExcelEngine::close() {
+    if (!isOpen)
+        return;
+    QByteArray written;
+    const bool saved = modified && XlsWriter::write(*workbook, savePath, &written);
+    // Keep the model for the next open when it matches a file's bytes.
+    if (!modified || saved) {
+        cachedFile = saved ? written : openedFile;
+        cached = std::move(workbook);
+    }
+    workbook.reset();
+    openedFile.clear();
+    isOpen = false;
+    modified = false;
+    sheet = -1;
+    startRow = startColumn = 1;
+    usedRows = usedColumns = 0;
+}
+
+void ExcelEngine::saveAs(const QString& path) {
+    if (!isOpen)
+        return;
+    QByteArray written;
+    if (XlsWriter::write(*workbook, path, &written)) {
+        savePath = path;
+        openedFile = written;
+        modified = false;
+    }
+}
+
+bool ExcelEngine::writeRows(const QList<QVariantList>& rows) {
+    if (rows.isEmpty() || !isOpen || sheet < 0)
+        return false;
+    const int width = rows.first().size();
+    if (width < 1 || width > Worksheet::kMaxColumns || rows.size() > Worksheet::kMaxRows)
+        return false;
+    const QString range = QStringLiteral("A1:%1%2").arg(columnName(width)).arg(rows.size());
+    qDebug("%s", qPrintable(range));
+    Worksheet& target = workbook->sheet(sheet);
+    for (int r = 0; r < rows.size(); ++r) {
+        const QVariantList& row = rows.at(r);
+        for (int c = 0; c < width; ++c)
+            target.setCell(r, c, c < row.size() ? row.at(c) : QVariant());
+    }
+    target.fitColumnWidths();
+    modified = true;
+    return true;
+}
+
+QList<QVariantList> ExcelEngine::readAll() const {
+    QList<QVariantList> table;
+    if (!isOpen || sheet < 0)
+        return table;
+    const Worksheet& source = workbook->sheet(sheet);
+    const CellRange range = source.usedRange();
+    if (range.rowCount * range.columnCount <= 1)
+        return table;
+    table.reserve(range.rowCount);
+    for (int r = 0; r < range.rowCount; ++r) {
+        QVariantList row;
+        row.reserve(range.columnCount);
+        for (int c = 0; c < range.columnCount; ++c)
+            row.append(source.cell(range.firstRow + r, range.firstColumn + c));
+        table.append(row);
+    }
+    return table;
+}
+
+int ExcelEngine::sheetCount() const {
+    return isOpen ? workbook->sheetCount() : 0;
+}
+
+int ExcelEngine::rowCount() const {
+    return usedRows;
+}
+
+bool ExcelEngine::deleteSheet(int index) {
+    // A workbook keeps at least one worksheet.
+    if (!isOpen || index < 1 || index > workbook->sheetCount() || workbook->sheetCount() == 1) {
+        qCritical("删除sheet失败...");
+        return false;
+    }
+    workbook->removeSheet(index - 1);
+    if (sheet == index - 1)
+        sheet = -1;
+    else if (sheet > index - 1)
+        --sheet;
+    modified = true;
+    return true;
+}
+
+QString ExcelEngine::columnName(int column) {
+    QString name;
+    while (column > 0) {
+        const int digit = (column - 1) % 26;
+        name.prepend(QLatin1Char(static_cast<char>('A' + digit)));
+        column = (column - 1) / 26;
+    }
+    return name;
+}
+
+bool ExcelEngine::ensureFile(const QString& path) {
+    if (!QFile::exists(path)) {
+        const QString templatePath = QStringLiteral("./template.xls");
+        if (QFile::exists(templatePath)) {
+            QFile::copy(templatePath, path);
+        } else {
+            QFile created(path);
+            if (created.open(QIODevice::WriteOnly))
+                created.close();
+        }
+    }
+    QFile file(path);
+    const bool ok = file.open(QIODevice::ReadWrite);
+    file.close();
+    return ok;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class Workbook;
+
+// Loads a whole .xls workbook into memory: cells through FreeXL, column
+// widths and the checks that keep damaged files away from FreeXL through
+// BiffScanner.
+class XlsReader {
+public:
+    // Larger files are no exchange workbook; refusing them keeps a wrong
+    // choice of file from exhausting memory.
+    static constexpr qint64 kMaxFileSize = 256ll * 1024 * 1024;
+
+    // False, with the workbook left empty, when the file is missing,
+    // unreadable, encrypted or not a workbook.
+    static bool read(const QString& path, Workbook* workbook);
+    // The same for a file whose bytes were already read from path.
+    static bool read(const QString& path, const QByteArray& bytes, Workbook* workbook);
+};

@@ -1,0 +1,29 @@
+#include "XlsWriter.h"
+
+#include <QSaveFile>
+
+#include "BiffWriter.h"
+#include "CompoundFileWriter.h"
+#include "Workbook.h"
+
+bool XlsWriter::write(const Workbook& workbook, const QString& path, QByteArray* written) {
+    if (path.isEmpty() || workbook.sheetCount() == 0)
+        return false;
+    CompoundFileWriter container;
+    container.addStream(QStringLiteral("Workbook"), BiffWriter::workbookStream(workbook));
+    const QByteArray bytes = container.build();
+    if (bytes.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    if (written)
+        *written = bytes;
+    return true;
+}
