@@ -76,12 +76,16 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
 
     ui_->lineEdit_colorDataName->setValidator(new NameValidator(ui_->lineEdit_colorDataName));
 
+    // The identifier columns have width 0: hidden, their texts still readable.
+    // The header would widen a 0-wide section to its minimum, so hide it instead.
     const int libraryWidths[] = {0, 180, 180, 80, 120};
-    for (int column = 0; column < 5; ++column)
+    for (int column = 1; column < 5; ++column)
         ui_->tableWidget_colorCard->setColumnWidth(column, libraryWidths[column]);
+    ui_->tableWidget_colorCard->setColumnHidden(0, true);
     const int colorWidths[] = {0, 250, 100, 100, 100, 100};
-    for (int column = 0; column < 6; ++column)
+    for (int column = 1; column < 6; ++column)
         ui_->tableWidget_colorData->setColumnWidth(column, colorWidths[column]);
+    ui_->tableWidget_colorData->setColumnHidden(0, true);
 
     state_.databaseOpen = store_.openDatabase();
     readDeviceSettings();

@@ -74,6 +74,10 @@
         <translation>Measure</translation>
     </message>
     <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
         <source>颜色数值：</source>
         <translation>Color values:</translation>
     </message>

@@ -74,6 +74,10 @@
         <translation>测量</translation>
     </message>
     <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
         <source>颜色数值：</source>
         <translation>颜色数值：</translation>
     </message>
