@@ -26,6 +26,9 @@ public:
     static QString defaultDirectory();
 
     QString databasePath() const;
+    // The store's own connection name (each store has one), for direct queries.
+    QString connectionName() const;
+    bool isOpen() const;
     // Time stamps of new identifiers come from here (tests fix it).
     void setClock(std::function<QDateTime()> clock);
 

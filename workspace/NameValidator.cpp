@@ -1,0 +1,4 @@
+#include "NameValidator.h"
+
+NameValidator::NameValidator(QObject* parent)
+    : QRegularExpressionValidator(QRegularExpression(QString::fromLatin1(pattern())), parent) {}
