@@ -79,6 +79,8 @@ struct ColorCardStore::Impl {
     QString directory;
     QString connection;
     std::function<QDateTime()> clock;
+    // An outer transaction begun by beginTransaction is open.
+    bool inTransaction = false;
 
     Impl(Messenger& m, const QString& dir)
         : messenger(m),
@@ -114,6 +116,7 @@ struct ColorCardStore::Impl {
     }
 
     void closeConnection() {
+        inTransaction = false;
         if (!QSqlDatabase::contains(connection))
             return;
         {
@@ -128,7 +131,9 @@ struct ColorCardStore::Impl {
     void insertBatch(const QString& statement, const QStringList& colorIds,
                      const QList<QStringList>& columns, int columnCount) {
         QSqlDatabase db = database();
-        db.transaction();
+        const bool ownTransaction = !inTransaction;
+        if (ownTransaction)
+            db.transaction();
         bool allRows = true;
         {
             QSqlQuery query(db);
@@ -160,7 +165,7 @@ struct ColorCardStore::Impl {
             messenger.tip(QStringLiteral("Insert color card data fail!"),
                           QStringLiteral("插入色卡数据失败！"));
         };
-        if (!db.commit()) {
+        if (ownTransaction && !db.commit()) {
             qCDebug(lcStore) << "commit failed:" << db.lastError().text();
             failed();
             db.rollback();
@@ -287,6 +292,27 @@ void ColorCardStore::insertColorDataBatchLab(const QString& libraryId, const QSt
                                              const QStringList& names, const QStringList& L,
                                              const QStringList& a, const QStringList& b) {
     d->insertBatch(insertLabStatement(libraryId), colorIds, {names, L, a, b}, 4);
+}
+
+bool ColorCardStore::beginTransaction() {
+    if (d->inTransaction)
+        return false;
+    QSqlDatabase db = d->database();
+    d->inTransaction = db.isOpen() && db.transaction();
+    return d->inTransaction;
+}
+
+void ColorCardStore::commitTransaction() {
+    if (!d->inTransaction)
+        return;
+    d->inTransaction = false;
+    QSqlDatabase db = d->database();
+    if (!db.commit()) {
+        qCDebug(lcStore) << "commit failed:" << db.lastError().text();
+        d->messenger.tip(QStringLiteral("Insert color card data fail!"),
+                         QStringLiteral("插入色卡数据失败！"));
+        db.rollback();
+    }
 }
 
 void ColorCardStore::updateLibraryName(const QString& name, const QString& description,

@@ -46,6 +46,12 @@ public:
     void insertColorDataBatchLab(const QString& libraryId, const QStringList& colorIds,
                                  const QStringList& names, const QStringList& L,
                                  const QStringList& a, const QStringList& b);
+    // Groups every statement up to commitTransaction into one transaction (a
+    // whole library at once); the batch inserts join it instead of opening
+    // their own. Not nested: false when one is open or the database is not.
+    bool beginTransaction();
+    // Commits; a failure is reported like a failed batch and rolled back.
+    void commitTransaction();
     void updateLibraryName(const QString& name, const QString& description,
                            const QString& libraryId);
     void updateLibraryCount(const QString& count, const QString& libraryId);

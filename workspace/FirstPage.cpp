@@ -9,6 +9,8 @@
 #include "ColorCardDialog.h"
 #include "ColorCardOperatorWidget.h"
 #include "DeviceSettings.h"
+#include "MeterExport.h"
+#include "MeterWrite.h"
 #include "NameValidator.h"
 #include "ui_FirstPage.h"
 
@@ -389,9 +391,11 @@ bool FirstPage::on_pushButton_saveToExcel_clicked() {
 }
 
 void FirstPage::on_pushButton_writeToMeter_clicked() {
-    showNotAvailable();
+    if (frames_)
+        MeterWrite(context(), *frames_).run();
 }
 
 void FirstPage::on_pushButton_exportMeterData_clicked() {
-    showNotAvailable();
+    if (frames_)
+        MeterExport(context(), *frames_).run();
 }

@@ -1,0 +1,300 @@
+#include "MeterWrite.h"
+
+#include <memory>
+
+#include "CheckCodes.h"
+#include "ColorCardStore.h"
+#include "Crc16.h"
+#include "FrameLayer.h"
+#include "Messenger.h"
+#include "StdCardMessages.h"
+#include "WorkspaceState.h"
+
+namespace {
+
+constexpr int PackageSize = 256;
+constexpr int ColourBytes = StdCardMessages::ColorNameWidth + 6;
+constexpr int DrainTimeoutMs = 1000;
+constexpr int DrainLength = 1024;
+
+struct Text {
+    const char* english;
+    const char* chinese;
+};
+
+// Messages of a failed record or empty-packet write for the results -1 to -4.
+using WriteFailureTexts = Text[4];
+
+const WriteFailureTexts TotalFailures = {
+    {"Failed to write the total number of standard color cards and ports!",
+     "写标准色卡总数写端口失败！"},
+    {"No message was received regarding the total number of standard color cards written!",
+     "写标准色卡总数没有接收到报文！"},
+    {"There is an error in the message received for writing the total number of standard color "
+     "cards!",
+     "写标准色卡总数接收到的报文有错误！"},
+    {"写标准色卡总数,Write the total number of standard color cards, data error, unable to write!",
+     "写标准色卡总数,数据出错，无法写入！"}};
+
+const WriteFailureTexts InfoFailures = {
+    {"Writing standard color card information and port failed!", "写标准色卡信息写端口失败！"},
+    {"No message received for writing standard color card information!",
+     "写标准色卡信息没有接收到报文！"},
+    {"The message received for writing standard color card information is incorrect!",
+     "写标准色卡信息接收到的报文有错误！"},
+    {"Writing standard color card information, data error, unable to write!",
+     "写标准色卡信息，数据出错，无法写入！"}};
+
+// The empty packet carries no check code, so it cannot fail with -4.
+const WriteFailureTexts EmptyPacketFailures = {
+    {"Failed to write empty packet message!", "写空包报文不成功！"},
+    {"After writing an empty packet message, no message was received!",
+     "写空包报文后没有接收到报文！"},
+    {"Writing failed!", "写入不成功！"},
+    {nullptr, nullptr}};
+
+// Other negative results stop the download without a message.
+void reportWriteFailure(const Messenger& messenger, int result, const WriteFailureTexts& texts) {
+    if (result > -1 || result < -4)
+        return;
+    const Text& text = texts[-result - 1];
+    if (text.english)
+        messenger.tip(QString::fromUtf8(text.english), QString::fromUtf8(text.chinese));
+}
+
+void appendWord(QByteArray& bytes, int value) {
+    bytes.append(char(value & 0xFF));
+    bytes.append(char((value >> 8) & 0xFF));
+}
+
+bool holdsValue(const QVariantList& row) {
+    return !row.isEmpty() && row.at(0).isValid();
+}
+
+}  // namespace
+
+MeterWrite::MeterWrite(const WorkspaceContext& context, FrameLayer& frames)
+    : context_(context), frames_(frames) {}
+
+int MeterWrite::streamHundredths(const QString& text) {
+    const int point = text.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? text : text.left(point);
+    QString fraction = point < 0 ? QString() : text.mid(point + 1);
+    // Cut, not rounded: 12.345 is 1234.
+    fraction = fraction.left(2);
+    while (fraction.size() < 2)
+        fraction.append(QLatin1Char('0'));
+    bool ok = false;
+    const int value = (whole + fraction).toInt(&ok);
+    return ok ? value : 0;
+}
+
+bool MeterWrite::run() {
+    return writePayload(buildMeterPayload());
+}
+
+QList<QVariantList> MeterWrite::buildMeterPayload() {
+    ColorCardStore& store = context_.store;
+    QList<QVariantList> payload;
+    const QList<LibraryRecord> libraries = store.selectLibraries();
+    if (libraries.isEmpty())
+        return payload;
+
+    const QString empty = QStringLiteral("");
+    payload << QVariantList{context_.state.meterNumber, empty, empty, empty, empty};
+    payload << QVariantList();
+
+    int withColours = libraries.size();
+    QList<QList<ColorDataRecord>> colours;
+    for (const LibraryRecord& library : libraries) {
+        payload << QVariantList{library.value(3).toString(), library.value(4).toString(),
+                                library.value(5).toString()};
+        colours << store.selectColorData(library.value(1).toString());
+        if (library.value(5).toString().toInt() == 0)
+            --withColours;
+    }
+    payload[1] = QVariantList{withColours, int(countCheckCode(withColours))};
+
+    while (payload.size() < HeaderRow)
+        payload << QVariantList{QVariant(), QVariant(), QVariant(), QVariant(), QVariant()};
+    payload << QVariantList{QStringLiteral("name"), QStringLiteral("L"), QStringLiteral("a"),
+                            QStringLiteral("b")};
+
+    for (int i = 0; i < libraries.size(); ++i) {
+        // The check codes describe the bytes the meter receives: the values
+        // as the stream carries them, the texts simplified and in their fields.
+        QByteArray values;
+        for (const ColorDataRecord& colour : colours[i]) {
+            if (colour.size() < 6)
+                continue;
+            payload << QVariantList{colour[2].toString(), colour[3].toString(),
+                                    colour[4].toString(), colour[5].toString()};
+            for (int v = 3; v < 6; ++v)
+                appendWord(values, streamHundredths(colour[v].toString()));
+        }
+        if (values.isEmpty())
+            continue;
+        QVariantList& row = payload[FirstLibraryRow + i];
+        const int dataCheck = crc16(values, values.size());
+        row << dataCheck;
+        row << int(StdCardMessages::infoRecordCheckCode(row[0].toString().simplified(),
+                                                        row[1].toString().simplified(),
+                                                        row[2].toInt(), dataCheck));
+    }
+    return payload;
+}
+
+bool MeterWrite::writePayload(const QList<QVariantList>& payload) {
+    const Messenger& messenger = context_.messenger;
+    if (payload.isEmpty()) {
+        messenger.tip(QStringLiteral("The color card library is empty, unable to download!"),
+                      QStringLiteral("色卡库数据为空，无法下载!"));
+        return false;
+    }
+
+    // Survey of the library rows.
+    const int lastLibraryRow = qMin(payload.size(), HeaderRow) - 1;
+    qint64 colourTotal = 0;
+    QString firstEmpty;
+    bool someEmpty = false;
+    for (int r = FirstLibraryRow; r <= lastLibraryRow; ++r) {
+        const QVariantList& row = payload[r];
+        if (!holdsValue(row))
+            continue;
+        const int count = row.value(2).toInt();
+        colourTotal += count;
+        if (count == 0 && !someEmpty) {
+            someEmpty = true;
+            firstEmpty = row.value(0).toString().simplified();
+        }
+    }
+    if (colourTotal == 0) {
+        messenger.tip(QStringLiteral("Please add color cards first, then download again!"),
+                      QStringLiteral("请先添加色卡，再重新下载!"));
+        return false;
+    }
+    if (someEmpty) {
+        messenger.tip(QStringLiteral("The quantity of color card %1 is 0. Please delete the color "
+                                     "card and download again!")
+                          .arg(firstEmpty),
+                      QStringLiteral("色卡%1数量为0，请删除色卡后重新下载!").arg(firstEmpty));
+        return false;
+    }
+    if (payload[0].value(0).toString() != context_.state.meterNumber) {
+        messenger.tip(QStringLiteral("Write content mismatch, unable to write!"),
+                      QStringLiteral("写入内容不匹配，无法写入!"));
+        return false;
+    }
+    // Colour rows must follow the header where the meter's layout expects
+    // them (more libraries than rows 2 to 47 hold would shift them), and be
+    // there for every colour the libraries announce; nothing is sent otherwise.
+    const qint64 rowsNeeded = colourTotal + FirstColourRow;
+    const bool headerInPlace = payload.size() > HeaderRow &&
+                               payload[HeaderRow].value(0).toString() == QLatin1String("name");
+    if (!headerInPlace || payload.size() < rowsNeeded) {
+        messenger.tip(QStringLiteral("Excel file error!"), QStringLiteral("Excel文件有错误！"));
+        return false;
+    }
+
+    StdCardMessages messages(frames_);
+    int result = messages.writeStdCardTotal(payload.value(1).value(0).toInt(),
+                                            payload.value(1).value(1).toInt());
+    if (result < 0) {
+        reportWriteFailure(messenger, result, TotalFailures);
+        return false;
+    }
+
+    int address = StdCardMessages::InfoBaseAddress;
+    for (int r = FirstLibraryRow; r <= lastLibraryRow; ++r) {
+        const QVariantList& row = payload[r];
+        if (!holdsValue(row))
+            continue;
+        const int count = row.value(2).toInt();
+        // A check code may be 0 like any other CRC; a library row without its
+        // codes has no colours and no record.
+        if (count == 0 || row.size() < 5)
+            continue;
+        result = messages.writeStdCardInfo(address, row[0].toString().simplified(),
+                                           row[1].toString().simplified(), count, row[3].toInt(),
+                                           row[4].toInt());
+        if (result < 0) {
+            reportWriteFailure(messenger, result, InfoFailures);
+            return false;
+        }
+        address += StdCardMessages::InfoSlotSize;
+    }
+
+    const int colours = int(colourTotal);
+    const int packages = (ColourBytes * colours + PackageSize - 1) / PackageSize;
+    std::unique_ptr<ProgressReporter> progress =
+        messenger.progress(QStringLiteral("Writing meter data, please wait"),
+                           QStringLiteral("正在将数据写入仪器，请等待..."), 0, packages);
+
+    QByteArray buffer;
+    buffer.reserve(2 * PackageSize);
+    int sent = 0;
+    // Sends the first 256 bytes whenever more than that are waiting.
+    const auto flushFull = [&]() {
+        while (buffer.size() > PackageSize) {
+            if (!sendPackage(sent, buffer, PackageSize)) {
+                progress->hide();
+                return false;
+            }
+            buffer.remove(0, PackageSize);
+            progress->setValue(sent);
+            ++sent;
+        }
+        return true;
+    };
+    for (int c = 0; c < colours; ++c) {
+        buffer.append(StdCardMessages::fixedField(
+            payload[FirstColourRow + c].value(0).toString().simplified(),
+            StdCardMessages::ColorNameWidth));
+        if (!flushFull())
+            return false;
+    }
+    for (int c = 0; c < colours; ++c) {
+        const QVariantList& row = payload[FirstColourRow + c];
+        for (int v = 1; v <= 3; ++v) {
+            appendWord(buffer, streamHundredths(row.value(v).toString()));
+            if (!flushFull())
+                return false;
+        }
+    }
+    if (!buffer.isEmpty()) {
+        if (!sendPackage(sent, buffer, buffer.size())) {
+            progress->hide();
+            return false;
+        }
+        progress->setValue(sent);
+    }
+
+    const int end = StdCardMessages::DataBaseAddress + PackageSize * sent + buffer.size();
+    result = messages.writeStdCardData(end, QByteArray(), 0);
+    if (result < 0) {
+        reportWriteFailure(messenger, result, EmptyPacketFailures);
+        progress->hide();
+        return false;
+    }
+    progress->setValue(packages);
+    progress->hide();
+
+    // Whatever the meter still sends after the acknowledgement is read away.
+    QByteArray rest;
+    frames_.receiveFrame(rest, DrainTimeoutMs, DrainLength, false);
+    messenger.tip(QStringLiteral("Successfully written the color card to the instrument!"),
+                  QStringLiteral("写入色卡到仪器成功！"));
+    return true;
+}
+
+bool MeterWrite::sendPackage(int packagesSent, const QByteArray& data, int length) {
+    StdCardMessages messages(frames_);
+    const int address = StdCardMessages::DataBaseAddress + PackageSize * packagesSent;
+    if (messages.writeStdCardData(address, data, length) >= 0)
+        return true;
+    const QString number = QString::number(packagesSent + 1);
+    context_.messenger.tip(
+        QStringLiteral("Failed to write %1 package standard color card data to port!").arg(number),
+        QStringLiteral("写%1包标准色卡数据写端口失败！").arg(number));
+    return false;
+}
