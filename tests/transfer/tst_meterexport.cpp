@@ -1,3 +1,5 @@
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 #include "TransferFixture.h"
@@ -332,6 +334,38 @@ private slots:
                 QVERIFY(!reading);
             }
         }
+    }
+
+    // The export writes each library in one transaction; what it relies on.
+    void storeTransactionHoldsALibraryTogether() {
+        TransferFixture f;
+        ColorCardStore& store = f.store();
+        const QString id = "ColorCard1" + kStamp;
+        QVERIFY(store.beginTransaction());
+        QVERIFY(!store.beginTransaction());
+        store.createColorDataTable(id);
+        store.insertLibrary(id, "", "Lib", "", "2");
+        store.insertColorDataBatchLab(id, {"ColorData0" + kStamp, "ColorData1" + kStamp},
+                                      {"a", "b"}, {"1.00", "2.00"}, {"0.00", "0.00"},
+                                      {"0.00", "0.00"});
+        const auto committedLibraries = [&store] {
+            QSqlDatabase observer = QSqlDatabase::addDatabase("QSQLITE", "observer");
+            observer.setDatabaseName(store.databasePath());
+            int count = -1;
+            if (observer.open()) {
+                QSqlQuery query("SELECT COUNT(*) FROM ColorCard", observer);
+                if (query.next())
+                    count = query.value(0).toInt();
+            }
+            observer = QSqlDatabase();
+            QSqlDatabase::removeDatabase("observer");
+            return count;
+        };
+        QCOMPARE(committedLibraries(), 0);
+        store.commitTransaction();
+        QCOMPARE(committedLibraries(), 1);
+        QCOMPARE(store.selectColorData(id).size(), 2);
+        QVERIFY(f.prompt.messages().isEmpty());
     }
 
     void wrongCrcIsNoReply() {

@@ -1,0 +1,122 @@
+// The window with the simulated meter: the user presses "export meter data",
+// then "write to meter", and the libraries travel from the meter into the
+// store and back.
+
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "FirstPage.h"
+#include "MainWindow.h"
+#include "ScriptedPrompt.h"
+#include "SimHidBackend.h"
+#include "UsbLinkOpener.h"
+
+namespace {
+
+QVector<SimLibrary> meterLibraries() {
+    QVector<SimLibrary> libraries = SimMeter::sampleLibraries();
+    libraries.append({QStringLiteral("国标色卡"),
+                      QStringLiteral("红色系"),
+                      {{QStringLiteral("大红"), 4512, 6230, 4810},
+                       {QStringLiteral("Rose 01"), 6020, 4105, -505}}});
+    return libraries;
+}
+
+// Name, description and "name L a b" of every colour, as the meter holds them.
+QStringList describe(const QVector<SimLibrary>& libraries) {
+    QStringList lines;
+    for (const SimLibrary& library : libraries) {
+        lines << library.name + QLatin1Char('/') + library.description;
+        for (const SimColour& colour : library.colours)
+            lines << QStringLiteral("  %1 %2 %3 %4")
+                         .arg(colour.name)
+                         .arg(colour.L)
+                         .arg(colour.a)
+                         .arg(colour.b);
+    }
+    return lines;
+}
+
+// The same for the store, values read back as hundredths.
+QStringList describe(ColorCardStore& store) {
+    QStringList lines;
+    for (const LibraryRecord& library : store.selectLibraries()) {
+        lines << library.value(3).toString() + QLatin1Char('/') + library.value(4).toString();
+        for (const ColorDataRecord& colour : store.selectColorData(library.value(1).toString()))
+            lines << QStringLiteral("  %1 %2 %3 %4")
+                         .arg(colour.value(2).toString())
+                         .arg(qRound(colour.value(3).toString().toDouble() * 100))
+                         .arg(qRound(colour.value(4).toString().toDouble() * 100))
+                         .arg(qRound(colour.value(5).toString().toDouble() * 100));
+    }
+    return lines;
+}
+
+}  // namespace
+
+class TransferEndToEnd : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    ScriptedPrompt prompt_;
+    SimHidBackend backend_;
+    std::unique_ptr<MainWindow> window_;
+
+    FirstPage& page() { return *window_->page(); }
+    void press(const char* button) {
+        auto* pushButton = page().findChild<QPushButton*>(QLatin1String(button));
+        QVERIFY(pushButton);
+        pushButton->click();
+    }
+
+private slots:
+    void initTestCase() {
+        QLoggingCategory::setFilterRules(QStringLiteral("colorcard.link.debug=false"));
+        backend_.meter().loadLibraries(meterLibraries());
+        MainWindow::Setup setup;
+        setup.prompt = &prompt_;
+        setup.linkOpener = makeUsbLinkOpener(backend_);
+        setup.dataDirectory = dir_.path();
+        window_ = std::make_unique<MainWindow>(setup);
+        QVERIFY(window_->OpenUSB(0));
+        // Whatever the connection did on its own, start from an empty store.
+        page().clearAllData();
+        window_->on_pushButton_languageEn_clicked();
+        prompt_.clear();
+    }
+
+    void exportFillsTheStoreAndThePage() {
+        press("pushButton_exportMeterData");
+        QCOMPARE(prompt_.messages(), QStringList{"Export the color card data success!"});
+        QCOMPARE(describe(page().store()), describe(meterLibraries()));
+        auto* table = page().findChild<QTableWidget*>(QStringLiteral("tableWidget_colorCard"));
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->item(3, 1)->text(), QString("国标色卡"));
+        QCOMPARE(table->item(3, 3)->text(), QString("2"));
+    }
+
+    void writeBringsThemBackIntoAnEmptyMeter() {
+        backend_.meter().loadLibraries({});
+        prompt_.clear();
+        press("pushButton_writeToMeter");
+        QCOMPARE(prompt_.messages(),
+                 QStringList{"Successfully written the color card to the instrument!"});
+        QCOMPARE(backend_.meter().lastTransferErrors(), QStringList());
+        QCOMPARE(describe(backend_.meter().libraries()), describe(meterLibraries()));
+    }
+
+    void unplugDuringTheWriteIsReported() {
+        window_->on_pushButton_languageZh_clicked();
+        backend_.meter().faults().unplugAfterDataPackages = 1;
+        prompt_.clear();
+        press("pushButton_writeToMeter");
+        QCOMPARE(prompt_.messages(), QStringList{"写2包标准色卡数据写端口失败！"});
+        QCOMPARE(prompt_.events.last().title, QString("提示"));
+    }
+};
+
+QTEST_MAIN(TransferEndToEnd)
+#include "tst_transfer_e2e.moc"
