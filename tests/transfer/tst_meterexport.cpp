@@ -368,15 +368,6 @@ private slots:
         QVERIFY(f.prompt.messages().isEmpty());
     }
 
-    void wrongCrcIsNoReply() {
-        TransferFixture f;
-        f.meter().faults().wrongCrc = true;
-        QVERIFY(!f.exportMeter());
-        QCOMPARE(f.prompt.messages(),
-                 QStringList{"No message was received regarding the total number of standard "
-                             "color cards read!"});
-    }
-
     void chineseNamesComeBackUnchanged() {
         TransferFixture f;
         f.meter().loadLibraries(
