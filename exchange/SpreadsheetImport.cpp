@@ -92,6 +92,11 @@ bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<Library>* li
     const QList<QVariantList> librarySheet = file->readAll();
     file->close();
 
+    // A1 and the count row at least; a sheet of one cell reads as no rows.
+    if (librarySheet.size() < 2) {
+        readError();
+        return false;
+    }
     *meterNumber = ExchangeWorkbook::cellText(librarySheet.value(0).value(0));
     if (*meterNumber != context.state.meterNumber) {
         messenger.tip(QStringLiteral("Import file error!"), QStringLiteral("导入文件出错!"));
