@@ -1,9 +1,13 @@
 // Saves a full store (46 libraries, 20000 colours, every value filled) to an
 // exchange workbook and imports it into an empty store and once more into
 // the filled one (every colour already there). Prints the times.
+//
+//   bench_exchange [COPY.xls]   also keeps a copy of the saved workbook, to
+//                               open it in a spreadsheet program
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
@@ -106,7 +110,7 @@ void fill(Workspace& w) {
         const int count = kColours / kLibraries + (k < kColours % kLibraries ? 1 : 0);
         const QString id = w.store.makeLibraryId(k + 1);
         w.store.createColorDataTable(id);
-        w.store.insertLibrary(id, w.state.meterNumber, QStringLiteral("Library %1").arg(k + 1),
+        w.store.insertLibrary(id, w.state.meterNumber, QStringLiteral("色卡库 %1").arg(k + 1),
                               QStringLiteral("Spring collection %1").arg(k + 1),
                               QString::number(count));
         QList<QStringList> columns;
@@ -114,7 +118,8 @@ void fill(Workspace& w) {
             columns << QStringList();
         for (int i = 0; i < count; ++i, ++colour) {
             const int s = colour * 7919;
-            columns[0] << QStringLiteral("Colour %1").arg(colour + 1);
+            columns[0] << (colour % 2 ? QStringLiteral("颜色 %1") : QStringLiteral("Colour %1"))
+                              .arg(colour + 1);
             columns[1] << fixed(s % 10000, 100, 2);
             columns[2] << fixed((s / 3) % 25600 - 12800, 100, 2);
             columns[3] << fixed((s / 7) % 25600 - 12800, 100, 2);
@@ -128,7 +133,7 @@ void fill(Workspace& w) {
                 columns[v] << QString::number((s / v) % 256);
         }
         w.store.insertColorDataBatch(id, w.store.makeColorIds(id, 1, count), columns);
-        w.view.appendLibraryRow(id, QStringLiteral("Library %1").arg(k + 1),
+        w.view.appendLibraryRow(id, QStringLiteral("色卡库 %1").arg(k + 1),
                                 QStringLiteral("Spring collection %1").arg(k + 1),
                                 QString::number(count));
     }
@@ -139,8 +144,8 @@ void fill(Workspace& w) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    const QString templates =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(COLORCARD_BIN_DIR);
+    const QString templates = QStringLiteral(COLORCARD_BIN_DIR);
+    const QString copy = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     QTemporaryDir dir;
     QTemporaryDir sourceDir;
     QTemporaryDir targetDir;
@@ -163,6 +168,9 @@ int main(int argc, char* argv[]) {
     }
     std::printf("save: %lld ms (file %lld bytes)\n", static_cast<long long>(saveMs),
                 static_cast<long long>(QFileInfo(file).size()));
+
+    if (!copy.isEmpty() && !QFile::copy(file, copy))
+        std::printf("cannot copy the workbook to %s\n", qPrintable(copy));
 
     Workspace target(targetDir.path());
     target.prompt.fileName = file;
