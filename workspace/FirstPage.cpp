@@ -9,9 +9,12 @@
 #include "ColorCardDialog.h"
 #include "ColorCardOperatorWidget.h"
 #include "DeviceSettings.h"
+#include "InstrumentChange.h"
 #include "MeterExport.h"
 #include "MeterWrite.h"
 #include "NameValidator.h"
+#include "SpreadsheetImport.h"
+#include "SpreadsheetSave.h"
 #include "ui_FirstPage.h"
 
 namespace {
@@ -98,6 +101,14 @@ FirstPage::~FirstPage() {
 }
 
 void FirstPage::identifyMeter(int) {}
+
+void FirstPage::handleInstrumentChange() {
+    InstrumentChange(*this).handleInstrumentChange();
+}
+
+void FirstPage::exportOnFirstConnection(quint32 instrumentId) {
+    InstrumentChange(*this).exportOnFirstConnection(instrumentId);
+}
 
 void FirstPage::clearMeterInfo() {
     state_.meterNumber = QString();
@@ -382,12 +393,11 @@ void FirstPage::on_pushButton_deleteAllData_clicked() {
 }
 
 void FirstPage::on_pushButton_importFromExcel_clicked() {
-    showNotAvailable();
+    SpreadsheetImport(context()).importFromSpreadsheet();
 }
 
 bool FirstPage::on_pushButton_saveToExcel_clicked() {
-    showNotAvailable();
-    return false;
+    return SpreadsheetSave(context(), QCoreApplication::applicationDirPath()).saveToSpreadsheet();
 }
 
 void FirstPage::on_pushButton_writeToMeter_clicked() {

@@ -38,6 +38,10 @@ public:
 
     // Asks the attached meter who it is and shows its libraries.
     void identifyMeter(int type);
+    // Another instrument's libraries are in the store: offer to save, then clear.
+    void handleInstrumentChange();
+    // End of identification: export the meter's libraries the first time it is seen.
+    void exportOnFirstConnection(quint32 instrumentId);
     // The link closed: forget the meter number and its model name.
     void clearMeterInfo();
     // false English, true Chinese; chooses the texts of every message.

@@ -1,0 +1,39 @@
+#include "EngineWorkbookFile.h"
+
+EngineWorkbookFile::EngineWorkbookFile(const QString& fileName) : engine(fileName) {}
+
+bool EngineWorkbookFile::open(int sheetIndex) {
+    return engine.open(sheetIndex);
+}
+
+void EngineWorkbookFile::close() {
+    engine.close();
+}
+
+void EngineWorkbookFile::saveAs(const QString& path) {
+    engine.saveAs(path);
+}
+
+bool EngineWorkbookFile::writeRows(const QList<QVariantList>& rows) {
+    return engine.writeRows(rows);
+}
+
+QList<QVariantList> EngineWorkbookFile::readAll() const {
+    return engine.readAll();
+}
+
+int EngineWorkbookFile::sheetCount() const {
+    return engine.sheetCount();
+}
+
+int EngineWorkbookFile::rowCount() const {
+    return engine.rowCount();
+}
+
+bool EngineWorkbookFile::deleteSheet(int index) {
+    return engine.deleteSheet(index);
+}
+
+std::unique_ptr<WorkbookFile> EngineWorkbookFile::create(const QString& fileName) {
+    return std::make_unique<EngineWorkbookFile>(fileName);
+}

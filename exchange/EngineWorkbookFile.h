@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+#include "ExcelEngine.h"
+#include "WorkbookFile.h"
+
+// A workbook file on disk, read and written by ExcelEngine.
+class EngineWorkbookFile : public WorkbookFile {
+public:
+    explicit EngineWorkbookFile(const QString& fileName);
+
+    bool open(int sheetIndex) override;
+    void close() override;
+    void saveAs(const QString& path) override;
+    bool writeRows(const QList<QVariantList>& rows) override;
+    QList<QVariantList> readAll() const override;
+    int sheetCount() const override;
+    int rowCount() const override;
+    bool deleteSheet(int index) override;
+
+    static std::unique_ptr<WorkbookFile> create(const QString& fileName);
+
+private:
+    ExcelEngine engine;
+};

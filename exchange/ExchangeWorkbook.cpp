@@ -1,0 +1,193 @@
+#include "ExchangeWorkbook.h"
+
+#include <cmath>
+#include <limits>
+
+#include "CheckCodes.h"
+
+namespace {
+
+// Columns of a ColorDataRecord: the name, then the nineteen values.
+constexpr int kRecordName = 2;
+constexpr int kRecordFirstValue = 3;
+
+QString recordText(const QVariantList& record, int index) {
+    return record.value(index).toString();
+}
+
+bool isNumber(const QVariant& cell) {
+    return cell.userType() == QMetaType::Double || cell.userType() == QMetaType::Int ||
+           cell.userType() == QMetaType::LongLong || cell.userType() == QMetaType::UInt;
+}
+
+// Decimals a measurement gives the value of a data sheet column (4 to 13);
+// -1 for CMYK C, an integer kept as its cell text.
+int measuredDecimals(int column) {
+    switch (column) {
+        case 9:  // LChh
+            return 1;
+        case 11:  // Yxyx
+        case 12:  // Yxyy
+            return 4;
+        case 13:  // CMYKC
+            return -1;
+        default:
+            return 2;
+    }
+}
+
+QString fixed(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+}  // namespace
+
+QStringList ExchangeWorkbook::dataHeader() {
+    return {QStringLiteral("Name"),  QStringLiteral("LabL"),  QStringLiteral("Laba"),
+            QStringLiteral("Labb"),  QStringLiteral("LuvL"),  QStringLiteral("Luvu"),
+            QStringLiteral("Luvv"),  QStringLiteral("LChL"),  QStringLiteral("LChC"),
+            QStringLiteral("LChh"),  QStringLiteral("YxyY"),  QStringLiteral("Yxyx"),
+            QStringLiteral("Yxyy"),  QStringLiteral("CMYKC"), QStringLiteral("CMYKM"),
+            QStringLiteral("CMYKY"), QStringLiteral("CMYKK"), QStringLiteral("RGBR"),
+            QStringLiteral("RGBG"),  QStringLiteral("RGBB")};
+}
+
+QList<QVariantList> ExchangeWorkbook::librarySheet(const QString& meterNumber,
+                                                   const QList<LibraryRecord>& libraries,
+                                                   const QList<QList<ColorDataRecord>>& colors) {
+    QList<QVariantList> rows;
+    int colorRows = 0;
+    for (const QList<ColorDataRecord>& list : colors)
+        colorRows += list.size();
+    rows.reserve(qMax(kLibraryAreaRows, libraries.size() + 2) + 1 + colorRows);
+
+    // The first row sets the block's width: five columns. A1 stays a used
+    // cell even without a meter number, so the sheet is read back from A1.
+    rows.append({QString(meterNumber.isNull() ? QStringLiteral("") : meterNumber), QVariant(),
+                 QVariant(), QVariant(), QVariant()});
+    const int count = libraries.size();
+    rows.append({count, int(countCheckCode(count))});
+    for (int k = 0; k < count; ++k) {
+        const LibraryRecord& library = libraries.at(k);
+        const QString name = recordText(library, 3);
+        const QString description = recordText(library, 4);
+        const QString storedCount = recordText(library, 5);
+        QVariantList row{name, description, storedCount};
+        const QList<ColorDataRecord> libraryColors = colors.value(k);
+        if (!libraryColors.isEmpty()) {
+            const quint16 data = dataCheckCode(labValues(libraryColors));
+            row << int(data) << int(infoCheckCode(name, description, storedCount.toInt(), data));
+        }
+        rows.append(row);
+    }
+    while (rows.size() < kLibraryAreaRows)
+        rows.append({QVariant(), QVariant(), QVariant(), QVariant(), QVariant()});
+    rows.append(
+        {QStringLiteral("name"), QStringLiteral("L"), QStringLiteral("a"), QStringLiteral("b")});
+    for (const QList<ColorDataRecord>& list : colors) {
+        for (const ColorDataRecord& color : list)
+            rows.append({recordText(color, kRecordName), recordText(color, kRecordFirstValue),
+                         recordText(color, kRecordFirstValue + 1),
+                         recordText(color, kRecordFirstValue + 2)});
+    }
+    return rows;
+}
+
+QList<QVariantList> ExchangeWorkbook::dataSheet(const QList<ColorDataRecord>& colors) {
+    QList<QVariantList> rows;
+    rows.reserve(colors.size() + 1);
+    QVariantList header;
+    for (const QString& text : dataHeader())
+        header << text;
+    rows.append(header);
+    for (const ColorDataRecord& color : colors) {
+        QVariantList row;
+        row.reserve(kDataColumns);
+        row << recordText(color, kRecordName);
+        for (int v = 0; v < kDataColumns - 1; ++v)
+            row << recordText(color, kRecordFirstValue + v);
+        rows.append(row);
+    }
+    return rows;
+}
+
+QVariantList ExchangeWorkbook::labValues(const QList<ColorDataRecord>& colors) {
+    QVariantList values;
+    values.reserve(colors.size() * 3);
+    for (const ColorDataRecord& color : colors)
+        for (int v = 0; v < 3; ++v)
+            values << recordText(color, kRecordFirstValue + v);
+    return values;
+}
+
+QString ExchangeWorkbook::cellText(const QVariant& cell) {
+    if (!cell.isValid())
+        return QString();
+    if (isNumber(cell))
+        return QString::number(cell.toDouble(), 'g', 15);
+    return cell.toString();
+}
+
+double ExchangeWorkbook::cellNumber(const QVariant& cell) {
+    if (!cell.isValid())
+        return 0.0;
+    if (isNumber(cell))
+        return cell.toDouble();
+    bool ok = false;
+    const double value = cell.toString().toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+int ExchangeWorkbook::cellInt(const QVariant& cell) {
+    if (!cell.isValid())
+        return 0;
+    if (isNumber(cell)) {
+        // Out of range reads as -1, which no count accepts.
+        const double value = std::round(cell.toDouble());
+        return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max()
+                   ? int(value)
+                   : -1;
+    }
+    return cell.toString().trimmed().toInt();
+}
+
+uint ExchangeWorkbook::cellUInt(const QVariant& cell) {
+    if (!cell.isValid())
+        return 0;
+    if (isNumber(cell)) {
+        const double value = std::round(cell.toDouble());
+        return value >= 0 && value <= std::numeric_limits<uint>::max() ? uint(value) : uint(-1);
+    }
+    return cell.toString().trimmed().toUInt();
+}
+
+QStringList ExchangeWorkbook::colorTexts(const QVariantList& row) {
+    QStringList texts;
+    texts.reserve(kDataColumns);
+    texts << cellText(row.value(0));
+    for (int column = 1; column < kDataColumns; ++column) {
+        const QVariant cell = row.value(column);
+        if (column <= 3) {
+            texts << fixed(cellNumber(cell), 2);
+        } else if (column <= 13) {
+            const int decimals = measuredDecimals(column);
+            if (!cell.isValid()) {
+                texts << QString();
+            } else if (isNumber(cell)) {
+                texts << (decimals < 0 ? cellText(cell) : fixed(cell.toDouble(), decimals));
+            } else {
+                const QString text = cell.toString().trimmed();
+                bool ok = false;
+                text.toDouble(&ok);
+                texts << (text.isEmpty() || ok ? text : QStringLiteral("0.00"));
+            }
+        } else {
+            texts << cellText(cell);
+        }
+    }
+    return texts;
+}
+
+QString ExchangeWorkbook::colorKey(const QStringList& texts) {
+    return texts.mid(0, 4).join(QLatin1Char(':'));
+}

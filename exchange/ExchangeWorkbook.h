@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+#include "ColorCardStore.h"
+
+// The exchange workbook: worksheet 1 lists the libraries with their check
+// codes and, below row 49, the name, L, a and b of every colour; worksheet
+// k + 1 holds every value of the colours of library k. Rows are built in
+// memory, each sheet to be written with one block write.
+class ExchangeWorkbook {
+public:
+    // Rows 3 to 48 of the library sheet are the library area.
+    static constexpr int kLibraryAreaRows = 48;
+    // Columns of a data sheet: the name and the nineteen values.
+    static constexpr int kDataColumns = 20;
+    // Beyond this the data check code's byte string would exceed its limit.
+    static constexpr int kMaxColorsPerLibrary = 10000;
+
+    // "Name", "LabL", ..., "RGBB".
+    static QStringList dataHeader();
+
+    // colors[k]: the colours of libraries[k], as the store returned them.
+    // Texts stay texts; the library count and the two check codes are
+    // numbers; a library without colours gets empty D and E.
+    static QList<QVariantList> librarySheet(const QString& meterNumber,
+                                            const QList<LibraryRecord>& libraries,
+                                            const QList<QList<ColorDataRecord>>& colors);
+    // The header, then one row of twenty texts per colour.
+    static QList<QVariantList> dataSheet(const QList<ColorDataRecord>& colors);
+    // L*, a*, b* of every colour, for the data check code.
+    static QVariantList labValues(const QList<ColorDataRecord>& colors);
+
+    // Cells as they come back from a workbook: numbers, texts or invalid.
+    // Text of a cell; a number as with precision 15 ("45", "52.31").
+    static QString cellText(const QVariant& cell);
+    // Number of a number cell or of a text that reads as one, else 0.
+    static double cellNumber(const QVariant& cell);
+    static int cellInt(const QVariant& cell);
+    static uint cellUInt(const QVariant& cell);
+
+    // The twenty texts to store for one data sheet row (missing cells count
+    // as empty). Name and CMYK M, Y, K, RGB keep their cell text; L*, a*, b*
+    // are fixed with two decimals (as the check code and the colour key see
+    // them, an empty cell giving "0.00"). The other values keep a numeric
+    // text as written, so h, x and y keep their precision and values that
+    // were never measured stay empty; a number cell gets the decimals a
+    // measurement gives that value, a text that is no number "0.00".
+    static QStringList colorTexts(const QVariantList& row);
+    // "name:L:a:b" of the texts colorTexts gave.
+    static QString colorKey(const QStringList& texts);
+};

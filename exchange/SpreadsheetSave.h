@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "WorkbookFile.h"
+#include "WorkspaceContext.h"
+
+// Saves every library of the store with all values of its colours into a
+// new exchange workbook, made from a template workbook. Reads the store and
+// the page state, changes neither.
+class SpreadsheetSave {
+public:
+    using FileOpener = std::function<std::unique_ptr<WorkbookFile>(const QString& fileName)>;
+
+    // templateDirectory: where "ColorCard_1.xls" and "ColorCard_2.xls" lie
+    // (the application directory in the program).
+    SpreadsheetSave(const WorkspaceContext& context, const QString& templateDirectory);
+
+    // True only when the whole workbook was written; false when the user
+    // stopped or a step failed (each failure shows its message).
+    bool saveToSpreadsheet();
+
+    // The template with room for the libraries: ColorCard_2 for a meter of
+    // 46 libraries, or when more libraries are stored than ColorCard_1 holds.
+    static QString templateName(int maxLibraries, int libraryCount);
+    // The chosen name with ".xls" appended when it does not end in it.
+    static QString withXlsSuffix(const QString& fileName);
+
+    void setFileOpener(FileOpener opener);
+    void setClock(std::function<QDateTime()> clock);
+
+private:
+    void tip(const char* english, const char* chinese) const;
+
+    WorkspaceContext context;
+    QString templateDirectory;
+    FileOpener openFile;
+    std::function<QDateTime()> clock;
+};

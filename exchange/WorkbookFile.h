@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariantList>
+
+// The operations of ExcelEngine that the save and the import use, so that a
+// test can stand in for a workbook file that fails at a chosen step.
+class WorkbookFile {
+public:
+    virtual ~WorkbookFile() = default;
+
+    virtual bool open(int sheetIndex) = 0;
+    virtual void close() = 0;
+    virtual void saveAs(const QString& path) = 0;
+    virtual bool writeRows(const QList<QVariantList>& rows) = 0;
+    virtual QList<QVariantList> readAll() const = 0;
+    virtual int sheetCount() const = 0;
+    virtual int rowCount() const = 0;
+    virtual bool deleteSheet(int index) = 0;
+};

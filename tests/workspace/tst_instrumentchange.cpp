@@ -1,0 +1,163 @@
+#include <QLoggingCategory>
+
+#include "ExcelEngine.h"
+#include "PageFixture.h"
+
+// The instrument-change hooks and the page's exchange buttons, on a page
+// whose templates lie in the application directory.
+namespace {
+
+const QString kChangeQuestion = QStringLiteral(
+    "Detected that the new instrument will clear all data. Please save the current data to "
+    "Excel first. Do you want to save it?");
+
+// A library with n colours in the store and on the page.
+void addLibrary(PageFixture& f, const QString& name, int colours) {
+    FirstPage& page = *f.page;
+    const QString id = page.store().makeLibraryId(page.libraryRowCount() + 1);
+    page.store().createColorDataTable(id);
+    page.store().insertLibrary(id, page.state().meterNumber, name, "d", QString::number(colours));
+    QList<QStringList> columns;
+    for (int c = 0; c < 20; ++c)
+        columns << QStringList();
+    for (int i = 0; i < colours; ++i) {
+        columns[0] << QStringLiteral("C%1").arg(i);
+        for (int v = 1; v < 20; ++v)
+            columns[v] << QString::number(i * 3 + v, 'f', 2);
+    }
+    page.store().insertColorDataBatch(id, page.store().makeColorIds(id, 1, colours), columns);
+    page.appendLibraryRow(id, name, "d", QString::number(colours));
+}
+
+int sheetsOf(const QString& file) {
+    ExcelEngine engine(file);
+    return engine.open(1) ? engine.sheetCount() : -1;
+}
+
+void expectCleared(PageFixture& f) {
+    QCOMPARE(f.libraries()->rowCount(), 0);
+    QCOMPARE(f.ui()->tableWidget_colorData->rowCount(), 0);
+    QCOMPARE(f.combo()->count(), 0);
+    QVERIFY(f.page->state().libraryKeys.isEmpty());
+    QVERIFY(f.page->state().colorKeyMap.isEmpty());
+    QVERIFY(f.page->state().databaseOpen);
+    QVERIFY(QFile::exists(f.dir.filePath("database.db")));
+    QVERIFY(f.page->store().selectLibraries().isEmpty());
+}
+
+}  // namespace
+
+class InstrumentChangeTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir out;
+
+    void fill(PageFixture& f) {
+        f.page->setLanguage(false);
+        f.page->state().meterNumber = "12345678";
+        addLibrary(f, "Reds", 3);
+        addLibrary(f, "Blues", 2);
+        f.ui()->tableWidget_colorData->setRowCount(3);
+    }
+
+private slots:
+    void initTestCase() {
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        QVERIFY(out.isValid());
+    }
+
+    void failedSaveAsksAgainThenNoClears() {
+        PageFixture f;
+        fill(f);
+        // Yes, the file dialog is cancelled (save fails), then No.
+        f.prompt.answers << true << false;
+        f.page->handleInstrumentChange();
+        QCOMPARE(f.prompt.questions(), (QStringList{kChangeQuestion, kChangeQuestion}));
+        QCOMPARE(f.prompt.texts(ScriptedPrompt::Kind::SaveFile).size(), 1);
+        QCOMPARE(f.prompt.messages(), QStringList());
+        expectCleared(f);
+        // The page stays usable: a new library goes into the new store.
+        f.newLibrary("Fresh", "one");
+        QCOMPARE(f.page->store().selectLibraries().size(), 1);
+    }
+
+    void savedDataIsClearedAfterASuccessfulSave() {
+        PageFixture f;
+        fill(f);
+        const QString taken = out.filePath("taken.xls");
+        QFile(taken).open(QIODevice::WriteOnly);
+        const QString file = out.filePath("before-change.xls");
+        f.prompt.answers << true << true;
+        f.prompt.fileNames << taken << file;
+        f.page->handleInstrumentChange();
+        QCOMPARE(f.prompt.questions(), (QStringList{kChangeQuestion, kChangeQuestion}));
+        QCOMPARE(f.prompt.messages(),
+                 (QStringList{"Create color card file fail!", "Save file success!"}));
+        QCOMPARE(sheetsOf(file), 3);
+        expectCleared(f);
+    }
+
+    void chineseQuestion() {
+        PageFixture f;
+        f.page->handleInstrumentChange();
+        QCOMPARE(f.prompt.events.size(), 1);
+        QCOMPARE(f.prompt.events[0].title, QStringLiteral("提示"));
+        QCOMPARE(
+            f.prompt.events[0].text,
+            QStringLiteral("检测到新仪器会清空所有数据，请您先保存当前数据到Excel，是否保存？"));
+    }
+
+    void exportRunsOncePerInstrument() {
+        PageFixture f;
+        FirstPage& page = *f.page;
+        page.exportOnFirstConnection(7);
+        const int afterFirst = f.prompt.events.size();
+        QVERIFY(afterFirst > 0);  // the export ran and said something
+        QCOMPARE(page.state().seenInstruments, QList<quint32>{7});
+
+        // Replugged: nothing runs again.
+        page.exportOnFirstConnection(7);
+        QCOMPARE(f.prompt.events.size(), afterFirst);
+        QCOMPARE(page.state().seenInstruments, QList<quint32>{7});
+
+        // Another instrument is exported once too, also after the first comes back.
+        page.exportOnFirstConnection(9);
+        const int afterSecond = f.prompt.events.size();
+        QVERIFY(afterSecond > afterFirst);
+        page.exportOnFirstConnection(7);
+        page.exportOnFirstConnection(9);
+        QCOMPARE(f.prompt.events.size(), afterSecond);
+        QCOMPARE(page.state().seenInstruments, (QList<quint32>{7, 9}));
+
+        // The list belongs to the run: a new page (a restart) exports again.
+        f.open();
+        f.page->exportOnFirstConnection(7);
+        QCOMPARE(f.page->state().seenInstruments, QList<quint32>{7});
+    }
+
+    void saveDeleteAllImportThroughThePage() {
+        PageFixture f;
+        fill(f);
+        const QString file = out.filePath("journey.xls");
+        f.prompt.fileNames << file;
+        QVERIFY(f.page->on_pushButton_saveToExcel_clicked());
+        f.page->clearAllData();
+        QCOMPARE(f.libraries()->rowCount(), 0);
+
+        f.prompt.clear();
+        f.prompt.fileNames << file;
+        f.page->on_pushButton_importFromExcel_clicked();
+        QCOMPARE(f.prompt.messages(), QStringList{"Import file success!"});
+        QCOMPARE(f.libraries()->rowCount(), 2);
+        QCOMPARE(f.page->libraryCell(0, 1), QStringLiteral("Reds"));
+        QCOMPARE(f.page->libraryCell(0, 3), QStringLiteral("3"));
+        QCOMPARE(f.page->libraryCell(1, 3), QStringLiteral("2"));
+        QCOMPARE(f.combo()->currentIndex(), 0);
+        QCOMPARE(f.page->totalColorCount(), 5);
+        QCOMPARE(f.page->state().colorKeyMap.value("Reds:d").size(), 3);
+        CHECK_LIBRARY_INVARIANTS(f);
+    }
+};
+
+QTEST_MAIN(InstrumentChangeTest)
+#include "tst_instrumentchange.moc"
