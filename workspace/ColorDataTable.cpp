@@ -1,6 +1,7 @@
 #include "ColorDataTable.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -253,8 +254,20 @@ void ColorDataTable::scheduleUpdate() {
 }
 
 bool ColorDataTable::eventFilter(QObject* watched, QEvent* event) {
-    if (table_ && watched == table_->viewport() &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+    if (!table_ || watched != table_->viewport())
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
         scheduleUpdate();
+    // Return finishes a name editor, which then passes the key on; in a
+    // dialog-type window it would go on to press the window's default button
+    // (the page's Lock). Key presses reach the viewport only from its cell
+    // widgets, so they end here.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            event->accept();
+            return true;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
+#include <QDialog>
 #include <QScrollBar>
 #include <QTranslator>
+#include <QVBoxLayout>
 
 #include "ColorValueTexts.h"
 #include "MeterFixture.h"
@@ -57,6 +59,21 @@ QStringList keys(MeterPage& m, const QString& library = "lib:d") {
 QPushButton* rowButton(MeterPage& m, int row, const char* name) {
     ColorDataOperatorWidget* buttons = m.table().buttons(row);
     return buttons ? buttons->findChild<QPushButton*>(name) : nullptr;
+}
+
+// Stores a library of count colours n0, n1, ... whose L*, a*, b* are their
+// index; returns the colour identifiers.
+QStringList storeManyColours(FirstPage& page, const QString& id, int count) {
+    QStringList ids, names, values;
+    for (int i = 0; i < count; ++i) {
+        ids << QString("ColorData%1").arg(i + 1) + kStamp;
+        names << QString("n%1").arg(i);
+        values << QString::number(i);
+    }
+    page.store().createColorDataTable(id);
+    page.store().insertLibrary(id, "2301", "lib", "d", QString::number(count));
+    page.store().insertColorDataBatchLab(id, ids, names, values, values, values);
+    return ids;
 }
 
 void rename(QLineEdit* editor, const QString& name) {
@@ -282,6 +299,27 @@ private slots:
         }
     }
 
+    void returnInANameEditorPressesNothingElse() {
+        FourColours m;
+        QDialog window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* fallback = new QPushButton("default", &window);
+        fallback->setDefault(true);
+        layout->addWidget(&m.page());
+        layout->addWidget(fallback);
+        QSignalSpy pressed(fallback, &QPushButton::clicked);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        rename(m.table().nameEditor(1), "teal");
+        QCOMPARE(stored(m.page(), m.id, "ColorData2" + kStamp).value(0), QString("teal"));
+        QCOMPARE(pressed.count(), 0);
+        // Elsewhere Return still reaches the window's default button.
+        QTest::keyClick(m.f.ui()->lineEdit_colorDataName, Qt::Key_Return);
+        QCOMPARE(pressed.count(), 1);
+        m.page().setParent(nullptr);
+    }
+
     void deleteRemovesExactlyThatRow() {
         FourColours m;
         FirstPage& page = m.page();
@@ -402,16 +440,8 @@ private slots:
         MeterPage m;
         FirstPage& page = m.page();
         const int count = 3000;
-        QStringList ids, names, values;
-        for (int i = 0; i < count; ++i) {
-            ids << QString("ColorData%1").arg(i + 1) + kStamp;
-            names << QString("n%1").arg(i);
-            values << QString::number(i);
-        }
         const QString id = "ColorCard1" + kStamp;
-        page.store().createColorDataTable(id);
-        page.store().insertLibrary(id, "2301", "lib", "d", QString::number(count));
-        page.store().insertColorDataBatchLab(id, ids, names, values, values, values);
+        const QStringList ids = storeManyColours(page, id, count);
         page.resize(1261, 638);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -460,15 +490,13 @@ private slots:
     void focusedEditorSurvivesScrolling() {
         MeterPage m;
         FirstPage& page = m.page();
-        QStringList names;
-        for (int i = 0; i < 1000; ++i)
-            names << QString("n%1").arg(i);
         page.resize(1261, 638);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         page.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&page));
-        addLibrary(page, 1, "lib", names);
+        storeManyColours(page, "ColorCard1" + kStamp, 1000);
+        page.appendLibraryRow("ColorCard1" + kStamp, "lib", "d", "1000");
         QPointer<QLineEdit> editor = m.table().nameEditor(0);
         editor->setFocus();
         QTRY_VERIFY(editor->hasFocus());
@@ -481,7 +509,7 @@ private slots:
         // Finishing the edit renames the row it belongs to.
         QTest::keyClick(editor, Qt::Key_Return);
         QCOMPARE(m.table().name(0), QString("n0x"));
-        QCOMPARE(keys(m).first(), QString("n0x:100:101:102"));
+        QCOMPARE(keys(m).first(), QString("n0x:0:0:0"));
     }
 };
 
