@@ -53,7 +53,8 @@ ColorDataTable::ColorDataTable(QTableWidget* table, QWidget* widgetParent, QObje
     connect(model, &QAbstractItemModel::rowsInserted, this, &ColorDataTable::scheduleUpdate);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &ColorDataTable::scheduleUpdate);
     connect(model, &QAbstractItemModel::modelReset, this, &ColorDataTable::scheduleUpdate);
-    table_->viewport()->installEventFilter(this);
+    viewport_ = table_->viewport();
+    viewport_->installEventFilter(this);
 }
 
 ColorDataTable::~ColorDataTable() = default;
@@ -254,7 +255,9 @@ void ColorDataTable::scheduleUpdate() {
 }
 
 bool ColorDataTable::eventFilter(QObject* watched, QEvent* event) {
-    if (!table_ || watched != table_->viewport())
+    // Compared with the viewport kept at construction: while the table is
+    // being destroyed its viewport still sends events here.
+    if (!viewport_ || watched != viewport_)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
         scheduleUpdate();

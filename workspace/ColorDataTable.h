@@ -6,11 +6,11 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTableWidget>
 #include <functional>
 
 class ColorDataOperatorWidget;
 class QLineEdit;
-class QTableWidget;
 
 // The colour table of the page. Every row has a name editor (column 1) and
 // Delete and Re-measure buttons (column 5), but the widgets exist only for the
@@ -101,7 +101,8 @@ private:
     void scheduleUpdate();
     bool visibleRange(int* first, int* last) const;
 
-    QTableWidget* table_;
+    QPointer<QTableWidget> table_;
+    QPointer<QWidget> viewport_;
     QPointer<QWidget> widgetParent_;
     RowConnector connector_;
     QList<RowWidgets> live_;
