@@ -101,7 +101,7 @@ void MainWindow::initForm() {
     const QString dataDirectory = setup_.dataDirectory.isEmpty()
                                       ? QCoreApplication::applicationDirPath()
                                       : setup_.dataDirectory;
-    page_ = new FirstPage(this, &frames_, prompt_, dataDirectory);
+    page_ = new FirstPage(this, &frames_, prompt_, dataDirectory, setup_.settingsFile);
     ui_->stackedWidget->addWidget(page_);
     ui_->stackedWidget->setCurrentWidget(page_);
 

@@ -35,6 +35,8 @@ public:
         DeviceEventSource* deviceEvents = nullptr;
         // Where the page keeps its data; empty: the application directory.
         QString dataDirectory;
+        // The device settings file; empty: "meterno" in the application directory.
+        QString settingsFile;
         // Where translation files are looked for, in order; empty: the working
         // directory, then the application directory.
         QStringList translationDirectories;

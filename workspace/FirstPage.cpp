@@ -2,15 +2,23 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTableWidget>
 #include <limits>
 
 #include "ColorCardDialog.h"
 #include "ColorCardOperatorWidget.h"
+#include "ColorDataOperatorWidget.h"
+#include "ColorDataTable.h"
+#include "ColorValueTexts.h"
 #include "DeviceSettings.h"
+#include "FrameLayer.h"
 #include "InstrumentChange.h"
+#include "MeasureMessages.h"
 #include "MeterExport.h"
+#include "MeterIdentification.h"
 #include "MeterWrite.h"
 #include "NameValidator.h"
 #include "SpreadsheetImport.h"
@@ -24,6 +32,11 @@ const char* const kUnlockedStyle = "background-color: rgb(255,255,255);";
 const char* const kPreviewStyle = "background-color: rgb(220, 220, 220);";
 
 enum LibraryColumn { IdColumn = 0, NameColumn, DescriptionColumn, CountColumn, OperatorColumn };
+
+// At most this many colours over all libraries.
+constexpr int kMaxColors = 20000;
+// The measured values: R, G and B are the last three of the nineteen.
+constexpr int kRedValue = 16;
 
 // The five row slots are connected row by row, so the by-name pass of the
 // form setup finds no signal for them; only its complaint about those is
@@ -92,6 +105,17 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
         ui_->tableWidget_colorData->setColumnWidth(column, colorWidths[column]);
     ui_->tableWidget_colorData->setColumnHidden(0, true);
 
+    colorTable_ = new ColorDataTable(ui_->tableWidget_colorData, this, this);
+    colorTable_->setRowConnector([this](QLineEdit* editor, ColorDataOperatorWidget* buttons) {
+        connect(editor, &QLineEdit::editingFinished, this,
+                &FirstPage::on_colorDataNameLineEdit_editingFinished);
+        connect(buttons, &ColorDataOperatorWidget::signal_delete, this,
+                &FirstPage::on_deleteColorDataPushButton_clicked);
+        connect(buttons, &ColorDataOperatorWidget::signal_reMeasure, this,
+                &FirstPage::on_reMeasureColorDataPushButton_clicked);
+    });
+    identification_ = new MeterIdentification(*this);
+
     state_.databaseOpen = store_.openDatabase();
     readDeviceSettings();
 }
@@ -100,7 +124,17 @@ FirstPage::~FirstPage() {
     delete ui_;
 }
 
-void FirstPage::identifyMeter(int) {}
+void FirstPage::identifyMeter(int type) {
+    identification_->identify(type);
+}
+
+void FirstPage::checkInstrumentAtStartup() {
+    identification_->checkAtStartup();
+}
+
+void FirstPage::checkInstrumentOnArrival() {
+    identification_->checkOnArrival();
+}
 
 void FirstPage::handleInstrumentChange() {
     InstrumentChange(*this).handleInstrumentChange();
@@ -265,11 +299,6 @@ void FirstPage::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void FirstPage::showNotAvailable() {
-    messenger_.tip(QStringLiteral("This function is not available yet!"),
-                   QStringLiteral("此功能暂未提供！"));
-}
-
 // --- library rows -------------------------------------------------------
 
 void FirstPage::on_deleteColorCardPushButton_clicked() {
@@ -351,15 +380,204 @@ void FirstPage::on_pushButton_newColorCardLibrary_clicked() {
     table->scrollToBottom();
 }
 
+// --- measurement ----------------------------------------------------------
+
+bool FirstPage::readMeasurement(QVector<int>& values) {
+    if (!frames_ || !frames_->linkOpen()) {
+        messenger_.tip(QStringLiteral("Please open connect first！"),
+                       QStringLiteral("请先打开连接！"));
+        return false;
+    }
+    if (currentLibraryRow() < 0) {
+        messenger_.tip(QStringLiteral("Please select color card library name！"),
+                       QStringLiteral("请先选择色卡库名称！"));
+        return false;
+    }
+    if (!libraryLocked()) {
+        messenger_.tip(QStringLiteral("Please lock color card library name！"),
+                       QStringLiteral("请先锁定色卡库名称！"));
+        return false;
+    }
+    MeasureMessages messages(*frames_);
+    QVector<int> measured;
+    switch (messages.readMeasureData(measured)) {
+        case 1:
+            break;
+        case -3:
+            messenger_.tip(QStringLiteral("Read measure data receive data error!"),
+                           QStringLiteral("读取测量数据接收的报文格式错误！"));
+            return false;
+        case -2:
+            messenger_.tip(QStringLiteral("Read measure data receive fail！"),
+                           QStringLiteral("读取测量数据接收端口报文失败！"));
+            return false;
+        default:
+            messenger_.tip(QStringLiteral("Read measure data write fail！"),
+                           QStringLiteral("读取测量数据写端口失败！"));
+            return false;
+    }
+    ui_->label_colorCardResult->setStyleSheet(QStringLiteral("background-color: rgb(%1, %2, %3);")
+                                                  .arg(measured.value(kRedValue))
+                                                  .arg(measured.value(kRedValue + 1))
+                                                  .arg(measured.value(kRedValue + 2)));
+    values = measured;
+    return true;
+}
+
 // --- colour rows (colour data management) -------------------------------
 
-void FirstPage::on_colorDataNameLineEdit_editingFinished() {}
+QString FirstPage::currentLibraryKey() const {
+    const int row = currentLibraryRow();
+    return libraryCell(row, NameColumn) + QLatin1Char(':') + libraryCell(row, DescriptionColumn);
+}
 
-void FirstPage::on_deleteColorDataPushButton_clicked() {}
+QStringList FirstPage::currentColorNames() const {
+    QStringList names;
+    for (const QString& key : state_.colorKeyMap.value(currentLibraryKey()))
+        names << key.section(QLatin1Char(':'), 0, 0);
+    return names;
+}
 
-void FirstPage::on_reMeasureColorDataPushButton_clicked() {}
+void FirstPage::showMeasuredLab(const QStringList& texts) {
+    ui_->lineEdit_L->setText(texts.value(0));
+    ui_->lineEdit_a->setText(texts.value(1));
+    ui_->lineEdit_b->setText(texts.value(2));
+}
 
-void FirstPage::on_comboBox_colorCardName_currentIndexChanged(int) {}
+void FirstPage::showSameColorName() {
+    messenger_.tip(QStringLiteral("The same color card name already exist, please modify the "
+                                  "color card name!"),
+                   QStringLiteral("已经存在相同的色卡名称，请修改色卡名称！"));
+}
+
+void FirstPage::showColorData(const QStringList& ids, const QStringList& names,
+                              const QStringList& L, const QStringList& a, const QStringList& b) {
+    std::unique_ptr<ProgressReporter> progress =
+        messenger_.progress(QStringLiteral("Updating ui data, please wait"),
+                            QStringLiteral("正在更新界面数据，请等待..."), 0, ids.size());
+    // Cancel is not consulted: every row is filled.
+    colorTable_->fill(ids, names, L, a, b, [&progress](int value) { progress->setValue(value); });
+    progress->hide();
+}
+
+void FirstPage::appendColorDataRow(const QString& libraryName, const QString& libraryDescription,
+                                   const QString& colorId, const QString& colorName,
+                                   const QString& L, const QString& a, const QString& b) {
+    colorTable_->appendRow(colorId, colorName, L, a, b);
+    state_.colorKeyMap[libraryName + QLatin1Char(':') + libraryDescription].append(
+        QStringList{colorName, L, a, b}.join(QLatin1Char(':')));
+}
+
+void FirstPage::on_colorDataNameLineEdit_editingFinished() {
+    QPointer<QLineEdit> editor = qobject_cast<QLineEdit*>(sender());
+    if (!editor)
+        return;
+    const int row = colorTable_->rowOf(editor);
+    const int library = currentLibraryRow();
+    if (row < 0 || library < 0 || library >= libraryRowCount())
+        return;
+    ColorDataTable::Hold hold(*colorTable_);
+    const QString libraryId = libraryCell(library, IdColumn);
+    const QString colorId = colorTable_->text(row, ColorDataTable::IdColumn);
+    const QString L = colorTable_->text(row, ColorDataTable::LColumn);
+    const QString a = colorTable_->text(row, ColorDataTable::AColumn);
+    const QString b = colorTable_->text(row, ColorDataTable::BColumn);
+    const QString stored = store_.selectColorDataName(libraryId, colorId);
+    const QString name = editor->text();
+    if (name == stored) {
+        editor->clearFocus();
+        return;
+    }
+    if (currentColorNames().contains(name)) {
+        editor->setText(stored);
+        editor->clearFocus();
+        showSameColorName();
+        return;
+    }
+    store_.updateColorDataName(libraryId, name, colorId);
+    colorTable_->setName(row, name);
+    auto entry = state_.colorKeyMap.find(currentLibraryKey());
+    if (entry != state_.colorKeyMap.end() && entry->size() > row)
+        (*entry)[row] = QStringList{name, L, a, b}.join(QLatin1Char(':'));
+    if (editor)
+        editor->clearFocus();
+}
+
+void FirstPage::on_deleteColorDataPushButton_clicked() {
+    auto* buttons = qobject_cast<ColorDataOperatorWidget*>(sender());
+    if (!buttons)
+        return;
+    const int row = colorTable_->rowOf(buttons);
+    const int library = currentLibraryRow();
+    if (row < 0 || library < 0 || library >= libraryRowCount())
+        return;
+    const QString libraryId = libraryCell(library, IdColumn);
+    const QString key = currentLibraryKey();
+    // A count that was already 0 (a damaged record) does not go negative.
+    const int count = qMax(0, libraryCell(library, CountColumn).toInt() - 1);
+    const QString colorId = colorTable_->text(row, ColorDataTable::IdColumn);
+    store_.updateLibraryCount(QString::number(count), libraryId);
+    setLibraryCount(library, QString::number(count));
+    store_.deleteColorData(libraryId, colorId);
+    colorTable_->removeRow(row);
+    auto entry = state_.colorKeyMap.find(key);
+    if (entry != state_.colorKeyMap.end() && entry->size() > row)
+        entry->removeAt(row);
+}
+
+void FirstPage::on_reMeasureColorDataPushButton_clicked() {
+    auto* buttons = qobject_cast<ColorDataOperatorWidget*>(sender());
+    if (!buttons)
+        return;
+    int row = colorTable_->rowOf(buttons);
+    if (row < 0)
+        return;
+    ColorDataTable::Hold hold(*colorTable_);
+    // The measurement may show a message; the row is followed, not its number.
+    const QPersistentModelIndex rowIndex(
+        ui_->tableWidget_colorData->model()->index(row, ColorDataTable::IdColumn));
+    QVector<int> values;
+    if (!readMeasurement(values))
+        return;
+    const QStringList texts = ColorValueTexts::fromMeasurement(values);
+    showMeasuredLab(texts);
+    const int library = currentLibraryRow();
+    if (!rowIndex.isValid() || library < 0 || library >= libraryRowCount())
+        return;
+    row = rowIndex.row();
+    const QString libraryId = libraryCell(library, IdColumn);
+    const QString colorId = colorTable_->text(row, ColorDataTable::IdColumn);
+    const QString name = colorTable_->name(row);
+    store_.updateColorData(libraryId, texts, colorId);
+    colorTable_->setLab(row, texts[0], texts[1], texts[2]);
+    auto entry = state_.colorKeyMap.find(currentLibraryKey());
+    if (entry != state_.colorKeyMap.end() && entry->size() > row)
+        (*entry)[row] = QStringList{name, texts[0], texts[1], texts[2]}.join(QLatin1Char(':'));
+}
+
+void FirstPage::on_comboBox_colorCardName_currentIndexChanged(int index) {
+    if (index < 0 || index >= libraryRowCount())
+        return;
+    ui_->tableWidget_colorData->setRowCount(0);
+    const QString libraryId = libraryCell(index, IdColumn);
+    QStringList ids, names, L, a, b;
+    const QList<ColorDataRecord> records = store_.selectColorData(libraryId);
+    ids.reserve(records.size());
+    names.reserve(records.size());
+    L.reserve(records.size());
+    a.reserve(records.size());
+    b.reserve(records.size());
+    for (const ColorDataRecord& record : records) {
+        if (record.size() < 6)
+            continue;
+        ids << record[1].toString();
+        names << record[2].toString();
+        L << record[3].toString();
+        a << record[4].toString();
+        b << record[5].toString();
+    }
+    showColorData(ids, names, L, a, b);
+}
 
 // --- lock ---------------------------------------------------------------
 
@@ -380,7 +598,50 @@ void FirstPage::on_pushButton_unlock_clicked() {
 // --- bulk actions -------------------------------------------------------
 
 void FirstPage::on_pushButton_measure_clicked() {
-    showNotAvailable();
+    const QString name = ui_->lineEdit_colorDataName->text();
+    if (name.isEmpty()) {
+        messenger_.tip(QStringLiteral("Color card name can not be empty!"),
+                       QStringLiteral("色卡名称不能为空！"));
+        return;
+    }
+    const int library = currentLibraryRow();
+    if (library < 0) {
+        messenger_.tip(QStringLiteral("Please create color card library and select color card "
+                                      "library name!"),
+                       QStringLiteral("请创建并选择色卡库名称！"));
+        return;
+    }
+    if (currentColorNames().contains(name)) {
+        showSameColorName();
+        return;
+    }
+    if (totalColorCount() >= kMaxColors) {
+        const QString limit = QString::number(kMaxColors);
+        messenger_.tip(QStringLiteral("At most %1 color datas!").arg(limit),
+                       QStringLiteral("最多录%1条色卡数据!").arg(limit));
+        return;
+    }
+    QVector<int> values;
+    if (!readMeasurement(values))
+        return;
+    const QStringList texts = ColorValueTexts::fromMeasurement(values);
+    showMeasuredLab(texts);
+
+    const QString libraryId = libraryCell(library, IdColumn);
+    const QString libraryName = libraryCell(library, NameColumn);
+    const QString libraryDescription = libraryCell(library, DescriptionColumn);
+    const QString count = QString::number(libraryCell(library, CountColumn).toInt() + 1);
+    store_.updateLibraryCount(count, libraryId);
+    setLibraryCount(library, count);
+    // The next number after the rows shown, skipping one already taken in
+    // this second (after a deletion the row count repeats an earlier number).
+    const QString colorId =
+        store_.makeColorIds(libraryId, ui_->tableWidget_colorData->rowCount() + 1, 1).value(0);
+    store_.insertColorData(libraryId, colorId, name, texts);
+    appendColorDataRow(libraryName, libraryDescription, colorId, name, ui_->lineEdit_L->text(),
+                       ui_->lineEdit_a->text(), ui_->lineEdit_b->text());
+    ui_->tableWidget_colorData->scrollToBottom();
+    ui_->lineEdit_colorDataName->clear();
 }
 
 void FirstPage::on_pushButton_deleteAllData_clicked() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 #include <QWidget>
 #include <functional>
 
@@ -11,7 +13,9 @@
 #include "WorkspaceState.h"
 
 class ColorCardDialog;
+class ColorDataTable;
 class FrameLayer;
+class MeterIdentification;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -36,12 +40,28 @@ public:
               const QString& settingsFile = QString());
     ~FirstPage() override;
 
-    // Asks the attached meter who it is and shows its libraries.
+    // Asks the attached meter who it is and shows its libraries. type 0: the
+    // link opened at start-up, 1: the meter was plugged in.
     void identifyMeter(int type);
-    // Another instrument's libraries are in the store: offer to save, then clear.
+    // The library checks of identification at start-up and on arrival.
+    void checkInstrumentAtStartup();
+    void checkInstrumentOnArrival();
+    // Another instrument's libraries are stored (the library check found them).
     void handleInstrumentChange();
-    // End of identification: export the meter's libraries the first time it is seen.
+    // End of every identification, with the identified instrument.
     void exportOnFirstConnection(quint32 instrumentId);
+
+    // The meter's current measurement after the page's checks (link, library
+    // selected and locked): nineteen integers, and the preview painted. false
+    // after a message.
+    bool readMeasurement(QVector<int>& values);
+    // Fills the colour table with the given colours (parallel lists).
+    void showColorData(const QStringList& ids, const QStringList& names, const QStringList& L,
+                       const QStringList& a, const QStringList& b);
+    // Appends one colour row and its colour key under name:description.
+    void appendColorDataRow(const QString& libraryName, const QString& libraryDescription,
+                            const QString& colorId, const QString& colorName, const QString& L,
+                            const QString& a, const QString& b);
     // The link closed: forget the meter number and its model name.
     void clearMeterInfo();
     // false English, true Chinese; chooses the texts of every message.
@@ -54,6 +74,8 @@ public:
     WorkspaceContext context();
     FrameLayer* frames() const { return frames_; }
     Ui::FirstPage* ui() const { return ui_; }
+    ColorDataTable* colorDataTable() const { return colorTable_; }
+    MeterIdentification* identification() const { return identification_; }
     QString settingsFile() const { return settingsFile_; }
 
     // Empties the combo box, both tables, the key list and map and the
@@ -107,7 +129,11 @@ protected:
 
 private:
     void readDeviceSettings();
-    void showNotAvailable();
+    // Colour names of the current library, from its colour keys.
+    QStringList currentColorNames() const;
+    QString currentLibraryKey() const;
+    void showMeasuredLab(const QStringList& texts);
+    void showSameColorName();
 
     Ui::FirstPage* ui_;
     FrameLayer* frames_;
@@ -116,4 +142,6 @@ private:
     ColorCardStore store_;
     QString settingsFile_;
     DialogRunner dialogRunner_;
+    ColorDataTable* colorTable_ = nullptr;
+    MeterIdentification* identification_ = nullptr;
 };

@@ -38,7 +38,12 @@ struct PageFixture {
     DialogScript dialog;
     std::unique_ptr<FirstPage> page;
 
-    explicit PageFixture(const QByteArray& settings = QByteArray()) {
+    // Frames of the meter link the page talks over; null: no link at all.
+    FrameLayer* frames = nullptr;
+
+    explicit PageFixture(const QByteArray& settings = QByteArray(),
+                         FrameLayer* meterFrames = nullptr)
+        : frames(meterFrames) {
         if (!settings.isNull()) {
             QFile file(dir.filePath("meterno"));
             if (file.open(QIODevice::WriteOnly))
@@ -50,7 +55,7 @@ struct PageFixture {
     // (Re)creates the page on the same directory, like a restart.
     void open() {
         page.reset();
-        page = std::make_unique<FirstPage>(nullptr, nullptr, &prompt, dir.path(),
+        page = std::make_unique<FirstPage>(nullptr, frames, &prompt, dir.path(),
                                            dir.filePath("meterno"));
         page->store().setClock(fixedTime);
         page->setDialogRunner([this](ColorCardDialog& d) {

@@ -290,15 +290,6 @@ private slots:
         QCOMPARE(f.page->totalColorCount(), 20000);
     }
 
-    void actionsNotYetAvailableSaySo() {
-        PageFixture f;
-        FirstPage& page = *f.page;
-        page.setLanguage(false);
-        f.ui()->pushButton_measure->click();
-        QCOMPARE(f.prompt.messages(), QStringList{"This function is not available yet!"});
-        QCOMPARE(f.prompt.events[0].parent, static_cast<QWidget*>(&page));
-    }
-
     void languageChangeRetranslates() {
         PageFixture f;
         FirstPage& page = *f.page;

@@ -1,7 +1,7 @@
 #include <QLoggingCategory>
 
 #include "ExcelEngine.h"
-#include "PageFixture.h"
+#include "MeterFixture.h"
 
 // The instrument-change hooks and the page's exchange buttons, on a page
 // whose templates lie in the application directory.
@@ -108,31 +108,45 @@ private slots:
     }
 
     void exportRunsOncePerInstrument() {
-        PageFixture f;
-        FirstPage& page = *f.page;
+        // A simulated meter whose memory holds one library of two colours.
+        MeterPage m;
+        m.sim.backend.meter().loadLibraries({SimLibrary{
+            "spring",
+            "d",
+            {SimColour{"red", 5023, -1000, 300}, SimColour{"blue", 3000, 200, -4000}}}});
+        FirstPage& page = m.page();
+        const QString success = QStringLiteral("导出仪器色卡数据成功！");
         page.exportOnFirstConnection(7);
-        const int afterFirst = f.prompt.events.size();
-        QVERIFY(afterFirst > 0);  // the export ran and said something
-        QCOMPARE(page.state().seenInstruments, QList<quint32>{7});
+        QCOMPARE(m.f.prompt.messages(), QStringList{success});
+        QCOMPARE(page.libraryRowCount(), 1);
+        QCOMPARE(page.libraryCell(0, 3), QString("2"));
+        QCOMPARE(page.state().seenInstruments.last(), quint32(7));
 
         // Replugged: nothing runs again.
+        const int afterFirst = m.f.prompt.events.size();
         page.exportOnFirstConnection(7);
-        QCOMPARE(f.prompt.events.size(), afterFirst);
-        QCOMPARE(page.state().seenInstruments, QList<quint32>{7});
+        QCOMPARE(m.f.prompt.events.size(), afterFirst);
 
-        // Another instrument is exported once too, also after the first comes back.
+        // Another instrument is exported once too (its library exists: the
+        // overwrite question, answered No), also after the first comes back.
         page.exportOnFirstConnection(9);
-        const int afterSecond = f.prompt.events.size();
-        QVERIFY(afterSecond > afterFirst);
+        QCOMPARE(m.f.prompt.questions().size(), 1);
+        QCOMPARE(m.f.prompt.messages(), (QStringList{success, success}));
+        const int afterSecond = m.f.prompt.events.size();
         page.exportOnFirstConnection(7);
         page.exportOnFirstConnection(9);
-        QCOMPARE(f.prompt.events.size(), afterSecond);
-        QCOMPARE(page.state().seenInstruments, (QList<quint32>{7, 9}));
+        QCOMPARE(m.f.prompt.events.size(), afterSecond);
+        QVERIFY(page.state().seenInstruments.mid(1) == (QList<quint32>{7, 9}));
 
-        // The list belongs to the run: a new page (a restart) exports again.
-        f.open();
-        f.page->exportOnFirstConnection(7);
-        QCOMPARE(f.page->state().seenInstruments, QList<quint32>{7});
+        // A failed export still marks the instrument as seen.
+        m.sim.backend.meter().faults().silent = true;
+        page.exportOnFirstConnection(11);
+        QCOMPARE(m.f.prompt.messages().last(), QStringLiteral("读标准色卡总数没有接收到报文！"));
+        QCOMPARE(page.state().seenInstruments.last(), quint32(11));
+
+        // The list belongs to the run: a new page (a restart) starts empty.
+        m.f.open();
+        QVERIFY(!m.f.page->state().seenInstruments.contains(7));
     }
 
     void saveDeleteAllImportThroughThePage() {

@@ -294,7 +294,7 @@ private slots:
         page.state().colorKeyMap["other:d"] = QStringList{"kept"};
         page.appendLibraryRow(id, "other", "d", "2");
         QCOMPARE(page.state().colorKeyMap.value("other:d"), QStringList{"kept"});
-        QCOMPARE(f.prompt.events.size(), 0);
+        QCOMPARE(f.prompt.messages(), QStringList());
 
         page.setLibraryCount(0, "5");
         QCOMPARE(page.libraryCell(0, 3), QString("5"));
