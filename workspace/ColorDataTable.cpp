@@ -75,7 +75,9 @@ void ColorDataTable::fill(const QStringList& ids, const QStringList& names, cons
     const int step = std::max(1, count / kProgressSteps);
     for (int i = 0; i < count; ++i) {
         table_->setItem(i, IdColumn, centredItem(ids[i]));
-        table_->setItem(i, NameColumn, nameItem(names.value(i)));
+        // A progress report lets the event loop make the widgets of rows not
+        // filled yet; their editors take the name when it comes.
+        setName(i, names.value(i));
         table_->setItem(i, LColumn, centredItem(L.value(i)));
         table_->setItem(i, AColumn, centredItem(a.value(i)));
         table_->setItem(i, BColumn, centredItem(b.value(i)));

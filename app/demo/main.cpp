@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "AppStartup.h"
 #include "DemoPanel.h"
@@ -22,6 +24,23 @@ QString demoDataDirectory() {
     return home;
 }
 
+// Right of the window when the screen has room for it there; otherwise at
+// the right edge of the screen, low enough to leave the window's top row (the
+// link LED and the language buttons) uncovered.
+QPoint panelPosition(const QRect& window, const QSize& panel, const QRect& screen) {
+    const int gap = 20;
+    const int topRow = 60;
+    int x = window.right() + 1 + gap;
+    int y = window.top();
+    if (x + panel.width() > screen.right() + 1) {
+        x = screen.right() + 1 - panel.width() - gap;
+        y = window.top() + topRow;
+    }
+    x = qBound(screen.left(), x, qMax(screen.left(), screen.right() + 1 - panel.width()));
+    y = qBound(screen.top(), y, qMax(screen.top(), screen.bottom() + 1 - panel.height()));
+    return {x, y};
+}
+
 }  // namespace
 
 // The program with a simulated meter attached: how to try it without a meter.
@@ -37,7 +56,9 @@ int main(int argc, char** argv) {
     options.dataDirectory = demoDataDirectory();
     options.started = [&backend](SingleApplication&, MainWindow& window) {
         auto* panel = new DemoPanel(backend, &window);
-        panel->move(window.geometry().topRight() + QPoint(20, 0));
+        panel->adjustSize();
+        panel->move(panelPosition(window.frameGeometry(), panel->frameGeometry().size(),
+                                  QGuiApplication::primaryScreen()->availableGeometry()));
         panel->show();
     };
     return AppStartup::run(argc, argv, options);

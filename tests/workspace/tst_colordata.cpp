@@ -487,6 +487,25 @@ private slots:
         QCOMPARE(keys(m).last(), QString("renamed:2998:2998:2998"));
     }
 
+    // The program's progress dialog runs the event loop during a fill, which
+    // makes the row widgets before the later rows have their names.
+    void editorsMadeDuringAFillShowTheirNames() {
+        QTableWidget widget(0, 6);
+        widget.resize(600, 400);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        ColorDataTable table(&widget, &widget);
+        const QStringList ids{"i0", "i1", "i2", "i3", "i4", "i5"};
+        const QStringList names{"Red", "Green", "Blue", "Yellow", "Cyan", "Magenta"};
+        table.fill(ids, names, ids, ids, ids, [](int) { QCoreApplication::processEvents(); });
+        QCoreApplication::processEvents();
+        for (int row = 0; row < names.size(); ++row) {
+            QVERIFY(widget.cellWidget(row, ColorDataTable::NameColumn));
+            QCOMPARE(table.nameEditor(row)->text(), names[row]);
+            QCOMPARE(table.name(row), names[row]);
+        }
+    }
+
     void focusedEditorSurvivesScrolling() {
         MeterPage m;
         FirstPage& page = m.page();

@@ -1,0 +1,265 @@
+// The whole journey of a user through the window with the simulated meter:
+// attach (the meter's libraries come in on their own), make a library and
+// measure into it, save to a workbook, delete everything, import the
+// workbook, write to the meter, replug it and export again. Every message
+// is asserted in order; nothing may be lost or doubled on the way.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ColorCardDialog.h"
+#include "ColorDataTable.h"
+#include "FirstPage.h"
+#include "MainWindow.h"
+#include "ScriptedPrompt.h"
+#include "SimEventSource.h"
+#include "SimHidBackend.h"
+#include "UsbLinkOpener.h"
+#include "ui_FirstPage.h"
+
+namespace {
+
+// The demo's samples and a library with Chinese names, as another program
+// could have written them into the meter.
+QVector<SimLibrary> meterLibraries() {
+    QVector<SimLibrary> libraries = SimMeter::sampleLibraries();
+    libraries.append({QStringLiteral("国标色卡"),
+                      QStringLiteral("红色系"),
+                      {{QStringLiteral("大红"), 4512, 6230, 4810},
+                       {QStringLiteral("玫瑰 01"), 6020, 4105, -505}}});
+    return libraries;
+}
+
+// Every library with its name, description, meter number and count, then
+// every colour with its name and the nineteen stored value texts.
+QStringList storeContents(ColorCardStore& store) {
+    QStringList lines;
+    for (const LibraryRecord& library : store.selectLibraries()) {
+        lines << QStringList{library.value(3).toString(), library.value(4).toString(),
+                             library.value(2).toString(), library.value(5).toString()}
+                     .join('|');
+        for (const ColorDataRecord& colour : store.selectColorData(library.value(1).toString())) {
+            QStringList values{colour.value(2).toString()};
+            for (int i = 3; i < 22; ++i)
+                values << colour.value(i).toString();
+            lines << QStringLiteral("  ") + values.join('|');
+        }
+    }
+    return lines;
+}
+
+// Name, description and "name L a b" (hundredths) of every colour on the meter.
+QStringList describe(const QVector<SimLibrary>& libraries) {
+    QStringList lines;
+    for (const SimLibrary& library : libraries) {
+        lines << library.name + QLatin1Char('/') + library.description;
+        for (const SimColour& colour : library.colours)
+            lines << QStringLiteral("  %1 %2 %3 %4")
+                         .arg(colour.name)
+                         .arg(colour.L)
+                         .arg(colour.a)
+                         .arg(colour.b);
+    }
+    return lines;
+}
+
+// The same from the store.
+QStringList describe(ColorCardStore& store) {
+    QStringList lines;
+    for (const LibraryRecord& library : store.selectLibraries()) {
+        lines << library.value(3).toString() + QLatin1Char('/') + library.value(4).toString();
+        for (const ColorDataRecord& colour : store.selectColorData(library.value(1).toString()))
+            lines << QStringLiteral("  %1 %2 %3 %4")
+                         .arg(colour.value(2).toString())
+                         .arg(qRound(colour.value(3).toString().toDouble() * 100))
+                         .arg(qRound(colour.value(4).toString().toDouble() * 100))
+                         .arg(qRound(colour.value(5).toString().toDouble() * 100));
+    }
+    return lines;
+}
+
+// What the page shows: per library row its name, description and count, then
+// the colour table of that library ("name L a b" per row).
+QStringList pageContents(FirstPage* page) {
+    QStringList lines;
+    for (int row = 0; row < page->libraryRowCount(); ++row) {
+        lines << QStringList{page->libraryCell(row, 1), page->libraryCell(row, 2),
+                             page->libraryCell(row, 3)}
+                     .join('|');
+        page->ui()->comboBox_colorCardName->setCurrentIndex(row);
+        ColorDataTable* table = page->colorDataTable();
+        for (int r = 0; r < table->rowCount(); ++r)
+            lines << QStringLiteral("  ") + QStringList{table->name(r), table->text(r, 2),
+                                                        table->text(r, 3), table->text(r, 4)}
+                                                .join(' ');
+    }
+    return lines;
+}
+
+}  // namespace
+
+class JourneyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QLoggingCategory::setFilterRules(QStringLiteral("colorcard.link.debug=false"));
+    }
+
+    void measureSaveDeleteImportWriteReplugExport() {
+        const QString templates = QCoreApplication::applicationDirPath();
+        QVERIFY2(QFile::exists(templates + "/ColorCard_2.xls"), qPrintable(templates));
+
+        QTemporaryDir data;
+        QVERIFY(QFile::copy(COLORCARD_SOURCE_DIR "/resources/meterno", data.filePath("meterno")));
+        SimHidBackend backend;
+        backend.meter().loadLibraries(meterLibraries());
+        SimEventSource events(backend);
+        ScriptedPrompt prompt;
+        MainWindow::Setup setup;
+        setup.prompt = &prompt;
+        setup.linkOpener = makeUsbLinkOpener(backend);
+        setup.deviceEvents = &events;
+        setup.dataDirectory = data.path();
+        setup.settingsFile = data.filePath("meterno");
+        setup.translationDirectories = QStringList{QStringLiteral(COLORCARD_BIN_DIR)};
+        MainWindow::configure(setup);
+
+        QPointer<MainWindow> window = MainWindow::instance();
+        window->show();
+        QTRY_VERIFY(window->link());
+        FirstPage* page = window->page();
+        Ui::FirstPage* ui = page->ui();
+
+        // Attach: the meter's sample libraries are exported on their own.
+        QCOMPARE(prompt.messages(), QStringList{"导出仪器色卡数据成功！"});
+        QCOMPARE(prompt.questions(), QStringList());
+        QCOMPARE(describe(page->store()), describe(meterLibraries()));
+        const int sampleCount = meterLibraries().size();
+        QCOMPARE(page->libraryRowCount(), sampleCount);
+        prompt.clear();
+
+        // A library of its own, locked, two colours measured into it.
+        page->setDialogRunner([](ColorCardDialog& dialog) {
+            dialog.findChild<QLineEdit*>("lineEdit_colorCardName")->setText("Spring");
+            dialog.findChild<QLineEdit*>("lineEdit_colorCardDesc")->setText("Samples 2026");
+            dialog.findChild<QPushButton*>("pushButton_save")->click();
+            return dialog.result() == QDialog::Accepted;
+        });
+        ui->pushButton_newColorCardLibrary->click();
+        QCOMPARE(page->libraryRowCount(), sampleCount + 1);
+        QCOMPARE(ui->comboBox_colorCardName->itemText(sampleCount), QString("Spring"));
+        ui->comboBox_colorCardName->setCurrentIndex(sampleCount);
+        QCOMPARE(page->colorDataTable()->rowCount(), 0);
+        ui->pushButton_lock->click();
+        QVERIFY(page->libraryLocked());
+        backend.meter().setMeasurement(SimMeter::measurementFromRgb(180, 70, 50));
+        QTest::keyClicks(ui->lineEdit_colorDataName, "Brick red");
+        ui->pushButton_measure->click();
+        backend.meter().setMeasurement(SimMeter::measurementFromRgb(120, 180, 230));
+        QTest::keyClicks(ui->lineEdit_colorDataName, "Sky blue");
+        ui->pushButton_measure->click();
+        QCOMPARE(page->colorDataTable()->rowCount(), 2);
+        QCOMPARE(page->libraryCell(sampleCount, 3), QString("2"));
+        ui->pushButton_unlock->click();
+        QCOMPARE(prompt.messages(), QStringList());
+
+        const QStringList stored = storeContents(page->store());
+        const QStringList shown = pageContents(page);
+        QCOMPARE(shown.size(), stored.size());
+
+        // Save into the temporary directory, from the real template.
+        prompt.clear();
+        const QString workbook = data.filePath("journey.xls");
+        prompt.fileNames.enqueue(workbook);
+        QVERIFY(ui->pushButton_saveToExcel->isEnabled());
+        ui->pushButton_saveToExcel->click();
+        QCOMPARE(prompt.messages(), QStringList{"保存文件成功！"});
+        QCOMPARE(prompt.events.first().kind, ScriptedPrompt::Kind::SaveFile);
+        QCOMPARE(prompt.events.first().title, QString("保存文件"));
+        QVERIFY(prompt.events.first().text.startsWith("Stdcolor"));
+        QVERIFY(QFileInfo(workbook).size() > 0);
+        prompt.clear();
+
+        // Delete all data.
+        prompt.answers.enqueue(true);
+        ui->pushButton_deleteAllData->click();
+        QCOMPARE(prompt.questions(),
+                 QStringList{"删除所有色卡数据，会清空数据库和清空所有数据，是否确认删除？"});
+        QCOMPARE(prompt.messages(), QStringList());
+        QCOMPARE(page->libraryRowCount(), 0);
+        QCOMPARE(ui->comboBox_colorCardName->count(), 0);
+        QCOMPARE(page->colorDataTable()->rowCount(), 0);
+        QCOMPARE(page->store().selectLibraries().size(), 0);
+        prompt.clear();
+
+        // Import it back: every library and colour, every stored value.
+        prompt.fileNames.enqueue(workbook);
+        ui->pushButton_importFromExcel->click();
+        QCOMPARE(prompt.messages(), QStringList{"导入文件成功！"});
+        QCOMPARE(prompt.questions(), QStringList());
+        QCOMPARE(prompt.unscripted, 0);
+        QCOMPARE(storeContents(page->store()), stored);
+        QCOMPARE(pageContents(page), shown);
+        prompt.clear();
+
+        // In English from here on, when the translations are there.
+        const bool english = QFile::exists(QStringLiteral(COLORCARD_BIN_DIR "/ColorCard_en.qm"));
+        if (english)
+            window->findChild<QPushButton*>("pushButton_languageEn")->click();
+        QCOMPARE(page->language(), !english);
+        const auto text = [english](const char* en, const char* zh) {
+            return QString::fromUtf8(english ? en : zh);
+        };
+
+        // Write to the meter, which then holds exactly the store.
+        ui->pushButton_writeToMeter->click();
+        QCOMPARE(prompt.messages(),
+                 QStringList{text("Successfully written the color card to the instrument!",
+                                  "写入色卡到仪器成功！")});
+        QCOMPARE(prompt.events.last().title, text("Tip", "提示"));
+        QCOMPARE(backend.meter().lastTransferErrors(), QStringList());
+        QCOMPARE(describe(backend.meter().libraries()), describe(page->store()));
+        prompt.clear();
+
+        // Unplug and replug the same meter: no second automatic export.
+        backend.unplug();
+        QTRY_VERIFY(!window->link());
+        QCOMPARE(ui->lineEdit_meterModel->text(), QString());
+        backend.plug();
+        QTRY_VERIFY(window->link());
+        QTRY_COMPARE(ui->lineEdit_meterModel->text(), QString("CM-200 Colorimeter"));
+        QCOMPARE(prompt.events.size(), 0);
+        QCOMPARE(storeContents(page->store()), stored);
+
+        // Export: every library exists already; overwriting adds nothing.
+        for (int i = 0; i <= sampleCount; ++i)
+            prompt.answers.enqueue(true);
+        ui->pushButton_exportMeterData->click();
+        QStringList overwrites;
+        for (const SimLibrary& library : backend.meter().libraries())
+            overwrites << (english ? QStringLiteral("Color card library name: %1, color card "
+                                                    "library description: %2, already exists, do "
+                                                    "you want to overwrite the old color card "
+                                                    "library?")
+                                   : QStringLiteral("色卡库名称：%1，色卡库描述：%2，已经存在，"
+                                                    "是否覆盖旧的色卡库？"))
+                              .arg(library.name, library.description);
+        QCOMPARE(overwrites.size(), sampleCount + 1);
+        QCOMPARE(prompt.questions(), overwrites);
+        QCOMPARE(prompt.messages(), QStringList{text("Export the color card data success!",
+                                                     "导出仪器色卡数据成功！")});
+        QCOMPARE(prompt.unscripted, 0);
+        QCOMPARE(storeContents(page->store()), stored);
+        QCOMPARE(pageContents(page), shown);
+
+        delete window.data();
+    }
+};
+
+QTEST_MAIN(JourneyTest)
+#include "tst_journey.moc"
