@@ -6,6 +6,10 @@ bool EngineWorkbookFile::open(int sheetIndex) {
     return engine.open(sheetIndex);
 }
 
+bool EngineWorkbookFile::selectSheet(int sheetIndex) {
+    return engine.selectSheet(sheetIndex);
+}
+
 void EngineWorkbookFile::close() {
     engine.close();
 }

@@ -11,6 +11,7 @@ public:
     explicit EngineWorkbookFile(const QString& fileName);
 
     bool open(int sheetIndex) override;
+    bool selectSheet(int sheetIndex) override;
     void close() override;
     void saveAs(const QString& path) override;
     bool writeRows(const QList<QVariantList>& rows) override;

@@ -45,13 +45,25 @@ bool ExcelEngine::open(int sheetIndex) {
     savePath = fileName;
     sheet = sheetIndex - 1;
     modified = false;
+    takeUsedRange();
+    isOpen = true;
+    return true;
+}
+
+bool ExcelEngine::selectSheet(int sheetIndex) {
+    if (!isOpen || sheetIndex < 1 || sheetIndex > workbook->sheetCount())
+        return false;
+    sheet = sheetIndex - 1;
+    takeUsedRange();
+    return true;
+}
+
+void ExcelEngine::takeUsedRange() {
     const CellRange range = workbook->sheet(sheet).usedRange();
     startRow = range.firstRow + 1;
     startColumn = range.firstColumn + 1;
     usedRows = range.rowCount;
     usedColumns = range.columnCount;
-    isOpen = true;
-    return true;
 }
 
 void ExcelEngine::close() {

@@ -28,6 +28,11 @@ public:
     // A missing file is first made from "./template.xls" or created empty.
     // An open engine is closed (and saved when changed) first.
     bool open(int sheetIndex);
+    // Selects worksheet sheetIndex (1-based) of the open workbook and takes
+    // its used range, as open() does, but without saving or reloading: the
+    // workbook keeps its unsaved changes. False, with the selection kept,
+    // when nothing is open or there is no such worksheet.
+    bool selectSheet(int sheetIndex);
     // Saves a changed workbook to its file and releases it.
     void close();
     // Writes the open workbook to path, replacing any file there; later
@@ -50,6 +55,7 @@ private:
     // A1-style letters of a 1-based column number ("A", "Z", "AA", ...).
     static QString columnName(int column);
     static bool ensureFile(const QString& path);
+    void takeUsedRange();
 
     QString fileName;
     // Where close() saves: the file name, or the last saveAs path.

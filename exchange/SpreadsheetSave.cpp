@@ -117,15 +117,19 @@ bool SpreadsheetSave::saveToSpreadsheet() {
         progress->hide();
         return false;
     }
-    file->saveAs(fileName);
+    // The whole save works on the one workbook in memory: the data sheets
+    // are selected in it rather than reopened, and the file is written once
+    // at the end (or by the closing after a failure) instead of once per
+    // sheet. What reaches the file is the same in every case.
     // A finished workbook has exactly one data sheet per library.
     deleteSheetsDownTo(*file, count + 2);
-    file->close();
     progress->setValue(1);
 
     for (int k = 1; k <= count; ++k) {
-        if (!file->open(k + 1)) {
+        if (!file->selectSheet(k + 1)) {
             tip("Open color card data file fail!", "打开色卡数据文件失败！");
+            // The sheets written so far stay, as when each one was saved.
+            file->close();
             progress->hide();
             return false;
         }
@@ -137,10 +141,10 @@ bool SpreadsheetSave::saveToSpreadsheet() {
             progress->hide();
             return false;
         }
-        file->saveAs(fileName);
-        file->close();
         progress->setValue(k + 1);
     }
+    file->saveAs(fileName);
+    file->close();
 
     progress->hide();
     tip("Save file success!", "保存文件成功！");

@@ -11,6 +11,8 @@ public:
     virtual ~WorkbookFile() = default;
 
     virtual bool open(int sheetIndex) = 0;
+    // Another worksheet of the open workbook, keeping its unsaved changes.
+    virtual bool selectSheet(int sheetIndex) = 0;
     virtual void close() = 0;
     virtual void saveAs(const QString& path) = 0;
     virtual bool writeRows(const QList<QVariantList>& rows) = 0;

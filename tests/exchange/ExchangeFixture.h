@@ -262,17 +262,35 @@ inline bool setCell(const QString& file, int sheet, int row, int column, const Q
 // the save and the import.
 class FailingWorkbookFile : public EngineWorkbookFile {
 public:
-    int failOpenOf = 0;       // sheet index whose open fails
+    int failOpenOf = 0;       // sheet index whose open or selection fails
     int failWriteNumber = 0;  // 1-based number of the writeRows call that fails
     int writes = 0;
     QList<int>* deleted = nullptr;  // where to record the deleted sheet indexes
+    // Where to count the calls; the file itself ends with the save.
+    struct Calls {
+        int opens = 0;
+        int writes = 0;
+        int saves = 0;  // saveAs
+    }* calls = nullptr;
 
     using EngineWorkbookFile::EngineWorkbookFile;
 
     bool open(int sheetIndex) override {
+        if (calls)
+            ++calls->opens;
         return sheetIndex != failOpenOf && EngineWorkbookFile::open(sheetIndex);
     }
+    bool selectSheet(int sheetIndex) override {
+        return sheetIndex != failOpenOf && EngineWorkbookFile::selectSheet(sheetIndex);
+    }
+    void saveAs(const QString& path) override {
+        if (calls)
+            ++calls->saves;
+        EngineWorkbookFile::saveAs(path);
+    }
     bool writeRows(const QList<QVariantList>& rows) override {
+        if (calls)
+            ++calls->writes;
         return ++writes != failWriteNumber && EngineWorkbookFile::writeRows(rows);
     }
     bool deleteSheet(int index) override {

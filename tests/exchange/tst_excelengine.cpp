@@ -282,6 +282,48 @@ private slots:
         QCOMPARE(engine.sheetCount(), 0);
     }
 
+    void selectingASheetKeepsTheWorkbookOpen() {
+        const QString file = path(QStringLiteral("select.xls"));
+        Workbook workbook;
+        workbook.addSheet(QStringLiteral("One"));
+        Worksheet& two = workbook.addSheet(QStringLiteral("Two"));
+        two.setCell(2, 1, text("B3"));
+        two.setCell(3, 2, 4);
+        workbook.addSheet(QStringLiteral("Three"));
+        QVERIFY(XlsWriter::write(workbook, file));
+        const QByteArray before = bytesOf(file);
+
+        ExcelEngine engine(file);
+        QVERIFY(!engine.selectSheet(1));  // nothing open
+        QVERIFY(engine.open(1));
+        QTest::ignoreMessage(QtDebugMsg, "A1:B1");
+        QVERIFY(engine.writeRows({{text("first"), 1}}));
+        // The used range is taken as open() takes it.
+        QVERIFY(engine.selectSheet(2));
+        QCOMPARE(engine.rowCount(), 2);
+        compareTables(engine.readAll(), {{text("B3"), QVariant()}, {QVariant(), 4.0}});
+        // Beyond the last sheet: false, the selection stays.
+        QVERIFY(!engine.selectSheet(4));
+        QVERIFY(!engine.selectSheet(0));
+        QCOMPARE(engine.rowCount(), 2);
+        QTest::ignoreMessage(QtDebugMsg, "A1:A1");
+        QVERIFY(engine.writeRows({{text("second")}}));
+        // Back to a sheet changed before: its change is still there.
+        QVERIFY(engine.selectSheet(1));
+        compareTables(engine.readAll(), {{text("first"), 1.0}});
+        QVERIFY(engine.selectSheet(3));
+        QCOMPARE(engine.rowCount(), 0);
+        // Nothing reached the file yet; close writes every change at once.
+        QCOMPARE(bytesOf(file), before);
+        engine.close();
+        compareTables(readSheet(file, 1), {{text("first"), 1.0}});
+        compareTables(readSheet(file, 2), {{text("second"), QVariant(), QVariant()},
+                                           {QVariant(), QVariant(), QVariant()},
+                                           {QVariant(), text("B3"), QVariant()},
+                                           {QVariant(), QVariant(), 4.0}});
+        QVERIFY(!engine.selectSheet(1));  // closed again
+    }
+
     void sheetIndexesOutOfRange() {
         const QString file = path(QStringLiteral("three.xls"));
         QVERIFY(writeSheets(file, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));

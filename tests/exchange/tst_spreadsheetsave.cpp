@@ -159,11 +159,25 @@ private slots:
         for (int k = 0; k < 3; ++k)
             f.addLibrary(QStringLiteral("Lib%1").arg(k), "d", colours(k + 1, k * 10));
         QCOMPARE(SpreadsheetSave::templateName(9, 3), QStringLiteral("ColorCard_1.xls"));
-        QVERIFY(f.save(path("three.xls")));
+        FailingWorkbookFile::Calls calls;
+        const auto counting = [&](const QString& name) {
+            auto file = std::make_unique<FailingWorkbookFile>(name);
+            file->calls = &calls;
+            return std::unique_ptr<WorkbookFile>(std::move(file));
+        };
+        QVERIFY(f.save(path("three.xls"), counting));
         QCOMPARE(sheetsOf(path("three.xls")), 4);
         const ScriptedPrompt::Event* progress = f.prompt.lastProgress();
         QCOMPARE(progress->maximum, 4);
         QCOMPARE(progress->values, (QList<int>{0, 1, 2, 3, 4}));
+        // One workbook in memory, written once, whatever the number of sheets.
+        QCOMPARE(calls.opens, 1);
+        QCOMPARE(calls.writes, 4);
+        QCOMPARE(calls.saves, 1);
+        const QList<QList<QVariantList>> sheets = WorkbookEdit::readSheets(path("three.xls"));
+        QCOMPARE(sheets.size(), 4);
+        for (int k = 1; k <= 3; ++k)
+            QCOMPARE(sheets[k].size(), k + 1);
     }
 
     void fullTemplateKeepsEverySheet() {
@@ -255,7 +269,13 @@ private slots:
         QVERIFY(!f.save(path("data-open-fails.xls"), openFails));
         QCOMPARE(f.prompt.messages(), QStringList{"Open color card data file fail!"});
         QVERIFY(f.prompt.lastProgress()->hidden);
-        QCOMPARE(WorkbookEdit::readSheets(path("data-open-fails.xls")).size(), 5);
+        // Closed all the same: the library sheet and data sheet 1 are in the file.
+        const QList<QList<QVariantList>> kept =
+            WorkbookEdit::readSheets(path("data-open-fails.xls"));
+        QCOMPARE(kept.size(), 5);
+        QCOMPARE(kept[0][5][0], QVariant(QStringLiteral("Lib3")));
+        QCOMPARE(kept[1].size(), 3);
+        QCOMPARE(kept[1][0][0], QVariant(QStringLiteral("Name")));
     }
 
     void saveChangesNeitherStoreNorPage() {
