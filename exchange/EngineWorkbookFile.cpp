@@ -41,3 +41,7 @@ bool EngineWorkbookFile::deleteSheet(int index) {
 std::unique_ptr<WorkbookFile> EngineWorkbookFile::create(const QString& fileName) {
     return std::make_unique<EngineWorkbookFile>(fileName);
 }
+
+bool EngineWorkbookFile::writeFailed() const {
+    return engine.writeFailed();
+}

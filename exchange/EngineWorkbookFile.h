@@ -19,6 +19,7 @@ public:
     int sheetCount() const override;
     int rowCount() const override;
     bool deleteSheet(int index) override;
+    bool writeFailed() const override;
 
     static std::unique_ptr<WorkbookFile> create(const QString& fileName);
 

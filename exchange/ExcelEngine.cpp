@@ -18,6 +18,7 @@ ExcelEngine::~ExcelEngine() {
 bool ExcelEngine::open(int sheetIndex) {
     if (isOpen)
         close();
+    lastWriteFailed = false;
     if (fileName.isEmpty() || !ensureFile(fileName))
         return false;
     QFile file(fileName);
@@ -71,6 +72,7 @@ void ExcelEngine::close() {
         return;
     QByteArray written;
     const bool saved = modified && XlsWriter::write(*workbook, savePath, &written);
+    lastWriteFailed = modified && !saved;
     // Keep the model for the next open when it matches a file's bytes.
     if (!modified || saved) {
         cachedFile = saved ? written : openedFile;
@@ -89,7 +91,8 @@ void ExcelEngine::saveAs(const QString& path) {
     if (!isOpen)
         return;
     QByteArray written;
-    if (XlsWriter::write(*workbook, path, &written)) {
+    lastWriteFailed = !XlsWriter::write(*workbook, path, &written);
+    if (!lastWriteFailed) {
         savePath = path;
         openedFile = written;
         modified = false;

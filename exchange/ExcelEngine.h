@@ -50,6 +50,9 @@ public:
     int rowCount() const;
     // Deletes worksheet index (1-based) of the open workbook.
     bool deleteSheet(int index);
+    // Whether the last saveAs or close that had to write the file failed
+    // (a full disk, a directory without write access): neither reports it.
+    bool writeFailed() const { return lastWriteFailed; }
 
 private:
     // A1-style letters of a 1-based column number ("A", "Z", "AA", ...).
@@ -69,6 +72,7 @@ private:
     QByteArray openedFile;
     bool isOpen = false;
     bool modified = false;
+    bool lastWriteFailed = false;
     // 0-based index of the selected worksheet; -1 once it was deleted.
     int sheet = -1;
     int startRow = 1;

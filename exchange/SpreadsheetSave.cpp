@@ -144,9 +144,15 @@ bool SpreadsheetSave::saveToSpreadsheet() {
         progress->setValue(k + 1);
     }
     file->saveAs(fileName);
+    const bool written = !file->writeFailed();
     file->close();
-
     progress->hide();
+    // Neither saveAs nor close reports a failed write; a save the disk
+    // refused must not be announced as a success.
+    if (!written) {
+        tip("Save color card data file fail!", "保存色卡数据文件失败！");
+        return false;
+    }
     tip("Save file success!", "保存文件成功！");
     return true;
 }

@@ -20,4 +20,6 @@ public:
     virtual int sheetCount() const = 0;
     virtual int rowCount() const = 0;
     virtual bool deleteSheet(int index) = 0;
+    // The last saveAs or close that had to write the file failed.
+    virtual bool writeFailed() const = 0;
 };

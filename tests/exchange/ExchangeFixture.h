@@ -262,8 +262,9 @@ inline bool setCell(const QString& file, int sheet, int row, int column, const Q
 // the save and the import.
 class FailingWorkbookFile : public EngineWorkbookFile {
 public:
-    int failOpenOf = 0;       // sheet index whose open or selection fails
-    int failWriteNumber = 0;  // 1-based number of the writeRows call that fails
+    int failOpenOf = 0;          // sheet index whose open or selection fails
+    int failWriteNumber = 0;     // 1-based number of the writeRows call that fails
+    bool failFileWrite = false;  // the file itself cannot be written
     int writes = 0;
     QList<int>* deleted = nullptr;  // where to record the deleted sheet indexes
     // Where to count the calls; the file itself ends with the save.
@@ -293,6 +294,7 @@ public:
             ++calls->writes;
         return ++writes != failWriteNumber && EngineWorkbookFile::writeRows(rows);
     }
+    bool writeFailed() const override { return failFileWrite || EngineWorkbookFile::writeFailed(); }
     bool deleteSheet(int index) override {
         if (deleted)
             *deleted << index;

@@ -282,6 +282,29 @@ private slots:
         QCOMPARE(engine.sheetCount(), 0);
     }
 
+    void refusedWritesAreReported() {
+        const QString file = path(QStringLiteral("refused.xls"));
+        Workbook workbook;
+        workbook.addSheet(QStringLiteral("One"));
+        QVERIFY(XlsWriter::write(workbook, file));
+
+        ExcelEngine engine(file);
+        QVERIFY(engine.open(1));
+        QVERIFY(!engine.writeFailed());
+        engine.saveAs(path(QStringLiteral("no-such-folder/refused.xls")));
+        QVERIFY(engine.writeFailed());
+        // The workbook is still changed and saved where it came from.
+        QTest::ignoreMessage(QtDebugMsg, "A1:A1");
+        QVERIFY(engine.writeRows({{text("kept")}}));
+        engine.saveAs(file);
+        QVERIFY(!engine.writeFailed());
+        engine.close();
+        QVERIFY(!engine.writeFailed());
+        QVERIFY(engine.open(1));
+        QCOMPARE(engine.rowCount(), 1);  // the one written cell
+        engine.close();
+    }
+
     void selectingASheetKeepsTheWorkbookOpen() {
         const QString file = path(QStringLiteral("select.xls"));
         Workbook workbook;

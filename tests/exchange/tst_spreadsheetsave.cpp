@@ -278,6 +278,19 @@ private slots:
         QCOMPARE(kept[1][0][0], QVariant(QStringLiteral("Name")));
     }
 
+    void refusedFileWriteIsNoSuccess() {
+        ExchangeFixture f;
+        f.addLibrary("Reds", "spring", colours(2, 1));
+        const auto opener = [&](const QString& name) {
+            auto file = std::make_unique<FailingWorkbookFile>(name);
+            file->failFileWrite = true;
+            return std::unique_ptr<WorkbookFile>(std::move(file));
+        };
+        QVERIFY(!f.save(path("disk-full.xls"), opener));
+        QCOMPARE(f.prompt.messages(), QStringList{"Save color card data file fail!"});
+        QVERIFY(f.prompt.lastProgress()->hidden);
+    }
+
     void saveChangesNeitherStoreNorPage() {
         ExchangeFixture f;
         f.addLibrary("Reds", "spring", colours(5, 3));
