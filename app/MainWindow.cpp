@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QTimer>
@@ -285,4 +286,17 @@ void MainWindow::replaceTranslator(std::unique_ptr<QTranslator>& slot,
         QCoreApplication::removeTranslator(slot.get());
     QCoreApplication::installTranslator(next.get());
     slot = std::move(next);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A focused button takes these keys itself before they get here.
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
 }

@@ -77,6 +77,11 @@ public slots:
     void on_pushButton_languageEn_clicked();
     void on_pushButton_languageZh_clicked();
 
+protected:
+    // The window is a dialog only in form: Escape must not close the program
+    // and Return must not press whichever button the dialog made its default.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private slots:
     void handleDeviceArrival();
     void handleDeviceRemoval();

@@ -1,5 +1,7 @@
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -458,6 +460,25 @@ private slots:
         auto window = makeWindow();
         QVERIFY(!window->isVisible());
         window->handleAppMessage(QStringLiteral("active!!!!!"));
+        QVERIFY(window->isVisible());
+    }
+
+    void escapeAndReturnNeitherCloseNorPress() {
+        auto window = makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+
+        // Return after typing a colour name must not press Lock.
+        auto* name = window->findChild<QLineEdit*>(QStringLiteral("lineEdit_colorDataName"));
+        auto* libraries = window->findChild<QComboBox*>(QStringLiteral("comboBox_colorCardName"));
+        QVERIFY(name && libraries);
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("red"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Enter);
+        QVERIFY(libraries->isEnabled());
         QVERIFY(window->isVisible());
     }
 
