@@ -16,6 +16,7 @@
 #include "ColorDataTable.h"
 #include "FirstPage.h"
 #include "MainWindow.h"
+#include "MeterContents.h"
 #include "ScriptedPrompt.h"
 #include "SimEventSource.h"
 #include "SimHidBackend.h"
@@ -23,17 +24,6 @@
 #include "ui_FirstPage.h"
 
 namespace {
-
-// The demo's samples and a library with Chinese names, as another program
-// could have written them into the meter.
-QVector<SimLibrary> meterLibraries() {
-    QVector<SimLibrary> libraries = SimMeter::sampleLibraries();
-    libraries.append({QStringLiteral("国标色卡"),
-                      QStringLiteral("红色系"),
-                      {{QStringLiteral("大红"), 4512, 6230, 4810},
-                       {QStringLiteral("玫瑰 01"), 6020, 4105, -505}}});
-    return libraries;
-}
 
 // Every library with its name, description, meter number and count, then
 // every colour with its name and the nineteen stored value texts.
@@ -49,36 +39,6 @@ QStringList storeContents(ColorCardStore& store) {
                 values << colour.value(i).toString();
             lines << QStringLiteral("  ") + values.join('|');
         }
-    }
-    return lines;
-}
-
-// Name, description and "name L a b" (hundredths) of every colour on the meter.
-QStringList describe(const QVector<SimLibrary>& libraries) {
-    QStringList lines;
-    for (const SimLibrary& library : libraries) {
-        lines << library.name + QLatin1Char('/') + library.description;
-        for (const SimColour& colour : library.colours)
-            lines << QStringLiteral("  %1 %2 %3 %4")
-                         .arg(colour.name)
-                         .arg(colour.L)
-                         .arg(colour.a)
-                         .arg(colour.b);
-    }
-    return lines;
-}
-
-// The same from the store.
-QStringList describe(ColorCardStore& store) {
-    QStringList lines;
-    for (const LibraryRecord& library : store.selectLibraries()) {
-        lines << library.value(3).toString() + QLatin1Char('/') + library.value(4).toString();
-        for (const ColorDataRecord& colour : store.selectColorData(library.value(1).toString()))
-            lines << QStringLiteral("  %1 %2 %3 %4")
-                         .arg(colour.value(2).toString())
-                         .arg(qRound(colour.value(3).toString().toDouble() * 100))
-                         .arg(qRound(colour.value(4).toString().toDouble() * 100))
-                         .arg(qRound(colour.value(5).toString().toDouble() * 100));
     }
     return lines;
 }

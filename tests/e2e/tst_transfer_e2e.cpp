@@ -10,52 +10,10 @@
 
 #include "FirstPage.h"
 #include "MainWindow.h"
+#include "MeterContents.h"
 #include "ScriptedPrompt.h"
 #include "SimHidBackend.h"
 #include "UsbLinkOpener.h"
-
-namespace {
-
-QVector<SimLibrary> meterLibraries() {
-    QVector<SimLibrary> libraries = SimMeter::sampleLibraries();
-    libraries.append({QStringLiteral("国标色卡"),
-                      QStringLiteral("红色系"),
-                      {{QStringLiteral("大红"), 4512, 6230, 4810},
-                       {QStringLiteral("Rose 01"), 6020, 4105, -505}}});
-    return libraries;
-}
-
-// Name, description and "name L a b" of every colour, as the meter holds them.
-QStringList describe(const QVector<SimLibrary>& libraries) {
-    QStringList lines;
-    for (const SimLibrary& library : libraries) {
-        lines << library.name + QLatin1Char('/') + library.description;
-        for (const SimColour& colour : library.colours)
-            lines << QStringLiteral("  %1 %2 %3 %4")
-                         .arg(colour.name)
-                         .arg(colour.L)
-                         .arg(colour.a)
-                         .arg(colour.b);
-    }
-    return lines;
-}
-
-// The same for the store, values read back as hundredths.
-QStringList describe(ColorCardStore& store) {
-    QStringList lines;
-    for (const LibraryRecord& library : store.selectLibraries()) {
-        lines << library.value(3).toString() + QLatin1Char('/') + library.value(4).toString();
-        for (const ColorDataRecord& colour : store.selectColorData(library.value(1).toString()))
-            lines << QStringLiteral("  %1 %2 %3 %4")
-                         .arg(colour.value(2).toString())
-                         .arg(qRound(colour.value(3).toString().toDouble() * 100))
-                         .arg(qRound(colour.value(4).toString().toDouble() * 100))
-                         .arg(qRound(colour.value(5).toString().toDouble() * 100));
-    }
-    return lines;
-}
-
-}  // namespace
 
 class TransferEndToEnd : public QObject {
     Q_OBJECT
