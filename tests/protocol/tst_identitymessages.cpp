@@ -25,12 +25,7 @@ class IdentityMessagesTest : public QObject {
     IdentityMessages messages{frames};
 
 private slots:
-    void init() {
-        linker.open = true;
-        linker.replies.clear();
-        linker.writeResults.clear();
-        linker.clearRecords();
-    }
+    void init() { linker.reset(); }
 
     void keyInformationExchange() {
         linker.replies << ScriptedLinker::sealed("AB 20 05 00 12 00 A5 00" + KeyFields);

@@ -23,12 +23,7 @@ class MeasureMessagesTest : public QObject {
     MeasureMessages messages{frames};
 
 private slots:
-    void init() {
-        linker.open = true;
-        linker.replies.clear();
-        linker.writeResults.clear();
-        linker.clearRecords();
-    }
+    void init() { linker.reset(); }
 
     void measurement() {
         linker.replies << ScriptedLinker::sealed("AB 44 00 00 00 00 36 00" + Payload);

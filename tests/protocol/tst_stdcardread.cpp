@@ -26,12 +26,7 @@ class StdCardReadTest : public QObject {
     StdCardMessages messages{frames};
 
 private slots:
-    void init() {
-        linker.open = true;
-        linker.replies.clear();
-        linker.writeResults.clear();
-        linker.clearRecords();
-    }
+    void init() { linker.reset(); }
 
     void totalExchange() {
         linker.replies << ScriptedLinker::sealed("AB 40 00 2F 00 00 04 00 2E 00 00 D0");

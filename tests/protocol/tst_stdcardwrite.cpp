@@ -22,12 +22,7 @@ class StdCardWriteTest : public QObject {
     StdCardMessages messages{frames};
 
 private slots:
-    void init() {
-        linker.open = true;
-        linker.replies.clear();
-        linker.writeResults.clear();
-        linker.clearRecords();
-    }
+    void init() { linker.reset(); }
 
     void totalExchange() {
         linker.replies << ScriptedLinker::sealed("AB 70 00 2F 00 00 04 00");

@@ -47,6 +47,13 @@ void ScriptedLinker::clearRecords() {
     reads.clear();
 }
 
+void ScriptedLinker::reset() {
+    open = true;
+    replies.clear();
+    writeResults.clear();
+    clearRecords();
+}
+
 QByteArray ScriptedLinker::sealed(const QByteArray& hex) {
     QByteArray bytes = QByteArray::fromHex(hex);
     const quint16 crc = crc16(bytes, bytes.size());

@@ -51,6 +51,8 @@ public:
     // Reads that waited for a reply (flushes left out).
     QList<Read> replyReads() const;
     void clearRecords();
+    // Open again, with no scripted replies or write results and nothing recorded.
+    void reset();
 
     // A reply written as hex (spaces allowed) followed by its frame CRC.
     static QByteArray sealed(const QByteArray& hex);
