@@ -25,4 +25,24 @@ inline constexpr BilingualText FormulaCiede2000{"ΔE00", "ΔE00"};
 inline constexpr BilingualText Pass{"PASS", "合格"};
 inline constexpr BilingualText Fail{"FAIL", "不合格"};
 
+// Columns of the history's CSV export.
+inline constexpr BilingualText ColumnTime{"Time", "时间"};
+inline constexpr BilingualText ColumnMeter{"Meter number", "仪器编号"};
+inline constexpr BilingualText ColumnLibrary{"Library", "色卡库"};
+inline constexpr BilingualText ColumnStandard{"Standard", "标准色"};
+inline constexpr BilingualText ColumnStandardL{"Standard L*", "标准 L*"};
+inline constexpr BilingualText ColumnStandardA{"Standard a*", "标准 a*"};
+inline constexpr BilingualText ColumnStandardB{"Standard b*", "标准 b*"};
+inline constexpr BilingualText ColumnSampleL{"Sample L*", "样品 L*"};
+inline constexpr BilingualText ColumnSampleA{"Sample a*", "样品 a*"};
+inline constexpr BilingualText ColumnSampleB{"Sample b*", "样品 b*"};
+inline constexpr BilingualText ColumnReadings{"Readings", "测量次数"};
+inline constexpr BilingualText ColumnDeviationL{"SD L*", "L* 标准差"};
+inline constexpr BilingualText ColumnDeviationA{"SD a*", "a* 标准差"};
+inline constexpr BilingualText ColumnDeviationB{"SD b*", "b* 标准差"};
+inline constexpr BilingualText ColumnDeltaE{"ΔE", "ΔE"};
+inline constexpr BilingualText ColumnFormula{"Formula", "公式"};
+inline constexpr BilingualText ColumnLimit{"Limit", "容差"};
+inline constexpr BilingualText ColumnResult{"Result", "结果"};
+
 }  // namespace QcText
