@@ -23,10 +23,13 @@ QString quoted(const QString& identifier) {
 LibraryReader::LibraryReader(const QString& connectionName) : connection_(connectionName) {}
 
 std::optional<QVector<LibraryReader::Library>> LibraryReader::libraries() {
+    failure_ = Failure::None;
+    error_.clear();
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     if (!query.exec(QStringLiteral("SELECT colorcardid, meterno, colorcardname, colorcarddesc, "
                                    "colorcardcount FROM ColorCard ORDER BY id"))) {
         error_ = QStringLiteral("cannot read the libraries: %1").arg(query.lastError().text());
+        failure_ = Failure::Store;
         return std::nullopt;
     }
     QVector<Library> result;
@@ -50,6 +53,8 @@ std::optional<QString> LibraryReader::resolve(const QString& identifierOrName) {
     }
     if (byName.size() == 1)
         return byName.first();
+    failure_ = byName.isEmpty() ? Failure::NoLibrary : Failure::AmbiguousName;
+    sameNameCount_ = byName.size();
     error_ = byName.isEmpty() ? QStringLiteral("no library %1").arg(identifierOrName)
                               : QStringLiteral("%1 libraries are named %2; give the identifier")
                                     .arg(byName.size())
@@ -67,6 +72,7 @@ std::optional<QVector<LibraryReader::Colour>> LibraryReader::colours(
                         .arg(QLatin1String(kValueColumns), quoted(*id)))) {
         error_ =
             QStringLiteral("cannot read the colours of %1: %2").arg(*id, query.lastError().text());
+        failure_ = Failure::Store;
         return std::nullopt;
     }
     QVector<Colour> result;

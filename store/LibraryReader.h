@@ -25,6 +25,8 @@ public:
         QStringList values;  // the nineteen value texts, L*a*b* first
     };
 
+    enum class Failure { None, Store, NoLibrary, AmbiguousName };
+
     explicit LibraryReader(const QString& connectionName);
 
     std::optional<QVector<Library>> libraries();
@@ -34,10 +36,15 @@ public:
     // Every colour of every library whose L*, a*, b* are numbers.
     std::optional<StandardIndex> standards();
     QString error() const { return error_; }
+    Failure failure() const { return failure_; }
+    // How many libraries carry the name, after an AmbiguousName failure.
+    int sameNameCount() const { return sameNameCount_; }
 
 private:
     std::optional<QString> resolve(const QString& identifierOrName);
 
     QString connection_;
     QString error_;
+    Failure failure_ = Failure::None;
+    int sameNameCount_ = 0;
 };
