@@ -1,7 +1,7 @@
 #include "ExcelEngine.h"
 
-#include <QDebug>
 #include <QFile>
+#include <QtGlobal>
 
 #include "Workbook.h"
 #include "XlsReader.h"
@@ -105,8 +105,6 @@ bool ExcelEngine::writeRows(const QList<QVariantList>& rows) {
     const int width = rows.first().size();
     if (width < 1 || width > Worksheet::kMaxColumns || rows.size() > Worksheet::kMaxRows)
         return false;
-    const QString range = QStringLiteral("A1:%1%2").arg(columnName(width)).arg(rows.size());
-    qDebug("%s", qPrintable(range));
     Worksheet& target = workbook->sheet(sheet);
     for (int r = 0; r < rows.size(); ++r) {
         const QVariantList& row = rows.at(r);
@@ -158,16 +156,6 @@ bool ExcelEngine::deleteSheet(int index) {
         --sheet;
     modified = true;
     return true;
-}
-
-QString ExcelEngine::columnName(int column) {
-    QString name;
-    while (column > 0) {
-        const int digit = (column - 1) % 26;
-        name.prepend(QLatin1Char(static_cast<char>('A' + digit)));
-        column = (column - 1) / 26;
-    }
-    return name;
 }
 
 bool ExcelEngine::ensureFile(const QString& path) {

@@ -55,8 +55,6 @@ public:
     bool writeFailed() const { return lastWriteFailed; }
 
 private:
-    // A1-style letters of a 1-based column number ("A", "Z", "AA", ...).
-    static QString columnName(int column);
     static bool ensureFile(const QString& path);
     void takeUsedRange();
 
