@@ -19,8 +19,9 @@ bool ExcelEngine::open(int sheetIndex) {
     if (isOpen)
         close();
     lastWriteFailed = false;
-    if (fileName.isEmpty() || !ensureFile(fileName))
+    if (fileName.isEmpty())
         return false;
+    // Reading only: a missing file stays missing, a read-only one opens.
     QFile file(fileName);
     if (file.size() > XlsReader::kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return false;
@@ -156,21 +157,4 @@ bool ExcelEngine::deleteSheet(int index) {
         --sheet;
     modified = true;
     return true;
-}
-
-bool ExcelEngine::ensureFile(const QString& path) {
-    if (!QFile::exists(path)) {
-        const QString templatePath = QStringLiteral("./template.xls");
-        if (QFile::exists(templatePath)) {
-            QFile::copy(templatePath, path);
-        } else {
-            QFile created(path);
-            if (created.open(QIODevice::WriteOnly))
-                created.close();
-        }
-    }
-    QFile file(path);
-    const bool ok = file.open(QIODevice::ReadWrite);
-    file.close();
-    return ok;
 }
