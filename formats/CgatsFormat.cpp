@@ -129,8 +129,9 @@ QByteArray normalised(const QByteArray& bytes) {
             out.append(c);
             ++i;
         } else {
-            int end = i;
-            while (end < size && !strchr(" \t\r\n\"'#", bytes.at(end)))
+            // A token runs to the next separator; a zero byte is a token of its own.
+            int end = i + 1;
+            while (end < size && bytes.at(end) != '\0' && !strchr(" \t\r\n\"'#", bytes.at(end)))
                 ++end;
             const QByteArray token = bytes.mid(i, end - i);
             const QString text = QString::fromLatin1(token);
@@ -262,7 +263,8 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
     Context context;
     const QByteArray text = normalised(bytes);
     Handle it8(cmsIT8LoadFromMem(context.context, text.constData(), cmsUInt32Number(text.size())));
-    if (!it8)
+    // Some faults are logged while a handle still comes back: the file is refused all the same.
+    if (!it8 || !context.log.message.isEmpty())
         return parseError(context.log.message, file);
     void* h = it8.get();
 
