@@ -283,12 +283,14 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
         char** names = nullptr;
         const int fieldCount = cmsIT8EnumDataFormat(h, &names);
         QVector<int> columns(fieldCount, -1);
-        int nameField = -1, idField = -1;
+        int nameField = -1, locationField = -1, idField = -1;
         for (int f = 0; f < fieldCount; ++f) {
             const QString name = QString::fromLatin1(names[f]).toUpper();
             columns[f] = columnOf.value(name, -1);
             if (name == QLatin1String("SAMPLE_NAME"))
                 nameField = f;
+            else if (name == QLatin1String("SAMPLE_LOC"))
+                locationField = f;
             else if (name == QLatin1String("SAMPLE_ID"))
                 idField = f;
         }
@@ -310,7 +312,9 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
         library.colors.reserve(library.colors.size() + sets);
         for (int row = 0; row < sets; ++row) {
             FormatColor color;
-            const int labelField = nameField >= 0 ? nameField : idField;
+            const int labelField = nameField >= 0       ? nameField
+                                   : locationField >= 0 ? locationField
+                                                        : idField;
             if (labelField >= 0)
                 color.name = readText(cmsIT8GetDataRowCol(h, row, labelField));
             color.values = QVector<QString>(ColorColumns::ValueCount).toList();

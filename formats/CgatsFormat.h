@@ -20,7 +20,8 @@ namespace CgatsFormat {
 FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& options,
                   QByteArray& bytes);
 // Tables without LIBRARY_NAME go to defaultLibrary; tables of the same
-// library are joined. Colours are named by SAMPLE_NAME, else SAMPLE_ID.
+// library are joined. Colours are named by SAMPLE_NAME, else SAMPLE_LOC,
+// else SAMPLE_ID.
 FormatError read(const QByteArray& bytes, const QString& file, const QString& defaultLibrary,
                  FormatLibraries& libraries);
 
