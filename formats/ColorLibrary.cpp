@@ -1,7 +1,5 @@
 #include "ColorLibrary.h"
 
-#include <QRegularExpression>
-
 namespace ColorColumns {
 
 namespace {
@@ -51,8 +49,24 @@ QString format(int column, double value) {
 }
 
 bool isPlainNumber(const QString& text) {
-    static const QRegularExpression plain(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
-    return plain.match(text).hasMatch();
+    const QChar* c = text.constData();
+    const QChar* end = c + text.size();
+    if (c < end && *c == QLatin1Char('-'))
+        ++c;
+    const auto digits = [&c, end] {
+        const QChar* first = c;
+        while (c < end && c->unicode() >= '0' && c->unicode() <= '9')
+            ++c;
+        return c > first;
+    };
+    if (!digits())
+        return false;
+    if (c < end && *c == QLatin1Char('.')) {
+        ++c;
+        if (!digits())
+            return false;
+    }
+    return c == end;
 }
 
 }  // namespace ColorColumns

@@ -56,6 +56,26 @@ FormatError unwritable(const QString& text) {
     return error;
 }
 
+// The element and child names as the writer takes them, made once.
+struct ElementNames {
+    QString name;
+    QStringList children;
+};
+
+const QVector<ElementNames>& elementNames() {
+    static const QVector<ElementNames> names = [] {
+        QVector<ElementNames> list;
+        for (const Element& element : kElements) {
+            ElementNames entry{QString::fromLatin1(element.name), {}};
+            for (const auto& child : element.children)
+                entry.children << QString::fromLatin1(child.first);
+            list << entry;
+        }
+        return list;
+    }();
+    return names;
+}
+
 bool held(const FormatColor& color, const Element& element) {
     for (const auto& child : element.children)
         if (!ColorColumns::isPlainNumber(color.values.value(child.second)))
@@ -171,20 +191,32 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
 
     bytes.clear();
     QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(1);
+    // One line per colour keeps 20000 colours small and quick to read; the
+    // rest is indented by hand.
+    const auto line = [&xml](int depth) {
+        xml.writeCharacters(QLatin1Char('\n') + QString(depth, QLatin1Char(' ')));
+    };
     xml.writeStartDocument();
+    line(0);
     xml.writeNamespace(core, QStringLiteral("cc"));
     xml.writeStartElement(core, QStringLiteral("CxF"));
 
+    line(1);
     xml.writeStartElement(core, QStringLiteral("FileInformation"));
+    line(2);
     xml.writeTextElement(core, QStringLiteral("Creator"), options.creator);
+    line(2);
     xml.writeTextElement(core, QStringLiteral("CreationDate"),
                          options.created.toString(Qt::ISODate));
+    line(1);
     xml.writeEndElement();
 
+    line(1);
     xml.writeStartElement(core, QStringLiteral("Resources"));
+    line(2);
     xml.writeStartElement(core, QStringLiteral("ObjectCollection"));
+    const QVector<ElementNames>& names = elementNames();
+    const QString specificationAttribute = QStringLiteral("ColorSpecification");
     int id = 0;
     for (const FormatLibrary& library : libraries) {
         for (const FormatColor& color : library.colors) {
@@ -198,60 +230,85 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
                 error.text = color.values.mid(0, 3).join(QLatin1Char(' '));
                 return error;
             }
+            line(3);
             xml.writeStartElement(core, QStringLiteral("Object"));
             xml.writeAttribute(QStringLiteral("ObjectType"), QStringLiteral("Standard"));
             xml.writeAttribute(QStringLiteral("Name"), color.name);
             xml.writeAttribute(QStringLiteral("Id"), QStringLiteral("c%1").arg(++id));
             xml.writeStartElement(core, QStringLiteral("ColorValues"));
-            for (const Element& element : kElements) {
+            for (int e = 0; e < kElements.size(); ++e) {
+                const Element& element = kElements[e];
                 if (!held(color, element))
                     continue;
-                xml.writeStartElement(core, QString::fromLatin1(element.name));
-                xml.writeAttribute(QStringLiteral("ColorSpecification"), kSpecification);
-                for (const auto& child : element.children)
-                    xml.writeTextElement(core, QString::fromLatin1(child.first),
-                                         color.values.value(child.second));
+                xml.writeStartElement(core, names[e].name);
+                xml.writeAttribute(specificationAttribute, kSpecification);
+                for (int c = 0; c < element.children.size(); ++c)
+                    xml.writeTextElement(core, names[e].children[c],
+                                         color.values.value(element.children[c].second));
                 xml.writeEndElement();
             }
             xml.writeEndElement();  // ColorValues
             xml.writeEndElement();  // Object
         }
     }
+    line(2);
     xml.writeEndElement();  // ObjectCollection
 
+    line(2);
     xml.writeStartElement(core, QStringLiteral("ColorSpecificationCollection"));
+    line(3);
     xml.writeStartElement(core, QStringLiteral("ColorSpecification"));
     xml.writeAttribute(QStringLiteral("Id"), kSpecification);
+    line(4);
     xml.writeStartElement(core, QStringLiteral("TristimulusSpec"));
+    line(5);
     xml.writeTextElement(core, QStringLiteral("Illuminant"), options.illuminant);
+    line(5);
     xml.writeTextElement(core, QStringLiteral("Observer"), options.observer);
+    line(5);
     xml.writeTextElement(core, QStringLiteral("Method"), QStringLiteral("E308"));
+    line(4);
     xml.writeEndElement();
+    line(4);
     xml.writeStartElement(core, QStringLiteral("MeasurementSpec"));
+    line(5);
     xml.writeTextElement(core, QStringLiteral("MeasurementType"),
                          QStringLiteral("Colorimetric_Reflectance"));
+    line(4);
     xml.writeEndElement();
+    line(3);
     xml.writeEndElement();  // ColorSpecification
+    line(2);
     xml.writeEndElement();  // ColorSpecificationCollection
+    line(1);
     xml.writeEndElement();  // Resources
 
+    line(1);
     xml.writeStartElement(core, QStringLiteral("CustomResources"));
     xml.writeNamespace(ns, QStringLiteral("cl"));
+    line(2);
     xml.writeStartElement(ns, QStringLiteral("Libraries"));
     id = 0;
     for (const FormatLibrary& library : libraries) {
+        line(3);
         xml.writeStartElement(ns, QStringLiteral("Library"));
         xml.writeAttribute(QStringLiteral("Name"), library.name);
         xml.writeAttribute(QStringLiteral("Description"), library.description);
         for (int c = 0; c < library.colors.size(); ++c) {
+            line(4);
             xml.writeEmptyElement(ns, QStringLiteral("Object"));
             xml.writeAttribute(QStringLiteral("Ref"), QStringLiteral("c%1").arg(++id));
         }
+        line(3);
         xml.writeEndElement();
     }
+    line(2);
     xml.writeEndElement();  // Libraries
+    line(1);
     xml.writeEndElement();  // CustomResources
+    line(0);
     xml.writeEndElement();  // CxF
+    line(0);
     xml.writeEndDocument();
     return FormatError();
 }

@@ -53,6 +53,35 @@ FormatError checkNames(const FormatLibrary& library, const QString& file,
     return error;
 }
 
+// "-12.50" for two decimals: the text a measurement would store, kept as it is.
+bool inStoredForm(const QString& text, int decimals) {
+    const QChar* c = text.constData();
+    const QChar* end = c + text.size();
+    const bool negative = c < end && *c == QLatin1Char('-');
+    if (negative)
+        ++c;
+    const QChar* digits = c;
+    bool nonZero = false;
+    while (c < end && c->isDigit() && c->unicode() < 128) {
+        nonZero = nonZero || *c != QLatin1Char('0');
+        ++c;
+    }
+    const int whole = int(c - digits);
+    if (whole == 0 || (whole > 1 && *digits == QLatin1Char('0')))
+        return false;
+    if (decimals > 0) {
+        if (c == end || *c != QLatin1Char('.'))
+            return false;
+        ++c;
+        for (int i = 0; i < decimals; ++i, ++c) {
+            if (c == end || !c->isDigit() || c->unicode() >= 128)
+                return false;
+            nonZero = nonZero || *c != QLatin1Char('0');
+        }
+    }
+    return c == end && (nonZero || !negative);
+}
+
 // The values of one colour in stored form, missing ones derived.
 FormatError prepareColor(const FormatLibrary& library, FormatColor& color) {
     QStringList& values = color.values;
@@ -73,13 +102,19 @@ FormatError prepareColor(const FormatLibrary& library, FormatColor& color) {
             missing = true;
             continue;
         }
-        bool ok = false;
-        const double value = text.toDouble(&ok);
-        if (!ok || !std::isfinite(value))
-            return colorError(FormatError::NotANumber, library, color, column, text);
-        const QString stored = ColorColumns::format(column, value);
-        const double rounded = stored.toDouble();
         const ColorColumns::Rule& rule = ColorColumns::rule(column);
+        QString stored = text;
+        double rounded = 0;
+        if (inStoredForm(text, rule.decimals)) {
+            rounded = text.toDouble();
+        } else {
+            bool ok = false;
+            const double value = text.toDouble(&ok);
+            if (!ok || !std::isfinite(value))
+                return colorError(FormatError::NotANumber, library, color, column, text);
+            stored = ColorColumns::format(column, value);
+            rounded = stored.toDouble();
+        }
         if (rounded < rule.minimum - 1e-9 || rounded > rule.maximum + 1e-9)
             return colorError(FormatError::OutOfRange, library, color, column, text);
         values[column] = stored;
