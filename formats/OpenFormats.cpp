@@ -7,6 +7,7 @@
 #include "CgatsFormat.h"
 #include "CsvFormat.h"
 #include "CxfFormat.h"
+#include "FormatTexts.h"
 
 namespace OpenFormats {
 
@@ -59,6 +60,22 @@ QString suffix(OpenFormat format) {
             break;
     }
     return QString();
+}
+
+QStringList dialogFilters(bool chinese) {
+    return {FormatText::CsvFilter.in(chinese), FormatText::CgatsFilter.in(chinese),
+            FormatText::CxfFilter.in(chinese)};
+}
+
+OpenFormat forFilter(const QString& filter) {
+    const OpenFormat formats[] = {OpenFormat::Csv, OpenFormat::Cgats, OpenFormat::Cxf};
+    for (bool chinese : {false, true}) {
+        const QStringList filters = dialogFilters(chinese);
+        for (int i = 0; i < filters.size(); ++i)
+            if (filters.at(i) == filter)
+                return formats[i];
+    }
+    return OpenFormat::Unknown;
 }
 
 FormatError read(const QString& path, OpenFormat format, FormatLibraries& libraries) {

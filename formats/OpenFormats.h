@@ -22,6 +22,11 @@ QString name(OpenFormat format);
 // The suffix written files get: "csv", "txt", "cxf".
 QString suffix(OpenFormat format);
 
+// The file dialog filter of each format in either language, CSV, CGATS, CxF3.
+QStringList dialogFilters(bool chinese);
+// The format a filter of dialogFilters stands for; Unknown for any other.
+OpenFormat forFilter(const QString& filter);
+
 // Reads the file as it is, no checks on its values.
 FormatError read(const QString& path, OpenFormat format, FormatLibraries& libraries);
 // Reads the file and runs every import check (ImportCheck::prepare); on

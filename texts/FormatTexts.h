@@ -63,4 +63,10 @@ inline constexpr BilingualText Unwritable{
     "characters are not allowed there!",
     "名称“%1”无法写成%2文本：其中不允许双引号、换行和控制字符！"};
 
+// File dialog filters of the open formats, beside the exchange workbook's "Excel (*.xls)".
+inline constexpr BilingualText CsvFilter{"CSV table (*.csv)", "CSV表格 (*.csv)"};
+inline constexpr BilingualText CgatsFilter{"CGATS.17 text (*.txt *.cgats *.it8)",
+                                           "CGATS.17文本 (*.txt *.cgats *.it8)"};
+inline constexpr BilingualText CxfFilter{"CxF3 color exchange (*.cxf)", "CxF3颜色交换文件 (*.cxf)"};
+
 }  // namespace FormatText

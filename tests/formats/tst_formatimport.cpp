@@ -180,6 +180,27 @@ private slots:
         QVERIFY(!error.message(false).isEmpty() && !error.message(true).isEmpty());
     }
 
+    void formatOfAFile() {
+        const QList<QPair<QString, OpenFormat>> cases = {
+            {"a.csv", OpenFormat::Csv},     {"B.CSV", OpenFormat::Csv},
+            {"c.txt", OpenFormat::Cgats},   {"d.it8", OpenFormat::Cgats},
+            {"e.cgats", OpenFormat::Cgats}, {"f.tar.cxf", OpenFormat::Cxf},
+            {"g.xls", OpenFormat::Unknown}, {"csv", OpenFormat::Unknown}};
+        for (const auto& c : cases)
+            QVERIFY2(OpenFormats::forFile(c.first) == c.second, qPrintable(c.first));
+        // Each dialog filter leads back to its format, in both languages.
+        for (bool chinese : {false, true}) {
+            const QStringList filters = OpenFormats::dialogFilters(chinese);
+            QCOMPARE(filters.size(), 3);
+            for (const QString& filter : filters) {
+                const QString pattern = filter.section('(', 1).section(' ', 0, 0).remove(')');
+                QCOMPARE(OpenFormats::forFilter(filter),
+                         OpenFormats::forFile("x" + pattern.mid(1)));
+            }
+        }
+        QCOMPARE(OpenFormats::forFilter("Excel (*.xls)"), OpenFormat::Unknown);
+    }
+
     void namesAtTheMeterLimitsAreTaken() {
         const QString path = file("limits.csv",
                                   "Library,Description,Name,LabL,Laba,Labb\n"
