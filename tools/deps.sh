@@ -22,6 +22,7 @@ python3
 python3-xlrd
 python3-xlwt
 clang-format
+argyll
 "
 missing=""
 for p in $PACKAGES; do
