@@ -42,6 +42,9 @@ public:
         messages << text;
     }
     bool question(QWidget*, const QString&, const QString&) override { return true; }
+    SeriesAnswer seriesQuestion(QWidget*, const QString&, const QString&) override {
+        return SeriesAnswer::Yes;
+    }
     QStringList messages;
 };
 

@@ -73,6 +73,16 @@ bool Messenger::ask(const BilingualText& text, const QStringList& arguments) con
     return prompt_->question(parent_, this->text(PromptText::Tip), this->text(text, arguments));
 }
 
+Prompt::SeriesAnswer Messenger::askSeries(const BilingualText& text,
+                                          const QStringList& arguments) const {
+    if (!prompt_) {
+        qWarning() << "no prompt installed, answering No:" << this->text(text, arguments);
+        return Prompt::SeriesAnswer::No;
+    }
+    return prompt_->seriesQuestion(parent_, this->text(PromptText::Tip),
+                                   this->text(text, arguments));
+}
+
 QString Messenger::saveFileName(const BilingualText& caption, const QString& proposedName,
                                 const QString& filter) const {
     return prompt_ ? prompt_->saveFileName(parent_, text(caption), proposedName, filter)

@@ -34,6 +34,9 @@ public:
     void chineseTip(const BilingualText& text) const;
     // Question titled "Tip" / "提示"; true only for Yes.
     bool ask(const BilingualText& text, const QStringList& arguments = {}) const;
+    // The same with Yes to all and No to all; No when no prompt is installed.
+    Prompt::SeriesAnswer askSeries(const BilingualText& text,
+                                   const QStringList& arguments = {}) const;
     // File dialogs with a caption in the current language; empty when cancelled.
     QString saveFileName(const BilingualText& caption, const QString& proposedName,
                          const QString& filter) const;

@@ -17,12 +17,21 @@ public:
 // this seam, so the procedures below the widgets can be driven by a script.
 class Prompt {
 public:
+    // Answers to a question asked once for each of several items.
+    enum class SeriesAnswer { Yes, No, YesToAll, NoToAll };
+
     virtual ~Prompt() = default;
 
     // Information box: one OK button, no default button.
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
     // Question with Yes and No, no default button; true only for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Question with Yes, Yes to all, No and No to all, no default button. A
+    // prompt that has no such buttons asks the plain question instead.
+    virtual SeriesAnswer seriesQuestion(QWidget* parent, const QString& title,
+                                        const QString& text) {
+        return question(parent, title, text) ? SeriesAnswer::Yes : SeriesAnswer::No;
+    }
     // Empty result means the user cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& caption,
                                  const QString& proposedName, const QString& filter) = 0;

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <limits>
 
+#include "GuidanceTexts.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
 #include "StoreErrorTexts.h"
@@ -64,6 +65,18 @@ int LibraryService::rowOf(const LibraryKey& key) const {
     return -1;
 }
 
+int LibraryService::lookAlikeRow(const QString& name, const QString& description) const {
+    // The table centres its texts, so spaces at either end or doubled ones
+    // cannot be seen: such keys would be two rows that look the same.
+    const QString shownName = name.simplified();
+    const QString shownDescription = description.simplified();
+    for (int row = 0; row < libraries_.size(); ++row)
+        if (libraries_[row].name.simplified() == shownName &&
+            libraries_[row].description.simplified() == shownDescription)
+            return row;
+    return -1;
+}
+
 QList<LibraryRecord> LibraryService::storedLibraries() {
     const QList<LibraryRecord> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
@@ -98,9 +111,10 @@ void LibraryService::selectLibrary(int row) {
     progress->hide();
 }
 
-void LibraryService::reselectFirstLibrary() {
-    if (!libraries_.isEmpty())
-        emit firstLibraryReselected();
+void LibraryService::reselectLibrary() {
+    if (libraries_.isEmpty())
+        return;
+    emit libraryReselected(current_ >= 0 && current_ < libraries_.size() ? current_ : 0);
 }
 
 LibraryEntry LibraryService::entryOf(const LibraryRecord& record) {
@@ -174,7 +188,7 @@ bool LibraryService::acceptLibraryEntry(QWidget* dialog, const QString& name,
         refusal = &LibraryText::EnterDescription;
     else if (name.length() + description.length() > Limits::LibraryTextLength)
         refusal = &LibraryText::NameTooLong;
-    else if (rowOf({name, description}) >= 0)
+    else if (lookAlikeRow(name, description) >= 0)
         refusal = &LibraryText::SameLibraryExists;
     if (refusal)
         messenger_.tip(dialog, *refusal);
@@ -362,6 +376,16 @@ bool LibraryService::deleteColour(int colourRow) {
     return true;
 }
 
+bool LibraryService::confirmDeleteColour(int colourRow) const {
+    return isColourRow(colourRow) && messenger_.ask(GuidanceText::ConfirmDeleteColour,
+                                                    {libraries_[current_].colours[colourRow].name});
+}
+
+bool LibraryService::confirmRemeasure(int colourRow) const {
+    return isColourRow(colourRow) && messenger_.ask(GuidanceText::ConfirmRemeasure,
+                                                    {libraries_[current_].colours[colourRow].name});
+}
+
 // --- the merge ------------------------------------------------------------
 
 bool LibraryService::fitsLibraryLimit(const QList<LibraryKey>& incoming,
@@ -379,12 +403,31 @@ bool LibraryService::fitsLibraryLimit(const QList<LibraryKey>& incoming,
     return false;
 }
 
+bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, MergeSeries* series) const {
+    using Overwrite = MergeSeries::Overwrite;
+    const QStringList key{incoming.name, incoming.description};
+    if (!series)
+        return messenger_.ask(LibraryText::ConfirmOverwrite, key);
+    if (series->overwrite != Overwrite::Ask)
+        return series->overwrite == Overwrite::Always;
+    switch (messenger_.askSeries(LibraryText::ConfirmOverwrite, key)) {
+        case Prompt::SeriesAnswer::YesToAll:
+            series->overwrite = Overwrite::Always;
+            return true;
+        case Prompt::SeriesAnswer::NoToAll:
+            series->overwrite = Overwrite::Never;
+            return false;
+        case Prompt::SeriesAnswer::Yes:
+            return true;
+        case Prompt::SeriesAnswer::No:
+            break;
+    }
+    return false;
+}
+
 LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary& incoming,
-                                                          int position) {
+                                                          int position, MergeSeries* series) {
     const int row = rowOf(incoming.key());
-    if (row >= 0 &&
-        !messenger_.ask(LibraryText::ConfirmOverwrite, {incoming.name, incoming.description}))
-        return MergeOutcome::Skipped;
 
     // What the library holds, then every incoming colour in order: a new
     // name is added, a held one takes the incoming values unless they are
@@ -413,6 +456,11 @@ LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary&
             replaced.remove(*at);
         }
     }
+    // Only a library that would change is worth a question.
+    if (row >= 0 && added.isEmpty() && replaced.isEmpty())
+        return MergeOutcome::Unchanged;
+    if (row >= 0 && !overwriteAgreed(incoming, series))
+        return MergeOutcome::Skipped;
 
     const int stored = totalColorCount();
     if (stored + added.size() > Limits::MaxColors) {

@@ -20,10 +20,19 @@ class LibraryService : public QObject {
 public:
     enum class MergeOutcome {
         Merged,
+        // The library existed and holds every incoming colour with its
+        // values already: nothing was asked and nothing written.
+        Unchanged,
         // The library existed and the user chose not to overwrite it.
         Skipped,
         // The colour limit or a failed store step ended the merge (message shown).
         Stopped,
+    };
+    // The libraries of one import or export: their overwrite questions offer
+    // Yes to all and No to all, and such an answer stands for the rest.
+    struct MergeSeries {
+        enum class Overwrite { Ask, Always, Never };
+        Overwrite overwrite = Overwrite::Ask;
     };
 
     // directory: where "database.db" lives.
@@ -48,6 +57,9 @@ public:
     const LibraryEntry& library(int row) const { return libraries_.at(row); }
     // -1 when no library has that key.
     int rowOf(const LibraryKey& key) const;
+    // A library whose name and description read the same as these once
+    // spaces at the ends are dropped and runs of spaces count as one; -1: none.
+    int lookAlikeRow(const QString& name, const QString& description) const;
     // Sum of the stored colour counts of every library in the store.
     int totalColorCount();
 
@@ -57,8 +69,10 @@ public:
     void setLocked(bool locked) { locked_ = locked; }
     // Makes a library current; its colours are shown with a progress dialog.
     void selectLibrary(int row);
-    // Asks the page to select the first library again (after bulk changes).
-    void reselectFirstLibrary();
+    // After bulk changes: asks the page to select the current library again
+    // (its colours may have changed), or the first one when none is current.
+    // A locked library stays locked.
+    void reselectLibrary();
 
     // The stored libraries (a failed query is shown).
     QList<LibraryRecord> storedLibraries();
@@ -93,17 +107,24 @@ public:
     // The name the row shows afterwards is the colour's name in the list.
     bool renameColour(int colourRow, const QString& name);
     bool deleteColour(int colourRow);
+    // Asks before a colour of the current library is deleted or measured
+    // again (neither can be taken back); true only for Yes.
+    bool confirmDeleteColour(int colourRow) const;
+    bool confirmRemeasure(int colourRow) const;
 
     // The library limit for libraries arriving together: false (message
     // shown, after hiding the given progress dialog) when the new ones among
     // them would exceed it.
     bool fitsLibraryLimit(const QList<LibraryKey>& incoming, ProgressReporter* progress = nullptr);
     // Merges one incoming library: an existing one is overwritten only after
-    // the question; a colour whose name is new is added, one whose name is
-    // held with other values has its values replaced, one held with the same
-    // values is left alone, so no library ever holds two colours of one name.
-    // position: the library's place among those arriving, from 1 (for the limit message).
-    MergeOutcome mergeLibrary(const IncomingLibrary& incoming, int position);
+    // the question, which is not asked when the merge would change nothing;
+    // a colour whose name is new is added, one whose name is held with other
+    // values has its values replaced, one held with the same values is left
+    // alone, so no library ever holds two colours of one name.
+    // position: the library's place among those arriving, from 1 (for the
+    // limit message). series: null asks a plain Yes/No question.
+    MergeOutcome mergeLibrary(const IncomingLibrary& incoming, int position,
+                              MergeSeries* series = nullptr);
 
 signals:
     void libraryAppended(int row);
@@ -116,7 +137,7 @@ signals:
     void colourAppended(int row);
     void colourChanged(int row);
     void colourRemoved(int row);
-    void firstLibraryReselected();
+    void libraryReselected(int row);
 
 private:
     // Shows the message of a failed step; true on success.
@@ -127,6 +148,8 @@ private:
     void appendEntry(const LibraryEntry& entry);
     bool isColourRow(int colourRow) const;
     bool colourNameTaken(const QString& name) const;
+    // The overwrite question of an existing library, or the standing answer.
+    bool overwriteAgreed(const IncomingLibrary& incoming, MergeSeries* series) const;
 
     Messenger& messenger_;
     ColorCardStore store_;

@@ -178,8 +178,8 @@ void MeterController::forgetMeter() {
     emit identified({QString(), MeterIdentity::CompanyLabels::Unchanged});
 }
 
-bool MeterController::readMeasurement(MeasuredColour& measurement) {
-    Messenger& messenger = library_.messenger();
+bool MeterController::readyToMeasure() const {
+    const Messenger& messenger = library_.messenger();
     if (!frames_ || !frames_->linkOpen()) {
         messenger.tip(MeterText::OpenLinkFirst);
         return false;
@@ -192,6 +192,13 @@ bool MeterController::readMeasurement(MeasuredColour& measurement) {
         messenger.tip(MeterText::LockLibrary);
         return false;
     }
+    return true;
+}
+
+bool MeterController::readMeasurement(MeasuredColour& measurement) {
+    Messenger& messenger = library_.messenger();
+    if (!readyToMeasure())
+        return false;
     MeasureMessages messages(*frames_);
     QVector<int> values;
     const MeterResult result = messages.readMeasureData(values);
@@ -216,6 +223,9 @@ bool MeterController::measure(const QString& name) {
 }
 
 bool MeterController::remeasure(const QString& colourId) {
+    // The question comes after the checks, so it is never asked in vain.
+    if (!readyToMeasure() || !library_.confirmRemeasure(library_.colourRowOf(colourId)))
+        return false;
     MeasuredColour measurement;
     if (!readMeasurement(measurement))
         return false;

@@ -65,13 +65,15 @@ public:
     // The link closed: forget the meter number and its model.
     void forgetMeter();
 
-    // The meter's current measurement after the checks (link, library
-    // selected and locked); false after a message.
+    // A measurement may be taken: a link is open, a library is selected and
+    // locked; false after a message.
+    bool readyToMeasure() const;
+    // The meter's current measurement after those checks; false after a message.
     bool readMeasurement(MeasuredColour& measurement);
     // Measures a new colour of this name into the current library.
     bool measure(const QString& name);
-    // Measures a colour of the current library again, found by its
-    // identifier after the measurement (the list may change meanwhile).
+    // Measures a colour of the current library again after the user agreed,
+    // found by its identifier after the measurement (the list may change meanwhile).
     bool remeasure(const QString& colourId);
 
     // The bulk actions, each with every message of its own.

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "FrameLayer.h"
+#include "GuidanceTexts.h"
 #include "LibraryService.h"
 #include "MeterResultTexts.h"
 #include "StdCardMessages.h"
@@ -137,6 +138,8 @@ bool MeterExport::storeLibraries(const QVector<MeterLibrary>& libraries,
     std::unique_ptr<ProgressReporter> progress =
         messenger.progress(TransferText::StoringExport, 0, libraries.size());
     int offset = 0;  // first colour of the current library in the stream
+    LibraryService::MergeSeries series;
+    int merged = 0;
     for (int i = 0; i < libraries.size(); ++i) {
         const MeterLibrary& meterLibrary = libraries[i];
         IncomingLibrary incoming{meterLibrary.name, meterLibrary.description, {}, true};
@@ -146,17 +149,22 @@ bool MeterExport::storeLibraries(const QVector<MeterLibrary>& libraries,
         }
         // A skipped library's colours still come before the next library's.
         offset += meterLibrary.count;
-        const LibraryService::MergeOutcome outcome = library_.mergeLibrary(incoming, i + 1);
+        const LibraryService::MergeOutcome outcome =
+            library_.mergeLibrary(incoming, i + 1, &series);
         if (outcome == LibraryService::MergeOutcome::Stopped) {
             progress->hide();
-            library_.reselectFirstLibrary();
+            library_.reselectLibrary();
             return false;
         }
-        if (outcome == LibraryService::MergeOutcome::Merged)
+        if (outcome == LibraryService::MergeOutcome::Merged) {
+            ++merged;
             progress->setValue(i + 1);
+        }
     }
     progress->hide();
-    messenger.tip(TransferText::Exported);
-    library_.reselectFirstLibrary();
+    // An empty meter has always been reported as exported.
+    messenger.tip(merged == 0 && !libraries.isEmpty() ? GuidanceText::ExportChangedNothing
+                                                      : TransferText::Exported);
+    library_.reselectLibrary();
     return true;
 }

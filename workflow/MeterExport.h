@@ -17,8 +17,9 @@ class MeterExport {
 public:
     MeterExport(LibraryService& library, FrameLayer& frames);
 
-    // True when every meter library was read and stored or skipped by the
-    // user; the success message has then been shown.
+    // True when every meter library was read and stored, found unchanged or
+    // skipped by the user; the success message (or, when not one library
+    // changed, that nothing was changed) has then been shown.
     bool run();
 
     // A stream value (hundredths) as stored: exactly two decimals, -5 -> "-0.05".

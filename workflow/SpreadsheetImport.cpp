@@ -4,6 +4,7 @@
 #include "EngineWorkbookFile.h"
 #include "ExchangeTexts.h"
 #include "ExchangeWorkbook.h"
+#include "GuidanceTexts.h"
 #include "LibraryService.h"
 
 SpreadsheetImport::SpreadsheetImport(LibraryService& library)
@@ -29,19 +30,27 @@ bool SpreadsheetImport::importFromSpreadsheet() {
     if (!readWorkbook(fileName, &libraries))
         return false;
 
+    LibraryService::MergeSeries series;
+    int merged = 0;
     for (int k = 0; k < libraries.size(); ++k) {
-        const LibraryService::MergeOutcome outcome = library.mergeLibrary(libraries.at(k), k + 1);
+        const LibraryService::MergeOutcome outcome =
+            library.mergeLibrary(libraries.at(k), k + 1, &series);
         if (outcome == LibraryService::MergeOutcome::Stopped) {
             hideProgress();
-            library.reselectFirstLibrary();
+            library.reselectLibrary();
             return false;
         }
-        if (outcome == LibraryService::MergeOutcome::Merged && progress)
-            progress->setValue(k + 1);
+        if (outcome == LibraryService::MergeOutcome::Merged) {
+            ++merged;
+            if (progress)
+                progress->setValue(k + 1);
+        }
     }
     hideProgress();
-    messenger.tip(ExchangeText::Imported);
-    library.reselectFirstLibrary();
+    // A workbook without libraries has always been reported as imported.
+    messenger.tip(merged == 0 && !libraries.isEmpty() ? GuidanceText::ImportChangedNothing
+                                                      : ExchangeText::Imported);
+    library.reselectLibrary();
     return true;
 }
 

@@ -22,8 +22,9 @@ public:
 
     explicit SpreadsheetImport(LibraryService& library);
 
-    // True when every library of the chosen workbook was merged or skipped
-    // by the user (the success message was shown).
+    // True when every library of the chosen workbook was merged, found
+    // unchanged or skipped by the user (the success message, or that nothing
+    // was changed, was shown).
     bool importFromSpreadsheet();
 
     void setFileOpener(FileOpener opener);

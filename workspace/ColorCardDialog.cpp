@@ -1,7 +1,11 @@
 #include "ColorCardDialog.h"
 
 #include <QEvent>
+#include <QLineEdit>
 
+#include "GuidanceTexts.h"
+#include "InputGuide.h"
+#include "Limits.h"
 #include "NameValidator.h"
 #include "ui_ColorCardDialog.h"
 
@@ -11,9 +15,33 @@ ColorCardDialog::ColorCardDialog(const QString& title, const QString& name,
     ui_->setupUi(this);
     ui_->lineEdit_colorCardName->setValidator(new NameValidator(ui_->lineEdit_colorCardName));
     ui_->lineEdit_colorCardDesc->setValidator(new NameValidator(ui_->lineEdit_colorCardDesc));
+    const InputGuide::Language language = [this] { return chinese_; };
+    nameGuide_ = new InputGuide(ui_->lineEdit_colorCardName, language);
+    descriptionGuide_ = new InputGuide(ui_->lineEdit_colorCardDesc, language);
+    for (QLineEdit* field : {ui_->lineEdit_colorCardName, ui_->lineEdit_colorCardDesc}) {
+        connect(field, &QLineEdit::textChanged, this, &ColorCardDialog::updateLimits);
+        // Typing past the combined limit is still possible (Save refuses
+        // it); the user hears about it at once.
+        connect(field, &QLineEdit::textEdited, this, [this, field] {
+            InputGuide* guide = InputGuide::of(field);
+            if (guide && guide->overLimit())
+                guide->showHint(GuidanceText::CombinedTooLong,
+                                {QString::number(Limits::LibraryTextLength)});
+        });
+    }
     ui_->lineEdit_colorCardName->setText(name);
     ui_->lineEdit_colorCardDesc->setText(description);
+    updateLimits();
     setWindowTitle(title_);
+}
+
+void ColorCardDialog::updateLimits() {
+    const int nameLength = libraryName().length();
+    const int descriptionLength = libraryDescription().length();
+    nameGuide_->setLimit(qMin(ui_->lineEdit_colorCardName->maxLength(),
+                              Limits::LibraryTextLength - descriptionLength));
+    descriptionGuide_->setLimit(
+        qMin(ui_->lineEdit_colorCardDesc->maxLength(), Limits::LibraryTextLength - nameLength));
 }
 
 ColorCardDialog::~ColorCardDialog() {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class InputGuide;
+
 namespace Ui {
 class ColorCardDialog;
 }
@@ -25,6 +27,8 @@ public:
     QString libraryName() const;
     QString libraryDescription() const;
     QString title() const { return title_; }
+    // The language of the typing hints (true: Chinese, as at the start).
+    void setLanguage(bool chinese) { chinese_ = chinese; }
 
 public slots:
     void on_pushButton_save_clicked();
@@ -34,7 +38,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Each count shows what is left for its field once the other one's
+    // characters are taken from the combined limit.
+    void updateLimits();
+
     Ui::ColorCardDialog* ui_;
     QString title_;
     Check check_;
+    bool chinese_ = true;
+    InputGuide* nameGuide_ = nullptr;
+    InputGuide* descriptionGuide_ = nullptr;
 };

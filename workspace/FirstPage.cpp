@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableWidget>
@@ -10,6 +11,7 @@
 #include "ColorCardOperatorWidget.h"
 #include "ColorDataOperatorWidget.h"
 #include "ColorDataTable.h"
+#include "InputGuide.h"
 #include "NameValidator.h"
 #include "ui_FirstPage.h"
 
@@ -41,6 +43,31 @@ void dropRowSlotWarnings(QtMsgType type, const QMessageLogContext& context, cons
     else
         qt_message_output(type, context, text);
 }
+
+// Runs an action on Return or Enter in a field and keeps the key from going
+// on to the window's default button.
+class ReturnKey : public QObject {
+public:
+    ReturnKey(QLineEdit* field, std::function<void()> action)
+        : QObject(field), action_(std::move(action)) {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                action_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
 
 bool runModally(ColorCardDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
@@ -76,6 +103,9 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
     ui_->label_companyWet->hide();
     ui_->pushButton_unlock->hide();
     ui_->lineEdit_colorDataName->setValidator(new NameValidator(ui_->lineEdit_colorDataName));
+    const InputGuide::Language language = [this] { return messenger_.chinese(); };
+    new InputGuide(ui_->lineEdit_colorDataName, language);
+    new ReturnKey(ui_->lineEdit_colorDataName, [this] { on_pushButton_measure_clicked(); });
 
     // The identifier columns have width 0: hidden, their texts still readable.
     // The header would widen a 0-wide section to its minimum, so hide it instead.
@@ -89,14 +119,17 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
     ui_->tableWidget_colorData->setColumnHidden(0, true);
 
     colorTable_ = new ColorDataTable(ui_->tableWidget_colorData, this, this);
-    colorTable_->setRowConnector([this](QLineEdit* editor, ColorDataOperatorWidget* buttons) {
-        connect(editor, &QLineEdit::editingFinished, this,
-                &FirstPage::on_colorDataNameLineEdit_editingFinished);
-        connect(buttons, &ColorDataOperatorWidget::signal_delete, this,
-                &FirstPage::on_deleteColorDataPushButton_clicked);
-        connect(buttons, &ColorDataOperatorWidget::signal_reMeasure, this,
-                &FirstPage::on_reMeasureColorDataPushButton_clicked);
-    });
+    colorTable_->setRowConnector(
+        [this, language](QLineEdit* editor, ColorDataOperatorWidget* buttons) {
+            // A colour's name may be longer here; only refused characters are told.
+            new InputGuide(editor, language, false);
+            connect(editor, &QLineEdit::editingFinished, this,
+                    &FirstPage::on_colorDataNameLineEdit_editingFinished);
+            connect(buttons, &ColorDataOperatorWidget::signal_delete, this,
+                    &FirstPage::on_deleteColorDataPushButton_clicked);
+            connect(buttons, &ColorDataOperatorWidget::signal_reMeasure, this,
+                    &FirstPage::on_reMeasureColorDataPushButton_clicked);
+        });
     bindLibraries();
     bindMeter();
     library_.open();
@@ -161,9 +194,9 @@ void FirstPage::bindLibraries() {
     });
     connect(&library_, &LibraryService::colourChanged, this, &FirstPage::showColourRow);
     connect(&library_, &LibraryService::colourRemoved, colorTable_, &ColorDataTable::removeRow);
-    connect(&library_, &LibraryService::firstLibraryReselected, this, [this] {
+    connect(&library_, &LibraryService::libraryReselected, this, [this](int row) {
         ui_->comboBox_colorCardName->setCurrentIndex(-1);
-        ui_->comboBox_colorCardName->setCurrentIndex(0);
+        ui_->comboBox_colorCardName->setCurrentIndex(row);
     });
 }
 
@@ -242,6 +275,7 @@ bool FirstPage::runLibraryDialog(const QString& title, QString* name, QString* d
             return library_.acceptLibraryEntry(box, n, d);
         },
         this);
+    dialog.setLanguage(messenger_.chinese());
     if (!dialogRunner_(dialog))
         return false;
     *name = dialog.libraryName();
@@ -298,7 +332,14 @@ void FirstPage::on_colorDataNameLineEdit_editingFinished() {
 }
 
 void FirstPage::on_deleteColorDataPushButton_clicked() {
-    library_.deleteColour(colorTable_->rowOf(qobject_cast<QWidget*>(sender())));
+    const int row = colorTable_->rowOf(qobject_cast<QWidget*>(sender()));
+    if (row < 0)
+        return;
+    // The question may run an event loop; the colour is followed, not its row.
+    ColorDataTable::Hold hold(*colorTable_);
+    const QString id = colorTable_->text(row, ColorDataTable::IdColumn);
+    if (library_.confirmDeleteColour(row))
+        library_.deleteColour(library_.colourRowOf(id));
 }
 
 void FirstPage::on_reMeasureColorDataPushButton_clicked() {

@@ -1,58 +1,174 @@
 #include "WidgetPrompt.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
+#include <limits>
+
+namespace {
+
+// Long enough that a short action shows no dialog at all, short enough that
+// a long one shows it before the user wonders.
+constexpr int kDefaultProgressDelayMs = 400;
+
+class DialogProgress;
+
+}  // namespace
+
+struct WidgetPrompt::Dialogs {
+    QList<DialogProgress*> live;
+};
 
 namespace {
 
 class DialogProgress : public ProgressReporter {
 public:
-    DialogProgress(QWidget* parent, const QString& label, const QString& cancelText, int minimum,
-                   int maximum)
-        : dialog_(new QProgressDialog(label, cancelText, minimum, maximum, parent)) {
+    DialogProgress(std::shared_ptr<WidgetPrompt::Dialogs> dialogs, QWidget* parent,
+                   const QString& label, const QString& cancelText, int minimum, int maximum,
+                   int delayMs)
+        : dialogs_(std::move(dialogs)),
+          dialog_(new QProgressDialog(label, cancelText, minimum, maximum, parent)),
+          delayMs_(delayMs) {
         dialog_->setWindowTitle(QString());
         dialog_->setWindowModality(Qt::WindowModal);
-        dialog_->setMinimumDuration(0);
+        // The dialog's own timer would show it from any event loop, a
+        // question's included; this reporter decides instead.
+        dialog_->setMinimumDuration(std::numeric_limits<int>::max());
         dialog_->setAutoClose(false);
         dialog_->setAutoReset(false);
         dialog_->setValue(minimum);
-        dialog_->show();
-        QApplication::processEvents();
+        started_.start();
+        dialogs_->live.append(this);
+        showWhenDue();
     }
-    ~DialogProgress() override { delete dialog_.data(); }
+    ~DialogProgress() override {
+        dialogs_->live.removeAll(this);
+        delete dialog_.data();
+    }
 
     void setValue(int value) override {
-        if (dialog_)
-            dialog_->setValue(value);
+        if (!dialog_)
+            return;
+        dialog_->setValue(value);
+        showWhenDue();
+        if (dialog_->isVisible())
+            QApplication::processEvents();
     }
     void hide() override {
+        finished_ = true;
         if (dialog_)
             dialog_->hide();
     }
 
+    // A message box or file dialog opens: out of its way until it closes.
+    void cover() {
+        if (covers_++ == 0 && dialog_ && dialog_->isVisible()) {
+            dialog_->hide();
+            hiddenByCover_ = true;
+        }
+    }
+    void uncover() {
+        if (covers_ == 0 || --covers_ > 0 || !hiddenByCover_)
+            return;
+        hiddenByCover_ = false;
+        if (!finished_)
+            present();
+    }
+
 private:
+    void showWhenDue() {
+        if (finished_ || covers_ > 0 || !dialog_ || dialog_->isVisible())
+            return;
+        if (started_.elapsed() < delayMs_ || dialog_->value() >= dialog_->maximum())
+            return;
+        present();
+    }
+    void present() {
+        if (!dialog_)
+            return;
+        dialog_->show();
+        dialog_->raise();
+        dialog_->activateWindow();
+        QApplication::processEvents();
+    }
+
+    std::shared_ptr<WidgetPrompt::Dialogs> dialogs_;
     QPointer<QProgressDialog> dialog_;
+    QElapsedTimer started_;
+    int delayMs_;
+    int covers_ = 0;
+    bool hiddenByCover_ = false;
+    bool finished_ = false;
+};
+
+// Keeps the progress dialogs hidden while a box of the prompt is open.
+class Cover {
+public:
+    explicit Cover(WidgetPrompt::Dialogs& dialogs) : dialogs_(dialogs) {
+        for (DialogProgress* progress : dialogs_.live)
+            progress->cover();
+    }
+    ~Cover() {
+        // A progress made while the box was open was never covered.
+        for (DialogProgress* progress : covered_)
+            if (dialogs_.live.contains(progress))
+                progress->uncover();
+    }
+    Cover(const Cover&) = delete;
+    Cover& operator=(const Cover&) = delete;
+
+private:
+    WidgetPrompt::Dialogs& dialogs_;
+    QList<DialogProgress*> covered_ = dialogs_.live;
 };
 
 }  // namespace
 
+WidgetPrompt::WidgetPrompt()
+    : dialogs_(std::make_shared<Dialogs>()), progressDelay_(kDefaultProgressDelayMs) {}
+
+WidgetPrompt::~WidgetPrompt() = default;
+
 void WidgetPrompt::information(QWidget* parent, const QString& title, const QString& text) {
+    Cover cover(*dialogs_);
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.setDefaultButton(static_cast<QPushButton*>(nullptr));
     box.exec();
 }
 
 bool WidgetPrompt::question(QWidget* parent, const QString& title, const QString& text) {
+    Cover cover(*dialogs_);
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(static_cast<QPushButton*>(nullptr));
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompt::SeriesAnswer WidgetPrompt::seriesQuestion(QWidget* parent, const QString& title,
+                                                  const QString& text) {
+    Cover cover(*dialogs_);
+    QMessageBox box(
+        QMessageBox::Question, title, text,
+        QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, parent);
+    box.setDefaultButton(static_cast<QPushButton*>(nullptr));
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return SeriesAnswer::Yes;
+        case QMessageBox::YesToAll:
+            return SeriesAnswer::YesToAll;
+        case QMessageBox::NoToAll:
+            return SeriesAnswer::NoToAll;
+        default:
+            return SeriesAnswer::No;
+    }
+}
+
 QString WidgetPrompt::saveFileName(QWidget* parent, const QString& caption,
                                    const QString& proposedName, const QString& filter) {
+    Cover cover(*dialogs_);
     // The toolkit's own dialog asks before replacing a file; the save refuses
     // existing files itself with a clear message instead.
     return QFileDialog::getSaveFileName(parent, caption, proposedName, filter, nullptr,
@@ -61,11 +177,13 @@ QString WidgetPrompt::saveFileName(QWidget* parent, const QString& caption,
 
 QString WidgetPrompt::openFileName(QWidget* parent, const QString& caption,
                                    const QString& directory, const QString& filter) {
+    Cover cover(*dialogs_);
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
 std::unique_ptr<ProgressReporter> WidgetPrompt::progress(QWidget* parent, const QString& label,
                                                          const QString& cancelText, int minimum,
                                                          int maximum) {
-    return std::make_unique<DialogProgress>(parent, label, cancelText, minimum, maximum);
+    return std::make_unique<DialogProgress>(dialogs_, parent, label, cancelText, minimum, maximum,
+                                            progressDelay_);
 }

@@ -1,12 +1,23 @@
 #pragma once
 
+#include <memory>
+
 #include "Prompt.h"
 
-// The real prompt: the toolkit's message boxes, file dialogs and progress dialogs.
+// The real prompt: the toolkit's message boxes, file dialogs and progress
+// dialogs. A progress dialog appears only once its action has run for the
+// progress delay with work left, so a quick action shows none, and it is
+// hidden while a message box or file dialog of this prompt is open, so it
+// never stands in front of (or behind) a question of its own action.
 class WidgetPrompt : public Prompt {
 public:
+    WidgetPrompt();
+    ~WidgetPrompt() override;
+
     void information(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+    SeriesAnswer seriesQuestion(QWidget* parent, const QString& title,
+                                const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedName,
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
@@ -14,4 +25,16 @@ public:
     std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
                                                const QString& cancelText, int minimum,
                                                int maximum) override;
+
+    // Milliseconds a progress dialog waits before it appears.
+    int progressDelay() const { return progressDelay_; }
+    void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
+
+    // The progress dialogs that exist now, shown or not (one per action that
+    // reports progress).
+    struct Dialogs;
+
+private:
+    std::shared_ptr<Dialogs> dialogs_;
+    int progressDelay_;
 };

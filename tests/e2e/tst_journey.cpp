@@ -179,23 +179,16 @@ private slots:
         QCOMPARE(sim.prompt.events.size(), 0);
         QCOMPARE(storeContents(page->store()), stored);
 
-        // Export: every library exists already; overwriting adds nothing.
-        for (int i = 0; i <= sampleCount; ++i)
-            sim.prompt.answers.enqueue(true);
+        // Export: every library is stored as the meter holds it, so nothing
+        // is asked and nothing changes, and the message says so.
         ui->pushButton_exportMeterData->click();
-        QStringList overwrites;
-        for (const SimLibrary& library : sim.backend.meter().libraries())
-            overwrites << (english ? QStringLiteral("Color card library name: %1, color card "
-                                                    "library description: %2, already exists, do "
-                                                    "you want to overwrite the old color card "
-                                                    "library?")
-                                   : QStringLiteral("色卡库名称：%1，色卡库描述：%2，已经存在，"
-                                                    "是否覆盖旧的色卡库？"))
-                              .arg(library.name, library.description);
-        QCOMPARE(overwrites.size(), sampleCount + 1);
-        QCOMPARE(sim.prompt.questions(), overwrites);
-        QCOMPARE(sim.prompt.messages(), QStringList{text("Export the color card data success!",
-                                                         "导出仪器色卡数据成功！")});
+        QCOMPARE(sim.prompt.questions(), QStringList());
+        QCOMPARE(sim.prompt.seriesQuestions(), QStringList());
+        QCOMPARE(sim.prompt.messages(),
+                 QStringList{text("Nothing was changed: every color card library of the meter is "
+                                  "already in the database or was kept as it was.",
+                                  "未做任何更改：仪器中的色卡库已全部存在于数据库中，"
+                                  "或已按您的选择保留原样。")});
         QCOMPARE(sim.prompt.unscripted, 0);
         QCOMPARE(storeContents(page->store()), stored);
         QCOMPARE(pageContents(page), shown);

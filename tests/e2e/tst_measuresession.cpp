@@ -93,8 +93,10 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Return);
         const QStringList beforeReMeasure = colourRows(page);
         sim.backend.meter().setMeasurement(SimMeter::measurementFromRgb(230, 220, 40));
+        sim.prompt.answers << true << true;
         rowButton(page, 1, "pushButton_reMeasure")->click();
         rowButton(page, 2, "pushButton_delete")->click();
+        QCOMPARE(sim.prompt.questions().size(), 2);
 
         const QStringList shown = colourRows(page);
         QCOMPARE(shown.size(), 2);

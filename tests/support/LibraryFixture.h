@@ -17,6 +17,7 @@ class LibraryListProbe : public QObject {
 public:
     QStringList rows;
     int reselections = 0;
+    int reselected = -1;  // the row last selected again
 
     explicit LibraryListProbe(LibraryService& service) : service_(service) {
         connect(&service, &LibraryService::libraryAppended, this,
@@ -26,8 +27,10 @@ public:
         connect(&service, &LibraryService::libraryRemoved, this,
                 [this](int row) { rows.removeAt(row); });
         connect(&service, &LibraryService::librariesCleared, this, [this] { rows.clear(); });
-        connect(&service, &LibraryService::firstLibraryReselected, this,
-                [this] { ++reselections; });
+        connect(&service, &LibraryService::libraryReselected, this, [this](int row) {
+            ++reselections;
+            reselected = row;
+        });
     }
     // What the service lists now, in the same form.
     QStringList expected() const {

@@ -45,6 +45,16 @@ bool ScriptedPrompt::question(QWidget* parent, const QString& title, const QStri
     return answers.dequeue();
 }
 
+Prompt::SeriesAnswer ScriptedPrompt::seriesQuestion(QWidget* parent, const QString& title,
+                                                    const QString& text) {
+    events.append(makeEvent(Kind::SeriesQuestion, title, text, parent));
+    if (seriesAnswers.isEmpty()) {
+        ++unscripted;
+        return SeriesAnswer::No;
+    }
+    return seriesAnswers.dequeue();
+}
+
 QString ScriptedPrompt::saveFileName(QWidget* parent, const QString& caption,
                                      const QString& proposedName, const QString& filter) {
     Event e = makeEvent(Kind::SaveFile, caption, proposedName, parent);

@@ -8,11 +8,11 @@
 #include "Prompt.h"
 
 // Records every prompt and answers questions and file dialogs from a script.
-// An unscripted question is answered No and an unscripted file dialog is
-// cancelled, and both are counted so a test can notice.
+// An unscripted question (of either kind) is answered No and an unscripted
+// file dialog is cancelled, and both are counted so a test can notice.
 class ScriptedPrompt : public Prompt {
 public:
-    enum class Kind { Information, Question, SaveFile, OpenFile, Progress };
+    enum class Kind { Information, Question, SeriesQuestion, SaveFile, OpenFile, Progress };
     struct Event {
         Kind kind = Kind::Information;
         QString title;  // caption for file dialogs
@@ -26,14 +26,17 @@ public:
         bool hidden = false;
     };
 
-    QQueue<bool> answers;       // for questions
-    QQueue<QString> fileNames;  // for both file dialogs
+    QQueue<bool> answers;                // for questions
+    QQueue<SeriesAnswer> seriesAnswers;  // for questions with Yes to all / No to all
+    QQueue<QString> fileNames;           // for both file dialogs
     int unscripted = 0;
 
     QList<Event> events;
 
     void information(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+    SeriesAnswer seriesQuestion(QWidget* parent, const QString& title,
+                                const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedName,
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
@@ -46,6 +49,7 @@ public:
     QStringList texts(Kind kind) const;
     QStringList messages() const { return texts(Kind::Information); }
     QStringList questions() const { return texts(Kind::Question); }
+    QStringList seriesQuestions() const { return texts(Kind::SeriesQuestion); }
     const Event* lastProgress() const;
     void clear();
 };

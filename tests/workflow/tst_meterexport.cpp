@@ -12,6 +12,10 @@ namespace {
 const QString kExportingLabel = QStringLiteral("Exporting meter data, please wait");
 const QString kWritingLabel = QStringLiteral("Writing to database, please wait");
 const QString kSuccess = QStringLiteral("Export the color card data success!");
+const QString kNothingChanged = QStringLiteral(
+    "Nothing was changed: every color card library of the meter is already in the database or "
+    "was kept as it was.");
+using Answer = Prompt::SeriesAnswer;
 
 QString overwriteQuestion(const QString& name, const QString& description) {
     return QStringLiteral(
@@ -143,10 +147,11 @@ private slots:
         ColourTexts changed = meterTexts[2];
         changed[1] = "1.23";
         f.addLibrary("Lib", "Desc", {meterTexts[0], changed, meterTexts[1]});
-        f.prompt.answers << true;
+        f.prompt.seriesAnswers << Answer::Yes;
         QVERIFY(f.exportMeter());
 
-        QCOMPARE(f.prompt.questions(), QStringList{overwriteQuestion("Lib", "Desc")});
+        QCOMPARE(f.prompt.seriesQuestions(), QStringList{overwriteQuestion("Lib", "Desc")});
+        QCOMPARE(f.prompt.questions(), QStringList());
         QCOMPARE(f.stored().size(), 1);
         QCOMPARE(f.stored()[0].colours,
                  (QList<ColourTexts>{meterTexts[0], meterTexts[2], meterTexts[1], meterTexts[3]}));
@@ -159,9 +164,11 @@ private slots:
             ids.insert(record.value(1).toString());
         QCOMPARE(ids.size(), 4);
 
-        // A second export finds everything present: nothing changes.
-        f.prompt.answers << true;
+        // A second export finds everything present: nothing is asked or changed.
+        f.prompt.clear();
         QVERIFY(f.exportMeter());
+        QCOMPARE(f.prompt.seriesQuestions(), QStringList());
+        QCOMPARE(f.prompt.messages(), QStringList{kNothingChanged});
         QCOMPARE(f.stored()[0].colours.size(), 4);
         QCOMPARE(f.stored()[0].count, QString("4"));
         QCOMPARE(f.service().libraryCount(), 1);
@@ -170,9 +177,10 @@ private slots:
         TransferFixture g;
         g.meter().loadLibraries({{"Lib", "Desc", colours}});
         g.addLibrary("Lib", "Desc", {changed});
-        g.prompt.answers << false;
+        g.prompt.seriesAnswers << Answer::No;
         QVERIFY(g.exportMeter());
         QCOMPARE(g.stored()[0].colours, QList<ColourTexts>{changed});
+        QCOMPARE(g.prompt.messages(), QStringList{kNothingChanged});
     }
 
     void declinedLibraryKeepsTheStreamInStep() {
@@ -180,7 +188,7 @@ private slots:
         f.meter().loadLibraries(
             {{"Old", "x", simColours("old", 3)}, {"New", "y", simColours("new", 2, 1)}});
         f.addLibrary("Old", "x", {});
-        f.prompt.answers << false;
+        f.prompt.seriesAnswers << Answer::No;
         QVERIFY(f.exportMeter());
 
         const QList<StoredLibrary> expected = asStored(f.meter().libraries());
@@ -222,7 +230,7 @@ private slots:
         f.prompt.clear();
         f.messenger.setChinese(false);
         f.service().setMaxLibraries(46);
-        f.prompt.answers << true;
+        f.prompt.seriesAnswers << Answer::Yes;
         QVERIFY(f.exportMeter());
         QCOMPARE(f.stored().size(), 10);
     }
@@ -256,8 +264,9 @@ private slots:
         // Chinese text of the same situation.
         f.prompt.clear();
         f.messenger.setChinese(true);
-        f.prompt.answers << true;  // "Fits" exists now; its colours are all present
+        // "Fits" exists now with all its colours: not asked about.
         QVERIFY(!f.exportMeter());
+        QCOMPARE(f.prompt.seriesQuestions(), QStringList());
         QCOMPARE(
             f.prompt.messages(),
             QStringList{"最多录20000条色卡数据，已经存在19998条色卡数据，本次导入3条已超过上限，"
@@ -272,9 +281,8 @@ private slots:
         f.setStoredCount(1, "19995");
         // 20000 stored; exporting the same meter again adds nothing.
         f.prompt.clear();
-        f.prompt.answers << true;
         QVERIFY(f.exportMeter());
-        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.prompt.messages(), QStringList{kNothingChanged});
         QCOMPARE(f.stored()[0].colours.size(), 5);
     }
 

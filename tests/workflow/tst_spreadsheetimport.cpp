@@ -10,6 +10,10 @@ namespace {
 const QString kReadError = QStringLiteral("Read Excel file error!");
 const QString kCheckError = QStringLiteral("Data check crc error!");
 const QString kSuccess = QStringLiteral("Import file success!");
+const QString kNothingChanged = QStringLiteral(
+    "Nothing was changed: every color card library of the file is already in the database or "
+    "was kept as it was.");
+using Answer = Prompt::SeriesAnswer;
 
 QString overwriteQuestion(const QString& name, const QString& description) {
     return QStringLiteral(
@@ -19,6 +23,8 @@ QString overwriteQuestion(const QString& name, const QString& description) {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Prompt::SeriesAnswer)
 
 class SpreadsheetImportTest : public QObject {
     Q_OBJECT
@@ -123,12 +129,18 @@ private slots:
         QCOMPARE(f.prompt.lastProgress()->text, QStringLiteral("正在导入Excel数据，请等待..."));
         QCOMPARE(f.prompt.lastProgress()->cancelText, QStringLiteral("取消"));
         QCOMPARE(f.prompt.messages(), QStringList{QStringLiteral("导入文件成功！")});
-        f.answer({false});
+        // With its colour gone the library would change again: asked, declined.
+        f.service().selectLibrary(0);
+        QVERIFY(f.service().deleteColour(0));
+        f.prompt.seriesAnswers << Answer::No;
         f.prompt.clear();
         f.import(file);
-        QCOMPARE(f.prompt.questions(),
+        QCOMPARE(f.prompt.seriesQuestions(),
                  QStringList{QStringLiteral("色卡库名称：红色，色卡库描述：desc，已经存在，"
                                             "是否覆盖旧的色卡库？")});
+        QCOMPARE(f.prompt.messages(),
+                 QStringList{QStringLiteral("未做任何更改：文件中的色卡库已全部存在于数据库中，"
+                                            "或已按您的选择保留原样。")});
 
         f.service().setMeterNumber("1");
         expectRefused(f, file, QStringLiteral("提示"), QStringLiteral("导入文件出错!"));
@@ -189,31 +201,64 @@ private slots:
         QCOMPARE(stored[1][19].toString(), measuredValues(2)[16]);
     }
 
-    void sameWorkbookTwice() {
+    // Importing again asks only about the libraries that would change (here
+    // Reds and Blues, each missing a colour; Empty is as stored), and an
+    // answer for all holds for the rest. Nothing changed is told as such.
+    void reimportAsksOnlyAboutChangedLibraries_data() {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("redsBack");
+        QTest::addColumn<bool>("bluesBack");
+        QTest::newRow("yes, yes") << QList<Answer>{Answer::Yes, Answer::Yes} << 2 << true << true;
+        QTest::newRow("yes to all") << QList<Answer>{Answer::YesToAll} << 1 << true << true;
+        QTest::newRow("no, yes") << QList<Answer>{Answer::No, Answer::Yes} << 2 << false << true;
+        QTest::newRow("no, no") << QList<Answer>{Answer::No, Answer::No} << 2 << false << false;
+        QTest::newRow("no to all") << QList<Answer>{Answer::NoToAll} << 1 << false << false;
+    }
+    void reimportAsksOnlyAboutChangedLibraries() {
+        QFETCH(QList<Answer>, answers);
+        QFETCH(int, questions);
+        QFETCH(bool, redsBack);
+        QFETCH(bool, bluesBack);
         const QString file =
             workbook({{"Reds", colours(3, 1)}, {"Empty", {}}, {"Blues", colours(2, 50)}});
         ExchangeFixture f;
         f.import(file);
+        const QStringList reds = f.colourKeys("Reds", "desc");
+        const QStringList blues = f.colourKeys("Blues", "desc");
+
+        // The same workbook again: not a question, nothing written.
         const QStringList store = f.snapshot();
-        const QStringList page = f.viewState();
-
         f.prompt.clear();
-        f.answer({true, true, true});
         f.import(file);
-        QCOMPARE(f.prompt.questions(),
-                 (QStringList{overwriteQuestion("Reds", "desc"), overwriteQuestion("Empty", "desc"),
-                              overwriteQuestion("Blues", "desc")}));
-        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.prompt.seriesQuestions(), QStringList());
+        QCOMPARE(f.prompt.questions(), QStringList());
+        QCOMPARE(f.prompt.messages(), QStringList{kNothingChanged});
         QCOMPARE(f.snapshot(), store);
-        QCOMPARE(f.viewState(), page);
 
+        for (int row : {2, 0}) {
+            f.service().selectLibrary(row);
+            QVERIFY(f.service().deleteColour(0));
+        }
         f.prompt.clear();
-        f.answer({false, false, false});
+        f.prompt.seriesAnswers.append(answers);
         f.import(file);
-        QCOMPARE(f.prompt.questions().size(), 3);
-        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
-        QCOMPARE(f.snapshot(), store);
-        QCOMPARE(f.viewState(), page);
+        const QStringList asked{overwriteQuestion("Reds", "desc"),
+                                overwriteQuestion("Blues", "desc")};
+        QCOMPARE(f.prompt.seriesQuestions(), asked.mid(0, questions));
+        QCOMPARE(f.prompt.unscripted, 0);
+        QCOMPARE(f.prompt.messages(),
+                 QStringList{redsBack || bluesBack ? kSuccess : kNothingChanged});
+        QCOMPARE(f.colourKeys("Reds", "desc").size(), redsBack ? 3 : 2);
+        QCOMPARE(f.colourKeys("Blues", "desc").size(), bluesBack ? 2 : 1);
+        // A colour brought back comes last, with the values it had.
+        const QStringList redsNow = f.colourKeys("Reds", "desc");
+        if (redsBack)
+            QCOMPARE(redsNow, reds.mid(1) + reds.mid(0, 1));
+        if (bluesBack)
+            QCOMPARE(f.colourKeys("Blues", "desc"), blues.mid(1) + blues.mid(0, 1));
+        f.relist();
+        QCOMPARE(f.colourKeys("Reds", "desc").size(), redsBack ? 3 : 2);
     }
 
     void mergeAddsTheMissingColours() {
@@ -221,9 +266,9 @@ private slots:
         const QString file = workbook({{"Reds", all}, {"Blues", colours(2, 3)}});
         ExchangeFixture f;
         f.addLibrary("Reds", "desc", {all[1], all[3]});
-        f.answer({true});
+        f.prompt.seriesAnswers << Answer::Yes;
         f.import(file);
-        QCOMPARE(f.prompt.questions(), QStringList{overwriteQuestion("Reds", "desc")});
+        QCOMPARE(f.prompt.seriesQuestions(), QStringList{overwriteQuestion("Reds", "desc")});
         QCOMPARE(f.service().library(0).count, QStringLiteral("5"));
         QCOMPARE(f.store().selectLibraries()[0][5].toString(), QStringLiteral("5"));
         const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
@@ -256,7 +301,7 @@ private slots:
 
         // With room for three more it goes through.
         QVERIFY(f.service().deleteLibrary(43));
-        f.answer({true, true});
+        f.prompt.seriesAnswers << Answer::Yes << Answer::Yes;
         f.prompt.clear();
         f.import(file);
         QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
@@ -311,7 +356,7 @@ private slots:
         g.messenger.setChinese(true);
         g.addLibrary("Full", "d", {}, QStringLiteral("19990"));
         g.addLibrary("Second", "desc", colours(1, 900));
-        g.answer({true});
+        g.prompt.seriesAnswers << Answer::Yes;
         g.import(file);
         QCOMPARE(g.prompt.messages(),
                  QStringList{QStringLiteral("最多录20000条色卡数据，已经存在19991条色卡数据，本次导"
@@ -343,28 +388,32 @@ private slots:
     void overwriteReplacesColoursOfTheSameName_data() {
         QTest::addColumn<bool>("overwrite");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("message");
         const QStringList held = measuredValues(1).mid(0, 3);
         const QStringList incoming = measuredValues(7).mid(0, 3);
         QTest::newRow("yes") << true
                              << QStringList{"C-1:" + incoming.join(':'),
                                             "C-2:" + measuredValues(2).mid(0, 3).join(':'),
-                                            "C-3:" + measuredValues(9).mid(0, 3).join(':')};
+                                            "C-3:" + measuredValues(9).mid(0, 3).join(':')}
+                             << kSuccess;
         QTest::newRow("no") << false
                             << QStringList{"C-1:" + held.join(':'),
-                                           "C-2:" + measuredValues(2).mid(0, 3).join(':')};
+                                           "C-2:" + measuredValues(2).mid(0, 3).join(':')}
+                            << kNothingChanged;
     }
     void overwriteReplacesColoursOfTheSameName() {
         QFETCH(bool, overwrite);
         QFETCH(QStringList, expected);
+        QFETCH(QString, message);
         // The workbook: C-1 with other values, C-2 as held, C-3 new.
         QList<Colour> sheet = colours(3, 7);
         sheet[1] = colours(2, 1)[1];
         const QString file = workbook({{"Reds", sheet}});
         ExchangeFixture f;
         f.addLibrary("Reds", "desc", colours(2, 1));
-        f.answer({overwrite});
+        f.prompt.seriesAnswers << (overwrite ? Answer::Yes : Answer::No);
         f.import(file);
-        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.prompt.messages(), QStringList{message});
         QCOMPARE(f.colourKeys("Reds", "desc"), expected);
         QCOMPARE(f.service().library(0).count, QString::number(expected.size()));
         const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);

@@ -19,6 +19,12 @@ const QString kSameName[] = {
     "已经存在相同的色卡名称，请修改色卡名称！"};
 const QString kLimit[] = {"At most 20000 color datas!", "最多录20000条色卡数据!"};
 const QString kNotLocked = "Please lock color card library name！";
+// The questions before a colour is deleted or measured again, for colour c2.
+const QString kDeleteC2[] = {"Delete the color \"c2\"? Its measured values will be lost.",
+                             "删除色卡“c2”？其测量数据将被删除，是否确认删除？"};
+const QString kRemeasureC2[] = {
+    "Measure the color \"c2\" again? Its stored values will be replaced by the new measurement.",
+    "重新测量色卡“c2”？其已保存的数值将被新的测量值替换，是否继续？"};
 
 // The texts sampleMeasurement() is stored as.
 const QStringList kSampleTexts = {"50.23", "-10.00", "12.34", "51.00",  "-2.50",  "0.75", "50.23",
@@ -213,6 +219,7 @@ private slots:
         FourColours m;
         FirstPage& page = m.page();
         // Four rows left after a deletion: row count + 1 would repeat ColorData4.
+        m.f.prompt.answers.enqueue(true);
         rowButton(m, 0, "pushButton_delete")->click();
         m.f.ui()->lineEdit_colorDataName->setText("n");
         page.on_pushButton_measure_clicked();
@@ -234,8 +241,10 @@ private slots:
         next[0] = -1;      // L*
         m.sim.meter().setMeasurement(next);
         const QStringList before = rows(m);
+        m.f.prompt.answers.enqueue(true);
         rowButton(m, 1, "pushButton_reMeasure")->click();
-        QCOMPARE(m.f.prompt.events.size(), 0);
+        QCOMPARE(m.f.prompt.questions(), QStringList{kRemeasureC2[1]});
+        QCOMPARE(m.f.prompt.messages(), QStringList());
 
         QStringList expected = kSampleTexts;
         expected[0] = "-0.01";
@@ -255,8 +264,10 @@ private slots:
         page.setLanguage(false);
         page.on_pushButton_unlock_clicked();
         m.sim.meter().setMeasurement(sampleMeasurement());
+        m.f.prompt.clear();
         rowButton(m, 2, "pushButton_reMeasure")->click();
         QCOMPARE(m.f.prompt.messages(), QStringList{kNotLocked});
+        QCOMPARE(m.f.prompt.questions(), QStringList());
         QCOMPARE(stored(page, m.id, "ColorData3" + kStamp), QStringList{"c3"} + valueTexts(3));
     }
 
@@ -317,8 +328,16 @@ private slots:
         QCOMPARE(stored(m.page(), m.id, "ColorData2" + kStamp).value(0), QString("teal"));
         QCOMPARE(pressed.count(), 0);
         // Elsewhere Return still reaches the window's default button.
+        QTest::keyClick(m.f.ui()->lineEdit_meterModel, Qt::Key_Return);
+        QCOMPARE(pressed.count(), 1);
+        // In the new colour's name it measures, and goes no further.
+        m.f.prompt.clear();
+        QTest::keyClicks(m.f.ui()->lineEdit_colorDataName, "by return");
         QTest::keyClick(m.f.ui()->lineEdit_colorDataName, Qt::Key_Return);
         QCOMPARE(pressed.count(), 1);
+        QCOMPARE(m.f.prompt.events.size(), 0);
+        QCOMPARE(rows(m).last(), QString("by return:50.23:-10.00:12.34"));
+        QCOMPARE(m.f.ui()->lineEdit_colorDataName->text(), QString());
         m.page().setParent(nullptr);
     }
 
@@ -346,6 +365,7 @@ private slots:
         // The colour table goes behind the page's back, as in a damaged database.
         QSqlQuery drop(QSqlDatabase::database(page.store().connectionName()));
         QVERIFY(drop.exec("DROP TABLE \"" + m.id + "\""));
+        m.f.prompt.answers.enqueue(true);
         if (action == "measure") {
             m.f.ui()->lineEdit_colorDataName->setText("new");
             page.on_pushButton_measure_clicked();
@@ -368,8 +388,10 @@ private slots:
         FourColours m;
         FirstPage& page = m.page();
         page.on_pushButton_unlock_clicked();  // deleting needs no lock
+        m.f.prompt.answers << true << true << true;
         rowButton(m, 1, "pushButton_delete")->click();
-        QCOMPARE(m.f.prompt.events.size(), 0);
+        QCOMPARE(m.f.prompt.questions(), QStringList{kDeleteC2[1]});
+        QCOMPARE(m.f.prompt.messages(), QStringList());
         QCOMPARE(storedCount(page, m.id), QString("3"));
         QCOMPARE(page.libraryCell(0, 3), QString("3"));
         QCOMPARE(stored(page, m.id, "ColorData2" + kStamp), QStringList());
@@ -385,6 +407,47 @@ private slots:
         QCOMPARE(page.store().selectColorData(m.id).size(), 1);
     }
 
+    // Neither a deletion nor a second measurement can be taken back: both
+    // ask first, in the page's language, and No leaves the colour as it was.
+    void colourActionsAskFirst_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<bool>("yes");
+        for (const char* button : {"pushButton_delete", "pushButton_reMeasure"})
+            for (const bool chinese : {false, true})
+                for (const bool yes : {false, true})
+                    QTest::addRow("%s %s %s", button, chinese ? "zh" : "en", yes ? "yes" : "no")
+                        << QString(button) << chinese << yes;
+    }
+    void colourActionsAskFirst() {
+        QFETCH(QString, button);
+        QFETCH(bool, chinese);
+        QFETCH(bool, yes);
+        FourColours m;
+        FirstPage& page = m.page();
+        page.setLanguage(chinese);
+        m.sim.meter().setMeasurement(sampleMeasurement());
+        const QStringList before = rows(m);
+        const bool deleting = button == "pushButton_delete";
+        const int requests = m.sim.requests().size();
+        m.f.prompt.answers.enqueue(yes);
+        rowButton(m, 1, qPrintable(button))->click();
+        QCOMPARE(m.f.prompt.questions(),
+                 QStringList{(deleting ? kDeleteC2 : kRemeasureC2)[chinese]});
+        QCOMPARE(m.f.prompt.events.first().title, QString(chinese ? "提示" : "Tip"));
+        QCOMPARE(m.f.prompt.messages(), QStringList());
+        QStringList expected = before;
+        if (yes && deleting)
+            expected.removeAt(1);
+        else if (yes)
+            expected[1] = "c2:50.23:-10.00:12.34";
+        QCOMPARE(rows(m), expected);
+        QCOMPARE(keys(m), expected);
+        QCOMPARE(storedCount(page, m.id), QString::number(expected.size()));
+        // Only an agreed measurement reads the meter.
+        QCOMPARE(m.sim.requests().size() > requests, yes && !deleting);
+    }
+
     void rowSlotsIgnoreOtherSenders() {
         FourColours m;
         FirstPage& page = m.page();
@@ -397,6 +460,7 @@ private slots:
                          &FirstPage::on_deleteColorDataPushButton_clicked);
         emit stray.signal_delete();
         QCOMPARE(m.colors()->rowCount(), 4);
+        QCOMPARE(m.f.prompt.events.size(), 0);
         QCOMPARE(m.sim.requests(), QStringList());
         QCOMPARE(m.f.prompt.events.size(), 0);
     }
@@ -512,6 +576,7 @@ private slots:
         // The widget's own place in the viewport names its row.
         QCOMPARE(m.table().rowOf(lastButtons), count - 1);
         QCOMPARE(m.table().rowOf(lastEditor), count - 2);
+        m.f.prompt.answers.enqueue(true);
         lastButtons->findChild<QPushButton*>("pushButton_delete")->click();
         QCOMPARE(m.colors()->rowCount(), count - 1);
         QCOMPARE(m.table().text(count - 2, 0), ids[count - 2]);

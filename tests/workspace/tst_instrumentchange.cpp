@@ -127,11 +127,14 @@ private slots:
         page.meter().exportOnFirstConnection(7);
         QCOMPARE(m.f.prompt.events.size(), afterFirst);
 
-        // Another instrument is exported once too (its library exists: the
-        // overwrite question, answered No), also after the first comes back.
+        // Another instrument is exported once too (its library exists as it
+        // is stored: nothing asked, nothing changed), also after the first
+        // comes back.
         page.meter().exportOnFirstConnection(9);
-        QCOMPARE(m.f.prompt.questions().size(), 1);
-        QCOMPARE(m.f.prompt.messages(), (QStringList{success, success}));
+        QCOMPARE(m.f.prompt.questions().size() + m.f.prompt.seriesQuestions().size(), 0);
+        QCOMPARE(m.f.prompt.messages(),
+                 (QStringList{success, QStringLiteral("未做任何更改：仪器中的色卡库已全部存在于"
+                                                      "数据库中，或已按您的选择保留原样。")}));
         const int afterSecond = m.f.prompt.events.size();
         page.meter().exportOnFirstConnection(7);
         page.meter().exportOnFirstConnection(9);

@@ -304,11 +304,19 @@ private slots:
         // The first library is current and shows its colours.
         QCOMPARE(f.ui()->tableWidget_colorData->rowCount(), 2);
 
+        // Selected again after bulk changes: the current library, shown anew.
         QSignalSpy selected(f.combo(), SIGNAL(currentIndexChanged(int)));
-        f.library().reselectFirstLibrary();
+        f.library().reselectLibrary();
         QCOMPARE(selected.count(), 2);
         QCOMPARE(selected[0][0].toInt(), -1);
         QCOMPARE(selected[1][0].toInt(), 0);
+        f.combo()->setCurrentIndex(2);
+        selected.clear();
+        f.library().reselectLibrary();
+        QCOMPARE(selected.count(), 2);
+        QCOMPARE(selected[1][0].toInt(), 2);
+        QCOMPARE(f.library().currentRow(), 2);
+        f.combo()->setCurrentIndex(0);
 
         QVERIFY(f.library().deleteLibrary(1));
         QCOMPARE(f.keys(), (QStringList{"lib:d", "other:d"}));

@@ -1,0 +1,161 @@
+// The real prompt's dialogs: a progress dialog appears only for an action
+// that lasts and still has work left, it stays out of the way while a box
+// of the prompt is open, and it comes back when the box closes.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "WidgetPrompt.h"
+
+namespace {
+
+QProgressDialog* shownProgress() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QProgressDialog*>(widget))
+            if (dialog->isVisible())
+                return dialog;
+    return nullptr;
+}
+
+// What was on screen while a message box was open, noted just before it
+// was answered with the given button.
+struct OpenBox {
+    QMessageBox::StandardButtons buttons;
+    bool progressShown = true;
+    bool answered = false;
+
+    void answerNextWith(QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            buttons = box->standardButtons();
+            progressShown = shownProgress() != nullptr;
+            answered = true;
+            box->button(button)->click();
+        });
+    }
+};
+
+}  // namespace
+
+class WidgetPromptTest : public QObject {
+    Q_OBJECT
+private slots:
+    void progressAppearsOnlyWhenWorkLasts_data() {
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("quick action") << 60000 << 1 << false;
+        QTest::newRow("lasting action") << 20 << 1 << true;
+        QTest::newRow("done when due") << 20 << 10 << false;
+    }
+    void progressAppearsOnlyWhenWorkLasts() {
+        QFETCH(int, delay);
+        QFETCH(int, value);
+        QFETCH(bool, shown);
+        QWidget window;
+        window.show();
+        WidgetPrompt prompt;
+        prompt.setProgressDelay(delay);
+        std::unique_ptr<ProgressReporter> progress =
+            prompt.progress(&window, "Working", "Cancel", 0, 10);
+        QVERIFY(!shownProgress());
+        QTest::qWait(30);  // the work goes on
+        progress->setValue(value);
+        QProgressDialog* dialog = shownProgress();
+        QCOMPARE(dialog != nullptr, shown);
+        if (dialog) {
+            // In front of the window it belongs to, which it keeps from input.
+            QCOMPARE(dialog->parentWidget(), &window);
+            QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+            QCOMPARE(dialog->labelText(), QString("Working"));
+            QCOMPARE(dialog->value(), value);
+        }
+        progress->hide();
+        QVERIFY(!shownProgress());
+        progress->setValue(value + 1);
+        QVERIFY(!shownProgress());
+    }
+
+    // Each kind of box: the action's progress is hidden while it is open
+    // and shown again afterwards; the answer comes through.
+    void boxesHideTheProgressOfTheirAction_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("answer");
+        using B = QMessageBox;
+        using A = Prompt::SeriesAnswer;
+        QTest::newRow("information") << "information" << int(B::Ok) << 0;
+        QTest::newRow("question yes") << "question" << int(B::Yes) << 1;
+        QTest::newRow("question no") << "question" << int(B::No) << 0;
+        QTest::newRow("series yes") << "series" << int(B::Yes) << int(A::Yes);
+        QTest::newRow("series yes to all") << "series" << int(B::YesToAll) << int(A::YesToAll);
+        QTest::newRow("series no") << "series" << int(B::No) << int(A::No);
+        QTest::newRow("series no to all") << "series" << int(B::NoToAll) << int(A::NoToAll);
+    }
+    void boxesHideTheProgressOfTheirAction() {
+        QFETCH(QString, kind);
+        QFETCH(int, button);
+        QFETCH(int, answer);
+        QWidget window;
+        window.show();
+        WidgetPrompt prompt;
+        prompt.setProgressDelay(0);
+        std::unique_ptr<ProgressReporter> progress =
+            prompt.progress(&window, "Working", "Cancel", 0, 10);
+        progress->setValue(1);
+        QVERIFY(shownProgress());
+
+        OpenBox box;
+        box.answerNextWith(QMessageBox::StandardButton(button));
+        int result = 0;
+        if (kind == "information")
+            prompt.information(&window, "Tip", "Done");
+        else if (kind == "question")
+            result = prompt.question(&window, "Tip", "Go on?");
+        else
+            result = int(prompt.seriesQuestion(&window, "Tip", "Overwrite?"));
+        QVERIFY(box.answered);
+        QVERIFY(!box.progressShown);
+        QCOMPARE(result, answer);
+        if (kind == "series")
+            QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No |
+                                      QMessageBox::NoToAll);
+        QVERIFY(shownProgress());
+
+        // A progress its action has hidden stays hidden after a box.
+        progress->hide();
+        box.answerNextWith(QMessageBox::Ok);
+        prompt.information(&window, "Tip", "Finished");
+        QVERIFY(box.answered);
+        QVERIFY(!shownProgress());
+    }
+
+    // A progress not due yet when a box opens does not appear over it,
+    // however long the box stays open.
+    void progressNotDueStaysAwayDuringABox() {
+        QWidget window;
+        window.show();
+        WidgetPrompt prompt;
+        prompt.setProgressDelay(10);
+        std::unique_ptr<ProgressReporter> progress =
+            prompt.progress(&window, "Working", "Cancel", 0, 10);
+        OpenBox box;
+        QTimer::singleShot(50, [&box] { box.answerNextWith(QMessageBox::Yes); });
+        QVERIFY(prompt.question(&window, "Tip", "Go on?"));
+        QVERIFY(box.answered);
+        QVERIFY(!box.progressShown);
+        // Due now: the next report shows it.
+        progress->setValue(2);
+        QVERIFY(shownProgress());
+    }
+};
+
+QTEST_MAIN(WidgetPromptTest)
+#include "tst_widgetprompt.moc"

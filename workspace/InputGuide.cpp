@@ -1,0 +1,134 @@
+#include "InputGuide.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolTip>
+#include <QValidator>
+
+#include "GuidanceTexts.h"
+#include "Messenger.h"
+
+namespace {
+
+const char* const kCountStyle = "color: rgb(120, 120, 120); background: transparent;";
+const char* const kOverStyle = "color: rgb(200, 0, 0); background: transparent;";
+constexpr int kCountGap = 4;
+constexpr int kHintMs = 5000;
+
+}  // namespace
+
+InputGuide::InputGuide(QLineEdit* field, Language chinese, bool counted)
+    : QObject(field), field_(field), chinese_(std::move(chinese)) {
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::inputRejected, this, &InputGuide::refused);
+    if (!counted)
+        return;
+    limit_ = field->maxLength();
+    count_ = new QLabel(field);
+    count_->setObjectName(QStringLiteral("label_inputCount"));
+    count_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(field, &QLineEdit::textChanged, this, &InputGuide::updateCount);
+    updateCount();
+}
+
+InputGuide* InputGuide::of(const QLineEdit* field) {
+    return field ? field->findChild<InputGuide*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void InputGuide::setLimit(int limit) {
+    if (limit_ == limit)
+        return;
+    limit_ = limit;
+    updateCount();
+}
+
+QString InputGuide::countText() const {
+    return count_ ? count_->text() : QString();
+}
+
+bool InputGuide::overLimit() const {
+    return count_ && field_ && field_->text().length() > limit_;
+}
+
+void InputGuide::updateCount() {
+    if (!count_ || !field_)
+        return;
+    count_->setText(QStringLiteral("%1/%2").arg(field_->text().length()).arg(limit_));
+    count_->setStyleSheet(QLatin1String(overLimit() ? kOverStyle : kCountStyle));
+    placeCount();
+}
+
+void InputGuide::placeCount() {
+    // The widest count this field can show keeps the text clear of it.
+    const QString widest = QStringLiteral("%1/%1").arg(qMax(limit_, field_->maxLength()));
+    const int width = count_->fontMetrics().horizontalAdvance(widest) + 2 * kCountGap;
+    QMargins margins = field_->textMargins();
+    if (margins.right() != width) {
+        margins.setRight(width);
+        field_->setTextMargins(margins);
+    }
+    count_->setGeometry(field_->width() - width, 0, width - kCountGap, field_->height());
+}
+
+QString InputGuide::refusedCharacters(const QString& text) const {
+    const QValidator* validator = field_ ? field_->validator() : nullptr;
+    QString refused;
+    if (!validator)
+        return refused;
+    for (const QChar c : text) {
+        QString single(c);
+        int position = 0;
+        if (c.isPrint() && validator->validate(single, position) == QValidator::Invalid &&
+            !refused.contains(c))
+            refused += c;
+    }
+    return refused;
+}
+
+void InputGuide::refused() {
+    if (!field_)
+        return;
+    const QString characters = refusedCharacters(attempted_);
+    if (!characters.isEmpty())
+        showHint(GuidanceText::CharacterRefused, {characters});
+    else if (field_->text().length() >= field_->maxLength())
+        showHint(GuidanceText::FieldFull, {QString::number(field_->maxLength())});
+    else
+        showHint(GuidanceText::CharactersRefused);
+}
+
+void InputGuide::showHint(const BilingualText& text, const QStringList& arguments) {
+    lastHint_ = Messenger::filled(text.in(chinese_ ? chinese_() : true), arguments);
+    if (field_ && field_->isVisible())
+        QToolTip::showText(field_->mapToGlobal(QPoint(0, field_->height())), lastHint_, field_,
+                           QRect(), kHintMs);
+    emit hinted(lastHint_);
+}
+
+bool InputGuide::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != field_)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            attempted_ = key->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text()
+                                                           : key->text();
+            break;
+        }
+        case QEvent::InputMethod:
+            attempted_ = static_cast<QInputMethodEvent*>(event)->commitString();
+            break;
+        case QEvent::Resize:
+            if (count_)
+                placeCount();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}

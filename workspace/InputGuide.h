@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "BilingualText.h"
+
+class QLabel;
+class QLineEdit;
+
+// Makes the limits of a line edit visible where the user types: a count such
+// as "7/10" inside its right edge, and a hint at the field when a character
+// is refused (by its validator or its maximum length) instead of dropping it
+// silently. What the field accepts stays exactly as it was.
+class InputGuide : public QObject {
+    Q_OBJECT
+public:
+    // true: the hints in Chinese.
+    using Language = std::function<bool()>;
+
+    // counted: show the count, against the field's maximum length until
+    // setLimit() says otherwise. The guide belongs to the field.
+    InputGuide(QLineEdit* field, Language chinese, bool counted = true);
+
+    // The most characters the count shows, which may be below the field's
+    // maximum length when another rule limits it further.
+    void setLimit(int limit);
+    int limit() const { return limit_; }
+    // The count as shown ("" when not counted) and whether it is over its limit.
+    QString countText() const;
+    bool overLimit() const;
+    // Shows a hint at the field (and keeps it as the last one).
+    void showHint(const BilingualText& text, const QStringList& arguments = {});
+    QString lastHint() const { return lastHint_; }
+
+    // The guide of a field, null when it has none.
+    static InputGuide* of(const QLineEdit* field);
+
+signals:
+    void hinted(const QString& hint);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void updateCount();
+    void placeCount();
+    void refused();
+    // The characters of text the field's validator refuses on their own.
+    QString refusedCharacters(const QString& text) const;
+
+    QPointer<QLineEdit> field_;
+    QLabel* count_ = nullptr;
+    Language chinese_;
+    int limit_ = 0;
+    // What the last key press, paste or input method tried to insert.
+    QString attempted_;
+    QString lastHint_;
+};
