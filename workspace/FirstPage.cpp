@@ -13,6 +13,7 @@
 #include "ColorDataOperatorWidget.h"
 #include "ColorDataTable.h"
 #include "ColorValueTexts.h"
+#include "DataFiles.h"
 #include "DeviceSettings.h"
 #include "FrameLayer.h"
 #include "InstrumentChange.h"
@@ -658,7 +659,7 @@ void FirstPage::on_pushButton_importFromExcel_clicked() {
 }
 
 bool FirstPage::on_pushButton_saveToExcel_clicked() {
-    return SpreadsheetSave(context(), QCoreApplication::applicationDirPath()).saveToSpreadsheet();
+    return SpreadsheetSave(context(), DataFiles::templateDirectory()).saveToSpreadsheet();
 }
 
 void FirstPage::on_pushButton_writeToMeter_clicked() {
