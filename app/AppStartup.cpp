@@ -50,6 +50,9 @@ int AppStartup::run(int& argc, char** argv, const Options& options) {
     // both only take effect when set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    // A desktop at 1.5 gets 1.5, not 2.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

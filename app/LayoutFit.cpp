@@ -151,14 +151,19 @@ void LayoutFit::fitTable(QTableWidget* table) {
         if (r != 0)
             sampled << r;
 
-    // A cell widget is given the cell less the item padding of the style.
-    QStyleOptionViewItem cellOption;
-    cellOption.initFrom(table->viewport());
-    cellOption.rect = QRect(0, 0, 1000, 1000);
-    const QRect inner =
-        table->style()->subElementRect(QStyle::SE_ItemViewItemText, &cellOption, table);
-    const int grid = table->showGrid() ? 1 : 0;
-    const QSize padding(1000 - inner.width() + grid, 1000 - inner.height() + grid);
+    // A cell widget gets the cell less what the delegate keeps around it (the
+    // style's item padding): asked of the delegate itself for a large cell.
+    QWidget probe;
+    const auto cellPadding = [&](int column) {
+        QStyleOptionViewItem option;
+        option.initFrom(table->viewport());
+        option.rect = QRect(0, 0, 1000, 1000);
+        option.widget = table;
+        table->itemDelegate()->updateEditorGeometry(&probe, option,
+                                                    table->model()->index(0, column));
+        const int grid = table->showGrid() ? 1 : 0;
+        return QSize(1000 - probe.width() + grid, 1000 - probe.height() + grid);
+    };
 
     int rowHeight = 0;
     QVector<int> widths(columns, 0);
@@ -173,8 +178,8 @@ void LayoutFit::fitTable(QTableWidget* table) {
             if (QWidget* widget = table->cellWidget(r, c)) {
                 // Height from the size hint: the style sheet lets row buttons
                 // have no minimum height of their own.
-                needed =
-                    QSize(widget->minimumSizeHint().width(), widget->sizeHint().height()) + padding;
+                needed = QSize(widget->minimumSizeHint().width(), widget->sizeHint().height()) +
+                         cellPadding(c);
             } else if (table->item(r, c)) {
                 QStyleOptionViewItem option;
                 option.initFrom(table->viewport());

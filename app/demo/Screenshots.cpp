@@ -14,8 +14,10 @@
 namespace {
 
 bool save(QWidget& widget, const QString& path) {
-    // 256 colours are plenty for a form and keep the files small.
-    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_Indexed8);
+    // A form has few colours: a palette of 256 keeps the files small, and
+    // no dithering keeps flat areas flat.
+    const QImage image = widget.grab().toImage().convertToFormat(
+        QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     const bool saved = image.save(path, "PNG", 9);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
@@ -31,10 +33,13 @@ T* child(MainWindow& window, const char* name) {
 void takeScreenshots(const QString& directory, SimHidBackend& backend, MainWindow& window,
                      QWidget& panel) {
     QDir().mkpath(directory);
-    // b* of this blue is far below zero: the value fields show their sign.
-    backend.meter().setMeasurement(SimMeter::measurementFromRgb(30, 60, 200));
-    // After the start-up has attached the meter and imported its libraries.
-    QTimer::singleShot(2500, &window, [directory, &window, &panel] {
+    const QDir pictures(directory);
+    // Pure blue: its b* of -107.86 shows the value fields' room for the sign.
+    backend.meter().setMeasurement(SimMeter::measurementFromRgb(0, 0, 255));
+    // Each step after the previous one has been laid out and painted; the
+    // first once the start-up has attached the meter and imported its
+    // libraries.
+    QTimer::singleShot(2500, &window, [&window] {
         auto* lock = child<QPushButton>(window, "pushButton_lock");
         auto* name = child<QLineEdit>(window, "lineEdit_colorDataName");
         auto* measure = child<QPushButton>(window, "pushButton_measure");
@@ -43,13 +48,15 @@ void takeScreenshots(const QString& directory, SimHidBackend& backend, MainWindo
             name->setText(QStringLiteral("Blue-01"));
             measure->click();
         }
-        bool saved = true;
-        QCoreApplication::processEvents();
-        saved = save(window, QDir(directory).filePath(QStringLiteral("main-zh.png"))) && saved;
-        saved = window.setLanguage(QStringLiteral("en")) && saved;
-        QCoreApplication::processEvents();
-        saved = save(window, QDir(directory).filePath(QStringLiteral("main-en.png"))) && saved;
-        saved = save(panel, QDir(directory).filePath(QStringLiteral("demo-panel.png"))) && saved;
+    });
+    QTimer::singleShot(3000, &window, [pictures, &window] {
+        if (!save(window, pictures.filePath(QStringLiteral("main-zh.png"))) ||
+            !window.setLanguage(QStringLiteral("en")))
+            QCoreApplication::exit(1);
+    });
+    QTimer::singleShot(3500, &window, [pictures, &window, &panel] {
+        const bool saved = save(window, pictures.filePath(QStringLiteral("main-en.png"))) &&
+                           save(panel, pictures.filePath(QStringLiteral("demo-panel.png")));
         QCoreApplication::exit(saved ? 0 : 1);
     });
 }

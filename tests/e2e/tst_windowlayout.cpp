@@ -191,15 +191,18 @@ private slots:
     void smallestWindowShowsEverything_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<qreal>("fontScale");
-        QTest::newRow("Chinese") << "zh" << 1.0;
-        QTest::newRow("English") << "en" << 1.0;
-        QTest::newRow("Chinese, larger font") << "zh" << 1.5;
-        QTest::newRow("English, larger font") << "en" << 1.5;
+        // The smallest window still fits a common screen of that scale.
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("Chinese") << "zh" << 1.0 << QSize(1440, 900);
+        QTest::newRow("English") << "en" << 1.0 << QSize(1440, 900);
+        QTest::newRow("Chinese, larger font") << "zh" << 1.5 << QSize(1920, 1080);
+        QTest::newRow("English, larger font") << "en" << 1.5 << QSize(1920, 1080);
     }
 
     void smallestWindowShowsEverything() {
         QFETCH(QString, language);
         QFETCH(qreal, fontScale);
+        QFETCH(QSize, screen);
         QFont font = normalFont_;
         font.setPointSizeF(normalFont_.pointSizeF() * fontScale);
         QApplication::setFont(font);
@@ -213,6 +216,14 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(window->size(), window->minimumSize());
         QVERIFY(window->minimumWidth() > 600 && window->minimumHeight() > 400);
+        QVERIFY2(screen.expandedTo(window->minimumSize()) == screen,
+                 qPrintable(QStringLiteral("smallest window %1x%2")
+                                .arg(window->minimumWidth())
+                                .arg(window->minimumHeight())));
+        // Rows grow for their contents, not beyond.
+        for (QTableWidget* table : window->findChildren<QTableWidget*>())
+            for (int row = 0; row < table->rowCount(); ++row)
+                QVERIFY(table->rowHeight(row) <= 2 * table->fontMetrics().height());
 
         // Cell widgets follow their cells through queued layouts.
         const auto problems = [window] {
