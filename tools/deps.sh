@@ -1,9 +1,12 @@
 #!/bin/sh
-# Installs what building, running and testing need on Debian 12, only when missing.
+# Installs what building, running and testing need on Debian 12, only when missing;
+# dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
+# librsvg2-bin renders the launcher icon (tools/icons.sh).
 set -e
 PACKAGES="build-essential cmake pkg-config qtbase5-dev libqt5sql5-sqlite qttools5-dev \
 qttools5-dev-tools qttranslations5-l10n libhidapi-dev libudev-dev libfreexl-dev libgsf-1-dev \
-fonts-wqy-microhei xvfb xauth python3 python3-xlrd python3-xlwt"
+fonts-wqy-microhei xvfb xauth python3 python3-xlrd python3-xlwt \
+dpkg-dev desktop-file-utils appstream librsvg2-bin"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
