@@ -36,7 +36,9 @@ public:
         // Called with the shown window just before the event loop runs.
         std::function<void(SingleApplication&, MainWindow&)> started;
         // Options of this executable beyond the common ones, and what to do
-        // with the parsed command line before the application object exists.
+        // with the parsed command line before the application object exists;
+        // it may change these options (instance, data, settings), which are
+        // read after it.
         QList<QCommandLineOption> extraOptions;
         std::function<void(const QCommandLineParser&)> parsed;
         // The remembered settings; empty: the desktop's usual place

@@ -102,12 +102,14 @@ void LayoutFit::fit() {
     if (!root_)
         return;
     watchTables();
+    // Only polished widgets have the sizes their style sheet gives them, which
+    // count as the form's.
     for (QPushButton* button : root_->findChildren<QPushButton*>())
-        if (!inTableCell(button))
+        if (button->testAttribute(Qt::WA_WState_Polished) && !inTableCell(button))
             fitButton(button);
     for (QLineEdit* edit : root_->findChildren<QLineEdit*>()) {
         const QString widest = edit->property("widestText").toString();
-        if (!widest.isEmpty())
+        if (!widest.isEmpty() && edit->testAttribute(Qt::WA_WState_Polished))
             fitLineEdit(edit, widest);
     }
     for (QTableWidget* table : root_->findChildren<QTableWidget*>())

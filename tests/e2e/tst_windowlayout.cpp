@@ -84,12 +84,12 @@ QStringList clippedButtons(QWidget* window) {
     return found;
 }
 
-// Line edits showing a value that does not fit, and table cells whose text or
-// widget is larger than the cell.
+// Line edits whose text (a value, a name) does not fit, and table cells whose
+// text or widget is larger than the cell.
 QStringList cutValues(QWidget* window) {
     QStringList found;
     for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
-        if (!edit->isVisibleTo(window) || !edit->isReadOnly() || edit->text().isEmpty())
+        if (!edit->isVisibleTo(window) || edit->text().isEmpty())
             continue;
         QStyleOptionFrame option;
         option.initFrom(edit);
@@ -98,7 +98,8 @@ QStringList cutValues(QWidget* window) {
         const QMargins margins = edit->textMargins();
         // The line edit keeps two pixels each side and one for the cursor.
         const int room = contents.width() - margins.left() - margins.right() - 5;
-        if (edit->fontMetrics().horizontalAdvance(edit->text()) > room)
+        if (edit->fontMetrics().horizontalAdvance(edit->text()) > room ||
+            edit->fontMetrics().ascent() > contents.height())
             found << QStringLiteral("\"%1\" cut in %2").arg(edit->text(), describe(edit));
     }
     for (QTableWidget* table : window->findChildren<QTableWidget*>()) {
