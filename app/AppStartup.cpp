@@ -98,6 +98,8 @@ int AppStartup::run(int& argc, char** argv, const Options& options) {
         options.parsed(parser);
 
     SingleApplication app(argc, argv, options.instanceId);
+    // Desktops match the window to its launcher and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("local.colorcard.ColorCard"));
     // Again without the toolkit's own options, which the application took.
     if (!parser.parse(app.arguments())) {
         print(stderr, parser.errorText() + QStringLiteral("\nTry --help.\n"));

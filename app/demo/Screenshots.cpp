@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "DemoPanel.h"
 #include "MainWindow.h"
-#include "SimHidBackend.h"
 
 namespace {
 
@@ -30,12 +30,11 @@ T* child(MainWindow& window, const char* name) {
 
 }  // namespace
 
-void takeScreenshots(const QString& directory, SimHidBackend& backend, MainWindow& window,
-                     QWidget& panel) {
+void takeScreenshots(const QString& directory, MainWindow& window, DemoPanel& panel) {
     QDir().mkpath(directory);
     const QDir pictures(directory);
     // Pure blue: its b* of -107.86 shows the value fields' room for the sign.
-    backend.meter().setMeasurement(SimMeter::measurementFromRgb(0, 0, 255));
+    panel.showColour(QColor(0, 0, 255));
     // Each step after the previous one has been laid out and painted; the
     // first once the start-up has attached the meter and imported its
     // libraries.

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
                                   QGuiApplication::primaryScreen()->availableGeometry()));
         panel->show();
         if (!screenshotDirectory.isEmpty())
-            takeScreenshots(screenshotDirectory, backend, window, *panel);
+            takeScreenshots(screenshotDirectory, window, *panel);
     };
     return AppStartup::run(argc, argv, options);
 }
