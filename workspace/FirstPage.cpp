@@ -10,6 +10,7 @@
 #include "ColorCardOperatorWidget.h"
 #include "ColorDataOperatorWidget.h"
 #include "ColorDataTable.h"
+#include "DataFiles.h"
 #include "NameValidator.h"
 #include "ui_FirstPage.h"
 
@@ -65,7 +66,7 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
              settingsFile.isEmpty()
                  ? QCoreApplication::applicationDirPath() + QStringLiteral("/meterno")
                  : settingsFile,
-             QCoreApplication::applicationDirPath()),
+             DataFiles::templateDirectory()),
       dialogRunner_(runModally) {
     previousHandler = qInstallMessageHandler(dropRowSlotWarnings);
     ui_->setupUi(this);
