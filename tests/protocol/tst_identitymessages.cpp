@@ -25,7 +25,10 @@ class IdentityMessagesTest : public QObject {
     IdentityMessages messages{frames};
 
 private slots:
-    void init() { linker.reset(); }
+    void init() {
+        linker.reset();
+        frames.restart();
+    }
 
     void keyInformationExchange() {
         linker.replies << ScriptedLinker::sealed("AB 20 05 00 12 00 A5 00" + KeyFields);
