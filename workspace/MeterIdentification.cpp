@@ -13,13 +13,14 @@ namespace {
 constexpr int kDefaultMaxLibraries = 9;
 constexpr int kNewerMaxLibraries = 46;
 
-// Device settings row: MeterNo, Model, UIIndex, IsTarvik, Version.
+// Device settings row: MeterNo, Model, UIIndex, IsTarvik, Version, FlushEveryExchange.
 enum SettingsColumn {
     MeterNoColumn = 0,
     ModelColumn,
     UiIndexColumn,
     IsTarvikColumn,
-    VersionColumn
+    VersionColumn,
+    FlushColumn
 };
 // Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
 enum RecordColumn {
@@ -97,6 +98,9 @@ void MeterIdentification::identify(int type) {
             return;
         }
         state.meterNumber = QString::number(meterNumber);
+        frames->setModelPacing(settingsNumber(model->value(FlushColumn)) != 0
+                                   ? FrameLayer::Pacing::FlushEveryExchange
+                                   : FrameLayer::Pacing::Adaptive);
         ui->lineEdit_meterModel->setText(model->value(ModelColumn).toString());
         state.uiIndex = int(settingsNumber(model->value(UiIndexColumn)));
         state.companyLabelFlag = int(settingsNumber(model->value(IsTarvikColumn)));

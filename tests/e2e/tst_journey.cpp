@@ -20,6 +20,7 @@
 #include "ScriptedPrompt.h"
 #include "SimEventSource.h"
 #include "SimHidBackend.h"
+#include "TestPacing.h"
 #include "UsbLinkOpener.h"
 #include "ui_FirstPage.h"
 
@@ -90,6 +91,8 @@ private slots:
         MainWindow::configure(setup);
 
         QPointer<MainWindow> window = MainWindow::instance();
+        // The link is opened once the event loop runs.
+        window->frameLayer()->setConfiguredPacing(testPacing());
         window->show();
         QTRY_VERIFY(window->link());
         FirstPage* page = window->page();

@@ -14,6 +14,7 @@
 #include "MeterWrite.h"
 #include "ScriptedPrompt.h"
 #include "SimHidBackend.h"
+#include "TestPacing.h"
 
 inline QDateTime fixedTime() {
     return QDateTime(QDate(2026, 12, 6), QTime(18, 42, 31));
@@ -48,6 +49,8 @@ public:
     }
     bool isOpen() const override { return inner_.isOpen(); }
     bool isDisconnected() override { return inner_.isDisconnected(); }
+    int readPending(QByteArray& buffer) override { return inner_.readPending(buffer); }
+    qint64 elapsedMs() override { return inner_.elapsedMs(); }
 
 private:
     CLinker& inner_;
@@ -106,6 +109,7 @@ struct TransferFixture {
     TransferFixture() {
         QLoggingCategory::setFilterRules(QStringLiteral("colorcard.link.debug=false"));
         usb.open(SimHidBackend::kVendorId, SimHidBackend::kProductId);
+        frames.setConfiguredPacing(testPacing());
         page = makePage(dir.path());
     }
 
