@@ -37,7 +37,10 @@ bool FrameLayer::linkOpen() const {
 }
 
 FrameLayer::Pacing FrameLayer::pacing() const {
-    return configured_ == Pacing::FlushEveryExchange || model_ == Pacing::FlushEveryExchange
+    // The model's choice went with its link.
+    const bool modelAttached = followed_ && followed_ == link();
+    return configured_ == Pacing::FlushEveryExchange ||
+                   (modelAttached && model_ == Pacing::FlushEveryExchange)
                ? Pacing::FlushEveryExchange
                : Pacing::Adaptive;
 }

@@ -643,17 +643,20 @@ void SimMeter::sendReply(QByteArray frame) {
         frame[frame.size() - 2] = char(frame[frame.size() - 2] ^ 0x5A);
         frame[frame.size() - 1] = char(frame[frame.size() - 1] ^ 0x5A);
     }
-    QByteArray bytes = faults_.staleBytes + frame;
-    if (faults_.doubleReplies)
-        bytes += bytes;
+    const QByteArray bytes = faults_.staleBytes + frame;
     const int chunk = qBound(1, faults_.replyChunk, kMaxPayload);
+    QList<QByteArray> reports;
     for (int at = 0; at < bytes.size(); at += chunk) {
         const int count = std::min(chunk, bytes.size() - at);
         QByteArray report(kReportLength, '\0');
         report[0] = char(kReportId);
         report[1] = char(count);
         report.replace(2, count, bytes.mid(at, count));
-        answer_.reports.append(report);
+        reports.append(report);
     }
+    // The copy is a transmission of its own, starting in a report of its own.
+    answer_.reports += reports;
+    if (faults_.doubleReplies)
+        answer_.reports += reports;
     answer_.lateByMs = faults_.lateReplyMs;
 }
