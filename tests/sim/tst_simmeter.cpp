@@ -484,9 +484,7 @@ private slots:
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<int>("ms");
         const QByteArray package = QByteArray(256, '\0');
-        QTest::newRow("key information") << hex("AB2005001200946B") << 3;
         QTest::newRow("memory read") << readRequest(hex("AB40002F00000400")) << 3;
-        QTest::newRow("measurement") << hex("AB440000000036001864") << 600;
         QTest::newRow("record") << withCrc(hex("AB70002F000004000100") + le(crc(hex("0100"))))
                                 << 12;
         QTest::newRow("package opening the first sector")
