@@ -79,6 +79,8 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
       prompt_(setup.prompt ? setup.prompt : widgetPrompt()),
       deviceEvents_(setup.deviceEvents),
       frames_([this] { return link_; }) {
+    // A meter that needs the old pacing can be given it here for every model.
+    frames_.setConfiguredPacing(FrameLayer::configuredPacing());
     AppStartup::initResources();
     ui_->setupUi(this);
     ui_->stackedWidget->setCurrentIndex(-1);
