@@ -26,8 +26,9 @@ struct Entry {
 };
 
 QList<Entry> catalogue() {
-    static const QRegularExpression constant(QStringLiteral(
-        "BilingualText\\s+(\\w+)\\s*\\{\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*,\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*\\}"));
+    static const QRegularExpression constant(
+        QStringLiteral("BilingualText\\s+(\\w+)\\s*\\{\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*,\\s*\"((?:"
+                       "[^\"\\\\]|\\\\.)*)\"\\s*\\}"));
     QList<Entry> entries;
     const QDir texts(kSource + QStringLiteral("/texts"));
     for (const QString& name : texts.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name)) {
@@ -92,7 +93,8 @@ private slots:
                 const QRegularExpressionMatch m = it.next();
                 if (!m.captured(1).contains(han))
                     continue;
-                const QString before = text.mid(0, m.capturedStart()).section(QLatin1Char('\n'), -1);
+                const QString before =
+                    text.mid(0, m.capturedStart()).section(QLatin1Char('\n'), -1);
                 if (!before.contains(allowed))
                     found << relative + QStringLiteral(": ") + m.captured(0);
             }
