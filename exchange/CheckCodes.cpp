@@ -21,12 +21,6 @@ void appendPaddedText(QByteArray& bytes, const QString& text) {
 
 }  // namespace
 
-quint16 countCheckCode(int count) {
-    QByteArray bytes;
-    appendLittleEndian16(bytes, count);
-    return crc16(bytes, bytes.size());
-}
-
 quint16 dataCheckCode(const QVariantList& values) {
     QByteArray bytes;
     bytes.reserve(values.size() * 2);

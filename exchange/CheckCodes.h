@@ -4,9 +4,12 @@
 #include <QVariantList>
 #include <QtGlobal>
 
+#include "CountCheckCode.h"
+
 // The three check codes that protect library records in exchange workbooks
-// and in the meter, all CRC-16/MODBUS over defined byte strings.
-quint16 countCheckCode(int count);
+// and in the meter, all CRC-16/MODBUS over defined byte strings. The count's
+// (countCheckCode) lives with the CRC, as writing to the meter needs it too.
+
 // values: L*, a*, b* of every colour in order, as texts or numbers.
 quint16 dataCheckCode(const QVariantList& values);
 quint16 infoCheckCode(const QString& name, const QString& description, int colorCount,

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "CheckCodes.h"
 #include "ColorCardStore.h"
+#include "CountCheckCode.h"
 #include "Crc16.h"
 #include "FrameLayer.h"
 #include "Messenger.h"

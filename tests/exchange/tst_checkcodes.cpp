@@ -12,12 +12,6 @@ quint16 crcOf(const QByteArray& bytes) {
 class CheckCodesTest : public QObject {
     Q_OBJECT
 private slots:
-    void countCodes() {
-        QCOMPARE(countCheckCode(3), quint16(0x4001));
-        QCOMPARE(countCheckCode(0), quint16(0xB001));
-        QCOMPARE(countCheckCode(0x0102), crcOf(QByteArray::fromHex("0201")));
-    }
-
     void dataCodeBytesPerValue() {
         // 52.31 -> 0x6F 0x14, -0.01 -> 0xFF 0xFF, 12.346 rounds to 1235 (0xD3 0x04).
         QCOMPARE(dataCheckCode({QStringLiteral("52.31")}), crcOf(QByteArray::fromHex("6F14")));

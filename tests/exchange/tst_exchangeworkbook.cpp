@@ -39,8 +39,7 @@ QJsonArray readWithXlrd(const QString& file) {
     if (python.isEmpty())
         python = QStandardPaths::findExecutable(QStringLiteral("python3"));
     QProcess process;
-    process.start(python, {QStringLiteral(EXCHANGE_TEST_DIR "/xls_interop.py"),
-                           QStringLiteral("read"), file});
+    process.start(python, {QStringLiteral(XLS_INTEROP_SCRIPT), QStringLiteral("read"), file});
     if (!process.waitForFinished(120000) || process.exitCode() != 0) {
         qWarning("%s", process.readAllStandardError().constData());
         return {};

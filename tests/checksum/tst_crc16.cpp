@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "CountCheckCode.h"
 #include "Crc16.h"
 
 class Crc16Test : public QObject {
@@ -30,9 +31,21 @@ private slots:
         block.append(char(value & 0xFF)).append(char(value >> 8));
         QCOMPARE(crc16(block, block.size()), quint16(0));
     }
-    void countCodesOfZeroAndThree() {
-        QCOMPARE(crc16(QByteArray::fromHex("0300"), 2), quint16(0x4001));
-        QCOMPARE(crc16(QByteArray::fromHex("0000"), 2), quint16(0xB001));
+    void countCodes_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("code");
+        QTest::newRow("three") << 3 << QByteArray::fromHex("0300") << 0x4001;
+        QTest::newRow("zero") << 0 << QByteArray::fromHex("0000") << 0xB001;
+        QTest::newRow("both bytes") << 0x0102 << QByteArray::fromHex("0201") << -1;
+    }
+    void countCodes() {
+        QFETCH(int, count);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, code);
+        QCOMPARE(countCheckCode(count), crc16(bytes, bytes.size()));
+        if (code >= 0)
+            QCOMPARE(countCheckCode(count), quint16(code));
     }
 };
 

@@ -28,7 +28,7 @@ QString python() {
 
 bool runScript(const QString& mode, const QString& file, QByteArray* output) {
     QProcess process;
-    process.start(python(), {QStringLiteral(EXCHANGE_TEST_DIR "/xls_interop.py"), mode, file});
+    process.start(python(), {QStringLiteral(XLS_INTEROP_SCRIPT), mode, file});
     if (!process.waitForFinished(120000)) {
         process.kill();
         process.waitForFinished();

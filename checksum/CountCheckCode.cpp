@@ -1,0 +1,8 @@
+#include "CountCheckCode.h"
+
+#include "Crc16.h"
+
+quint16 countCheckCode(int count) {
+    const char bytes[2] = {static_cast<char>(count & 0xFF), static_cast<char>((count >> 8) & 0xFF)};
+    return crc16(bytes, 2);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Check code of a library total record, in the exchange workbook and in the
+// meter alike: CRC-16/MODBUS of the count's two little-endian bytes.
+quint16 countCheckCode(int count);
