@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "AppInit.h"
+#include "ColorCardVersion.h"
 #include "DeviceEventSource.h"
 #include "MainWindow.h"
 #include "SingleApplication.h"
@@ -76,7 +77,7 @@ bool AppStartup::applyStyleSheet(const QString& path) {
 }
 
 QString AppStartup::windowTitle() {
-    return QStringLiteral("ColorCard V1.53");
+    return QStringLiteral("ColorCard V" COLORCARD_VERSION);
 }
 
 void AppStartup::initResources() {

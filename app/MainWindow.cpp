@@ -1,13 +1,13 @@
 #include "MainWindow.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QTimer>
 #include <QTranslator>
+#include <QtGlobal>
 
 #include "AppStartup.h"
 #include "DeviceEventSource.h"
@@ -153,7 +153,7 @@ void MainWindow::initusbport() {
         connect(deviceEvents_, &DeviceEventSource::deviceRemoved, this,
                 &MainWindow::handleDeviceRemoval, Qt::UniqueConnection);
         if (!deviceEvents_->start())
-            qDebug() << "注册失败";
+            qWarning("Device events unavailable: the meter is looked for at start only");
     }
     OpenUSB(0);
 }
@@ -198,22 +198,15 @@ void MainWindow::CloseUSB() {
 }
 
 void MainWindow::handleDeviceArrival() {
-    qDebug() << "收到事件 ";
     if (link_)
         return;
     OpenUSB(1);
-    qDebug() << "USB_设备打开";
-    qDebug() << "DBT_DEVICEARRIVAL";
 }
 
 void MainWindow::handleDeviceRemoval() {
-    qDebug() << "收到事件 ";
     // Another device went away while the meter still answers: keep the link.
-    if (link_ && link_->isDisconnected()) {
+    if (link_ && link_->isDisconnected())
         CloseUSB();
-        qDebug() << "USB_设备移除";
-    }
-    qDebug() << "DBT_DEVICEREMOVECOMPLETE";
 }
 
 void MainWindow::on_pushButton_languageEn_clicked() {

@@ -9,7 +9,5 @@ struct BilingualText {
     const char* english;
     const char* chinese;
 
-    QString in(bool chinese) const {
-        return QString::fromUtf8(chinese ? this->chinese : english);
-    }
+    QString in(bool chinese) const { return QString::fromUtf8(chinese ? this->chinese : english); }
 };

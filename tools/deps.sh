@@ -1,9 +1,32 @@
 #!/bin/sh
 # Installs what building, running and testing need on Debian 12, only when missing.
 set -e
-PACKAGES="build-essential cmake pkg-config qtbase5-dev libqt5sql5-sqlite qttools5-dev \
-qttools5-dev-tools qttranslations5-l10n libhidapi-dev libudev-dev libfreexl-dev libgsf-1-dev \
-fonts-wqy-microhei xvfb xauth python3 python3-xlrd python3-xlwt libsqlite3-dev clang libclang-rt-14-dev"
+PACKAGES="
+build-essential
+cmake
+pkg-config
+qtbase5-dev
+libqt5sql5-sqlite
+qttools5-dev
+qttools5-dev-tools
+qttranslations5-l10n
+libhidapi-dev
+libudev-dev
+libfreexl-dev
+libgsf-1-dev
+liblcms2-dev
+fonts-wqy-microhei
+xvfb
+xauth
+python3
+python3-xlrd
+python3-xlwt
+clang-format
+argyll
+libsqlite3-dev
+clang
+libclang-rt-14-dev
+"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,7 +1,7 @@
 #include "ExcelEngine.h"
 
-#include <QDebug>
 #include <QFile>
+#include <QtGlobal>
 
 #include "Workbook.h"
 #include "XlsReader.h"
@@ -19,8 +19,9 @@ bool ExcelEngine::open(int sheetIndex) {
     if (isOpen)
         close();
     lastWriteFailed = false;
-    if (fileName.isEmpty() || !ensureFile(fileName))
+    if (fileName.isEmpty())
         return false;
+    // Reading only: a missing file stays missing, a read-only one opens.
     QFile file(fileName);
     if (file.size() > XlsReader::kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return false;
@@ -105,8 +106,6 @@ bool ExcelEngine::writeRows(const QList<QVariantList>& rows) {
     const int width = rows.first().size();
     if (width < 1 || width > Worksheet::kMaxColumns || rows.size() > Worksheet::kMaxRows)
         return false;
-    const QString range = QStringLiteral("A1:%1%2").arg(columnName(width)).arg(rows.size());
-    qDebug("%s", qPrintable(range));
     Worksheet& target = workbook->sheet(sheet);
     for (int r = 0; r < rows.size(); ++r) {
         const QVariantList& row = rows.at(r);
@@ -158,31 +157,4 @@ bool ExcelEngine::deleteSheet(int index) {
         --sheet;
     modified = true;
     return true;
-}
-
-QString ExcelEngine::columnName(int column) {
-    QString name;
-    while (column > 0) {
-        const int digit = (column - 1) % 26;
-        name.prepend(QLatin1Char(static_cast<char>('A' + digit)));
-        column = (column - 1) / 26;
-    }
-    return name;
-}
-
-bool ExcelEngine::ensureFile(const QString& path) {
-    if (!QFile::exists(path)) {
-        const QString templatePath = QStringLiteral("./template.xls");
-        if (QFile::exists(templatePath)) {
-            QFile::copy(templatePath, path);
-        } else {
-            QFile created(path);
-            if (created.open(QIODevice::WriteOnly))
-                created.close();
-        }
-    }
-    QFile file(path);
-    const bool ok = file.open(QIODevice::ReadWrite);
-    file.close();
-    return ok;
 }

@@ -25,8 +25,9 @@ public:
     ~ExcelEngine() override;
 
     // Loads the workbook file and selects worksheet sheetIndex (1-based).
-    // A missing file is first made from "./template.xls" or created empty.
-    // An open engine is closed (and saved when changed) first.
+    // The file is only read: a missing file is refused and not created, and
+    // a file without write access opens. An open engine is closed (and saved
+    // when changed) first.
     bool open(int sheetIndex);
     // Selects worksheet sheetIndex (1-based) of the open workbook and takes
     // its used range, as open() does, but without saving or reloading: the
@@ -55,9 +56,6 @@ public:
     bool writeFailed() const { return lastWriteFailed; }
 
 private:
-    // A1-style letters of a 1-based column number ("A", "Z", "AA", ...).
-    static QString columnName(int column);
-    static bool ensureFile(const QString& path);
     void takeUsedRange();
 
     QString fileName;

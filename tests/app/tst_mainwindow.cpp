@@ -308,9 +308,7 @@ private slots:
         emit events.deviceArrived();
         QCOMPARE(opener.calls, 2);
         QVERIFY(!window->link());
-        QCOMPARE(traces.take(),
-                 (QStringList{QStringLiteral("收到事件 "), QStringLiteral("USB_设备打开"),
-                              QStringLiteral("DBT_DEVICEARRIVAL")}));
+        QCOMPARE(traces.take(), QStringList());
 
         // The meter arrives.
         auto* link = new FakeLink;
@@ -327,7 +325,7 @@ private slots:
         QCOMPARE(opener.calls, 3);
         QCOMPARE(window->link(), static_cast<CLinker*>(link));
         QCOMPARE(opened.count(), 1);
-        QCOMPARE(traces.take(), QStringList{QStringLiteral("收到事件 ")});
+        QCOMPARE(traces.take(), QStringList());
     }
 
     void removalClosesOnlyWhenTheMeterIsGone() {
@@ -346,8 +344,7 @@ private slots:
         QCOMPARE(link->closes, 0);
         QVERIFY(showsLed(*window, QStringLiteral(":/image/led_on.png")));
         QCOMPARE(closed.count(), 0);
-        QCOMPARE(traces.take(), (QStringList{QStringLiteral("收到事件 "),
-                                             QStringLiteral("DBT_DEVICEREMOVECOMPLETE")}));
+        QCOMPARE(traces.take(), QStringList());
 
         // The meter is unplugged.
         link->disconnected = true;
@@ -356,17 +353,14 @@ private slots:
         QCOMPARE(link->closes, 1);
         QVERIFY(showsLed(*window, QStringLiteral(":/image/led_off.png")));
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(traces.take(),
-                 (QStringList{QStringLiteral("收到事件 "), QStringLiteral("USB_设备移除"),
-                              QStringLiteral("DBT_DEVICEREMOVECOMPLETE")}));
+        QCOMPARE(traces.take(), QStringList());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(link.isNull());
 
-        // A further removal without a link only writes its traces.
+        // A further removal without a link changes nothing.
         emit events.deviceRemoved();
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(traces.take(), (QStringList{QStringLiteral("收到事件 "),
-                                             QStringLiteral("DBT_DEVICEREMOVECOMPLETE")}));
+        QCOMPARE(traces.take(), QStringList());
         window->CloseUSB();
         QCOMPARE(closed.count(), 1);
 
@@ -381,10 +375,10 @@ private slots:
         opener.links << new FakeLink;
         FakeEvents events;
         events.startResult = false;
-        TraceCapture traces;
+        QTest::ignoreMessage(QtWarningMsg,
+                             "Device events unavailable: the meter is looked for at start only");
         auto window = makeWindow(&opener, &events);
         waitForStartup(opener);
-        QVERIFY(traces.traces.contains(QStringLiteral("注册失败")));
         QVERIFY(window->link());
     }
 

@@ -1,0 +1,171 @@
+#include "CliContext.h"
+
+#include <QDir>
+#include <cmath>
+#include <cstdio>
+
+#include "CliTexts.h"
+#include "ColorCardStore.h"
+
+namespace {
+
+// Numbers such as "-3.5" would read as options; they travel behind this
+// mark through the parser and lose it afterwards.
+const QChar kNumberMark(0xE000);
+
+bool looksNegative(const QString& argument) {
+    return argument.size() > 1 && argument[0] == QLatin1Char('-') &&
+           (argument[1].isDigit() ||
+            (argument[1] == QLatin1Char('.') && argument.size() > 2 && argument[2].isDigit()));
+}
+
+QString unmarked(QString text) {
+    if (text.startsWith(kNumberMark))
+        text.remove(0, 1);
+    return text;
+}
+
+// Chinese where the user's locale says so.
+bool chineseLocale() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return value.startsWith(QLatin1String("zh"));
+    }
+    return false;
+}
+
+QTextStream& utf8(QTextStream& stream) {
+    // Names are printed as they are, whatever the locale's own encoding.
+    stream.setCodec("UTF-8");
+    return stream;
+}
+
+QString generalHelp(bool chinese) {
+    QString text = QStringLiteral("Usage: colorcard-cli <command> [options] ...\n") +
+                   CliText::Description.in(chinese) + QStringLiteral("\n\n") +
+                   CliText::CommandsHeading.in(chinese) + QLatin1Char('\n');
+    for (const CliSubcommand& command : cliSubcommands())
+        text += QStringLiteral("  %1%2\n")
+                    .arg(QString::fromLatin1(command.name), -12)
+                    .arg(command.summary.in(chinese));
+    text += QLatin1Char('\n') + CliText::CommandHelpHint.in(chinese) + QLatin1Char('\n');
+    return text;
+}
+
+}  // namespace
+
+CliContext::CliContext(const QString& command, const QStringList& arguments, bool chinese)
+    : command_(command), arguments_(arguments), chinese_(chinese), out_(stdout), err_(stderr) {
+    utf8(out_);
+    utf8(err_);
+}
+
+bool CliContext::parse(QCommandLineParser& parser, const BilingualText& summary, int minimum,
+                       int maximum, const QString& positionalNames) {
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  CliText::HelpOption.in(chinese_));
+    const QCommandLineOption database(QStringLiteral("database"),
+                                      CliText::DatabaseOption.in(chinese_), QStringLiteral("PATH"));
+    parser.addOption(help);
+    parser.addOption(database);
+    parser.setApplicationDescription(summary.in(chinese_));
+
+    QStringList arguments{QStringLiteral("colorcard-cli")};
+    for (const QString& argument : arguments_)
+        arguments << (looksNegative(argument) ? kNumberMark + argument : argument);
+    if (!parser.parse(arguments)) {
+        exitCode_ = fail(command_ + QStringLiteral(": ") + unmarked(parser.errorText()), ExitUsage);
+        return false;
+    }
+    if (parser.isSet(help)) {
+        QString text = parser.helpText();
+        const int firstLineEnd = text.indexOf(QLatin1Char('\n'));
+        text.replace(0, firstLineEnd,
+                     QStringLiteral("Usage: colorcard-cli %1 [options] %2")
+                         .arg(command_, positionalNames)
+                         .trimmed());
+        out_ << text;
+        out_.flush();
+        exitCode_ = ExitSuccess;
+        return false;
+    }
+    database_ = unmarked(parser.value(database));
+    const int count = parser.positionalArguments().size();
+    if (count < minimum || count > maximum) {
+        exitCode_ =
+            fail(CliText::ArgumentCount.in(chinese_).arg(command_, positionalNames), ExitUsage);
+        return false;
+    }
+    return true;
+}
+
+int CliContext::fail(const QString& message, int status) {
+    err_ << QStringLiteral("colorcard-cli: ") << unmarked(message).simplified() << '\n';
+    err_.flush();
+    exitCode_ = status;
+    return status;
+}
+
+QString CliContext::databasePath() const {
+    if (!database_.isEmpty())
+        return database_;
+    return QDir(ColorCardStore::defaultDirectory()).filePath(QStringLiteral("database.db"));
+}
+
+bool CliContext::openStore(StoreConnection& connection, StoreConnection::Mode mode) {
+    const QString path = databasePath();
+    if (mode == StoreConnection::Mode::ReadOnly && !QFileInfo(path).isFile()) {
+        fail(CliText::NoDatabase.in(chinese_).arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    if (!connection.open(path, mode)) {
+        fail(CliText::StoreUnreadable.in(chinese_).arg(QDir::toNativeSeparators(path),
+                                                       connection.error()));
+        return false;
+    }
+    return true;
+}
+
+bool CliContext::number(const QString& text, double& value) {
+    bool ok = false;
+    const QString plain = unmarked(text);
+    value = plain.toDouble(&ok);
+    if (ok && std::isfinite(value))
+        return true;
+    fail(CliText::NotANumber.in(chinese_).arg(plain), ExitUsage);
+    return false;
+}
+
+int runCli(const QStringList& arguments) {
+    const bool chinese = chineseLocale();
+    // The command is the first argument that is not a shared option (or its value).
+    int at = 0;
+    while (at < arguments.size()) {
+        const QString& argument = arguments[at];
+        if (argument == QLatin1String("--database"))
+            at += 2;
+        else if (argument.startsWith(QLatin1String("--database=")))
+            ++at;
+        else
+            break;
+    }
+    if (at >= arguments.size() || arguments[at] == QLatin1String("--help") ||
+        arguments[at] == QLatin1String("-h") || arguments[at] == QLatin1String("help")) {
+        CliContext cli(QString(), {}, chinese);
+        if (at >= arguments.size())
+            return cli.fail(CliText::NoCommand, ExitUsage);
+        cli.out() << generalHelp(chinese);
+        return ExitSuccess;
+    }
+    const QString name = arguments[at];
+    QStringList rest = arguments.mid(0, at) + arguments.mid(at + 1);
+    for (const CliSubcommand& command : cliSubcommands()) {
+        if (name == QLatin1String(command.name)) {
+            CliContext cli(name, rest, chinese);
+            return command.run(cli);
+        }
+    }
+    CliContext cli(name, rest, chinese);
+    return cli.fail(CliText::UnknownCommand.in(chinese).arg(name), ExitUsage);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "CliContext.h"
+
+int runLibraries(CliContext& cli);
+int runColours(CliContext& cli);
+int runDeltaE(CliContext& cli);
+int runNearest(CliContext& cli);

@@ -1,0 +1,330 @@
+#include "CgatsFormat.h"
+
+#include <lcms2.h>
+
+#include <QRegularExpression>
+#include <QTextCodec>
+#include <cstring>
+#include <memory>
+
+#include "LibraryGrouper.h"
+
+namespace CgatsFormat {
+
+namespace {
+
+const QString kFormatName = QStringLiteral("CGATS.17");
+const char kLibraryName[] = "LIBRARY_NAME";
+const char kLibraryDescription[] = "LIBRARY_DESCRIPTION";
+// Stands for an empty quoted text while Little CMS reads the file: this
+// version of it reads "" as the text read before. No written name holds it.
+const char kEmptyText = '\x01';
+
+struct Field {
+    const char* name;
+    int column;
+};
+
+// Value fields in the order they are written, grouped by colour space.
+const QVector<QVector<Field>> kGroups = {
+    {{"LAB_L", ColorColumns::LabL}, {"LAB_A", ColorColumns::Laba}, {"LAB_B", ColorColumns::Labb}},
+    {{"LAB_C", ColorColumns::LChC}, {"LAB_H", ColorColumns::LChh}},
+    {{"XYY_CAPY", ColorColumns::YxyY},
+     {"XYY_X", ColorColumns::Yxyx},
+     {"XYY_Y", ColorColumns::Yxyy}},
+    {{"CMYK_C", ColorColumns::CmykC},
+     {"CMYK_M", ColorColumns::CmykM},
+     {"CMYK_Y", ColorColumns::CmykY},
+     {"CMYK_K", ColorColumns::CmykK}},
+    {{"RGB_R", ColorColumns::RgbR}, {"RGB_G", ColorColumns::RgbG}, {"RGB_B", ColorColumns::RgbB}},
+    {{"LUV_L", ColorColumns::LuvL}, {"LUV_U", ColorColumns::Luvu}, {"LUV_V", ColorColumns::Luvv}},
+};
+// Names outside the standard's list, declared with KEYWORD.
+const char* const kDeclared[] = {kLibraryName, kLibraryDescription, "LUV_L", "LUV_U", "LUV_V"};
+
+// Collects the first error Little CMS reports through its context.
+struct ErrorLog {
+    QString message;
+};
+
+void logError(cmsContext context, cmsUInt32Number, const char* text) {
+    auto* log = static_cast<ErrorLog*>(cmsGetContextUserData(context));
+    if (log && log->message.isEmpty())
+        log->message = QString::fromUtf8(text);
+}
+
+struct Context {
+    ErrorLog log;
+    cmsContext context;
+    Context() : context(cmsCreateContext(nullptr, &log)) {
+        cmsSetLogErrorHandlerTHR(context, logError);
+    }
+    ~Context() { cmsDeleteContext(context); }
+};
+
+struct HandleFree {
+    void operator()(void* handle) const { cmsIT8Free(handle); }
+};
+using Handle = std::unique_ptr<void, HandleFree>;
+
+bool writable(const QString& text) {
+    for (const QChar c : text)
+        if (c == QLatin1Char('"') || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    return true;
+}
+
+// Little CMS quotes a data text only when it holds a space; every other
+// name is quoted here, so names in any script read back as texts.
+QByteArray dataText(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return text.contains(QLatin1Char(' ')) ? bytes : '"' + bytes + '"';
+}
+
+bool groupHeld(const FormatLibrary& library, const QVector<Field>& group) {
+    for (const FormatColor& color : library.colors)
+        for (const Field& field : group)
+            if (!ColorColumns::isPlainNumber(color.values.value(field.column)))
+                return false;
+    return true;
+}
+
+FormatError unwritable(const QString& text) {
+    FormatError error = FormatError::make(FormatError::Unwritable);
+    error.text = text;
+    error.format = kFormatName;
+    return error;
+}
+
+// Rewrites what this version of Little CMS misreads: numbers with an
+// exponent become plain decimals, an empty quoted text becomes kEmptyText.
+QByteArray normalised(const QByteArray& bytes) {
+    static const QRegularExpression exponent(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[eE][+-]?[0-9]+$"));
+    QByteArray out;
+    out.reserve(bytes.size() + 64);
+    const int size = bytes.size();
+    int i = 0;
+    while (i < size) {
+        const char c = bytes.at(i);
+        if (c == '#') {
+            const int end = bytes.indexOf('\n', i);
+            const int stop = end < 0 ? size : end;
+            out.append(bytes.constData() + i, stop - i);
+            i = stop;
+        } else if (c == '"' || c == '\'') {
+            const int end = bytes.indexOf(c, i + 1);
+            const int newline = bytes.indexOf('\n', i + 1);
+            if (end < 0 || (newline >= 0 && newline < end)) {
+                out.append(c);  // left for the parser to refuse
+                ++i;
+            } else if (end == i + 1) {
+                out.append(c).append(kEmptyText).append(c);
+                i = end + 1;
+            } else {
+                out.append(bytes.constData() + i, end + 1 - i);
+                i = end + 1;
+            }
+        } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            out.append(c);
+            ++i;
+        } else {
+            // A token runs to the next separator; a zero byte is a token of its own.
+            int end = i + 1;
+            while (end < size && bytes.at(end) != '\0' && !strchr(" \t\r\n\"'#", bytes.at(end)))
+                ++end;
+            const QByteArray token = bytes.mid(i, end - i);
+            const QString text = QString::fromLatin1(token);
+            if (exponent.match(text).hasMatch())
+                out.append(QByteArray::number(text.toDouble(), 'f', 8));
+            else
+                out.append(token);
+            i = end;
+        }
+    }
+    return out;
+}
+
+QString readText(const char* text) {
+    if (!text || (text[0] == kEmptyText && text[1] == 0))
+        return QString();
+    return QString::fromUtf8(text);
+}
+
+FormatError parseError(const QString& message, const QString& file) {
+    FormatError error = FormatError::make(FormatError::Malformed, file);
+    error.format = kFormatName;
+    static const QRegularExpression lineAt(QStringLiteral("Line (\\d+), (.*)$"));
+    const QRegularExpressionMatch match = lineAt.match(message);
+    error.line = match.hasMatch() ? match.captured(1).toInt() : 0;
+    error.detail = match.hasMatch() ? match.captured(2) : message;
+    return error;
+}
+
+}  // namespace
+
+FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& options,
+                  QByteArray& bytes) {
+    Context context;
+    Handle it8(cmsIT8Alloc(context.context));
+    if (!it8)
+        return FormatError::make(FormatError::CannotWrite);
+    void* h = it8.get();
+    cmsIT8SetSheetType(h, "CGATS.17");
+    const QByteArray originator = options.creator.toUtf8();
+    const QByteArray created = options.created.toString(Qt::ISODate).toUtf8();
+
+    int table = 0;
+    for (const FormatLibrary& library : libraries) {
+        if (library.colors.isEmpty())
+            continue;
+        if (!writable(library.name))
+            return unwritable(library.name);
+        if (!writable(library.description))
+            return unwritable(library.description);
+        if (table > 0)
+            cmsIT8SetTable(h, cmsUInt32Number(table));
+        ++table;
+
+        const QString descriptor = library.description.isEmpty()
+                                       ? library.name
+                                       : library.name + QStringLiteral(" - ") + library.description;
+        cmsIT8SetPropertyStr(h, "ORIGINATOR", originator.constData());
+        cmsIT8SetPropertyStr(h, "CREATED", created.constData());
+        cmsIT8SetPropertyStr(h, "DESCRIPTOR", descriptor.toUtf8().constData());
+        cmsIT8SetPropertyStr(h, kLibraryName, library.name.toUtf8().constData());
+        if (!library.description.isEmpty())
+            cmsIT8SetPropertyStr(h, kLibraryDescription, library.description.toUtf8().constData());
+
+        QVector<Field> fields;
+        for (int g = 0; g < kGroups.size(); ++g) {
+            if (g == 0 || groupHeld(library, kGroups[g]))
+                fields += kGroups[g];
+        }
+        cmsIT8SetPropertyDbl(h, "NUMBER_OF_FIELDS", fields.size() + 2);
+        cmsIT8SetPropertyDbl(h, "NUMBER_OF_SETS", library.colors.size());
+        cmsIT8SetDataFormat(h, 0, "SAMPLE_ID");
+        cmsIT8SetDataFormat(h, 1, "SAMPLE_NAME");
+        for (int f = 0; f < fields.size(); ++f)
+            cmsIT8SetDataFormat(h, f + 2, fields[f].name);
+
+        for (int row = 0; row < library.colors.size(); ++row) {
+            const FormatColor& color = library.colors.at(row);
+            if (!writable(color.name))
+                return unwritable(color.name);
+            cmsIT8SetDataRowCol(h, row, 0, QByteArray::number(row + 1).constData());
+            cmsIT8SetDataRowCol(h, row, 1, dataText(color.name).constData());
+            for (int f = 0; f < fields.size(); ++f) {
+                const QString value = color.values.value(fields[f].column);
+                if (!ColorColumns::isPlainNumber(value)) {
+                    FormatError error = FormatError::make(FormatError::NotANumber);
+                    error.library = library.name;
+                    error.color = color.name;
+                    error.field = QString::fromLatin1(fields[f].name);
+                    error.text = value;
+                    return error;
+                }
+                cmsIT8SetDataRowCol(h, row, f + 2, value.toLatin1().constData());
+            }
+        }
+    }
+    if (table == 0) {
+        // A file without libraries still says who wrote it and when.
+        cmsIT8SetPropertyStr(h, "ORIGINATOR", originator.constData());
+        cmsIT8SetPropertyStr(h, "CREATED", created.constData());
+    }
+
+    cmsUInt32Number size = 0;
+    if (!cmsIT8SaveToMem(h, nullptr, &size) || size == 0)
+        return FormatError::make(FormatError::CannotWrite);
+    QByteArray saved(int(size), '\0');
+    if (!cmsIT8SaveToMem(h, saved.data(), &size))
+        return FormatError::make(FormatError::CannotWrite);
+    saved.truncate(saved.indexOf('\0') < 0 ? saved.size() : saved.indexOf('\0'));
+
+    // Little CMS keeps one KEYWORD property only; the declarations follow the
+    // sheet type line, before every use.
+    QByteArray declarations;
+    for (const char* name : kDeclared)
+        declarations += QByteArray("KEYWORD\t\"") + name + "\"\n";
+    const int firstLineEnd = saved.indexOf('\n');
+    saved.insert(firstLineEnd < 0 ? saved.size() : firstLineEnd + 1, declarations);
+    bytes = saved;
+    return FormatError();
+}
+
+FormatError read(const QByteArray& bytes, const QString& file, const QString& defaultLibrary,
+                 FormatLibraries& libraries) {
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars > 0 || state.remainingChars > 0)
+        return FormatError::make(FormatError::NotUtf8, file);
+
+    Context context;
+    const QByteArray text = normalised(bytes);
+    Handle it8(cmsIT8LoadFromMem(context.context, text.constData(), cmsUInt32Number(text.size())));
+    // Some faults are logged while a handle still comes back: the file is refused all the same.
+    if (!it8 || !context.log.message.isEmpty())
+        return parseError(context.log.message, file);
+    void* h = it8.get();
+
+    QHash<QString, int> columnOf;
+    for (const QVector<Field>& group : kGroups)
+        for (const Field& field : group)
+            columnOf.insert(QString::fromLatin1(field.name), field.column);
+
+    LibraryGrouper grouper(libraries);
+    const int tables = int(cmsIT8TableCount(h));
+    for (int t = 0; t < tables; ++t) {
+        cmsIT8SetTable(h, cmsUInt32Number(t));
+        const int sets = int(cmsIT8GetPropertyDbl(h, "NUMBER_OF_SETS"));
+        if (sets <= 0)
+            continue;
+        char** names = nullptr;
+        const int fieldCount = cmsIT8EnumDataFormat(h, &names);
+        QVector<int> columns(fieldCount, -1);
+        int nameField = -1, locationField = -1, idField = -1;
+        for (int f = 0; f < fieldCount; ++f) {
+            const QString name = QString::fromLatin1(names[f]).toUpper();
+            columns[f] = columnOf.value(name, -1);
+            if (name == QLatin1String("SAMPLE_NAME"))
+                nameField = f;
+            else if (name == QLatin1String("SAMPLE_LOC"))
+                locationField = f;
+            else if (name == QLatin1String("SAMPLE_ID"))
+                idField = f;
+        }
+        QStringList missing;
+        for (int column = ColorColumns::LabL; column <= ColorColumns::Labb; ++column)
+            if (!columns.contains(column))
+                missing << QString::fromLatin1(kGroups[0][column].name);
+        if (!missing.isEmpty()) {
+            FormatError error = FormatError::make(FormatError::MissingLabFields, file);
+            error.detail = missing.join(QStringLiteral(", "));
+            return error;
+        }
+
+        const QString name = cmsIT8GetProperty(h, kLibraryName)
+                                 ? readText(cmsIT8GetProperty(h, kLibraryName))
+                                 : defaultLibrary;
+        const QString description = readText(cmsIT8GetProperty(h, kLibraryDescription));
+        FormatLibrary& library = libraries[grouper.indexOf(name, description)];
+        library.colors.reserve(library.colors.size() + sets);
+        for (int row = 0; row < sets; ++row) {
+            FormatColor color;
+            const int labelField = nameField >= 0       ? nameField
+                                   : locationField >= 0 ? locationField
+                                                        : idField;
+            if (labelField >= 0)
+                color.name = readText(cmsIT8GetDataRowCol(h, row, labelField));
+            color.values = QVector<QString>(ColorColumns::ValueCount).toList();
+            for (int f = 0; f < fieldCount; ++f)
+                if (columns[f] >= 0)
+                    color.values[columns[f]] = readText(cmsIT8GetDataRowCol(h, row, f));
+            library.colors.append(color);
+        }
+    }
+    return FormatError();
+}
+
+}  // namespace CgatsFormat

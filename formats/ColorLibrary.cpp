@@ -1,0 +1,123 @@
+#include "ColorLibrary.h"
+
+namespace ColorColumns {
+
+namespace {
+
+constexpr double kSigned = 327.68;    // signed 16 bits of hundredths
+constexpr double kUnsigned = 655.35;  // unsigned 16 bits of hundredths
+
+const Rule kRules[ValueCount] = {{"LabL", 2, -kSigned, kSigned - 0.01},
+                                 {"Laba", 2, -kSigned, kSigned - 0.01},
+                                 {"Labb", 2, -kSigned, kSigned - 0.01},
+                                 {"LuvL", 2, -kSigned, kSigned - 0.01},
+                                 {"Luvu", 2, -kSigned, kSigned - 0.01},
+                                 {"Luvv", 2, -kSigned, kSigned - 0.01},
+                                 {"LChL", 2, 0, kUnsigned},
+                                 {"LChC", 2, 0, kUnsigned},
+                                 {"LChh", 1, 0, 6553.5},
+                                 {"YxyY", 2, 0, kUnsigned},
+                                 {"Yxyx", 4, 0, 6.5535},
+                                 {"Yxyy", 4, 0, 6.5535},
+                                 {"CMYKC", 0, 0, 255},
+                                 {"CMYKM", 0, 0, 255},
+                                 {"CMYKY", 0, 0, 255},
+                                 {"CMYKK", 0, 0, 255},
+                                 {"RGBR", 0, 0, 255},
+                                 {"RGBG", 0, 0, 255},
+                                 {"RGBB", 0, 0, 255}};
+
+}  // namespace
+
+const Rule& rule(int column) {
+    return kRules[column];
+}
+
+QStringList headers() {
+    QStringList list;
+    for (const Rule& r : kRules)
+        list << QString::fromLatin1(r.header);
+    return list;
+}
+
+QString format(int column, double value) {
+    QString text = QString::number(value, 'f', kRules[column].decimals);
+    // A value that rounds to zero is written without a sign, as the meter's would be.
+    if (text.startsWith(QLatin1Char('-')) && text.midRef(1).toDouble() == 0.0)
+        text.remove(0, 1);
+    return text;
+}
+
+bool isPlainNumber(const QString& text) {
+    const QChar* c = text.constData();
+    const QChar* end = c + text.size();
+    if (c < end && *c == QLatin1Char('-'))
+        ++c;
+    const auto digits = [&c, end] {
+        const QChar* first = c;
+        while (c < end && c->unicode() >= '0' && c->unicode() <= '9')
+            ++c;
+        return c > first;
+    };
+    if (!digits())
+        return false;
+    if (c < end && *c == QLatin1Char('.')) {
+        ++c;
+        if (!digits())
+            return false;
+    }
+    return c == end;
+}
+
+}  // namespace ColorColumns
+
+namespace ColorLibraryStore {
+
+namespace {
+
+// Columns of a ColorDataRecord and a LibraryRecord.
+constexpr int kRecordName = 2;
+constexpr int kRecordFirstValue = 3;
+constexpr int kLibraryId = 1;
+constexpr int kLibraryName = 3;
+constexpr int kLibraryDescription = 4;
+
+}  // namespace
+
+FormatLibrary fromRecords(const LibraryRecord& library, const QList<ColorDataRecord>& colors) {
+    FormatLibrary result;
+    result.name = library.value(kLibraryName).toString();
+    result.description = library.value(kLibraryDescription).toString();
+    result.colors.reserve(colors.size());
+    for (const ColorDataRecord& record : colors) {
+        FormatColor color;
+        color.name = record.value(kRecordName).toString();
+        color.values.reserve(ColorColumns::ValueCount);
+        for (int v = 0; v < ColorColumns::ValueCount; ++v)
+            color.values << record.value(kRecordFirstValue + v).toString();
+        result.colors.append(color);
+    }
+    return result;
+}
+
+FormatLibraries read(ColorCardStore& store) {
+    FormatLibraries libraries;
+    for (const LibraryRecord& library : store.selectLibraries())
+        libraries.append(
+            fromRecords(library, store.selectColorData(library.value(kLibraryId).toString())));
+    return libraries;
+}
+
+QList<QStringList> batchColumns(const FormatLibrary& library) {
+    QList<QStringList> columns;
+    for (int c = 0; c <= ColorColumns::ValueCount; ++c) {
+        QStringList column;
+        column.reserve(library.colors.size());
+        for (const FormatColor& color : library.colors)
+            column << (c == 0 ? color.name : color.values.value(c - 1));
+        columns << column;
+    }
+    return columns;
+}
+
+}  // namespace ColorLibraryStore

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "ColorLibrary.h"
+#include "FormatError.h"
+#include "FormatOptions.h"
+
+// Comma-separated values after RFC 4180 in UTF-8: the header
+// Library,Description,Name,LabL,...,RGBB and one row per colour with its
+// texts as stored. Reading needs only Name, LabL, Laba and Labb, in any order
+// (names as written, letter case included; Yxyy2 is taken for Yxyy); other columns are optional and
+// unknown ones ignored.
+namespace CsvFormat {
+
+QStringList header();
+QByteArray write(const FormatLibraries& libraries, const FormatWriteOptions& options);
+// Rows are grouped into libraries by library name and description, in the
+// order of their first row; without those columns (or with an empty cell) the
+// library is named defaultLibrary and has no description.
+FormatError read(const QByteArray& bytes, const QString& file, const QString& defaultLibrary,
+                 FormatLibraries& libraries);
+
+}  // namespace CsvFormat

@@ -1,0 +1,179 @@
+#include "ImportCheck.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ColorDerivation.h"
+
+namespace ImportCheck {
+
+namespace {
+
+FormatError colorError(FormatError::Kind kind, const FormatLibrary& library,
+                       const FormatColor& color, int column, const QString& text) {
+    FormatError error = FormatError::make(kind);
+    error.library = library.name;
+    error.color = color.name;
+    error.field = QString::fromLatin1(ColorColumns::rule(column).header);
+    error.text = text;
+    error.minimum = ColorColumns::rule(column).minimum;
+    error.maximum = ColorColumns::rule(column).maximum;
+    return error;
+}
+
+FormatError checkNames(const FormatLibrary& library, const QString& file,
+                       const ImportLimits& limits) {
+    FormatError error;
+    if (library.name.isEmpty()) {
+        error = FormatError::make(FormatError::EmptyLibraryName, file);
+    } else if (library.name.toUtf8().size() > limits.libraryNameBytes) {
+        error = FormatError::make(FormatError::LibraryNameTooLong, file);
+        error.count = library.name.toUtf8().size();
+        error.limit = limits.libraryNameBytes;
+    } else if (library.description.toUtf8().size() > limits.descriptionBytes) {
+        error = FormatError::make(FormatError::DescriptionTooLong, file);
+        error.text = library.description;
+        error.count = library.description.toUtf8().size();
+        error.limit = limits.descriptionBytes;
+    }
+    error.library = library.name;
+    for (int i = 0; !error && i < library.colors.size(); ++i) {
+        const QString& name = library.colors.at(i).name;
+        if (name.isEmpty()) {
+            error = FormatError::make(FormatError::EmptyColorName, file);
+            error.count = i + 1;
+        } else if (name.toUtf8().size() > limits.colorNameBytes) {
+            error = FormatError::make(FormatError::ColorNameTooLong, file);
+            error.color = name;
+            error.count = name.toUtf8().size();
+            error.limit = limits.colorNameBytes;
+        }
+        error.library = library.name;
+    }
+    return error;
+}
+
+// "-12.50" for two decimals: the text a measurement would store, kept as it is.
+bool inStoredForm(const QString& text, int decimals) {
+    const QChar* c = text.constData();
+    const QChar* end = c + text.size();
+    const bool negative = c < end && *c == QLatin1Char('-');
+    if (negative)
+        ++c;
+    const QChar* digits = c;
+    bool nonZero = false;
+    while (c < end && c->isDigit() && c->unicode() < 128) {
+        nonZero = nonZero || *c != QLatin1Char('0');
+        ++c;
+    }
+    const int whole = int(c - digits);
+    if (whole == 0 || (whole > 1 && *digits == QLatin1Char('0')))
+        return false;
+    if (decimals > 0) {
+        if (c == end || *c != QLatin1Char('.'))
+            return false;
+        ++c;
+        for (int i = 0; i < decimals; ++i, ++c) {
+            if (c == end || !c->isDigit() || c->unicode() >= 128)
+                return false;
+            nonZero = nonZero || *c != QLatin1Char('0');
+        }
+    }
+    return c == end && (nonZero || !negative);
+}
+
+// The values of one colour in stored form, missing ones derived.
+FormatError prepareColor(const FormatLibrary& library, FormatColor& color) {
+    QStringList& values = color.values;
+    while (values.size() < ColorColumns::ValueCount)
+        values << QString();
+    values.erase(values.begin() + ColorColumns::ValueCount, values.end());
+
+    bool missing = false;
+    for (int column = 0; column < ColorColumns::ValueCount; ++column) {
+        const QString text = values.at(column).trimmed();
+        if (text.isEmpty()) {
+            if (column <= ColorColumns::Labb) {
+                FormatError error =
+                    colorError(FormatError::MissingLabValues, library, color, column, text);
+                return error;
+            }
+            values[column] = QString();
+            missing = true;
+            continue;
+        }
+        const ColorColumns::Rule& rule = ColorColumns::rule(column);
+        QString stored = text;
+        double rounded = 0;
+        if (inStoredForm(text, rule.decimals)) {
+            rounded = text.toDouble();
+        } else {
+            bool ok = false;
+            const double value = text.toDouble(&ok);
+            if (!ok || !std::isfinite(value))
+                return colorError(FormatError::NotANumber, library, color, column, text);
+            stored = ColorColumns::format(column, value);
+            rounded = stored.toDouble();
+        }
+        if (rounded < rule.minimum - 1e-9 || rounded > rule.maximum + 1e-9)
+            return colorError(FormatError::OutOfRange, library, color, column, text);
+        values[column] = stored;
+    }
+    if (missing) {
+        const QStringList derived =
+            derivedTexts(values.at(0).toDouble(), values.at(1).toDouble(), values.at(2).toDouble());
+        for (int column = 0; column < ColorColumns::ValueCount; ++column)
+            if (values.at(column).isEmpty())
+                values[column] = derived.at(column);
+    }
+    return FormatError();
+}
+
+}  // namespace
+
+QStringList derivedTexts(double L, double a, double b) {
+    const auto derived = ColorDerivation::fromLab(L, a, b);
+    QStringList texts;
+    for (int column = 0; column < ColorColumns::ValueCount; ++column) {
+        const ColorColumns::Rule& rule = ColorColumns::rule(column);
+        QString text = ColorColumns::format(
+            column, std::clamp(derived[size_t(column)], rule.minimum, rule.maximum));
+        if (column == ColorColumns::LChh && text == QLatin1String("360.0"))
+            text = QStringLiteral("0.0");
+        texts << text;
+    }
+    return texts;
+}
+
+FormatError prepare(FormatLibraries& libraries, const QString& file, const ImportLimits& limits) {
+    qint64 colors = 0;
+    for (const FormatLibrary& library : libraries)
+        colors += library.colors.size();
+    if (libraries.size() > limits.maxLibraries) {
+        FormatError error = FormatError::make(FormatError::TooManyLibraries, file);
+        error.count = libraries.size();
+        error.limit = limits.maxLibraries;
+        return error;
+    }
+    if (colors > limits.maxColors) {
+        FormatError error = FormatError::make(FormatError::TooManyColors, file);
+        error.count = colors;
+        error.limit = limits.maxColors;
+        return error;
+    }
+    if (colors == 0)
+        return FormatError::make(FormatError::NoColors, file);
+
+    for (FormatLibrary& library : libraries) {
+        FormatError error = checkNames(library, file, limits);
+        for (int i = 0; !error && i < library.colors.size(); ++i)
+            error = prepareColor(library, library.colors[i]);
+        if (error) {
+            error.file = file;
+            return error;
+        }
+    }
+    return FormatError();
+}
+
+}  // namespace ImportCheck

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QHash>
+
+#include "ColorLibrary.h"
+
+// Collects colours read from a file into libraries keyed by name and
+// description, in the order each library first appears.
+class LibraryGrouper {
+public:
+    explicit LibraryGrouper(FormatLibraries& libraries) : libraries_(libraries) {}
+
+    // The library's position in the list, appended when it is new.
+    int indexOf(const QString& name, const QString& description) {
+        const QString key = name + QChar(0) + description;
+        auto found = index_.constFind(key);
+        if (found != index_.constEnd())
+            return found.value();
+        index_.insert(key, libraries_.size());
+        libraries_.append(FormatLibrary{name, description, {}});
+        return libraries_.size() - 1;
+    }
+
+private:
+    FormatLibraries& libraries_;
+    QHash<QString, int> index_;
+};

@@ -1,0 +1,155 @@
+#include "OpenFormats.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "CgatsFormat.h"
+#include "CsvFormat.h"
+#include "CxfFormat.h"
+#include "FormatTexts.h"
+
+namespace OpenFormats {
+
+OpenFormat forFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("csv"))
+        return OpenFormat::Csv;
+    if (suffix == QLatin1String("txt") || suffix == QLatin1String("cgats") ||
+        suffix == QLatin1String("it8"))
+        return OpenFormat::Cgats;
+    if (suffix == QLatin1String("cxf"))
+        return OpenFormat::Cxf;
+    return OpenFormat::Unknown;
+}
+
+OpenFormat fromName(const QString& text) {
+    const QString lower = text.toLower();
+    if (lower == QLatin1String("csv"))
+        return OpenFormat::Csv;
+    if (lower == QLatin1String("cgats"))
+        return OpenFormat::Cgats;
+    if (lower == QLatin1String("cxf"))
+        return OpenFormat::Cxf;
+    return OpenFormat::Unknown;
+}
+
+QString name(OpenFormat format) {
+    switch (format) {
+        case OpenFormat::Csv:
+            return QStringLiteral("CSV");
+        case OpenFormat::Cgats:
+            return QStringLiteral("CGATS.17");
+        case OpenFormat::Cxf:
+            return QStringLiteral("CxF3");
+        case OpenFormat::Unknown:
+            break;
+    }
+    return QString();
+}
+
+QString suffix(OpenFormat format) {
+    switch (format) {
+        case OpenFormat::Csv:
+            return QStringLiteral("csv");
+        case OpenFormat::Cgats:
+            return QStringLiteral("txt");
+        case OpenFormat::Cxf:
+            return QStringLiteral("cxf");
+        case OpenFormat::Unknown:
+            break;
+    }
+    return QString();
+}
+
+QStringList dialogFilters(bool chinese) {
+    return {FormatText::CsvFilter.in(chinese), FormatText::CgatsFilter.in(chinese),
+            FormatText::CxfFilter.in(chinese)};
+}
+
+OpenFormat forFilter(const QString& filter) {
+    const OpenFormat formats[] = {OpenFormat::Csv, OpenFormat::Cgats, OpenFormat::Cxf};
+    for (bool chinese : {false, true}) {
+        const QStringList filters = dialogFilters(chinese);
+        for (int i = 0; i < filters.size(); ++i)
+            if (filters.at(i) == filter)
+                return formats[i];
+    }
+    return OpenFormat::Unknown;
+}
+
+FormatError read(const QString& path, OpenFormat format, FormatLibraries& libraries) {
+    libraries.clear();
+    if (format == OpenFormat::Unknown)
+        return FormatError::make(FormatError::UnknownType, path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FormatError::make(FormatError::CannotOpen, path);
+    if (file.size() > kMaxFileSize) {
+        FormatError error = FormatError::make(FormatError::TooLarge, path);
+        error.limit = kMaxFileSize;
+        return error;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FormatError::make(FormatError::CannotOpen, path);
+    const QString defaultLibrary = QFileInfo(path).completeBaseName();
+    FormatError error;
+    switch (format) {
+        case OpenFormat::Csv:
+            error = CsvFormat::read(bytes, path, defaultLibrary, libraries);
+            break;
+        case OpenFormat::Cgats:
+            error = CgatsFormat::read(bytes, path, defaultLibrary, libraries);
+            break;
+        case OpenFormat::Cxf:
+            error = CxfFormat::read(bytes, path, defaultLibrary, libraries);
+            break;
+        case OpenFormat::Unknown:
+            break;
+    }
+    if (error) {
+        error.file = path;
+        libraries.clear();
+    }
+    return error;
+}
+
+FormatError import(const QString& path, OpenFormat format, const ImportLimits& limits,
+                   FormatLibraries& libraries) {
+    FormatError error = read(path, format, libraries);
+    if (!error)
+        error = ImportCheck::prepare(libraries, path, limits);
+    if (error)
+        libraries.clear();
+    return error;
+}
+
+FormatError write(const QString& path, OpenFormat format, const FormatLibraries& libraries,
+                  const FormatWriteOptions& options) {
+    QByteArray bytes;
+    FormatError error;
+    switch (format) {
+        case OpenFormat::Csv:
+            bytes = CsvFormat::write(libraries, options);
+            break;
+        case OpenFormat::Cgats:
+            error = CgatsFormat::write(libraries, options, bytes);
+            break;
+        case OpenFormat::Cxf:
+            error = CxfFormat::write(libraries, options, bytes);
+            break;
+        case OpenFormat::Unknown:
+            return FormatError::make(FormatError::UnknownType, path);
+    }
+    if (error) {
+        error.file = path;
+        return error;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return FormatError::make(FormatError::CannotWrite, path);
+    return FormatError();
+}
+
+}  // namespace OpenFormats

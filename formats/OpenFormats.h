@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ColorLibrary.h"
+#include "FormatError.h"
+#include "FormatOptions.h"
+#include "ImportCheck.h"
+
+enum class OpenFormat { Unknown, Csv, Cgats, Cxf };
+
+// Files of the open formats: which format a file is, reading with every
+// check, writing whole files.
+namespace OpenFormats {
+
+// Larger files are refused before they are read.
+inline constexpr qint64 kMaxFileSize = 256ll * 1024 * 1024;
+
+// By suffix: .csv; .txt, .cgats, .it8 (CGATS.17); .cxf (CxF3). Any case.
+OpenFormat forFile(const QString& path);
+// "csv", "cgats", "cxf".
+OpenFormat fromName(const QString& name);
+QString name(OpenFormat format);
+// The suffix written files get: "csv", "txt", "cxf".
+QString suffix(OpenFormat format);
+
+// The file dialog filter of each format in either language, CSV, CGATS, CxF3.
+QStringList dialogFilters(bool chinese);
+// The format a filter of dialogFilters stands for; Unknown for any other.
+OpenFormat forFilter(const QString& filter);
+
+// Reads the file as it is, no checks on its values.
+FormatError read(const QString& path, OpenFormat format, FormatLibraries& libraries);
+// Reads the file and runs every import check (ImportCheck::prepare); on
+// success the libraries hold the texts to store.
+FormatError import(const QString& path, OpenFormat format, const ImportLimits& limits,
+                   FormatLibraries& libraries);
+// Writes the whole file, or nothing when anything fails.
+FormatError write(const QString& path, OpenFormat format, const FormatLibraries& libraries,
+                  const FormatWriteOptions& options = FormatWriteOptions());
+
+}  // namespace OpenFormats

@@ -1,0 +1,84 @@
+#include "FormatFixture.h"
+
+// Libraries written in each open format and imported again come back with
+// every name and value; the store's libraries survive the way through a file.
+class FormatRoundTripTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    FormatLibraries throughFile(const FormatLibraries& source, OpenFormat format,
+                                const QString& stem, FormatWriteOptions options = {}) {
+        const QString path = dir.filePath(stem + "." + OpenFormats::suffix(format));
+        const FormatError written = OpenFormats::write(path, format, source, options);
+        if (written)
+            qWarning() << written.message(false);
+        FormatLibraries back;
+        const FormatError read = OpenFormats::import(path, format, ImportLimits(), back);
+        if (read)
+            qWarning() << read.message(false);
+        return back;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void formats_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("byteOrderMark");
+        QTest::newRow("csv") << int(OpenFormat::Csv) << false;
+        QTest::newRow("csv with byte-order mark") << int(OpenFormat::Csv) << true;
+        QTest::newRow("cgats") << int(OpenFormat::Cgats) << false;
+        QTest::newRow("cxf") << int(OpenFormat::Cxf) << false;
+    }
+
+    void mixedNamesAndValues_data() { formats_data(); }
+    void mixedNamesAndValues() {
+        QFETCH(int, format);
+        QFETCH(bool, byteOrderMark);
+        const OpenFormat f = OpenFormat(format);
+        // CGATS texts cannot hold a double quote; the others can.
+        const FormatLibraries source = mixedLibraries(f != OpenFormat::Cgats);
+        FormatWriteOptions options;
+        options.byteOrderMark = byteOrderMark;
+        const FormatLibraries back = throughFile(source, f, "mixed", options);
+        const FormatLibraries expected = prepared(source);
+        QVERIFY(sameLibraries(back, expected, carriedColumns(f)));
+        // What the file does not carry is derived from L*a*b* again.
+        QVERIFY(sameLibraries(back, prepared(back), allColumns()));
+    }
+
+    void fullSize_data() { formats_data(); }
+    void fullSize() {
+        QFETCH(int, format);
+        const FormatLibraries source = fullLibraries();
+        const FormatLibraries back = throughFile(source, OpenFormat(format), "full");
+        QCOMPARE(back.size(), 46);
+        QVERIFY(sameLibraries(back, source, allColumns()));
+    }
+
+    // Store, file, a fresh store: the names and values stored are the ones read.
+    void storeToStore_data() { formats_data(); }
+    void storeToStore() {
+        QFETCH(int, format);
+        const OpenFormat f = OpenFormat(format);
+        QTemporaryDir first, second;
+        Messenger messenger;
+        FormatLibraries back;
+        FormatLibraries stored;
+        {
+            ColorCardStore store(messenger, first.path());
+            QVERIFY(store.openDatabase());
+            fillStore(store, mixedLibraries(f != OpenFormat::Cgats));
+            stored = ColorLibraryStore::read(store);
+            back = throughFile(stored, f, "store");
+        }
+        ColorCardStore fresh(messenger, second.path());
+        QVERIFY(fresh.openDatabase());
+        fillStore(fresh, back);
+        QVERIFY(sameLibraries(ColorLibraryStore::read(fresh), prepared(stored), carriedColumns(f)));
+    }
+};
+
+QTEST_GUILESS_MAIN(FormatRoundTripTest)
+#include "tst_formatroundtrip.moc"

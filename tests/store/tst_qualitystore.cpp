@@ -1,0 +1,316 @@
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "ColorCardStore.h"
+#include "LibraryReader.h"
+#include "Messenger.h"
+#include "QualityStore.h"
+#include "SampleLibraries.h"
+#include "ScriptedPrompt.h"
+#include "StoreConnection.h"
+
+Q_DECLARE_METATYPE(Tolerance)
+
+namespace {
+
+const QString kReds = QStringLiteral("ColorCard1260513100000");
+const QString kBlues = QStringLiteral("ColorCard2260513100000");
+
+// The window's store with the sample libraries, and the quality tables on
+// its connection.
+struct Fixture {
+    QTemporaryDir dir;
+    ScriptedPrompt prompt;
+    Messenger messenger{&prompt};
+    ColorCardStore store{messenger, dir.path()};
+    std::unique_ptr<QualityStore> quality;
+
+    Fixture() {
+        store.openDatabase();
+        addSampleLibraries(store);
+        quality = std::make_unique<QualityStore>(store.connectionName());
+        quality->setClock([] { return QDateTime(QDate(2026, 5, 13), QTime(8, 30, 0), Qt::UTC); });
+    }
+    QString path() const { return store.databasePath(); }
+    QStringList schema() {
+        QSqlQuery q(QSqlDatabase::database(store.connectionName(), false));
+        q.exec(QStringLiteral("SELECT name || ': ' || sql FROM sqlite_master ORDER BY name"));
+        QStringList result;
+        while (q.next())
+            result << q.value(0).toString();
+        return result;
+    }
+    QByteArray fileHash() const {
+        QFile file(path());
+        file.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+};
+
+QualityStore::HistoryEntry entry(const QString& library, const QString& colour, double deltaE,
+                                 bool pass) {
+    QualityStore::HistoryEntry e;
+    e.meterNumber = QStringLiteral("CM-1");
+    e.libraryId = library;
+    e.libraryName = library == kReds ? QStringLiteral("Reds") : QStringLiteral("Blues");
+    e.colourId = colour;
+    e.colourName = colour;
+    e.standard = Lab{45, 60, 40};
+    e.sample = Lab{45.5, 59.25, 40.125};
+    e.readings = 3;
+    e.deviation = Lab{0.1, 0.2, 0.05};
+    e.deltaE = deltaE;
+    e.tolerance = Tolerance{DifferenceMethod::cmc(2, 1), 1.5};
+    e.pass = pass;
+    return e;
+}
+
+}  // namespace
+
+class QualityStoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Reading the quality tables of a store that has none changes nothing;
+    // the first write adds the new tables and leaves the others as they were.
+    void existingStoreStaysAsItWas() {
+        Fixture f;
+        const QStringList before = f.schema();
+        const QByteArray hash = f.fileHash();
+        QCOMPARE(f.quality->tolerance(kReds), std::optional<Tolerance>(Tolerance{}));
+        QCOMPARE(f.quality->history()->size(), 0);
+        QCOMPARE(f.quality->passRate()->total, 0);
+        QVERIFY(f.quality->removeTolerance(kReds));
+        QVERIFY(f.quality->clearHistory());
+        QCOMPARE(f.schema(), before);
+        QCOMPARE(f.fileHash(), hash);
+
+        QVERIFY(f.quality->setTolerance(kReds, Tolerance{DifferenceMethod::cie76(), 2}));
+        auto third = entry(kReds, QStringLiteral("c"), 0.5, true);
+        QVERIFY(f.quality->addHistory(third));
+        QStringList after = f.schema();
+        QCOMPARE(after.filter(QStringLiteral("ColorCard")),
+                 before.filter(QStringLiteral("ColorCard")));
+        QCOMPARE(after.filter(QRegularExpression(QStringLiteral("^Qc"))).size(), 2);
+    }
+
+    void tolerancesRoundTrip_data() {
+        QTest::addColumn<Tolerance>("tolerance");
+        QTest::newRow("cmc 1:1") << Tolerance{DifferenceMethod::cmc(1, 1), 1.5};
+        QTest::newRow("cmc 2:1 commercial") << Tolerance{DifferenceMethod::cmc(2, 1), 0.8};
+        QTest::newRow("00 textiles") << Tolerance{DifferenceMethod::ciede2000(2, 1, 1), 1.0};
+        QTest::newRow("94 textiles") << Tolerance{DifferenceMethod::cie94(true), 2.25};
+        QTest::newRow("76") << Tolerance{DifferenceMethod::cie76(), 3};
+    }
+    void tolerancesRoundTrip() {
+        QFETCH(Tolerance, tolerance);
+        Fixture f;
+        QVERIFY2(f.quality->setTolerance(kReds, tolerance), qPrintable(f.quality->error()));
+        QCOMPARE(f.quality->tolerance(kReds), std::optional<Tolerance>(tolerance));
+        // Per library: the other keeps the default.
+        QCOMPARE(f.quality->tolerance(kBlues), std::optional<Tolerance>(Tolerance{}));
+        // A second store on the same file sees it.
+        StoreConnection other;
+        QVERIFY(other.open(f.path(), StoreConnection::Mode::ReadOnly));
+        QCOMPARE(QualityStore(other.connectionName()).tolerance(kReds),
+                 std::optional<Tolerance>(tolerance));
+        QVERIFY(f.quality->removeTolerance(kReds));
+        QCOMPARE(f.quality->tolerance(kReds), std::optional<Tolerance>(Tolerance{}));
+    }
+
+    void badTolerancesAreRefused() {
+        Fixture f;
+        const Tolerance kept{DifferenceMethod::cie76(), 2};
+        QVERIFY(f.quality->setTolerance(kReds, kept));
+        QVERIFY(!f.quality->setTolerance(kReds, Tolerance{DifferenceMethod::cie76(), 0}));
+        QVERIFY(!f.quality->error().isEmpty());
+        QVERIFY(!f.quality->setTolerance(kReds, Tolerance{DifferenceMethod::cmc(-2, 1), 1}));
+        QCOMPARE(f.quality->tolerance(kReds), std::optional<Tolerance>(kept));
+        // A row written badly by hand judges by the default, not by limit 0.
+        QSqlQuery(QSqlDatabase::database(f.store.connectionName(), false))
+            .exec(QStringLiteral("UPDATE QcTolerance SET tolerancelimit = 0"));
+        QCOMPARE(f.quality->tolerance(kReds), std::optional<Tolerance>(Tolerance{}));
+    }
+
+    void historyAndPassRate() {
+        Fixture f;
+        const struct {
+            QString library;
+            double deltaE;
+            bool pass;
+        } rows[] = {
+            {kReds, 0.4, true}, {kReds, 1.9, false}, {kBlues, 0.7, true}, {kReds, 0.2, true}};
+        int n = 0;
+        for (const auto& row : rows) {
+            auto e = entry(row.library, QStringLiteral("colour %1").arg(++n), row.deltaE, row.pass);
+            QVERIFY(f.quality->addHistory(e));
+            QCOMPARE(e.id, qint64(n));
+            QCOMPARE(e.time, QDateTime(QDate(2026, 5, 13), QTime(8, 30, 0), Qt::UTC));
+        }
+        const auto all = f.quality->history();
+        QCOMPARE(all->size(), 4);
+        QCOMPARE(all->first().colourName, QStringLiteral("colour 4"));  // newest first
+        const auto& e = all->last();
+        QCOMPARE(e.libraryName, QStringLiteral("Reds"));
+        QCOMPARE(e.sample.b, 40.125);
+        QCOMPARE(e.readings, 3);
+        QCOMPARE(e.deviation.a, 0.2);
+        QCOMPARE(e.tolerance, (Tolerance{DifferenceMethod::cmc(2, 1), 1.5}));
+        QCOMPARE(e.time, QDateTime(QDate(2026, 5, 13), QTime(8, 30, 0), Qt::UTC));
+        QCOMPARE(f.quality->history(2)->size(), 2);
+        QCOMPARE(f.quality->history(-1, kBlues)->size(), 1);
+        QCOMPARE(f.quality->passRate()->passed, 3);
+        QCOMPARE(f.quality->passRate()->rate(), 0.75);
+        QCOMPARE(f.quality->passRate(kReds)->total, 3);
+        QCOMPARE(f.quality->passRate(kReds)->passed, 2);
+        QCOMPARE(f.quality->passRate(QStringLiteral("none"))->rate(), 0.0);
+        QVERIFY(f.quality->clearHistory());
+        QCOMPARE(f.quality->passRate()->total, 0);
+    }
+
+    // The exact bytes: header in the chosen language, oldest row first,
+    // quoted where a field holds a comma or a quote, CRLF after every row.
+    void historyCsv_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray row1 =
+            "CM-1,Reds,\"Red, warm\",45.0000,60.0000,40.0000,45.5000,59.2500,40.1250,3,0.1000,"
+            "0.2000,0.0500,0.6000,ΔE CMC(2:1),1.5000,";
+        const QByteArray row2 =
+            "CM-1,Blues,\"Sky \"\"light\"\"\",45.0000,60.0000,40.0000,45.5000,59.2500,40.1250,3,"
+            "0.1000,0.2000,0.0500,2.1000,ΔE CMC(2:1),1.5000,";
+        const QByteArray time = QDateTime(QDate(2026, 5, 13), QTime(8, 30, 0), Qt::UTC)
+                                    .toLocalTime()
+                                    .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                    .toUtf8() +
+                                ",";
+        QTest::newRow("english")
+            << false
+            << QByteArray(
+                   "Time,Meter number,Library,Standard,Standard L*,Standard a*,Standard "
+                   "b*,Sample L*,Sample a*,Sample b*,Readings,SD L*,SD a*,SD b*,ΔE,"
+                   "Formula,Limit,Result\r\n") +
+                   time + row1 + "PASS\r\n" + time + row2 + "FAIL\r\n";
+        QTest::newRow("chinese")
+            << true
+            << QByteArray(
+                   "时间,仪器编号,色卡库,标准色,标准 L*,标准 a*,标准 b*,样品 L*,样品 a*,"
+                   "样品 b*,测量次数,L* 标准差,a* 标准差,b* 标准差,ΔE,公式,容差,结果\r\n") +
+                   time + row1 + "合格\r\n" + time + row2 + "不合格\r\n";
+    }
+    void historyCsv() {
+        QFETCH(bool, chinese);
+        QFETCH(QByteArray, expected);
+        Fixture f;
+        auto first = entry(kReds, QStringLiteral("Red, warm"), 0.6, true);
+        auto second = entry(kBlues, QStringLiteral("Sky \"light\""), 2.1, false);
+        QVERIFY(f.quality->addHistory(first));
+        QVERIFY(f.quality->addHistory(second));
+        const QString path = f.dir.filePath(QStringLiteral("history.csv"));
+        QVERIFY(f.quality->exportHistoryCsv(path, chinese));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), expected);
+        // A folder that is not there: refused, with the reason.
+        QVERIFY(!f.quality->exportHistoryCsv(f.dir.filePath(QStringLiteral("no/such.csv")), false));
+        QVERIFY(f.quality->error().contains(QStringLiteral("no/such.csv")));
+    }
+
+    // A read-only connection beside the window's never writes.
+    void readOnlyConnectionDoesNotWrite() {
+        Fixture f;
+        const QByteArray hash = f.fileHash();
+        StoreConnection reader;
+        QVERIFY2(reader.open(f.path(), StoreConnection::Mode::ReadOnly),
+                 qPrintable(reader.error()));
+        QualityStore quality(reader.connectionName());
+        QVERIFY(!quality.setTolerance(kReds, Tolerance{}));
+        QVERIFY(quality.error().contains(QStringLiteral("read")));
+        auto e = entry(kReds, QStringLiteral("x"), 1, true);
+        QVERIFY(!quality.addHistory(e));
+        QCOMPARE(f.fileHash(), hash);
+    }
+
+    // While the window holds a write transaction, a second writer waits its
+    // busy time, then gives up with a reason; the window's work is kept.
+    void secondWriterWaitsForTheWindow() {
+        Fixture f;
+        QVERIFY(f.store.beginTransaction());
+        QVERIFY(f.quality->setTolerance(kBlues, Tolerance{DifferenceMethod::cie76(), 4}));
+        StoreConnection writer;
+        QVERIFY(writer.open(f.path(), StoreConnection::Mode::ReadWrite, 100));
+        QualityStore other(writer.connectionName());
+        QVERIFY(!other.setTolerance(kReds, Tolerance{DifferenceMethod::cie76(), 2}));
+        QVERIFY2(other.error().contains(QStringLiteral("locked")), qPrintable(other.error()));
+        f.store.commitTransaction();
+        QVERIFY2(other.setTolerance(kReds, Tolerance{DifferenceMethod::cie76(), 2}),
+                 qPrintable(other.error()));
+        QCOMPARE(f.quality->tolerance(kBlues)->limit, 4.0);
+        QCOMPARE(f.quality->tolerance(kReds)->limit, 2.0);
+    }
+
+    void connectionFailures_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("create");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << false << "no database";
+        QTest::newRow("not a database") << QByteArray(4096, 'x') << true << "not a readable";
+    }
+    void connectionFailures() {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, create);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("database.db"));
+        if (create) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        StoreConnection connection;
+        QVERIFY(!connection.open(path, StoreConnection::Mode::ReadOnly));
+        QVERIFY2(connection.error().contains(reason), qPrintable(connection.error()));
+        QVERIFY(!connection.isOpen());
+        QCOMPARE(QFile::exists(path), create);
+    }
+
+    void readerSeesTheLibraries() {
+        Fixture f;
+        StoreConnection connection;
+        QVERIFY(connection.open(f.path(), StoreConnection::Mode::ReadOnly));
+        LibraryReader reader(connection.connectionName());
+        const auto libraries = reader.libraries();
+        QCOMPARE(libraries->size(), 2);
+        QCOMPARE(libraries->at(1).name, QStringLiteral("Blues"));
+        QCOMPARE(libraries->at(1).count, QStringLiteral("2"));
+        // By identifier or by name.
+        QCOMPARE(reader.colours(kReds)->size(), 3);
+        const auto blues = reader.colours(QStringLiteral("Blues"));
+        QCOMPARE(blues->at(1).name, QStringLiteral("Sky \"light\""));
+        QCOMPARE(blues->at(1).values.mid(0, 4), (QStringList{"70.00", "-10.00", "-30.00", "0"}));
+        QVERIFY(!reader.colours(QStringLiteral("Greens")));
+        QVERIFY(reader.error().contains(QStringLiteral("Greens")));
+        // The unmeasured colour is no standard.
+        const auto standards = reader.standards();
+        QCOMPARE(standards->size(), 4);
+        QCOMPARE(standards->standards()[2].libraryName, QStringLiteral("Blues"));
+        QCOMPARE(standards->standards()[2].lab.b, -45.0);
+    }
+
+    void ambiguousLibraryName() {
+        Fixture f;
+        addSampleLibrary(f.store, QStringLiteral("ColorCard3260513100000"), QStringLiteral("Reds"),
+                         {});
+        LibraryReader reader(f.store.connectionName());
+        QVERIFY(!reader.colours(QStringLiteral("Reds")));
+        QVERIFY(reader.error().contains(QStringLiteral("2 libraries")));
+        QCOMPARE(reader.colours(QStringLiteral("ColorCard3260513100000"))->size(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(QualityStoreTest)
+#include "tst_qualitystore.moc"
