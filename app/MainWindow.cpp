@@ -12,6 +12,7 @@
 #include "AppStartup.h"
 #include "DeviceEventSource.h"
 #include "FirstPage.h"
+#include "MeterTexts.h"
 #include "WidgetPrompt.h"
 #include "ui_MainWindow.h"
 
@@ -255,12 +256,7 @@ void MainWindow::updateLinkToolTip() {
         ui_->label_linkStatus->setToolTip(QString());
         return;
     }
-    ui_->label_linkStatus->setToolTip(page_->messenger().pick(
-        QStringLiteral("The meter was found but cannot be opened: this user has no access to "
-                       "it. Install the udev rule 70-colorcard-meter.rules (see README), then "
-                       "plug the meter in again."),
-        QStringLiteral("已检测到仪器，但无法打开：当前用户无权访问该设备。请安装 udev 规则 "
-                       "70-colorcard-meter.rules（见 README），然后重新插入仪器。")));
+    ui_->label_linkStatus->setToolTip(page_->messenger().text(MeterText::NoAccess));
 }
 
 void MainWindow::retranslate() {

@@ -77,10 +77,7 @@ int runChild(int count, bool eager) {
 
     storeLibrary(page, QStringLiteral("ColorCard1261206184231"), QStringLiteral("small"), 0);
     storeLibrary(page, QStringLiteral("ColorCard2261206184231"), QStringLiteral("big"), count);
-    page.appendLibraryRow(QStringLiteral("ColorCard1261206184231"), QStringLiteral("small"),
-                          QStringLiteral("bench"), QStringLiteral("0"));
-    page.appendLibraryRow(QStringLiteral("ColorCard2261206184231"), QStringLiteral("big"),
-                          QStringLiteral("bench"), QString::number(count));
+    page.library().showStoredLibraries(page.store().selectLibraries());
     settle();
 
     QTableWidget* table = page.ui()->tableWidget_colorData;

@@ -13,13 +13,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "ColorCardStore.h"
-#include "LibraryView.h"
+#include "LibraryService.h"
 #include "Messenger.h"
 #include "SpreadsheetImport.h"
 #include "SpreadsheetSave.h"
-#include "WorkspaceContext.h"
-#include "WorkspaceState.h"
 
 namespace {
 
@@ -50,54 +47,18 @@ public:
     }
 };
 
-// The library table without widgets, keeping keys as the page does.
-class TableView : public LibraryView {
-public:
-    TableView(WorkspaceState& state, ColorCardStore& store) : state(state), store(store) {}
-    int libraryRowCount() const override { return rows.size(); }
-    QString libraryCell(int row, int column) const override {
-        return rows.value(row).value(column);
-    }
-    void setLibraryCount(int row, const QString& count) override { rows[row][3] = count; }
-    void appendLibraryRow(const QString& id, const QString& name, const QString& description,
-                          const QString& count) override {
-        rows.append({id, name, description, count});
-        const QString key = name + ':' + description;
-        state.libraryKeys << key;
-        QStringList keys;
-        if (count.toInt() > 0)
-            for (const ColorDataRecord& c : store.selectColorData(id))
-                keys << QStringList{c[2].toString(), c[3].toString(), c[4].toString(),
-                                    c[5].toString()}
-                            .join(':');
-        state.colorKeyMap.insert(key, keys);
-    }
-    void removeLibraryRow(int row) override {
-        state.colorKeyMap.remove(state.libraryKeys.takeAt(row));
-        rows.removeAt(row);
-    }
-    void reselectFirstLibrary() override {}
-
-private:
-    QList<QStringList> rows;
-    WorkspaceState& state;
-    ColorCardStore& store;
-};
-
 struct Workspace {
     QuietPrompt prompt;
     Messenger messenger{&prompt};
-    WorkspaceState state;
-    ColorCardStore store;
-    TableView view{state, store};
+    LibraryService library;
 
-    explicit Workspace(const QString& directory) : store(messenger, directory) {
+    explicit Workspace(const QString& directory) : library(messenger, directory) {
         messenger.setChinese(false);
-        state.meterNumber = QStringLiteral("12345678");
-        state.maxLibraries = kLibraries;
-        state.databaseOpen = store.openDatabase();
+        library.setMeterNumber(QStringLiteral("12345678"));
+        library.setMaxLibraries(kLibraries);
+        library.open();
     }
-    WorkspaceContext context() { return WorkspaceContext{state, view, store, messenger}; }
+    ColorCardStore& store() { return library.store(); }
 };
 
 QString fixed(int value, int divisor, int decimals) {
@@ -108,11 +69,11 @@ void fill(Workspace& w) {
     int colour = 0;
     for (int k = 0; k < kLibraries; ++k) {
         const int count = kColours / kLibraries + (k < kColours % kLibraries ? 1 : 0);
-        const QString id = w.store.makeLibraryId(k + 1);
-        w.store.createColorDataTable(id);
-        w.store.insertLibrary(id, w.state.meterNumber, QStringLiteral("色卡库 %1").arg(k + 1),
-                              QStringLiteral("Spring collection %1").arg(k + 1),
-                              QString::number(count));
+        const QString id = w.store().makeLibraryId(k + 1);
+        w.store().createColorDataTable(id);
+        w.store().insertLibrary(id, w.library.meterNumber(), QStringLiteral("色卡库 %1").arg(k + 1),
+                                QStringLiteral("Spring collection %1").arg(k + 1),
+                                QString::number(count));
         QList<QStringList> columns;
         for (int c = 0; c < 20; ++c)
             columns << QStringList();
@@ -132,11 +93,9 @@ void fill(Workspace& w) {
             for (int v = 13; v < 20; ++v)
                 columns[v] << QString::number((s / v) % 256);
         }
-        w.store.insertColorDataBatch(id, w.store.makeColorIds(id, 1, count), columns);
-        w.view.appendLibraryRow(id, QStringLiteral("色卡库 %1").arg(k + 1),
-                                QStringLiteral("Spring collection %1").arg(k + 1),
-                                QString::number(count));
+        w.store().insertColorDataBatch(id, w.store().makeColorIds(id, 1, count), columns);
     }
+    w.library.showStoredLibraries(w.store().selectLibraries());
 }
 
 }  // namespace
@@ -160,7 +119,7 @@ int main(int argc, char* argv[]) {
 
     source.prompt.fileName = file;
     timer.restart();
-    const bool saved = SpreadsheetSave(source.context(), templates).saveToSpreadsheet();
+    const bool saved = SpreadsheetSave(source.library, templates).saveToSpreadsheet();
     const qint64 saveMs = timer.elapsed();
     if (!saved) {
         std::printf("save failed: %s\n", qPrintable(source.prompt.messages.join(" / ")));
@@ -175,10 +134,10 @@ int main(int argc, char* argv[]) {
     Workspace target(targetDir.path());
     target.prompt.fileName = file;
     timer.restart();
-    SpreadsheetImport(target.context()).importFromSpreadsheet();
+    SpreadsheetImport(target.library).importFromSpreadsheet();
     const qint64 importMs = timer.elapsed();
     int total = 0;
-    for (const LibraryRecord& record : target.store.selectLibraries())
+    for (const LibraryRecord& record : target.store().selectLibraries())
         total += record.value(5).toString().toInt();
     std::printf("import into an empty store: %lld ms (%d colours, %s)\n",
                 static_cast<long long>(importMs), total,
@@ -188,7 +147,7 @@ int main(int argc, char* argv[]) {
 
     target.prompt.messages.clear();
     timer.restart();
-    SpreadsheetImport(target.context()).importFromSpreadsheet();
+    SpreadsheetImport(target.library).importFromSpreadsheet();
     std::printf("import again, every colour already there: %lld ms (%s)\n",
                 static_cast<long long>(timer.elapsed()),
                 qPrintable(target.prompt.messages.join(" / ")));

@@ -11,7 +11,6 @@
 
 #include "ColorCardStore.h"
 #include "LibraryReader.h"
-#include "Messenger.h"
 #include "NearestStandards.h"
 #include "StoreConnection.h"
 
@@ -61,8 +60,7 @@ int main(int argc, char** argv) {
 
     // The same standards in a store, 20 libraries.
     QTemporaryDir dir;
-    Messenger messenger;
-    ColorCardStore store(messenger, dir.path());
+    ColorCardStore store(dir.path());
     store.openDatabase();
     const int libraries = 20;
     for (int library = 0; library < libraries; ++library) {

@@ -164,12 +164,12 @@ int main(int argc, char* argv[]) {
     BenchPrompt prompt;
     FirstPage page(nullptr, &frames, &prompt, dir.path(), dir.filePath(QStringLiteral("meterno")));
     page.setLanguage(false);
-    page.state().maxLibraries = kLibraries;
+    page.library().setMaxLibraries(kLibraries);
     std::printf("%d libraries, %d colours, %d stream bytes\n", kLibraries, kColours, kColours * 26);
 
     bool exported = false;
     const Measurement exportRun =
-        measure(backend, [&] { exported = MeterExport(page.context(), frames).run(); });
+        measure(backend, [&] { exported = MeterExport(page.library(), frames).run(); });
     print("export meter data", exportRun, prescribedWaits(backend, false));
     int stored = 0;
     for (const LibraryRecord& record : page.store().selectLibraries())
@@ -179,7 +179,7 @@ int main(int argc, char* argv[]) {
     backend.meter().loadLibraries({});
     bool written = false;
     const Measurement writeRun =
-        measure(backend, [&] { written = MeterWrite(page.context(), frames).run(); });
+        measure(backend, [&] { written = MeterWrite(page.library(), frames).run(); });
     print("write to meter", writeRun, prescribedWaits(backend, true));
     // Every library, name and value as the meter held them at the start.
     const QVector<SimLibrary> back = backend.meter().libraries();

@@ -22,55 +22,40 @@ bool isErrorReply(const QByteArray& reply, quint8 function, quint8 code) {
 
 IdentityMessages::IdentityMessages(FrameLayer& frames) : frames_(frames) {}
 
-int IdentityMessages::readKeyInformation(KeyInformation& info) {
+MeterResult IdentityMessages::readKeyInformation(KeyInformation& info) {
     QByteArray request = FrameBytes::shortHeader(0x20, 5, 18);
     if (frames_.sendFrame(request, WriteTimeoutMs) < ShortestFrame)
-        return -1;
+        return MeterResult::NotWritten;
 
     QByteArray reply;
     const int received =
         frames_.receiveFrame(reply, KeyReplyTimeoutMs, KeyInformation::ReplyLength, true);
     if (received <= 0)
-        return isErrorReply(reply, 0xA0, 4) ? -5 : -2;
+        return isErrorReply(reply, 0xA0, 4) ? MeterResult::Unsupported : MeterResult::NoReply;
     if (FrameBytes::byteAt(reply, 2) != 5 && FrameBytes::byteAt(reply, 6) != 0xA5)
-        return -3;
+        return MeterResult::BadReply;
     // The frame layer has verified this CRC already; kept so the record is
     // never filled from a corrupted reply whatever the frame layer does.
     if (crc16(reply, 24) != FrameBytes::wordAt(reply, 24))
-        return -4;
+        return MeterResult::CheckMismatch;
     info = KeyInformation::fromReply(reply);
-    return 1;
+    return MeterResult::Ok;
 }
 
-int IdentityMessages::readProductionInformation(ProductionInformation& info) {
+MeterResult IdentityMessages::readProductionInformation(ProductionInformation& info) {
     QByteArray request = FrameBytes::longHeader(0x40, 0, 20);
     if (frames_.sendFrame(request, WriteTimeoutMs) < ShortestFrame)
-        return -1;
+        return MeterResult::NotWritten;
 
     QByteArray reply;
     const int received = frames_.receiveFrame(reply, ProductionReplyTimeoutMs,
                                               ProductionInformation::ReplyLength, true);
     if (received < 1)
-        return isErrorReply(reply, 0xC7, 8) ? -5 : -2;
+        return isErrorReply(reply, 0xC7, 8) ? MeterResult::Unsupported : MeterResult::NoReply;
     if (FrameBytes::byteAt(reply, 2) != 0 && FrameBytes::byteAt(reply, 6) != 20)
-        return -3;
+        return MeterResult::BadReply;
     if (crc16(reply.constData() + 8, 18) != FrameBytes::wordAt(reply, 26))
-        return -4;
+        return MeterResult::CheckMismatch;
     info = ProductionInformation::fromReply(reply);
-    return 1;
-}
-
-QString IdentityMessages::productionInformationMessage(int code) {
-    switch (code) {
-        case -1:
-            return QStringLiteral("读取生产信息写端口失败！");
-        case -2:
-            return QStringLiteral("读取生产信息接收端口报文失败！");
-        case -3:
-            return QStringLiteral("读取生产信息接收的报文格式错误！");
-        case -4:
-            return QStringLiteral("读取生产信息checksum错误！");
-        default:
-            return QString();
-    }
+    return MeterResult::Ok;
 }

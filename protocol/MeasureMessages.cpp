@@ -14,16 +14,16 @@ constexpr int ShortestFrame = 8;
 
 MeasureMessages::MeasureMessages(FrameLayer& frames) : frames_(frames) {}
 
-int MeasureMessages::readMeasureData(QVector<int>& values) {
+MeterResult MeasureMessages::readMeasureData(QVector<int>& values) {
     QByteArray request = FrameBytes::longHeader(0x44, 0, 54);
     if (frames_.sendFrame(request, WriteTimeoutMs) < ShortestFrame)
-        return -1;
+        return MeterResult::NotWritten;
 
     QByteArray reply;
     if (frames_.receiveFrame(reply, ReplyTimeoutMs, ReplyLength, true) < 1)
-        return -2;
+        return MeterResult::NoReply;
     if (FrameBytes::byteAt(reply, 2) != 0 && FrameBytes::byteAt(reply, 5) != 0)
-        return -3;
+        return MeterResult::BadReply;
 
     QVector<int> decoded;
     decoded.reserve(ValueCount);
@@ -34,5 +34,5 @@ int MeasureMessages::readMeasureData(QVector<int>& values) {
     for (int offset = 32; offset < 39; ++offset)  // CMYK, RGB
         decoded.append(FrameBytes::byteAt(reply, offset));
     values = decoded;
-    return 1;
+    return MeterResult::Ok;
 }

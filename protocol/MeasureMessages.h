@@ -2,6 +2,8 @@
 
 #include <QVector>
 
+#include "MeterResult.h"
+
 class FrameLayer;
 
 // The current measurement of the meter: nineteen integers in the order L*,
@@ -13,9 +15,9 @@ public:
 
     explicit MeasureMessages(FrameLayer& frames);
 
-    // 1, or -1 request not written, -2 no valid reply, -3 reply of the wrong
-    // form. values is written only on success.
-    int readMeasureData(QVector<int>& values);
+    // Ok, NotWritten, NoReply (no valid reply) or BadReply (reply of the
+    // wrong form). values is written only on success.
+    MeterResult readMeasureData(QVector<int>& values);
 
 private:
     FrameLayer& frames_;

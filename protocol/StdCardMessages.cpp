@@ -29,122 +29,125 @@ StdCardMessages::StdCardMessages(FrameLayer& frames) : frames_(frames) {}
 
 // A read request carries the CRC of its header as part of the body; the frame
 // layer adds the frame CRC over both, which comes out as 00 00.
-int StdCardMessages::readMemory(const QByteArray& header, int replyLength, QByteArray& reply) {
+MeterResult StdCardMessages::readMemory(const QByteArray& header, int replyLength,
+                                        QByteArray& reply) {
     QByteArray request = header;
     FrameBytes::appendWord(request, crc16(header, header.size()));
     if (frames_.sendFrame(request, WriteTimeoutMs) < HeaderSize + 2)
-        return -1;
+        return MeterResult::NotWritten;
     if (frames_.receiveFrame(reply, ReplyTimeoutMs, replyLength, true) <= 0)
-        return -2;
-    return 1;
+        return MeterResult::NoReply;
+    return MeterResult::Ok;
 }
 
-int StdCardMessages::readStdCardTotal(int& total) {
+MeterResult StdCardMessages::readStdCardTotal(int& total) {
     QByteArray reply;
-    const int result = readMemory(FrameBytes::longHeader(ReadMemory, TotalAddress, 4), 14, reply);
-    if (result != 1)
+    const MeterResult result =
+        readMemory(FrameBytes::longHeader(ReadMemory, TotalAddress, 4), 14, reply);
+    if (result != MeterResult::Ok)
         return result;
     if (FrameBytes::byteAt(reply, 2) != 0x00 && FrameBytes::byteAt(reply, 6) != 0x04)
-        return -3;
+        return MeterResult::BadReply;
     total = FrameBytes::wordAt(reply, 8);
-    return 1;
+    return MeterResult::Ok;
 }
 
-int StdCardMessages::readStdCardInfo(int address, QString& name, QString& description,
-                                     int& colorCount) {
+MeterResult StdCardMessages::readStdCardInfo(int address, QString& name, QString& description,
+                                             int& colorCount) {
     QByteArray reply;
     const QByteArray header =
         FrameBytes::longHeader(ReadMemory, quint32(address) & 0xFFFF, InfoDataLength);
-    const int result = readMemory(header, HeaderSize + InfoDataLength + 2, reply);
-    if (result != 1)
+    const MeterResult result = readMemory(header, HeaderSize + InfoDataLength + 2, reply);
+    if (result != MeterResult::Ok)
         return result;
     if (FrameBytes::byteAt(reply, 1) != ReadMemory &&
         FrameBytes::byteAt(reply, 6) != InfoDataLength)
-        return -3;
+        return MeterResult::BadReply;
     name = decodeLibraryText(reply.mid(8, NameWidth));
     description = decodeLibraryText(reply.mid(8 + NameWidth, NameWidth));
     colorCount = FrameBytes::wordAt(reply, 8 + 2 * NameWidth);
-    return 1;
+    return MeterResult::Ok;
 }
 
-int StdCardMessages::readStdCardData(int address, int length, QByteArray& data) {
+MeterResult StdCardMessages::readStdCardData(int address, int length, QByteArray& data) {
     // The length field has 16 bits; anything else would ask for other bytes
     // than the caller wants.
     if (length < 0 || length > MaxFrameData)
-        return -1;
+        return MeterResult::NotWritten;
     QByteArray reply;
     const QByteArray header = FrameBytes::longHeader(ReadMemory, quint32(address), quint16(length));
-    const int result = readMemory(header, length + HeaderSize + 2, reply);
-    if (result != 1)
+    const MeterResult result = readMemory(header, length + HeaderSize + 2, reply);
+    if (result != MeterResult::Ok)
         return result;
     data = reply.mid(HeaderSize, length);
-    return 1;
+    return MeterResult::Ok;
 }
 
-int StdCardMessages::writeRecord(QByteArray frame, int minimumWritten, QByteArray& ack) {
+MeterResult StdCardMessages::writeRecord(QByteArray frame, int minimumWritten, QByteArray& ack) {
     if (frames_.sendFrame(frame, WriteTimeoutMs) < minimumWritten)
-        return -1;
+        return MeterResult::NotWritten;
     if (frames_.receiveFrame(ack, ReplyTimeoutMs, AckLength, true) <= 0)
-        return -2;
-    return 1;
+        return MeterResult::NoReply;
+    return MeterResult::Ok;
 }
 
-int StdCardMessages::writeStdCardTotal(int total, int countCheck) {
+MeterResult StdCardMessages::writeStdCardTotal(int total, int countCheck) {
     QByteArray data;
     FrameBytes::appendWord(data, quint16(total));
     const quint16 check = crc16(data, data.size());
     if (check != countCheck)
-        return -4;
+        return MeterResult::CheckMismatch;
     QByteArray frame = FrameBytes::longHeader(WriteRecord, TotalAddress, 4);
     frame.append(data);
     FrameBytes::appendWord(frame, check);
     QByteArray ack;
-    const int result = writeRecord(frame, 12, ack);
-    if (result != 1)
+    const MeterResult result = writeRecord(frame, 12, ack);
+    if (result != MeterResult::Ok)
         return result;
     if (FrameBytes::byteAt(ack, 2) != 0x00 && FrameBytes::byteAt(ack, 6) != 0x04)
-        return -3;
-    return 1;
+        return MeterResult::BadReply;
+    return MeterResult::Ok;
 }
 
-int StdCardMessages::writeStdCardInfo(int address, const QString& name, const QString& description,
-                                      int colorCount, int dataCheck, int infoCheck) {
+MeterResult StdCardMessages::writeStdCardInfo(int address, const QString& name,
+                                              const QString& description, int colorCount,
+                                              int dataCheck, int infoCheck) {
     const QByteArray record = infoRecord(name, description, colorCount, dataCheck);
     const quint16 check = crc16(record, record.size());
     if (check != infoCheck)
-        return -4;
+        return MeterResult::CheckMismatch;
     QByteArray frame =
         FrameBytes::longHeader(WriteRecord, quint32(address) & 0xFFFF, InfoDataLength);
     frame.append(record);
     FrameBytes::appendWord(frame, check);
     QByteArray ack;
-    const int result = writeRecord(frame, 45, ack);
-    if (result != 1)
+    const MeterResult result = writeRecord(frame, 45, ack);
+    if (result != MeterResult::Ok)
         return result;
     if (FrameBytes::byteAt(ack, 2) != 0x00 && FrameBytes::byteAt(ack, 6) != InfoDataLength)
-        return -3;
-    return 1;
+        return MeterResult::BadReply;
+    return MeterResult::Ok;
 }
 
-int StdCardMessages::writeStdCardData(int address, const QByteArray& data, int length) {
+MeterResult StdCardMessages::writeStdCardData(int address, const QByteArray& data, int length) {
     // Never send bytes the caller does not have, nor a length the 16-bit
     // field cannot hold.
     if (length < 0 || length > data.size() || length > MaxFrameData)
-        return -1;
+        return MeterResult::NotWritten;
     QByteArray frame = FrameBytes::longHeader(WriteData, quint32(address), quint16(length));
     frame.append(data.constData(), length);
     if (frames_.sendFrame(frame, WriteTimeoutMs) < length + HeaderSize)
-        return -1;
+        return MeterResult::NotWritten;
     if (length > 0)
-        return 1;  // data packages are not acknowledged
+        return MeterResult::Ok;  // data packages are not acknowledged
 
     // The empty packet's acknowledgement is checked by its header only.
     QByteArray ack;
     if (frames_.receiveFrame(ack, ReplyTimeoutMs, AckLength, false) <= 0)
-        return -2;
+        return MeterResult::NoReply;
     if (FrameBytes::byteAt(ack, 1) != WriteData || FrameBytes::byteAt(ack, 6) != 0x00)
-        return -3;
-    return 1;
+        return MeterResult::BadReply;
+    return MeterResult::Ok;
 }
 
 QByteArray StdCardMessages::fixedField(const QString& text, int width) {

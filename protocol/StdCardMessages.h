@@ -4,15 +4,17 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "MeterResult.h"
+
 class FrameLayer;
 
 // Read and write messages of the meter's standard colour card memory: the
 // library total record, one information record per library and the colour
 // data stream (all names first, 20 bytes each, then L*a*b* triples).
 //
-// Results: 1 success, -1 request not written, -2 no (valid) reply or
-// acknowledgement, -3 reply or acknowledgement of the wrong form, -4 the
-// caller's check code differs from the record's (nothing sent).
+// Results: Ok, NotWritten, NoReply (no valid reply or acknowledgement),
+// BadReply (reply or acknowledgement of the wrong form), CheckMismatch (the
+// caller's check code differs from the record's; nothing sent).
 // Out-parameters are written only on success.
 class StdCardMessages {
 public:
@@ -26,19 +28,19 @@ public:
 
     explicit StdCardMessages(FrameLayer& frames);
 
-    int readStdCardTotal(int& total);
+    MeterResult readStdCardTotal(int& total);
     // Only the low 16 bits of address are sent.
-    int readStdCardInfo(int address, QString& name, QString& description, int& colorCount);
+    MeterResult readStdCardInfo(int address, QString& name, QString& description, int& colorCount);
     // length 0 to 65535; data receives exactly length bytes.
-    int readStdCardData(int address, int length, QByteArray& data);
+    MeterResult readStdCardData(int address, int length, QByteArray& data);
 
-    int writeStdCardTotal(int total, int countCheck);
+    MeterResult writeStdCardTotal(int total, int countCheck);
     // infoCheck must be infoRecordCheckCode() of the same arguments.
-    int writeStdCardInfo(int address, const QString& name, const QString& description,
-                         int colorCount, int dataCheck, int infoCheck);
+    MeterResult writeStdCardInfo(int address, const QString& name, const QString& description,
+                                 int colorCount, int dataCheck, int infoCheck);
     // Sends the first length bytes of data; length 0 is the empty packet that
     // closes the stream and is the only data write that is acknowledged.
-    int writeStdCardData(int address, const QByteArray& data, int length);
+    MeterResult writeStdCardData(int address, const QByteArray& data, int length);
 
     // Information record slot of library index (from 0).
     static int infoAddress(int index) { return InfoBaseAddress + InfoSlotSize * index; }
@@ -61,8 +63,8 @@ public:
     static QString decodeColorName(const QByteArray& field);
 
 private:
-    int readMemory(const QByteArray& header, int replyLength, QByteArray& reply);
-    int writeRecord(QByteArray frame, int minimumWritten, QByteArray& ack);
+    MeterResult readMemory(const QByteArray& header, int replyLength, QByteArray& reply);
+    MeterResult writeRecord(QByteArray frame, int minimumWritten, QByteArray& ack);
 
     FrameLayer& frames_;
 };

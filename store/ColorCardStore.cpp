@@ -12,8 +12,6 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 
-#include "Messenger.h"
-
 // Every statement and every failure is traced here; enable with
 // QT_LOGGING_RULES="colorcard.store.debug=true".
 Q_LOGGING_CATEGORY(lcStore, "colorcard.store", QtInfoMsg)
@@ -75,16 +73,15 @@ QAtomicInt connectionCounter;
 }  // namespace
 
 struct ColorCardStore::Impl {
-    Messenger& messenger;
     QString directory;
     QString connection;
     std::function<QDateTime()> clock;
     // An outer transaction begun by beginTransaction is open.
     bool inTransaction = false;
+    StoreError lastError = StoreError::None;
 
-    Impl(Messenger& m, const QString& dir)
-        : messenger(m),
-          directory(dir),
+    explicit Impl(const QString& dir)
+        : directory(dir),
           connection(
               QStringLiteral("ColorCardStore_%1").arg(connectionCounter.fetchAndAddRelaxed(1))),
           clock([] { return QDateTime::currentDateTime(); }) {}
@@ -126,15 +123,21 @@ struct ColorCardStore::Impl {
         QSqlDatabase::removeDatabase(connection);
     }
 
-    // Runs the batch statement once per row in one transaction. A row that
-    // fails does not stop the others; the failure is still reported once.
-    void insertBatch(const QString& statement, const QStringList& colorIds,
-                     const QList<QStringList>& columns, int columnCount) {
+    StoreResult result(StoreError error) {
+        lastError = error;
+        return StoreResult{error};
+    }
+    StoreResult result(bool ok, StoreError error) { return result(ok ? StoreError::None : error); }
+
+    // Runs the batch statement once per row in one transaction, all rows or
+    // none: the first row that fails ends the batch.
+    StoreResult insertBatch(const QString& statement, const QStringList& colorIds,
+                            const QList<QStringList>& columns, int columnCount) {
         QSqlDatabase db = database();
         const bool ownTransaction = !inTransaction;
         if (ownTransaction)
             db.transaction();
-        bool allRows = true;
+        bool allRows = db.isOpen();
         {
             QSqlQuery query(db);
             const bool prepared = db.isOpen() && query.prepare(statement);
@@ -149,35 +152,31 @@ struct ColorCardStore::Impl {
                         values << text(columns[c][i]);
                 }
                 if (!complete) {
-                    qCDebug(lcStore) << "batch row" << i << "skipped: missing values";
+                    qCDebug(lcStore) << "batch row" << i << "failed: missing values";
                     allRows = false;
-                    continue;
+                    break;
                 }
                 for (int v = 0; v < values.size(); ++v)
                     query.bindValue(v, values[v]);
                 if (!query.exec()) {
                     qCDebug(lcStore) << "batch row" << i << "failed:" << query.lastError().text();
                     allRows = false;
+                    break;
                 }
             }
         }
-        const auto failed = [this] {
-            messenger.tip(QStringLiteral("Insert color card data fail!"),
-                          QStringLiteral("插入色卡数据失败！"));
-        };
-        if (ownTransaction && !db.commit()) {
-            qCDebug(lcStore) << "commit failed:" << db.lastError().text();
-            failed();
-            db.rollback();
-            return;
+        if (ownTransaction) {
+            if (!allRows || !db.commit()) {
+                qCDebug(lcStore) << "batch undone:" << db.lastError().text();
+                db.rollback();
+                return result(StoreError::InsertColor);
+            }
         }
-        if (!allRows)
-            failed();
+        return result(allRows, StoreError::InsertColor);
     }
 };
 
-ColorCardStore::ColorCardStore(Messenger& messenger, const QString& directory)
-    : d(new Impl(messenger, directory)) {}
+ColorCardStore::ColorCardStore(const QString& directory) : d(new Impl(directory)) {}
 
 ColorCardStore::~ColorCardStore() {
     d->closeConnection();
@@ -209,7 +208,7 @@ void ColorCardStore::setClock(std::function<QDateTime()> clock) {
     d->clock = std::move(clock);
 }
 
-bool ColorCardStore::openDatabase() {
+StoreResult ColorCardStore::openDatabase() {
     // Re-adding replaces a registration left by an earlier open.
     d->closeConnection();
     {
@@ -217,37 +216,24 @@ bool ColorCardStore::openDatabase() {
         db.setDatabaseName(databasePath());
         if (!db.open()) {
             qCDebug(lcStore) << "open failed:" << databasePath() << db.lastError().text();
-            d->messenger.tip(QStringLiteral("Open database fail!"),
-                             QStringLiteral("数据库打开失败！"));
-            return false;
+            return d->result(StoreError::OpenDatabase);
         }
     }
     QSqlQuery query(d->database());
     if (!d->exec(query, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                       "name = 'ColorCard'"))) {
-        d->messenger.tip(QStringLiteral("Query color card library table fail!"),
-                         QStringLiteral("查询色卡库表失败！"));
-        return false;
-    }
+                                       "name = 'ColorCard'")))
+        return d->result(StoreError::QueryLibraryTable);
     if (query.next())
-        return true;
+        return d->result(StoreError::None);
     query.finish();
-    if (createLibraryTable())
-        return true;
-    d->messenger.tip(QStringLiteral("Create color card library table fail!"),
-                     QStringLiteral("创建色卡库表失败！"));
-    return false;
+    return createLibraryTable();
 }
 
-bool ColorCardStore::createLibraryTable() {
-    if (d->exec(kCreateLibraryTable))
-        return true;
-    d->messenger.tip(QStringLiteral("Create color card library table fail!"),
-                     QStringLiteral("创建色卡库表失败！"));
-    return false;
+StoreResult ColorCardStore::createLibraryTable() {
+    return d->result(d->exec(kCreateLibraryTable), StoreError::CreateLibraryTable);
 }
 
-void ColorCardStore::createColorDataTable(const QString& libraryId) {
+StoreResult ColorCardStore::createColorDataTable(const QString& libraryId) {
     QStringList columns;
     for (const QString& column : kValueColumns)
         columns << column + QStringLiteral(" TEXT");
@@ -256,42 +242,40 @@ void ColorCardStore::createColorDataTable(const QString& libraryId) {
             "CREATE TABLE IF NOT EXISTS %1 (id INTEGER PRIMARY KEY AUTOINCREMENT, colordataid TEXT "
             "NOT NULL, colordataname TEXT, %2)")
             .arg(quoted(libraryId), columns.join(QStringLiteral(", ")));
-    if (!d->exec(statement))
-        d->messenger.tip(QStringLiteral("Create color card data table fail!"),
-                         QStringLiteral("创建色卡数据表失败！"));
+    return d->result(d->exec(statement), StoreError::CreateColorTable);
 }
 
-void ColorCardStore::insertLibrary(const QString& libraryId, const QString& meterNumber,
-                                   const QString& name, const QString& description,
-                                   const QString& count) {
-    if (!d->exec(QStringLiteral("INSERT INTO ColorCard (colorcardid, meterno, colorcardname, "
-                                "colorcarddesc, colorcardcount) VALUES (?, ?, ?, ?, ?)"),
-                 {text(libraryId), text(meterNumber), text(name), text(description), text(count)}))
-        d->messenger.tip(QStringLiteral("Insert color card library fail!"),
-                         QStringLiteral("插入色卡库失败！"));
+StoreResult ColorCardStore::insertLibrary(const QString& libraryId, const QString& meterNumber,
+                                          const QString& name, const QString& description,
+                                          const QString& count) {
+    return d->result(
+        d->exec(QStringLiteral("INSERT INTO ColorCard (colorcardid, meterno, colorcardname, "
+                               "colorcarddesc, colorcardcount) VALUES (?, ?, ?, ?, ?)"),
+                {text(libraryId), text(meterNumber), text(name), text(description), text(count)}),
+        StoreError::InsertLibrary);
 }
 
-void ColorCardStore::insertColorData(const QString& libraryId, const QString& colorId,
-                                     const QString& name, const QStringList& values) {
+StoreResult ColorCardStore::insertColorData(const QString& libraryId, const QString& colorId,
+                                            const QString& name, const QStringList& values) {
     QVariantList bound{text(colorId), text(name)};
     for (const QString& value : values)
         bound << text(value);
     // A wrong number of values fails on the parameter count, like a bad row.
-    if (!d->exec(insertColorDataStatement(libraryId), bound))
-        d->messenger.tip(QStringLiteral("Insert color card data fail!"),
-                         QStringLiteral("插入色卡数据失败！"));
+    return d->result(d->exec(insertColorDataStatement(libraryId), bound), StoreError::InsertColor);
 }
 
-void ColorCardStore::insertColorDataBatch(const QString& libraryId, const QStringList& colorIds,
-                                          const QList<QStringList>& columns) {
-    d->insertBatch(insertColorDataStatement(libraryId), colorIds, columns,
-                   1 + kValueColumns.size());
+StoreResult ColorCardStore::insertColorDataBatch(const QString& libraryId,
+                                                 const QStringList& colorIds,
+                                                 const QList<QStringList>& columns) {
+    return d->insertBatch(insertColorDataStatement(libraryId), colorIds, columns,
+                          1 + kValueColumns.size());
 }
 
-void ColorCardStore::insertColorDataBatchLab(const QString& libraryId, const QStringList& colorIds,
-                                             const QStringList& names, const QStringList& L,
-                                             const QStringList& a, const QStringList& b) {
-    d->insertBatch(insertLabStatement(libraryId), colorIds, {names, L, a, b}, 4);
+StoreResult ColorCardStore::insertColorDataBatchLab(const QString& libraryId,
+                                                    const QStringList& colorIds,
+                                                    const QStringList& names, const QStringList& L,
+                                                    const QStringList& a, const QStringList& b) {
+    return d->insertBatch(insertLabStatement(libraryId), colorIds, {names, L, a, b}, 4);
 }
 
 bool ColorCardStore::beginTransaction() {
@@ -302,46 +286,52 @@ bool ColorCardStore::beginTransaction() {
     return d->inTransaction;
 }
 
-void ColorCardStore::commitTransaction() {
+StoreResult ColorCardStore::commitTransaction() {
     if (!d->inTransaction)
-        return;
+        return d->result(StoreError::None);
     d->inTransaction = false;
     QSqlDatabase db = d->database();
     if (!db.commit()) {
         qCDebug(lcStore) << "commit failed:" << db.lastError().text();
-        d->messenger.tip(QStringLiteral("Insert color card data fail!"),
-                         QStringLiteral("插入色卡数据失败！"));
         db.rollback();
+        return d->result(StoreError::Commit);
     }
+    return d->result(StoreError::None);
 }
 
-void ColorCardStore::updateLibraryName(const QString& name, const QString& description,
-                                       const QString& libraryId) {
-    if (!d->exec(QStringLiteral("UPDATE ColorCard SET colorcardname = ?, colorcarddesc = ? WHERE "
-                                "colorcardid = ?"),
-                 {text(name), text(description), text(libraryId)}))
-        d->messenger.tip(QStringLiteral("Modify color card library name fail!"),
-                         QStringLiteral("修改色卡库名称失败！"));
+void ColorCardStore::rollbackTransaction() {
+    if (!d->inTransaction)
+        return;
+    d->inTransaction = false;
+    d->database().rollback();
 }
 
-void ColorCardStore::updateLibraryCount(const QString& count, const QString& libraryId) {
-    if (!d->exec(QStringLiteral("UPDATE ColorCard SET colorcardcount = ? WHERE colorcardid = ?"),
-                 {text(count), text(libraryId)}))
-        d->messenger.tip(QStringLiteral("Update color card library count fail!"),
-                         QStringLiteral("更新色卡库数量失败！"));
+StoreResult ColorCardStore::updateLibraryName(const QString& name, const QString& description,
+                                              const QString& libraryId) {
+    return d->result(
+        d->exec(QStringLiteral("UPDATE ColorCard SET colorcardname = ?, colorcarddesc = ? WHERE "
+                               "colorcardid = ?"),
+                {text(name), text(description), text(libraryId)}),
+        StoreError::RenameLibrary);
 }
 
-void ColorCardStore::updateColorDataName(const QString& libraryId, const QString& name,
-                                         const QString& colorId) {
-    if (!d->exec(QStringLiteral("UPDATE %1 SET colordataname = ? WHERE colordataid = ?")
-                     .arg(quoted(libraryId)),
-                 {text(name), text(colorId)}))
-        d->messenger.tip(QStringLiteral("Modify color card name fail!"),
-                         QStringLiteral("修改色卡名称失败！"));
+StoreResult ColorCardStore::updateLibraryCount(const QString& count, const QString& libraryId) {
+    return d->result(
+        d->exec(QStringLiteral("UPDATE ColorCard SET colorcardcount = ? WHERE colorcardid = ?"),
+                {text(count), text(libraryId)}),
+        StoreError::UpdateCount);
 }
 
-void ColorCardStore::updateColorData(const QString& libraryId, const QStringList& values,
-                                     const QString& colorId) {
+StoreResult ColorCardStore::updateColorDataName(const QString& libraryId, const QString& name,
+                                                const QString& colorId) {
+    return d->result(d->exec(QStringLiteral("UPDATE %1 SET colordataname = ? WHERE colordataid = ?")
+                                 .arg(quoted(libraryId)),
+                             {text(name), text(colorId)}),
+                     StoreError::RenameColor);
+}
+
+StoreResult ColorCardStore::updateColorData(const QString& libraryId, const QStringList& values,
+                                            const QString& colorId) {
     QStringList assignments;
     for (const QString& column : kValueColumns)
         assignments << column + QStringLiteral(" = ?");
@@ -349,11 +339,10 @@ void ColorCardStore::updateColorData(const QString& libraryId, const QStringList
     for (const QString& value : values)
         bound << text(value);
     bound << text(colorId);
-    if (!d->exec(QStringLiteral("UPDATE %1 SET %2 WHERE colordataid = ?")
-                     .arg(quoted(libraryId), assignments.join(QStringLiteral(", "))),
-                 bound))
-        d->messenger.tip(QStringLiteral("Update color card data fail!"),
-                         QStringLiteral("更新色卡数据失败！"));
+    return d->result(d->exec(QStringLiteral("UPDATE %1 SET %2 WHERE colordataid = ?")
+                                 .arg(quoted(libraryId), assignments.join(QStringLiteral(", "))),
+                             bound),
+                     StoreError::UpdateColor);
 }
 
 QString ColorCardStore::selectColorDataName(const QString& libraryId, const QString& colorId) {
@@ -362,10 +351,10 @@ QString ColorCardStore::selectColorDataName(const QString& libraryId, const QStr
                  QStringLiteral("SELECT colordataname FROM %1 WHERE colordataId = ?")
                      .arg(quoted(libraryId)),
                  {text(colorId)})) {
-        d->messenger.tip(QStringLiteral("Query color card name fail！"),
-                         QStringLiteral("查询色卡名称失败！"));
+        d->result(StoreError::QueryColorName);
         return QString(QLatin1String(""));
     }
+    d->result(StoreError::None);
     if (query.next())
         return query.value(0).toString();
     return QString(QLatin1String(""));
@@ -376,10 +365,10 @@ QList<LibraryRecord> ColorCardStore::selectLibraries() {
     QSqlQuery query(d->database());
     if (!d->exec(query, QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, "
                                        "colorcarddesc, colorcardcount FROM ColorCard"))) {
-        d->messenger.tip(QStringLiteral("Query color card library fail！"),
-                         QStringLiteral("查询色卡库失败！"));
+        d->result(StoreError::QueryLibraries);
         return records;
     }
+    d->result(StoreError::None);
     while (query.next()) {
         LibraryRecord record{query.value(0).toInt()};
         for (int i = 1; i < 6; ++i)
@@ -394,10 +383,10 @@ QList<ColorDataRecord> ColorCardStore::selectColorData(const QString& libraryId)
     QSqlQuery query(d->database());
     if (!d->exec(query, QStringLiteral("SELECT id, colordataid, colordataname, %1 FROM %2")
                             .arg(kValueColumns.join(QStringLiteral(", ")), quoted(libraryId)))) {
-        d->messenger.tip(QStringLiteral("Query color card data fail！"),
-                         QStringLiteral("查询色卡数据失败！"));
+        d->result(StoreError::QueryColors);
         return records;
     }
+    d->result(StoreError::None);
     const int columns = 3 + kValueColumns.size();
     while (query.next()) {
         ColorDataRecord record{query.value(0).toInt()};
@@ -408,36 +397,36 @@ QList<ColorDataRecord> ColorCardStore::selectColorData(const QString& libraryId)
     return records;
 }
 
-void ColorCardStore::dropColorDataTable(const QString& libraryId) {
-    if (!d->exec(QStringLiteral("DROP TABLE %1").arg(quoted(libraryId))))
-        d->messenger.tip(QStringLiteral("Delete color card data table fail！"),
-                         QStringLiteral("删除色卡数据表失败！"));
+StoreResult ColorCardStore::dropColorDataTable(const QString& libraryId) {
+    return d->result(d->exec(QStringLiteral("DROP TABLE %1").arg(quoted(libraryId))),
+                     StoreError::DropColorTable);
 }
 
-void ColorCardStore::deleteLibrary(const QString& libraryId) {
-    if (!d->exec(QStringLiteral("DELETE FROM ColorCard WHERE colorcardid = ?"), {text(libraryId)}))
-        d->messenger.tip(QStringLiteral("Delete color card library fail！"),
-                         QStringLiteral("删除色卡库失败！"));
+StoreResult ColorCardStore::deleteLibrary(const QString& libraryId) {
+    return d->result(
+        d->exec(QStringLiteral("DELETE FROM ColorCard WHERE colorcardid = ?"), {text(libraryId)}),
+        StoreError::DeleteLibrary);
 }
 
-void ColorCardStore::deleteColorData(const QString& libraryId, const QString& colorId) {
-    if (!d->exec(QStringLiteral("DELETE FROM %1 WHERE colordataid = ?").arg(quoted(libraryId)),
-                 {text(colorId)}))
-        d->messenger.tip(QStringLiteral("Delete color card fail！"),
-                         QStringLiteral("删除色卡失败！"));
+StoreResult ColorCardStore::deleteColorData(const QString& libraryId, const QString& colorId) {
+    return d->result(
+        d->exec(QStringLiteral("DELETE FROM %1 WHERE colordataid = ?").arg(quoted(libraryId)),
+                {text(colorId)}),
+        StoreError::DeleteColor);
 }
 
-void ColorCardStore::deleteDatabaseFile() {
+StoreResult ColorCardStore::deleteDatabaseFile() {
     // The connection is removed, not only closed: openDatabase adds it again.
     d->closeConnection();
     const QString path = databasePath();
-    if (!QFileInfo::exists(path))
-        return;
-    if (!QFile::remove(path)) {
-        qCDebug(lcStore) << "cannot remove" << path;
-        d->messenger.tip(QStringLiteral("Delete database file fail！"),
-                         QStringLiteral("删除数据库文件失败！"));
-    }
+    if (!QFileInfo::exists(path) || QFile::remove(path))
+        return d->result(StoreError::None);
+    qCDebug(lcStore) << "cannot remove" << path;
+    return d->result(StoreError::DeleteDatabaseFile);
+}
+
+StoreError ColorCardStore::lastError() const {
+    return d->lastError;
 }
 
 QString ColorCardStore::makeLibraryId(int number) {

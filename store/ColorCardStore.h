@@ -7,18 +7,50 @@
 #include <QVariantList>
 #include <functional>
 
-class Messenger;
-
 // id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
 using LibraryRecord = QVariantList;
 // id, colordataid, colordataname, then the nineteen value texts.
 using ColorDataRecord = QVariantList;
 
+// The step of the store that failed; each has the message the user is shown
+// for it (the workflows choose and show it, the store shows nothing).
+enum class StoreError {
+    None,
+    OpenDatabase,
+    QueryLibraryTable,
+    CreateLibraryTable,
+    CreateColorTable,
+    InsertLibrary,
+    InsertColor,
+    RenameLibrary,
+    UpdateCount,
+    RenameColor,
+    UpdateColor,
+    QueryColorName,
+    QueryLibraries,
+    QueryColors,
+    DropColorTable,
+    DeleteLibrary,
+    DeleteColor,
+    DeleteDatabaseFile,
+    // The statements ran but the transaction holding them was not committed.
+    Commit,
+};
+
+// Success, or the step that failed.
+struct StoreResult {
+    StoreError error = StoreError::None;
+
+    bool ok() const { return error == StoreError::None; }
+    explicit operator bool() const { return ok(); }
+};
+
 // The SQLite store of libraries and colours ("database.db"). Every operation
-// reports its own failure through the messenger and callers carry on.
+// reports success or its typed failure and never shows anything; queries
+// return what they found and leave their outcome in lastError().
 class ColorCardStore {
 public:
-    ColorCardStore(Messenger& messenger, const QString& directory);
+    explicit ColorCardStore(const QString& directory);
     ~ColorCardStore();
 
     // The application directory, or the per-user data directory when the
@@ -32,39 +64,49 @@ public:
     // Time stamps of new identifiers come from here (tests fix it).
     void setClock(std::function<QDateTime()> clock);
 
-    bool openDatabase();
-    bool createLibraryTable();
-    void createColorDataTable(const QString& libraryId);
-    void insertLibrary(const QString& libraryId, const QString& meterNumber, const QString& name,
-                       const QString& description, const QString& count);
+    StoreResult openDatabase();
+    StoreResult createLibraryTable();
+    StoreResult createColorDataTable(const QString& libraryId);
+    StoreResult insertLibrary(const QString& libraryId, const QString& meterNumber,
+                              const QString& name, const QString& description,
+                              const QString& count);
     // values: the nineteen value texts in column order.
-    void insertColorData(const QString& libraryId, const QString& colorId, const QString& name,
-                         const QStringList& values);
-    // columns: 20 parallel lists, names then the nineteen value columns.
-    void insertColorDataBatch(const QString& libraryId, const QStringList& colorIds,
-                              const QList<QStringList>& columns);
-    void insertColorDataBatchLab(const QString& libraryId, const QStringList& colorIds,
-                                 const QStringList& names, const QStringList& L,
-                                 const QStringList& a, const QStringList& b);
+    StoreResult insertColorData(const QString& libraryId, const QString& colorId,
+                                const QString& name, const QStringList& values);
+    // columns: 20 parallel lists, names then the nineteen value columns. All
+    // rows or none: a row that fails undoes the batch's own transaction, or
+    // leaves the caller's transaction to be rolled back.
+    StoreResult insertColorDataBatch(const QString& libraryId, const QStringList& colorIds,
+                                     const QList<QStringList>& columns);
+    StoreResult insertColorDataBatchLab(const QString& libraryId, const QStringList& colorIds,
+                                        const QStringList& names, const QStringList& L,
+                                        const QStringList& a, const QStringList& b);
     // Groups every statement up to commitTransaction into one transaction (a
     // whole library at once); the batch inserts join it instead of opening
     // their own. Not nested: false when one is open or the database is not.
     bool beginTransaction();
-    // Commits; a failure is reported like a failed batch and rolled back.
-    void commitTransaction();
-    void updateLibraryName(const QString& name, const QString& description,
-                           const QString& libraryId);
-    void updateLibraryCount(const QString& count, const QString& libraryId);
-    void updateColorDataName(const QString& libraryId, const QString& name, const QString& colorId);
-    void updateColorData(const QString& libraryId, const QStringList& values,
-                         const QString& colorId);
+    // Commits; on failure rolls back and reports StoreError::Commit.
+    StoreResult commitTransaction();
+    // Undoes everything since beginTransaction.
+    void rollbackTransaction();
+    StoreResult updateLibraryName(const QString& name, const QString& description,
+                                  const QString& libraryId);
+    StoreResult updateLibraryCount(const QString& count, const QString& libraryId);
+    StoreResult updateColorDataName(const QString& libraryId, const QString& name,
+                                    const QString& colorId);
+    StoreResult updateColorData(const QString& libraryId, const QStringList& values,
+                                const QString& colorId);
+    // "" when the colour is not there or the query failed (see lastError()).
     QString selectColorDataName(const QString& libraryId, const QString& colorId);
     QList<LibraryRecord> selectLibraries();
     QList<ColorDataRecord> selectColorData(const QString& libraryId);
-    void dropColorDataTable(const QString& libraryId);
-    void deleteLibrary(const QString& libraryId);
-    void deleteColorData(const QString& libraryId, const QString& colorId);
-    void deleteDatabaseFile();
+    StoreResult dropColorDataTable(const QString& libraryId);
+    StoreResult deleteLibrary(const QString& libraryId);
+    StoreResult deleteColorData(const QString& libraryId, const QString& colorId);
+    StoreResult deleteDatabaseFile();
+
+    // The outcome of the last operation, queries included.
+    StoreError lastError() const;
 
     // "ColorCard<number><yyMMddhhmmss>", taking the next free number when that
     // identifier is already a library or a table.

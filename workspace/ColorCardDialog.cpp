@@ -5,15 +5,9 @@
 #include "NameValidator.h"
 #include "ui_ColorCardDialog.h"
 
-ColorCardDialog::ColorCardDialog(const QString& title, bool chinese,
-                                 const QStringList& existingKeys, const QString& name,
-                                 const QString& description, QWidget* parent, Prompt* prompt)
-    : QDialog(parent),
-      ui_(new Ui::ColorCardDialog),
-      title_(title),
-      existingKeys_(existingKeys),
-      messenger_(prompt, this) {
-    messenger_.setChinese(chinese);
+ColorCardDialog::ColorCardDialog(const QString& title, const QString& name,
+                                 const QString& description, Check check, QWidget* parent)
+    : QDialog(parent), ui_(new Ui::ColorCardDialog), title_(title), check_(std::move(check)) {
     ui_->setupUi(this);
     ui_->lineEdit_colorCardName->setValidator(new NameValidator(ui_->lineEdit_colorCardName));
     ui_->lineEdit_colorCardDesc->setValidator(new NameValidator(ui_->lineEdit_colorCardDesc));
@@ -35,30 +29,8 @@ QString ColorCardDialog::libraryDescription() const {
 }
 
 void ColorCardDialog::on_pushButton_save_clicked() {
-    const QString name = libraryName();
-    const QString description = libraryDescription();
-    if (name.isEmpty()) {
-        messenger_.tip(QStringLiteral("Please input color card library name!"),
-                       QStringLiteral("请输入色卡库名称！"));
+    if (check_ && !check_(this, libraryName(), libraryDescription()))
         return;
-    }
-    if (description.isEmpty()) {
-        messenger_.tip(QStringLiteral("Please input color card library description!"),
-                       QStringLiteral("请输入色卡库描述！"));
-        return;
-    }
-    if (name.length() + description.length() >= 19) {
-        messenger_.tip(QStringLiteral("Color card library name and color card library description "
-                                      "length at most 18 characters!"),
-                       QStringLiteral("色卡库名称和色卡库描述总长度不能超过18个字符！"));
-        return;
-    }
-    if (existingKeys_.contains(name + QLatin1Char(':') + description)) {
-        messenger_.tip(QStringLiteral("The same name and description already exist, please modify "
-                                      "the name or description!"),
-                       QStringLiteral("已经存在相同的名称和描述，请修改名称或者描述！"));
-        return;
-    }
     accept();
 }
 

@@ -1,32 +1,30 @@
 #pragma once
 
 #include <QDialog>
-#include <QStringList>
-
-#include "Messenger.h"
+#include <QString>
+#include <functional>
 
 namespace Ui {
 class ColorCardDialog;
 }
 
-// Asks for a library's name and description; refuses empty, too long and
-// already existing entries with a message and stays open until the input
-// passes or the user cancels.
+// Asks for a library's name and description and stays open until the input
+// passes its check (which tells the user why it does not) or the user cancels.
 class ColorCardDialog : public QDialog {
     Q_OBJECT
 public:
-    // prompt: where the dialog's messages go (the page's prompt); the boxes
-    // have the dialog as parent.
-    ColorCardDialog(const QString& title, bool chinese, const QStringList& existingKeys,
-                    const QString& name, const QString& description, QWidget* parent = nullptr,
-                    Prompt* prompt = nullptr);
+    // The check of Save: true lets the dialog close; dialog is the parent
+    // for any message it shows.
+    using Check =
+        std::function<bool(QWidget* dialog, const QString& name, const QString& description)>;
+
+    ColorCardDialog(const QString& title, const QString& name, const QString& description,
+                    Check check, QWidget* parent = nullptr);
     ~ColorCardDialog() override;
 
     QString libraryName() const;
     QString libraryDescription() const;
     QString title() const { return title_; }
-    bool chinese() const { return messenger_.chinese(); }
-    QStringList existingKeys() const { return existingKeys_; }
 
 public slots:
     void on_pushButton_save_clicked();
@@ -38,6 +36,5 @@ protected:
 private:
     Ui::ColorCardDialog* ui_;
     QString title_;
-    QStringList existingKeys_;
-    Messenger messenger_;
+    Check check_;
 };

@@ -1,32 +1,26 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-#include <QVector>
 #include <QWidget>
 #include <functional>
 
-#include "ColorCardStore.h"
-#include "LibraryView.h"
+#include "LibraryService.h"
 #include "Messenger.h"
-#include "WorkspaceContext.h"
-#include "WorkspaceState.h"
+#include "MeterController.h"
 
 class ColorCardDialog;
 class ColorDataTable;
 class FrameLayer;
-class MeterIdentification;
 class QTableWidget;
-class QTableWidgetItem;
 
 namespace Ui {
 class FirstPage;
 }
 
 // The working page: meter information, the library and colour tables, the
-// measurement controls and the bulk actions. It owns the page state, the
-// colour card store and every user action as a slot.
-class FirstPage : public QWidget, public LibraryView {
+// measurement controls and the bulk actions. It shows what the library
+// service and the meter controller report and hands every user action to them.
+class FirstPage : public QWidget {
     Q_OBJECT
 public:
     // Runs a library dialog; true when it was accepted. The program runs it
@@ -42,69 +36,28 @@ public:
 
     // Asks the attached meter who it is and shows its libraries. type 0: the
     // link opened at start-up, 1: the meter was plugged in.
-    void identifyMeter(int type);
-    // The library checks of identification at start-up and on arrival.
-    void checkInstrumentAtStartup();
-    void checkInstrumentOnArrival();
-    // Another instrument's libraries are stored (the library check found them).
-    void handleInstrumentChange();
-    // End of every identification, with the identified instrument.
-    void exportOnFirstConnection(quint32 instrumentId);
-
-    // The meter's current measurement after the page's checks (link, library
-    // selected and locked): nineteen integers, and the preview painted. false
-    // after a message.
-    bool readMeasurement(QVector<int>& values);
-    // Fills the colour table with the given colours (parallel lists).
-    void showColorData(const QStringList& ids, const QStringList& names, const QStringList& L,
-                       const QStringList& a, const QStringList& b);
-    // Appends one colour row and its colour key under name:description.
-    void appendColorDataRow(const QString& libraryName, const QString& libraryDescription,
-                            const QString& colorId, const QString& colorName, const QString& L,
-                            const QString& a, const QString& b);
+    void identifyMeter(int type) { meter_.identify(type); }
     // The link closed: forget the meter number and its model name.
-    void clearMeterInfo();
+    void clearMeterInfo() { meter_.forgetMeter(); }
     // false English, true Chinese; chooses the texts of every message.
-    void setLanguage(bool chinese);
+    void setLanguage(bool chinese) { messenger_.setChinese(chinese); }
     bool language() const { return messenger_.chinese(); }
 
     Messenger& messenger() { return messenger_; }
-    WorkspaceState& state() { return state_; }
-    ColorCardStore& store() { return store_; }
-    WorkspaceContext context();
-    FrameLayer* frames() const { return frames_; }
+    LibraryService& library() { return library_; }
+    MeterController& meter() { return meter_; }
+    ColorCardStore& store() { return library_.store(); }
+    FrameLayer* frames() const { return meter_.frames(); }
     Ui::FirstPage* ui() const { return ui_; }
     ColorDataTable* colorDataTable() const { return colorTable_; }
-    MeterIdentification* identification() const { return identification_; }
-    QString settingsFile() const { return settingsFile_; }
 
-    // Empties the combo box, both tables, the key list and map and the
-    // measured values; keeps the lock, the meter information and the name field.
-    void clearPage();
-    // Deletes and recreates the database file, then clears the page. No question.
-    void clearAllData();
-    // Sum of the colour counts of all libraries in the store.
-    int totalColorCount();
     // A library is locked when the combo box is disabled.
     bool libraryLocked() const;
-    // The combo box's current index, -1 when none.
-    int currentLibraryRow() const;
-    // Row whose cell in column holds widget, from the widget's place in the
-    // table's viewport; -1 when it is in no row.
-    int rowOfCellWidget(QTableWidget* table, QWidget* widget, int column) const;
-    // A text item centred horizontally and vertically, as every table cell.
-    static QTableWidgetItem* centredItem(const QString& text);
+    int libraryRowCount() const;
+    // Column 0 identifier, 1 name, 2 description, 3 colour count.
+    QString libraryCell(int row, int column) const;
 
     void setDialogRunner(DialogRunner runner);
-
-    // LibraryView
-    int libraryRowCount() const override;
-    QString libraryCell(int row, int column) const override;
-    void setLibraryCount(int row, const QString& count) override;
-    void appendLibraryRow(const QString& id, const QString& name, const QString& description,
-                          const QString& count) override;
-    void removeLibraryRow(int row) override;
-    void reselectFirstLibrary() override;
 
 public slots:
     // Declaration order is part of the page's interface.
@@ -128,20 +81,20 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void readDeviceSettings();
-    // Colour names of the current library, from its colour keys.
-    QStringList currentColorNames() const;
-    QString currentLibraryKey() const;
-    void showMeasuredLab(const QStringList& texts);
-    void showSameColorName();
+    void bindLibraries();
+    void bindMeter();
+    void showLibraryRow(int row);
+    void showColourRow(int row);
+    void setLockShown(bool locked);
+    // Row whose cell in column holds widget; -1 when it is in no row.
+    int rowOfCellWidget(QTableWidget* table, QWidget* widget, int column) const;
+    // The library dialog, checked by the library service.
+    bool runLibraryDialog(const QString& title, QString* name, QString* description);
 
     Ui::FirstPage* ui_;
-    FrameLayer* frames_;
     Messenger messenger_;
-    WorkspaceState state_;
-    ColorCardStore store_;
-    QString settingsFile_;
+    LibraryService library_;
+    MeterController meter_;
     DialogRunner dialogRunner_;
     ColorDataTable* colorTable_ = nullptr;
-    MeterIdentification* identification_ = nullptr;
 };

@@ -7,9 +7,7 @@
 #include <QtTest>
 
 #include "ColorCardStore.h"
-#include "Messenger.h"
 #include "SampleLibraries.h"
-#include "ScriptedPrompt.h"
 
 namespace {
 
@@ -25,9 +23,7 @@ struct Run {
 // as a separate process (English unless the locale says otherwise).
 struct Fixture {
     QTemporaryDir dir;
-    ScriptedPrompt prompt;
-    Messenger messenger{&prompt};
-    ColorCardStore store{messenger, dir.path()};
+    ColorCardStore store{dir.path()};
 
     Fixture() {
         store.openDatabase();

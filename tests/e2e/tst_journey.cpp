@@ -17,10 +17,7 @@
 #include "FirstPage.h"
 #include "MainWindow.h"
 #include "MeterContents.h"
-#include "ScriptedPrompt.h"
-#include "SimEventSource.h"
-#include "SimHidBackend.h"
-#include "UsbLinkOpener.h"
+#include "SimWindow.h"
 #include "ui_FirstPage.h"
 
 namespace {
@@ -74,34 +71,20 @@ private slots:
         const QString templates = QCoreApplication::applicationDirPath();
         QVERIFY2(QFile::exists(templates + "/ColorCard_2.xls"), qPrintable(templates));
 
-        QTemporaryDir data;
-        QVERIFY(QFile::copy(COLORCARD_SOURCE_DIR "/resources/meterno", data.filePath("meterno")));
-        SimHidBackend backend;
-        backend.meter().loadLibraries(meterLibraries());
-        SimEventSource events(backend);
-        ScriptedPrompt prompt;
-        MainWindow::Setup setup;
-        setup.prompt = &prompt;
-        setup.linkOpener = makeUsbLinkOpener(backend);
-        setup.deviceEvents = &events;
-        setup.dataDirectory = data.path();
-        setup.settingsFile = data.filePath("meterno");
-        setup.translationDirectories = QStringList{QStringLiteral(COLORCARD_BIN_DIR)};
-        MainWindow::configure(setup);
-
-        QPointer<MainWindow> window = MainWindow::instance();
-        window->show();
+        SimWindow sim;
+        sim.backend.meter().loadLibraries(meterLibraries());
+        QPointer<MainWindow> window = sim.start();
         QTRY_VERIFY(window->link());
         FirstPage* page = window->page();
         Ui::FirstPage* ui = page->ui();
 
         // Attach: the meter's sample libraries are exported on their own.
-        QCOMPARE(prompt.messages(), QStringList{"导出仪器色卡数据成功！"});
-        QCOMPARE(prompt.questions(), QStringList());
+        QCOMPARE(sim.prompt.messages(), QStringList{"导出仪器色卡数据成功！"});
+        QCOMPARE(sim.prompt.questions(), QStringList());
         QCOMPARE(describe(page->store()), describe(meterLibraries()));
         const int sampleCount = meterLibraries().size();
         QCOMPARE(page->libraryRowCount(), sampleCount);
-        prompt.clear();
+        sim.prompt.clear();
 
         // A library of its own, locked, two colours measured into it.
         page->setDialogRunner([](ColorCardDialog& dialog) {
@@ -117,55 +100,55 @@ private slots:
         QCOMPARE(page->colorDataTable()->rowCount(), 0);
         ui->pushButton_lock->click();
         QVERIFY(page->libraryLocked());
-        backend.meter().setMeasurement(SimMeter::measurementFromRgb(180, 70, 50));
+        sim.backend.meter().setMeasurement(SimMeter::measurementFromRgb(180, 70, 50));
         QTest::keyClicks(ui->lineEdit_colorDataName, "Brick red");
         ui->pushButton_measure->click();
-        backend.meter().setMeasurement(SimMeter::measurementFromRgb(120, 180, 230));
+        sim.backend.meter().setMeasurement(SimMeter::measurementFromRgb(120, 180, 230));
         QTest::keyClicks(ui->lineEdit_colorDataName, "Sky blue");
         ui->pushButton_measure->click();
         QCOMPARE(page->colorDataTable()->rowCount(), 2);
         QCOMPARE(page->libraryCell(sampleCount, 3), QString("2"));
         ui->pushButton_unlock->click();
-        QCOMPARE(prompt.messages(), QStringList());
+        QCOMPARE(sim.prompt.messages(), QStringList());
 
         const QStringList stored = storeContents(page->store());
         const QStringList shown = pageContents(page);
         QCOMPARE(shown.size(), stored.size());
 
         // Save into the temporary directory, from the real template.
-        prompt.clear();
-        const QString workbook = data.filePath("journey.xls");
-        prompt.fileNames.enqueue(workbook);
+        sim.prompt.clear();
+        const QString workbook = sim.data.filePath("journey.xls");
+        sim.prompt.fileNames.enqueue(workbook);
         QVERIFY(ui->pushButton_saveToExcel->isEnabled());
         ui->pushButton_saveToExcel->click();
-        QCOMPARE(prompt.messages(), QStringList{"保存文件成功！"});
-        QCOMPARE(prompt.events.first().kind, ScriptedPrompt::Kind::SaveFile);
-        QCOMPARE(prompt.events.first().title, QString("保存文件"));
-        QVERIFY(prompt.events.first().text.startsWith("Stdcolor"));
+        QCOMPARE(sim.prompt.messages(), QStringList{"保存文件成功！"});
+        QCOMPARE(sim.prompt.events.first().kind, ScriptedPrompt::Kind::SaveFile);
+        QCOMPARE(sim.prompt.events.first().title, QString("保存文件"));
+        QVERIFY(sim.prompt.events.first().text.startsWith("Stdcolor"));
         QVERIFY(QFileInfo(workbook).size() > 0);
-        prompt.clear();
+        sim.prompt.clear();
 
         // Delete all data.
-        prompt.answers.enqueue(true);
+        sim.prompt.answers.enqueue(true);
         ui->pushButton_deleteAllData->click();
-        QCOMPARE(prompt.questions(),
+        QCOMPARE(sim.prompt.questions(),
                  QStringList{"删除所有色卡数据，会清空数据库和清空所有数据，是否确认删除？"});
-        QCOMPARE(prompt.messages(), QStringList());
+        QCOMPARE(sim.prompt.messages(), QStringList());
         QCOMPARE(page->libraryRowCount(), 0);
         QCOMPARE(ui->comboBox_colorCardName->count(), 0);
         QCOMPARE(page->colorDataTable()->rowCount(), 0);
         QCOMPARE(page->store().selectLibraries().size(), 0);
-        prompt.clear();
+        sim.prompt.clear();
 
         // Import it back: every library and colour, every stored value.
-        prompt.fileNames.enqueue(workbook);
+        sim.prompt.fileNames.enqueue(workbook);
         ui->pushButton_importFromExcel->click();
-        QCOMPARE(prompt.messages(), QStringList{"导入文件成功！"});
-        QCOMPARE(prompt.questions(), QStringList());
-        QCOMPARE(prompt.unscripted, 0);
+        QCOMPARE(sim.prompt.messages(), QStringList{"导入文件成功！"});
+        QCOMPARE(sim.prompt.questions(), QStringList());
+        QCOMPARE(sim.prompt.unscripted, 0);
         QCOMPARE(storeContents(page->store()), stored);
         QCOMPARE(pageContents(page), shown);
-        prompt.clear();
+        sim.prompt.clear();
 
         // In English from here on, when the translations are there.
         const bool english = QFile::exists(QStringLiteral(COLORCARD_BIN_DIR "/ColorCard_en.qm"));
@@ -178,30 +161,30 @@ private slots:
 
         // Write to the meter, which then holds exactly the store.
         ui->pushButton_writeToMeter->click();
-        QCOMPARE(prompt.messages(),
+        QCOMPARE(sim.prompt.messages(),
                  QStringList{text("Successfully written the color card to the instrument!",
                                   "写入色卡到仪器成功！")});
-        QCOMPARE(prompt.events.last().title, text("Tip", "提示"));
-        QCOMPARE(backend.meter().lastTransferErrors(), QStringList());
-        QCOMPARE(describe(backend.meter().libraries()), describe(page->store()));
-        prompt.clear();
+        QCOMPARE(sim.prompt.events.last().title, text("Tip", "提示"));
+        QCOMPARE(sim.backend.meter().lastTransferErrors(), QStringList());
+        QCOMPARE(describe(sim.backend.meter().libraries()), describe(page->store()));
+        sim.prompt.clear();
 
         // Unplug and replug the same meter: no second automatic export.
-        backend.unplug();
+        sim.backend.unplug();
         QTRY_VERIFY(!window->link());
         QCOMPARE(ui->lineEdit_meterModel->text(), QString());
-        backend.plug();
+        sim.backend.plug();
         QTRY_VERIFY(window->link());
         QTRY_COMPARE(ui->lineEdit_meterModel->text(), QString("CM-200 Colorimeter"));
-        QCOMPARE(prompt.events.size(), 0);
+        QCOMPARE(sim.prompt.events.size(), 0);
         QCOMPARE(storeContents(page->store()), stored);
 
         // Export: every library exists already; overwriting adds nothing.
         for (int i = 0; i <= sampleCount; ++i)
-            prompt.answers.enqueue(true);
+            sim.prompt.answers.enqueue(true);
         ui->pushButton_exportMeterData->click();
         QStringList overwrites;
-        for (const SimLibrary& library : backend.meter().libraries())
+        for (const SimLibrary& library : sim.backend.meter().libraries())
             overwrites << (english ? QStringLiteral("Color card library name: %1, color card "
                                                     "library description: %2, already exists, do "
                                                     "you want to overwrite the old color card "
@@ -210,14 +193,12 @@ private slots:
                                                     "是否覆盖旧的色卡库？"))
                               .arg(library.name, library.description);
         QCOMPARE(overwrites.size(), sampleCount + 1);
-        QCOMPARE(prompt.questions(), overwrites);
-        QCOMPARE(prompt.messages(), QStringList{text("Export the color card data success!",
-                                                     "导出仪器色卡数据成功！")});
-        QCOMPARE(prompt.unscripted, 0);
+        QCOMPARE(sim.prompt.questions(), overwrites);
+        QCOMPARE(sim.prompt.messages(), QStringList{text("Export the color card data success!",
+                                                         "导出仪器色卡数据成功！")});
+        QCOMPARE(sim.prompt.unscripted, 0);
         QCOMPARE(storeContents(page->store()), stored);
         QCOMPARE(pageContents(page), shown);
-
-        delete window.data();
     }
 };
 

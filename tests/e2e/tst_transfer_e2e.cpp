@@ -41,7 +41,7 @@ private slots:
         window_ = std::make_unique<MainWindow>(setup);
         QVERIFY(window_->OpenUSB(0));
         // Whatever the connection did on its own, start from an empty store.
-        page().clearAllData();
+        page().library().clearAllData();
         window_->on_pushButton_languageEn_clicked();
         prompt_.clear();
     }

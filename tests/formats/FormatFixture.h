@@ -5,7 +5,6 @@
 #include "ColorCardStore.h"
 #include "ColorLibrary.h"
 #include "ImportCheck.h"
-#include "Messenger.h"
 #include "OpenFormats.h"
 
 // Colours as a measurement stores them: L*a*b* spread over the meter's range

@@ -63,17 +63,16 @@ private slots:
         QFETCH(int, format);
         const OpenFormat f = OpenFormat(format);
         QTemporaryDir first, second;
-        Messenger messenger;
         FormatLibraries back;
         FormatLibraries stored;
         {
-            ColorCardStore store(messenger, first.path());
+            ColorCardStore store(first.path());
             QVERIFY(store.openDatabase());
             fillStore(store, mixedLibraries(f != OpenFormat::Cgats));
             stored = ColorLibraryStore::read(store);
             back = throughFile(stored, f, "store");
         }
-        ColorCardStore fresh(messenger, second.path());
+        ColorCardStore fresh(second.path());
         QVERIFY(fresh.openDatabase());
         fillStore(fresh, back);
         QVERIFY(sameLibraries(ColorLibraryStore::read(fresh), prepared(stored), carriedColumns(f)));

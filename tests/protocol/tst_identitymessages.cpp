@@ -1,8 +1,7 @@
 #include <QtTest>
 
-#include "FrameLayer.h"
 #include "IdentityMessages.h"
-#include "ScriptedLinker.h"
+#include "ScriptedFrames.h"
 
 namespace {
 
@@ -18,10 +17,8 @@ QByteArray hex(const QByteArray& h) {
 
 }  // namespace
 
-class IdentityMessagesTest : public QObject {
+class IdentityMessagesTest : public QObject, ScriptedFrames {
     Q_OBJECT
-    ScriptedLinker linker;
-    FrameLayer frames{[this] { return &linker; }};
     IdentityMessages messages{frames};
 
 private slots:
@@ -30,7 +27,7 @@ private slots:
     void keyInformationExchange() {
         linker.replies << ScriptedLinker::sealed("AB 20 05 00 12 00 A5 00" + KeyFields);
         KeyInformation info;
-        QCOMPARE(messages.readKeyInformation(info), 1);
+        QCOMPARE(int(messages.readKeyInformation(info)), 1);
         QCOMPARE(linker.writes.size(), 1);
         QCOMPARE(linker.writes[0].data, hex("AB 20 05 00 12 00 94 6B"));
         QCOMPARE(linker.writes[0].timeoutMs, 1000);
@@ -71,7 +68,7 @@ private slots:
         linker.replies << reply;
         KeyInformation info;
         info.meterNumber = 7;
-        QCOMPARE(messages.readKeyInformation(info), result);
+        QCOMPARE(int(messages.readKeyInformation(info)), result);
         QCOMPARE(info.meterNumber, result == 1 ? quint32(123456) : quint32(7));
     }
 
@@ -79,13 +76,13 @@ private slots:
         linker.writeResults << -1 << -1;
         KeyInformation key;
         ProductionInformation production;
-        QCOMPARE(messages.readKeyInformation(key), -1);
-        QCOMPARE(messages.readProductionInformation(production), -1);
+        QCOMPARE(int(messages.readKeyInformation(key)), -1);
+        QCOMPARE(int(messages.readProductionInformation(production)), -1);
         QVERIFY(linker.replyReads().isEmpty());
 
         linker.open = false;
         linker.clearRecords();
-        QCOMPARE(messages.readKeyInformation(key), -1);
+        QCOMPARE(int(messages.readKeyInformation(key)), -1);
         QVERIFY(linker.writes.isEmpty());
     }
 
@@ -93,7 +90,7 @@ private slots:
         linker.replies << ScriptedLinker::sealed("AB 40 00 00 00 00 14 00 " + ProductionFields +
                                                  " F1 09");
         ProductionInformation info;
-        QCOMPARE(messages.readProductionInformation(info), 1);
+        QCOMPARE(int(messages.readProductionInformation(info)), 1);
         QCOMPARE(linker.lastWritten(), hex("AB 40 00 00 00 00 14 00 45 04"));
         QCOMPARE(linker.writes[0].timeoutMs, 1000);
         QCOMPARE(linker.replyReads().size(), 1);
@@ -129,21 +126,8 @@ private slots:
         QFETCH(int, result);
         linker.replies << reply;
         ProductionInformation info;
-        QCOMPARE(messages.readProductionInformation(info), result);
+        QCOMPARE(int(messages.readProductionInformation(info)), result);
         QCOMPARE(info.meterNumber, result == 1 ? quint32(123456) : quint32(0));
-    }
-
-    void productionInformationMessages() {
-        QCOMPARE(IdentityMessages::productionInformationMessage(-1),
-                 QStringLiteral("读取生产信息写端口失败！"));
-        QCOMPARE(IdentityMessages::productionInformationMessage(-2),
-                 QStringLiteral("读取生产信息接收端口报文失败！"));
-        QCOMPARE(IdentityMessages::productionInformationMessage(-3),
-                 QStringLiteral("读取生产信息接收的报文格式错误！"));
-        QCOMPARE(IdentityMessages::productionInformationMessage(-4),
-                 QStringLiteral("读取生产信息checksum错误！"));
-        QVERIFY(IdentityMessages::productionInformationMessage(-5).isEmpty());
-        QVERIFY(IdentityMessages::productionInformationMessage(1).isEmpty());
     }
 };
 

@@ -1,8 +1,7 @@
 #include <QtTest>
 
-#include "FrameLayer.h"
 #include "MeasureMessages.h"
-#include "ScriptedLinker.h"
+#include "ScriptedFrames.h"
 
 namespace {
 
@@ -16,10 +15,8 @@ const QByteArray Payload =
 
 }  // namespace
 
-class MeasureMessagesTest : public QObject {
+class MeasureMessagesTest : public QObject, ScriptedFrames {
     Q_OBJECT
-    ScriptedLinker linker;
-    FrameLayer frames{[this] { return &linker; }};
     MeasureMessages messages{frames};
 
 private slots:
@@ -28,7 +25,7 @@ private slots:
     void measurement() {
         linker.replies << ScriptedLinker::sealed("AB 44 00 00 00 00 36 00" + Payload);
         QVector<int> values;
-        QCOMPARE(messages.readMeasureData(values), 1);
+        QCOMPARE(int(messages.readMeasureData(values)), 1);
         QCOMPARE(linker.lastWritten(), QByteArray::fromHex("AB 44 00 00 00 00 36 00 18 64"));
         QCOMPARE(linker.writes[0].timeoutMs, 1000);
         QCOMPARE(linker.replyReads().size(), 1);
@@ -58,16 +55,16 @@ private slots:
         QFETCH(int, result);
         linker.replies << reply;
         QVector<int> values{42};
-        QCOMPARE(messages.readMeasureData(values), result);
+        QCOMPARE(int(messages.readMeasureData(values)), result);
         QCOMPARE(values.size(), result == 1 ? 19 : 1);
     }
 
     void requestNotWritten() {
         QVector<int> values;
         linker.writeResults << -1;
-        QCOMPARE(messages.readMeasureData(values), -1);
+        QCOMPARE(int(messages.readMeasureData(values)), -1);
         linker.open = false;
-        QCOMPARE(messages.readMeasureData(values), -1);
+        QCOMPARE(int(messages.readMeasureData(values)), -1);
         QVERIFY(linker.replyReads().isEmpty());
         QVERIFY(values.isEmpty());
     }

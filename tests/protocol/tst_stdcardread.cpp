@@ -1,7 +1,6 @@
 #include <QtTest>
 
-#include "FrameLayer.h"
-#include "ScriptedLinker.h"
+#include "ScriptedFrames.h"
 #include "StdCardMessages.h"
 
 namespace {
@@ -19,10 +18,8 @@ const QByteArray InfoFields =
 
 }  // namespace
 
-class StdCardReadTest : public QObject {
+class StdCardReadTest : public QObject, ScriptedFrames {
     Q_OBJECT
-    ScriptedLinker linker;
-    FrameLayer frames{[this] { return &linker; }};
     StdCardMessages messages{frames};
 
 private slots:
@@ -31,7 +28,7 @@ private slots:
     void totalExchange() {
         linker.replies << ScriptedLinker::sealed("AB 40 00 2F 00 00 04 00 2E 00 00 D0");
         int total = -1;
-        QCOMPARE(messages.readStdCardTotal(total), 1);
+        QCOMPARE(int(messages.readStdCardTotal(total)), 1);
         QCOMPARE(total, 46);
         QCOMPARE(linker.lastWritten(), hex("AB 40 00 2F 00 00 04 00 9D 02 00 00"));
         QCOMPARE(linker.writes[0].timeoutMs, 1000);
@@ -60,7 +57,7 @@ private slots:
         QFETCH(int, total);
         linker.replies << reply;
         int read = -1;
-        QCOMPARE(messages.readStdCardTotal(read), result);
+        QCOMPARE(int(messages.readStdCardTotal(read)), result);
         QCOMPARE(read, total);
     }
 
@@ -69,7 +66,7 @@ private slots:
         QString name, description;
         int count = -1;
         // Only the low 16 bits of the address go out.
-        QCOMPARE(messages.readStdCardInfo(0x12030, name, description, count), 1);
+        QCOMPARE(int(messages.readStdCardInfo(0x12030, name, description, count)), 1);
         QCOMPARE(linker.lastWritten(), hex("AB 40 30 20 00 00 26 00 D4 53 00 00"));
         QCOMPARE(linker.replyReads()[0].expectedLength, 48);
         QCOMPARE(linker.replyReads()[0].timeoutMs, 6000);
@@ -98,7 +95,7 @@ private slots:
         QString name = "kept";
         QString description;
         int count = -1;
-        QCOMPARE(messages.readStdCardInfo(0x2030, name, description, count), result);
+        QCOMPARE(int(messages.readStdCardInfo(0x2030, name, description, count)), result);
         QCOMPARE(name, result == 1 ? QStringLiteral("ABCDEFGHIJKLMNOP") : QStringLiteral("kept"));
     }
 
@@ -119,7 +116,7 @@ private slots:
                                                  field.toHex() + "01 00 00 00 00 00");
         QString name, description;
         int count = 0;
-        QCOMPARE(messages.readStdCardInfo(0x2000, name, description, count), 1);
+        QCOMPARE(int(messages.readStdCardInfo(0x2000, name, description, count)), 1);
         QCOMPARE(name, text);
         QCOMPARE(description, text);
         QCOMPARE(count, 1);
@@ -128,7 +125,7 @@ private slots:
     void dataExchange() {
         linker.replies << ScriptedLinker::sealed("AB 40 00 01 04 00 04 00 10 27 18 FC");
         QByteArray data;
-        QCOMPARE(messages.readStdCardData(0x40100, 4, data), 1);
+        QCOMPARE(int(messages.readStdCardData(0x40100, 4, data)), 1);
         QCOMPARE(linker.lastWritten(), hex("AB 40 00 01 04 00 04 00 74 34 00 00"));
         QCOMPARE(linker.replyReads()[0].expectedLength, 14);
         QCOMPARE(data, hex("10 27 18 FC"));
@@ -137,11 +134,11 @@ private slots:
     void dataFailures() {
         QByteArray data = "kept";
         linker.replies << ScriptedLinker::sealed("AB 40 00 01 04 00 04 00 10 27 18");
-        QCOMPARE(messages.readStdCardData(0x40100, 4, data), -2);
+        QCOMPARE(int(messages.readStdCardData(0x40100, 4, data)), -2);
         linker.replies << hex("AB 40 00 01 04 00 04 00 10 27 18 FC 00 00");
-        QCOMPARE(messages.readStdCardData(0x40100, 4, data), -2);
+        QCOMPARE(int(messages.readStdCardData(0x40100, 4, data)), -2);
         linker.writeResults << 9;  // fewer than the 10 bytes handed over
-        QCOMPARE(messages.readStdCardData(0x40100, 4, data), -1);
+        QCOMPARE(int(messages.readStdCardData(0x40100, 4, data)), -1);
         QCOMPARE(data, QByteArray("kept"));
     }
 
@@ -150,9 +147,9 @@ private slots:
         int total = 0;
         QString name, description;
         QByteArray data;
-        QCOMPARE(messages.readStdCardTotal(total), -1);
-        QCOMPARE(messages.readStdCardInfo(0x2000, name, description, total), -1);
-        QCOMPARE(messages.readStdCardData(0x40000, 256, data), -1);
+        QCOMPARE(int(messages.readStdCardTotal(total)), -1);
+        QCOMPARE(int(messages.readStdCardInfo(0x2000, name, description, total)), -1);
+        QCOMPARE(int(messages.readStdCardData(0x40000, 256, data)), -1);
         QVERIFY(linker.writes.isEmpty());
     }
 

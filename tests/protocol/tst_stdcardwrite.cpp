@@ -1,8 +1,7 @@
 #include <QtTest>
 
 #include "Crc16.h"
-#include "FrameLayer.h"
-#include "ScriptedLinker.h"
+#include "ScriptedFrames.h"
 #include "StdCardMessages.h"
 
 namespace {
@@ -15,10 +14,8 @@ const QByteArray InfoAck = "AB 70 00 20 00 00 26 00";
 
 }  // namespace
 
-class StdCardWriteTest : public QObject {
+class StdCardWriteTest : public QObject, ScriptedFrames {
     Q_OBJECT
-    ScriptedLinker linker;
-    FrameLayer frames{[this] { return &linker; }};
     StdCardMessages messages{frames};
 
 private slots:
@@ -26,7 +23,7 @@ private slots:
 
     void totalExchange() {
         linker.replies << ScriptedLinker::sealed("AB 70 00 2F 00 00 04 00");
-        QCOMPARE(messages.writeStdCardTotal(2, 0xD000), 1);
+        QCOMPARE(int(messages.writeStdCardTotal(2, 0xD000)), 1);
         QCOMPARE(linker.lastWritten(), hex("AB 70 00 2F 00 00 04 00 02 00 00 D0 71 48"));
         QCOMPARE(linker.writes[0].timeoutMs, 1000);
         QCOMPARE(linker.replyReads().size(), 1);
@@ -47,19 +44,19 @@ private slots:
         QFETCH(QByteArray, ack);
         QFETCH(int, result);
         linker.replies << ack;
-        QCOMPARE(messages.writeStdCardTotal(2, 0xD000), result);
+        QCOMPARE(int(messages.writeStdCardTotal(2, 0xD000)), result);
     }
 
     void mismatchingCheckCodesSendNothing() {
-        QCOMPARE(messages.writeStdCardTotal(2, 0xD001), -4);
-        QCOMPARE(messages.writeStdCardInfo(0x2000, "Library_01", "", 10, 0x1234, 0xDE78), -4);
+        QCOMPARE(int(messages.writeStdCardTotal(2, 0xD001)), -4);
+        QCOMPARE(int(messages.writeStdCardInfo(0x2000, "Library_01", "", 10, 0x1234, 0xDE78)), -4);
         QVERIFY(linker.writes.isEmpty());
         QVERIFY(linker.reads.isEmpty());
     }
 
     void infoExchange() {
         linker.replies << ScriptedLinker::sealed(InfoAck);
-        QCOMPARE(messages.writeStdCardInfo(0x2000, "Library_01", "", 10, 0x1234, 0xDE77), 1);
+        QCOMPARE(int(messages.writeStdCardInfo(0x2000, "Library_01", "", 10, 0x1234, 0xDE77)), 1);
         QCOMPARE(linker.lastWritten(), hex("AB 70 00 20 00 00 26 00"
                                            " 4C 69 62 72 61 72 79 5F 30 31 00 00 00 00 00 00"
                                            " 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
@@ -82,7 +79,8 @@ private slots:
         QFETCH(QByteArray, ack);
         QFETCH(int, result);
         linker.replies << ack;
-        QCOMPARE(messages.writeStdCardInfo(0x2030, "Library_01", "", 10, 0x1234, 0xDE77), result);
+        QCOMPARE(int(messages.writeStdCardInfo(0x2030, "Library_01", "", 10, 0x1234, 0xDE77)),
+                 result);
         QCOMPARE(linker.lastWritten().mid(2, 2), hex("30 20"));
     }
 
@@ -92,7 +90,7 @@ private slots:
         const QString description = QStringLiteral("色卡");
         const quint16 check = StdCardMessages::infoRecordCheckCode(name, description, 3, 0xBEEF);
         linker.replies << ScriptedLinker::sealed(InfoAck);
-        QCOMPARE(messages.writeStdCardInfo(0x2000, name, description, 3, 0xBEEF, check), 1);
+        QCOMPARE(int(messages.writeStdCardInfo(0x2000, name, description, 3, 0xBEEF, check)), 1);
 
         const QByteArray frame = linker.lastWritten();
         QCOMPARE(frame.size(), 48);
@@ -108,15 +106,15 @@ private slots:
         const QString name = QStringLiteral("色卡一");
         const QString description = QStringLiteral("标准");
         linker.replies << ScriptedLinker::sealed(InfoAck);
-        QCOMPARE(messages.writeStdCardInfo(
+        QCOMPARE(int(messages.writeStdCardInfo(
                      0x2000, name, description, 7, 0,
-                     StdCardMessages::infoRecordCheckCode(name, description, 7, 0)),
+                     StdCardMessages::infoRecordCheckCode(name, description, 7, 0))),
                  1);
         const QByteArray record = linker.lastWritten().mid(8, 38);
         linker.replies << ScriptedLinker::sealed("AB 40 00 20 00 00 26 00" + record.toHex());
         QString readName, readDescription;
         int count = 0;
-        QCOMPARE(messages.readStdCardInfo(0x2000, readName, readDescription, count), 1);
+        QCOMPARE(int(messages.readStdCardInfo(0x2000, readName, readDescription, count)), 1);
         QCOMPARE(readName, name);
         QCOMPARE(readDescription, description);
         QCOMPARE(count, 7);
@@ -144,7 +142,7 @@ private slots:
 
     void dataPackage() {
         QByteArray data(300, '\x5A');
-        QCOMPARE(messages.writeStdCardData(0x40000, data, 256), 1);
+        QCOMPARE(int(messages.writeStdCardData(0x40000, data, 256)), 1);
         const QByteArray frame = linker.lastWritten();
         QCOMPARE(frame.size(), 266);
         QCOMPARE(frame.left(8), hex("AB 74 00 00 04 00 00 01"));
@@ -155,9 +153,9 @@ private slots:
 
     void dataPackageFailures() {
         linker.writeResults << 263;  // fewer than the 264 bytes handed over
-        QCOMPARE(messages.writeStdCardData(0x40000, QByteArray(256, 'x'), 256), -1);
+        QCOMPARE(int(messages.writeStdCardData(0x40000, QByteArray(256, 'x'), 256)), -1);
         // Never more bytes than the caller has.
-        QCOMPARE(messages.writeStdCardData(0x40000, QByteArray(4, 'x'), 5), -1);
+        QCOMPARE(int(messages.writeStdCardData(0x40000, QByteArray(4, 'x'), 5)), -1);
         QCOMPARE(linker.writes.size(), 1);
     }
 
@@ -174,7 +172,7 @@ private slots:
         QFETCH(QByteArray, ack);
         QFETCH(int, result);
         linker.replies << ack;
-        QCOMPARE(messages.writeStdCardData(0x40104, QByteArray(), 0), result);
+        QCOMPARE(int(messages.writeStdCardData(0x40104, QByteArray(), 0)), result);
         QCOMPARE(linker.lastWritten(), hex("AB 74 04 01 04 00 00 00 02 B3"));
         QCOMPARE(linker.replyReads().size(), 1);
         QCOMPARE(linker.replyReads()[0].timeoutMs, 6000);
@@ -183,9 +181,9 @@ private slots:
 
     void closedLink() {
         linker.open = false;
-        QCOMPARE(messages.writeStdCardTotal(2, 0xD000), -1);
-        QCOMPARE(messages.writeStdCardInfo(0x2000, "Library_01", "", 10, 0x1234, 0xDE77), -1);
-        QCOMPARE(messages.writeStdCardData(0x40104, QByteArray(), 0), -1);
+        QCOMPARE(int(messages.writeStdCardTotal(2, 0xD000)), -1);
+        QCOMPARE(int(messages.writeStdCardInfo(0x2000, "Library_01", "", 10, 0x1234, 0xDE77)), -1);
+        QCOMPARE(int(messages.writeStdCardData(0x40104, QByteArray(), 0)), -1);
         QVERIFY(linker.writes.isEmpty());
         QVERIFY(linker.replyReads().isEmpty());
     }

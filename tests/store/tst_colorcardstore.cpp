@@ -9,8 +9,6 @@
 #include <memory>
 
 #include "ColorCardStore.h"
-#include "Messenger.h"
-#include "ScriptedPrompt.h"
 
 namespace {
 
@@ -21,16 +19,13 @@ QDateTime fixedTime() {
     return QDateTime(QDate(2026, 12, 6), QTime(18, 42, 31));
 }
 
-// One store in its own temporary directory, with a scripted prompt.
+// One store in its own temporary directory.
 struct Fixture {
     QTemporaryDir dir;
-    ScriptedPrompt prompt;
-    Messenger messenger{&prompt};
     std::unique_ptr<ColorCardStore> store;
 
     explicit Fixture(const QString& directory = QString()) {
-        store = std::make_unique<ColorCardStore>(messenger,
-                                                 directory.isEmpty() ? dir.path() : directory);
+        store = std::make_unique<ColorCardStore>(directory.isEmpty() ? dir.path() : directory);
         store->setClock(fixedTime);
     }
     QSqlQuery query(const QString& statement) {
@@ -97,7 +92,7 @@ private slots:
         QCOMPARE(f.schemaOf("ColorCard"), stored(library));
         f.store->createColorDataTable(kLibrary);
         QCOMPARE(f.schemaOf(kLibrary), stored(colors.arg('"' + kLibrary + '"')));
-        QCOMPARE(f.prompt.events.size(), 0);
+        QVERIFY(f.store->lastError() == StoreError::None);
         QVERIFY(f.store->selectLibraries().isEmpty());
     }
 
@@ -107,11 +102,11 @@ private slots:
         capturedTraces = &traces;
         previousHandler = qInstallMessageHandler(captureStoreTraces);
         QLoggingCategory::setFilterRules(QStringLiteral("colorcard.store.debug=true"));
-        const bool first = f.store->openDatabase();
+        const bool first = f.store->openDatabase().ok();
         const QStringList firstTraces = traces;
         traces.clear();
         f.store->insertLibrary(kLibrary, "1", "n", "d", "0");
-        const bool second = f.store->openDatabase();
+        const bool second = f.store->openDatabase().ok();
         QLoggingCategory::setFilterRules(QString());
         qInstallMessageHandler(previousHandler);
         capturedTraces = nullptr;
@@ -122,96 +117,73 @@ private slots:
         QVERIFY(traces.join('\n').contains("sqlite_master"));
         QVERIFY2(!traces.join('\n').contains("CREATE"), qPrintable(traces.join('\n')));
         QCOMPARE(f.store->selectLibraries().size(), 1);
-        QCOMPARE(f.prompt.events.size(), 0);
+        QVERIFY(f.store->lastError() == StoreError::None);
     }
 
     void openDatabaseFailures() {
-        for (const bool chinese : {false, true}) {
-            // A directory that does not exist cannot hold the file.
-            Fixture missing(QDir::tempPath() + "/no-such-dir-colorcard/sub");
-            missing.messenger.setChinese(chinese);
-            QVERIFY(!missing.store->openDatabase());
-            QCOMPARE(missing.prompt.messages(),
-                     QStringList{chinese ? "数据库打开失败！" : "Open database fail!"});
-            QCOMPARE(missing.prompt.events[0].title, chinese ? "提示" : "Tip");
+        // A directory that does not exist cannot hold the file.
+        Fixture missing(QDir::tempPath() + "/no-such-dir-colorcard/sub");
+        QVERIFY(missing.store->openDatabase().error == StoreError::OpenDatabase);
 
-            // A file that is not a database opens but cannot be queried.
-            Fixture junk;
-            junk.messenger.setChinese(chinese);
-            QFile file(junk.dir.filePath("database.db"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(4096, 'x'));
-            file.close();
-            QVERIFY(!junk.store->openDatabase());
-            QCOMPARE(junk.prompt.messages(),
-                     QStringList{chinese ? "查询色卡库表失败！"
-                                         : "Query color card library table fail!"});
+        // A file that is not a database opens but cannot be queried.
+        Fixture junk;
+        QFile file(junk.dir.filePath("database.db"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        QVERIFY(junk.store->openDatabase().error == StoreError::QueryLibraryTable);
 
-            // An index holding the name makes the CREATE fail: reported by
-            // createLibraryTable and once more by openDatabase.
-            Fixture clash;
-            clash.messenger.setChinese(chinese);
-            QVERIFY(clash.store->openDatabase());
-            clash.query("DROP TABLE ColorCard");
-            clash.query("CREATE TABLE other (id INTEGER)");
-            clash.query("CREATE INDEX ColorCard ON other (id)");
-            QVERIFY(!clash.store->openDatabase());
-            const QString create =
-                chinese ? "创建色卡库表失败！" : "Create color card library table fail!";
-            QCOMPARE(clash.prompt.messages(), (QStringList{create, create}));
-        }
+        // An index holding the name makes the CREATE fail.
+        Fixture clash;
+        QVERIFY(clash.store->openDatabase());
+        clash.query("DROP TABLE ColorCard");
+        clash.query("CREATE TABLE other (id INTEGER)");
+        clash.query("CREATE INDEX ColorCard ON other (id)");
+        QVERIFY(clash.store->openDatabase().error == StoreError::CreateLibraryTable);
+        QVERIFY(clash.store->lastError() == StoreError::CreateLibraryTable);
     }
 
-    void operationFailureMessages_data() {
+    void operationFailures_data() {
         QTest::addColumn<QString>("operation");
         QTest::addColumn<bool>("unopenable");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("chinese");
+        QTest::addColumn<int>("error");
+        using E = StoreError;
         const struct {
             const char* operation;
-            const char* english;
-            const char* chinese;
+            StoreError error;
             bool needsUnopenable;  // succeeds on a database that merely lacks tables
         } rows[] = {
-            {"createLibraryTable", "Create color card library table fail!", "创建色卡库表失败！",
-             true},
-            {"createColorDataTable", "Create color card data table fail!", "创建色卡数据表失败！",
-             true},
-            {"insertLibrary", "Insert color card library fail!", "插入色卡库失败！", false},
-            {"insertColorData", "Insert color card data fail!", "插入色卡数据失败！", false},
-            {"insertColorDataBatch", "Insert color card data fail!", "插入色卡数据失败！", false},
-            {"insertColorDataBatchLab", "Insert color card data fail!", "插入色卡数据失败！",
-             false},
-            {"updateLibraryName", "Modify color card library name fail!", "修改色卡库名称失败！",
-             false},
-            {"updateLibraryCount", "Update color card library count fail!", "更新色卡库数量失败！",
-             false},
-            {"updateColorDataName", "Modify color card name fail!", "修改色卡名称失败！", false},
-            {"updateColorData", "Update color card data fail!", "更新色卡数据失败！", false},
-            {"selectColorDataName", "Query color card name fail！", "查询色卡名称失败！", false},
-            {"selectLibraries", "Query color card library fail！", "查询色卡库失败！", false},
-            {"selectColorData", "Query color card data fail！", "查询色卡数据失败！", false},
-            {"dropColorDataTable", "Delete color card data table fail！", "删除色卡数据表失败！",
-             false},
-            {"deleteLibrary", "Delete color card library fail！", "删除色卡库失败！", false},
-            {"deleteColorData", "Delete color card fail！", "删除色卡失败！", false},
+            {"createLibraryTable", E::CreateLibraryTable, true},
+            {"createColorDataTable", E::CreateColorTable, true},
+            {"insertLibrary", E::InsertLibrary, false},
+            {"insertColorData", E::InsertColor, false},
+            {"insertColorDataBatch", E::InsertColor, false},
+            {"insertColorDataBatchLab", E::InsertColor, false},
+            {"updateLibraryName", E::RenameLibrary, false},
+            {"updateLibraryCount", E::UpdateCount, false},
+            {"updateColorDataName", E::RenameColor, false},
+            {"updateColorData", E::UpdateColor, false},
+            {"selectColorDataName", E::QueryColorName, false},
+            {"selectLibraries", E::QueryLibraries, false},
+            {"selectColorData", E::QueryColors, false},
+            {"dropColorDataTable", E::DropColorTable, false},
+            {"deleteLibrary", E::DeleteLibrary, false},
+            {"deleteColorData", E::DeleteColor, false},
         };
         for (const auto& row : rows) {
             for (const bool unopenable : {false, true}) {
                 if (row.needsUnopenable && !unopenable)
                     continue;
                 QTest::addRow("%s/%s", row.operation, unopenable ? "unopenable" : "missing table")
-                    << QString(row.operation) << unopenable << QString::fromUtf8(row.english)
-                    << QString::fromUtf8(row.chinese);
+                    << QString(row.operation) << unopenable << int(row.error);
             }
         }
     }
 
-    void operationFailureMessages() {
+    void operationFailures() {
         QFETCH(QString, operation);
         QFETCH(bool, unopenable);
-        QFETCH(QString, english);
-        QFETCH(QString, chinese);
+        QFETCH(int, error);
         const QMap<QString, std::function<void(ColorCardStore&)>> run = {
             {"createLibraryTable", [](ColorCardStore& s) { QVERIFY(!s.createLibraryTable()); }},
             {"createColorDataTable", [](ColorCardStore& s) { s.createColorDataTable(kLibrary); }},
@@ -248,19 +220,14 @@ private slots:
             {"deleteColorData", [](ColorCardStore& s) { s.deleteColorData(kLibrary, "c"); }},
         };
         QVERIFY(run.contains(operation));
-        for (const bool inChinese : {false, true}) {
-            Fixture f(unopenable ? QDir::tempPath() + "/no-such-dir-colorcard/sub" : QString());
-            f.store->openDatabase();
-            if (!unopenable) {
-                QVERIFY(f.store->isOpen());
-                f.query("DROP TABLE ColorCard");
-            }
-            f.prompt.clear();
-            f.messenger.setChinese(inChinese);
-            run[operation](*f.store);
-            QCOMPARE(f.prompt.messages(), QStringList{inChinese ? chinese : english});
-            QCOMPARE(f.prompt.events[0].title, inChinese ? "提示" : "Tip");
+        Fixture f(unopenable ? QDir::tempPath() + "/no-such-dir-colorcard/sub" : QString());
+        f.store->openDatabase();
+        if (!unopenable) {
+            QVERIFY(f.store->isOpen());
+            f.query("DROP TABLE ColorCard");
         }
+        run[operation](*f.store);
+        QCOMPARE(int(f.store->lastError()), error);
     }
 
     void recordsReadBackTextsWithQuotes() {
@@ -326,13 +293,13 @@ private slots:
         f.store->dropColorDataTable(id);
         f.store->deleteLibrary(id);
         QCOMPARE(f.store->selectLibraries().size(), 1);
-        QCOMPARE(f.prompt.messages(), QStringList());
+        QVERIFY(f.store->lastError() == StoreError::None);
         // Without its table the colours cannot be read.
         QVERIFY(f.store->selectColorData(id).isEmpty());
-        QCOMPARE(f.prompt.messages(), QStringList{"查询色卡数据失败！"});
+        QVERIFY(f.store->lastError() == StoreError::QueryColors);
     }
 
-    void batchInsertsCommitTheGoodRows() {
+    void batchInsertsAllRowsOrNone() {
         Fixture f;
         QVERIFY(f.store->openDatabase());
         f.store->createColorDataTable(kLibrary);
@@ -343,24 +310,39 @@ private slots:
             columns << QStringList{"r" + QString::number(c), "g" + QString::number(c),
                                    "b" + QString::number(c)};
         columns[5].removeLast();  // the third row lacks a value
-        f.store->insertColorDataBatch(kLibrary, {"c1", "c2", "c3"}, columns);
+        // A row that cannot be stored undoes the rows before it.
+        QVERIFY(f.store->insertColorDataBatch(kLibrary, {"c1", "c2", "c3"}, columns).error ==
+                StoreError::InsertColor);
         QList<ColorDataRecord> rows = f.store->selectColorData(kLibrary);
-        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.size(), 0);
+        columns[5] << "b4";
+        QVERIFY(f.store->insertColorDataBatch(kLibrary, {"c1", "c2", "c3"}, columns));
+        rows = f.store->selectColorData(kLibrary);
+        QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[1][2].toString(), QString("green"));
         QCOMPARE(rows[1][21].toString(), QString("g18"));
-        // The missing row is reported once, not silently lost.
-        QCOMPARE(f.prompt.messages(), QStringList{"插入色卡数据失败！"});
+        // Inside the caller's transaction a failed row leaves the rollback to the caller.
+        QVERIFY(f.store->beginTransaction());
+        QVERIFY(f.store->insertColorDataBatchLab(kLibrary, {"c6"}, {"x"}, {"1"}, {"2"}, {"3"}));
+        QVERIFY(!f.store->insertColorDataBatchLab(kLibrary, {"c7"}, {"y"}, {}, {}, {}));
+        f.store->rollbackTransaction();
+        QCOMPARE(f.store->selectColorData(kLibrary).size(), 3);
+        QVERIFY(f.store->beginTransaction());
+        QVERIFY(!f.store->beginTransaction());
+        QVERIFY(f.store->insertColorDataBatchLab(kLibrary, {"c6"}, {"x"}, {"1"}, {"2"}, {"3"}));
+        QVERIFY(f.store->commitTransaction());
+        QCOMPARE(f.store->selectColorData(kLibrary).size(), 4);
+        f.store->deleteColorData(kLibrary, "c6");
 
-        f.prompt.clear();
         f.store->insertColorDataBatchLab(kLibrary, {"c4", "c5"}, {"it's", "x"}, {"1.00", "2.00"},
                                          {"-3.00", "4.00"}, {"5.00", "6.00"});
         f.store->insertColorDataBatch(kLibrary, {}, {});
         f.store->insertColorDataBatchLab(kLibrary, {}, {}, {}, {}, {});
-        QCOMPARE(f.prompt.events.size(), 0);
+        QVERIFY(f.store->lastError() == StoreError::None);
         rows = f.store->selectColorData(kLibrary);
-        QCOMPARE(rows.size(), 4);
-        QCOMPARE(rows[2].mid(1, 5), (QVariantList{"c4", "it's", "1.00", "-3.00", "5.00"}));
-        QCOMPARE(rows[2][6].toString(), QString());
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows[3].mid(1, 5), (QVariantList{"c4", "it's", "1.00", "-3.00", "5.00"}));
+        QCOMPARE(rows[3][6].toString(), QString());
         // No transaction is left open.
         QSqlDatabase db = QSqlDatabase::database(f.store->connectionName());
         QVERIFY(db.transaction());
@@ -399,7 +381,7 @@ private slots:
             f.store->makeColorIds(kLibrary, 2, 3),
             (QStringList{"ColorData3" + kStamp, "ColorData5" + kStamp, "ColorData6" + kStamp}));
         QCOMPARE(f.store->makeColorIds(kLibrary, 1, 0), QStringList());
-        QCOMPARE(f.prompt.events.size(), 0);
+        QVERIFY(f.store->lastError() == StoreError::None);
     }
 
     void deleteDatabaseFileRemovesAndOpenRecreates() {
@@ -411,22 +393,16 @@ private slots:
         QVERIFY(!f.store->isOpen());
         // Nothing to remove: nothing visible.
         f.store->deleteDatabaseFile();
-        QCOMPARE(f.prompt.events.size(), 0);
+        QVERIFY(f.store->lastError() == StoreError::None);
         QVERIFY(f.store->openDatabase());
         QVERIFY(QFile::exists(f.store->databasePath()));
         QVERIFY(f.store->selectLibraries().isEmpty());
-        QCOMPARE(f.prompt.events.size(), 0);
+        QVERIFY(f.store->lastError() == StoreError::None);
 
         // Something that cannot be removed as a file is reported.
         Fixture g;
         QVERIFY(QDir(g.dir.path()).mkpath("database.db/keep"));
-        g.messenger.setChinese(false);
-        g.store->deleteDatabaseFile();
-        QCOMPARE(g.prompt.messages(), QStringList{"Delete database file fail！"});
-        g.prompt.clear();
-        g.messenger.setChinese(true);
-        g.store->deleteDatabaseFile();
-        QCOMPARE(g.prompt.messages(), QStringList{"删除数据库文件失败！"});
+        QVERIFY(g.store->deleteDatabaseFile().error == StoreError::DeleteDatabaseFile);
     }
 
     void storesAreIndependent() {
@@ -440,7 +416,8 @@ private slots:
         QVERIFY(QFile::exists(b.store->databasePath()));
         b.store->insertLibrary(kLibrary, "", "c", "d", "0");
         QCOMPARE(b.store->selectLibraries().size(), 1);
-        QCOMPARE(a.prompt.events.size() + b.prompt.events.size(), 0);
+        QVERIFY(a.store->lastError() == StoreError::None);
+        QVERIFY(b.store->lastError() == StoreError::None);
         const QString name = a.store->connectionName();
         a.store.reset();
         QVERIFY(!QSqlDatabase::contains(name));

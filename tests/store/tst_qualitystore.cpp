@@ -8,10 +8,8 @@
 
 #include "ColorCardStore.h"
 #include "LibraryReader.h"
-#include "Messenger.h"
 #include "QualityStore.h"
 #include "SampleLibraries.h"
-#include "ScriptedPrompt.h"
 #include "StoreConnection.h"
 
 Q_DECLARE_METATYPE(Tolerance)
@@ -25,9 +23,7 @@ const QString kBlues = QStringLiteral("ColorCard2260513100000");
 // its connection.
 struct Fixture {
     QTemporaryDir dir;
-    ScriptedPrompt prompt;
-    Messenger messenger{&prompt};
-    ColorCardStore store{messenger, dir.path()};
+    ColorCardStore store{dir.path()};
     std::unique_ptr<QualityStore> quality;
 
     Fixture() {

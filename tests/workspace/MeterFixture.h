@@ -7,7 +7,6 @@
 #include "ColorDataTable.h"
 #include "Crc16.h"
 #include "FrameLayer.h"
-#include "MeterIdentification.h"
 #include "PageFixture.h"
 #include "ScriptedLinker.h"
 #include "SimHidBackend.h"
@@ -50,7 +49,7 @@ struct MeterPage {
     // The automatic export at the end of identification has tests of its own;
     // here the simulated instrument counts as seen so identification runs alone.
     explicit MeterPage(const QByteArray& settings = kSettings) : f(settings, &sim.frames) {
-        f.page->state().seenInstruments << SimIdentity().instrumentId;
+        f.page->meter().seenInstruments() << SimIdentity().instrumentId;
     }
     FirstPage& page() { return *f.page; }
     QTableWidget* colors() { return f.ui()->tableWidget_colorData; }
@@ -76,7 +75,7 @@ inline QStringList valueTexts(int seed) {
 }
 
 // Stores a library with colours named after names (values from valueTexts)
-// and shows it on the page; returns its identifier.
+// and lists the store again on the page; returns its identifier.
 inline QString addLibrary(FirstPage& page, int number, const QString& name,
                           const QStringList& colours, const QString& meterNumber = "2301") {
     ColorCardStore& store = page.store();
@@ -86,8 +85,19 @@ inline QString addLibrary(FirstPage& page, int number, const QString& name,
     for (int i = 0; i < colours.size(); ++i)
         store.insertColorData(id, QString("ColorData%1").arg(i + 1) + kStamp, colours[i],
                               valueTexts(i + 1));
-    page.appendLibraryRow(id, name, "d", QString::number(colours.size()));
+    page.library().clear();
+    page.library().showStoredLibraries(store.selectLibraries());
     return id;
+}
+
+// The meter's current measurement through the page's checks; values is
+// written only on success.
+inline bool readMeasurement(FirstPage& page, QVector<int>& values) {
+    MeasuredColour measurement;
+    if (!page.meter().readMeasurement(measurement))
+        return false;
+    values = measurement.values;
+    return true;
 }
 
 // A measure data reply carrying the given nineteen values.

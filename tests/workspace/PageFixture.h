@@ -12,21 +12,15 @@
 #include "ColorCardDialog.h"
 #include "ColorCardOperatorWidget.h"
 #include "FirstPage.h"
+#include "FixedClock.h"
 #include "ScriptedPrompt.h"
 #include "ui_FirstPage.h"
-
-inline QDateTime fixedTime() {
-    return QDateTime(QDate(2026, 12, 6), QTime(18, 42, 31));
-}
-inline const QString kStamp = QStringLiteral("261206184231");
 
 // What a scripted user types into a library dialog and what the dialog showed.
 struct DialogScript {
     QList<QPair<QString, QString>> attempts;  // name, description, each followed by Save
     int runs = 0;
     QString title;
-    bool chinese = false;
-    QStringList existingKeys;
     QString initialName;
     QString initialDescription;
 };
@@ -61,8 +55,6 @@ struct PageFixture {
         page->setDialogRunner([this](ColorCardDialog& d) {
             ++dialog.runs;
             dialog.title = d.windowTitle();
-            dialog.chinese = d.chinese();
-            dialog.existingKeys = d.existingKeys();
             dialog.initialName = d.libraryName();
             dialog.initialDescription = d.libraryDescription();
             for (const auto& attempt : dialog.attempts) {
@@ -80,6 +72,7 @@ struct PageFixture {
     }
 
     Ui::FirstPage* ui() const { return page->ui(); }
+    LibraryService& library() const { return page->library(); }
     QTableWidget* libraries() const { return page->ui()->tableWidget_colorCard; }
     QComboBox* combo() const { return page->ui()->comboBox_colorCardName; }
 
@@ -91,6 +84,27 @@ struct PageFixture {
         auto* buttons = qobject_cast<ColorCardOperatorWidget*>(libraries()->cellWidget(row, 4));
         return buttons ? buttons->findChild<QPushButton*>(name) : nullptr;
     }
+    // Lists the store again, as identification does on an empty page.
+    void relist() {
+        library().clear();
+        library().showStoredLibraries(page->store().selectLibraries());
+    }
+    // "name:description" per listed library.
+    QStringList keys() const {
+        QStringList list;
+        for (const LibraryEntry& e : library().libraries())
+            list << e.name + ":" + e.description;
+        return list;
+    }
+    // "name:L:a:b" per listed colour of a library; empty when not listed.
+    QStringList colourKeys(const QString& name, const QString& description) const {
+        QStringList list;
+        const int row = library().rowOf({name, description});
+        if (row >= 0)
+            for (const ColourEntry& c : library().library(row).colours)
+                list << QStringList{c.name, c.L, c.a, c.b}.join(':');
+        return list;
+    }
     QStringList storedNames() {
         QStringList names;
         for (const LibraryRecord& record : page->store().selectLibraries())
@@ -99,23 +113,20 @@ struct PageFixture {
     }
 };
 
-// Table rows, combo items and library keys agree row by row, every row has
-// its buttons, and the store holds the same libraries in the same order.
+// Table rows, combo items and the service's list agree row by row, every
+// row has its buttons, and the store holds the same libraries in the same order.
 #define CHECK_LIBRARY_INVARIANTS(f)                                                             \
     do {                                                                                        \
         const int rows = (f).libraries()->rowCount();                                           \
         QCOMPARE((f).combo()->count(), rows);                                                   \
-        QCOMPARE((f).page->state().libraryKeys.size(), rows);                                   \
+        QCOMPARE((f).library().libraryCount(), rows);                                           \
         for (int r = 0; r < rows; ++r) {                                                        \
             QCOMPARE((f).combo()->itemText(r), (f).page->libraryCell(r, 1));                    \
-            QCOMPARE((f).page->state().libraryKeys[r],                                          \
+            QCOMPARE((f).keys()[r],                                                             \
                      (f).page->libraryCell(r, 1) + ":" + (f).page->libraryCell(r, 2));          \
+            QCOMPARE((f).library().library(r).count, (f).page->libraryCell(r, 3));              \
+            QCOMPARE((f).library().library(r).id, (f).page->libraryCell(r, 0));                 \
             QVERIFY(qobject_cast<ColorCardOperatorWidget*>((f).libraries()->cellWidget(r, 4))); \
         }                                                                                       \
-        QCOMPARE((f).storedNames(), (f).page->state().libraryKeys);                             \
-        QStringList mapped = (f).page->state().colorKeyMap.keys();                              \
-        QStringList keys = (f).page->state().libraryKeys;                                       \
-        mapped.sort();                                                                          \
-        keys.sort();                                                                            \
-        QCOMPARE(mapped, keys);                                                                 \
+        QCOMPARE((f).storedNames(), (f).keys());                                                \
     } while (false)

@@ -16,7 +16,8 @@ void addLibrary(PageFixture& f, const QString& name, int colours) {
     FirstPage& page = *f.page;
     const QString id = page.store().makeLibraryId(page.libraryRowCount() + 1);
     page.store().createColorDataTable(id);
-    page.store().insertLibrary(id, page.state().meterNumber, name, "d", QString::number(colours));
+    page.store().insertLibrary(id, page.library().meterNumber(), name, "d",
+                               QString::number(colours));
     QList<QStringList> columns;
     for (int c = 0; c < 20; ++c)
         columns << QStringList();
@@ -26,7 +27,7 @@ void addLibrary(PageFixture& f, const QString& name, int colours) {
             columns[v] << QString::number(i * 3 + v, 'f', 2);
     }
     page.store().insertColorDataBatch(id, page.store().makeColorIds(id, 1, colours), columns);
-    page.appendLibraryRow(id, name, "d", QString::number(colours));
+    f.relist();
 }
 
 int sheetsOf(const QString& file) {
@@ -38,9 +39,8 @@ void expectCleared(PageFixture& f) {
     QCOMPARE(f.libraries()->rowCount(), 0);
     QCOMPARE(f.ui()->tableWidget_colorData->rowCount(), 0);
     QCOMPARE(f.combo()->count(), 0);
-    QVERIFY(f.page->state().libraryKeys.isEmpty());
-    QVERIFY(f.page->state().colorKeyMap.isEmpty());
-    QVERIFY(f.page->state().databaseOpen);
+    QCOMPARE(f.library().libraryCount(), 0);
+    QVERIFY(f.library().databaseOpen());
     QVERIFY(QFile::exists(f.dir.filePath("database.db")));
     QVERIFY(f.page->store().selectLibraries().isEmpty());
 }
@@ -54,7 +54,7 @@ class InstrumentChangeTest : public QObject {
 
     void fill(PageFixture& f) {
         f.page->setLanguage(false);
-        f.page->state().meterNumber = "12345678";
+        f.library().setMeterNumber("12345678");
         addLibrary(f, "Reds", 3);
         addLibrary(f, "Blues", 2);
         f.ui()->tableWidget_colorData->setRowCount(3);
@@ -71,7 +71,7 @@ private slots:
         fill(f);
         // Yes, the file dialog is cancelled (save fails), then No.
         f.prompt.answers << true << false;
-        f.page->handleInstrumentChange();
+        f.page->meter().handleInstrumentChange();
         QCOMPARE(f.prompt.questions(), (QStringList{kChangeQuestion, kChangeQuestion}));
         QCOMPARE(f.prompt.texts(ScriptedPrompt::Kind::SaveFile).size(), 1);
         QCOMPARE(f.prompt.messages(), QStringList());
@@ -89,7 +89,7 @@ private slots:
         const QString file = out.filePath("before-change.xls");
         f.prompt.answers << true << true;
         f.prompt.fileNames << taken << file;
-        f.page->handleInstrumentChange();
+        f.page->meter().handleInstrumentChange();
         QCOMPARE(f.prompt.questions(), (QStringList{kChangeQuestion, kChangeQuestion}));
         QCOMPARE(f.prompt.messages(),
                  (QStringList{"Create color card file fail!", "Save file success!"}));
@@ -99,7 +99,7 @@ private slots:
 
     void chineseQuestion() {
         PageFixture f;
-        f.page->handleInstrumentChange();
+        f.page->meter().handleInstrumentChange();
         QCOMPARE(f.prompt.events.size(), 1);
         QCOMPARE(f.prompt.events[0].title, QStringLiteral("提示"));
         QCOMPARE(
@@ -116,37 +116,37 @@ private slots:
             {SimColour{"red", 5023, -1000, 300}, SimColour{"blue", 3000, 200, -4000}}}});
         FirstPage& page = m.page();
         const QString success = QStringLiteral("导出仪器色卡数据成功！");
-        page.exportOnFirstConnection(7);
+        page.meter().exportOnFirstConnection(7);
         QCOMPARE(m.f.prompt.messages(), QStringList{success});
         QCOMPARE(page.libraryRowCount(), 1);
         QCOMPARE(page.libraryCell(0, 3), QString("2"));
-        QCOMPARE(page.state().seenInstruments.last(), quint32(7));
+        QCOMPARE(page.meter().seenInstruments().last(), quint32(7));
 
         // Replugged: nothing runs again.
         const int afterFirst = m.f.prompt.events.size();
-        page.exportOnFirstConnection(7);
+        page.meter().exportOnFirstConnection(7);
         QCOMPARE(m.f.prompt.events.size(), afterFirst);
 
         // Another instrument is exported once too (its library exists: the
         // overwrite question, answered No), also after the first comes back.
-        page.exportOnFirstConnection(9);
+        page.meter().exportOnFirstConnection(9);
         QCOMPARE(m.f.prompt.questions().size(), 1);
         QCOMPARE(m.f.prompt.messages(), (QStringList{success, success}));
         const int afterSecond = m.f.prompt.events.size();
-        page.exportOnFirstConnection(7);
-        page.exportOnFirstConnection(9);
+        page.meter().exportOnFirstConnection(7);
+        page.meter().exportOnFirstConnection(9);
         QCOMPARE(m.f.prompt.events.size(), afterSecond);
-        QVERIFY(page.state().seenInstruments.mid(1) == (QList<quint32>{7, 9}));
+        QVERIFY(page.meter().seenInstruments().mid(1) == (QList<quint32>{7, 9}));
 
         // A failed export still marks the instrument as seen.
         m.sim.backend.meter().faults().silent = true;
-        page.exportOnFirstConnection(11);
+        page.meter().exportOnFirstConnection(11);
         QCOMPARE(m.f.prompt.messages().last(), QStringLiteral("读标准色卡总数没有接收到报文！"));
-        QCOMPARE(page.state().seenInstruments.last(), quint32(11));
+        QCOMPARE(page.meter().seenInstruments().last(), quint32(11));
 
         // The list belongs to the run: a new page (a restart) starts empty.
         m.f.open();
-        QVERIFY(!m.f.page->state().seenInstruments.contains(7));
+        QVERIFY(!m.f.page->meter().seenInstruments().contains(7));
     }
 
     void saveDeleteAllImportThroughThePage() {
@@ -155,7 +155,7 @@ private slots:
         const QString file = out.filePath("journey.xls");
         f.prompt.fileNames << file;
         QVERIFY(f.page->on_pushButton_saveToExcel_clicked());
-        f.page->clearAllData();
+        f.library().clearAllData();
         QCOMPARE(f.libraries()->rowCount(), 0);
 
         f.prompt.clear();
@@ -167,8 +167,8 @@ private slots:
         QCOMPARE(f.page->libraryCell(0, 3), QStringLiteral("3"));
         QCOMPARE(f.page->libraryCell(1, 3), QStringLiteral("2"));
         QCOMPARE(f.combo()->currentIndex(), 0);
-        QCOMPARE(f.page->totalColorCount(), 5);
-        QCOMPARE(f.page->state().colorKeyMap.value("Reds:d").size(), 3);
+        QCOMPARE(f.library().totalColorCount(), 5);
+        QCOMPARE(f.colourKeys("Reds", "d").size(), 3);
         CHECK_LIBRARY_INVARIANTS(f);
     }
 };

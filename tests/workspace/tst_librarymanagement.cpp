@@ -37,9 +37,19 @@ class LibraryManagementTest : public QObject {
 private slots:
     void dialogChecksRunInOrder() {
         for (const int chinese : {0, 1}) {
-            ScriptedPrompt prompt;
-            ColorCardDialog dialog("title", chinese, {"ab:cd", "abcdefghij:abcdefghi"}, "n0", "d0",
-                                   nullptr, &prompt);
+            PageFixture f;
+            f.page->setLanguage(chinese);
+            f.page->store().insertLibrary("ColorCard1" + kStamp, "", "ab", "cd", "0");
+            f.page->store().insertLibrary("ColorCard2" + kStamp, "", "abcdefghij", "abcdefghi",
+                                          "0");
+            f.relist();
+            ScriptedPrompt& prompt = f.prompt;
+            ColorCardDialog dialog(
+                "title", "n0", "d0",
+                [&f](QWidget* box, const QString& n, const QString& d) {
+                    return f.library().acceptLibraryEntry(box, n, d);
+                },
+                nullptr);
             QCOMPARE(dialog.windowTitle(), QString("title"));
             QCOMPARE(dialog.libraryName(), QString("n0"));
             QCOMPARE(dialog.libraryDescription(), QString("d0"));
@@ -80,7 +90,7 @@ private slots:
     }
 
     void dialogFieldsAcceptOnlyNameCharacters() {
-        ColorCardDialog dialog("t", true, {}, "", "", nullptr, nullptr);
+        ColorCardDialog dialog("t", "", "", nullptr, nullptr);
         auto* name = dialog.findChild<QLineEdit*>("lineEdit_colorCardName");
         QTest::keyClicks(name, "a'b\"c;d-e_f g");
         QCOMPARE(name->text(), QString("abcd-e_f g"));
@@ -103,9 +113,7 @@ private slots:
 
         f.newLibrary("Reds", "spring");
         QCOMPARE(f.dialog.title, QString("色卡库新建"));
-        QVERIFY(f.dialog.chinese);
         QCOMPARE(f.dialog.initialName, QString());
-        QCOMPARE(f.dialog.existingKeys, QStringList());
         // The first library becomes current at once.
         QCOMPARE(f.combo()->currentIndex(), 0);
         QCOMPARE(selected.count(), 1);
@@ -117,17 +125,15 @@ private slots:
         for (int c = 0; c < 4; ++c)
             QCOMPARE(f.libraries()->item(0, c)->textAlignment(), int(Qt::AlignCenter));
         QVERIFY(tableExists(page, first));
-        QCOMPARE(page.state().colorKeyMap.value("Reds:spring"), QStringList());
+        QCOMPARE(f.colourKeys("Reds", "spring"), QStringList());
         CHECK_LIBRARY_INVARIANTS(f);
 
-        page.state().meterNumber = "20480";
+        f.library().setMeterNumber("20480");
         page.setLanguage(false);
         f.prompt.clear();
         f.dialog.attempts = {{"Reds", "spring"}, {"Reds", "autumn"}};
         page.on_pushButton_newColorCardLibrary_clicked();
         QCOMPARE(f.prompt.messages(), QStringList{kExists[0]});
-        QCOMPARE(f.dialog.existingKeys, QStringList{"Reds:spring"});
-        QVERIFY(!f.dialog.chinese);
         QCOMPARE(f.combo()->currentIndex(), 0);
         QCOMPARE(page.libraryCell(1, 0), "ColorCard2" + kStamp);
         CHECK_LIBRARY_INVARIANTS(f);
@@ -143,7 +149,7 @@ private slots:
             PageFixture f;
             FirstPage& page = *f.page;
             page.setLanguage(chinese);
-            page.state().maxLibraries = 2;
+            f.library().setMaxLibraries(2);
             f.newLibrary("a", "1");
             f.newLibrary("b", "2");
             f.prompt.clear();
@@ -176,16 +182,17 @@ private slots:
         f.newLibrary("a", "1");
         f.newLibrary("b", "2");
         f.newLibrary("c", "3");
-        page.state().colorKeyMap["b:2"] = QStringList{"red:1:2:3"};
+        page.store().insertColorDataBatchLab(page.libraryCell(1, 0), {"c1" + kStamp}, {"red"},
+                                             {"1"}, {"2"}, {"3"});
+        page.store().updateLibraryCount("1", page.libraryCell(1, 0));
+        f.relist();
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         // The buttons sit in their rows, which is what the page looks up.
         for (int r = 0; r < 3; ++r) {
             QWidget* buttons = f.libraries()->cellWidget(r, 4);
             QCOMPARE(f.libraries()->indexAt(buttons->frameGeometry().topLeft()).row(), r);
-            QCOMPARE(page.rowOfCellWidget(f.libraries(), buttons, 4), r);
         }
-        QCOMPARE(page.rowOfCellWidget(f.libraries(), f.ui()->pushButton_lock, 4), -1);
 
         // Saving without a change is refused.
         f.dialog.attempts = {{"b", "2"}};
@@ -193,7 +200,6 @@ private slots:
         QCOMPARE(f.dialog.title, QString("色卡库修改"));
         QCOMPARE(f.dialog.initialName, QString("b"));
         QCOMPARE(f.dialog.initialDescription, QString("2"));
-        QCOMPARE(f.dialog.existingKeys, (QStringList{"a:1", "b:2", "c:3"}));
         QCOMPARE(f.prompt.messages(), QStringList{kExists[1]});
         QCOMPARE(f.storedNames(), (QStringList{"a:1", "b:2", "c:3"}));
 
@@ -204,8 +210,8 @@ private slots:
         QCOMPARE(page.libraryCell(1, 1), QString("bee"));
         QCOMPARE(f.libraries()->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
         QCOMPARE(f.combo()->itemText(1), QString("bee"));
-        QCOMPARE(page.state().colorKeyMap.value("bee:2"), QStringList{"red:1:2:3"});
-        QVERIFY(!page.state().colorKeyMap.contains("b:2"));
+        QCOMPARE(f.colourKeys("bee", "2"), QStringList{"red:1:2:3"});
+        QCOMPARE(page.libraryCell(1, 3), QString("1"));
         QCOMPARE(f.storedNames(), (QStringList{"a:1", "bee:2", "c:3"}));
         CHECK_LIBRARY_INVARIANTS(f);
 
@@ -249,7 +255,6 @@ private slots:
             QCOMPARE(f.prompt.messages(), QStringList());
             QCOMPARE(f.storedNames(), (QStringList{"a:1", "c:3"}));
             QVERIFY(!tableExists(page, secondId));
-            QVERIFY(!page.state().colorKeyMap.contains("b:2"));
             QCOMPARE(f.combo()->currentIndex(), 0);
             CHECK_LIBRARY_INVARIANTS(f);
 
@@ -274,7 +279,7 @@ private slots:
         }
     }
 
-    void appendedRowsLoadTheirColourKeys() {
+    void listedLibrariesCarryTheirColours() {
         PageFixture f;
         FirstPage& page = *f.page;
         ColorCardStore& store = page.store();
@@ -283,34 +288,32 @@ private slots:
         store.insertLibrary(id, "", "lib", "d", "2");
         store.insertColorDataBatchLab(id, {"c1", "c2"}, {"red", "it's"}, {"50.00", "1.00"},
                                       {"-1.00", "2.00"}, {"3.00", "4.00"});
-        page.appendLibraryRow(id, "lib", "d", "2");
-        QCOMPARE(page.state().colorKeyMap.value("lib:d"),
+        // A count of 0 reads nothing.
+        store.createColorDataTable("ColorCard9" + kStamp);
+        store.insertLibrary("ColorCard9" + kStamp, "", "empty", "d", "0");
+        store.createColorDataTable("ColorCard3" + kStamp);
+        store.insertLibrary("ColorCard3" + kStamp, "", "other", "d", "5");
+        f.relist();
+        QCOMPARE(f.colourKeys("lib", "d"),
                  (QStringList{"red:50.00:-1.00:3.00", "it's:1.00:2.00:4.00"}));
-
-        // A count of 0 reads nothing; an existing entry is left as it was.
-        page.appendLibraryRow("ColorCard9" + kStamp, "empty", "d", "0");
-        QVERIFY(page.state().colorKeyMap.contains("empty:d"));
-        QCOMPARE(page.state().colorKeyMap.value("empty:d"), QStringList());
-        page.state().colorKeyMap["other:d"] = QStringList{"kept"};
-        page.appendLibraryRow(id, "other", "d", "2");
-        QCOMPARE(page.state().colorKeyMap.value("other:d"), QStringList{"kept"});
+        QCOMPARE(f.colourKeys("empty", "d"), QStringList());
+        QCOMPARE(page.libraryCell(2, 3), QString("5"));
+        QCOMPARE(f.libraries()->item(2, 3)->textAlignment(), int(Qt::AlignCenter));
         QCOMPARE(f.prompt.messages(), QStringList());
-
-        page.setLibraryCount(0, "5");
-        QCOMPARE(page.libraryCell(0, 3), QString("5"));
-        QCOMPARE(f.libraries()->item(0, 3)->textAlignment(), int(Qt::AlignCenter));
+        CHECK_LIBRARY_INVARIANTS(f);
+        // The first library is current and shows its colours.
+        QCOMPARE(f.ui()->tableWidget_colorData->rowCount(), 2);
 
         QSignalSpy selected(f.combo(), SIGNAL(currentIndexChanged(int)));
-        page.reselectFirstLibrary();
+        f.library().reselectFirstLibrary();
         QCOMPARE(selected.count(), 2);
         QCOMPARE(selected[0][0].toInt(), -1);
         QCOMPARE(selected[1][0].toInt(), 0);
 
-        page.removeLibraryRow(1);
-        QCOMPARE(page.state().libraryKeys, (QStringList{"lib:d", "other:d"}));
-        QVERIFY(!page.state().colorKeyMap.contains("empty:d"));
+        QVERIFY(f.library().deleteLibrary(1));
+        QCOMPARE(f.keys(), (QStringList{"lib:d", "other:d"}));
         QCOMPARE(f.combo()->count(), 2);
-        page.removeLibraryRow(5);
+        QVERIFY(!f.library().deleteLibrary(5));
         QCOMPARE(f.libraries()->rowCount(), 2);
     }
 
@@ -325,7 +328,7 @@ private slots:
         f.rowButton(0, "pushButton_delete")->click();
 
         f.open();
-        QVERIFY(f.page->state().databaseOpen);
+        QVERIFY(f.library().databaseOpen());
         QCOMPARE(f.storedNames(), (QStringList{"deux:2", "three:3"}));
         // Rows appear only when a meter is identified.
         QCOMPARE(f.libraries()->rowCount(), 0);

@@ -25,11 +25,11 @@ private slots:
             QVector<int> values{1, 2, 3};
             // No link, no library, not locked: the link is named first.
             m.sim.close();
-            QVERIFY(!page.readMeasurement(values));
+            QVERIFY(!readMeasurement(page, values));
             m.sim.open();
-            QVERIFY(!page.readMeasurement(values));
+            QVERIFY(!readMeasurement(page, values));
             addLibrary(page, 1, "lib", {});
-            QVERIFY(!page.readMeasurement(values));
+            QVERIFY(!readMeasurement(page, values));
             QCOMPARE(m.f.prompt.messages(),
                      (QStringList{kNoLink[chinese], kNoLibrary[chinese], kNotLocked[chinese]}));
             for (const ScriptedPrompt::Event& e : m.f.prompt.events) {
@@ -44,7 +44,7 @@ private slots:
 
             page.on_pushButton_lock_clicked();
             m.f.prompt.clear();
-            QVERIFY(page.readMeasurement(values));
+            QVERIFY(readMeasurement(page, values));
             QCOMPARE(m.f.prompt.events.size(), 0);
             QCOMPARE(m.sim.requests(), QStringList{"ab 44 00 00 00 00 36 00"});
             QCOMPARE(values.size(), 19);
@@ -83,7 +83,7 @@ private slots:
             if (!reply.isEmpty())
                 s.linker.replies << reply;
             QVector<int> values{7};
-            QVERIFY(!page.readMeasurement(values));
+            QVERIFY(!readMeasurement(page, values));
             const QString* texts[] = {kWriteFail, kReceiveFail, kDataError};
             QCOMPARE(s.f.prompt.messages(), QStringList{texts[message][chinese]});
             QCOMPARE(values, QVector<int>{7});
@@ -116,7 +116,7 @@ private slots:
         s.linker.replies << reply;
 
         QVector<int> values;
-        QVERIFY(page.readMeasurement(values));
+        QVERIFY(readMeasurement(page, values));
         QCOMPARE(values.size(), 19);
         QCOMPARE(values[0], 10000);
         QCOMPARE(values[1], -1000);

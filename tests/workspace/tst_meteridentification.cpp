@@ -10,8 +10,8 @@ struct HookSpy {
     QSignalSpy changes;
     QSignalSpy finished;
     explicit HookSpy(FirstPage& page)
-        : changes(page.identification(), &MeterIdentification::instrumentChangeDetected),
-          finished(page.identification(), &MeterIdentification::identificationFinished) {}
+        : changes(&page.meter(), &MeterController::instrumentChangeDetected),
+          finished(&page.meter(), &MeterController::identificationFinished) {}
     QList<quint32> exported() const {
         QList<quint32> ids;
         for (const QList<QVariant>& call : finished)
@@ -47,11 +47,11 @@ private slots:
 
         QCOMPARE(m.sim.requests(), QStringList{kKeyRequest});
         QCOMPARE(m.f.ui()->lineEdit_meterModel->text(), QString("CM-200 Colorimeter"));
-        QCOMPARE(page.state().meterNumber, QString("2301"));
-        QCOMPARE(page.state().uiIndex, 1);
-        QCOMPARE(page.state().companyLabelFlag, 0);
+        QCOMPARE(page.library().meterNumber(), QString("2301"));
+        QCOMPARE(page.meter().uiIndex(), 1);
+        QCOMPARE(page.meter().companyLabelFlag(), 0);
         // Firmware 2 is newer than the model's Version 1.
-        QCOMPARE(page.state().maxLibraries, 46);
+        QCOMPARE(page.library().maxLibraries(), 46);
         QVERIFY(!m.f.ui()->label_companyInfo->isHidden());
         QVERIFY(!m.f.ui()->label_companyWet->isHidden());
         QCOMPARE(hooks.exported(), QList<quint32>{20240601});
@@ -67,11 +67,11 @@ private slots:
         QCOMPARE(m.f.ui()->lineEdit_meterModel->text(), QString("CM-100 Colorimeter"));
         QVERIFY(m.f.ui()->label_companyInfo->isHidden());
         QVERIFY(m.f.ui()->label_companyWet->isHidden());
-        QCOMPARE(page.state().maxLibraries, 9);
+        QCOMPARE(page.library().maxLibraries(), 9);
         QCOMPARE(hooks.exported(), (QList<quint32>{20240601, 7}));
 
         page.clearMeterInfo();
-        QCOMPARE(page.state().meterNumber, QString());
+        QCOMPARE(page.library().meterNumber(), QString());
         QCOMPARE(m.f.ui()->lineEdit_meterModel->text(), QString());
     }
 
@@ -82,13 +82,13 @@ private slots:
         identity.firmwareVersion = 7;  // not reported by the older request
         identity.instrumentId = 99;
         m.sim.meter().setIdentity(identity);
-        m.page().state().seenInstruments << 99;
+        m.page().meter().seenInstruments() << 99;
         HookSpy hooks(m.page());
         m.page().identifyMeter(0);
         QCOMPARE(m.sim.requests(), (QStringList{kKeyRequest, kProductionRequest}));
         QCOMPARE(m.f.ui()->lineEdit_meterModel->text(), QString("CM-200 Colorimeter"));
-        QCOMPARE(m.page().state().meterNumber, QString("2301"));
-        QCOMPARE(m.page().state().maxLibraries, 9);
+        QCOMPARE(m.page().library().meterNumber(), QString("2301"));
+        QCOMPARE(m.page().library().maxLibraries(), 9);
         QCOMPARE(hooks.exported(), QList<quint32>{99});
         QCOMPARE(m.f.prompt.events.size(), 0);
     }
@@ -115,7 +115,7 @@ private slots:
         identity.firmwareVersion = quint16(firmware);
         m.sim.meter().setIdentity(identity);
         m.page().identifyMeter(1);
-        QCOMPARE(m.page().state().maxLibraries, maximum);
+        QCOMPARE(m.page().library().maxLibraries(), maximum);
         // A row without IsTarvik reads 0: the labels are shown.
         QVERIFY(!m.f.ui()->label_companyInfo->isHidden());
     }
@@ -133,9 +133,9 @@ private slots:
             page.identifyMeter(0);
             QCOMPARE(m.f.ui()->lineEdit_meterModel->text(),
                      QString(chinese ? "未知设备" : "Unknown"));
-            QCOMPARE(page.state().meterNumber, QString());
+            QCOMPARE(page.library().meterNumber(), QString());
             QCOMPARE(m.f.libraries()->rowCount(), 0);
-            QCOMPARE(page.state().maxLibraries, 9);
+            QCOMPARE(page.library().maxLibraries(), 9);
             QCOMPARE(hooks.finished.count(), 0);
             QCOMPARE(hooks.changes.count(), 0);
             QCOMPARE(m.f.prompt.events.size(), 0);
@@ -169,8 +169,8 @@ private slots:
         HookSpy hooks(page);
         page.identifyMeter(0);
         QCOMPARE(m.f.ui()->lineEdit_meterModel->text(), QString());
-        QCOMPARE(page.state().meterNumber, QString());
-        QCOMPARE(page.state().maxLibraries, 9);
+        QCOMPARE(page.library().meterNumber(), QString());
+        QCOMPARE(page.library().maxLibraries(), 9);
         QVERIFY(m.f.ui()->label_companyInfo->isHidden());
         QCOMPARE(m.f.libraries()->rowCount(), 0);
         QCOMPARE(hooks.changes.count(), 0);
@@ -231,8 +231,7 @@ private slots:
             s.linker.writeResults << 10 << writeResult;  // the key request goes out
         if (!reply.isEmpty())
             s.linker.replies << reply;
-        QSignalSpy finished(s.page().identification(),
-                            &MeterIdentification::identificationFinished);
+        QSignalSpy finished(&s.page().meter(), &MeterController::identificationFinished);
         s.page().identifyMeter(0);
 
         QStringList expected;
@@ -248,7 +247,7 @@ private slots:
         QCOMPARE(s.f.prompt.events.last().title, QString("Tip"));
         QCOMPARE(s.f.prompt.events.last().parent, static_cast<QWidget*>(&s.page()));
         QCOMPARE(finished.count(), 0);
-        QCOMPARE(s.page().state().meterNumber, QString());
+        QCOMPARE(s.page().library().meterNumber(), QString());
     }
 
     void startupShowsTheMetersLibrariesInDatabaseOrder() {
@@ -310,20 +309,26 @@ private slots:
 
     void closedDatabaseSkipsTheLibraryCheck() {
         MeterPage m;
-        storeLibrary(m.page(), 1, "a", "2301");
-        m.page().state().databaseOpen = false;
+        // The database file cannot be opened again (a directory took its name).
+        m.page().store().deleteDatabaseFile();
+        QVERIFY(QDir().mkpath(m.f.dir.filePath("database.db")));
+        QVERIFY(!m.page().library().open());
+        QVERIFY(!m.page().library().databaseOpen());
+        m.f.prompt.clear();
         HookSpy hooks(m.page());
         m.page().identifyMeter(0);
         QCOMPARE(m.f.ui()->lineEdit_meterModel->text(), QString("CM-200 Colorimeter"));
         QCOMPARE(m.f.libraries()->rowCount(), 0);
         QCOMPARE(hooks.finished.count(), 1);
+        // The check would have told that the libraries cannot be read.
+        QCOMPARE(m.f.prompt.events.size(), 0);
     }
 
     void settingsNumbers() {
-        QCOMPARE(MeterIdentification::settingsNumber(QVariant("2301")), qint64(2301));
-        QCOMPARE(MeterIdentification::settingsNumber(QVariant("4294967295")), qint64(4294967295));
-        QCOMPARE(MeterIdentification::settingsNumber(QVariant("abc")), qint64(0));
-        QCOMPARE(MeterIdentification::settingsNumber(QVariant()), qint64(0));
+        QCOMPARE(MeterController::settingsNumber(QVariant("2301")), qint64(2301));
+        QCOMPARE(MeterController::settingsNumber(QVariant("4294967295")), qint64(4294967295));
+        QCOMPARE(MeterController::settingsNumber(QVariant("abc")), qint64(0));
+        QCOMPARE(MeterController::settingsNumber(QVariant()), qint64(0));
     }
 };
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "BilingualText.h"
+#include "Prompt.h"
+
+// The user's language together with the prompt seam: every message is a
+// catalogue text, shown in the language chosen. Arguments fill the text's
+// %1, %2, ... all at once, so a name holding "%2" stays as it is.
+class Messenger {
+public:
+    explicit Messenger(Prompt* prompt = nullptr, QWidget* parent = nullptr);
+
+    bool chinese() const { return chinese_; }
+    void setChinese(bool chinese) { chinese_ = chinese; }
+    Prompt* prompt() const { return prompt_; }
+    void setPrompt(Prompt* prompt) { prompt_ = prompt; }
+    QWidget* parent() const { return parent_; }
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    // The text in the current language with its arguments filled in.
+    QString text(const BilingualText& text, const QStringList& arguments = {}) const;
+    static QString filled(const QString& pattern, const QStringList& arguments);
+
+    // Information box titled "Tip" / "提示", parent the page (or the given one).
+    void tip(const BilingualText& text, const QStringList& arguments = {}) const;
+    void tip(QWidget* parent, const BilingualText& text, const QStringList& arguments = {}) const;
+    // Information box titled "Error" / "错误".
+    void error(const BilingualText& text, const QStringList& arguments = {}) const;
+    // A text that exists in Chinese only: titled "提示", no parent, whatever the language.
+    void chineseTip(const BilingualText& text) const;
+    // Question titled "Tip" / "提示"; true only for Yes.
+    bool ask(const BilingualText& text, const QStringList& arguments = {}) const;
+    // File dialogs with a caption in the current language; empty when cancelled.
+    QString saveFileName(const BilingualText& caption, const QString& proposedName,
+                         const QString& filter) const;
+    QString openFileName(const BilingualText& caption, const QString& directory,
+                         const QString& filter) const;
+    // Progress dialog with the label in the current language and "Cancel" / "取消".
+    std::unique_ptr<ProgressReporter> progress(const BilingualText& label, int minimum,
+                                               int maximum) const;
+
+private:
+    Prompt* prompt_;
+    QWidget* parent_;
+    bool chinese_ = true;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "FrameLayer.h"
+#include "ScriptedLinker.h"
+
+// The frame layer over a scripted link, as the meter messages are tested:
+// a test class derives from it (after QObject) and scripts linker.
+struct ScriptedFrames {
+    ScriptedLinker linker;
+    FrameLayer frames{[this] { return &linker; }};
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include "FirstPage.h"
+#include "MainWindow.h"
+#include "ScriptedPrompt.h"
+#include "SimEventSource.h"
+#include "SimHidBackend.h"
+#include "UsbLinkOpener.h"
+
+// The program as the demo runs it: the one window over the simulated meter,
+// with plug and unplug events, its data and the example device settings in a
+// directory of its own, every prompt scripted. The window is built by
+// start(), after the test has loaded the meter.
+struct SimWindow {
+    QTemporaryDir data;
+    SimHidBackend backend;
+    SimEventSource events{backend};
+    ScriptedPrompt prompt;
+    QPointer<MainWindow> window;
+
+    SimWindow() { QLoggingCategory::setFilterRules(QStringLiteral("colorcard.link.debug=false")); }
+    ~SimWindow() { delete window.data(); }
+
+    // The setup the window is built on: translations from the build, the
+    // device settings of the source tree.
+    MainWindow::Setup setup() {
+        QFile::copy(QStringLiteral(COLORCARD_SOURCE_DIR "/resources/meterno"),
+                    data.filePath(QStringLiteral("meterno")));
+        MainWindow::Setup s;
+        s.prompt = &prompt;
+        s.linkOpener = makeUsbLinkOpener(backend);
+        s.deviceEvents = &events;
+        s.dataDirectory = data.path();
+        s.settingsFile = data.filePath(QStringLiteral("meterno"));
+        s.translationDirectories = QStringList{QStringLiteral(COLORCARD_BIN_DIR)};
+        return s;
+    }
+    // The process's one window (MainWindow::instance()), shown.
+    MainWindow* start() {
+        MainWindow::configure(setup());
+        window = MainWindow::instance();
+        window->show();
+        return window;
+    }
+    FirstPage* page() const { return window->page(); }
+};

@@ -1,0 +1,513 @@
+#include "CheckCodes.h"
+#include "ExchangeFixture.h"
+#include "ExchangeWorkbook.h"
+#include "XlsTestFiles.h"
+
+using Kind = ScriptedPrompt::Kind;
+
+namespace {
+
+const QString kReadError = QStringLiteral("Read Excel file error!");
+const QString kCheckError = QStringLiteral("Data check crc error!");
+const QString kSuccess = QStringLiteral("Import file success!");
+
+QString overwriteQuestion(const QString& name, const QString& description) {
+    return QStringLiteral(
+               "Color card library name: %1, color card library description: %2, "
+               "already exists, do you want to overwrite the old color card library?")
+        .arg(name, description);
+}
+
+}  // namespace
+
+class SpreadsheetImportTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir out;
+    int files = 0;
+
+    // A workbook saved from a store of meter 12345678 with these libraries.
+    QString workbook(const QList<QPair<QString, QList<Colour>>>& libraries,
+                     const QString& meterNumber = QStringLiteral("12345678")) {
+        ExchangeFixture source(meterNumber);
+        source.service().setMaxLibraries(46);
+        for (const auto& library : libraries)
+            source.addLibrary(library.first, QStringLiteral("desc"), library.second);
+        for (int i = 0; i < libraries.size(); ++i)
+            source.prompt.answers.enqueue(true);
+        const QString file = out.filePath(QStringLiteral("book%1.xls").arg(++files));
+        if (!source.save(file))
+            return QString();
+        return file;
+    }
+
+    // Imports and checks that the store and the page are as before.
+    static void expectRefused(ExchangeFixture& f, const QString& file, const QString& title,
+                              const QString& message) {
+        const QStringList store = f.snapshot();
+        const QStringList page = f.viewState();
+        f.prompt.clear();
+        f.import(file);
+        QCOMPARE(f.prompt.messages(), QStringList{message});
+        for (const ScriptedPrompt::Event& e : f.prompt.events) {
+            if (e.kind == Kind::Information)
+                QCOMPARE(e.title, title);
+            if (e.kind == Kind::Progress)
+                QVERIFY(e.hidden);
+        }
+        QCOMPARE(f.prompt.questions(), QStringList());
+        QCOMPARE(f.snapshot(), store);
+        QCOMPARE(f.viewState(), page);
+    }
+
+private slots:
+    void initTestCase() {
+        quietEngineTraces();
+        QVERIFY(out.isValid());
+    }
+
+    void importsIntoAnEmptyStore() {
+        const QString file =
+            workbook({{"Reds", colours(3, 1)}, {"Empty", {}}, {"Blues", colours(2, 50)}});
+        QVERIFY(!file.isEmpty());
+        ExchangeFixture f;
+        f.import(file);
+
+        const ScriptedPrompt::Event& dialog = f.prompt.events.first();
+        QCOMPARE(dialog.kind, Kind::OpenFile);
+        QCOMPARE(dialog.title, QStringLiteral("Select File"));
+        QCOMPARE(dialog.text, QStringLiteral("./"));
+        QCOMPARE(dialog.filter, QStringLiteral("Excel (*.xls)"));
+        const ScriptedPrompt::Event* progress = f.prompt.lastProgress();
+        QCOMPARE(progress->text, QStringLiteral("Importing Excel data, please wait"));
+        QCOMPARE(progress->cancelText, QStringLiteral("Cancel"));
+        QCOMPARE(progress->maximum, 3);
+        QCOMPARE(progress->values, (QList<int>{0, 1, 2, 3}));
+        QVERIFY(progress->hidden);
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.probe->reselections, 1);
+
+        QCOMPARE(f.keys(), (QStringList{"Reds:desc", "Empty:desc", "Blues:desc"}));
+        QCOMPARE(f.service().library(0).count, QStringLiteral("3"));
+        QCOMPARE(f.service().library(1).count, QStringLiteral("0"));
+        QCOMPARE(f.service().library(2).count, QStringLiteral("2"));
+        const QList<LibraryRecord> stored = f.store().selectLibraries();
+        QCOMPARE(stored.size(), 3);
+        QCOMPARE(stored[0][2].toString(), QStringLiteral("12345678"));
+        QCOMPARE(stored[2][5].toString(), QStringLiteral("2"));
+        // Identifiers as a new library and new colours get them.
+        QVERIFY(stored[0][1].toString().startsWith("ColorCard1"));
+        QVERIFY(stored[2][1].toString().startsWith("ColorCard3"));
+        const QList<ColorDataRecord> blues = f.store().selectColorData(stored[2][1].toString());
+        QCOMPARE(blues.size(), 2);
+        QVERIFY(blues[1][1].toString().startsWith("ColorData2"));
+        const QStringList values = measuredValues(51);
+        QCOMPARE(f.colourKeys("Blues", "desc"),
+                 (QStringList{"C-1:" + measuredValues(50).mid(0, 3).join(':'),
+                              "C-2:" + values.mid(0, 3).join(':')}));
+    }
+
+    void cancelledDialogDoesNothing() {
+        ExchangeFixture f;
+        f.import(QString());
+        QCOMPARE(f.prompt.events.size(), 1);
+        QCOMPARE(f.prompt.events.first().kind, Kind::OpenFile);
+    }
+
+    void chineseTexts() {
+        const QString file = workbook({{QStringLiteral("红色"), colours(1, 1)}});
+        ExchangeFixture f;
+        f.messenger.setChinese(true);
+        f.import(file);
+        QCOMPARE(f.prompt.events.first().title, QStringLiteral("选择文件"));
+        QCOMPARE(f.prompt.lastProgress()->text, QStringLiteral("正在导入Excel数据，请等待..."));
+        QCOMPARE(f.prompt.lastProgress()->cancelText, QStringLiteral("取消"));
+        QCOMPARE(f.prompt.messages(), QStringList{QStringLiteral("导入文件成功！")});
+        f.answer({false});
+        f.prompt.clear();
+        f.import(file);
+        QCOMPARE(f.prompt.questions(),
+                 QStringList{QStringLiteral("色卡库名称：红色，色卡库描述：desc，已经存在，"
+                                            "是否覆盖旧的色卡库？")});
+
+        f.service().setMeterNumber("1");
+        expectRefused(f, file, QStringLiteral("提示"), QStringLiteral("导入文件出错!"));
+        expectRefused(f, out.filePath("missing.xls") + "/x", QStringLiteral("错误"),
+                      QStringLiteral("无法打开文件！"));
+    }
+
+    void anotherMetersWorkbookIsRefused() {
+        const QString file = workbook({{"Reds", colours(3, 1)}});
+        ExchangeFixture f(QStringLiteral("87654321"));
+        expectRefused(f, file, "Tip", "Import file error!");
+
+        // Without a meter the meter number is empty, A1 is not.
+        ExchangeFixture none{QString()};
+        expectRefused(none, file, "Tip", "Import file error!");
+    }
+
+    void workbookSavedWithoutMeterImportsWithoutMeter() {
+        const QString file = workbook({{"Reds", colours(2, 1)}}, QString());
+        ExchangeFixture f{QString()};
+        f.import(file);
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.service().libraryCount(), 1);
+        ExchangeFixture meter;
+        expectRefused(meter, file, "Tip", "Import file error!");
+    }
+
+    void editedLabValueIsRefused() {
+        const QString file = workbook({{"Reds", colours(3, 1)}, {"Blues", colours(3, 7)}});
+        ExchangeFixture f;
+        // Data sheet of Blues, second colour, LabL + 0.01 (as a number cell).
+        const double lab = measuredValues(8)[0].toDouble();
+        QVERIFY(WorkbookEdit::setCell(file, 3, 2, 1, lab + 0.01));
+        expectRefused(f, file, "Tip", kCheckError);
+    }
+
+    void editedNameOrCountIsRefused() {
+        const QString file = workbook({{"Reds", colours(3, 1)}});
+        ExchangeFixture f;
+        QVERIFY(WorkbookEdit::setCell(file, 1, 2, 1, QStringLiteral("other")));
+        expectRefused(f, file, "Tip", kCheckError);
+
+        const QString counted = workbook({{"Reds", colours(3, 1)}});
+        QVERIFY(WorkbookEdit::setCell(counted, 1, 1, 1, 12345.0));
+        expectRefused(f, counted, "Tip", kCheckError);
+    }
+
+    void editedRgbIsImported() {
+        const QString file = workbook({{"Reds", colours(3, 1)}});
+        QVERIFY(WorkbookEdit::setCell(file, 2, 1, 17, 12.0));
+        QVERIFY(WorkbookEdit::setCell(file, 2, 3, 19, QStringLiteral("7")));
+        ExchangeFixture f;
+        f.import(file);
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
+        QCOMPARE(stored[0][19].toString(), QStringLiteral("12"));
+        QCOMPARE(stored[2][21].toString(), QStringLiteral("7"));
+        QCOMPARE(stored[1][19].toString(), measuredValues(2)[16]);
+    }
+
+    void sameWorkbookTwice() {
+        const QString file =
+            workbook({{"Reds", colours(3, 1)}, {"Empty", {}}, {"Blues", colours(2, 50)}});
+        ExchangeFixture f;
+        f.import(file);
+        const QStringList store = f.snapshot();
+        const QStringList page = f.viewState();
+
+        f.prompt.clear();
+        f.answer({true, true, true});
+        f.import(file);
+        QCOMPARE(f.prompt.questions(),
+                 (QStringList{overwriteQuestion("Reds", "desc"), overwriteQuestion("Empty", "desc"),
+                              overwriteQuestion("Blues", "desc")}));
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.snapshot(), store);
+        QCOMPARE(f.viewState(), page);
+
+        f.prompt.clear();
+        f.answer({false, false, false});
+        f.import(file);
+        QCOMPARE(f.prompt.questions().size(), 3);
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.snapshot(), store);
+        QCOMPARE(f.viewState(), page);
+    }
+
+    void mergeAddsTheMissingColours() {
+        const QList<Colour> all = colours(5, 20);
+        const QString file = workbook({{"Reds", all}, {"Blues", colours(2, 3)}});
+        ExchangeFixture f;
+        f.addLibrary("Reds", "desc", {all[1], all[3]});
+        f.answer({true});
+        f.import(file);
+        QCOMPARE(f.prompt.questions(), QStringList{overwriteQuestion("Reds", "desc")});
+        QCOMPARE(f.service().library(0).count, QStringLiteral("5"));
+        QCOMPARE(f.store().selectLibraries()[0][5].toString(), QStringLiteral("5"));
+        const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
+        QStringList names;
+        QSet<QString> ids;
+        for (const ColorDataRecord& c : stored) {
+            names << c[2].toString();
+            ids.insert(c[1].toString());
+        }
+        QCOMPARE(names, (QStringList{"C-2", "C-4", "C-1", "C-3", "C-5"}));
+        QCOMPARE(ids.size(), 5);
+        QCOMPARE(f.colourKeys("Reds", "desc").size(), 5);
+        QCOMPARE(f.service().library(1).count, QStringLiteral("2"));
+    }
+
+    void libraryLimit() {
+        QList<QPair<QString, QList<Colour>>> libraries;
+        for (int k = 0; k < 5; ++k)
+            libraries.append({QStringLiteral("Lib%1").arg(k), colours(1, k)});
+        const QString file = workbook(libraries);
+        ExchangeFixture f;
+        f.service().setMaxLibraries(46);
+        f.addLibrary("Lib0", "desc");
+        f.addLibrary("Lib3", "desc");
+        for (int k = 2; k < 44; ++k)
+            f.addLibrary(QStringLiteral("Other%1").arg(k), "d");
+        expectRefused(f, file, "Tip",
+                      "At most 46 color cards, and already 44 color cards, importing has exceeded "
+                      "the limit!");
+
+        // With room for three more it goes through.
+        QVERIFY(f.service().deleteLibrary(43));
+        f.answer({true, true});
+        f.prompt.clear();
+        f.import(file);
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.service().libraryCount(), 46);
+    }
+
+    void emptyNewLibrariesCountAgainstTheLimit() {
+        const QString file = workbook({{"Empty1", {}}, {"Empty2", {}}});
+        ExchangeFixture f;
+        for (int k = 0; k < 8; ++k)
+            f.addLibrary(QStringLiteral("Lib%1").arg(k), "d");
+        expectRefused(f, file, "Tip",
+                      "At most 9 color cards, and already 8 color cards, importing has exceeded "
+                      "the limit!");
+    }
+
+    void emptyLabStoredAsZero() {
+        QList<Colour> list = colours(2, 5);
+        list[1].values[0] = QString();  // LabL
+        list[1].values[4] = QString();  // a value never measured stays empty
+        const QString file = workbook({{"Reds", list}});
+        ExchangeFixture f;
+        f.import(file);
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
+        QCOMPARE(stored[1][3].toString(), QStringLiteral("0.00"));
+        QCOMPARE(stored[1][7].toString(), QString(""));
+        QCOMPARE(stored[0][3].toString(), list[0].values[0]);
+    }
+
+    void colourLimitKeepsTheLibrariesBefore() {
+        const QString file = workbook({{"First", {}}, {"Second", colours(15, 1)}});
+        ExchangeFixture f;
+        f.addLibrary("Full", "d", {}, QStringLiteral("19990"));
+        f.import(file);
+        QCOMPARE(f.prompt.messages(),
+                 QStringList{"At most 20000 color datas, and already 19990 color datas, importing "
+                             "15 color datas has exceeded the limit, from 2 color card import "
+                             "fail!"});
+        QVERIFY(f.prompt.lastProgress()->hidden);
+        QCOMPARE(f.keys(), (QStringList{"Full:d", "First:desc"}));
+        QCOMPARE(f.store().selectLibraries().size(), 2);
+        QCOMPARE(f.probe->reselections, 1);
+        // The library removed again has no table left behind.
+        QCOMPARE(f.store().selectLibraries()[1][3].toString(), QStringLiteral("First"));
+        QVERIFY(!f.listed("Second", "desc"));
+
+        // Chinese text of the same message, into an existing library that
+        // keeps its row because it already holds colours; its C-1 would take
+        // the incoming values rather than come in a second time.
+        ExchangeFixture g;
+        g.messenger.setChinese(true);
+        g.addLibrary("Full", "d", {}, QStringLiteral("19990"));
+        g.addLibrary("Second", "desc", colours(1, 900));
+        g.answer({true});
+        g.import(file);
+        QCOMPARE(g.prompt.messages(),
+                 QStringList{QStringLiteral("最多录20000条色卡数据，已经存在19991条色卡数据，本次导"
+                                            "入14条已超过上限，从第2本色卡开始导出失败!")});
+        QCOMPARE(g.service().libraryCount(), 3);
+        QCOMPARE(g.service().library(1).count, QStringLiteral("1"));
+    }
+
+    void librariesAreToldApartByNameAndDescriptionWhole() {
+        ExchangeFixture source;
+        source.addLibrary("a:b", "c", colours(2, 1, "x"));
+        source.addLibrary("a", "b:c", colours(1, 9, "y"));
+        const QString file = out.filePath("colon.xls");
+        QVERIFY(source.save(file));
+        ExchangeFixture f;
+        f.import(file);
+        QCOMPARE(f.prompt.questions(), QStringList());
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.service().libraryCount(), 2);
+        QVERIFY(f.service().library(0).key() == (LibraryKey{"a:b", "c"}));
+        QVERIFY(f.service().library(1).key() == (LibraryKey{"a", "b:c"}));
+        QCOMPARE(f.colourKeys("a:b", "c").size(), 2);
+        QCOMPARE(f.colourKeys("a", "b:c").size(), 1);
+        QCOMPARE(f.snapshot(), source.snapshot());
+    }
+
+    // Overwriting never leaves two colours of one name: a held name takes the
+    // incoming values, a new name is added, the same colour is left alone.
+    void overwriteReplacesColoursOfTheSameName_data() {
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList held = measuredValues(1).mid(0, 3);
+        const QStringList incoming = measuredValues(7).mid(0, 3);
+        QTest::newRow("yes") << true
+                             << QStringList{"C-1:" + incoming.join(':'),
+                                            "C-2:" + measuredValues(2).mid(0, 3).join(':'),
+                                            "C-3:" + measuredValues(9).mid(0, 3).join(':')};
+        QTest::newRow("no") << false
+                            << QStringList{"C-1:" + held.join(':'),
+                                           "C-2:" + measuredValues(2).mid(0, 3).join(':')};
+    }
+    void overwriteReplacesColoursOfTheSameName() {
+        QFETCH(bool, overwrite);
+        QFETCH(QStringList, expected);
+        // The workbook: C-1 with other values, C-2 as held, C-3 new.
+        QList<Colour> sheet = colours(3, 7);
+        sheet[1] = colours(2, 1)[1];
+        const QString file = workbook({{"Reds", sheet}});
+        ExchangeFixture f;
+        f.addLibrary("Reds", "desc", colours(2, 1));
+        f.answer({overwrite});
+        f.import(file);
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.colourKeys("Reds", "desc"), expected);
+        QCOMPARE(f.service().library(0).count, QString::number(expected.size()));
+        const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
+        QCOMPARE(stored.size(), expected.size());
+        QCOMPARE(stored[0][21].toString(), (overwrite ? measuredValues(7) : measuredValues(1))[18]);
+        f.relist();
+        QCOMPARE(f.colourKeys("Reds", "desc"), expected);
+    }
+
+    void repeatedNameInOneSheetKeepsTheLast() {
+        QList<Colour> sheet = colours(3, 4);
+        sheet[2].name = sheet[0].name;
+        const QString file = workbook({{"Reds", sheet}});
+        ExchangeFixture f;
+        f.import(file);
+        QCOMPARE(f.colourKeys("Reds", "desc"),
+                 (QStringList{"C-1:" + measuredValues(6).mid(0, 3).join(':'),
+                              "C-2:" + measuredValues(5).mid(0, 3).join(':')}));
+        QCOMPARE(f.store().selectLibraries()[0][5].toString(), QStringLiteral("2"));
+    }
+
+    // Exactly on the colour limit: 20000 stored afterwards is fine, 20001 is not.
+    void colourLimitIsExact_data() {
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("20000") << "10000" << QStringList{kSuccess};
+        QTest::newRow("20001") << "10001"
+                               << QStringList{
+                                      "At most 20000 color datas, and already 10001 color "
+                                      "datas, importing 10000 color datas has exceeded the "
+                                      "limit, from 1 color card import fail!"};
+    }
+    void colourLimitIsExact() {
+        QFETCH(QString, held);
+        QFETCH(QStringList, messages);
+        static QString file;
+        if (file.isEmpty())
+            file = workbook({{"Big", colours(10000, 1)}});
+        ExchangeFixture f;
+        f.addLibrary("Held", "d", {}, held);
+        f.import(file);
+        QCOMPARE(f.prompt.messages(), messages);
+        QCOMPARE(f.service().libraryCount(), messages == QStringList{kSuccess} ? 2 : 1);
+    }
+
+    void damagedWorkbooksAreRefused() {
+        ExchangeFixture f;
+        f.addLibrary("Mine", "d", colours(2, 99));
+
+        // Not a workbook at all.
+        const QString junk = out.filePath("junk.xls");
+        QVERIFY(XlsTestFiles::writeBytes(junk, QByteArray(600, 'x')));
+        expectRefused(f, junk, "Error", "Could not open file!");
+
+        // A workbook with an empty first sheet.
+        const QString blank = out.filePath("blank.xls");
+        QVERIFY(XlsTestFiles::writeSheets(blank, {"one", "two"}));
+        expectRefused(f, blank, "Tip", kReadError);
+
+        const QString file = workbook({{"Reds", colours(4, 1)}, {"Blues", colours(3, 30)}});
+        const QList<QList<QVariantList>> sheets = WorkbookEdit::readSheets(file);
+        QCOMPARE(sheets.size(), 3);
+        const QString damaged = out.filePath("damaged.xls");
+
+        // A data sheet missing.
+        QVERIFY(WorkbookEdit::writeSheets(damaged, sheets.mid(0, 2)));
+        expectRefused(f, damaged, "Error", "Read Excel file error!");
+
+        // A data sheet with fewer colours than its library row claims.
+        QList<QList<QVariantList>> changed = sheets;
+        changed[2].removeLast();
+        QVERIFY(WorkbookEdit::writeSheets(damaged, changed));
+        expectRefused(f, damaged, "Tip", kReadError);
+
+        // A data sheet narrower than twenty columns.
+        changed = sheets;
+        for (QVariantList& row : changed[1])
+            row = row.mid(0, 19);
+        QVERIFY(WorkbookEdit::writeSheets(damaged, changed));
+        expectRefused(f, damaged, "Tip", kReadError);
+
+        // An empty data sheet.
+        changed = sheets;
+        changed[2].clear();
+        QVERIFY(WorkbookEdit::writeSheets(damaged, changed));
+        expectRefused(f, damaged, "Tip", kReadError);
+
+        // More libraries than the library sheet has rows, count code matching.
+        changed = sheets;
+        changed[0][1][0] = 300.0;
+        changed[0][1][1] = double(countCheckCode(300));
+        QVERIFY(WorkbookEdit::writeSheets(damaged, changed));
+        expectRefused(f, damaged, "Tip", kReadError);
+        changed[0][1][0] = -1.0;
+        changed[0][1][1] = double(countCheckCode(-1));
+        QVERIFY(WorkbookEdit::writeSheets(damaged, changed));
+        expectRefused(f, damaged, "Tip", kReadError);
+
+        // A library sheet of one cell.
+        QVERIFY(WorkbookEdit::writeSheets(damaged, {{{QStringLiteral("12345678")}}}));
+        expectRefused(f, damaged, "Tip", kReadError);
+
+        // A colour count above what a check code covers.
+        changed = sheets;
+        changed[0][2][2] = QStringLiteral("10001");
+        QVERIFY(WorkbookEdit::writeSheets(damaged, changed));
+        expectRefused(f, damaged, "Tip", kReadError);
+
+        // A count check code that does not match.
+        changed = sheets;
+        changed[0][1][1] = double(countCheckCode(2) ^ 1);
+        QVERIFY(WorkbookEdit::writeSheets(damaged, changed));
+        expectRefused(f, damaged, "Tip", kCheckError);
+
+        // Rewritten unchanged the workbook is fine again.
+        QVERIFY(WorkbookEdit::writeSheets(damaged, sheets));
+        f.import(damaged);
+        QCOMPARE(f.prompt.messages().last(), kSuccess);
+        QCOMPARE(f.service().libraryCount(), 3);
+    }
+
+    void sheetThatCannotBeOpened() {
+        const QString file = workbook({{"Reds", colours(2, 1)}, {"Blues", colours(2, 3)}});
+        ExchangeFixture f;
+        const QStringList store = f.snapshot();
+        f.import(file, [](const QString& name) {
+            auto failing = std::make_unique<FailingWorkbookFile>(name);
+            failing->failOpenOf = 3;
+            return std::unique_ptr<WorkbookFile>(std::move(failing));
+        });
+        QCOMPARE(f.prompt.messages(), QStringList{"Could not open file!"});
+        QVERIFY(f.prompt.lastProgress()->hidden);
+        QCOMPARE(f.snapshot(), store);
+    }
+
+    void importKeepsTheFileAsItWas() {
+        const QString file = workbook({{"Reds", colours(3, 1)}});
+        const QByteArray before = XlsTestFiles::bytesOf(file);
+        ExchangeFixture f;
+        f.import(file);
+        QCOMPARE(XlsTestFiles::bytesOf(file), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(SpreadsheetImportTest)
+#include "tst_spreadsheetimport.moc"

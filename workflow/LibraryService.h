@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "ColorCardStore.h"
+#include "LibraryTypes.h"
+#include "Messenger.h"
+
+// The libraries and colours of the store as the page lists them, and every
+// change to them: the store is changed first and the list (with its signals)
+// only after the store reported success, so a failure leaves both as they
+// were and shows the store's message. The limits are kept here, and so is
+// the one merge of incoming libraries that the spreadsheet import and the
+// meter export share.
+class LibraryService : public QObject {
+    Q_OBJECT
+public:
+    enum class MergeOutcome {
+        Merged,
+        // The library existed and the user chose not to overwrite it.
+        Skipped,
+        // The colour limit or a failed store step ended the merge (message shown).
+        Stopped,
+    };
+
+    // directory: where "database.db" lives.
+    LibraryService(Messenger& messenger, const QString& directory, QObject* parent = nullptr);
+
+    Messenger& messenger() const { return messenger_; }
+    ColorCardStore& store() { return store_; }
+
+    // Opens the store (a failure is shown); the list starts empty.
+    bool open();
+    bool databaseOpen() const { return databaseOpen_; }
+
+    // The meter the libraries belong to: new libraries are stamped with its
+    // number and it decides how many libraries there may be.
+    QString meterNumber() const { return meterNumber_; }
+    void setMeterNumber(const QString& number) { meterNumber_ = number; }
+    int maxLibraries() const { return maxLibraries_; }
+    void setMaxLibraries(int maximum) { maxLibraries_ = maximum; }
+
+    const QList<LibraryEntry>& libraries() const { return libraries_; }
+    int libraryCount() const { return libraries_.size(); }
+    const LibraryEntry& library(int row) const { return libraries_.at(row); }
+    // -1 when no library has that key.
+    int rowOf(const LibraryKey& key) const;
+    // Sum of the stored colour counts of every library in the store.
+    int totalColorCount();
+
+    // The library the page has chosen (-1: none) and whether it is locked.
+    int currentRow() const { return current_; }
+    bool locked() const { return locked_; }
+    void setLocked(bool locked) { locked_ = locked; }
+    // Makes a library current; its colours are shown with a progress dialog.
+    void selectLibrary(int row);
+    // Asks the page to select the first library again (after bulk changes).
+    void reselectFirstLibrary();
+
+    // The stored libraries (a failed query is shown).
+    QList<LibraryRecord> storedLibraries();
+    // The stored colours of a library (a failed query is shown).
+    QList<ColorDataRecord> storedColours(const QString& libraryId);
+    // Lists the stored libraries with their colours, only into an empty list.
+    void showStoredLibraries(const QList<LibraryRecord>& records);
+    // Empties the list; the store keeps everything.
+    void clear();
+    // Deletes and recreates the database file, then empties the list. No question.
+    void clearAllData();
+    // Asks, then clearAllData; true when the data was cleared.
+    bool deleteAllData();
+
+    // Libraries. False after a message.
+    bool canAddLibrary() const;
+    // The checks of the library dialog; messages have the dialog as parent.
+    bool acceptLibraryEntry(QWidget* dialog, const QString& name, const QString& description) const;
+    bool createLibrary(const QString& name, const QString& description);
+    bool renameLibrary(int row, const QString& name, const QString& description);
+    bool confirmDeleteLibrary() const;
+    bool deleteLibrary(int row);
+
+    // Colours of the current library. False after a message.
+    int colourRowOf(const QString& colourId) const;
+    // A measurement may be stored under this name: one is given, a library
+    // is current, the name is not taken there and the colour limit is not reached.
+    bool acceptNewColour(const QString& name);
+    // Stores a measured colour (nineteen value texts) in the current library.
+    bool addColour(const QString& name, const QStringList& values);
+    bool replaceColourValues(int colourRow, const QStringList& values);
+    // The name the row shows afterwards is the colour's name in the list.
+    bool renameColour(int colourRow, const QString& name);
+    bool deleteColour(int colourRow);
+
+    // The library limit for libraries arriving together: false (message
+    // shown, after hiding the given progress dialog) when the new ones among
+    // them would exceed it.
+    bool fitsLibraryLimit(const QList<LibraryKey>& incoming, ProgressReporter* progress = nullptr);
+    // Merges one incoming library: an existing one is overwritten only after
+    // the question; a colour whose name is new is added, one whose name is
+    // held with other values has its values replaced, one held with the same
+    // values is left alone, so no library ever holds two colours of one name.
+    // position: the library's place among those arriving, from 1 (for the limit message).
+    MergeOutcome mergeLibrary(const IncomingLibrary& incoming, int position);
+
+signals:
+    void libraryAppended(int row);
+    // Name, description or count of a row changed.
+    void libraryChanged(int row);
+    void libraryRemoved(int row);
+    void librariesCleared();
+    // The current library's colours are to be shown again, reporting to progress.
+    void coloursReset(ProgressReporter* progress);
+    void colourAppended(int row);
+    void colourChanged(int row);
+    void colourRemoved(int row);
+    void firstLibraryReselected();
+
+private:
+    // Shows the message of a failed step; true on success.
+    bool reported(StoreResult result) const;
+    // Rolls back and shows the failure; always false.
+    bool undone(StoreResult result);
+    LibraryEntry entryOf(const LibraryRecord& record);
+    void appendEntry(const LibraryEntry& entry);
+    bool isColourRow(int colourRow) const;
+    bool colourNameTaken(const QString& name) const;
+
+    Messenger& messenger_;
+    ColorCardStore store_;
+    QList<LibraryEntry> libraries_;
+    QString meterNumber_;
+    int maxLibraries_;
+    bool databaseOpen_ = false;
+    int current_ = -1;
+    bool locked_ = false;
+};

@@ -1,0 +1,240 @@
+#include "MeterController.h"
+
+#include "ColorValueTexts.h"
+#include "DeviceSettings.h"
+#include "FrameLayer.h"
+#include "IdentityMessages.h"
+#include "LibraryService.h"
+#include "Limits.h"
+#include "MeasureMessages.h"
+#include "MeterExport.h"
+#include "MeterResultTexts.h"
+#include "MeterTexts.h"
+#include "MeterWrite.h"
+#include "SpreadsheetImport.h"
+#include "SpreadsheetSave.h"
+
+namespace {
+
+// Device settings row: MeterNo, Model, UIIndex, IsTarvik, Version.
+enum SettingsColumn {
+    MeterNoColumn = 0,
+    ModelColumn,
+    UiIndexColumn,
+    IsTarvikColumn,
+    VersionColumn
+};
+// Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
+constexpr int kMeterNumberValue = 2;
+constexpr int kRecordSize = 6;
+
+}  // namespace
+
+MeterController::MeterController(LibraryService& library, FrameLayer* frames,
+                                 const QString& settingsFile, const QString& templateDirectory,
+                                 QObject* parent)
+    : QObject(parent),
+      library_(library),
+      frames_(frames),
+      templateDirectory_(templateDirectory),
+      deviceTable_(readDeviceSettings(settingsFile)) {}
+
+qint64 MeterController::settingsNumber(const QVariant& value) {
+    bool ok = false;
+    const qint64 number = value.toString().trimmed().toLongLong(&ok);
+    return ok ? number : 0;
+}
+
+void MeterController::identify(int type) {
+    if (!frames_ || !frames_->linkOpen())
+        return;
+    Messenger& messenger = library_.messenger();
+    IdentityMessages messages(*frames_);
+
+    quint32 instrumentId = 0;
+    quint32 meterNumber = 0;
+    int firmwareVersion = 0;
+    KeyInformation key;
+    const MeterResult keyResult = messages.readKeyInformation(key);
+    if (keyResult == MeterResult::Ok) {
+        instrumentId = key.instrumentId;
+        meterNumber = key.meterNumber;
+        firmwareVersion = key.firmwareVersion;
+    } else if (keyResult != MeterResult::Unsupported) {
+        messenger.tip(MeterText::KeyInformationFailed);
+        return;
+    } else {
+        // A meter that does not know key information answers the older request.
+        ProductionInformation production;
+        const MeterResult result = messages.readProductionInformation(production);
+        if (result != MeterResult::Ok) {
+            if (const BilingualText* text = meterResultText(MeterStep::ReadProduction, result))
+                messenger.chineseTip(*text);
+            messenger.tip(MeterText::MeterInformationFailed);
+            return;
+        }
+        instrumentId = production.instrumentId;
+        meterNumber = production.meterNumber;
+    }
+
+    if (!deviceTable_.isEmpty()) {
+        const QVariantList* model = nullptr;
+        for (const QVariantList& row : deviceTable_) {
+            if (settingsNumber(row.value(MeterNoColumn)) == qint64(meterNumber)) {
+                model = &row;
+                break;
+            }
+        }
+        if (!model) {
+            if (meterNumber != 0)
+                emit identified({messenger.text(MeterText::UnknownModel),
+                                 MeterIdentity::CompanyLabels::Unchanged});
+            else
+                messenger.tip(MeterText::MeterModelFailed);
+            return;
+        }
+        library_.setMeterNumber(QString::number(meterNumber));
+        MeterIdentity identity{model->value(ModelColumn).toString(),
+                               MeterIdentity::CompanyLabels::Unchanged};
+        emit identified(identity);
+        uiIndex_ = int(settingsNumber(model->value(UiIndexColumn)));
+        companyLabelFlag_ = int(settingsNumber(model->value(IsTarvikColumn)));
+        const qint64 version = settingsNumber(model->value(VersionColumn));
+        library_.setMaxLibraries(firmwareVersion != 0 && version < firmwareVersion
+                                     ? Limits::NewerMeterLibraries
+                                     : Limits::MeterLibraries);
+        if (library_.databaseOpen()) {
+            if (type == 0)
+                checkAtStartup();
+            else
+                checkOnArrival();
+        }
+        if (companyLabelFlag_ == 1)
+            identity.companyLabels = MeterIdentity::CompanyLabels::Hidden;
+        else if (companyLabelFlag_ == 0 || companyLabelFlag_ == 2)
+            identity.companyLabels = MeterIdentity::CompanyLabels::Shown;
+        if (identity.companyLabels != MeterIdentity::CompanyLabels::Unchanged)
+            emit identified(identity);
+    }
+
+    emit identificationFinished(instrumentId);
+    exportOnFirstConnection(instrumentId);
+}
+
+void MeterController::checkAtStartup() {
+    QList<QVariantList> records;
+    for (const QVariantList& record : library_.storedLibraries())
+        if (record.size() >= kRecordSize)
+            records << record;
+    const QString meterNumber = library_.meterNumber();
+    for (int i = 0; i < records.size(); ++i) {
+        if (records[i].value(kMeterNumberValue).toString() == meterNumber) {
+            library_.showStoredLibraries(records);
+            return;
+        }
+        if (i == records.size() - 1)
+            checkOnArrival();
+    }
+}
+
+void MeterController::checkOnArrival() {
+    const QList<QVariantList> records = library_.storedLibraries();
+    const QString meterNumber = library_.meterNumber();
+    for (const QVariantList& record : records) {
+        if (record.size() < kRecordSize)
+            continue;
+        if (record.value(kMeterNumberValue).toString() != meterNumber) {
+            runInstrumentChange();
+            return;
+        }
+        library_.showStoredLibraries(records);
+    }
+}
+
+void MeterController::runInstrumentChange() {
+    emit instrumentChangeDetected();
+    handleInstrumentChange();
+}
+
+void MeterController::handleInstrumentChange() {
+    // The store only ever holds one instrument's libraries: saving is the
+    // user's one chance to keep them.
+    while (library_.messenger().ask(MeterText::SaveBeforeInstrumentChange)) {
+        if (saveToSpreadsheet())
+            break;
+    }
+    library_.clearAllData();
+}
+
+void MeterController::exportOnFirstConnection(quint32 instrumentId) {
+    if (seenInstruments_.contains(instrumentId))
+        return;
+    exportMeterData();
+    seenInstruments_.append(instrumentId);
+}
+
+void MeterController::forgetMeter() {
+    library_.setMeterNumber(QString());
+    emit identified({QString(), MeterIdentity::CompanyLabels::Unchanged});
+}
+
+bool MeterController::readMeasurement(MeasuredColour& measurement) {
+    Messenger& messenger = library_.messenger();
+    if (!frames_ || !frames_->linkOpen()) {
+        messenger.tip(MeterText::OpenLinkFirst);
+        return false;
+    }
+    if (library_.currentRow() < 0) {
+        messenger.tip(MeterText::SelectLibrary);
+        return false;
+    }
+    if (!library_.locked()) {
+        messenger.tip(MeterText::LockLibrary);
+        return false;
+    }
+    MeasureMessages messages(*frames_);
+    QVector<int> values;
+    const MeterResult result = messages.readMeasureData(values);
+    if (result != MeterResult::Ok) {
+        const BilingualText* text = meterResultText(MeterStep::Measure, result);
+        messenger.tip(text ? *text : MeterText::MeasureNotWritten);
+        return false;
+    }
+    measurement.values = values;
+    measurement.texts = ColorValueTexts::fromMeasurement(values);
+    emit measured(measurement);
+    return true;
+}
+
+bool MeterController::measure(const QString& name) {
+    if (!library_.acceptNewColour(name))
+        return false;
+    MeasuredColour measurement;
+    if (!readMeasurement(measurement))
+        return false;
+    return library_.addColour(name, measurement.texts);
+}
+
+bool MeterController::remeasure(const QString& colourId) {
+    MeasuredColour measurement;
+    if (!readMeasurement(measurement))
+        return false;
+    const int row = library_.colourRowOf(colourId);
+    return row >= 0 && library_.replaceColourValues(row, measurement.texts);
+}
+
+bool MeterController::saveToSpreadsheet() {
+    return SpreadsheetSave(library_, templateDirectory_).saveToSpreadsheet();
+}
+
+bool MeterController::importFromSpreadsheet() {
+    return SpreadsheetImport(library_).importFromSpreadsheet();
+}
+
+bool MeterController::writeToMeter() {
+    return frames_ && MeterWrite(library_, *frames_).run();
+}
+
+bool MeterController::exportMeterData() {
+    return frames_ && MeterExport(library_, *frames_).run();
+}

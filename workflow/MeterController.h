@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QVector>
+
+class FrameLayer;
+class LibraryService;
+
+// A measurement as the meter sent it and as it is shown and stored.
+struct MeasuredColour {
+    // The nineteen integers of the meter; R, G and B are the last three.
+    QVector<int> values;
+    // The nineteen value texts (ColorValueTexts).
+    QStringList texts;
+
+    int red() const { return values.value(16); }
+    int green() const { return values.value(17); }
+    int blue() const { return values.value(18); }
+};
+
+// What identification found out about the attached meter.
+struct MeterIdentity {
+    enum class CompanyLabels { Unchanged, Hidden, Shown };
+
+    // The model's name, "Unknown" for a meter the settings do not list, ""
+    // once the meter is gone.
+    QString model;
+    CompanyLabels companyLabels = CompanyLabels::Unchanged;
+};
+
+// The meter as the page works with it: who it is (identity requests, device
+// settings, library limit, the library check that shows its libraries or
+// finds another instrument's), the instrument change, the automatic export
+// the first time an instrument is seen, and measuring into the current
+// library. It reports by signals and never touches a widget.
+class MeterController : public QObject {
+    Q_OBJECT
+public:
+    // frames: the meter link (may be null: no link at all). settingsFile: the
+    // device settings; templateDirectory: where the save's template workbooks lie.
+    MeterController(LibraryService& library, FrameLayer* frames, const QString& settingsFile,
+                    const QString& templateDirectory, QObject* parent = nullptr);
+
+    FrameLayer* frames() const { return frames_; }
+    QString templateDirectory() const { return templateDirectory_; }
+
+    // Asks the attached meter who it is. type 0: the link opened at start-up,
+    // 1: the meter was plugged in.
+    void identify(int type);
+    // Start-up: shows the libraries when they belong to this meter; when all
+    // belong to another one, the arrival check runs.
+    void checkAtStartup();
+    // Arrival: another meter's library starts the instrument change; this
+    // meter's libraries are shown when the list is empty.
+    void checkOnArrival();
+    // Offers to save (again after every failed save), then empties the store
+    // and the list whatever the answer.
+    void handleInstrumentChange();
+    // Runs the export once per instrument and run, whatever its outcome.
+    void exportOnFirstConnection(quint32 instrumentId);
+    // The link closed: forget the meter number and its model.
+    void forgetMeter();
+
+    // The meter's current measurement after the checks (link, library
+    // selected and locked); false after a message.
+    bool readMeasurement(MeasuredColour& measurement);
+    // Measures a new colour of this name into the current library.
+    bool measure(const QString& name);
+    // Measures a colour of the current library again, found by its
+    // identifier after the measurement (the list may change meanwhile).
+    bool remeasure(const QString& colourId);
+
+    // The bulk actions, each with every message of its own.
+    bool saveToSpreadsheet();
+    bool importFromSpreadsheet();
+    bool writeToMeter();
+    bool exportMeterData();
+
+    int uiIndex() const { return uiIndex_; }
+    int companyLabelFlag() const { return companyLabelFlag_; }
+    QList<quint32>& seenInstruments() { return seenInstruments_; }
+
+    // The 32-bit value of a settings cell as the meter reports numbers;
+    // text that is no number reads 0.
+    static qint64 settingsNumber(const QVariant& value);
+
+signals:
+    void identified(const MeterIdentity& identity);
+    void measured(const MeasuredColour& measurement);
+    // Emitted just before the instrument change runs.
+    void instrumentChangeDetected();
+    // Emitted at the end of an identification, just before the first-connection
+    // export runs with the instrument identifier.
+    void identificationFinished(quint32 instrumentId);
+
+private:
+    void showStoredLibraries(const QList<QVariantList>& records);
+    void runInstrumentChange();
+
+    LibraryService& library_;
+    FrameLayer* frames_;
+    QString templateDirectory_;
+    // Rows of the device settings file: MeterNo, Model, UIIndex, IsTarvik, Version.
+    QList<QVariantList> deviceTable_;
+    int uiIndex_ = 0;
+    int companyLabelFlag_ = 1;
+    // Instruments whose libraries were exported automatically in this run.
+    QList<quint32> seenInstruments_;
+};

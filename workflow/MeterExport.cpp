@@ -1,0 +1,162 @@
+#include "MeterExport.h"
+
+#include <QStringList>
+#include <limits>
+
+#include "FrameLayer.h"
+#include "LibraryService.h"
+#include "MeterResultTexts.h"
+#include "StdCardMessages.h"
+#include "TransferTexts.h"
+
+namespace {
+
+constexpr int PackageSize = 256;
+constexpr int ColourBytes = StdCardMessages::ColorNameWidth + 6;
+
+// Other results end the run without a message.
+void reportFailure(const Messenger& messenger, MeterStep step, MeterResult result) {
+    if (const BilingualText* text = meterResultText(step, result))
+        messenger.tip(*text);
+}
+
+int packageCount(int streamSize) {
+    return (streamSize + PackageSize - 1) / PackageSize;
+}
+
+qint16 signedWord(const QByteArray& bytes, int at) {
+    return qint16(quint16(quint8(bytes[at]) | (quint8(bytes[at + 1]) << 8)));
+}
+
+}  // namespace
+
+MeterExport::MeterExport(LibraryService& library, FrameLayer& frames)
+    : library_(library), frames_(frames) {}
+
+QString MeterExport::hundredthsText(qint16 value) {
+    // Integer arithmetic: no rounding can turn -5 into "-0.04" or lose the sign.
+    const int magnitude = qAbs(int(value));
+    return (value < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100) +
+           QLatin1Char('.') + QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
+
+QVector<MeterExport::Colour> MeterExport::decodeStream(const QByteArray& stream, int colourTotal) {
+    QVector<Colour> colours;
+    colours.reserve(colourTotal);
+    int at = 0;
+    const int nameWidth = StdCardMessages::ColorNameWidth;
+    while (colours.size() < colourTotal && at + nameWidth <= stream.size()) {
+        colours.append({StdCardMessages::decodeColorName(stream.mid(at, nameWidth)), {}, {}, {}});
+        at += nameWidth;
+    }
+    for (Colour& colour : colours) {
+        if (at + 6 > stream.size())
+            break;
+        colour.L = hundredthsText(signedWord(stream, at));
+        colour.a = hundredthsText(signedWord(stream, at + 2));
+        colour.b = hundredthsText(signedWord(stream, at + 4));
+        at += 6;
+    }
+    return colours;
+}
+
+bool MeterExport::run() {
+    QVector<MeterLibrary> libraries;
+    if (!readLibraries(libraries))
+        return false;
+
+    // Counts are 16-bit; the sum is kept within what one stream buffer can address.
+    qint64 colourTotal = 0;
+    QList<LibraryKey> keys;
+    for (const MeterLibrary& library : libraries) {
+        colourTotal = qMin<qint64>(colourTotal + library.count,
+                                   std::numeric_limits<int>::max() / ColourBytes);
+        keys << LibraryKey{library.name, library.description};
+    }
+
+    QByteArray stream;
+    if (!readStream(int(colourTotal), stream))
+        return false;
+    const QVector<Colour> colours = decodeStream(stream, int(colourTotal));
+
+    // Refused as a whole, before anything is written.
+    if (!library_.fitsLibraryLimit(keys))
+        return false;
+    return storeLibraries(libraries, colours);
+}
+
+bool MeterExport::readLibraries(QVector<MeterLibrary>& libraries) {
+    StdCardMessages messages(frames_);
+    int total = 0;
+    MeterResult result = messages.readStdCardTotal(total);
+    if (result != MeterResult::Ok) {
+        reportFailure(library_.messenger(), MeterStep::ReadTotal, result);
+        return false;
+    }
+    libraries.reserve(total);
+    for (int i = 0; i < total; ++i) {
+        MeterLibrary library;
+        result = messages.readStdCardInfo(StdCardMessages::infoAddress(i), library.name,
+                                          library.description, library.count);
+        if (result != MeterResult::Ok) {
+            reportFailure(library_.messenger(), MeterStep::ReadInfo, result);
+            return false;
+        }
+        libraries.append(library);
+    }
+    return true;
+}
+
+bool MeterExport::readStream(int colourTotal, QByteArray& stream) {
+    const int streamSize = ColourBytes * colourTotal;
+    const int packages = packageCount(streamSize);
+    std::unique_ptr<ProgressReporter> progress =
+        library_.messenger().progress(TransferText::Exporting, 0, packages);
+    StdCardMessages messages(frames_);
+    stream.reserve(qMin(streamSize, 1 << 22));
+    for (int p = 0; p < packages; ++p) {
+        const int length = qMin(PackageSize, streamSize - PackageSize * p);
+        QByteArray data;
+        const MeterResult result = messages.readStdCardData(
+            StdCardMessages::DataBaseAddress + PackageSize * p, length, data);
+        if (result != MeterResult::Ok) {
+            reportFailure(library_.messenger(), MeterStep::ReadData, result);
+            progress->hide();
+            return false;
+        }
+        progress->setValue(p + 1);
+        stream.append(data);
+    }
+    progress->hide();
+    return true;
+}
+
+bool MeterExport::storeLibraries(const QVector<MeterLibrary>& libraries,
+                                 const QVector<Colour>& colours) {
+    const Messenger& messenger = library_.messenger();
+    std::unique_ptr<ProgressReporter> progress =
+        messenger.progress(TransferText::StoringExport, 0, libraries.size());
+    int offset = 0;  // first colour of the current library in the stream
+    for (int i = 0; i < libraries.size(); ++i) {
+        const MeterLibrary& meterLibrary = libraries[i];
+        IncomingLibrary incoming{meterLibrary.name, meterLibrary.description, {}, true};
+        for (int k = 0; k < meterLibrary.count && offset + k < colours.size(); ++k) {
+            const Colour& colour = colours[offset + k];
+            incoming.colours << IncomingColour{colour.name, {colour.L, colour.a, colour.b}};
+        }
+        // A skipped library's colours still come before the next library's.
+        offset += meterLibrary.count;
+        const LibraryService::MergeOutcome outcome = library_.mergeLibrary(incoming, i + 1);
+        if (outcome == LibraryService::MergeOutcome::Stopped) {
+            progress->hide();
+            library_.reselectFirstLibrary();
+            return false;
+        }
+        if (outcome == LibraryService::MergeOutcome::Merged)
+            progress->setValue(i + 1);
+    }
+    progress->hide();
+    messenger.tip(TransferText::Exported);
+    library_.reselectFirstLibrary();
+    return true;
+}

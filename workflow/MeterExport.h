@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include "LibraryTypes.h"
+
+class FrameLayer;
+class LibraryService;
+
+// Export of meter data: every standard colour card library stored in the
+// meter is read (records, then the colour data stream) and merged into the
+// store and the list (LibraryService::mergeLibrary). Runs to its end on the
+// calling thread and reports success or the first failure in an information box.
+class MeterExport {
+public:
+    MeterExport(LibraryService& library, FrameLayer& frames);
+
+    // True when every meter library was read and stored or skipped by the
+    // user; the success message has then been shown.
+    bool run();
+
+    // A stream value (hundredths) as stored: exactly two decimals, -5 -> "-0.05".
+    static QString hundredthsText(qint16 value);
+
+    // One colour of the stream, with its texts as they are stored.
+    struct Colour {
+        QString name;
+        QString L;
+        QString a;
+        QString b;
+    };
+    // The stream of colourTotal colours: all names (20 bytes each), then all
+    // L*a*b* triples (6 bytes each), in the same order.
+    static QVector<Colour> decodeStream(const QByteArray& stream, int colourTotal);
+
+private:
+    struct MeterLibrary {
+        QString name;
+        QString description;
+        int count = 0;
+    };
+
+    bool readLibraries(QVector<MeterLibrary>& libraries);
+    bool readStream(int colourTotal, QByteArray& stream);
+    bool storeLibraries(const QVector<MeterLibrary>& libraries, const QVector<Colour>& colours);
+
+    LibraryService& library_;
+    FrameLayer& frames_;
+};

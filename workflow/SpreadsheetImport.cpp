@@ -1,0 +1,159 @@
+#include "SpreadsheetImport.h"
+
+#include "CheckCodes.h"
+#include "EngineWorkbookFile.h"
+#include "ExchangeTexts.h"
+#include "ExchangeWorkbook.h"
+#include "LibraryService.h"
+
+SpreadsheetImport::SpreadsheetImport(LibraryService& library)
+    : library(library), openFile(EngineWorkbookFile::create) {}
+
+void SpreadsheetImport::setFileOpener(FileOpener opener) {
+    openFile = opener ? std::move(opener) : FileOpener(EngineWorkbookFile::create);
+}
+
+void SpreadsheetImport::hideProgress() {
+    if (progress)
+        progress->hide();
+}
+
+bool SpreadsheetImport::importFromSpreadsheet() {
+    Messenger& messenger = library.messenger();
+    const QString fileName = messenger.openFileName(
+        ExchangeText::SelectFileCaption, QStringLiteral("./"), QStringLiteral("Excel (*.xls)"));
+    if (fileName.isEmpty())
+        return false;
+
+    QList<IncomingLibrary> libraries;
+    if (!readWorkbook(fileName, &libraries))
+        return false;
+
+    for (int k = 0; k < libraries.size(); ++k) {
+        const LibraryService::MergeOutcome outcome = library.mergeLibrary(libraries.at(k), k + 1);
+        if (outcome == LibraryService::MergeOutcome::Stopped) {
+            hideProgress();
+            library.reselectFirstLibrary();
+            return false;
+        }
+        if (outcome == LibraryService::MergeOutcome::Merged && progress)
+            progress->setValue(k + 1);
+    }
+    hideProgress();
+    messenger.tip(ExchangeText::Imported);
+    library.reselectFirstLibrary();
+    return true;
+}
+
+bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibrary>* libraries) {
+    Messenger& messenger = library.messenger();
+    const auto couldNotOpen = [&] { messenger.error(ExchangeText::CouldNotOpen); };
+    const auto readError = [&] { messenger.tip(ExchangeText::ReadError); };
+    const auto checkError = [&] { messenger.tip(ExchangeText::CheckError); };
+
+    std::unique_ptr<WorkbookFile> file = openFile(fileName);
+    if (!file->open(1)) {
+        couldNotOpen();
+        return false;
+    }
+    if (file->rowCount() == 0) {
+        file->close();
+        readError();
+        return false;
+    }
+    const int sheets = file->sheetCount();
+    const QList<QVariantList> librarySheet = file->readAll();
+    file->close();
+
+    // A1 and the count row at least; a sheet of one cell reads as no rows.
+    if (librarySheet.size() < 2) {
+        readError();
+        return false;
+    }
+    if (ExchangeWorkbook::cellText(librarySheet.value(0).value(0)) != library.meterNumber()) {
+        messenger.tip(ExchangeText::OtherMeter);
+        return false;
+    }
+    const QVariantList countRow = librarySheet.value(1);
+    const int count = ExchangeWorkbook::cellInt(countRow.value(0));
+    if (ExchangeWorkbook::cellUInt(countRow.value(1)) != countCheckCode(count)) {
+        checkError();
+        return false;
+    }
+    // Every library the sheet lists needs its row.
+    if (count < 0 || librarySheet.size() < count + 2) {
+        readError();
+        return false;
+    }
+
+    progress = messenger.progress(ExchangeText::Importing, 0, count);
+    progress->setValue(0);
+
+    QList<QList<QVariantList>> dataSheets;
+    dataSheets.reserve(count);
+    for (int sheet = 2; sheet <= count + 1; ++sheet) {
+        if (sheets < sheet) {
+            hideProgress();
+            messenger.error(ExchangeText::SheetMissing);
+            return false;
+        }
+        if (!file->open(sheet)) {
+            hideProgress();
+            couldNotOpen();
+            return false;
+        }
+        if (file->rowCount() == 0) {
+            file->close();
+            hideProgress();
+            readError();
+            return false;
+        }
+        dataSheets.append(file->readAll());
+        file->close();
+    }
+
+    QList<LibraryKey> keys;
+    libraries->reserve(count);
+    for (int k = 1; k <= count; ++k) {
+        const QVariantList& row = librarySheet.at(k + 1);
+        IncomingLibrary incoming;
+        incoming.name = ExchangeWorkbook::cellText(row.value(0));
+        incoming.description = ExchangeWorkbook::cellText(row.value(1));
+        const int colors = ExchangeWorkbook::cellInt(row.value(2));
+        const quint16 dataCheck = ExchangeWorkbook::cellUInt(row.value(3)) & 0xFFFF;
+        const quint16 infoCheck = ExchangeWorkbook::cellUInt(row.value(4)) & 0xFFFF;
+
+        // The data sheet must hold every colour the row claims, all twenty
+        // columns wide; more than the check code can cover is refused too.
+        const QList<QVariantList>& data = dataSheets.at(k - 1);
+        if (colors < 0 || colors > ExchangeWorkbook::kMaxColorsPerLibrary ||
+            data.size() < colors + 1 ||
+            (colors > 0 && data.at(0).size() < ExchangeWorkbook::kDataColumns)) {
+            hideProgress();
+            readError();
+            return false;
+        }
+        // An empty library needs no check; it still counts against the limit.
+        keys << incoming.key();
+        if (colors > 0) {
+            QVariantList values;
+            values.reserve(colors * 3);
+            for (int j = 1; j <= colors; ++j)
+                values << data.at(j).value(1) << data.at(j).value(2) << data.at(j).value(3);
+            if (dataCheckCode(values) != dataCheck ||
+                infoCheckCode(incoming.name, incoming.description, colors, dataCheck) !=
+                    infoCheck) {
+                hideProgress();
+                checkError();
+                return false;
+            }
+        }
+        for (int j = 1; j <= colors; ++j) {
+            const QStringList texts = ExchangeWorkbook::colorTexts(data.at(j));
+            incoming.colours << IncomingColour{texts.value(0), texts.mid(1)};
+        }
+        libraries->append(incoming);
+    }
+
+    return library.fitsLibraryLimit(keys, progress.get());
+}

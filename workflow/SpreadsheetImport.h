@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariantList>
+#include <functional>
+#include <memory>
+
+#include "LibraryTypes.h"
+#include "Prompt.h"
+#include "WorkbookFile.h"
+
+class LibraryService;
+
+// Imports an exchange workbook of the connected meter: the whole workbook
+// is read and verified (meter number, shape, check codes, library limit)
+// before the first change; then its libraries are merged library by library
+// (LibraryService::mergeLibrary) until the colour limit is reached.
+class SpreadsheetImport {
+public:
+    using FileOpener = std::function<std::unique_ptr<WorkbookFile>(const QString& fileName)>;
+
+    explicit SpreadsheetImport(LibraryService& library);
+
+    // True when every library of the chosen workbook was merged or skipped
+    // by the user (the success message was shown).
+    bool importFromSpreadsheet();
+
+    void setFileOpener(FileOpener opener);
+
+private:
+    // Reads and verifies; false (with its message shown) refuses the workbook.
+    bool readWorkbook(const QString& fileName, QList<IncomingLibrary>* libraries);
+    void hideProgress();
+
+    LibraryService& library;
+    FileOpener openFile;
+    std::unique_ptr<ProgressReporter> progress;
+};

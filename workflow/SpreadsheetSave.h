@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "WorkbookFile.h"
+
+class LibraryService;
+
+// Saves every library of the store with all values of its colours into a
+// new exchange workbook, made from a template workbook. Reads the store,
+// changes nothing in it.
+class SpreadsheetSave {
+public:
+    using FileOpener = std::function<std::unique_ptr<WorkbookFile>(const QString& fileName)>;
+
+    // templateDirectory: where "ColorCard_1.xls" and "ColorCard_2.xls" lie
+    // (the application directory in the program).
+    SpreadsheetSave(LibraryService& library, const QString& templateDirectory);
+
+    // True only when the whole workbook was written; false when the user
+    // stopped or a step failed (each failure shows its message).
+    bool saveToSpreadsheet();
+
+    // The template with room for the libraries: ColorCard_2 for a meter of
+    // 46 libraries, or when more libraries are stored than ColorCard_1 holds.
+    static QString templateName(int maxLibraries, int libraryCount);
+    // The chosen name with ".xls" appended when it does not end in it.
+    static QString withXlsSuffix(const QString& fileName);
+
+    void setFileOpener(FileOpener opener);
+    void setClock(std::function<QDateTime()> clock);
+
+private:
+    LibraryService& library;
+    QString templateDirectory;
+    FileOpener openFile;
+    std::function<QDateTime()> clock;
+};

@@ -1,0 +1,46 @@
+#include "StoreErrorTexts.h"
+
+#include "StoreTexts.h"
+
+BilingualText storeErrorText(StoreError error) {
+    switch (error) {
+        case StoreError::OpenDatabase:
+            return StoreText::OpenDatabaseFailed;
+        case StoreError::QueryLibraryTable:
+            return StoreText::QueryLibraryTableFailed;
+        case StoreError::CreateLibraryTable:
+            return StoreText::CreateLibraryTableFailed;
+        case StoreError::CreateColorTable:
+            return StoreText::CreateColorTableFailed;
+        case StoreError::InsertLibrary:
+            return StoreText::InsertLibraryFailed;
+        case StoreError::InsertColor:
+            return StoreText::InsertColorFailed;
+        case StoreError::RenameLibrary:
+            return StoreText::RenameLibraryFailed;
+        case StoreError::UpdateCount:
+            return StoreText::UpdateCountFailed;
+        case StoreError::RenameColor:
+            return StoreText::RenameColorFailed;
+        case StoreError::UpdateColor:
+            return StoreText::UpdateColorFailed;
+        case StoreError::QueryColorName:
+            return StoreText::QueryColorNameFailed;
+        case StoreError::QueryLibraries:
+            return StoreText::QueryLibrariesFailed;
+        case StoreError::QueryColors:
+            return StoreText::QueryColorsFailed;
+        case StoreError::DropColorTable:
+            return StoreText::DropColorTableFailed;
+        case StoreError::DeleteLibrary:
+            return StoreText::DeleteLibraryFailed;
+        case StoreError::DeleteColor:
+            return StoreText::DeleteColorFailed;
+        case StoreError::DeleteDatabaseFile:
+            return StoreText::DeleteDatabaseFileFailed;
+        case StoreError::Commit:
+        case StoreError::None:
+            break;
+    }
+    return StoreText::CommitFailed;
+}
