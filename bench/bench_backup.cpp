@@ -16,7 +16,6 @@
 
 #include "ColorCardStore.h"
 #include "DatabaseBackup.h"
-#include "Messenger.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ const int kLibraries = 46;
 const int kColours = 20000;
 const int kRuns = 10;
 
-void fill(ColorCardStore& store) {
+bool fill(ColorCardStore& store) {
     for (int l = 0; l < kLibraries; ++l) {
         const int count = kColours / kLibraries + (l < kColours % kLibraries ? 1 : 0);
         const QString id = store.makeLibraryId(l + 1);
@@ -39,8 +38,10 @@ void fill(ColorCardStore& store) {
             for (int c = 1; c < 20; ++c)
                 columns[c] << QString::number((i * 37 + c * 11) % 10000 / 100.0, 'f', 2);
         }
-        store.insertColorDataBatch(id, store.makeColorIds(id, 1, count), columns);
+        if (!store.insertColorDataBatch(id, store.makeColorIds(id, 1, count), columns))
+            return false;
     }
+    return true;
 }
 
 double milliseconds(const QElapsedTimer& timer) {
@@ -53,13 +54,15 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir temporary;
     const QString directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
-    Messenger messenger;
-    ColorCardStore store(messenger, directory);
+    ColorCardStore store(directory);
     if (!store.openDatabase()) {
         std::fprintf(stderr, "cannot open the database in %s\n", qPrintable(directory));
         return 1;
     }
-    fill(store);
+    if (!fill(store)) {
+        std::fprintf(stderr, "cannot fill the database\n");
+        return 1;
+    }
     DatabaseBackup backup(store.databasePath(), store.connectionName());
     std::printf("database: %d libraries, %d colours, %.1f MB\n", kLibraries, kColours,
                 QFileInfo(store.databasePath()).size() / 1048576.0);

@@ -51,8 +51,9 @@ void run(int operation, Reader& in, ScriptedLinker& link, FrameLayer& frames) {
         case ReadTotal: {
             load(link, in.replies());
             int total = -7;
-            const int result = cards.readStdCardTotal(total);
-            require(result == 1 ? total >= 0 && total <= 0xFFFF : total == -7, "total");
+            const MeterResult result = cards.readStdCardTotal(total);
+            require(result == MeterResult::Ok ? total >= 0 && total <= 0xFFFF : total == -7,
+                    "total");
             break;
         }
         case ReadInfo: {
@@ -60,9 +61,10 @@ void run(int operation, Reader& in, ScriptedLinker& link, FrameLayer& frames) {
             load(link, in.replies());
             QString name = QStringLiteral("kept"), description;
             int count = -7;
-            const int result = cards.readStdCardInfo(address, name, description, count);
-            require(result == 1 ? name.size() <= StdCardMessages::NameWidth && count >= 0
-                                : name == QLatin1String("kept") && count == -7,
+            const MeterResult result = cards.readStdCardInfo(address, name, description, count);
+            require(result == MeterResult::Ok
+                        ? name.size() <= StdCardMessages::NameWidth && count >= 0
+                        : name == QLatin1String("kept") && count == -7,
                     "info");
             break;
         }
@@ -71,8 +73,8 @@ void run(int operation, Reader& in, ScriptedLinker& link, FrameLayer& frames) {
             const int length = in.u16();
             load(link, in.replies());
             QByteArray data("kept");
-            const int result = cards.readStdCardData(address, length, data);
-            require(result == 1 ? data.size() == length : data == "kept", "data");
+            const MeterResult result = cards.readStdCardData(address, length, data);
+            require(result == MeterResult::Ok ? data.size() == length : data == "kept", "data");
             break;
         }
         case WriteTotal: {
@@ -105,7 +107,7 @@ void run(int operation, Reader& in, ScriptedLinker& link, FrameLayer& frames) {
             load(link, in.replies());
             KeyInformation info;
             info.meterNumber = 77;
-            if (identity.readKeyInformation(info) != 1)
+            if (identity.readKeyInformation(info) != MeterResult::Ok)
                 require(info.meterNumber == 77, "key information");
             break;
         }
@@ -113,18 +115,17 @@ void run(int operation, Reader& in, ScriptedLinker& link, FrameLayer& frames) {
             load(link, in.replies());
             ProductionInformation info;
             info.meterNumber = 77;
-            const int result = identity.readProductionInformation(info);
-            if (result != 1)
+            const MeterResult result = identity.readProductionInformation(info);
+            if (result != MeterResult::Ok)
                 require(info.meterNumber == 77, "production information");
-            IdentityMessages::productionInformationMessage(result);
             break;
         }
         case ReadMeasureData: {
             load(link, in.replies());
             QVector<int> values{7};
-            const int result = measure.readMeasureData(values);
-            require(result == 1 ? values.size() == MeasureMessages::ValueCount
-                                : values == QVector<int>{7},
+            const MeterResult result = measure.readMeasureData(values);
+            require(result == MeterResult::Ok ? values.size() == MeasureMessages::ValueCount
+                                              : values == QVector<int>{7},
                     "measure data");
             break;
         }

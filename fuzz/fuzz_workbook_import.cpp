@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     world = &instance;
     path = fuzzFilePath("-import.xls");
     std::atexit([] { QFile::remove(path); });
-    if (!world->state.databaseOpen) {
+    if (!world->library.databaseOpen()) {
         std::fprintf(stderr, "cannot open the store in %s\n", qPrintable(world->dir.path()));
         std::abort();
     }
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size) {
     for (int bit = 0; bit < 8; ++bit)
         w.prompt.answers.enqueue((answers >> bit) & 1);
 
-    SpreadsheetImport(w.context()).importFromSpreadsheet();
+    SpreadsheetImport(w.library).importFromSpreadsheet();
 
     // The import only reads the workbook.
     QFile file(path);

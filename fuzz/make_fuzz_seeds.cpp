@@ -51,19 +51,22 @@ QStringList colour(const QString& name, int seed) {
 QByteArray saved(const QString& templates, int maxLibraries,
                  const QList<QPair<QStringList, int>>& libraries) {
     FuzzWorkspace w(QDir::tempPath() + QStringLiteral("/colorcard-seeds-XXXXXX"));
-    w.state.maxLibraries = maxLibraries;
+    w.library.setMaxLibraries(maxLibraries);
+    QList<QPair<QStringList, QList<QStringList>>> content;
     int seed = 1;
     for (const auto& library : libraries) {
         QList<QStringList> colours;
         for (int i = 0; i < library.second; ++i)
             colours << colour(QStringLiteral("%1-%2").arg(library.first[0]).arg(i + 1), seed++);
-        w.addLibrary(library.first[0], library.first[1], colours);
+        content.append({library.first, colours});
     }
+    if (!w.addLibraries(content))
+        return QByteArray();
     const QString path = w.dir.filePath(QStringLiteral("saved.xls"));
     w.prompt.fileNames.enqueue(path);
     for (int i = 0; i < 64; ++i)
         w.prompt.answers.enqueue(true);
-    if (!SpreadsheetSave(w.context(), templates).saveToSpreadsheet())
+    if (!SpreadsheetSave(w.library, templates).saveToSpreadsheet())
         return QByteArray();
     return readFile(path);
 }
