@@ -29,6 +29,9 @@ dpkg-dev
 desktop-file-utils
 appstream
 librsvg2-bin
+libsqlite3-dev
+clang
+libclang-rt-14-dev
 "
 missing=""
 for p in $PACKAGES; do
