@@ -22,7 +22,7 @@ ColorCardDialog::ColorCardDialog(const QString& title, const QString& name,
         connect(field, &QLineEdit::textChanged, this, &ColorCardDialog::updateLimits);
         // Typing past the combined limit is still possible (Save refuses
         // it); the user hears about it at once.
-        connect(field, &QLineEdit::textEdited, this, [this, field] {
+        connect(field, &QLineEdit::textChanged, this, [this, field] {
             InputGuide* guide = InputGuide::of(field);
             if (guide && guide->overLimit())
                 guide->showHint(GuidanceText::CombinedTooLong,

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolTip>
+#include <QTimer>
 #include <QValidator>
 
 #include "GuidanceTexts.h"
@@ -16,6 +16,9 @@ namespace {
 
 const char* const kCountStyle = "color: rgb(120, 120, 120); background: transparent;";
 const char* const kOverStyle = "color: rgb(200, 0, 0); background: transparent;";
+const char* const kHintStyle =
+    "QLabel { background: rgb(255, 248, 225); color: rgb(110, 70, 0);"
+    " border: 1px solid rgb(224, 168, 0); padding: 4px; }";
 constexpr int kCountGap = 4;
 constexpr int kHintMs = 5000;
 
@@ -25,6 +28,11 @@ InputGuide::InputGuide(QLineEdit* field, Language chinese, bool counted)
     : QObject(field), field_(field), chinese_(std::move(chinese)) {
     field->installEventFilter(this);
     connect(field, &QLineEdit::inputRejected, this, &InputGuide::refused);
+    // A hint is about the last thing typed: the next change takes it away.
+    connect(field, &QLineEdit::textChanged, this, &InputGuide::hideHint);
+    hintTimer_ = new QTimer(this);
+    hintTimer_->setSingleShot(true);
+    connect(hintTimer_, &QTimer::timeout, this, &InputGuide::hideHint);
     if (!counted)
         return;
     limit_ = field->maxLength();
@@ -55,24 +63,32 @@ bool InputGuide::overLimit() const {
     return count_ && field_ && field_->text().length() > limit_;
 }
 
+bool InputGuide::countShown() const {
+    return count_ && !count_->isHidden();
+}
+
 void InputGuide::updateCount() {
     if (!count_ || !field_)
         return;
     count_->setText(QStringLiteral("%1/%2").arg(field_->text().length()).arg(limit_));
     count_->setStyleSheet(QLatin1String(overLimit() ? kOverStyle : kCountStyle));
+    // An empty field leaves its whole width to the placeholder, which says
+    // what may be typed; the count comes with the first character.
+    count_->setHidden(field_->text().isEmpty() && !field_->placeholderText().isEmpty());
     placeCount();
 }
 
 void InputGuide::placeCount() {
     // The widest count this field can show keeps the text clear of it.
     const QString widest = QStringLiteral("%1/%1").arg(qMax(limit_, field_->maxLength()));
-    const int width = count_->fontMetrics().horizontalAdvance(widest) + 2 * kCountGap;
+    const int width =
+        countShown() ? count_->fontMetrics().horizontalAdvance(widest) + 2 * kCountGap : 0;
     QMargins margins = field_->textMargins();
     if (margins.right() != width) {
         margins.setRight(width);
         field_->setTextMargins(margins);
     }
-    count_->setGeometry(field_->width() - width, 0, width - kCountGap, field_->height());
+    count_->setGeometry(field_->width() - width, 0, qMax(0, width - kCountGap), field_->height());
 }
 
 QString InputGuide::refusedCharacters(const QString& text) const {
@@ -104,10 +120,33 @@ void InputGuide::refused() {
 
 void InputGuide::showHint(const BilingualText& text, const QStringList& arguments) {
     lastHint_ = Messenger::filled(text.in(chinese_ ? chinese_() : true), arguments);
-    if (field_ && field_->isVisible())
-        QToolTip::showText(field_->mapToGlobal(QPoint(0, field_->height())), lastHint_, field_,
-                           QRect(), kHintMs);
+    if (field_ && field_->isVisible()) {
+        // A label of its own rather than the tooltip, which the next key
+        // release would take away before it could be read.
+        if (!hint_) {
+            hint_ = new QLabel(field_, Qt::ToolTip | Qt::FramelessWindowHint);
+            hint_->setObjectName(QStringLiteral("label_inputHint"));
+            // Its own look, a note of caution, whatever the theme does to labels.
+            hint_->setStyleSheet(QLatin1String(kHintStyle));
+        }
+        hint_->setText(lastHint_);
+        hint_->adjustSize();
+        hint_->move(field_->mapToGlobal(QPoint(0, field_->height() + 2)));
+        hint_->show();
+        hint_->raise();
+        hintTimer_->start(kHintMs);
+    }
     emit hinted(lastHint_);
+}
+
+bool InputGuide::hintShown() const {
+    return hint_ && hint_->isVisible();
+}
+
+void InputGuide::hideHint() {
+    hintTimer_->stop();
+    if (hint_)
+        hint_->hide();
 }
 
 bool InputGuide::eventFilter(QObject* watched, QEvent* event) {
@@ -126,6 +165,10 @@ bool InputGuide::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Resize:
             if (count_)
                 placeCount();
+            break;
+        case QEvent::FocusOut:
+        case QEvent::Hide:
+            hideHint();
             break;
         default:
             break;

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QTimer;
 
 // Makes the limits of a line edit visible where the user types: a count such
 // as "7/10" inside its right edge, and a hint at the field when a character
@@ -28,12 +29,16 @@ public:
     // maximum length when another rule limits it further.
     void setLimit(int limit);
     int limit() const { return limit_; }
-    // The count as shown ("" when not counted) and whether it is over its limit.
+    // The count ("" when not counted), whether it is shown (not while an
+    // empty field shows its placeholder) and whether it is over its limit.
     QString countText() const;
+    bool countShown() const;
     bool overLimit() const;
-    // Shows a hint at the field (and keeps it as the last one).
+    // Shows a hint just below the field for a few seconds, until the text
+    // changes or the field loses focus, and keeps it as the last one.
     void showHint(const BilingualText& text, const QStringList& arguments = {});
     QString lastHint() const { return lastHint_; }
+    bool hintShown() const;
 
     // The guide of a field, null when it has none.
     static InputGuide* of(const QLineEdit* field);
@@ -46,6 +51,7 @@ protected:
 
 private:
     void updateCount();
+    void hideHint();
     void placeCount();
     void refused();
     // The characters of text the field's validator refuses on their own.
@@ -53,6 +59,8 @@ private:
 
     QPointer<QLineEdit> field_;
     QLabel* count_ = nullptr;
+    QPointer<QLabel> hint_;
+    QTimer* hintTimer_ = nullptr;
     Language chinese_;
     int limit_ = 0;
     // What the last key press, paste or input method tried to insert.

@@ -16,8 +16,10 @@
         <translation>Delete this color (asks first).</translation>
     </message>
     <message>
-        <source>用仪器的新测量值替换此颜色的数值（会先询问）。需要：已连接仪器、已锁定色卡库。</source>
-        <translation>Replace this color&apos;s values with a new measurement (asks first). Needs a connected meter and a locked library.</translation>
+        <source>用仪器的新测量值替换此颜色的数值（会先询问）。
+需要：已连接仪器、已锁定色卡库。</source>
+        <translation>Replace this color&apos;s values with a new measurement (asks first).
+Needs a connected meter and a locked library.</translation>
     </message>
 </context>
 </TS>

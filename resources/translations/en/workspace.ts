@@ -24,8 +24,10 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>最多10个字符，只能输入英文字母、数字、中线、下划线和空格；名称和描述合计最多18个字符。</source>
-        <translation>At most 10 characters, letters a-z and A-Z, digits, -, _ and spaces only; name and description together at most 18 characters.</translation>
+        <source>最多10个字符，只能输入英文字母、数字、中线、下划线和空格；
+名称和描述合计最多18个字符。</source>
+        <translation>At most 10 characters, letters a-z and A-Z, digits, -, _ and spaces only;
+name and description together at most 18 characters.</translation>
     </message>
 </context>
 <context>
@@ -39,8 +41,10 @@
         <translation>Modify</translation>
     </message>
     <message>
-        <source>删除此色卡库及其全部颜色（会先询问）。锁定的色卡库不能删除。</source>
-        <translation>Delete this library and all its colors (asks first). A locked library cannot be deleted.</translation>
+        <source>删除此色卡库及其全部颜色（会先询问）。
+锁定的色卡库不能删除。</source>
+        <translation>Delete this library and all its colors (asks first).
+A locked library cannot be deleted.</translation>
     </message>
     <message>
         <source>修改此色卡库的名称和描述。</source>
@@ -178,20 +182,28 @@
         <translation>New library</translation>
     </message>
     <message>
-        <source>锁定当前色卡库：测量的颜色都存入该库。测量前需要锁定。</source>
-        <translation>Lock the current library: every measured color goes into it. Measuring needs a locked library.</translation>
+        <source>锁定当前色卡库：测量的颜色都存入该库。
+测量前需要锁定。</source>
+        <translation>Lock the current library: every measured color goes into it.
+Measuring needs a locked library.</translation>
     </message>
     <message>
         <source>解锁当前色卡库，以便选择其他色卡库。</source>
         <translation>Unlock the current library to choose another one.</translation>
     </message>
     <message>
-        <source>新颜色的名称：最多19个字符，只能输入英文字母、数字、中线、下划线和空格。按回车键测量。</source>
-        <translation>Name of the new color: at most 19 characters, letters a-z and A-Z, digits, -, _ and spaces only. Press Return to measure.</translation>
+        <source>新颜色的名称：最多19个字符，只能输入英文字母、数字、中线、下划线和空格。
+按回车键测量。</source>
+        <translation>Name of the new color: at most 19 characters, letters a-z and A-Z, digits, -, _ and spaces only.
+Press Return to measure.</translation>
     </message>
     <message>
-        <source>读取仪器的测量值，以输入的名称存入锁定的色卡库。需要：已连接仪器、已锁定色卡库。快捷键：空格，或在名称栏中按回车。</source>
-        <translation>Read the meter&apos;s measurement and store it under the typed name in the locked library. Needs a connected meter and a locked library. Keys: Space, or Return in the name field.</translation>
+        <source>读取仪器的测量值，以输入的名称存入锁定的色卡库。
+需要：已连接仪器、已锁定色卡库。
+快捷键：空格，或在名称栏中按回车。</source>
+        <translation>Read the meter&apos;s measurement and store it under the typed name in the locked library.
+Needs a connected meter and a locked library.
+Keys: Space, or Return in the name field.</translation>
     </message>
     <message>
         <source>新建一个空的色卡库，输入名称和描述。</source>
@@ -202,20 +214,26 @@
         <translation>Delete every library and color in the database (asks first).</translation>
     </message>
     <message>
-        <source>从为本仪器保存的Excel文件导入色卡库，已有的色卡库会先询问是否覆盖。需要：已连接仪器。</source>
-        <translation>Import the libraries of an Excel file saved for this meter; asks before changing a library that exists. Needs a connected meter.</translation>
+        <source>从为本仪器保存的Excel文件导入色卡库，已有的色卡库会先询问是否覆盖。
+需要：已连接仪器。</source>
+        <translation>Import the libraries of an Excel file saved for this meter; asks before changing a library that exists.
+Needs a connected meter.</translation>
     </message>
     <message>
         <source>将全部色卡库和颜色保存到一个Excel文件。</source>
         <translation>Save every library and color to an Excel file.</translation>
     </message>
     <message>
-        <source>将全部色卡库写入仪器，替换仪器中的色卡库。需要：已连接仪器，每个色卡库至少有一个颜色。</source>
-        <translation>Write every library into the meter, replacing the meter&apos;s libraries. Needs a connected meter and at least one color in every library.</translation>
+        <source>将全部色卡库写入仪器，替换仪器中的色卡库。
+需要：已连接仪器，每个色卡库至少有一个颜色。</source>
+        <translation>Write every library into the meter, replacing the meter&apos;s libraries.
+Needs a connected meter and at least one color in every library.</translation>
     </message>
     <message>
-        <source>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。需要：已连接仪器。</source>
-        <translation>Read the meter&apos;s libraries into the database; asks before changing a library that exists. Needs a connected meter.</translation>
+        <source>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。
+需要：已连接仪器。</source>
+        <translation>Read the meter&apos;s libraries into the database; asks before changing a library that exists.
+Needs a connected meter.</translation>
     </message>
 </context>
 </TS>

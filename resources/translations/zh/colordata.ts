@@ -16,8 +16,10 @@
         <translation>删除此颜色（会先询问）。</translation>
     </message>
     <message>
-        <source>用仪器的新测量值替换此颜色的数值（会先询问）。需要：已连接仪器、已锁定色卡库。</source>
-        <translation>用仪器的新测量值替换此颜色的数值（会先询问）。需要：已连接仪器、已锁定色卡库。</translation>
+        <source>用仪器的新测量值替换此颜色的数值（会先询问）。
+需要：已连接仪器、已锁定色卡库。</source>
+        <translation>用仪器的新测量值替换此颜色的数值（会先询问）。
+需要：已连接仪器、已锁定色卡库。</translation>
     </message>
 </context>
 </TS>

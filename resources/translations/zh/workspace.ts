@@ -24,8 +24,10 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>最多10个字符，只能输入英文字母、数字、中线、下划线和空格；名称和描述合计最多18个字符。</source>
-        <translation>最多10个字符，只能输入英文字母、数字、中线、下划线和空格；名称和描述合计最多18个字符。</translation>
+        <source>最多10个字符，只能输入英文字母、数字、中线、下划线和空格；
+名称和描述合计最多18个字符。</source>
+        <translation>最多10个字符，只能输入英文字母、数字、中线、下划线和空格；
+名称和描述合计最多18个字符。</translation>
     </message>
 </context>
 <context>
@@ -39,8 +41,10 @@
         <translation>修改</translation>
     </message>
     <message>
-        <source>删除此色卡库及其全部颜色（会先询问）。锁定的色卡库不能删除。</source>
-        <translation>删除此色卡库及其全部颜色（会先询问）。锁定的色卡库不能删除。</translation>
+        <source>删除此色卡库及其全部颜色（会先询问）。
+锁定的色卡库不能删除。</source>
+        <translation>删除此色卡库及其全部颜色（会先询问）。
+锁定的色卡库不能删除。</translation>
     </message>
     <message>
         <source>修改此色卡库的名称和描述。</source>
@@ -178,20 +182,28 @@
         <translation>色卡库新建</translation>
     </message>
     <message>
-        <source>锁定当前色卡库：测量的颜色都存入该库。测量前需要锁定。</source>
-        <translation>锁定当前色卡库：测量的颜色都存入该库。测量前需要锁定。</translation>
+        <source>锁定当前色卡库：测量的颜色都存入该库。
+测量前需要锁定。</source>
+        <translation>锁定当前色卡库：测量的颜色都存入该库。
+测量前需要锁定。</translation>
     </message>
     <message>
         <source>解锁当前色卡库，以便选择其他色卡库。</source>
         <translation>解锁当前色卡库，以便选择其他色卡库。</translation>
     </message>
     <message>
-        <source>新颜色的名称：最多19个字符，只能输入英文字母、数字、中线、下划线和空格。按回车键测量。</source>
-        <translation>新颜色的名称：最多19个字符，只能输入英文字母、数字、中线、下划线和空格。按回车键测量。</translation>
+        <source>新颜色的名称：最多19个字符，只能输入英文字母、数字、中线、下划线和空格。
+按回车键测量。</source>
+        <translation>新颜色的名称：最多19个字符，只能输入英文字母、数字、中线、下划线和空格。
+按回车键测量。</translation>
     </message>
     <message>
-        <source>读取仪器的测量值，以输入的名称存入锁定的色卡库。需要：已连接仪器、已锁定色卡库。快捷键：空格，或在名称栏中按回车。</source>
-        <translation>读取仪器的测量值，以输入的名称存入锁定的色卡库。需要：已连接仪器、已锁定色卡库。快捷键：空格，或在名称栏中按回车。</translation>
+        <source>读取仪器的测量值，以输入的名称存入锁定的色卡库。
+需要：已连接仪器、已锁定色卡库。
+快捷键：空格，或在名称栏中按回车。</source>
+        <translation>读取仪器的测量值，以输入的名称存入锁定的色卡库。
+需要：已连接仪器、已锁定色卡库。
+快捷键：空格，或在名称栏中按回车。</translation>
     </message>
     <message>
         <source>新建一个空的色卡库，输入名称和描述。</source>
@@ -202,20 +214,26 @@
         <translation>删除数据库中的全部色卡库和颜色（会先询问）。</translation>
     </message>
     <message>
-        <source>从为本仪器保存的Excel文件导入色卡库，已有的色卡库会先询问是否覆盖。需要：已连接仪器。</source>
-        <translation>从为本仪器保存的Excel文件导入色卡库，已有的色卡库会先询问是否覆盖。需要：已连接仪器。</translation>
+        <source>从为本仪器保存的Excel文件导入色卡库，已有的色卡库会先询问是否覆盖。
+需要：已连接仪器。</source>
+        <translation>从为本仪器保存的Excel文件导入色卡库，已有的色卡库会先询问是否覆盖。
+需要：已连接仪器。</translation>
     </message>
     <message>
         <source>将全部色卡库和颜色保存到一个Excel文件。</source>
         <translation>将全部色卡库和颜色保存到一个Excel文件。</translation>
     </message>
     <message>
-        <source>将全部色卡库写入仪器，替换仪器中的色卡库。需要：已连接仪器，每个色卡库至少有一个颜色。</source>
-        <translation>将全部色卡库写入仪器，替换仪器中的色卡库。需要：已连接仪器，每个色卡库至少有一个颜色。</translation>
+        <source>将全部色卡库写入仪器，替换仪器中的色卡库。
+需要：已连接仪器，每个色卡库至少有一个颜色。</source>
+        <translation>将全部色卡库写入仪器，替换仪器中的色卡库。
+需要：已连接仪器，每个色卡库至少有一个颜色。</translation>
     </message>
     <message>
-        <source>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。需要：已连接仪器。</source>
-        <translation>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。需要：已连接仪器。</translation>
+        <source>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。
+需要：已连接仪器。</source>
+        <translation>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。
+需要：已连接仪器。</translation>
     </message>
 </context>
 </TS>
