@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 #include <QtGlobal>
@@ -13,6 +15,9 @@
 #include "DeviceEventSource.h"
 #include "FirstPage.h"
 #include "MeterTexts.h"
+#include "PageSwitcher.h"
+#include "QualityPage.h"
+#include "ReadingCountBox.h"
 #include "WidgetPrompt.h"
 #include "ui_MainWindow.h"
 
@@ -106,6 +111,7 @@ void MainWindow::initForm() {
     page_ = new FirstPage(this, &frames_, prompt_, dataDirectory, setup_.settingsFile);
     ui_->stackedWidget->addWidget(page_);
     ui_->stackedWidget->setCurrentWidget(page_);
+    addQualityPage();
 
     setWindowFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -144,6 +150,22 @@ void MainWindow::initForm() {
                  "{border-width:0px 0px 0px %1px;}")
                  .arg(3);
     setStyleSheet(sheet.join(QString()));
+}
+
+void MainWindow::addQualityPage() {
+    quality_ = new QualityPage(page_->library(), page_->meter(), this);
+    ui_->stackedWidget->addWidget(quality_);
+    switcher_ = new PageSwitcher(this);
+    // In the top row, left of the language buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+        grid->addWidget(switcher_, 0, 1, Qt::AlignLeft);
+    connect(switcher_, &PageSwitcher::pageChosen, this, [this](int page) {
+        ui_->stackedWidget->setCurrentWidget(page == PageSwitcher::Quality
+                                                 ? static_cast<QWidget*>(quality_)
+                                                 : static_cast<QWidget*>(page_));
+    });
+    ReadingCountBox::placeBelow(
+        page_->findChild<QPushButton*>(QStringLiteral("pushButton_measure")), page_->meter());
 }
 
 void MainWindow::initusbport() {
@@ -224,6 +246,7 @@ void MainWindow::on_pushButton_languageEn_clicked() {
     replaceTranslator(appTranslator_, std::move(translator));
     retranslate();
     page_->setLanguage(false);
+    quality_->setLanguage(false);
     updateLinkToolTip();
 }
 
@@ -242,6 +265,7 @@ void MainWindow::on_pushButton_languageZh_clicked() {
     replaceTranslator(appTranslator_, std::move(translator));
     retranslate();
     page_->setLanguage(true);
+    quality_->setLanguage(true);
     updateLinkToolTip();
 }
 

@@ -13,6 +13,8 @@
 #include "DeviceEventSource.h"
 #include "FirstPage.h"
 #include "MainWindow.h"
+#include "PageSwitcher.h"
+#include "QualityPage.h"
 #include "ScriptedPrompt.h"
 
 namespace {
@@ -181,9 +183,13 @@ private slots:
             QCOMPARE(button->focusPolicy(), Qt::NoFocus);
         }
         QCOMPARE(stack->baseSize(), QSize(33, 24));
-        QCOMPARE(stack->count(), 1);
+        // The library page first and current, the quality-control page second,
+        // switched by the buttons in the spacer's cell.
+        QCOMPARE(stack->count(), 2);
         QVERIFY(window->page());
         QCOMPARE(stack->currentWidget(), static_cast<QWidget*>(window->page()));
+        QCOMPARE(stack->widget(1), static_cast<QWidget*>(window->qualityPage()));
+        QCOMPARE(place(window->pageSwitcher()), (QList<int>{0, 1, 1, 1}));
         QCOMPARE(window->page()->parent(), stack);
         // The page starts in Chinese.
         QVERIFY(window->page()->messenger().chinese());
