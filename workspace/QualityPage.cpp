@@ -338,6 +338,17 @@ void QualityPage::build() {
             &QualityPage::libraryChosen);
     connect(colourCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &QualityPage::colourChosen);
+    // A typed name chooses its colour; any other text gives way to the
+    // standard's name, so the field never names a colour that is not chosen.
+    connect(colourCombo_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const int match = colourCombo_->findText(colourCombo_->currentText(), Qt::MatchFixedString);
+        if (match >= 0 && match != colourCombo_->currentIndex()) {
+            colourCombo_->setCurrentIndex(match);
+            return;
+        }
+        const int current = colourCombo_->currentIndex();
+        colourCombo_->setEditText(current >= 0 ? colourCombo_->itemText(current) : QString());
+    });
     connect(formulaCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &QualityPage::showToleranceParameters);
     connect(saveTolerance_, &QPushButton::clicked, this, &QualityPage::saveTolerance);

@@ -252,6 +252,32 @@ private slots:
         QCOMPARE(w.get<QComboBox>("comboBox_qcLibrary")->count(), 2);
     }
 
+    // A standard is found by typing its name; other text does not stay.
+    void findsTheStandardByName() {
+        QualityWindow w;
+        QVERIFY(w.ready());
+        auto* colours = w.get<QComboBox>("comboBox_qcStandard");
+        QCOMPARE(colours->currentIndex(), -1);
+        const struct {
+            const char* typed;
+            const char* standard;  // chosen afterwards, "" for none
+            const char* shown;
+        } steps[] = {{"Blu", "", ""},
+                     {"magenta", "Magenta", "Magenta"},
+                     {"3", "Magenta", "Magenta"},
+                     {"red", "Red", "Red"}};
+        for (const auto& step : steps) {
+            colours->lineEdit()->selectAll();
+            QTest::keyClicks(colours->lineEdit(), step.typed);
+            QTest::keyClick(colours->lineEdit(), Qt::Key_Return);
+            QTest::keyClick(colours->lineEdit(), Qt::Key_Escape);
+            const auto& standard = w.qc->controller().standard();
+            QCOMPARE(standard ? standard->colourName : QString(), QString(step.standard));
+            QCOMPARE(colours->currentText(), QString(step.shown));
+        }
+        QCOMPARE(colours->count(), 6);
+    }
+
     // Every text of the page follows the program's language.
     void switchesLanguage() {
         QualityWindow w;

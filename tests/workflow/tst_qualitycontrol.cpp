@@ -14,7 +14,6 @@
 
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(Tolerance)
-Q_DECLARE_METATYPE(MeasuredColour)
 
 namespace {
 
