@@ -132,7 +132,8 @@ private:
     LibraryService& library_;
     FrameLayer* frames_;
     QString templateDirectory_;
-    // Rows of the device settings file: MeterNo, Model, UIIndex, IsTarvik, Version, FlushEveryExchange.
+    // Rows of the device settings file: MeterNo, Model, UIIndex, IsTarvik, Version,
+    // FlushEveryExchange.
     QList<QVariantList> deviceTable_;
     int uiIndex_ = 0;
     int companyLabelFlag_ = 1;
