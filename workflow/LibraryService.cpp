@@ -7,6 +7,7 @@
 #include "GuidanceTexts.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
+#include "QualityStore.h"
 #include "StoreErrorTexts.h"
 
 namespace {
@@ -237,6 +238,9 @@ bool LibraryService::deleteLibrary(int row) {
     StoreResult result = store_.dropColorDataTable(id);
     if (result)
         result = store_.deleteLibrary(id);
+    // The library's tolerance goes with it, in the same transaction.
+    if (result && !QualityStore(store_.connectionName()).removeTolerance(id))
+        result.error = StoreError::DeleteLibrary;
     if (result)
         result = store_.commitTransaction();
     if (!result)
