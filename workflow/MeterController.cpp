@@ -4,6 +4,7 @@
 #include "DeviceSettings.h"
 #include "FrameLayer.h"
 #include "IdentityMessages.h"
+#include "LabRange.h"
 #include "LibraryService.h"
 #include "Limits.h"
 #include "MeasureMessages.h"
@@ -203,6 +204,12 @@ bool MeterController::readMeasurement(MeasuredColour& measurement) {
     if (result != MeterResult::Ok) {
         const BilingualText* text = meterResultText(MeterStep::Measure, result);
         messenger.tip(text ? *text : MeterText::MeasureNotWritten);
+        return false;
+    }
+    // L*, a*, b* in hundredths: a value no colour can have is a garbled reply.
+    if (values.size() < 3 ||
+        !LabRange::valid(values[0] / 100.0, values[1] / 100.0, values[2] / 100.0)) {
+        messenger.tip(MeterText::MeasureBadReply);
         return false;
     }
     measurement.values = values;
