@@ -169,6 +169,10 @@ void MeterController::handleInstrumentChange() {
         if (saveToSpreadsheet())
             break;
     }
+    // The save is stamped with the new meter's number: the backup is what
+    // keeps the old meter's libraries. Without one nothing is cleared.
+    if (!library_.backUpBeforeChange())
+        return;
     library_.clearAllData();
 }
 

@@ -92,6 +92,8 @@ bool MeterExport::run() {
     // Refused as a whole, before anything is written.
     if (!library_.fitsLibraryLimit(keys))
         return false;
+    // Libraries overwritten below share one backup, taken before the first.
+    LibraryService::BackupScope backupScope(library_);
     return storeLibraries(libraries, colours);
 }
 

@@ -28,6 +28,8 @@ bool SpreadsheetImport::importFromSpreadsheet() {
     QList<IncomingLibrary> libraries;
     if (!readWorkbook(fileName, &libraries))
         return false;
+    // Libraries overwritten below share one backup, taken before the first.
+    LibraryService::BackupScope backupScope(library);
 
     for (int k = 0; k < libraries.size(); ++k) {
         const LibraryService::MergeOutcome outcome = library.mergeLibrary(libraries.at(k), k + 1);
