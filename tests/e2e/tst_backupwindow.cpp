@@ -56,7 +56,7 @@ private slots:
         const ScriptedPrompt::Event* choice = sim.prompt.lastChoice();
         QVERIFY(choice);
         QCOMPARE(choice->title, QStringLiteral("恢复备份"));
-        QCOMPARE(choice->columns, (QStringList{"时间", "仪器编号", "色卡库数", "色卡数"}));
+        QCOMPARE(choice->columns, (QStringList{"备份时间", "仪器", "色卡库数", "色卡数"}));
         QCOMPARE(choice->rows.size(), 1);
         QCOMPARE(choice->rows[0].mid(1),
                  (QStringList{"2301", QString::number(libraries), QString::number(colours)}));
@@ -81,7 +81,7 @@ private slots:
         restore->click();
         choice = sim.prompt.lastChoice();
         QCOMPARE(choice->title, QStringLiteral("Restore backup"));
-        QCOMPARE(choice->columns, (QStringList{"Time", "Meter number", "Libraries", "Colors"}));
+        QCOMPARE(choice->columns, (QStringList{"Backup time", "Meter", "Libraries", "Colors"}));
         QCOMPARE(choice->rows.size(), 2);
         QCOMPARE(choice->rows[0].mid(1), (QStringList{"2301", "0", "0"}));
         QCOMPARE(choice->text, QStringLiteral("Restore"));

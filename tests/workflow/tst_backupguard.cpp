@@ -181,7 +181,7 @@ private slots:
         const ScriptedPrompt::Event* choice = f.prompt.lastChoice();
         QVERIFY(choice);
         QCOMPARE(choice->title, QStringLiteral("Restore backup"));
-        QCOMPARE(choice->columns, (QStringList{"Time", "Meter number", "Libraries", "Colors"}));
+        QCOMPARE(choice->columns, (QStringList{"Backup time", "Meter", "Libraries", "Colors"}));
         QCOMPARE(choice->rows, (QList<QStringList>{{kTime, "2301", "2", "5"}}));
         QCOMPARE(choice->text, QStringLiteral("Restore"));
         QCOMPARE(choice->cancelText, QStringLiteral("Cancel"));
