@@ -205,7 +205,6 @@ private slots:
         QTest::addColumn<int>("questions");
         QTest::newRow("no copies")
             << "none" << false << QStringList{"There is no backup yet!"} << 0;
-        QTest::newRow("no copies, Chinese") << "none" << true << QStringList{"还没有备份！"} << 0;
         QTest::newRow("list cancelled") << "cancel" << false << QStringList() << 0;
         QTest::newRow("question declined") << "decline" << false << QStringList() << 1;
         QTest::newRow("damaged copy")
