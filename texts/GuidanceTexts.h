@@ -39,4 +39,11 @@ inline constexpr BilingualText ConfirmDeleteColour{
 inline constexpr BilingualText ConfirmRemeasure{
     "Measure the color \"%1\" again? Its stored values will be replaced by the new measurement.",
     "重新测量色卡“%1”？其已保存的数值将被新的测量值替换，是否继续？"};
+
+// The tooltip of the button that brings a backup back (the form's buttons
+// have theirs in the form).
+inline constexpr BilingualText RestoreBackupTip{
+    "Replace the current data with a backup taken before an earlier change.\nThe current data "
+    "is backed up first.",
+    "用之前某次更改前保存的备份替换当前数据。\n当前数据会先备份。"};
 }  // namespace GuidanceText

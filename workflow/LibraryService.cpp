@@ -4,6 +4,7 @@
 #include <QSet>
 #include <limits>
 
+#include "BackupTexts.h"
 #include "GuidanceTexts.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
@@ -40,6 +41,7 @@ LibraryService::LibraryService(Messenger& messenger, const QString& directory, Q
     : QObject(parent),
       messenger_(messenger),
       store_(directory),
+      backup_(store_.databasePath(), store_.connectionName()),
       maxLibraries_(Limits::MeterLibraries) {}
 
 bool LibraryService::reported(StoreResult result) const {
@@ -165,10 +167,32 @@ void LibraryService::clearAllData() {
 }
 
 bool LibraryService::deleteAllData() {
-    if (!messenger_.ask(LibraryText::ConfirmDeleteAll))
+    if (!messenger_.ask(LibraryText::ConfirmDeleteAll) || !backUpBeforeChange())
         return false;
     clearAllData();
     return true;
+}
+
+bool LibraryService::backUpBeforeChange() {
+    if (backupScopes_ > 0 && scopeBackedUp_)
+        return true;
+    const BackupStatus status = backup_.take(meterNumber_);
+    if (status != BackupStatus::Ok && status != BackupStatus::NoDatabase) {
+        messenger_.tip(BackupText::BackupFailed);
+        return false;
+    }
+    scopeBackedUp_ = backupScopes_ > 0;
+    return true;
+}
+
+LibraryService::BackupScope::BackupScope(LibraryService& service) : service_(service) {
+    if (service_.backupScopes_++ == 0)
+        service_.scopeBackedUp_ = false;
+}
+
+LibraryService::BackupScope::~BackupScope() {
+    if (--service_.backupScopes_ == 0)
+        service_.scopeBackedUp_ = false;
 }
 
 // --- libraries ------------------------------------------------------------
@@ -233,6 +257,8 @@ bool LibraryService::deleteLibrary(int row) {
         messenger_.tip(LibraryText::LibraryLocked);
         return false;
     }
+    if (!backUpBeforeChange())
+        return false;
     const QString id = libraries_[row].id;
     store_.beginTransaction();
     StoreResult result = store_.dropColorDataTable(id);
@@ -472,6 +498,10 @@ LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary&
                                                           number(added.size()), number(position)});
         return MergeOutcome::Stopped;
     }
+
+    // A stored library is about to change: the action's backup comes first.
+    if (row >= 0 && !backUpBeforeChange())
+        return MergeOutcome::Stopped;
 
     // Everything this library changes in the store goes in one transaction.
     LibraryEntry entry = row >= 0 ? libraries_[row]

@@ -4,6 +4,7 @@
 #include "DeviceSettings.h"
 #include "FrameLayer.h"
 #include "IdentityMessages.h"
+#include "LabRange.h"
 #include "LibraryService.h"
 #include "Limits.h"
 #include "MeasureMessages.h"
@@ -171,6 +172,10 @@ void MeterController::handleInstrumentChange() {
         if (saveToSpreadsheet())
             break;
     }
+    // The save is stamped with the new meter's number: the backup is what
+    // keeps the old meter's libraries. Without one nothing is cleared.
+    if (!library_.backUpBeforeChange())
+        return;
     library_.clearAllData();
 }
 
@@ -247,6 +252,12 @@ bool MeterController::readAveraged(MeasuredColour& measurement) {
         if (result != MeterResult::Ok) {
             const BilingualText* text = meterResultText(MeterStep::Measure, result);
             messenger.tip(text ? *text : MeterText::MeasureNotWritten);
+            return false;
+        }
+        // L*, a*, b* in hundredths: a value no colour can have is a garbled reply.
+        if (values.size() < 3 ||
+            !LabRange::valid(values[0] / 100.0, values[1] / 100.0, values[2] / 100.0)) {
+            messenger.tip(MeterText::MeasureBadReply);
             return false;
         }
         MeasuredColour single;

@@ -70,8 +70,9 @@ public:
     // Arrival: another meter's library starts the instrument change; this
     // meter's libraries are shown when the list is empty.
     void checkOnArrival();
-    // Offers to save (again after every failed save), then empties the store
-    // and the list whatever the answer.
+    // Offers to save (again after every failed save), then backs up and
+    // empties the store and the list whatever the answer; a failed backup
+    // leaves everything as it was.
     void handleInstrumentChange();
     // Runs the export once per instrument and run, whatever its outcome.
     void exportOnFirstConnection(quint32 instrumentId);

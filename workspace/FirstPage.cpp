@@ -5,13 +5,17 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTableWidget>
 
+#include "BackupRestore.h"
+#include "BackupTexts.h"
 #include "ColorCardDialog.h"
 #include "ColorCardOperatorWidget.h"
 #include "ColorDataOperatorWidget.h"
 #include "ColorDataTable.h"
 #include "DataFiles.h"
+#include "GuidanceTexts.h"
 #include "InputGuide.h"
 #include "LibraryTable.h"
 #include "NameValidator.h"
@@ -101,9 +105,24 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
             connect(buttons, &ColorDataOperatorWidget::signal_reMeasure, this,
                     &FirstPage::on_reMeasureColorDataPushButton_clicked);
         });
+    // Left of the bulk actions, in the room of the spacer: the buttons of the
+    // form keep their places.
+    restoreButton_ = new QPushButton(ui_->widget_buttons);
+    restoreButton_->setObjectName(QStringLiteral("pushButton_restoreBackup"));
+    restoreButton_->setMinimumSize(ui_->pushButton_deleteAllData->minimumSize());
+    ui_->horizontalLayout_buttons->insertWidget(1, restoreButton_);
+    connect(restoreButton_, &QPushButton::clicked, this, &FirstPage::restoreBackup);
+    setLanguage(messenger_.chinese());
+
     bindLibraries();
     bindMeter();
     library_.open();
+}
+
+void FirstPage::setLanguage(bool chinese) {
+    messenger_.setChinese(chinese);
+    restoreButton_->setText(messenger_.text(BackupText::RestoreAction));
+    restoreButton_->setToolTip(messenger_.text(GuidanceText::RestoreBackupTip));
 }
 
 FirstPage::~FirstPage() {
@@ -325,4 +344,8 @@ void FirstPage::on_pushButton_writeToMeter_clicked() {
 
 void FirstPage::on_pushButton_exportMeterData_clicked() {
     meter_.exportMeterData();
+}
+
+void FirstPage::restoreBackup() {
+    BackupRestore(library_).run();
 }

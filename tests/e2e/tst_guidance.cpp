@@ -382,7 +382,8 @@ private slots:
                                   ui->pushButton_importFromExcel,
                                   ui->pushButton_saveToExcel,
                                   ui->pushButton_writeToMeter,
-                                  ui->pushButton_exportMeterData};
+                                  ui->pushButton_exportMeterData,
+                                  page->findChild<QWidget*>("pushButton_restoreBackup")};
         for (const char* name : {"pushButton_delete", "pushButton_modify"})
             described << ui->tableWidget_colorCard->cellWidget(0, 4)->findChild<QWidget*>(name);
         for (const char* name : {"pushButton_delete", "pushButton_reMeasure"})

@@ -12,7 +12,7 @@
 // file dialog is cancelled, and both are counted so a test can notice.
 class ScriptedPrompt : public Prompt {
 public:
-    enum class Kind { Information, Question, SeriesQuestion, SaveFile, OpenFile, Progress };
+    enum class Kind { Information, Question, SeriesQuestion, SaveFile, OpenFile, Progress, Choice };
     struct Event {
         Kind kind = Kind::Information;
         QString title;  // caption for file dialogs
@@ -24,11 +24,15 @@ public:
         QString filter;
         QList<int> values;  // progress values set, in order
         bool hidden = false;
+        // A choice: its column headers and rows; text is its accept button.
+        QStringList columns;
+        QList<QStringList> rows;
     };
 
     QQueue<bool> answers;                // for questions
     QQueue<SeriesAnswer> seriesAnswers;  // for questions with Yes to all / No to all
     QQueue<QString> fileNames;           // for both file dialogs
+    QQueue<int> choices;                 // rows chosen; an unscripted choice is cancelled
     int unscripted = 0;
 
     QList<Event> events;
@@ -44,6 +48,10 @@ public:
     std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
                                                const QString& cancelText, int minimum,
                                                int maximum) override;
+    int choice(QWidget* parent, const QString& title, const QStringList& columns,
+               const QList<QStringList>& rows, const QString& acceptText,
+               const QString& cancelText) override;
+    const Event* lastChoice() const;
 
     // Texts of the events of one kind, in order.
     QStringList texts(Kind kind) const;

@@ -1,11 +1,14 @@
 // The real prompt's dialogs: a progress dialog appears only for an action
 // that lasts and still has work left, it stays out of the way while a box
-// of the prompt is open, and it comes back when the box closes.
+// of the prompt is open, and it comes back when the box closes; the choice
+// dialog hands back the row the user picked.
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -46,7 +49,41 @@ struct OpenBox {
 
 class WidgetPromptTest : public QObject {
     Q_OBJECT
+
+    // The choice dialog, driven by user once it is open.
+    static int choose(const std::function<void(QDialog*, QTableWidget*)>& user) {
+        QTimer::singleShot(0, [user] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            user(dialog, dialog->findChild<QTableWidget*>("choiceTable"));
+        });
+        WidgetPrompt prompt;
+        return prompt.choice(nullptr, "Pick", {"Time", "Count"},
+                             {{"a", "1"}, {"b", "2"}, {"c", "3"}}, "Take", "Cancel");
+    }
+
 private slots:
+    void choiceHandsBackThePickedRow() {
+        QCOMPARE(choose([](QDialog* dialog, QTableWidget* table) {
+                     QCOMPARE(table->rowCount(), 3);
+                     QCOMPARE(table->item(2, 1)->text(), QString("3"));
+                     QCOMPARE(dialog->windowTitle(), QString("Pick"));
+                     // The first row is chosen until another one is.
+                     dialog->findChild<QPushButton*>("choiceAccept")->click();
+                 }),
+                 0);
+        QCOMPARE(choose([](QDialog* dialog, QTableWidget* table) {
+                     table->selectRow(2);
+                     dialog->findChild<QPushButton*>("choiceAccept")->click();
+                 }),
+                 2);
+        QCOMPARE(choose([](QDialog* dialog, QTableWidget* table) {
+                     table->selectRow(1);
+                     dialog->reject();
+                 }),
+                 -1);
+    }
+
     void progressAppearsOnlyWhenWorkLasts_data() {
         QTest::addColumn<int>("delay");
         QTest::addColumn<int>("value");
