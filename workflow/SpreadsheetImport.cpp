@@ -19,18 +19,24 @@ void SpreadsheetImport::hideProgress() {
 }
 
 bool SpreadsheetImport::importFromSpreadsheet() {
-    Messenger& messenger = library.messenger();
-    const QString fileName = messenger.openFileName(
+    const QString fileName = library.messenger().openFileName(
         ExchangeText::SelectFileCaption, QStringLiteral("./"), QStringLiteral("Excel (*.xls)"));
     if (fileName.isEmpty())
         return false;
+    return read(fileName) && merge();
+}
 
-    QList<IncomingLibrary> libraries;
-    if (!readWorkbook(fileName, &libraries))
-        return false;
+bool SpreadsheetImport::read(const QString& fileName) {
+    libraries_.clear();
+    if (readWorkbook(fileName, &libraries_))
+        return true;
+    libraries_.clear();
+    return false;
+}
 
-    for (int k = 0; k < libraries.size(); ++k) {
-        const LibraryService::MergeOutcome outcome = library.mergeLibrary(libraries.at(k), k + 1);
+bool SpreadsheetImport::merge() {
+    for (int k = 0; k < libraries_.size(); ++k) {
+        const LibraryService::MergeOutcome outcome = library.mergeLibrary(libraries_.at(k), k + 1);
         if (outcome == LibraryService::MergeOutcome::Stopped) {
             hideProgress();
             library.reselectFirstLibrary();
@@ -40,7 +46,7 @@ bool SpreadsheetImport::importFromSpreadsheet() {
             progress->setValue(k + 1);
     }
     hideProgress();
-    messenger.tip(ExchangeText::Imported);
+    library.messenger().tip(ExchangeText::Imported);
     library.reselectFirstLibrary();
     return true;
 }
