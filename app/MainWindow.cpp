@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QPixmap>
@@ -10,8 +11,10 @@
 #include <QtGlobal>
 
 #include "AppStartup.h"
+#include "DataFiles.h"
 #include "DeviceEventSource.h"
 #include "FirstPage.h"
+#include "LayoutFit.h"
 #include "MeterTexts.h"
 #include "WidgetPrompt.h"
 #include "ui_MainWindow.h"
@@ -76,11 +79,14 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
       prompt_(setup.prompt ? setup.prompt : widgetPrompt()),
       deviceEvents_(setup.deviceEvents),
       frames_([this] { return link_; }) {
+    // A meter that needs the old pacing can be given it here for every model.
+    frames_.setConfiguredPacing(FrameLayer::configuredPacing());
     AppStartup::initResources();
     ui_->setupUi(this);
     ui_->stackedWidget->setCurrentIndex(-1);
     initForm();
     on_pushButton_languageZh_clicked();
+    LayoutFit::install(this);
     // The meter is first looked for once the event loop runs.
     QTimer::singleShot(10, this, &MainWindow::initusbport);
 }
@@ -100,10 +106,13 @@ int MainWindow::receiveFrame(QByteArray& buffer, int timeoutMs, int expectedLeng
 }
 
 void MainWindow::initForm() {
-    const QString dataDirectory = setup_.dataDirectory.isEmpty()
-                                      ? QCoreApplication::applicationDirPath()
-                                      : setup_.dataDirectory;
-    page_ = new FirstPage(this, &frames_, prompt_, dataDirectory, setup_.settingsFile);
+    // An installed program keeps its database per user, not in bin/.
+    const QString dataDirectory =
+        setup_.dataDirectory.isEmpty() ? DataFiles::databaseDirectory() : setup_.dataDirectory;
+    const QString settingsFile = setup_.settingsFile.isEmpty()
+                                     ? DataFiles::locate(QStringLiteral("meterno"))
+                                     : setup_.settingsFile;
+    page_ = new FirstPage(this, &frames_, prompt_, dataDirectory, settingsFile);
     ui_->stackedWidget->addWidget(page_);
     ui_->stackedWidget->setCurrentWidget(page_);
 
@@ -211,38 +220,51 @@ void MainWindow::handleDeviceRemoval() {
 }
 
 void MainWindow::on_pushButton_languageEn_clicked() {
+    setLanguage(QStringLiteral("en"));
+}
+
+void MainWindow::on_pushButton_languageZh_clicked() {
+    setLanguage(QStringLiteral("zh"));
+}
+
+bool MainWindow::setLanguage(const QString& language) {
+    const bool chinese = language == QLatin1String("zh");
+    if (!chinese && language != QLatin1String("en"))
+        return false;
+    if (chinese) {
+        QStringList qtDirectories = translationDirectories();
+        qtDirectories << QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+        std::unique_ptr<QTranslator> qtTranslator =
+            loadTranslator(QStringLiteral("qt_zh_CN.qm"), qtDirectories);
+        if (qtTranslator)
+            replaceTranslator(qtTranslator_, std::move(qtTranslator));
+    }
     // A missing translation leaves everything as it was, the toolkit's
     // Chinese texts included.
     std::unique_ptr<QTranslator> translator =
-        loadTranslator(QStringLiteral("ColorCard_en"), translationDirectories());
+        loadTranslator(QStringLiteral("ColorCard_") + language, translationDirectories());
     if (!translator)
-        return;
-    if (qtTranslator_) {
+        return false;
+    if (!chinese && qtTranslator_) {
         QCoreApplication::removeTranslator(qtTranslator_.get());
         qtTranslator_.reset();
     }
     replaceTranslator(appTranslator_, std::move(translator));
+    language_ = language;
     retranslate();
-    page_->setLanguage(false);
+    page_->setLanguage(chinese);
     updateLinkToolTip();
+    return true;
 }
 
-void MainWindow::on_pushButton_languageZh_clicked() {
-    QStringList qtDirectories = translationDirectories();
-    qtDirectories << QLibraryInfo::location(QLibraryInfo::TranslationsPath);
-    std::unique_ptr<QTranslator> qtTranslator =
-        loadTranslator(QStringLiteral("qt_zh_CN.qm"), qtDirectories);
-    if (qtTranslator)
-        replaceTranslator(qtTranslator_, std::move(qtTranslator));
-
-    std::unique_ptr<QTranslator> translator =
-        loadTranslator(QStringLiteral("ColorCard_zh"), translationDirectories());
-    if (!translator)
-        return;
-    replaceTranslator(appTranslator_, std::move(translator));
-    retranslate();
-    page_->setLanguage(true);
-    updateLinkToolTip();
+QString MainWindow::translationFile(const QString& language) const {
+    const QString name = QStringLiteral("ColorCard_%1.qm").arg(language);
+    for (const QString& directory : translationDirectories()) {
+        const QFileInfo file(QDir(directory).filePath(name));
+        if (file.isFile())
+            return file.absoluteFilePath();
+    }
+    return QString();
 }
 
 void MainWindow::showLinkLed(bool lit) {
@@ -266,7 +288,7 @@ void MainWindow::retranslate() {
 QStringList MainWindow::translationDirectories() const {
     if (!setup_.translationDirectories.isEmpty())
         return setup_.translationDirectories;
-    return {QDir::currentPath(), QCoreApplication::applicationDirPath()};
+    return QStringList{QDir::currentPath()} + DataFiles::searchDirectories();
 }
 
 void MainWindow::replaceTranslator(std::unique_ptr<QTranslator>& slot,

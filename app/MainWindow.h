@@ -33,12 +33,12 @@ public:
         LinkOpener linkOpener;
         // Plug and unplug notifications (not owned); null: no hot-plug detection.
         DeviceEventSource* deviceEvents = nullptr;
-        // Where the page keeps its data; empty: the application directory.
+        // Where the page keeps its data; empty: DataFiles::databaseDirectory().
         QString dataDirectory;
-        // The device settings file; empty: "meterno" in the application directory.
+        // The device settings file; empty: "meterno" as DataFiles finds it.
         QString settingsFile;
         // Where translation files are looked for, in order; empty: the working
-        // directory, then the application directory.
+        // directory, then DataFiles::searchDirectories().
         QStringList translationDirectories;
     };
 
@@ -59,6 +59,15 @@ public:
     // The open link, null while there is none.
     CLinker* link() const { return link_; }
     FirstPage* page() const { return page_; }
+
+    // "zh" or "en": switches the interface when that language's translation
+    // is found; false (and nothing changed) otherwise.
+    bool setLanguage(const QString& language);
+    // The language shown: "zh" until another was set.
+    QString language() const { return language_; }
+    // The translation file of language ("zh" or "en") that would be loaded,
+    // empty when none is found.
+    QString translationFile(const QString& language) const;
 
 signals:
     // After the page was asked to identify the meter on a new link.
@@ -105,4 +114,5 @@ private:
     FrameLayer frames_;
     // The meter is attached but its device node may not be opened.
     bool permissionDenied_ = false;
+    QString language_ = QStringLiteral("zh");
 };

@@ -1,5 +1,7 @@
 #include "CLinker.h"
 
+#include <QElapsedTimer>
+
 CLinker::CLinker(QObject* parent) : QObject(parent) {}
 CLinker::~CLinker() = default;
 
@@ -15,4 +17,13 @@ bool CLinker::isOpen() const {
 }
 bool CLinker::isDisconnected() {
     return true;
+}
+int CLinker::readPending(QByteArray&) {
+    return 0;
+}
+qint64 CLinker::elapsedMs() {
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
 }

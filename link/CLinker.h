@@ -18,6 +18,11 @@ public:
     virtual int write(const QByteArray& data, int timeoutMs);
     virtual bool isOpen() const;
     virtual bool isDisconnected();
+    // Appends whatever input is already queued, without waiting; the number
+    // of bytes taken, 0 when there were none.
+    virtual int readPending(QByteArray& buffer);
+    // Monotonic milliseconds on the clock that bounds the link's waits.
+    virtual qint64 elapsedMs();
 };
 
 // How the main window gets an opened link: null when the meter is absent or

@@ -60,6 +60,18 @@ int CLinkerUSB::read(QByteArray& buffer, int timeoutMs, int expectedLength) {
     }
 }
 
+int CLinkerUSB::readPending(QByteArray& buffer) {
+    if (!device_.isOpen())
+        return 0;
+    QByteArray scratch(kScratchSize, '\0');
+    // A report time-out of 0 takes the reports already received and stops at
+    // the first that is not there yet.
+    const int got = device_.read(scratch.data(), kScratchSize, 0);
+    if (got > 0)
+        buffer.append(scratch.constData(), got);
+    return qMax(0, got);
+}
+
 int CLinkerUSB::write(const QByteArray& data, int timeoutMs) {
     const int sent = device_.write(data.constData(), data.size(), timeoutMs);
     if (sent < data.size()) {

@@ -25,6 +25,8 @@ public:
     int write(const QByteArray& data, int timeoutMs) override;
     bool isOpen() const override;
     bool isDisconnected() override;
+    int readPending(QByteArray& buffer) override;
+    qint64 elapsedMs() override { return backend_.elapsedMs(); }
 
     // The last open found the meter but may not open its device node.
     bool permissionDenied() const { return device_.permissionDenied(); }

@@ -1,10 +1,9 @@
 #include "StdCardMessages.h"
 
-#include <QTextCodec>
-
 #include "Crc16.h"
 #include "FrameBytes.h"
 #include "FrameLayer.h"
+#include "MeterText.h"
 
 namespace {
 
@@ -181,15 +180,7 @@ quint16 StdCardMessages::infoRecordCheckCode(const QString& name, const QString&
 }
 
 QString StdCardMessages::decodeLibraryText(const QByteArray& field) {
-    const QByteArray bytes = zeroTerminated(field, NameWidth);
-    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
-    QTextCodec::ConverterState state;
-    const QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars == 0 && state.remainingChars == 0)
-        return text;
-    if (QTextCodec* gb2312 = QTextCodec::codecForName("GB2312"))
-        return gb2312->toUnicode(bytes);
-    return text;
+    return decodeMeterLibraryText(zeroTerminated(field, NameWidth));
 }
 
 QString StdCardMessages::decodeColorName(const QByteArray& field) {

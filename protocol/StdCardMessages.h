@@ -56,7 +56,7 @@ public:
                                        int colorCount, int dataCheck);
 
     // A library name or description field read from the meter: at most
-    // NameWidth bytes, up to the first zero byte, UTF-8 when valid, else GB2312 (older records).
+    // NameWidth bytes, up to the first zero byte, as decodeMeterLibraryText reads it.
     static QString decodeLibraryText(const QByteArray& field);
     // A colour name of the data stream: UTF-8 up to the first zero byte,
     // at most ColorNameWidth bytes.

@@ -7,8 +7,8 @@ public:
 
     int inputReportLength() const override { return 64; }
     int outputReportLength() const override { return 64; }
-    int writeReport(const QByteArray& report, int) override {
-        return backend_.writeReport(generation_, report);
+    int writeReport(const QByteArray& report, int timeoutMs) override {
+        return backend_.writeReport(generation_, report, timeoutMs);
     }
     int readReport(QByteArray& report, int timeoutMs) override {
         return backend_.readReport(generation_, report, timeoutMs);
@@ -37,6 +37,7 @@ void SimHidBackend::unplug() {
     plugged_ = false;
     ++generation_;
     pending_.clear();
+    busyUntil_ = inputFreeAt_ = 0;
     meter_.powerCycle();
     emit unplugged();
 }
@@ -88,19 +89,33 @@ bool SimHidBackend::connectionGone(quint64 generation) const {
     return !plugged_ || generation != generation_;
 }
 
-int SimHidBackend::writeReport(quint64 generation, const QByteArray& report) {
+int SimHidBackend::writeReport(quint64 generation, const QByteArray& report, int timeoutMs) {
     if (connectionGone(generation))
         return -1;
+    if (inputFreeAt_ > now_) {
+        // The meter does not take the report before the time-out: the write fails.
+        if (inputFreeAt_ - now_ > qMax(0, timeoutMs)) {
+            now_ += qMax(0, timeoutMs);
+            return -1;
+        }
+        now_ = inputFreeAt_;
+    }
     if (realisticTiming_)
         now_ += 1;
     written_.append(report);
     meter_.receiveReport(report);
-    // Replies leave one after another, after the meter's delay.
-    qint64 at = qMax(now_ + replyDelayMs_, pending_.isEmpty() ? 0 : pending_.last().availableAt);
-    for (const QByteArray& reply : meter_.takeReports()) {
-        if (realisticTiming_)
-            at += 1;
-        pending_.enqueue({at, reply});
+    for (const SimAnswer& answer : meter_.takeAnswers()) {
+        const qint64 start = qMax(now_, busyUntil_);
+        busyUntil_ = start + answer.processingMs;
+        inputFreeAt_ = start;
+        // Replies leave one after another, once processed and after the delays.
+        qint64 at = qMax(busyUntil_ + replyDelayMs_ + answer.lateByMs,
+                         pending_.isEmpty() ? 0 : pending_.last().availableAt);
+        for (const QByteArray& reply : answer.reports) {
+            if (realisticTiming_)
+                at += 1;
+            pending_.enqueue({at, reply});
+        }
     }
     if (meter_.takeUnplugRequest())
         unplug();

@@ -28,7 +28,8 @@ public:
     void setSerialNumber(const QString& serial) { serialNumber_ = serial; }
     QString devicePath() const;
 
-    // One 64-byte report per millisecond each way, for benchmarks; off by default.
+    // One 64-byte report per millisecond each way, for benchmarks; off by
+    // default. The meter's own processing times are its timing().
     void setRealisticTiming(bool on) { realisticTiming_ = on; }
     // Replies become readable only this long after their request.
     void setReplyDelayMs(int ms) { replyDelayMs_ = qMax(0, ms); }
@@ -56,7 +57,7 @@ private:
     };
 
     bool connectionGone(quint64 generation) const;
-    int writeReport(quint64 generation, const QByteArray& report);
+    int writeReport(quint64 generation, const QByteArray& report, int timeoutMs);
     int readReport(quint64 generation, QByteArray& report, int timeoutMs);
 
     SimMeter meter_;
@@ -67,6 +68,10 @@ private:
     QString serialNumber_;
     quint64 generation_ = 1;  // changes with every unplug, so old handles stay dead
     qint64 now_ = 0;
+    // The meter works on one request at a time and holds one more; a report
+    // of the next request waits until it has started on the one before.
+    qint64 busyUntil_ = 0;
+    qint64 inputFreeAt_ = 0;
     QQueue<Pending> pending_;
     QList<QByteArray> written_;
 };

@@ -16,6 +16,8 @@ constexpr int kMaxWriteData = 4096;
 constexpr int kNameField = 16;
 constexpr int kColourNameField = 20;
 constexpr int kColourBytes = 26;
+constexpr int kSectorSize = 4096;
+constexpr quint32 kForeignOffset = 0x80000;  // where the meter keeps nothing
 
 quint16 le16(const QByteArray& bytes, int at) {
     return quint16(quint8(bytes[at]) | (quint8(bytes[at + 1]) << 8));
@@ -297,10 +299,44 @@ void SimMeter::receiveReport(const QByteArray& report) {
     processInput();
 }
 
-QList<QByteArray> SimMeter::takeReports() {
-    QList<QByteArray> reports;
-    reports.swap(output_);
-    return reports;
+QList<SimAnswer> SimMeter::takeAnswers() {
+    QList<SimAnswer> answers;
+    answers.swap(answers_);
+    return answers;
+}
+
+SimTiming SimTiming::realistic() {
+    SimTiming timing;
+    timing.readMs = 3;
+    timing.measureMs = 600;
+    timing.recordWriteMs = 12;
+    timing.packageWriteMs = 4;
+    timing.sectorWriteMs = 40;
+    timing.finishMs = 60;
+    return timing;
+}
+
+int SimMeter::processingMs(const QByteArray& frame) const {
+    switch (quint8(frame[1])) {
+        case 0x20:
+        case 0x40:
+            return timing_.readMs;
+        case 0x44:
+            return timing_.measureMs;
+        case 0x70:
+            return timing_.recordWriteMs;
+        case 0x74: {
+            const qint64 address = le32(frame, 2);
+            const int length = le16(frame, 6);
+            if (length == 0)
+                return timing_.finishMs;
+            const bool newSector =
+                (address + length - 1) / kSectorSize != (address - 1) / kSectorSize;
+            return timing_.packageWriteMs + (newSector ? timing_.sectorWriteMs : 0);
+        }
+        default:
+            return 0;
+    }
 }
 
 bool SimMeter::takeUnplugRequest() {
@@ -311,7 +347,7 @@ bool SimMeter::takeUnplugRequest() {
 
 void SimMeter::powerCycle() {
     input_.clear();
-    output_.clear();
+    answers_.clear();
     transferErrors_.clear();
     streamNext_ = -1;
     unplugRequested_ = false;
@@ -371,7 +407,9 @@ void SimMeter::processInput() {
             return;
         const QByteArray frame = input_.left(length);
         input_.remove(0, length);
+        answer_ = SimAnswer();
         handleFrame(frame);
+        answers_.append(answer_);
         if (unplugRequested_) {
             input_.clear();
             return;
@@ -387,6 +425,7 @@ void SimMeter::handleFrame(const QByteArray& frame) {
         return;
     }
     received_.append(frame);
+    answer_.processingMs = processingMs(frame);
     if (faults_.unplugAfterRequests > 0 && --faults_.unplugAfterRequests == 0) {
         unplugRequested_ = true;
         return;
@@ -460,6 +499,13 @@ void SimMeter::answerRead(const QByteArray& frame) {
     if (address == 0 && length == 20 && faults_.productionInfoUnsupported) {
         sendErrorReply(0xC7, 0x08, 8);
         return;
+    }
+    if (faults_.foreignReplyFirst) {
+        faults_.foreignReplyFirst = false;
+        QByteArray foreign = frame.left(2);
+        put32(foreign, address + kForeignOffset);
+        put16(foreign, length);
+        sendReply(foreign + memory(address + kForeignOffset, length));
     }
     sendReply(frame.left(8) + memory(address, length));
 }
@@ -582,6 +628,12 @@ void SimMeter::sendErrorReply(quint8 function, quint8 code, int headerLength) {
 void SimMeter::sendReply(QByteArray frame) {
     if (faults_.silent)
         return;
+    // Error replies (function with bit 7 set) never repeat the request.
+    if (faults_.noEcho && !(quint8(frame[1]) & 0x80)) {
+        const int headerLength = quint8(frame[1]) == 0x20 ? 6 : 8;
+        for (int i = 2; i < std::min(headerLength, int(frame.size())); ++i)
+            frame[i] = '\0';
+    }
     if (faults_.wrongHeader) {
         for (int i = 1; i < std::min(8, frame.size()); ++i)
             frame[i] = char(0xEE);
@@ -593,12 +645,18 @@ void SimMeter::sendReply(QByteArray frame) {
     }
     const QByteArray bytes = faults_.staleBytes + frame;
     const int chunk = qBound(1, faults_.replyChunk, kMaxPayload);
+    QList<QByteArray> reports;
     for (int at = 0; at < bytes.size(); at += chunk) {
         const int count = std::min(chunk, bytes.size() - at);
         QByteArray report(kReportLength, '\0');
         report[0] = char(kReportId);
         report[1] = char(count);
         report.replace(2, count, bytes.mid(at, count));
-        output_.append(report);
+        reports.append(report);
     }
+    // The copy is a transmission of its own, starting in a report of its own.
+    answer_.reports += reports;
+    if (faults_.doubleReplies)
+        answer_.reports += reports;
+    answer_.lateByMs = faults_.lateReplyMs;
 }

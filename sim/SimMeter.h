@@ -48,6 +48,33 @@ struct SimFaults {
     bool loseNextDataPackage = false;        // the next data package never arrives
     int unplugAfterRequests = 0;             // n > 0: the n-th request from now unplugs the meter
     int unplugAfterDataPackages = 0;         // n > 0: the n-th data package from now unplugs it
+    bool noEcho = false;         // replies carry zeros where the request's address and length were
+    bool doubleReplies = false;  // every reply is sent twice, back to back
+    int lateReplyMs = 0;         // n > 0: replies leave n ms after their request was processed
+    bool foreignReplyFirst = false;  // the next memory read is first answered as a read of
+                                     // another address; goes off once used
+};
+
+// How long the meter works on a request before it answers it or takes the
+// next one. All 0 by default.
+struct SimTiming {
+    int readMs = 0;          // identity and memory reads
+    int measureMs = 0;       // a measurement
+    int recordWriteMs = 0;   // a total or information record
+    int packageWriteMs = 0;  // a data package
+    int sectorWriteMs = 0;   // more for a data package that reaches into another 4 KB sector
+    int finishMs = 0;        // checking a whole download at the empty packet
+    // Times of a real meter: a few milliseconds for reads, up to tens of
+    // milliseconds for a data package that starts a flash sector.
+    static SimTiming realistic();
+};
+
+// One request as the meter handled it: how long it kept the meter busy and
+// the reports of its reply (none for a request that is not answered).
+struct SimAnswer {
+    int processingMs = 0;
+    int lateByMs = 0;  // the reply leaves this much after the processing
+    QList<QByteArray> reports;
 };
 
 // The meter at HID report level: takes output reports, answers every request
@@ -87,6 +114,8 @@ public:
     void setMemory(quint32 address, const QByteArray& bytes);
 
     SimFaults& faults() { return faults_; }
+    void setTiming(const SimTiming& timing) { timing_ = timing; }
+    const SimTiming& timing() const { return timing_; }
     // Every whole request frame received, CRC included, oldest first.
     const QList<QByteArray>& receivedFrames() const { return received_; }
     void clearReceivedFrames() { received_.clear(); }
@@ -95,9 +124,10 @@ public:
     // Why the last empty packet was answered with F4 01; empty after success.
     const QStringList& lastTransferErrors() const { return lastTransferErrors_; }
 
-    // Report level, used by the HID backend.
+    // Report level, used by the HID backend: the requests completed by the
+    // reports received so far, oldest first.
     void receiveReport(const QByteArray& report);
-    QList<QByteArray> takeReports();
+    QList<SimAnswer> takeAnswers();
     bool takeUnplugRequest();
     // Power lost: partial input, pending replies and the open transfer go.
     void powerCycle();
@@ -106,6 +136,7 @@ private:
     int frameLength() const;
     void processInput();
     void handleFrame(const QByteArray& frame);
+    int processingMs(const QByteArray& frame) const;
     void answerKeyInformation(const QByteArray& frame);
     void answerMeasureData();
     void answerRead(const QByteArray& frame);
@@ -120,9 +151,11 @@ private:
     SimIdentity identity_;
     SimMeasurement measurement_{};
     SimFaults faults_;
+    SimTiming timing_;
     QByteArray memory_;
     QByteArray input_;
-    QList<QByteArray> output_;
+    SimAnswer answer_;  // of the request being handled
+    QList<SimAnswer> answers_;
     QList<QByteArray> received_;
     int rejected_ = 0;
     bool unplugRequested_ = false;

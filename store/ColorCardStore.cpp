@@ -10,7 +10,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
+
+#include "DataFiles.h"
 
 // Every statement and every failure is traced here; enable with
 // QT_LOGGING_RULES="colorcard.store.debug=true".
@@ -186,12 +187,7 @@ ColorCardStore::~ColorCardStore() {
 }
 
 QString ColorCardStore::defaultDirectory() {
-    const QString appDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(appDir).isWritable())
-        return appDir;
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dataDir);
-    return dataDir;
+    return DataFiles::databaseDirectory();
 }
 
 QString ColorCardStore::databasePath() const {

@@ -53,8 +53,8 @@ public:
     explicit ColorCardStore(const QString& directory);
     ~ColorCardStore();
 
-    // The application directory, or the per-user data directory when the
-    // application directory is not writable.
+    // The application directory of a build tree when writable, otherwise the
+    // per-user data directory (DataFiles::databaseDirectory()).
     static QString defaultDirectory();
 
     QString databasePath() const;

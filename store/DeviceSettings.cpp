@@ -19,7 +19,8 @@ QList<QVariantList> readDeviceSettings(const QString& filePath) {
         if (model.type() == QVariant::StringList)
             model = model.toStringList().join(QStringLiteral(", "));
         const QVariant meterNo = settings.value(section + QStringLiteral("/MeterNo"));
-        table.append(QVariantList{meterNo, model, uiIndex, isTarvik, version});
+        const QVariant flush = settings.value(section + QStringLiteral("/FlushEveryExchange"));
+        table.append(QVariantList{meterNo, model, uiIndex, isTarvik, version, flush});
     }
     return table;
 }

@@ -1,5 +1,7 @@
 #!/bin/sh
-# Installs what building, running and testing need on Debian 12, only when missing.
+# Installs what building, running and testing need on Debian 12, only when missing;
+# dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
+# librsvg2-bin renders the launcher icon (tools/icons.sh).
 set -e
 PACKAGES="
 build-essential
@@ -23,6 +25,13 @@ python3-xlrd
 python3-xlwt
 clang-format
 argyll
+dpkg-dev
+desktop-file-utils
+appstream
+librsvg2-bin
+libsqlite3-dev
+clang
+libclang-rt-14-dev
 "
 missing=""
 for p in $PACKAGES; do

@@ -19,13 +19,14 @@
 
 namespace {
 
-// Device settings row: MeterNo, Model, UIIndex, IsTarvik, Version.
+// Device settings row: MeterNo, Model, UIIndex, IsTarvik, Version, FlushEveryExchange.
 enum SettingsColumn {
     MeterNoColumn = 0,
     ModelColumn,
     UiIndexColumn,
     IsTarvikColumn,
-    VersionColumn
+    VersionColumn,
+    FlushColumn
 };
 // Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
 constexpr int kMeterNumberValue = 2;
@@ -97,6 +98,10 @@ void MeterController::identify(int type) {
             return;
         }
         library_.setMeterNumber(QString::number(meterNumber));
+        if (frames_)
+            frames_->setModelPacing(settingsNumber(model->value(FlushColumn)) != 0
+                                        ? FrameLayer::Pacing::FlushEveryExchange
+                                        : FrameLayer::Pacing::Adaptive);
         MeterIdentity identity{model->value(ModelColumn).toString(),
                                MeterIdentity::CompanyLabels::Unchanged};
         emit identified(identity);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMetaType>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@ struct MeasuredColour {
     int green() const { return values.value(17); }
     int blue() const { return values.value(18); }
 };
+Q_DECLARE_METATYPE(MeasuredColour)
 
 // What identification found out about the attached meter.
 struct MeterIdentity {
@@ -31,6 +33,7 @@ struct MeterIdentity {
     QString model;
     CompanyLabels companyLabels = CompanyLabels::Unchanged;
 };
+Q_DECLARE_METATYPE(MeterIdentity)
 
 // The meter as the page works with it: who it is (identity requests, device
 // settings, library limit, the library check that shows its libraries or
@@ -110,7 +113,7 @@ private:
     LibraryService& library_;
     FrameLayer* frames_;
     QString templateDirectory_;
-    // Rows of the device settings file: MeterNo, Model, UIIndex, IsTarvik, Version.
+    // Rows of the device settings file: MeterNo, Model, UIIndex, IsTarvik, Version, FlushEveryExchange.
     QList<QVariantList> deviceTable_;
     int uiIndex_ = 0;
     int companyLabelFlag_ = 1;

@@ -87,6 +87,19 @@ void ColorDataTable::fill(const QStringList& ids, const QStringList& names, cons
     updateRowWidgets();
 }
 
+void ColorDataTable::fill(const QList<ColourEntry>& colours,
+                          const std::function<void(int)>& progress) {
+    QStringList ids, names, L, a, b;
+    for (const ColourEntry& colour : colours) {
+        ids << colour.id;
+        names << colour.name;
+        L << colour.L;
+        a << colour.a;
+        b << colour.b;
+    }
+    fill(ids, names, L, a, b, progress);
+}
+
 int ColorDataTable::appendRow(const QString& id, const QString& name, const QString& L,
                               const QString& a, const QString& b) {
     if (!table_)

@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <functional>
 
+#include "LibraryTypes.h"
+
 class ColorDataOperatorWidget;
 class QLineEdit;
 
@@ -56,6 +58,8 @@ public:
     void fill(const QStringList& ids, const QStringList& names, const QStringList& L,
               const QStringList& a, const QStringList& b,
               const std::function<void(int)>& progress = {});
+    // The same for the colours of a library.
+    void fill(const QList<ColourEntry>& colours, const std::function<void(int)>& progress = {});
     // Appends one row; returns its index.
     int appendRow(const QString& id, const QString& name, const QString& L, const QString& a,
                   const QString& b);

@@ -10,7 +10,10 @@
 #include "ColorCardOperatorWidget.h"
 #include "ColorDataOperatorWidget.h"
 #include "ColorDataTable.h"
+#include "DataFiles.h"
+#include "LibraryTable.h"
 #include "NameValidator.h"
+#include "RowSlotWarnings.h"
 #include "ui_FirstPage.h"
 
 namespace {
@@ -19,37 +22,8 @@ const char* const kLockedStyle = "background-color: rgb(200,200,200);";
 const char* const kUnlockedStyle = "background-color: rgb(255,255,255);";
 const char* const kPreviewStyle = "background-color: rgb(220, 220, 220);";
 
-enum LibraryColumn { IdColumn = 0, NameColumn, DescriptionColumn, CountColumn, OperatorColumn };
-
-// The five row slots are connected row by row, so the by-name pass of the
-// form setup finds no signal for them; only its complaint about those is
-// silenced while the form is built.
-QtMessageHandler previousHandler = nullptr;
-
-void dropRowSlotWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    static const char* const rowSlots[] = {
-        "on_deleteColorCardPushButton_clicked", "on_modifyColorCardPushButton_clicked",
-        "on_colorDataNameLineEdit_editingFinished", "on_deleteColorDataPushButton_clicked",
-        "on_reMeasureColorDataPushButton_clicked"};
-    if (type == QtWarningMsg && text.startsWith(QLatin1String("QMetaObject::connectSlotsByName"))) {
-        for (const char* slot : rowSlots)
-            if (text.contains(QLatin1String(slot)))
-                return;
-    }
-    if (previousHandler)
-        previousHandler(type, context, text);
-    else
-        qt_message_output(type, context, text);
-}
-
 bool runModally(ColorCardDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
-}
-
-QTableWidgetItem* centredItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
 }
 
 }  // namespace
@@ -65,12 +39,9 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
              settingsFile.isEmpty()
                  ? QCoreApplication::applicationDirPath() + QStringLiteral("/meterno")
                  : settingsFile,
-             QCoreApplication::applicationDirPath()),
+             DataFiles::templateDirectory()),
       dialogRunner_(runModally) {
-    previousHandler = qInstallMessageHandler(dropRowSlotWarnings);
-    ui_->setupUi(this);
-    qInstallMessageHandler(previousHandler);
-    previousHandler = nullptr;
+    withoutRowSlotWarnings([this] { ui_->setupUi(this); });
 
     ui_->label_companyInfo->hide();
     ui_->label_companyWet->hide();
@@ -107,39 +78,23 @@ FirstPage::~FirstPage() {
 }
 
 void FirstPage::bindLibraries() {
-    connect(&library_, &LibraryService::libraryAppended, this, [this](int row) {
-        QTableWidget* table = ui_->tableWidget_colorCard;
-        table->insertRow(row);
-        auto* buttons = new ColorCardOperatorWidget(this);
-        connect(buttons, &ColorCardOperatorWidget::signal_delete, this,
-                &FirstPage::on_deleteColorCardPushButton_clicked);
-        connect(buttons, &ColorCardOperatorWidget::signal_modify, this,
-                &FirstPage::on_modifyColorCardPushButton_clicked);
-        table->setCellWidget(row, OperatorColumn, buttons);
-        table->setItem(row, IdColumn, centredItem(library_.library(row).id));
-        showLibraryRow(row);
-        // Last: adding the first item makes the library current at once.
-        ui_->comboBox_colorCardName->insertItem(row, library_.library(row).name);
-    });
-    connect(&library_, &LibraryService::libraryChanged, this, [this](int row) {
-        showLibraryRow(row);
-        ui_->comboBox_colorCardName->setItemText(row, library_.library(row).name);
-    });
-    connect(&library_, &LibraryService::libraryRemoved, this, [this](int row) {
-        ui_->tableWidget_colorCard->removeRow(row);
-        // Last, so that the neighbour the combo box selects is shown from the
-        // list as it is now.
-        ui_->comboBox_colorCardName->removeItem(row);
+    libraryTable_ =
+        new LibraryTable(library_, ui_->tableWidget_colorCard, ui_->comboBox_colorCardName, this,
+                         [this](ColorCardOperatorWidget* buttons) {
+                             connect(buttons, &ColorCardOperatorWidget::signal_delete, this,
+                                     &FirstPage::on_deleteColorCardPushButton_clicked);
+                             connect(buttons, &ColorCardOperatorWidget::signal_modify, this,
+                                     &FirstPage::on_modifyColorCardPushButton_clicked);
+                         });
+    connect(&library_, &LibraryService::libraryRemoved, this, [this] {
         if (ui_->comboBox_colorCardName->count() == 0)
             ui_->tableWidget_colorData->setRowCount(0);
     });
     connect(&library_, &LibraryService::librariesCleared, this, [this] {
-        ui_->comboBox_colorCardName->clear();
         ui_->lineEdit_L->clear();
         ui_->lineEdit_a->clear();
         ui_->lineEdit_b->clear();
         ui_->label_colorCardResult->setStyleSheet(QLatin1String(kPreviewStyle));
-        ui_->tableWidget_colorCard->setRowCount(0);
         ui_->tableWidget_colorData->setRowCount(0);
     });
     connect(&library_, &LibraryService::coloursReset, this, [this](ProgressReporter* progress) {
@@ -161,10 +116,6 @@ void FirstPage::bindLibraries() {
     });
     connect(&library_, &LibraryService::colourChanged, this, &FirstPage::showColourRow);
     connect(&library_, &LibraryService::colourRemoved, colorTable_, &ColorDataTable::removeRow);
-    connect(&library_, &LibraryService::firstLibraryReselected, this, [this] {
-        ui_->comboBox_colorCardName->setCurrentIndex(-1);
-        ui_->comboBox_colorCardName->setCurrentIndex(0);
-    });
 }
 
 void FirstPage::bindMeter() {
@@ -186,13 +137,6 @@ void FirstPage::bindMeter() {
         ui_->lineEdit_a->setText(measurement.texts.value(1));
         ui_->lineEdit_b->setText(measurement.texts.value(2));
     });
-}
-
-void FirstPage::showLibraryRow(int row) {
-    const LibraryEntry& library = library_.library(row);
-    ui_->tableWidget_colorCard->setItem(row, NameColumn, centredItem(library.name));
-    ui_->tableWidget_colorCard->setItem(row, DescriptionColumn, centredItem(library.description));
-    ui_->tableWidget_colorCard->setItem(row, CountColumn, centredItem(library.count));
 }
 
 void FirstPage::showColourRow(int row) {
@@ -219,20 +163,6 @@ int FirstPage::libraryRowCount() const {
 QString FirstPage::libraryCell(int row, int column) const {
     const QTableWidgetItem* item = ui_->tableWidget_colorCard->item(row, column);
     return item ? item->text() : QString();
-}
-
-int FirstPage::rowOfCellWidget(QTableWidget* table, QWidget* widget, int column) const {
-    if (!table || !widget)
-        return -1;
-    const int row = table->indexAt(widget->frameGeometry().topLeft()).row();
-    if (row >= 0 && table->cellWidget(row, column) == widget)
-        return row;
-    // Until the table has laid out its cell widgets (a hidden page, rows just
-    // added) their geometry says nothing; the widget itself still knows its cell.
-    for (int r = 0; r < table->rowCount(); ++r)
-        if (table->cellWidget(r, column) == widget)
-            return r;
-    return -1;
 }
 
 bool FirstPage::runLibraryDialog(const QString& title, QString* name, QString* description) {
@@ -262,12 +192,12 @@ void FirstPage::on_deleteColorCardPushButton_clicked() {
     if (!buttons || !library_.confirmDeleteLibrary())
         return;
     // The row is looked up after the question: the page may have changed meanwhile.
-    library_.deleteLibrary(rowOfCellWidget(ui_->tableWidget_colorCard, buttons, OperatorColumn));
+    library_.deleteLibrary(libraryTable_->rowOf(buttons));
 }
 
 void FirstPage::on_modifyColorCardPushButton_clicked() {
     QPointer<QWidget> buttons = qobject_cast<ColorCardOperatorWidget*>(sender());
-    int row = rowOfCellWidget(ui_->tableWidget_colorCard, buttons, OperatorColumn);
+    int row = libraryTable_->rowOf(buttons);
     if (row < 0)
         return;
     QString name = library_.library(row).name;
@@ -275,7 +205,7 @@ void FirstPage::on_modifyColorCardPushButton_clicked() {
     if (!runLibraryDialog(tr("色卡库修改"), &name, &description))
         return;
     // The dialog ran an event loop; make sure the row is still there.
-    row = rowOfCellWidget(ui_->tableWidget_colorCard, buttons, OperatorColumn);
+    row = libraryTable_->rowOf(buttons);
     library_.renameLibrary(row, name, description);
 }
 

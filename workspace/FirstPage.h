@@ -11,7 +11,7 @@
 class ColorCardDialog;
 class ColorDataTable;
 class FrameLayer;
-class QTableWidget;
+class LibraryTable;
 
 namespace Ui {
 class FirstPage;
@@ -83,11 +83,8 @@ protected:
 private:
     void bindLibraries();
     void bindMeter();
-    void showLibraryRow(int row);
     void showColourRow(int row);
     void setLockShown(bool locked);
-    // Row whose cell in column holds widget; -1 when it is in no row.
-    int rowOfCellWidget(QTableWidget* table, QWidget* widget, int column) const;
     // The library dialog, checked by the library service.
     bool runLibraryDialog(const QString& title, QString* name, QString* description);
 
@@ -97,4 +94,5 @@ private:
     MeterController meter_;
     DialogRunner dialogRunner_;
     ColorDataTable* colorTable_ = nullptr;
+    LibraryTable* libraryTable_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BiffScanner.h"
+#include "CompoundFileCheck.h"
 #include "CompoundFileReader.h"
 #include "Workbook.h"
 
@@ -79,6 +80,9 @@ bool XlsReader::read(const QString& path, const QByteArray& bytes, Workbook* wor
     QByteArray stream;
     if (!CompoundFileReader::readStream(bytes, {QStringLiteral("Workbook"), QStringLiteral("Book")},
                                         &stream))
+        return false;
+    // FreeXL reads the container itself; its directory must be sound too.
+    if (!CompoundFileCheck::directoryReadable(bytes))
         return false;
     std::vector<SheetLayout> layouts;
     if (BiffScanner::scan(stream, &layouts) != BiffScanner::Result::Ok)

@@ -13,9 +13,11 @@ class DemoPanel : public QWidget {
 public:
     explicit DemoPanel(SimHidBackend& backend, QWidget* parent = nullptr);
 
+    // Puts colour under the meter: its next measurement, and the swatch.
+    void showColour(const QColor& colour);
+
 private:
     void chooseColour();
-    void showColour(const QColor& colour);
     void setPlugged(bool plugged);
     void swapInstrument(bool other);
 

@@ -1,11 +1,14 @@
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include "AppStartup.h"
 #include "DemoPanel.h"
 #include "MainWindow.h"
+#include "Screenshots.h"
 #include "SimEventSource.h"
 #include "SimHidBackend.h"
 #include "SingleApplication.h"
@@ -54,12 +57,34 @@ int main(int argc, char** argv) {
     options.deviceEvents = [&backend] { return new SimEventSource(backend); };
     // Its own database, so trying the demo never touches real data.
     options.dataDirectory = demoDataDirectory();
-    options.started = [&backend](SingleApplication&, MainWindow& window) {
+
+    const QCommandLineOption screenshots(
+        QStringLiteral("screenshots"),
+        QStringLiteral("Start afresh, measure a colour, save pictures of the window in both "
+                       "languages and of this panel into <directory>, and exit."),
+        QStringLiteral("directory"));
+    options.extraOptions << screenshots;
+    QString screenshotDirectory;
+    // Pictures start from an empty database and the default window, and
+    // leave the remembered settings alone.
+    QTemporaryDir fresh;
+    options.parsed = [&](const QCommandLineParser& parser) {
+        screenshotDirectory = parser.value(screenshots);
+        if (screenshotDirectory.isEmpty())
+            return;
+        options.dataDirectory = fresh.path();
+        options.settingsFile = fresh.filePath(QStringLiteral("settings.ini"));
+        options.instanceId =
+            QStringLiteral("colorcard-demo-screenshots-%1").arg(QCoreApplication::applicationPid());
+    };
+    options.started = [&](SingleApplication&, MainWindow& window) {
         auto* panel = new DemoPanel(backend, &window);
         panel->adjustSize();
         panel->move(panelPosition(window.frameGeometry(), panel->frameGeometry().size(),
                                   QGuiApplication::primaryScreen()->availableGeometry()));
         panel->show();
+        if (!screenshotDirectory.isEmpty())
+            takeScreenshots(screenshotDirectory, window, *panel);
     };
     return AppStartup::run(argc, argv, options);
 }

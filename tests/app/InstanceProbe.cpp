@@ -1,10 +1,12 @@
 // The program's start-up as a test process.
-//   InstanceProbe first <id> <data directory>: runs as the first instance,
-//     prints "title ..." and "ready" once its window shows, and on the first
+//   InstanceProbe first <id> <data directory>: runs as the first instance
+//     with its settings in <data directory>/settings.conf, prints "title ...",
+//     "language ..." and "ready" once its window shows, and on the first
 //     message prints what it received and the window's state, then quits.
 //   InstanceProbe second <id>: starts while another instance runs and prints
 //     every prompt it would have shown; the exit code is the start-up's.
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -42,6 +44,8 @@ int main(int argc, char** argv) {
         if (argc < 4)
             return 2;
         options.dataDirectory = QString::fromLocal8Bit(argv[3]);
+        // Remembered beside the data, never in the user's own settings.
+        options.settingsFile = options.dataDirectory + QStringLiteral("/settings.conf");
         options.started = [](SingleApplication& app, MainWindow& window) {
             QObject::connect(&app, &SingleApplication::messageReceived, &app,
                              [&app, &window](const QString& message) {
@@ -68,11 +72,14 @@ int main(int argc, char** argv) {
             other->show();
             other->activateWindow();
             say(QStringLiteral("title ") + window.windowTitle());
+            say(QStringLiteral("language ") + window.language());
             say(QStringLiteral("ready"));
         };
         return AppStartup::run(argc, argv, options);
     }
 
+    QTemporaryDir settings;
+    options.settingsFile = settings.filePath(QStringLiteral("settings.conf"));
     options.started = [](SingleApplication& app, MainWindow&) {
         say(QStringLiteral("started as the first instance"));
         app.exit(3);

@@ -135,52 +135,13 @@ private:
     QTemporaryDir data_;
 
 private slots:
-    void formFollowsTheLayout() {
+    void windowHostsThePage() {
         auto window = makeWindow();
         QCOMPARE(window->objectName(), QStringLiteral("MainWindow"));
-        QCOMPARE(window->size(), QSize(1333, 712));
-        QVERIFY(window->isSizeGripEnabled());
         QCOMPARE(window->windowType(), Qt::Window);
         QCOMPARE(int(window->windowFlags() & 0x0800C000), 0x0800C000);
-
-        auto* grid = window->findChild<QGridLayout*>(QStringLiteral("gridLayout_mainWindow"));
-        QVERIFY(grid);
-        QCOMPARE(grid->spacing(), 10);
-        QCOMPARE(grid->contentsMargins(), QMargins(10, 10, 10, 10));
-        QCOMPARE(grid->rowStretch(0), 1);
-        QCOMPARE(grid->rowStretch(1), 30);
-        QCOMPARE((QList<int>{grid->columnStretch(0), grid->columnStretch(1), grid->columnStretch(2),
-                             grid->columnStretch(3)}),
-                 (QList<int>{1, 30, 4, 4}));
-
-        auto place = [grid](QWidget* widget) {
-            int row, column, rows, columns;
-            grid->getItemPosition(grid->indexOf(widget), &row, &column, &rows, &columns);
-            return QList<int>{row, column, rows, columns};
-        };
-        auto* led = window->findChild<QLabel*>(QStringLiteral("label_linkStatus"));
-        auto* english = window->findChild<QPushButton*>(QStringLiteral("pushButton_languageEn"));
-        auto* chinese = window->findChild<QPushButton*>(QStringLiteral("pushButton_languageZh"));
         auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
-        QVERIFY(led && english && chinese && stack);
-        QCOMPARE(place(led), (QList<int>{0, 0, 1, 1}));
-        QCOMPARE(place(english), (QList<int>{0, 2, 1, 1}));
-        QCOMPARE(place(chinese), (QList<int>{0, 3, 1, 1}));
-        QCOMPARE(place(stack), (QList<int>{1, 0, 1, 4}));
-        QSpacerItem* spacer = grid->itemAtPosition(0, 1)->spacerItem();
-        QVERIFY(spacer);
-        QCOMPARE(spacer->sizeHint(), QSize(40, 20));
-        QCOMPARE(spacer->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-        QCOMPARE(spacer->sizePolicy().verticalPolicy(), QSizePolicy::Minimum);
-
-        QCOMPARE(led->maximumHeight(), 30);
-        QCOMPARE(english->text(), QStringLiteral("English"));
-        QCOMPARE(chinese->text(), QStringLiteral("中文"));
-        for (QPushButton* button : {english, chinese}) {
-            QCOMPARE(button->cursor().shape(), Qt::ArrowCursor);
-            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
-        }
-        QCOMPARE(stack->baseSize(), QSize(33, 24));
+        QVERIFY(stack);
         QCOMPARE(stack->count(), 1);
         QVERIFY(window->page());
         QCOMPARE(stack->currentWidget(), static_cast<QWidget*>(window->page()));

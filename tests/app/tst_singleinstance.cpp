@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtTest>
@@ -14,8 +15,10 @@ private:
     }
 
     // Starts the first instance and waits until its window shows.
-    bool startFirst(QProcess& process, const QString& id, QString* title = nullptr) {
-        process.start(QStringLiteral(INSTANCE_PROBE), {QStringLiteral("first"), id, data_.path()});
+    bool startFirst(QProcess& process, const QString& id, QString* title = nullptr,
+                    QString* language = nullptr, const QString& data = QString()) {
+        process.start(QStringLiteral(INSTANCE_PROBE),
+                      {QStringLiteral("first"), id, data.isEmpty() ? data_.path() : data});
         if (!process.waitForStarted(30000))
             return false;
         QDeadlineTimer deadline(30000);
@@ -24,6 +27,8 @@ private:
                 const QString line = QString::fromUtf8(process.readLine()).trimmed();
                 if (line.startsWith(QLatin1String("title ")) && title)
                     *title = line.mid(6);
+                if (line.startsWith(QLatin1String("language ")) && language)
+                    *language = line.mid(9);
                 if (line == QLatin1String("ready"))
                     return true;
             }
@@ -57,6 +62,26 @@ private:
     QTemporaryDir data_;
 
 private slots:
+    // The language chosen before comes back at the next start, and the
+    // window and language are written when the program ends.
+    void settingsSurviveARestart() {
+        QTemporaryDir data;
+        const QString path = data.filePath(QStringLiteral("settings.conf"));
+        QSettings(path, QSettings::IniFormat).setValue("window/language", "en");
+        const QString id = uniqueId();
+        QProcess first;
+        QString language;
+        QVERIFY(startFirst(first, id, nullptr, &language, data.path()));
+        QCOMPARE(language, QStringLiteral("en"));
+        QStringList second;
+        QCOMPARE(runSecond(id, &second), 0);
+        finish(first);
+        QCOMPARE(first.exitCode(), 0);
+        QSettings saved(path, QSettings::IniFormat);
+        QCOMPARE(saved.value("window/language").toString(), QStringLiteral("en"));
+        QVERIFY(!saved.value("window/geometry").toByteArray().isEmpty());
+    }
+
     void secondStartSignalsTheRunningOne() {
         QVERIFY(data_.isValid());
         const QString id = uniqueId();

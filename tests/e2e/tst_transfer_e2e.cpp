@@ -13,6 +13,7 @@
 #include "MeterContents.h"
 #include "ScriptedPrompt.h"
 #include "SimHidBackend.h"
+#include "TestPacing.h"
 #include "UsbLinkOpener.h"
 
 class TransferEndToEnd : public QObject {
@@ -39,6 +40,7 @@ private slots:
         setup.linkOpener = makeUsbLinkOpener(backend_);
         setup.dataDirectory = dir_.path();
         window_ = std::make_unique<MainWindow>(setup);
+        window_->frameLayer()->setConfiguredPacing(testPacing());
         QVERIFY(window_->OpenUSB(0));
         // Whatever the connection did on its own, start from an empty store.
         page().library().clearAllData();

@@ -2,6 +2,8 @@
 
 #include "../link/ScriptedHidBackend.h"
 #include "CLinkerUSB.h"
+#include "Crc16.h"
+#include "FrameBytes.h"
 #include "FrameLayer.h"
 
 namespace {
@@ -21,7 +23,8 @@ QByteArray withCrc(const char* hex) {
 struct Rig {
     ScriptedHidBackend backend;
     CLinkerUSB link{backend};
-    FrameLayer frames{[this] { return &link; }};
+    CLinker* current = &link;
+    FrameLayer frames{[this] { return current; }};
     Rig() {
         QLoggingCategory::setFilterRules(QStringLiteral("colorcard.link.debug=false"));
         backend.addMeter();
@@ -29,7 +32,63 @@ struct Rig {
     }
 };
 
+// A memory read of 38 bytes as the colour card messages send it (header and
+// its CRC), and a reply that echoes its address and length.
+QByteArray readRequest(quint32 address) {
+    QByteArray request = FrameBytes::longHeader(0x40, address, 38);
+    FrameBytes::appendWord(request, crc16(request, request.size()));
+    return request;
+}
+QByteArray readReply(quint32 address, char fill = 'x') {
+    QByteArray reply = FrameBytes::longHeader(0x40, address, 38) + QByteArray(38, fill);
+    FrameBytes::appendWord(reply, crc16(reply, reply.size()));
+    return reply;
+}
+
+// What the scripted meter does to one exchange.
+enum class Meter {
+    Echo,
+    EchoAndExtra,
+    NoEcho,
+    WrongCrc,
+    Short,
+    Silent,
+    FailWrite,
+    Twice,
+    TwiceLater
+};
+
+// A read at address answered as told; *reply receives what was taken as the reply.
+int exchange(Rig& rig, quint32 address, Meter meter, QByteArray* reply = nullptr,
+             const QByteArray& before = QByteArray()) {
+    const QByteArray right = readReply(address);
+    QByteArray bytes = before + right;
+    if (meter == Meter::EchoAndExtra || meter == Meter::Twice)
+        bytes += meter == Meter::Twice ? right : QByteArray::fromHex("0102");
+    if (meter == Meter::NoEcho)
+        bytes = withCrc(QByteArray("AB40000000000000" + QByteArray(38, 'x').toHex()));
+    if (meter == Meter::WrongCrc || meter == Meter::Short)
+        bytes = meter == Meter::Short ? right.left(20) : right.left(46) + "!!";
+    rig.backend.writesBeforeFailure = meter == Meter::FailWrite ? 0 : -1;
+    rig.backend.onWrite = [&](const QByteArray&) {
+        if (meter != Meter::Silent)
+            rig.backend.queueBytes(bytes);
+        if (meter == Meter::TwiceLater)
+            rig.backend.queueBytes(right, rig.backend.now + 5);
+    };
+    QByteArray request = readRequest(address);
+    const int sent = rig.frames.sendFrame(request, 1000);
+    rig.backend.onWrite = nullptr;
+    QByteArray buffer;
+    const int result = sent < 12 ? -1 : rig.frames.receiveFrame(buffer, 6000, 48, true);
+    if (reply)
+        *reply = buffer;
+    return result;
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Meter)
 
 class FrameLayerTest : public QObject {
     Q_OBJECT
@@ -144,6 +203,112 @@ private slots:
         QByteArray buffer;
         QCOMPARE(rig.frames.receiveFrame(buffer, 1000, 64, true), 0);
         QVERIFY(!buffer.isEmpty());
+    }
+
+    void flushWaitsOnlyAfterAnUncleanExchange_data() {
+        QTest::addColumn<Meter>("previous");
+        QTest::addColumn<bool>("fullFlush");
+        QTest::addColumn<int>("stale");  // replies to other requests dropped
+        QTest::newRow("echoing reply") << Meter::Echo << false << 0;
+        QTest::newRow("extra bytes after the reply") << Meter::EchoAndExtra << true << 0;
+        // Once the meter has echoed, a reply without the echo belongs to another request.
+        QTest::newRow("reply without the echo") << Meter::NoEcho << true << 1;
+        QTest::newRow("CRC mismatch") << Meter::WrongCrc << true << 0;
+        QTest::newRow("short reply") << Meter::Short << true << 0;
+        QTest::newRow("time-out") << Meter::Silent << true << 0;
+        QTest::newRow("failed write") << Meter::FailWrite << true << 0;
+        QTest::newRow("second copy already queued") << Meter::Twice << true << 0;
+        QTest::newRow("second copy after the next request") << Meter::TwiceLater << false << 1;
+    }
+    void flushWaitsOnlyAfterAnUncleanExchange() {
+        QFETCH(Meter, previous);
+        QFETCH(bool, fullFlush);
+        QFETCH(int, stale);
+        Rig rig;
+        // Nothing is known of what came before the first request on a link.
+        QCOMPARE(exchange(rig, 0x2000, Meter::Echo), 48);
+        QCOMPARE(rig.frames.statistics().fullFlushes, 1);
+        exchange(rig, 0x2030, previous);
+
+        const qint64 before = rig.backend.now;
+        QByteArray reply;
+        QCOMPARE(exchange(rig, 0x2060, Meter::Echo, &reply), 48);
+        QCOMPARE(reply, readReply(0x2060));
+        QCOMPARE(rig.frames.statistics().fullFlushes, fullFlush ? 2 : 1);
+        QCOMPARE(rig.frames.statistics().staleReplies, stale);
+        if (!fullFlush && stale == 0)
+            QCOMPARE(rig.backend.now, before);  // the request left at once
+        // Nothing of the disturbed exchange is left for a later reply either.
+        QCOMPARE(exchange(rig, 0x2090, Meter::Echo, &reply), 48);
+        QCOMPARE(reply, readReply(0x2090));
+    }
+
+    void replyForAnotherAddressJustBeforeTheRightOne_data() {
+        QTest::addColumn<bool>("echoSeen");
+        QTest::addColumn<int>("staleBytes");  // of the reply for the other address
+        QTest::newRow("whole, meter has echoed") << true << 48;
+        QTest::newRow("cut short, meter has echoed") << true << 30;
+        QTest::newRow("whole, nothing echoed yet") << false << 48;
+    }
+    void replyForAnotherAddressJustBeforeTheRightOne() {
+        QFETCH(bool, echoSeen);
+        QFETCH(int, staleBytes);
+        Rig rig;
+        if (echoSeen)
+            QCOMPARE(exchange(rig, 0x2000, Meter::Echo), 48);
+        const QByteArray stale = readReply(0x40000, '\0').left(staleBytes);
+        QByteArray reply;
+        QCOMPARE(exchange(rig, 0x2030, Meter::Echo, &reply, stale), 48);
+        // Without an echo to go by, the first whole reply is taken as before.
+        QCOMPARE(reply, echoSeen ? readReply(0x2030) : stale);
+        QCOMPARE(rig.frames.statistics().staleReplies, echoSeen ? 1 : 0);
+    }
+
+    void staleRepliesNeverOutlastTheTimeOut() {
+        Rig rig;
+        QCOMPARE(exchange(rig, 0x2000, Meter::Echo), 48);
+        for (int i = 0; i < 3; ++i)
+            rig.backend.queueBytes(readReply(0x2400 + i), rig.backend.now + 100 + 2000 * i);
+        const qint64 start = rig.backend.now;
+        QCOMPARE(exchange(rig, 0x2030, Meter::Silent), 0);
+        QVERIFY(rig.backend.now - start >= 6000);
+        QVERIFY(rig.backend.now - start <= 6050);
+        QCOMPARE(rig.frames.statistics().staleReplies, 3);
+    }
+
+    void refusalOfAnEchoingMeterReachesTheCaller() {
+        Rig rig;
+        // The empty packet echoed once; its refusal (F4 01) echoes nothing.
+        const QByteArray refusal = withCrc("ABF4010000000000");
+        for (const quint32 address : {0x40104, 0x40200}) {
+            QByteArray header = FrameBytes::longHeader(0x74, address, 0);
+            const QByteArray ack = address == 0x40104 ? withCrc(header.toHex()) : refusal;
+            rig.backend.onWrite = [&](const QByteArray&) { rig.backend.queueBytes(ack); };
+            rig.frames.sendFrame(header, 1000);
+            QByteArray buffer;
+            QCOMPARE(rig.frames.receiveFrame(buffer, 6000, 10, false), 10);
+            QCOMPARE(buffer, ack);
+        }
+    }
+
+    void pacingFromTheConfigurationFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("everyExchange");
+        QTest::newRow("no file") << QByteArray() << false;
+        QTest::newRow("true") << QByteArray("[Link]\nFlushEveryExchange=true\n") << true;
+        QTest::newRow("false") << QByteArray("[Link]\nFlushEveryExchange=false\n") << false;
+    }
+    void pacingFromTheConfigurationFile() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, everyExchange);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ColorCard.ini");
+        QFile file(path);
+        if (!content.isEmpty() && file.open(QIODevice::WriteOnly))
+            file.write(content);
+        file.close();
+        QCOMPARE(FrameLayer::configuredPacing(path) == FrameLayer::Pacing::FlushEveryExchange,
+                 everyExchange);
     }
 };
 

@@ -22,7 +22,10 @@ class IdentityMessagesTest : public QObject, ScriptedFrames {
     IdentityMessages messages{frames};
 
 private slots:
-    void init() { linker.reset(); }
+    void init() {
+        linker.reset();
+        frames.restart();
+    }
 
     void keyInformationExchange() {
         linker.replies << ScriptedLinker::sealed("AB 20 05 00 12 00 A5 00" + KeyFields);

@@ -20,7 +20,10 @@ class MeasureMessagesTest : public QObject, ScriptedFrames {
     MeasureMessages messages{frames};
 
 private slots:
-    void init() { linker.reset(); }
+    void init() {
+        linker.reset();
+        frames.restart();
+    }
 
     void measurement() {
         linker.replies << ScriptedLinker::sealed("AB 44 00 00 00 00 36 00" + Payload);

@@ -23,7 +23,10 @@ class StdCardReadTest : public QObject, ScriptedFrames {
     StdCardMessages messages{frames};
 
 private slots:
-    void init() { linker.reset(); }
+    void init() {
+        linker.reset();
+        frames.restart();
+    }
 
     void totalExchange() {
         linker.replies << ScriptedLinker::sealed("AB 40 00 2F 00 00 04 00 2E 00 00 D0");

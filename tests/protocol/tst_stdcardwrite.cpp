@@ -19,7 +19,10 @@ class StdCardWriteTest : public QObject, ScriptedFrames {
     StdCardMessages messages{frames};
 
 private slots:
-    void init() { linker.reset(); }
+    void init() {
+        linker.reset();
+        frames.restart();
+    }
 
     void totalExchange() {
         linker.replies << ScriptedLinker::sealed("AB 70 00 2F 00 00 04 00");

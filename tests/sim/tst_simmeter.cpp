@@ -66,7 +66,8 @@ struct Rig {
     SimMeter& meter() { return backend.meter(); }
     // Sends the frame as it goes on the link and collects the reply.
     QByteArray ask(const QByteArray& frame, int expectedLength, int timeoutMs = 6000) {
-        link.write(frame, 1000);
+        if (!frame.isEmpty())
+            link.write(frame, 1000);
         QByteArray reply;
         link.read(reply, timeoutMs, expectedLength);
         return reply;
@@ -477,6 +478,98 @@ private slots:
         const SimMeasurement black = SimMeter::measurementFromRgb(0, 0, 0);
         QCOMPARE(black[0], 0);
         QCOMPARE(black[15], 100);
+    }
+
+    void processingTimePerRequest_data() {
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<int>("ms");
+        const QByteArray package = QByteArray(256, '\0');
+        QTest::newRow("memory read") << readRequest(hex("AB40002F00000400")) << 3;
+        QTest::newRow("record") << withCrc(hex("AB70002F000004000100") + le(crc(hex("0100"))))
+                                << 12;
+        QTest::newRow("package opening the first sector")
+            << withCrc(hex("AB74000004000001") + package) << 44;
+        QTest::newRow("package inside a sector") << withCrc(hex("AB74000104000001") + package) << 4;
+        QTest::newRow("package reaching into the next sector")
+            << withCrc(hex("AB74800F04000001") + package) << 44;
+        QTest::newRow("empty packet") << withCrc(hex("AB74000104000000")) << 60;
+    }
+    void processingTimePerRequest() {
+        QFETCH(QByteArray, frame);
+        QFETCH(int, ms);
+        SimMeter meter;
+        meter.setTiming(SimTiming::realistic());
+        for (int at = 0; at < frame.size(); at += 62) {
+            QByteArray report =
+                QByteArray(1, char(0x3F)) + char(qMin(62, frame.size() - at)) + frame.mid(at, 62);
+            meter.receiveReport(report.leftJustified(64, '\0'));
+        }
+        const QList<SimAnswer> answers = meter.takeAnswers();
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(answers[0].processingMs, ms);
+    }
+
+    void busyMeterAnswersLateAndHoldsTheNextRequest() {
+        Rig rig;
+        SimTiming timing;
+        timing.readMs = 3;
+        timing.packageWriteMs = 20;
+        rig.meter().setTiming(timing);
+        const qint64 start = rig.backend.elapsedMs();
+        rig.link.write(readRequest(hex("AB40002F00000400")), 1000);
+        QByteArray reply;
+        QCOMPARE(rig.link.readPending(reply), 0);  // still being processed
+        QCOMPARE(rig.link.read(reply, 6000, 14), 14);
+        QCOMPARE(rig.backend.elapsedMs() - start, qint64(3));
+
+        // The meter holds one package while it writes another; a third waits.
+        const auto package = [](int n) {
+            return withCrc(hex("AB74") + le(quint16(0x100 * n)) + hex("04000001") +
+                           QByteArray(256, char(n)));
+        };
+        QCOMPARE(rig.link.write(package(0), 1000), 266);
+        QCOMPARE(rig.link.write(package(1), 1000), 266);
+        QCOMPARE(rig.backend.elapsedMs() - start, qint64(3));
+        QCOMPARE(rig.link.write(package(2), 1000), 266);
+        QCOMPARE(rig.backend.elapsedMs() - start, qint64(23));
+        // Busier than the write time-out: the report is refused.
+        timing.packageWriteMs = 1500;
+        rig.meter().setTiming(timing);
+        rig.link.write(package(3), 1000);
+        rig.link.write(package(4), 1000);
+        QCOMPARE(rig.link.write(package(5), 1000), -1);
+        QCOMPARE(rig.meter().receivedFrames().size(), 6);
+    }
+
+    void lateDoubleForeignAndEchoFreeReplies() {
+        Rig rig;
+        rig.meter().loadLibraries({lib1()});
+        const QByteArray total = withCrc(hex("AB40002F000004000100") + le(crc(hex("0100"))));
+        const QByteArray totalRequest = readRequest(hex("AB40002F00000400"));
+        rig.meter().faults().lateReplyMs = 6500;
+        QVERIFY(rig.ask(totalRequest, 14).isEmpty());
+        QCOMPARE(rig.ask(QByteArray(), 14), total);
+        rig.meter().faults().lateReplyMs = 0;
+
+        rig.meter().faults().doubleReplies = true;
+        QCOMPARE(rig.ask(totalRequest, 14), total);
+        QByteArray copy;
+        QCOMPARE(rig.link.readPending(copy), 14);
+        QCOMPARE(copy, total);
+        rig.meter().faults().doubleReplies = false;
+
+        // Once: a read of the same length where the meter keeps nothing first.
+        rig.meter().faults().foreignReplyFirst = true;
+        QCOMPARE(rig.ask(totalRequest, 28), withCrc(hex("AB40002F0800040000000000")) + total);
+        QCOMPARE(rig.ask(totalRequest, 14), total);
+
+        rig.meter().faults().noEcho = true;
+        QCOMPARE(rig.ask(totalRequest, 14),
+                 withCrc(hex("AB400000000000000100") + le(crc(hex("0100")))));
+        QCOMPARE(rig.ask(hex("AB2005001200946B"), 26).left(8), hex("AB2000000000A500"));
+        // Error replies never repeat the request anyway.
+        rig.meter().faults().olderIdentityOnly = true;
+        QCOMPARE(rig.ask(hex("AB2005001200946B"), 10), withCrc(hex("ABA004000000")));
     }
 };
 

@@ -25,11 +25,11 @@ private slots:
                                            "[Device2]\nMeterNo=2002\nModel=CM-2\nUIIndex=1\n"
                                            "IsTarvik=0\nVersion=7\n"
                                            "[Device1]\nVersion=5\nIsTarvik=1\nUIIndex=3\n"
-                                           "Model=CM-1\nMeterNo=1001\n"
+                                           "Model=CM-1\nMeterNo=1001\nFlushEveryExchange=1\n"
                                            "[Device4]\nMeterNo=4004\nModel=CM-4\n");
         const QList<QVariantList> table = readDeviceSettings(path);
         QCOMPARE(table.size(), 2);
-        QCOMPARE(table[0].size(), 5);
+        QCOMPARE(table[0].size(), 6);
         QCOMPARE(table[0][0].toInt(), 1001);
         QCOMPARE(table[0][1].toString(), QString("CM-1"));
         QCOMPARE(table[0][2].toInt(), 3);
@@ -37,6 +37,9 @@ private slots:
         QCOMPARE(table[0][4].toInt(), 5);
         QCOMPARE(table[1][0].toString(), QString("2002"));
         QCOMPARE(table[1][4].toInt(), 7);
+        // The pacing key is optional: the model without it takes the fast path.
+        QCOMPARE(table[0][5].toInt(), 1);
+        QCOMPARE(table[1][5].toInt(), 0);
     }
 
     void emptyMeterNumberEndsTheTable() {
@@ -56,6 +59,7 @@ private slots:
         QCOMPARE(table[0][2].toInt(), 0);
         QCOMPARE(table[0][3].toInt(), 0);
         QCOMPARE(table[0][4].toInt(), 0);
+        QCOMPARE(table[0][5].toInt(), 0);
     }
 
     void duplicateMeterNumbersKeepFileOrder() {

@@ -29,6 +29,16 @@ int ScriptedLinker::read(QByteArray& buffer, int timeoutMs, int expectedLength) 
     return 0;
 }
 
+int ScriptedLinker::readPending(QByteArray& buffer) {
+    ++pendingReads;
+    int taken = 0;
+    while (!pending.isEmpty()) {
+        taken += pending.head().size();
+        buffer.append(pending.dequeue());
+    }
+    return taken;
+}
+
 int ScriptedLinker::write(const QByteArray& data, int timeoutMs) {
     writes.append({data, timeoutMs});
     return writeResults.isEmpty() ? data.size() : writeResults.dequeue();
@@ -45,6 +55,7 @@ QList<ScriptedLinker::Read> ScriptedLinker::replyReads() const {
 void ScriptedLinker::clearRecords() {
     writes.clear();
     reads.clear();
+    pendingReads = 0;
 }
 
 void ScriptedLinker::reset() {

@@ -31,13 +31,15 @@ public:
     // Used when replies is empty: the reply to the last request written
     // (empty for silence).
     std::function<QByteArray(const QByteArray& request)> responder;
-    // Bytes handed out by flush reads (stale input); none when empty.
+    // Bytes handed out by flush reads, one entry per read, and all at once
+    // by readPending (stale input); none when empty.
     QQueue<QByteArray> pending;
     // Results of the next writes instead of the data length (for failures).
     QQueue<int> writeResults;
 
     QList<Write> writes;
     QList<Read> reads;
+    int pendingReads = 0;  // readPending calls, not among reads
 
     void close() override;
     // Reply mode mimics the USB link: bytes before 0xAB are dropped, the
@@ -46,6 +48,7 @@ public:
     int write(const QByteArray& data, int timeoutMs) override;
     bool isOpen() const override { return open; }
     bool isDisconnected() override { return gone; }
+    int readPending(QByteArray& buffer) override;
 
     QByteArray lastWritten() const { return writes.isEmpty() ? QByteArray() : writes.last().data; }
     // Reads that waited for a reply (flushes left out).

@@ -10,6 +10,7 @@
 #include "ScriptedPrompt.h"
 #include "SimEventSource.h"
 #include "SimHidBackend.h"
+#include "TestPacing.h"
 #include "UsbLinkOpener.h"
 
 // The program as the demo runs it: the one window over the simulated meter,
@@ -44,6 +45,8 @@ struct SimWindow {
     MainWindow* start() {
         MainWindow::configure(setup());
         window = MainWindow::instance();
+        // The link is opened once the event loop runs, with the tests' pacing.
+        window->frameLayer()->setConfiguredPacing(testPacing());
         window->show();
         return window;
     }

@@ -12,6 +12,7 @@
 #include "MeterExport.h"
 #include "MeterWrite.h"
 #include "SimHidBackend.h"
+#include "TestPacing.h"
 
 // Between the frame layer and the link to the simulated meter: records the
 // reads that wait for a reply and lets a test fail or disturb chosen requests.
@@ -41,6 +42,8 @@ public:
     }
     bool isOpen() const override { return inner_.isOpen(); }
     bool isDisconnected() override { return inner_.isDisconnected(); }
+    int readPending(QByteArray& buffer) override { return inner_.readPending(buffer); }
+    qint64 elapsedMs() override { return inner_.elapsedMs(); }
 
 private:
     CLinker& inner_;
@@ -95,6 +98,7 @@ struct TransferFixture : LibraryFixture {
 
     TransferFixture() : LibraryFixture(QString()) {
         usb.open(SimHidBackend::kVendorId, SimHidBackend::kProductId);
+        frames.setConfiguredPacing(testPacing());
     }
 
     SimMeter& meter() { return backend.meter(); }

@@ -120,6 +120,33 @@ private slots:
         QVERIFY(!m.f.ui()->label_companyInfo->isHidden());
     }
 
+    void pacingOfTheModel_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("everyExchange");
+        QTest::newRow("asks for it")
+            << QByteArray("[Device1]\nMeterNo=2301\nFlushEveryExchange=1\n") << true;
+        QTest::newRow("0") << QByteArray("[Device1]\nMeterNo=2301\nFlushEveryExchange=0\n")
+                           << false;
+        QTest::newRow("older file without the key") << kSettings << false;
+        QTest::newRow("another model asks for it")
+            << QByteArray("[Device1]\nMeterNo=2301\n[Device2]\nMeterNo=7\nFlushEveryExchange=1\n")
+            << false;
+    }
+    void pacingOfTheModel() {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, everyExchange);
+        const auto expected =
+            everyExchange ? FrameLayer::Pacing::FlushEveryExchange : FrameLayer::Pacing::Adaptive;
+        MeterPage m(settings);
+        m.page().identifyMeter(1);
+        QCOMPARE(m.sim.frames.pacing(), expected);
+        // Another attachment starts from the fast path until it is identified.
+        QVERIFY(m.sim.open());
+        QCOMPARE(m.sim.frames.pacing(), FrameLayer::Pacing::Adaptive);
+        m.page().identifyMeter(1);
+        QCOMPARE(m.sim.frames.pacing(), expected);
+    }
+
     void unknownMeterShowsUnknownAndStops() {
         for (const bool chinese : {false, true}) {
             MeterPage m;

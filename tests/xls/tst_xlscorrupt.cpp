@@ -137,6 +137,37 @@ private slots:
             QVERIFY(!opens(valid.left(8) + randomBytes(random, 8192)));
     }
 
+    // A reader that trusts the directory converts as many name bytes as an
+    // entry claims, or follows its chain out of the file.
+    void damagedDirectoryRefused_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<int>("size");
+        // entry -1: a field of the header.
+        QTest::newRow("root name far too long") << 0 << 64 << 0x2016u << 2;
+        QTest::newRow("root name one byte too long") << 0 << 64 << 66u << 2;
+        QTest::newRow("stream name too long") << 1 << 64 << 0xFFFFu << 2;
+        QTest::newRow("directory beyond the file") << -1 << 0x30 << 0x00FFFFFFu << 4;
+        QTest::newRow("directory in a free sector") << -1 << 0x30 << 0xFFFFFFFFu << 4;
+        QTest::newRow("more allocation sectors than the file has")
+            << -1 << 0x2C << 0x7FFFFFFFu << 4;
+        QTest::newRow("unknown sector size") << -1 << 0x1E << 10u << 2;
+    }
+    void damagedDirectoryRefused() {
+        QFETCH(int, entry);
+        QFETCH(int, field);
+        QFETCH(quint32, value);
+        QFETCH(int, size);
+        QByteArray damaged = valid;
+        const qint64 sectorSize = qint64(1) << qFromLittleEndian<quint16>(valid.constData() + 0x1E);
+        const quint32 directory = qFromLittleEndian<quint32>(valid.constData() + 0x30);
+        const qint64 at = entry < 0 ? field : (directory + 1) * sectorSize + 128 * entry + field;
+        for (int i = 0; i < size; ++i)
+            damaged[int(at) + i] = char((value >> (8 * i)) & 0xFF);
+        QVERIFY(!opens(damaged));
+    }
+
     void damagedWorkbooksNeverCrash() {
         // Random damage to a valid workbook: any result will do, as long as
         // nothing crashes and a workbook that opens reads back.

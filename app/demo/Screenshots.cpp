@@ -1,0 +1,61 @@
+#include "Screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "DemoPanel.h"
+#include "MainWindow.h"
+
+namespace {
+
+bool save(QWidget& widget, const QString& path) {
+    // A form has few colours: a palette of 256 keeps the files small, and
+    // no dithering keeps flat areas flat.
+    const QImage image = widget.grab().toImage().convertToFormat(
+        QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const bool saved = image.save(path, "PNG", 9);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+template <typename T>
+T* child(MainWindow& window, const char* name) {
+    return window.findChild<T*>(QLatin1String(name));
+}
+
+}  // namespace
+
+void takeScreenshots(const QString& directory, MainWindow& window, DemoPanel& panel) {
+    QDir().mkpath(directory);
+    const QDir pictures(directory);
+    // Pure blue: its b* of -107.86 shows the value fields' room for the sign.
+    panel.showColour(QColor(0, 0, 255));
+    // Each step after the previous one has been laid out and painted; the
+    // first once the start-up has attached the meter and imported its
+    // libraries.
+    QTimer::singleShot(2500, &window, [&window] {
+        auto* lock = child<QPushButton>(window, "pushButton_lock");
+        auto* name = child<QLineEdit>(window, "lineEdit_colorDataName");
+        auto* measure = child<QPushButton>(window, "pushButton_measure");
+        if (lock && name && measure) {
+            lock->click();
+            name->setText(QStringLiteral("Blue-01"));
+            measure->click();
+        }
+    });
+    QTimer::singleShot(3000, &window, [pictures, &window] {
+        if (!save(window, pictures.filePath(QStringLiteral("main-zh.png"))) ||
+            !window.setLanguage(QStringLiteral("en")))
+            QCoreApplication::exit(1);
+    });
+    QTimer::singleShot(3500, &window, [pictures, &window, &panel] {
+        const bool saved = save(window, pictures.filePath(QStringLiteral("main-en.png"))) &&
+                           save(panel, pictures.filePath(QStringLiteral("demo-panel.png")));
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+}

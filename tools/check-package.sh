@@ -1,0 +1,51 @@
+#!/bin/sh
+# Checks an already built build directory (default: build) as a distribution
+# would ship it: makes the Debian package, runs its program from the unpacked
+# files (offscreen, to its first window, data files found), installs into a
+# staging tree under /usr and checks the layout, the launcher and the AppStream
+# metadata, and runs the program from there too.
+set -e
+cd "$(dirname "$0")/.."
+build=${1:-build}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The program runs as a user with an empty home: its database and settings
+# must go there, not beside the executable.
+mkdir -p "$work/home"
+run_checked() {
+    env HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
+        QT_QPA_PLATFORM=offscreen "$1" --check-data
+}
+
+echo "+ cpack -G DEB"
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/colorcard_*.deb)
+echo "package $deb"
+echo "Depends: $(dpkg-deb -f "$deb" Depends)"
+dpkg-deb -x "$deb" "$work/deb"
+run_checked "$work/deb/usr/bin/colorcard"
+
+echo "+ DESTDIR=$work/tree cmake --install $build --prefix /usr"
+DESTDIR="$work/tree" cmake --install "$build" --prefix /usr >/dev/null
+for file in bin/colorcard \
+    share/colorcard/ColorCard_1.xls share/colorcard/ColorCard_2.xls \
+    share/colorcard/ColorCard_en.qm share/colorcard/ColorCard_zh.qm share/colorcard/meterno \
+    lib/udev/rules.d/70-colorcard-meter.rules \
+    share/applications/local.colorcard.ColorCard.desktop \
+    share/metainfo/local.colorcard.ColorCard.metainfo.xml \
+    share/icons/hicolor/scalable/apps/colorcard.svg \
+    share/icons/hicolor/16x16/apps/colorcard.png share/icons/hicolor/48x48/apps/colorcard.png \
+    share/icons/hicolor/256x256/apps/colorcard.png; do
+    [ -f "$work/tree/usr/$file" ] || { echo "missing /usr/$file"; exit 1; }
+done
+# Only the program itself in bin/.
+[ "$(ls "$work/tree/usr/bin")" = "colorcard" ] || { echo "more than the program in /usr/bin"; exit 1; }
+# The package holds exactly the installed files.
+(cd "$work/tree" && find . -type f | sort) >"$work/tree.list"
+(cd "$work/deb" && find . -type f | sort) >"$work/deb.list"
+diff "$work/tree.list" "$work/deb.list"
+desktop-file-validate "$work/tree/usr/share/applications/local.colorcard.ColorCard.desktop"
+appstreamcli validate --no-net "$work/tree/usr/share/metainfo/local.colorcard.ColorCard.metainfo.xml"
+run_checked "$work/tree/usr/bin/colorcard"
+[ ! -e "$work/tree/usr/bin/database.db" ] || { echo "database written beside the program"; exit 1; }
+echo "package and install tree checked"
