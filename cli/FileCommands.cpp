@@ -2,7 +2,6 @@
 // OpenFormatExport, SpreadsheetImport, OpenFormatImport) on the store, with
 // the command line's prompt answering what the window would ask.
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +10,7 @@
 
 #include "CliPrompt.h"
 #include "CliTexts.h"
+#include "DataFiles.h"
 #include "Commands.h"
 #include "EngineWorkbookFile.h"
 #include "ExchangeTexts.h"
@@ -184,7 +184,8 @@ int saveWorkbook(Session& session, const QString& file) {
         }
         partial = reserve.fileName();
     }
-    SpreadsheetSave save(session.library, QCoreApplication::applicationDirPath());
+    // The template workbooks where the window finds them.
+    SpreadsheetSave save(session.library, DataFiles::templateDirectory());
     const bool saved = save.prepare() && save.writeTo(partial);
     if (saved && std::rename(QFile::encodeName(partial).constData(),
                              QFile::encodeName(file).constData()) == 0)
