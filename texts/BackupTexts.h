@@ -5,8 +5,8 @@
 // Copies of the database taken before destructive changes, and restoring one.
 namespace BackupText {
 inline constexpr BilingualText RestoreAction{"Restore backup", "恢复备份"};
-inline constexpr BilingualText ColumnTime{"Time", "时间"};
-inline constexpr BilingualText ColumnMeter{"Meter number", "仪器编号"};
+inline constexpr BilingualText ColumnTime{"Backup time", "备份时间"};
+inline constexpr BilingualText ColumnMeter{"Meter", "仪器"};
 inline constexpr BilingualText ColumnLibraries{"Libraries", "色卡库数"};
 inline constexpr BilingualText ColumnColours{"Colors", "色卡数"};
 inline constexpr BilingualText Unreadable{"(unreadable)", "（无法读取）"};

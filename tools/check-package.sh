@@ -27,7 +27,7 @@ run_checked "$work/deb/usr/bin/colorcard"
 
 echo "+ DESTDIR=$work/tree cmake --install $build --prefix /usr"
 DESTDIR="$work/tree" cmake --install "$build" --prefix /usr >/dev/null
-for file in bin/colorcard \
+for file in bin/colorcard bin/colorcard-cli \
     share/colorcard/ColorCard_1.xls share/colorcard/ColorCard_2.xls \
     share/colorcard/ColorCard_en.qm share/colorcard/ColorCard_zh.qm share/colorcard/meterno \
     lib/udev/rules.d/70-colorcard-meter.rules \
@@ -38,8 +38,9 @@ for file in bin/colorcard \
     share/icons/hicolor/256x256/apps/colorcard.png; do
     [ -f "$work/tree/usr/$file" ] || { echo "missing /usr/$file"; exit 1; }
 done
-# Only the program itself in bin/.
-[ "$(ls "$work/tree/usr/bin")" = "colorcard" ] || { echo "more than the program in /usr/bin"; exit 1; }
+# Only the window program and the command line in bin/ (not the demo).
+[ "$(ls "$work/tree/usr/bin" | tr '\n' ' ')" = "colorcard colorcard-cli " ] ||
+    { echo "other files than the programs in /usr/bin"; exit 1; }
 # The package holds exactly the installed files.
 (cd "$work/tree" && find . -type f | sort) >"$work/tree.list"
 (cd "$work/deb" && find . -type f | sort) >"$work/deb.list"
@@ -47,5 +48,6 @@ diff "$work/tree.list" "$work/deb.list"
 desktop-file-validate "$work/tree/usr/share/applications/local.colorcard.ColorCard.desktop"
 appstreamcli validate --no-net "$work/tree/usr/share/metainfo/local.colorcard.ColorCard.metainfo.xml"
 run_checked "$work/tree/usr/bin/colorcard"
+env HOME="$work/home" "$work/tree/usr/bin/colorcard-cli" delta-e --formula 00 50 0 0 50 1 0 >/dev/null
 [ ! -e "$work/tree/usr/bin/database.db" ] || { echo "database written beside the program"; exit 1; }
 echo "package and install tree checked"

@@ -76,7 +76,8 @@ private slots:
         static const QRegularExpression comment(QStringLiteral("//[^\\n]*|/\\*.*?\\*/"),
                                                 QRegularExpression::DotMatchesEverythingOption);
         const QStringList skipped{QStringLiteral("texts"), QStringLiteral("tests"),
-                                  QStringLiteral("bench"), QStringLiteral("tools")};
+                                  QStringLiteral("bench"), QStringLiteral("tools"),
+                                  QStringLiteral("fuzz")};
         QStringList found;
         QDirIterator files(kSource, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                            QDirIterator::Subdirectories);
