@@ -25,6 +25,10 @@ struct Fixture {
     QTemporaryDir dir;
 
     QString path(const QString& name) const { return dir.filePath(name); }
+    bool write(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
 
     // A store of these libraries, all of the meter kMeter.
     QString store(const QString& name, const FormatLibraries& libraries) {
@@ -159,10 +163,7 @@ private slots:
         Fixture f;
         f.store("source.db", mixedLibraries(false));
         QVERIFY(QDir(f.dir.path()).mkpath("ColorCard"));
-        QFile conf(f.path("ColorCard/ColorCard.conf"));
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write(settings.toUtf8());
-        conf.close();
+        QVERIFY(f.write("ColorCard/ColorCard.conf", settings.toUtf8()));
         ColorCardStore store(f.dir.path());
         store.setDatabasePath(f.path("source.db"));
         store.openDatabase();
@@ -230,16 +231,10 @@ private slots:
         f.store("source.db", mixedLibraries(false));
         QVERIFY(f.run({"export", "--database", "%D/source.db", "%D/exists.csv"}).status == 0);
         QVERIFY(f.run({"export", "--database", "%D/source.db", "%D/exists.xls"}).status == 0);
-        QFile bad(f.path("bad.csv"));
-        QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write("Name,LabL,Laba\nx,1,2\n");
-        bad.close();
-        QFile many(f.path("many.csv"));
-        QVERIFY(many.open(QIODevice::WriteOnly));
-        many.write("Library,Name,LabL,Laba,Labb\n");
-        for (int k = 0; k < 7; ++k)
-            many.write(QStringLiteral("L%1,c,1,2,3\n").arg(k).toUtf8());
-        many.close();
+        QVERIFY(f.write("bad.csv", "Name,LabL,Laba\nx,1,2\n"));
+        QVERIFY(f.write("many.csv",
+                        "Library,Name,LabL,Laba,Labb\nL1,c,1,2,3\nL2,c,1,2,3\n"
+                        "L3,c,1,2,3\nL4,c,1,2,3\nL5,c,1,2,3\nL6,c,1,2,3\nL7,c,1,2,3\n"));
         const QByteArray before = f.hash("source.db");
         const QString lang = arguments.removeAll("--lang-zh") ? "zh_CN.UTF-8" : "C";
         if (!arguments.contains("--database"))
@@ -260,12 +255,9 @@ private slots:
         Fixture f;
         FormatLibraries libraries = mixedLibraries(false);
         f.store("source.db", libraries);
-        QFile csv(f.path("changed.csv"));
-        QVERIFY(csv.open(QIODevice::WriteOnly));
-        csv.write(
-            "Library,Description,Name,LabL,Laba,Labb\n"
-            "Plain,,Color300,10,20,30\nPlain,,new one,40,50,60\n");
-        csv.close();
+        QVERIFY(f.write("changed.csv",
+                        "Library,Description,Name,LabL,Laba,Labb\n"
+                        "Plain,,Color300,10,20,30\nPlain,,new one,40,50,60\n"));
         const QByteArray before = f.hash("source.db");
         Run r =
             f.run({"import", "--skip-existing", "--database", "%D/source.db", "%D/changed.csv"});
@@ -284,10 +276,7 @@ private slots:
     void waitsForAnotherWriter() {
         Fixture f;
         f.store("source.db", {});
-        QFile csv(f.path("in.csv"));
-        QVERIFY(csv.open(QIODevice::WriteOnly));
-        csv.write("Library,Name,LabL,Laba,Labb\nIncoming,c,1,2,3\n");
-        csv.close();
+        QVERIFY(f.write("in.csv", "Library,Name,LabL,Laba,Labb\nIncoming,c,1,2,3\n"));
         ColorCardStore window(f.dir.path());
         window.setDatabasePath(f.path("source.db"));
         QVERIFY(window.openDatabase());
@@ -302,24 +291,6 @@ private slots:
         QCOMPARE(r.err, QString("colorcard-cli: Import file success!\n"));
         QCOMPARE(r.status, 0);
         QCOMPARE(names(f.read("source.db")), (QStringList{"Window", "Incoming"}));
-    }
-
-    void help_data() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("export") << "export";
-        QTest::newRow("import") << "import";
-    }
-    void help() {
-        QFETCH(QString, command);
-        Fixture f;
-        QProcess process;
-        f.start(process, {command, "--help"}, "C");
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 0);
-        const QString out = QString::fromUtf8(process.readAllStandardOutput());
-        QCOMPARE(out.section('\n', 0, 0),
-                 QString("Usage: colorcard-cli %1 [options] FILE").arg(command));
-        QVERIFY(out.contains("--format <F>") && out.contains("--overwrite"));
     }
 };
 

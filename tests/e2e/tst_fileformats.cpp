@@ -147,8 +147,6 @@ private slots:
             << "all" << filterOf(OpenFormat::Cgats) << false << "all.txt" << int(OpenFormat::Cgats);
         QTest::newRow("cxf suffix under the workbook filter, all")
             << "all.cxf" << kWorkbookFilter << false << "all.cxf" << int(OpenFormat::Cxf);
-        QTest::newRow("csv suffix wins over the cxf filter, the selected library")
-            << "sel.CSV" << filterOf(OpenFormat::Cxf) << true << "sel.CSV" << int(OpenFormat::Csv);
     }
     void exportOneOrAll() {
         QFETCH(QString, chosen);

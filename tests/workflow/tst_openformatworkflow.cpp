@@ -1,10 +1,9 @@
 // The open formats' workflows without a window: which type a chosen file
-// is, the settings the files are written with, and the store's limits an
-// import is checked against before anything changes.
+// is, and the store's limits an import is checked against before anything
+// changes. (The settings are checked through the command line's files.)
 
 #include <QtTest>
 
-#include "FormatSettings.h"
 #include "LibraryFileTexts.h"
 #include "LibraryFiles.h"
 #include "LibraryFixture.h"
@@ -46,40 +45,6 @@ private slots:
         const OpenFormat format = LibraryFiles::typeOf(file, filter);
         QCOMPARE(int(format), type);
         QCOMPARE(LibraryFiles::withSuffix(file, format), written);
-    }
-
-    void settings_data() {
-        QTest::addColumn<QString>("ini");
-        QTest::addColumn<QString>("illuminant");
-        QTest::addColumn<QString>("observer");
-        QTest::addColumn<bool>("mark");
-        QTest::newRow("nothing set") << ""
-                                     << "D65"
-                                     << "10_Degree" << true;
-        QTest::newRow("set in any case and form")
-            << "[OpenFormats]\nCxfIlluminant=f11\nCxfObserver=2_degree\nCsvByteOrderMark=false\n"
-            << "F11"
-            << "2_Degree" << false;
-        QTest::newRow("invalid values fall back")
-            << "[OpenFormats]\nCxfIlluminant=D66\nCxfObserver=5\n"
-            << "D65"
-            << "10_Degree" << true;
-    }
-    void settings() {
-        QFETCH(QString, ini);
-        QFETCH(QString, illuminant);
-        QFETCH(QString, observer);
-        QFETCH(bool, mark);
-        QTemporaryDir dir;
-        QFile file(dir.filePath("settings.ini"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(ini.toUtf8());
-        file.close();
-        const QSettings settings(file.fileName(), QSettings::IniFormat);
-        const FormatWriteOptions options = FormatSettings::load(settings);
-        QCOMPARE(options.illuminant, illuminant);
-        QCOMPARE(options.observer, observer);
-        QCOMPARE(options.byteOrderMark, mark);
     }
 
     // The colour limit counts what the merge would add: names the library
