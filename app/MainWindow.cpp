@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 #include <QtGlobal>
@@ -16,6 +18,9 @@
 #include "FirstPage.h"
 #include "LayoutFit.h"
 #include "MeterTexts.h"
+#include "PageSwitcher.h"
+#include "QualityPage.h"
+#include "ReadingCountBox.h"
 #include "WidgetPrompt.h"
 #include "ui_MainWindow.h"
 
@@ -115,6 +120,7 @@ void MainWindow::initForm() {
     page_ = new FirstPage(this, &frames_, prompt_, dataDirectory, settingsFile);
     ui_->stackedWidget->addWidget(page_);
     ui_->stackedWidget->setCurrentWidget(page_);
+    addQualityPage();
 
     setWindowFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -153,6 +159,22 @@ void MainWindow::initForm() {
                  "{border-width:0px 0px 0px %1px;}")
                  .arg(3);
     setStyleSheet(sheet.join(QString()));
+}
+
+void MainWindow::addQualityPage() {
+    quality_ = new QualityPage(page_->library(), page_->meter(), this);
+    ui_->stackedWidget->addWidget(quality_);
+    switcher_ = new PageSwitcher(this);
+    // In the top row, left of the language buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+        grid->addWidget(switcher_, 0, 1, Qt::AlignLeft);
+    connect(switcher_, &PageSwitcher::pageChosen, this, [this](int page) {
+        ui_->stackedWidget->setCurrentWidget(page == PageSwitcher::Quality
+                                                 ? static_cast<QWidget*>(quality_)
+                                                 : static_cast<QWidget*>(page_));
+    });
+    ReadingCountBox::placeBelow(
+        page_->findChild<QPushButton*>(QStringLiteral("pushButton_measure")), page_->meter());
 }
 
 void MainWindow::initusbport() {
@@ -253,6 +275,7 @@ bool MainWindow::setLanguage(const QString& language) {
     language_ = language;
     retranslate();
     page_->setLanguage(chinese);
+    quality_->setLanguage(chinese);
     updateLinkToolTip();
     return true;
 }

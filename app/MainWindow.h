@@ -12,7 +12,9 @@
 
 class DeviceEventSource;
 class FirstPage;
+class PageSwitcher;
 class Prompt;
+class QualityPage;
 class QTranslator;
 
 namespace Ui {
@@ -59,6 +61,9 @@ public:
     // The open link, null while there is none.
     CLinker* link() const { return link_; }
     FirstPage* page() const { return page_; }
+    // The quality-control page, the window's second page.
+    QualityPage* qualityPage() const { return quality_; }
+    PageSwitcher* pageSwitcher() const { return switcher_; }
 
     // "zh" or "en": switches the interface when that language's translation
     // is found; false (and nothing changed) otherwise.
@@ -101,9 +106,13 @@ private:
     void retranslate();
     QStringList translationDirectories() const;
     void replaceTranslator(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next);
+    // The quality-control page, its switch and the reading count beside the measure button.
+    void addQualityPage();
 
     Ui::MainWindow* ui_;
     FirstPage* page_ = nullptr;
+    QualityPage* quality_ = nullptr;
+    PageSwitcher* switcher_ = nullptr;
     CLinker* link_ = nullptr;
     std::unique_ptr<QTranslator> qtTranslator_;
     std::unique_ptr<QTranslator> appTranslator_;

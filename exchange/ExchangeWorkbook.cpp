@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "CheckCodes.h"
+#include "LabRange.h"
 
 namespace {
 
@@ -159,6 +160,49 @@ uint ExchangeWorkbook::cellUInt(const QVariant& cell) {
         return value >= 0 && value <= std::numeric_limits<uint>::max() ? uint(value) : uint(-1);
     }
     return cell.toString().trimmed().toUInt();
+}
+
+bool ExchangeWorkbook::cellCount(const QVariant& cell, int* count) {
+    if (!cell.isValid())
+        return false;
+    if (isNumber(cell)) {
+        const double value = cell.toDouble();
+        if (!(value >= std::numeric_limits<int>::min() &&
+              value <= std::numeric_limits<int>::max()) ||
+            value != std::floor(value))
+            return false;
+        *count = int(value);
+        return true;
+    }
+    bool ok = false;
+    const int value = cell.toString().trimmed().toInt(&ok);
+    if (ok)
+        *count = value;
+    return ok;
+}
+
+bool ExchangeWorkbook::cellEmpty(const QVariant& cell) {
+    return !cell.isValid() || (!isNumber(cell) && cell.toString().trimmed().isEmpty());
+}
+
+bool ExchangeWorkbook::labCellsValid(const QVariantList& row) {
+    for (int column = 1; column <= 3; ++column) {
+        const QVariant cell = row.value(column);
+        if (cellEmpty(cell))
+            continue;
+        const bool lightness = column == 1;
+        if (isNumber(cell)) {
+            const double value = cell.toDouble();
+            if (!(lightness ? LabRange::validLightness(value) : LabRange::validChromatic(value)))
+                return false;
+        } else {
+            const QString text = cell.toString();
+            if (!(lightness ? LabRange::validLightnessText(text)
+                            : LabRange::validChromaticText(text)))
+                return false;
+        }
+    }
+    return true;
 }
 
 QStringList ExchangeWorkbook::colorTexts(const QVariantList& row) {

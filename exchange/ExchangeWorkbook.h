@@ -42,6 +42,15 @@ public:
     static double cellNumber(const QVariant& cell);
     static int cellInt(const QVariant& cell);
     static uint cellUInt(const QVariant& cell);
+    // The colour count of a library row: a number cell holding an integer or
+    // a text of an integer (surrounding spaces allowed). False for anything
+    // else ("", "3.0", "abc", 2.5), which no count may be read from.
+    static bool cellCount(const QVariant& cell, int* count);
+    // A cell that holds nothing: invalid, or a text of spaces only.
+    static bool cellEmpty(const QVariant& cell);
+    // L*, a*, b* of a data sheet row are each empty (read as 0) or a finite
+    // number inside LabRange, as a number cell or a numeric text.
+    static bool labCellsValid(const QVariantList& row);
 
     // The twenty texts to store for one data sheet row (missing cells count
     // as empty). Name and CMYK M, Y, K, RGB keep their cell text; L*, a*, b*

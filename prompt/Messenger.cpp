@@ -104,3 +104,16 @@ std::unique_ptr<ProgressReporter> Messenger::progress(const BilingualText& label
         return std::make_unique<NullProgress>();
     return prompt_->progress(parent_, text(label), text(PromptText::Cancel), minimum, maximum);
 }
+
+int Messenger::choose(const BilingualText& title, const QList<BilingualText>& columns,
+                      const QList<QStringList>& rows, const BilingualText& accept) const {
+    if (!prompt_) {
+        qWarning() << "no prompt installed, cancelling:" << text(title);
+        return -1;
+    }
+    QStringList headers;
+    for (const BilingualText& column : columns)
+        headers << text(column);
+    return prompt_->choice(parent_, text(title), headers, rows, text(accept),
+                           text(PromptText::Cancel));
+}

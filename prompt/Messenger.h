@@ -47,6 +47,10 @@ public:
     // Progress dialog with the label in the current language and "Cancel" / "取消".
     std::unique_ptr<ProgressReporter> progress(const BilingualText& label, int minimum,
                                                int maximum) const;
+    // A table titled title to choose one row from, with the accept button and
+    // "Cancel" / "取消"; the row chosen, -1 when cancelled.
+    int choose(const BilingualText& title, const QList<BilingualText>& columns,
+               const QList<QStringList>& rows, const BilingualText& accept) const;
 
 private:
     Prompt* prompt_;

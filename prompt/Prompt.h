@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QWidget;
@@ -49,4 +51,12 @@ public:
     virtual std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
                                                        const QString& cancelText, int minimum,
                                                        int maximum) = 0;
+    // A table to choose one row from (columns: the headers), with an accept
+    // and a cancel button; the row chosen, -1 when cancelled. A prompt that
+    // cannot show one cancels.
+    virtual int choice(QWidget* /*parent*/, const QString& /*title*/,
+                       const QStringList& /*columns*/, const QList<QStringList>& /*rows*/,
+                       const QString& /*acceptText*/, const QString& /*cancelText*/) {
+        return -1;
+    }
 };

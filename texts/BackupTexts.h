@@ -5,6 +5,8 @@
 // Copies of the database taken before destructive changes, and restoring one.
 namespace BackupText {
 inline constexpr BilingualText RestoreAction{"Restore backup", "恢复备份"};
+// The button of the list that restores the copy chosen.
+inline constexpr BilingualText RestoreButton{"Restore", "恢复"};
 inline constexpr BilingualText ColumnTime{"Backup time", "备份时间"};
 inline constexpr BilingualText ColumnMeter{"Meter", "仪器"};
 inline constexpr BilingualText ColumnLibraries{"Libraries", "色卡库数"};

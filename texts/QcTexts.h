@@ -45,4 +45,41 @@ inline constexpr BilingualText ColumnFormula{"Formula", "公式"};
 inline constexpr BilingualText ColumnLimit{"Limit", "容差"};
 inline constexpr BilingualText ColumnResult{"Result", "结果"};
 
+// Averaged readings: asked before every reading after the first.
+// %1: the reading about to be taken, %2: how many are averaged.
+inline constexpr BilingualText NextReading{
+    "Reading %1 of %2: measure the sample again with the meter, then choose Yes to read it (No "
+    "stops without a result).",
+    "第%1次读数（共%2次）：请用仪器再次测量样品，然后选择“是”读取（选择“否”将停止，不产生结果）。"};
+
+// Comparing a sample with its standard.
+inline constexpr BilingualText StandardGone{
+    "The chosen standard is no longer in its library. Please choose a standard again.",
+    "所选标准色已不在其色卡库中，请重新选择标准色。"};
+// %1: what the store reported.
+inline constexpr BilingualText ToleranceReadFailed{"Could not read the library's tolerance: %1",
+                                                   "读取色卡库容差失败：%1"};
+inline constexpr BilingualText ToleranceInvalid{
+    "The tolerance limit and the formula's parameters must be positive numbers.",
+    "容差和公式参数必须为正数。"};
+inline constexpr BilingualText ToleranceSaveFailed{"Could not save the tolerance: %1",
+                                                   "保存容差失败：%1"};
+inline constexpr BilingualText HistoryWriteFailed{
+    "The sample was compared, but the result could not be kept in the history: %1",
+    "样品已比较，但结果无法保存到历史记录：%1"};
+inline constexpr BilingualText HistoryReadFailed{"Could not read the history: %1",
+                                                 "读取历史记录失败：%1"};
+
+// Exporting the history.
+inline constexpr BilingualText ExportCaption{"Export History", "导出历史记录"};
+inline constexpr BilingualText ExportEmpty{"There are no results to export yet.",
+                                           "暂无可导出的结果。"};
+// %1: the file chosen.
+inline constexpr BilingualText ExportReplace{"%1 already exists. Do you want to replace it?",
+                                             "%1 已存在，是否替换？"};
+inline constexpr BilingualText ExportFailed{"Could not export the history: %1",
+                                            "导出历史记录失败：%1"};
+// %1: how many results, %2: the file.
+inline constexpr BilingualText Exported{"%1 results exported to %2.", "已导出%1条结果到 %2。"};
+
 }  // namespace QcText

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what building, running and testing need on Debian 12, only when missing;
 # dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
-# librsvg2-bin renders the launcher icon (tools/icons.sh).
+# librsvg2-bin renders the launcher icon (tools/icons.sh); xdotool and imagemagick
+# drive the demo under xvfb-run and take its screenshots.
 set -e
 PACKAGES="
 build-essential
@@ -32,6 +33,8 @@ librsvg2-bin
 libsqlite3-dev
 clang
 libclang-rt-14-dev
+xdotool
+imagemagick
 "
 missing=""
 for p in $PACKAGES; do

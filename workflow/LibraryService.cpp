@@ -4,8 +4,10 @@
 #include <QSet>
 #include <limits>
 
+#include "BackupTexts.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
+#include "QualityStore.h"
 #include "StoreErrorTexts.h"
 
 namespace {
@@ -38,6 +40,7 @@ LibraryService::LibraryService(Messenger& messenger, const QString& directory, Q
     : QObject(parent),
       messenger_(messenger),
       store_(directory),
+      backup_(store_.databasePath(), store_.connectionName()),
       maxLibraries_(Limits::MeterLibraries) {}
 
 bool LibraryService::reported(StoreResult result) const {
@@ -150,10 +153,32 @@ void LibraryService::clearAllData() {
 }
 
 bool LibraryService::deleteAllData() {
-    if (!messenger_.ask(LibraryText::ConfirmDeleteAll))
+    if (!messenger_.ask(LibraryText::ConfirmDeleteAll) || !backUpBeforeChange())
         return false;
     clearAllData();
     return true;
+}
+
+bool LibraryService::backUpBeforeChange() {
+    if (backupScopes_ > 0 && scopeBackedUp_)
+        return true;
+    const BackupStatus status = backup_.take(meterNumber_);
+    if (status != BackupStatus::Ok && status != BackupStatus::NoDatabase) {
+        messenger_.tip(BackupText::BackupFailed);
+        return false;
+    }
+    scopeBackedUp_ = backupScopes_ > 0;
+    return true;
+}
+
+LibraryService::BackupScope::BackupScope(LibraryService& service) : service_(service) {
+    if (service_.backupScopes_++ == 0)
+        service_.scopeBackedUp_ = false;
+}
+
+LibraryService::BackupScope::~BackupScope() {
+    if (--service_.backupScopes_ == 0)
+        service_.scopeBackedUp_ = false;
 }
 
 // --- libraries ------------------------------------------------------------
@@ -218,11 +243,16 @@ bool LibraryService::deleteLibrary(int row) {
         messenger_.tip(LibraryText::LibraryLocked);
         return false;
     }
+    if (!backUpBeforeChange())
+        return false;
     const QString id = libraries_[row].id;
     store_.beginTransaction();
     StoreResult result = store_.dropColorDataTable(id);
     if (result)
         result = store_.deleteLibrary(id);
+    // The library's tolerance goes with it, in the same transaction.
+    if (result && !QualityStore(store_.connectionName()).removeTolerance(id))
+        result.error = StoreError::DeleteLibrary;
     if (result)
         result = store_.commitTransaction();
     if (!result)
@@ -420,6 +450,10 @@ LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary&
                                                           number(added.size()), number(position)});
         return MergeOutcome::Stopped;
     }
+
+    // A stored library is about to change: the action's backup comes first.
+    if (row >= 0 && (!added.isEmpty() || !replaced.isEmpty()) && !backUpBeforeChange())
+        return MergeOutcome::Stopped;
 
     // Everything this library changes in the store goes in one transaction.
     LibraryEntry entry = row >= 0 ? libraries_[row]

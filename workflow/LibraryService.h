@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "ColorCardStore.h"
+#include "DatabaseBackup.h"
 #include "LibraryTypes.h"
 #include "Messenger.h"
 
@@ -22,7 +23,8 @@ public:
         Merged,
         // The library existed and the user chose not to overwrite it.
         Skipped,
-        // The colour limit or a failed store step ended the merge (message shown).
+        // The colour limit, a failed backup or a failed store step ended the
+        // merge (message shown).
         Stopped,
     };
 
@@ -68,10 +70,33 @@ public:
     void showStoredLibraries(const QList<LibraryRecord>& records);
     // Empties the list; the store keeps everything.
     void clear();
-    // Deletes and recreates the database file, then empties the list. No question.
+    // Deletes and recreates the database file, then empties the list. No
+    // question and no backup: a caller removing the user's data takes one first.
     void clearAllData();
-    // Asks, then clearAllData; true when the data was cleared.
+    // Asks, backs up, then clearAllData; true when the data was cleared.
     bool deleteAllData();
+
+    // The copies of the database in the backups folder beside it.
+    DatabaseBackup& backups() { return backup_; }
+    // Copies the database before a change that removes or replaces stored
+    // data, named by the time and the meter number; within a BackupScope
+    // only the first call takes a copy. False (message shown) when none
+    // could be taken: the change must then not run. Without a database file
+    // there is nothing to lose.
+    bool backUpBeforeChange();
+
+    // One user action whose changes share one backup, taken before the
+    // first change that needs it (an import or an export, library by library).
+    class BackupScope {
+    public:
+        explicit BackupScope(LibraryService& service);
+        ~BackupScope();
+        BackupScope(const BackupScope&) = delete;
+        BackupScope& operator=(const BackupScope&) = delete;
+
+    private:
+        LibraryService& service_;
+    };
 
     // Libraries. False after a message.
     bool canAddLibrary() const;
@@ -130,6 +155,9 @@ private:
 
     Messenger& messenger_;
     ColorCardStore store_;
+    DatabaseBackup backup_;
+    int backupScopes_ = 0;
+    bool scopeBackedUp_ = false;
     QList<LibraryEntry> libraries_;
     QString meterNumber_;
     int maxLibraries_;

@@ -5,17 +5,21 @@
 #include "FormatSettings.h"
 #include "FrameLayer.h"
 #include "IdentityMessages.h"
+#include "LabRange.h"
 #include "LibraryFileImport.h"
 #include "LibraryFileSave.h"
 #include "LibraryService.h"
 #include "Limits.h"
 #include "MeasureMessages.h"
+#include "MeasurementAverage.h"
 #include "MeterExport.h"
 #include "MeterResultTexts.h"
 #include "MeterTexts.h"
 #include "MeterWrite.h"
+#include "QcTexts.h"
 #include "SpreadsheetImport.h"
 #include "SpreadsheetSave.h"
+#include "Tolerance.h"
 
 namespace {
 
@@ -171,6 +175,10 @@ void MeterController::handleInstrumentChange() {
         if (saveToSpreadsheet())
             break;
     }
+    // The save is stamped with the new meter's number: the backup is what
+    // keeps the old meter's libraries. Without one nothing is cleared.
+    if (!library_.backUpBeforeChange())
+        return;
     library_.clearAllData();
 }
 
@@ -200,17 +208,64 @@ bool MeterController::readMeasurement(MeasuredColour& measurement) {
         messenger.tip(MeterText::LockLibrary);
         return false;
     }
-    MeasureMessages messages(*frames_);
-    QVector<int> values;
-    const MeterResult result = messages.readMeasureData(values);
-    if (result != MeterResult::Ok) {
-        const BilingualText* text = meterResultText(MeterStep::Measure, result);
-        messenger.tip(text ? *text : MeterText::MeasureNotWritten);
+    if (!readAveraged(measurement))
+        return false;
+    emit measured(measurement);
+    return true;
+}
+
+bool MeterController::readSample(MeasuredColour& sample) {
+    if (!frames_ || !frames_->linkOpen()) {
+        library_.messenger().tip(MeterText::OpenLinkFirst);
         return false;
     }
-    measurement.values = values;
-    measurement.texts = ColorValueTexts::fromMeasurement(values);
-    emit measured(measurement);
+    return readAveraged(sample);
+}
+
+void MeterController::setReadingCount(int count) {
+    count = qBound(kMinReadings, count, kMaxReadings);
+    if (count == readingCount_)
+        return;
+    readingCount_ = count;
+    emit readingCountChanged(count);
+}
+
+bool MeterController::readAveraged(MeasuredColour& measurement) {
+    Messenger& messenger = library_.messenger();
+    // The count is fixed for this measurement even if it is changed meanwhile.
+    const int count = readingCount_;
+    QVector<MeasuredColour> readings;
+    for (int reading = 1; reading <= count; ++reading) {
+        // The meter answers with its current measurement: the user measures
+        // the sample again before each further reading.
+        if (reading > 1 &&
+            !messenger.ask(QcText::NextReading, {QString::number(reading), QString::number(count)}))
+            return false;
+        if (!frames_ || !frames_->linkOpen()) {
+            messenger.tip(MeterText::OpenLinkFirst);
+            return false;
+        }
+        MeasureMessages messages(*frames_);
+        QVector<int> values;
+        const MeterResult result = messages.readMeasureData(values);
+        if (result != MeterResult::Ok) {
+            const BilingualText* text = meterResultText(MeterStep::Measure, result);
+            messenger.tip(text ? *text : MeterText::MeasureNotWritten);
+            return false;
+        }
+        // L*, a*, b* in hundredths: a value no colour can have is a garbled reply.
+        if (values.size() < 3 ||
+            !LabRange::valid(values[0] / 100.0, values[1] / 100.0, values[2] / 100.0)) {
+            messenger.tip(MeterText::MeasureBadReply);
+            return false;
+        }
+        MeasuredColour single;
+        single.values = values;
+        single.texts = ColorValueTexts::fromMeasurement(values);
+        readings << single;
+        emit readingTaken(reading, count, single);
+    }
+    measurement = averageMeasurements(readings);
     return true;
 }
 

@@ -8,6 +8,8 @@
 #include <QVariantList>
 #include <QVector>
 
+#include "ColourDifference.h"
+
 class FrameLayer;
 class LibraryService;
 
@@ -17,7 +19,15 @@ struct MeasuredColour {
     QVector<int> values;
     // The nineteen value texts (ColorValueTexts).
     QStringList texts;
+    // How many readings the values are the mean of, and the standard
+    // deviations of their L*, a*, b* (0 for a single reading).
+    int readings = 1;
+    Lab deviation;
 
+    // L*, a*, b* of the values.
+    Lab lab() const {
+        return {values.value(0) / 100.0, values.value(1) / 100.0, values.value(2) / 100.0};
+    }
     int red() const { return values.value(16); }
     int green() const { return values.value(17); }
     int blue() const { return values.value(18); }
@@ -60,8 +70,9 @@ public:
     // Arrival: another meter's library starts the instrument change; this
     // meter's libraries are shown when the list is empty.
     void checkOnArrival();
-    // Offers to save (again after every failed save), then empties the store
-    // and the list whatever the answer.
+    // Offers to save (again after every failed save), then backs up and
+    // empties the store and the list whatever the answer; a failed backup
+    // leaves everything as it was.
     void handleInstrumentChange();
     // Runs the export once per instrument and run, whatever its outcome.
     void exportOnFirstConnection(quint32 instrumentId);
@@ -71,6 +82,15 @@ public:
     // The meter's current measurement after the checks (link, library
     // selected and locked); false after a message.
     bool readMeasurement(MeasuredColour& measurement);
+    // A sample to compare with a standard: only the link is checked and
+    // nothing is stored or shown on the page. False after a message, or when
+    // the user stopped between readings.
+    bool readSample(MeasuredColour& sample);
+    // How many readings every measurement averages (clamped to
+    // kMinReadings..kMaxReadings). Before each reading after the first the
+    // user is asked to measure the sample again.
+    int readingCount() const { return readingCount_; }
+    void setReadingCount(int count);
     // Measures a new colour of this name into the current library.
     bool measure(const QString& name);
     // Measures a colour of the current library again, found by its
@@ -100,6 +120,9 @@ public:
 signals:
     void identified(const MeterIdentity& identity);
     void measured(const MeasuredColour& measurement);
+    // Each single reading of a measurement, reading counting from 1.
+    void readingTaken(int reading, int count, const MeasuredColour& single);
+    void readingCountChanged(int count);
     // Emitted just before the instrument change runs.
     void instrumentChangeDetected();
     // Emitted at the end of an identification, just before the first-connection
@@ -109,14 +132,19 @@ signals:
 private:
     void showStoredLibraries(const QList<QVariantList>& records);
     void runInstrumentChange();
+    // The readings of one measurement and their mean; false after a message
+    // or when the user stopped.
+    bool readAveraged(MeasuredColour& measurement);
 
     LibraryService& library_;
     FrameLayer* frames_;
     QString templateDirectory_;
-    // Rows of the device settings file: MeterNo, Model, UIIndex, IsTarvik, Version, FlushEveryExchange.
+    // Rows of the device settings file: MeterNo, Model, UIIndex, IsTarvik, Version,
+    // FlushEveryExchange.
     QList<QVariantList> deviceTable_;
     int uiIndex_ = 0;
     int companyLabelFlag_ = 1;
+    int readingCount_ = 1;
     // Instruments whose libraries were exported automatically in this run.
     QList<quint32> seenInstruments_;
 };

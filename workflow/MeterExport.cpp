@@ -4,7 +4,9 @@
 #include <limits>
 
 #include "FrameLayer.h"
+#include "LabRange.h"
 #include "LibraryService.h"
+#include "LibraryTexts.h"
 #include "MeterResultTexts.h"
 #include "StdCardMessages.h"
 #include "TransferTexts.h"
@@ -78,10 +80,20 @@ bool MeterExport::run() {
     if (!readStream(int(colourTotal), stream))
         return false;
     const QVector<Colour> colours = decodeStream(stream, int(colourTotal));
+    // A value no colour can have means the stream is not what the meter
+    // stored: nothing of it is kept.
+    for (const Colour& colour : colours) {
+        if (!LabRange::validText(colour.L, colour.a, colour.b)) {
+            library_.messenger().tip(TransferText::ReadDataBadReply);
+            return false;
+        }
+    }
 
     // Refused as a whole, before anything is written.
     if (!library_.fitsLibraryLimit(keys))
         return false;
+    // Libraries overwritten below share one backup, taken before the first.
+    LibraryService::BackupScope backupScope(library_);
     return storeLibraries(libraries, colours);
 }
 
@@ -91,6 +103,14 @@ bool MeterExport::readLibraries(QVector<MeterLibrary>& libraries) {
     MeterResult result = messages.readStdCardTotal(total);
     if (result != MeterResult::Ok) {
         reportFailure(library_.messenger(), MeterStep::ReadTotal, result);
+        return false;
+    }
+    // The meter cannot hold more libraries than its limit: a larger total is
+    // a garbled reply, refused before reading records that do not exist.
+    if (total > library_.maxLibraries()) {
+        library_.messenger().tip(
+            LibraryText::ImportTooManyLibraries,
+            {QString::number(library_.maxLibraries()), QString::number(library_.libraryCount())});
         return false;
     }
     libraries.reserve(total);

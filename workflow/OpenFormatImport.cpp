@@ -91,6 +91,8 @@ int OpenFormatImport::addedColours() const {
 }
 
 bool OpenFormatImport::merge() {
+    // Libraries overwritten below share one backup, taken before the first.
+    LibraryService::BackupScope backupScope(library);
     for (int k = 0; k < libraries_.size(); ++k) {
         const LibraryService::MergeOutcome outcome = library.mergeLibrary(libraries_.at(k), k + 1);
         if (outcome == LibraryService::MergeOutcome::Stopped) {

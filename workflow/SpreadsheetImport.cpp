@@ -35,6 +35,8 @@ bool SpreadsheetImport::read(const QString& fileName) {
 }
 
 bool SpreadsheetImport::merge() {
+    // Libraries overwritten below share one backup, taken before the first.
+    LibraryService::BackupScope backupScope(library);
     for (int k = 0; k < libraries_.size(); ++k) {
         const LibraryService::MergeOutcome outcome = library.mergeLibrary(libraries_.at(k), k + 1);
         if (outcome == LibraryService::MergeOutcome::Stopped) {
@@ -125,34 +127,57 @@ bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibr
         IncomingLibrary incoming;
         incoming.name = ExchangeWorkbook::cellText(row.value(0));
         incoming.description = ExchangeWorkbook::cellText(row.value(1));
-        const int colors = ExchangeWorkbook::cellInt(row.value(2));
-        const quint16 dataCheck = ExchangeWorkbook::cellUInt(row.value(3)) & 0xFFFF;
-        const quint16 infoCheck = ExchangeWorkbook::cellUInt(row.value(4)) & 0xFFFF;
+        const QVariant dataCheckCell = row.value(3);
+        const QVariant infoCheckCell = row.value(4);
+        const uint dataCheck = ExchangeWorkbook::cellUInt(dataCheckCell);
+        const uint infoCheck = ExchangeWorkbook::cellUInt(infoCheckCell);
 
-        // The data sheet must hold every colour the row claims, all twenty
-        // columns wide; more than the check code can cover is refused too.
+        // The count is an integer as written ("3.0" or "abc" would read as
+        // no colours); the data sheet must hold every colour it claims, all
+        // twenty columns wide; more than the check code can cover is refused too.
         const QList<QVariantList>& data = dataSheets.at(k - 1);
-        if (colors < 0 || colors > ExchangeWorkbook::kMaxColorsPerLibrary ||
-            data.size() < colors + 1 ||
+        int colors = 0;
+        if (!ExchangeWorkbook::cellCount(row.value(2), &colors) || colors < 0 ||
+            colors > ExchangeWorkbook::kMaxColorsPerLibrary || data.size() < colors + 1 ||
             (colors > 0 && data.at(0).size() < ExchangeWorkbook::kDataColumns)) {
             hideProgress();
             readError();
             return false;
         }
-        // An empty library needs no check; it still counts against the limit.
+        // Every L*, a*, b* is a value some colour can have: the check code's
+        // integer arithmetic cannot vouch for far-out numbers or for text.
+        for (int j = 1; j <= colors; ++j) {
+            if (!ExchangeWorkbook::labCellsValid(data.at(j))) {
+                hideProgress();
+                readError();
+                return false;
+            }
+        }
         keys << incoming.key();
-        if (colors > 0) {
+        // Check codes vouch for the count and for exactly the colours of the
+        // data sheet: they are verified whenever the row holds them, and a
+        // row without them (an empty library) may have no colours below the
+        // header. Only an empty library is written without them.
+        const bool codes = !ExchangeWorkbook::cellEmpty(dataCheckCell) ||
+                           !ExchangeWorkbook::cellEmpty(infoCheckCell);
+        bool vouched = true;
+        if (colors > 0 || codes) {
             QVariantList values;
             values.reserve(colors * 3);
             for (int j = 1; j <= colors; ++j)
                 values << data.at(j).value(1) << data.at(j).value(2) << data.at(j).value(3);
-            if (dataCheckCode(values) != dataCheck ||
-                infoCheckCode(incoming.name, incoming.description, colors, dataCheck) !=
-                    infoCheck) {
-                hideProgress();
-                checkError();
-                return false;
-            }
+            const quint16 expectedData = dataCheckCode(values);
+            vouched = dataCheck == expectedData &&
+                      infoCheck ==
+                          infoCheckCode(incoming.name, incoming.description, colors, expectedData);
+        }
+        for (int j = colors + 1; vouched && j < data.size(); ++j)
+            for (const QVariant& cell : data.at(j))
+                vouched = vouched && ExchangeWorkbook::cellEmpty(cell);
+        if (!vouched) {
+            hideProgress();
+            checkError();
+            return false;
         }
         for (int j = 1; j <= colors; ++j) {
             const QStringList texts = ExchangeWorkbook::colorTexts(data.at(j));

@@ -4,8 +4,11 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTableWidget>
 
+#include "BackupRestore.h"
+#include "BackupTexts.h"
 #include "ColorCardDialog.h"
 #include "ColorCardOperatorWidget.h"
 #include "ColorDataOperatorWidget.h"
@@ -68,9 +71,23 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
         connect(buttons, &ColorDataOperatorWidget::signal_reMeasure, this,
                 &FirstPage::on_reMeasureColorDataPushButton_clicked);
     });
+    // Left of the bulk actions, in the room of the spacer: the buttons of the
+    // form keep their places.
+    restoreButton_ = new QPushButton(ui_->widget_buttons);
+    restoreButton_->setObjectName(QStringLiteral("pushButton_restoreBackup"));
+    restoreButton_->setMinimumSize(ui_->pushButton_deleteAllData->minimumSize());
+    ui_->horizontalLayout_buttons->insertWidget(1, restoreButton_);
+    connect(restoreButton_, &QPushButton::clicked, this, &FirstPage::restoreBackup);
+    setLanguage(messenger_.chinese());
+
     bindLibraries();
     bindMeter();
     library_.open();
+}
+
+void FirstPage::setLanguage(bool chinese) {
+    messenger_.setChinese(chinese);
+    restoreButton_->setText(messenger_.text(BackupText::RestoreAction));
 }
 
 FirstPage::~FirstPage() {
@@ -284,4 +301,8 @@ void FirstPage::on_pushButton_writeToMeter_clicked() {
 
 void FirstPage::on_pushButton_exportMeterData_clicked() {
     meter_.exportMeterData();
+}
+
+void FirstPage::restoreBackup() {
+    BackupRestore(library_).run();
 }

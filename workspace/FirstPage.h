@@ -12,6 +12,7 @@ class ColorCardDialog;
 class ColorDataTable;
 class FrameLayer;
 class LibraryTable;
+class QPushButton;
 
 namespace Ui {
 class FirstPage;
@@ -40,7 +41,7 @@ public:
     // The link closed: forget the meter number and its model name.
     void clearMeterInfo() { meter_.forgetMeter(); }
     // false English, true Chinese; chooses the texts of every message.
-    void setLanguage(bool chinese) { messenger_.setChinese(chinese); }
+    void setLanguage(bool chinese);
     bool language() const { return messenger_.chinese(); }
 
     Messenger& messenger() { return messenger_; }
@@ -58,6 +59,8 @@ public:
     QString libraryCell(int row, int column) const;
 
     void setDialogRunner(DialogRunner runner);
+    // "Restore backup", beside the bulk actions (not one of the form's slots).
+    void restoreBackup();
 
 public slots:
     // Declaration order is part of the page's interface.
@@ -95,4 +98,5 @@ private:
     DialogRunner dialogRunner_;
     ColorDataTable* colorTable_ = nullptr;
     LibraryTable* libraryTable_ = nullptr;
+    QPushButton* restoreButton_ = nullptr;
 };

@@ -1,10 +1,16 @@
 #include "WidgetPrompt.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -89,4 +95,52 @@ std::unique_ptr<ProgressReporter> WidgetPrompt::progress(QWidget* parent, const 
                                                          const QString& cancelText, int minimum,
                                                          int maximum) {
     return std::make_unique<DialogProgress>(parent, label, cancelText, minimum, maximum);
+}
+
+int WidgetPrompt::choice(QWidget* parent, const QString& title, const QStringList& columns,
+                         const QList<QStringList>& rows, const QString& acceptText,
+                         const QString& cancelText) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("choiceDialog"));
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* table = new QTableWidget(rows.size(), columns.size(), &dialog);
+    table->setObjectName(QStringLiteral("choiceTable"));
+    table->setHorizontalHeaderLabels(columns);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < columns.size(); ++column) {
+            auto* item = new QTableWidgetItem(rows[row].value(column));
+            item->setTextAlignment(Qt::AlignCenter);
+            table->setItem(row, column, item);
+        }
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    if (!rows.isEmpty())
+        table->selectRow(0);
+    layout->addWidget(table);
+
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* accept = buttons->addButton(acceptText, QDialogButtonBox::AcceptRole);
+    accept->setObjectName(QStringLiteral("choiceAccept"));
+    buttons->addButton(cancelText, QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(table, &QTableWidget::cellDoubleClicked, &dialog, &QDialog::accept);
+    QObject::connect(table, &QTableWidget::itemSelectionChanged, accept,
+                     [table, accept] { accept->setEnabled(!table->selectedItems().isEmpty()); });
+
+    int width = 0;
+    for (int column = 0; column < columns.size(); ++column)
+        width += table->columnWidth(column);
+    dialog.resize(qMax(560, width + 60), 360);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    const QList<QTableWidgetItem*> selected = table->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->row();
 }

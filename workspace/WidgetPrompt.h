@@ -20,4 +20,9 @@ public:
     std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
                                                const QString& cancelText, int minimum,
                                                int maximum) override;
+    // A modal dialog with the rows in a table, the first one selected; a
+    // double click accepts the row.
+    int choice(QWidget* parent, const QString& title, const QStringList& columns,
+               const QList<QStringList>& rows, const QString& acceptText,
+               const QString& cancelText) override;
 };

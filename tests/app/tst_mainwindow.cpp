@@ -13,6 +13,8 @@
 #include "DeviceEventSource.h"
 #include "FirstPage.h"
 #include "MainWindow.h"
+#include "PageSwitcher.h"
+#include "QualityPage.h"
 #include "ScriptedPrompt.h"
 
 namespace {
@@ -142,9 +144,11 @@ private slots:
         QCOMPARE(int(window->windowFlags() & 0x0800C000), 0x0800C000);
         auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
         QVERIFY(stack);
-        QCOMPARE(stack->count(), 1);
+        // The library page first and current, the quality-control page second.
+        QCOMPARE(stack->count(), 2);
         QVERIFY(window->page());
         QCOMPARE(stack->currentWidget(), static_cast<QWidget*>(window->page()));
+        QCOMPARE(stack->widget(1), static_cast<QWidget*>(window->qualityPage()));
         QCOMPARE(window->page()->parent(), stack);
         // The page starts in Chinese.
         QVERIFY(window->page()->messenger().chinese());

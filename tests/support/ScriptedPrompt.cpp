@@ -100,6 +100,28 @@ std::unique_ptr<ProgressReporter> ScriptedPrompt::progress(QWidget* parent, cons
     return std::make_unique<RecordingProgress>(events, events.size() - 1);
 }
 
+int ScriptedPrompt::choice(QWidget* parent, const QString& title, const QStringList& columns,
+                           const QList<QStringList>& rows, const QString& acceptText,
+                           const QString& cancelText) {
+    Event e = makeEvent(Kind::Choice, title, acceptText, parent);
+    e.cancelText = cancelText;
+    e.columns = columns;
+    e.rows = rows;
+    events.append(e);
+    if (choices.isEmpty()) {
+        ++unscripted;
+        return -1;
+    }
+    return choices.dequeue();
+}
+
+const ScriptedPrompt::Event* ScriptedPrompt::lastChoice() const {
+    for (int i = events.size() - 1; i >= 0; --i)
+        if (events[i].kind == Kind::Choice)
+            return &events[i];
+    return nullptr;
+}
+
 QStringList ScriptedPrompt::texts(Kind kind) const {
     QStringList result;
     for (const Event& e : events)

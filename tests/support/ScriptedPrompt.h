@@ -12,7 +12,7 @@
 // cancelled, and both are counted so a test can notice.
 class ScriptedPrompt : public Prompt {
 public:
-    enum class Kind { Information, Question, SaveFile, OpenFile, Progress };
+    enum class Kind { Information, Question, SaveFile, OpenFile, Progress, Choice };
     struct Event {
         Kind kind = Kind::Information;
         QString title;  // caption for file dialogs
@@ -24,10 +24,14 @@ public:
         QString filter;
         QList<int> values;  // progress values set, in order
         bool hidden = false;
+        // A choice: its column headers and rows; text is its accept button.
+        QStringList columns;
+        QList<QStringList> rows;
     };
 
     QQueue<bool> answers;       // for questions
     QQueue<QString> fileNames;  // for both file dialogs
+    QQueue<int> choices;        // rows chosen; an unscripted choice is cancelled
     // The filter a dialog of several filters is left on; the first one when
     // none is scripted, as the real dialog opens on it.
     QQueue<QString> selectedFilters;
@@ -50,6 +54,10 @@ public:
     std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
                                                const QString& cancelText, int minimum,
                                                int maximum) override;
+    int choice(QWidget* parent, const QString& title, const QStringList& columns,
+               const QList<QStringList>& rows, const QString& acceptText,
+               const QString& cancelText) override;
+    const Event* lastChoice() const;
 
     // Texts of the events of one kind, in order.
     QStringList texts(Kind kind) const;

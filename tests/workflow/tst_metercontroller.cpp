@@ -101,6 +101,32 @@ private slots:
         QVERIFY(!f.controller->measure("red"));
         QCOMPARE(f.requests(0x44).size(), 1);
     }
+
+    // A measurement whose L*, a* or b* no colour can have is a garbled reply.
+    void measurementOutsideTheLabRangeIsRefused() {
+        ControllerFixture f;
+        f.addLibrary("Lib", "d", {});
+        f.service().selectLibrary(0);
+        f.service().setLocked(true);
+        QSignalSpy measured(f.controller.get(), &MeterController::measured);
+        const SimMeasurement good = SimMeter::measurementFromRgb(20, 90, 200);
+        const QList<QPair<int, int>> garbled{{0, 15001}, {0, -1001}, {1, -20001}, {2, 32767}};
+        for (const auto& value : garbled) {
+            SimMeasurement sample = good;
+            sample[value.first] = value.second;
+            f.meter().setMeasurement(sample);
+            f.prompt.clear();
+            QVERIFY(!f.controller->measure("blue"));
+            QCOMPARE(f.prompt.messages(), QStringList{"Read measure data receive data error!"});
+        }
+        QCOMPARE(measured.size(), 0);
+        QCOMPARE(f.service().library(0).count, QString("0"));
+        QVERIFY(f.store().selectColorData(f.service().library(0).id).isEmpty());
+
+        f.meter().setMeasurement(good);
+        QVERIFY(f.controller->measure("blue"));
+        QCOMPARE(f.service().library(0).count, QString("1"));
+    }
 };
 
 QTEST_GUILESS_MAIN(MeterControllerTest)

@@ -1,7 +1,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QtEndian>
 #include <QtTest>
 
+#include "Crc16.h"
 #include "TransferFixture.h"
 
 using D = TransferFixture::Disturbance;
@@ -372,6 +374,91 @@ private slots:
         QCOMPARE(committedLibraries(), 1);
         QCOMPARE(store.selectColorData(id).size(), 2);
         QVERIFY(f.prompt.messages().isEmpty());
+    }
+
+    // A total above the library limit is a garbled reply: refused before
+    // any record is read, in both languages.
+    void totalAboveTheLimitIsRefusedAtOnce_data() {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("65535, at most 9") << 65535 << 9;
+        QTest::newRow("47, at most 46") << 47 << 46;
+        QTest::newRow("10, at most 9") << 10 << 9;
+    }
+    void totalAboveTheLimitIsRefusedAtOnce() {
+        QFETCH(int, total);
+        QFETCH(int, maximum);
+        TransferFixture f;
+        f.service().setMaxLibraries(maximum);
+        f.addLibrary("Mine", "", {{"x", "1.00", "2.00", "3.00"}});
+        f.meter().loadLibraries(SimMeter::sampleLibraries());
+        QByteArray record(4, '\0');
+        qToLittleEndian<quint16>(quint16(total), record.data());
+        qToLittleEndian<quint16>(crc16(record, 2), record.data() + 2);
+        f.meter().setMemory(SimMeter::kTotalAddress, record);
+        const QList<StoredLibrary> before = f.stored();
+
+        QVERIFY(!f.exportMeter());
+        QCOMPARE(f.prompt.messages(), QStringList{QStringLiteral("At most %1 color cards, and "
+                                                                 "already 1 color cards, importing "
+                                                                 "has exceeded the limit!")
+                                                      .arg(maximum)});
+        QCOMPARE(f.requests(0x40), (QList<Request>{{0x40, 0x2F00, 4, {}}}));
+        QVERIFY(!f.prompt.lastProgress());
+        COMPARE_LIBRARIES(f.stored(), before);
+    }
+    void meterFilledToItsLimitIsRead() {
+        TransferFixture f;
+        QVector<SimLibrary> nine;
+        for (int k = 0; k < 9; ++k)
+            nine.append({QStringLiteral("L%1").arg(k), "", simColours("c", 1, k)});
+        f.meter().loadLibraries(nine);
+        QVERIFY(f.exportMeter());
+        QCOMPARE(f.stored().size(), 9);
+    }
+
+    // L*a*b* outside the accepted range (L* -10..150, a*, b* within 200)
+    // cannot come from a colour: the whole export is refused, nothing stored.
+    void labOutsideTheRangeIsRefused_data() {
+        QTest::addColumn<int>("L");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("L 150.01") << 15001 << 0 << 0 << false;
+        QTest::newRow("L -10.01") << -1001 << 0 << 0 << false;
+        QTest::newRow("a 200.01") << 5000 << 20001 << 0 << false;
+        QTest::newRow("b -327.68") << 5000 << 0 << -32768 << false;
+        QTest::newRow("on the bounds") << 15000 << -20000 << 20000 << true;
+        QTest::newRow("L -10.00") << -1000 << 0 << 0 << true;
+    }
+    void labOutsideTheRangeIsRefused() {
+        QFETCH(int, L);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(bool, accepted);
+        TransferFixture f;
+        f.addLibrary("Lib", "Desc", {{"kept", "1.00", "2.00", "3.00"}});
+        QVector<SimColour> colours = simColours("c", 3);
+        colours[1] = {"odd", qint16(L), qint16(a), qint16(b)};
+        f.meter().loadLibraries({{"New", "", simColours("n", 2)}, {"Lib", "Desc", colours}});
+        f.prompt.answers << true;
+        const QList<StoredLibrary> before = f.stored();
+
+        QCOMPARE(f.exportMeter(), accepted);
+        if (accepted) {
+            QCOMPARE(f.stored().size(), 2);
+            QCOMPARE(f.stored()[0].colours[2],
+                     (ColourTexts{"odd", MeterExport::hundredthsText(qint16(L)),
+                                  MeterExport::hundredthsText(qint16(a)),
+                                  MeterExport::hundredthsText(qint16(b))}));
+            return;
+        }
+        QCOMPARE(f.prompt.messages(),
+                 QStringList{"The message received for reading standard color card data is "
+                             "incorrect!"});
+        QVERIFY(f.prompt.questions().isEmpty());
+        COMPARE_LIBRARIES(f.stored(), before);
+        QCOMPARE(f.keys(), QStringList{"Lib:Desc"});
     }
 
     void chineseNamesComeBackUnchanged() {

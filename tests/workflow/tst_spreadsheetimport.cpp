@@ -486,6 +486,79 @@ private slots:
         QCOMPARE(f.service().libraryCount(), 3);
     }
 
+    // Hand edits of the count and of L*a*b* that the check codes alone would
+    // let through (or that would drop colours) are refused with nothing
+    // changed. The workbook: "Reds" (its first colour 0.00 0.00 0.00, so an
+    // overflowing value would pass its check code) and an empty library.
+    void handEditedWorkbooksAreRefused_data() {
+        QTest::addColumn<int>("sheet");  // 0-based
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, int sheet, int r, int c, const QVariant& v,
+                            const QString& message) {
+            QTest::newRow(name) << sheet << r << c << v << message;
+        };
+        // Library sheet: row 2 is "Reds", row 3 the empty library.
+        row("count 0, codes kept", 0, 2, 2, QStringLiteral("0"), kCheckError);
+        row("count 2 of 3", 0, 2, 2, QStringLiteral("2"), kCheckError);
+        row("count 3.0 as text", 0, 2, 2, QStringLiteral("3.0"), kReadError);
+        row("count abc", 0, 2, 2, QStringLiteral("abc"), kReadError);
+        row("count 2.5", 0, 2, 2, 2.5, kReadError);
+        row("count empty", 0, 2, 2, QString(), kReadError);
+        row("empty library with codes", 0, 3, 3, 1234.0, kCheckError);
+        row("empty library with a colour", 2, 1, 0, QStringLiteral("stray"), kCheckError);
+        row("colour below the count", 1, 4, 1, QStringLiteral("50.00"), kCheckError);
+        // Data sheet of "Reds": L*, a*, b* of its first colour.
+        row("L nan", 1, 1, 1, QStringLiteral("nan"), kReadError);
+        row("a inf", 1, 1, 2, QStringLiteral("inf"), kReadError);
+        row("b -inf", 1, 1, 3, QStringLiteral("-inf"), kReadError);
+        row("L abc", 1, 1, 1, QStringLiteral("abc"), kReadError);
+        row("L 30000000", 1, 1, 1, 30000000.0, kReadError);
+        row("b -25000000", 1, 1, 3, -25000000.0, kReadError);
+        row("a 30000000 as text", 1, 1, 2, QStringLiteral("30000000"), kReadError);
+        row("L 150.01", 1, 1, 1, 150.01, kReadError);
+        row("a -200.01", 1, 1, 2, QStringLiteral("-200.01"), kReadError);
+    }
+    void handEditedWorkbooksAreRefused() {
+        QFETCH(int, sheet);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QVariant, value);
+        QFETCH(QString, message);
+        static QList<QList<QVariantList>> sheets;
+        if (sheets.isEmpty()) {
+            QList<Colour> reds = colours(3, 1);
+            reds[0].values[0] = reds[0].values[1] = reds[0].values[2] = QStringLiteral("0.00");
+            sheets = WorkbookEdit::readSheets(workbook({{"Reds", reds}, {"Empty", {}}}));
+            QCOMPARE(sheets.size(), 3);
+        }
+        QList<QList<QVariantList>> edited = sheets;
+        while (edited[sheet].size() <= row)
+            edited[sheet].append(QVariantList());
+        while (edited[sheet][row].size() <= column)
+            edited[sheet][row].append(QVariant());
+        edited[sheet][row][column] = value;
+        const QString file = out.filePath(QStringLiteral("edited%1.xls").arg(++files));
+        QVERIFY(WorkbookEdit::writeSheets(file, edited));
+
+        ExchangeFixture f;
+        f.addLibrary("Reds", "desc", colours(1, 40, "K"));
+        f.answer({true});
+        expectRefused(f, file, "Tip", message);
+
+        // The same workbook unedited imports, and a whole number cell is a count.
+        edited = sheets;
+        edited[0][2][2] = 3.0;
+        QVERIFY(WorkbookEdit::writeSheets(file, edited));
+        f.prompt.clear();
+        f.import(file);
+        QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
+        QCOMPARE(f.service().library(0).count, QStringLiteral("4"));
+        QCOMPARE(f.colourKeys("Reds", "desc").value(1), QStringLiteral("C-1:0.00:0.00:0.00"));
+    }
+
     void sheetThatCannotBeOpened() {
         const QString file = workbook({{"Reds", colours(2, 1)}, {"Blues", colours(2, 3)}});
         ExchangeFixture f;

@@ -1,0 +1,283 @@
+#include "QualityController.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+#include "ColorDerivation.h"
+#include "LibraryService.h"
+#include "QcTexts.h"
+
+namespace {
+
+// Colour record: id, colordataid, colordataname, then the value texts; R, G,
+// B are the last three of the nineteen.
+constexpr int kColourIdValue = 1;
+constexpr int kFirstRgbValue = 3 + 16;
+
+std::optional<Lab> labOf(const ColourEntry& colour) {
+    bool okL = false, okA = false, okB = false;
+    const Lab lab{colour.L.trimmed().toDouble(&okL), colour.a.trimmed().toDouble(&okA),
+                  colour.b.trimmed().toDouble(&okB)};
+    if (!okL || !okA || !okB || !std::isfinite(lab.L) || !std::isfinite(lab.a) ||
+        !std::isfinite(lab.b))
+        return std::nullopt;
+    return lab;
+}
+
+QString withCsvSuffix(const QString& fileName) {
+    if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return fileName;
+    return fileName + QStringLiteral(".csv");
+}
+
+}  // namespace
+
+QualityController::QualityController(LibraryService& library, MeterController& meter,
+                                     QObject* parent)
+    : QObject(parent),
+      library_(library),
+      meter_(meter),
+      quality_(library.store().connectionName()),
+      clock_([] { return QDateTime::currentDateTime(); }) {
+    // Any change to the listed libraries may change the standards.
+    const auto stale = [this] {
+        indexStale_ = true;
+        refreshStandard();
+    };
+    connect(&library_, &LibraryService::libraryAppended, this, stale);
+    connect(&library_, &LibraryService::libraryChanged, this, stale);
+    connect(&library_, &LibraryService::libraryRemoved, this, stale);
+    connect(&library_, &LibraryService::librariesCleared, this, [this, stale] {
+        stale();
+        // The store was emptied or another meter's list follows.
+        emit historyChanged();
+    });
+    connect(&library_, &LibraryService::colourAppended, this, stale);
+    connect(&library_, &LibraryService::colourChanged, this, stale);
+    connect(&library_, &LibraryService::colourRemoved, this, stale);
+}
+
+void QualityController::setClock(std::function<QDateTime()> clock) {
+    clock_ = clock;
+    quality_.setClock(std::move(clock));
+}
+
+std::optional<QualityStandard> QualityController::findStandard(const QString& libraryId,
+                                                               const QString& colourId) {
+    for (const LibraryEntry& entry : library_.libraries()) {
+        if (entry.id != libraryId)
+            continue;
+        for (const ColourEntry& colour : entry.colours) {
+            if (colour.id != colourId)
+                continue;
+            const std::optional<Lab> lab = labOf(colour);
+            if (!lab)
+                return std::nullopt;
+            QualityStandard standard{entry.id, entry.name, colour.id, colour.name, *lab};
+            // The swatch shows the colour's stored RGB; a library read from
+            // a file with L*a*b* only has none, so it is computed.
+            const std::array<double, 19> derived = ColorDerivation::fromLab(lab->L, lab->a, lab->b);
+            int rgb[3] = {int(derived[16]), int(derived[17]), int(derived[18])};
+            for (const ColorDataRecord& record : library_.store().selectColorData(libraryId)) {
+                if (record.value(kColourIdValue).toString() != colourId)
+                    continue;
+                bool all = true;
+                int stored[3];
+                for (int i = 0; i < 3; ++i) {
+                    bool ok = false;
+                    stored[i] = record.value(kFirstRgbValue + i).toString().trimmed().toInt(&ok);
+                    all = all && ok && stored[i] >= 0 && stored[i] <= 255;
+                }
+                if (all)
+                    std::copy(stored, stored + 3, rgb);
+                break;
+            }
+            standard.red = rgb[0];
+            standard.green = rgb[1];
+            standard.blue = rgb[2];
+            return standard;
+        }
+    }
+    return std::nullopt;
+}
+
+bool QualityController::chooseStandard(const QString& libraryId, const QString& colourId) {
+    std::optional<QualityStandard> found = findStandard(libraryId, colourId);
+    if (!found)
+        return false;
+    standard_ = found;
+    emit standardChanged();
+    return true;
+}
+
+void QualityController::clearStandard() {
+    if (!standard_)
+        return;
+    standard_.reset();
+    emit standardChanged();
+}
+
+void QualityController::refreshStandard() {
+    if (!standard_)
+        return;
+    const std::optional<QualityStandard> now =
+        findStandard(standard_->libraryId, standard_->colourId);
+    if (!now) {
+        clearStandard();
+        return;
+    }
+    const bool same = now->libraryName == standard_->libraryName &&
+                      now->colourName == standard_->colourName && now->lab.L == standard_->lab.L &&
+                      now->lab.a == standard_->lab.a && now->lab.b == standard_->lab.b &&
+                      now->red == standard_->red && now->green == standard_->green &&
+                      now->blue == standard_->blue;
+    if (same)
+        return;
+    standard_ = now;
+    emit standardChanged();
+}
+
+std::optional<Tolerance> QualityController::tolerance(const QString& libraryId) {
+    std::optional<Tolerance> result = quality_.tolerance(libraryId);
+    if (!result)
+        library_.messenger().tip(QcText::ToleranceReadFailed, {quality_.error()});
+    return result;
+}
+
+bool QualityController::saveTolerance(const QString& libraryId, const Tolerance& tolerance) {
+    if (!tolerance.valid()) {
+        library_.messenger().tip(QcText::ToleranceInvalid);
+        return false;
+    }
+    if (!quality_.setTolerance(libraryId, tolerance)) {
+        library_.messenger().tip(QcText::ToleranceSaveFailed, {quality_.error()});
+        return false;
+    }
+    emit toleranceChanged(libraryId);
+    return true;
+}
+
+void QualityController::rebuildIndex() {
+    index_.clear();
+    for (const LibraryEntry& entry : library_.libraries())
+        for (const ColourEntry& colour : entry.colours)
+            if (const std::optional<Lab> lab = labOf(colour))
+                index_.add(Standard{entry.id, entry.name, colour.id, colour.name, *lab});
+    indexStale_ = false;
+}
+
+QVector<NearestResult> QualityController::nearest(const Lab& sample, int count) {
+    if (indexStale_)
+        rebuildIndex();
+    QVector<NearestResult> results;
+    for (const NearestMatch& match : index_.nearest(sample, nearestMethod_, count)) {
+        const Standard& s = index_.standards().at(match.index);
+        results << NearestResult{s.libraryId,  s.libraryName, s.colourId,
+                                 s.colourName, s.lab,         match.deltaE};
+    }
+    return results;
+}
+
+void QualityController::setNearestMethod(const DifferenceMethod& method) {
+    if (!method.valid() || method == nearestMethod_)
+        return;
+    nearestMethod_ = method;
+    if (!lastResult_)
+        return;
+    lastNearest_ = nearest(lastResult_->sample.lab());
+    emit nearestFound(lastNearest_);
+}
+
+bool QualityController::measureSample() {
+    // The standard is looked up again first: it may have changed since it was chosen.
+    if (standard_) {
+        refreshStandard();
+        if (!standard_) {
+            library_.messenger().tip(QcText::StandardGone);
+            return false;
+        }
+    }
+    std::optional<Tolerance> limit;
+    if (standard_) {
+        limit = tolerance(standard_->libraryId);
+        if (!limit)
+            return false;
+    }
+    MeasuredColour sample;
+    if (!meter_.readSample(sample))
+        return false;
+
+    SampleResult result;
+    result.sample = sample;
+    result.standard = standard_;
+    if (standard_) {
+        result.comparison = compare(standard_->lab, sample.lab(), *limit);
+        QualityStore::HistoryEntry entry;
+        entry.meterNumber = library_.meterNumber();
+        entry.libraryId = standard_->libraryId;
+        entry.libraryName = standard_->libraryName;
+        entry.colourId = standard_->colourId;
+        entry.colourName = standard_->colourName;
+        entry.standard = standard_->lab;
+        entry.sample = sample.lab();
+        entry.readings = sample.readings;
+        entry.deviation = sample.deviation;
+        entry.deltaE = result.comparison.deltaE;
+        entry.tolerance = *limit;
+        entry.pass = result.comparison.pass;
+        result.recorded = quality_.addHistory(entry);
+    }
+    lastResult_ = result;
+    lastNearest_ = nearest(sample.lab());
+    emit sampleMeasured(result);
+    emit nearestFound(lastNearest_);
+    if (result.recorded)
+        emit historyChanged();
+    else if (standard_)
+        library_.messenger().tip(QcText::HistoryWriteFailed, {quality_.error()});
+    return true;
+}
+
+QVector<QualityStore::HistoryEntry> QualityController::recentHistory(int limit) {
+    const auto entries = quality_.history(limit);
+    if (!entries) {
+        library_.messenger().tip(QcText::HistoryReadFailed, {quality_.error()});
+        return {};
+    }
+    return *entries;
+}
+
+QualityStore::PassRate QualityController::passRate() {
+    return quality_.passRate().value_or(QualityStore::PassRate{});
+}
+
+bool QualityController::exportHistory() {
+    Messenger& messenger = library_.messenger();
+    const std::optional<QualityStore::PassRate> rate = quality_.passRate();
+    if (!rate) {
+        messenger.tip(QcText::HistoryReadFailed, {quality_.error()});
+        return false;
+    }
+    if (rate->total == 0) {
+        messenger.tip(QcText::ExportEmpty);
+        return false;
+    }
+    const QString proposed = QStringLiteral("QcHistory") +
+                             clock_().toString(QStringLiteral("yyMMddhhmmss")) +
+                             QStringLiteral(".csv");
+    const QString chosen =
+        messenger.saveFileName(QcText::ExportCaption, proposed, QStringLiteral("CSV (*.csv)"));
+    if (chosen.isEmpty())
+        return false;
+    // The dialog does not add the suffix of its filter on every desktop.
+    const QString fileName = withCsvSuffix(chosen);
+    if (QFileInfo::exists(fileName) &&
+        !messenger.ask(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
+        return false;
+    if (!quality_.exportHistoryCsv(fileName, messenger.chinese())) {
+        messenger.tip(QcText::ExportFailed, {quality_.error()});
+        return false;
+    }
+    messenger.tip(QcText::Exported, {QString::number(rate->total), fileName});
+    return true;
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <functional>
+#include <optional>
+
+#include "MeterController.h"
+#include "NearestStandards.h"
+#include "QualityStore.h"
+#include "Tolerance.h"
+
+class LibraryService;
+
+// A colour of a library used as the reference of a comparison.
+struct QualityStandard {
+    QString libraryId;
+    QString libraryName;
+    QString colourId;
+    QString colourName;
+    Lab lab;
+    // sRGB for the swatch: the stored values, or computed from L*a*b* where
+    // the library holds L*a*b* only.
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+// One of the standards nearest a sample.
+struct NearestResult {
+    QString libraryId;
+    QString libraryName;
+    QString colourId;
+    QString colourName;
+    Lab lab;
+    double deltaE = 0;
+};
+
+// A measured sample: judged against the standard when one was chosen.
+struct SampleResult {
+    MeasuredColour sample;
+    std::optional<QualityStandard> standard;
+    Comparison comparison;  // only with a standard
+    bool recorded = false;  // kept in the history
+};
+
+// Compare mode without widgets: the standard chosen from the listed
+// libraries, samples measured (averaged as the meter controller is set) and
+// judged by the standard's library tolerance, the nearest standards of every
+// library, the tolerances and the history in the store. Measuring a sample
+// never changes a library. Messages go through the library service's
+// messenger; results are reported by signals.
+class QualityController : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kNearestCount = 5;
+
+    QualityController(LibraryService& library, MeterController& meter, QObject* parent = nullptr);
+
+    LibraryService& library() const { return library_; }
+    MeterController& meter() const { return meter_; }
+    QualityStore& quality() { return quality_; }
+    // History time stamps and the proposed export name come from here.
+    void setClock(std::function<QDateTime()> clock);
+
+    // The standard: a colour of a listed library, found by identifiers.
+    // False (and nothing chosen) when there is no such colour or its L*a*b*
+    // are not numbers.
+    bool chooseStandard(const QString& libraryId, const QString& colourId);
+    void clearStandard();
+    const std::optional<QualityStandard>& standard() const { return standard_; }
+
+    // The library's tolerance; the default when it has none. A store that
+    // cannot be read is shown and gives nullopt.
+    std::optional<Tolerance> tolerance(const QString& libraryId);
+    // Checks and keeps the tolerance; false after a message.
+    bool saveTolerance(const QString& libraryId, const Tolerance& tolerance);
+
+    // Which formula the nearest standards are found by (ΔE00 at first).
+    DifferenceMethod nearestMethod() const { return nearestMethod_; }
+    // Finds the nearest standards of the last sample again.
+    void setNearestMethod(const DifferenceMethod& method);
+    // The count standards of every listed library nearest the sample, nearest first.
+    QVector<NearestResult> nearest(const Lab& sample, int count = kNearestCount);
+    // Of the last sample (empty before the first).
+    const QVector<NearestResult>& lastNearest() const { return lastNearest_; }
+
+    // Measures a sample, judges it against the standard (if one is chosen)
+    // and keeps the result in the history, finds its nearest standards.
+    // False after a message or when the user stopped between readings.
+    bool measureSample();
+    const std::optional<SampleResult>& lastResult() const { return lastResult_; }
+
+    // Newest first; a failed read is shown and gives nothing.
+    QVector<QualityStore::HistoryEntry> recentHistory(int limit);
+    QualityStore::PassRate passRate();
+    // Asks for a file and writes the whole history as CSV in the current
+    // language; an existing file is replaced only after a question.
+    bool exportHistory();
+
+signals:
+    void standardChanged();
+    void toleranceChanged(const QString& libraryId);
+    void sampleMeasured(const SampleResult& result);
+    void nearestFound(const QVector<NearestResult>& nearest);
+    void historyChanged();
+
+private:
+    // The standard again from the list (a colour may have been renamed or
+    // measured again); cleared when it is gone.
+    void refreshStandard();
+    std::optional<QualityStandard> findStandard(const QString& libraryId, const QString& colourId);
+    void rebuildIndex();
+
+    LibraryService& library_;
+    MeterController& meter_;
+    QualityStore quality_;
+    std::function<QDateTime()> clock_;
+    std::optional<QualityStandard> standard_;
+    std::optional<SampleResult> lastResult_;
+    QVector<NearestResult> lastNearest_;
+    DifferenceMethod nearestMethod_;
+    StandardIndex index_;
+    bool indexStale_ = true;
+};

@@ -1,0 +1,676 @@
+#include "QualityPage.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "LibraryService.h"
+#include "QcTexts.h"
+
+namespace {
+
+const char* const kEmptySwatch =
+    "background-color: rgb(220, 220, 220); border: 1px solid rgb(160, 160, 160);";
+// Green and red strong enough for white text; the word says it too.
+const char* const kPassStyle =
+    "background-color: rgb(22, 140, 60); color: white; border-radius: 6px; padding: 6px 18px;";
+const char* const kFailStyle =
+    "background-color: rgb(200, 30, 30); color: white; border-radius: 6px; padding: 6px 18px;";
+const char* const kNoVerdictStyle =
+    "background-color: rgb(235, 235, 235); color: rgb(120, 120, 120); border-radius: 6px; "
+    "padding: 6px 18px;";
+
+enum Difference { DL, Da, Db, DC, DH, DE, DifferenceCount };
+
+QString swatchStyle(int red, int green, int blue) {
+    return QStringLiteral(
+               "background-color: rgb(%1, %2, %3); border: 1px solid rgb(160, 160, 160);")
+        .arg(red)
+        .arg(green)
+        .arg(blue);
+}
+
+QString fixed(double value) {
+    return QString::number(value, 'f', 2);
+}
+
+QString signedFixed(double value) {
+    // -0.00 reads as 0.00.
+    const QString text = QString::number(value, 'f', 2);
+    if (text == QLatin1String("-0.00"))
+        return QStringLiteral("0.00");
+    return value > 0 && text != QLatin1String("0.00") ? QLatin1Char('+') + text : text;
+}
+
+QString labText(const Lab& lab) {
+    return QStringLiteral("L* %1   a* %2   b* %3").arg(fixed(lab.L), fixed(lab.a), fixed(lab.b));
+}
+
+QLabel* named(QLabel* label, const char* name) {
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QDoubleSpinBox* parameterBox(QWidget* parent, const char* name, double maximum) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setDecimals(2);
+    box->setRange(0.01, maximum);
+    box->setSingleStep(0.1);
+    return box;
+}
+
+QTableWidget* table(QWidget* parent, const char* name, int columns) {
+    auto* t = new QTableWidget(0, columns, parent);
+    t->setObjectName(QLatin1String(name));
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->setVisible(false);
+    t->horizontalHeader()->setStretchLastSection(true);
+    return t;
+}
+
+QTableWidgetItem* cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+}  // namespace
+
+QualityPage::QualityPage(LibraryService& library, MeterController& meter, QWidget* parent)
+    : QWidget(parent), controller_(library, meter, this) {
+    setObjectName(QStringLiteral("qualityPage"));
+    nearestMethods_ = {DifferenceMethod::ciede2000(), DifferenceMethod::cmc(2, 1),
+                       DifferenceMethod::cmc(1, 1),   DifferenceMethod::cie94(false),
+                       DifferenceMethod::cie94(true), DifferenceMethod::cie76()};
+    build();
+
+    connect(&library, &LibraryService::libraryAppended, this, &QualityPage::fillLibraries);
+    connect(&library, &LibraryService::libraryChanged, this, &QualityPage::fillLibraries);
+    connect(&library, &LibraryService::libraryRemoved, this, &QualityPage::fillLibraries);
+    connect(&library, &LibraryService::librariesCleared, this, &QualityPage::fillLibraries);
+    connect(&library, &LibraryService::colourAppended, this, &QualityPage::fillColours);
+    connect(&library, &LibraryService::colourChanged, this, &QualityPage::fillColours);
+    connect(&library, &LibraryService::colourRemoved, this, &QualityPage::fillColours);
+
+    connect(&controller_, &QualityController::standardChanged, this, &QualityPage::showStandard);
+    connect(&controller_, &QualityController::sampleMeasured, this, &QualityPage::showResult);
+    connect(&controller_, &QualityController::nearestFound, this, &QualityPage::showNearest);
+    connect(&controller_, &QualityController::historyChanged, this, &QualityPage::showHistory);
+    connect(&controller_, &QualityController::toleranceChanged, this,
+            [this](const QString& libraryId) {
+                if (libraryId == libraryIdShown())
+                    loadTolerance();
+            });
+
+    readings_->setValue(meter.readingCount());
+    connect(readings_, QOverload<int>::of(&QSpinBox::valueChanged), &meter,
+            &MeterController::setReadingCount);
+    connect(&meter, &MeterController::readingCountChanged, readings_, &QSpinBox::setValue);
+
+    retranslate();
+    fillLibraries();
+    clearResult();
+    showHistory();
+}
+
+bool QualityPage::chinese() const {
+    return controller_.library().messenger().chinese();
+}
+
+void QualityPage::build() {
+    auto* page = new QGridLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(10);
+
+    // --- the standard and the tolerance of its library --------------------
+    standardBox_ = new QGroupBox(this);
+    standardBox_->setObjectName(QStringLiteral("groupBox_qcStandard"));
+    auto* standardLayout = new QHBoxLayout(standardBox_);
+    standardLayout->setSpacing(10);
+    libraryLabel_ = new QLabel(standardBox_);
+    libraryCombo_ = new QComboBox(standardBox_);
+    libraryCombo_->setObjectName(QStringLiteral("comboBox_qcLibrary"));
+    libraryCombo_->setMinimumWidth(160);
+    colourLabel_ = new QLabel(standardBox_);
+    colourCombo_ = new QComboBox(standardBox_);
+    colourCombo_->setObjectName(QStringLiteral("comboBox_qcStandard"));
+    colourCombo_->setMinimumWidth(180);
+    // Typing part of a name finds the colour.
+    colourCombo_->setEditable(true);
+    colourCombo_->setInsertPolicy(QComboBox::NoInsert);
+    colourCombo_->completer()->setFilterMode(Qt::MatchContains);
+    colourCombo_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    colourCombo_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    standardLayout->addWidget(libraryLabel_);
+    standardLayout->addWidget(libraryCombo_, 1);
+    standardLayout->addWidget(colourLabel_);
+    standardLayout->addWidget(colourCombo_, 1);
+
+    toleranceBox_ = new QGroupBox(this);
+    toleranceBox_->setObjectName(QStringLiteral("groupBox_qcTolerance"));
+    auto* toleranceLayout = new QGridLayout(toleranceBox_);
+    toleranceLayout->setHorizontalSpacing(6);
+    formulaLabel_ = new QLabel(toleranceBox_);
+    formulaCombo_ = new QComboBox(toleranceBox_);
+    formulaCombo_->setObjectName(QStringLiteral("comboBox_toleranceFormula"));
+    cmcLLabel_ = new QLabel(QStringLiteral("l"), toleranceBox_);
+    cmcL_ = parameterBox(toleranceBox_, "doubleSpinBox_cmcL", 10);
+    cmcCLabel_ = new QLabel(QStringLiteral("c"), toleranceBox_);
+    cmcC_ = parameterBox(toleranceBox_, "doubleSpinBox_cmcC", 10);
+    kLLabel_ = new QLabel(QStringLiteral("kL"), toleranceBox_);
+    kL_ = parameterBox(toleranceBox_, "doubleSpinBox_kL", 10);
+    kCLabel_ = new QLabel(QStringLiteral("kC"), toleranceBox_);
+    kC_ = parameterBox(toleranceBox_, "doubleSpinBox_kC", 10);
+    kHLabel_ = new QLabel(QStringLiteral("kH"), toleranceBox_);
+    kH_ = parameterBox(toleranceBox_, "doubleSpinBox_kH", 10);
+    limitLabel_ = new QLabel(toleranceBox_);
+    limit_ = parameterBox(toleranceBox_, "doubleSpinBox_toleranceLimit", 100);
+    saveTolerance_ = new QPushButton(toleranceBox_);
+    saveTolerance_->setObjectName(QStringLiteral("pushButton_saveTolerance"));
+    // Formula and its parameters above, the limit below.
+    auto* parameters = new QHBoxLayout;
+    parameters->setSpacing(6);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{formulaCombo_, cmcLLabel_, cmcL_, cmcCLabel_, cmcC_,
+                                         kLLabel_, kL_, kCLabel_, kC_, kHLabel_, kH_})
+        parameters->addWidget(w);
+    parameters->addStretch(1);
+    auto* limitRow = new QHBoxLayout;
+    limitRow->setSpacing(6);
+    limitRow->addWidget(limit_);
+    limitRow->addStretch(1);
+    limitRow->addWidget(saveTolerance_);
+    toleranceLayout->addWidget(formulaLabel_, 0, 0);
+    toleranceLayout->addLayout(parameters, 0, 1);
+    toleranceLayout->addWidget(limitLabel_, 1, 0);
+    toleranceLayout->addLayout(limitRow, 1, 1);
+
+    // --- measuring the sample ----------------------------------------------
+    measureBox_ = new QGroupBox(this);
+    measureBox_->setObjectName(QStringLiteral("groupBox_qcMeasure"));
+    auto* measureLayout = new QHBoxLayout(measureBox_);
+    measureLayout->setSpacing(10);
+    readingsLabel_ = new QLabel(measureBox_);
+    readings_ = new QSpinBox(measureBox_);
+    readings_->setObjectName(QStringLiteral("spinBox_qcReadings"));
+    readings_->setRange(kMinReadings, kMaxReadings);
+    measure_ = new QPushButton(measureBox_);
+    measure_->setObjectName(QStringLiteral("pushButton_measureSample"));
+    measure_->setFixedSize(200, 35);
+    measureLayout->addWidget(readingsLabel_);
+    measureLayout->addWidget(readings_);
+    measureLayout->addStretch(1);
+    measureLayout->addWidget(measure_);
+
+    // --- the result ----------------------------------------------------------
+    resultBox_ = new QGroupBox(this);
+    resultBox_->setObjectName(QStringLiteral("groupBox_qcResult"));
+    auto* resultLayout = new QVBoxLayout(resultBox_);
+    resultLayout->setSpacing(8);
+    auto* swatches = new QHBoxLayout;
+    swatches->setSpacing(16);
+    const auto swatchColumn = [this](QLabel*& caption, QLabel*& swatch, QLabel*& values,
+                                     const char* captionName, const char* swatchName,
+                                     const char* valuesName) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(4);
+        caption = named(new QLabel(resultBox_), captionName);
+        swatch = named(new QLabel(resultBox_), swatchName);
+        swatch->setMinimumSize(170, 100);
+        swatch->setStyleSheet(QLatin1String(kEmptySwatch));
+        values = named(new QLabel(resultBox_), valuesName);
+        values->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        column->addWidget(caption);
+        column->addWidget(swatch, 1);
+        column->addWidget(values);
+        return column;
+    };
+    swatches->addLayout(
+        swatchColumn(standardCaption_, standardSwatch_, standardValues_, "label_standardCaption",
+                     "label_standardSwatch", "label_standardValues"),
+        1);
+    swatches->addLayout(
+        swatchColumn(sampleCaption_, sampleSwatch_, sampleValues_, "label_sampleCaption",
+                     "label_sampleSwatch", "label_sampleValues"),
+        1);
+    auto* verdictColumn = new QVBoxLayout;
+    verdictColumn->setSpacing(4);
+    verdict_ = named(new QLabel(resultBox_), "label_verdict");
+    verdict_->setAlignment(Qt::AlignCenter);
+    verdict_->setMinimumWidth(200);
+    QFont big = verdict_->font();
+    big.setPointSize(30);
+    big.setBold(true);
+    verdict_->setFont(big);
+    verdictDetail_ = named(new QLabel(resultBox_), "label_verdictDetail");
+    verdictDetail_->setAlignment(Qt::AlignCenter);
+    verdictColumn->addStretch(1);
+    verdictColumn->addWidget(verdict_);
+    verdictColumn->addWidget(verdictDetail_);
+    verdictColumn->addStretch(1);
+    swatches->addLayout(verdictColumn, 1);
+    resultLayout->addLayout(swatches, 1);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    static const char* const valueNames[DifferenceCount] = {"label_deltaL", "label_deltaA",
+                                                            "label_deltaB", "label_deltaC",
+                                                            "label_deltaH", "label_deltaE"};
+    for (int i = 0; i < DifferenceCount; ++i) {
+        auto* name = new QLabel(resultBox_);
+        name->setAlignment(Qt::AlignCenter);
+        auto* value = named(new QLabel(resultBox_), valueNames[i]);
+        value->setAlignment(Qt::AlignCenter);
+        QFont f = value->font();
+        f.setPointSize(f.pointSize() + 2);
+        f.setBold(i == DE);
+        value->setFont(f);
+        grid->addWidget(name, 0, i);
+        grid->addWidget(value, 1, i);
+        differenceNames_ << name;
+        differences_ << value;
+    }
+    resultLayout->addLayout(grid);
+    directions_ = named(new QLabel(resultBox_), "label_directions");
+    deviation_ = named(new QLabel(resultBox_), "label_deviation");
+    resultLayout->addWidget(directions_);
+    resultLayout->addWidget(deviation_);
+
+    // --- nearest standards and history ---------------------------------------
+    nearestBox_ = new QGroupBox(this);
+    nearestBox_->setObjectName(QStringLiteral("groupBox_qcNearest"));
+    auto* nearestLayout = new QGridLayout(nearestBox_);
+    nearestFormulaLabel_ = new QLabel(nearestBox_);
+    nearestFormula_ = new QComboBox(nearestBox_);
+    nearestFormula_->setObjectName(QStringLiteral("comboBox_nearestFormula"));
+    nearest_ = table(nearestBox_, "tableWidget_nearest", 3);
+    nearest_->horizontalHeader()->setStretchLastSection(false);
+    nearest_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    nearest_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    nearestHint_ = new QLabel(nearestBox_);
+    nearestLayout->addWidget(nearestFormulaLabel_, 0, 0);
+    nearestLayout->addWidget(nearestFormula_, 0, 1);
+    nearestLayout->setColumnStretch(1, 1);
+    nearestLayout->addWidget(nearest_, 1, 0, 1, 2);
+    nearestLayout->addWidget(nearestHint_, 2, 0, 1, 2);
+
+    historyBox_ = new QGroupBox(this);
+    historyBox_->setObjectName(QStringLiteral("groupBox_qcHistory"));
+    auto* historyLayout = new QGridLayout(historyBox_);
+    history_ = table(historyBox_, "tableWidget_history", 5);
+    // Every column fits its texts; the standard's takes what is left.
+    history_->horizontalHeader()->setStretchLastSection(false);
+    history_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    history_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    passRate_ = named(new QLabel(historyBox_), "label_passRate");
+    export_ = new QPushButton(historyBox_);
+    export_->setObjectName(QStringLiteral("pushButton_exportHistory"));
+    historyLayout->addWidget(history_, 0, 0, 1, 2);
+    historyLayout->addWidget(passRate_, 1, 0);
+    historyLayout->addWidget(export_, 1, 1, Qt::AlignRight);
+
+    page->addWidget(standardBox_, 0, 0);
+    page->addWidget(toleranceBox_, 1, 0);
+    page->addWidget(measureBox_, 2, 0);
+    page->addWidget(resultBox_, 3, 0);
+    page->addWidget(nearestBox_, 0, 1, 3, 1);
+    page->addWidget(historyBox_, 3, 1);
+    page->setColumnStretch(0, 3);
+    page->setColumnStretch(1, 2);
+    page->setRowStretch(3, 1);
+
+    connect(libraryCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &QualityPage::libraryChosen);
+    connect(colourCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &QualityPage::colourChosen);
+    // A typed name chooses its colour; any other text gives way to the
+    // standard's name, so the field never names a colour that is not chosen.
+    connect(colourCombo_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const int match = colourCombo_->findText(colourCombo_->currentText(), Qt::MatchFixedString);
+        if (match >= 0 && match != colourCombo_->currentIndex()) {
+            colourCombo_->setCurrentIndex(match);
+            return;
+        }
+        const int current = colourCombo_->currentIndex();
+        colourCombo_->setEditText(current >= 0 ? colourCombo_->itemText(current) : QString());
+    });
+    connect(formulaCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &QualityPage::showToleranceParameters);
+    connect(saveTolerance_, &QPushButton::clicked, this, &QualityPage::saveTolerance);
+    connect(measure_, &QPushButton::clicked, &controller_, &QualityController::measureSample);
+    connect(nearestFormula_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int index) {
+                if (index >= 0 && index < nearestMethods_.size())
+                    controller_.setNearestMethod(nearestMethods_[index]);
+            });
+    connect(nearest_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { nearestChosen(row); });
+    connect(export_, &QPushButton::clicked, &controller_, &QualityController::exportHistory);
+}
+
+void QualityPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void QualityPage::setLanguage(bool chinese) {
+    controller_.library().messenger().setChinese(chinese);
+    retranslate();
+}
+
+void QualityPage::retranslate() {
+    standardBox_->setTitle(tr("标准色"));
+    libraryLabel_->setText(tr("色卡库："));
+    colourLabel_->setText(tr("标准色："));
+    colourCombo_->lineEdit()->setPlaceholderText(tr("输入名称查找"));
+    formulaLabel_->setText(tr("公式："));
+    limitLabel_->setText(tr("容差 ΔE ≤"));
+    saveTolerance_->setText(tr("保存容差"));
+    measureBox_->setTitle(tr("样品测量"));
+    readingsLabel_->setText(tr("读数次数："));
+    readings_->setToolTip(tr("取几次读数的平均值（1–10）"));
+    measure_->setText(tr("测量样品"));
+    resultBox_->setTitle(tr("比较结果"));
+    const QString names[DifferenceCount] = {QStringLiteral("ΔL*"), QStringLiteral("Δa*"),
+                                            QStringLiteral("Δb*"), QStringLiteral("ΔC*"),
+                                            QStringLiteral("ΔH*"), QStringLiteral("ΔE")};
+    for (int i = 0; i < DifferenceCount; ++i)
+        differenceNames_[i]->setText(names[i]);
+    nearestBox_->setTitle(tr("最接近的标准色"));
+    nearestFormulaLabel_->setText(tr("公式："));
+    nearest_->setHorizontalHeaderLabels({tr("色卡库"), tr("标准色"), QStringLiteral("ΔE")});
+    nearestHint_->setText(tr("双击一行即设为标准色"));
+    historyBox_->setTitle(tr("历史记录"));
+    history_->setHorizontalHeaderLabels(
+        {tr("时间"), tr("标准色"), QStringLiteral("ΔE"), tr("公式"), tr("结果")});
+    export_->setText(tr("导出CSV"));
+
+    fillFormulaCombos();
+    loadTolerance();
+    showStandard();
+    if (resultShown_)
+        showResult();
+    else
+        clearResult();
+    showNearest();
+    showHistory();
+}
+
+void QualityPage::fillFormulaCombos() {
+    const bool zh = chinese();
+    {
+        const QSignalBlocker blocker(nearestFormula_);
+        const int index = qMax(0, nearestFormula_->currentIndex());
+        nearestFormula_->clear();
+        for (const DifferenceMethod& method : nearestMethods_)
+            nearestFormula_->addItem(method.label(zh));
+        nearestFormula_->setCurrentIndex(index);
+    }
+    {
+        const QSignalBlocker blocker(formulaCombo_);
+        const int index = formulaCombo_->currentIndex();
+        formulaCombo_->clear();
+        const DeltaEFormula formulas[] = {DeltaEFormula::Ciede2000, DeltaEFormula::Cmc,
+                                          DeltaEFormula::Cie94, DeltaEFormula::Cie94Textiles,
+                                          DeltaEFormula::Cie76};
+        for (DeltaEFormula formula : formulas) {
+            DifferenceMethod method{formula};
+            // The family's name; its parameters are edited beside it.
+            const QString label = formula == DeltaEFormula::Cmc
+                                      ? QcText::FormulaCmc.in(zh) + QStringLiteral("(l:c)")
+                                      : method.label(zh);
+            formulaCombo_->addItem(label, int(formula));
+        }
+        formulaCombo_->setCurrentIndex(index);
+    }
+}
+
+QString QualityPage::libraryIdShown() const {
+    return libraryCombo_->currentData().toString();
+}
+
+// --- the standard ------------------------------------------------------------
+
+void QualityPage::fillLibraries() {
+    const QString shown = libraryIdShown();
+    {
+        const QSignalBlocker blocker(libraryCombo_);
+        libraryCombo_->clear();
+        for (const LibraryEntry& entry : controller_.library().libraries())
+            libraryCombo_->addItem(entry.name, entry.id);
+        int index = libraryCombo_->findData(shown);
+        if (index < 0 && controller_.standard())
+            index = libraryCombo_->findData(controller_.standard()->libraryId);
+        libraryCombo_->setCurrentIndex(index >= 0 ? index : (libraryCombo_->count() ? 0 : -1));
+    }
+    libraryChosen();
+}
+
+void QualityPage::libraryChosen() {
+    fillColours();
+    loadTolerance();
+}
+
+void QualityPage::fillColours() {
+    const QSignalBlocker blocker(colourCombo_);
+    colourCombo_->clear();
+    const QString libraryId = libraryIdShown();
+    for (const LibraryEntry& entry : controller_.library().libraries()) {
+        if (entry.id != libraryId)
+            continue;
+        for (const ColourEntry& colour : entry.colours)
+            colourCombo_->addItem(colour.name, colour.id);
+    }
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    colourCombo_->setCurrentIndex(standard && standard->libraryId == libraryId
+                                      ? colourCombo_->findData(standard->colourId)
+                                      : -1);
+}
+
+void QualityPage::colourChosen(int index) {
+    if (index < 0)
+        return;
+    controller_.chooseStandard(libraryIdShown(), colourCombo_->itemData(index).toString());
+}
+
+void QualityPage::nearestChosen(int row) {
+    const QVector<NearestResult>& found = controller_.lastNearest();
+    if (row < 0 || row >= found.size())
+        return;
+    controller_.chooseStandard(found[row].libraryId, found[row].colourId);
+}
+
+void QualityPage::showStandard() {
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    // The combo boxes follow a standard chosen elsewhere (the nearest list).
+    if (standard) {
+        const int library = libraryCombo_->findData(standard->libraryId);
+        if (library >= 0 && library != libraryCombo_->currentIndex())
+            libraryCombo_->setCurrentIndex(library);
+        const int colour = colourCombo_->findData(standard->colourId);
+        if (colour != colourCombo_->currentIndex()) {
+            const QSignalBlocker blocker(colourCombo_);
+            colourCombo_->setCurrentIndex(colour);
+        }
+    }
+    if (!standard) {
+        standardCaption_->setText(tr("标准色：未选择"));
+        standardSwatch_->setStyleSheet(QLatin1String(kEmptySwatch));
+        standardValues_->clear();
+    } else {
+        standardCaption_->setText(
+            tr("标准色：%1（%2）").arg(standard->colourName, standard->libraryName));
+        standardSwatch_->setStyleSheet(swatchStyle(standard->red, standard->green, standard->blue));
+        standardValues_->setText(labText(standard->lab));
+    }
+    // A result shown belongs to the standard it was judged against.
+    const std::optional<SampleResult>& last = controller_.lastResult();
+    const auto key = [](const std::optional<QualityStandard>& s) {
+        return s ? s->libraryId + QLatin1Char('\n') + s->colourId : QString();
+    };
+    if (!resultShown_ || (last && key(last->standard) != key(standard)))
+        clearResult();
+}
+
+// --- tolerance -----------------------------------------------------------------
+
+void QualityPage::loadTolerance() {
+    toleranceLibrary_ = libraryIdShown();
+    const bool any = !toleranceLibrary_.isEmpty();
+    toleranceBox_->setTitle(any ? tr("容差：%1").arg(libraryCombo_->currentText()) : tr("容差"));
+    for (QWidget* w : toleranceBox_->findChildren<QWidget*>())
+        w->setEnabled(any);
+    const Tolerance tolerance =
+        any ? controller_.quality().tolerance(toleranceLibrary_).value_or(Tolerance{})
+            : Tolerance{};
+    {
+        const QSignalBlocker blocker(formulaCombo_);
+        formulaCombo_->setCurrentIndex(formulaCombo_->findData(int(tolerance.method.formula)));
+    }
+    cmcL_->setValue(tolerance.method.l);
+    cmcC_->setValue(tolerance.method.c);
+    kL_->setValue(tolerance.method.kL);
+    kC_->setValue(tolerance.method.kC);
+    kH_->setValue(tolerance.method.kH);
+    limit_->setValue(tolerance.limit);
+    showToleranceParameters();
+}
+
+void QualityPage::showToleranceParameters() {
+    const auto formula = DeltaEFormula(formulaCombo_->currentData().toInt());
+    const bool cmc = formula == DeltaEFormula::Cmc;
+    const bool de00 = formula == DeltaEFormula::Ciede2000;
+    for (QWidget* w : std::initializer_list<QWidget*>{cmcLLabel_, cmcL_, cmcCLabel_, cmcC_})
+        w->setVisible(cmc);
+    for (QWidget* w : std::initializer_list<QWidget*>{kLLabel_, kL_, kCLabel_, kC_, kHLabel_, kH_})
+        w->setVisible(de00);
+}
+
+void QualityPage::saveTolerance() {
+    if (toleranceLibrary_.isEmpty())
+        return;
+    Tolerance tolerance;
+    tolerance.method.formula = DeltaEFormula(formulaCombo_->currentData().toInt());
+    tolerance.method.l = cmcL_->value();
+    tolerance.method.c = cmcC_->value();
+    tolerance.method.kL = kL_->value();
+    tolerance.method.kC = kC_->value();
+    tolerance.method.kH = kH_->value();
+    tolerance.limit = limit_->value();
+    controller_.saveTolerance(toleranceLibrary_, tolerance);
+}
+
+// --- result ----------------------------------------------------------------------
+
+void QualityPage::clearResult() {
+    resultShown_ = false;
+    sampleCaption_->setText(tr("样品"));
+    sampleSwatch_->setStyleSheet(QLatin1String(kEmptySwatch));
+    sampleValues_->clear();
+    verdict_->setStyleSheet(QLatin1String(kNoVerdictStyle));
+    verdict_->setText(QStringLiteral("—"));
+    verdictDetail_->setText(controller_.standard() ? tr("请测量样品") : tr("请选择标准色"));
+    for (QLabel* value : differences_)
+        value->setText(QStringLiteral("—"));
+    directions_->clear();
+    deviation_->clear();
+}
+
+void QualityPage::showResult() {
+    const std::optional<SampleResult>& result = controller_.lastResult();
+    if (!result) {
+        clearResult();
+        return;
+    }
+    resultShown_ = true;
+    const bool zh = chinese();
+    const MeasuredColour& sample = result->sample;
+    sampleCaption_->setText(tr("样品"));
+    sampleSwatch_->setStyleSheet(swatchStyle(sample.red(), sample.green(), sample.blue()));
+    sampleValues_->setText(labText(sample.lab()));
+    deviation_->setText(sample.readings > 1
+                            ? tr("%1 次读数的标准差：L* %2   a* %3   b* %4")
+                                  .arg(sample.readings)
+                                  .arg(fixed(sample.deviation.L), fixed(sample.deviation.a),
+                                       fixed(sample.deviation.b))
+                            : QString());
+    if (!result->standard) {
+        verdict_->setStyleSheet(QLatin1String(kNoVerdictStyle));
+        verdict_->setText(QStringLiteral("—"));
+        verdictDetail_->setText(tr("未选择标准色：仅显示最接近的标准色"));
+        for (QLabel* value : differences_)
+            value->setText(QStringLiteral("—"));
+        directions_->clear();
+        return;
+    }
+    const Comparison& c = result->comparison;
+    const LabDifferences& d = c.differences;
+    const double values[DifferenceCount] = {d.dL, d.da, d.db, d.dC, d.dH, c.deltaE};
+    for (int i = 0; i < DifferenceCount; ++i)
+        differences_[i]->setText(i == DE ? fixed(values[i]) : signedFixed(values[i]));
+    differenceNames_[DE]->setText(c.tolerance.method.label(zh));
+    verdict_->setText((c.pass ? QcText::Pass : QcText::Fail).in(zh));
+    verdict_->setStyleSheet(QLatin1String(c.pass ? kPassStyle : kFailStyle));
+    verdictDetail_->setText(QStringLiteral("%1 %2 %3 %4")
+                                .arg(c.tolerance.method.label(zh), fixed(c.deltaE),
+                                     c.pass ? QStringLiteral("≤") : QStringLiteral(">"),
+                                     fixed(c.tolerance.limit)));
+    const QString words = describeDirections(c.directions, zh);
+    directions_->setText(words.isEmpty() ? tr("样品与标准色无明显差别")
+                                         : tr("样品相对标准色：%1").arg(words));
+}
+
+void QualityPage::showNearest() {
+    const QVector<NearestResult>& found = controller_.lastNearest();
+    nearest_->setRowCount(found.size());
+    for (int row = 0; row < found.size(); ++row) {
+        nearest_->setItem(row, 0, cell(found[row].libraryName));
+        nearest_->setItem(row, 1, cell(found[row].colourName));
+        nearest_->setItem(row, 2, cell(fixed(found[row].deltaE)));
+    }
+}
+
+// --- history ---------------------------------------------------------------------
+
+void QualityPage::showHistory() {
+    const bool zh = chinese();
+    const QVector<QualityStore::HistoryEntry> entries = controller_.recentHistory(kHistoryRows);
+    history_->setRowCount(entries.size());
+    for (int row = 0; row < entries.size(); ++row) {
+        const QualityStore::HistoryEntry& e = entries[row];
+        history_->setItem(row, 0,
+                          cell(e.time.toLocalTime().toString(QStringLiteral("MM-dd HH:mm:ss"))));
+        history_->setItem(row, 1, cell(QStringLiteral("%1 / %2").arg(e.libraryName, e.colourName)));
+        history_->setItem(row, 2, cell(fixed(e.deltaE)));
+        history_->setItem(row, 3, cell(e.tolerance.method.label(zh)));
+        QTableWidgetItem* verdict = cell((e.pass ? QcText::Pass : QcText::Fail).in(zh));
+        verdict->setForeground(e.pass ? QColor(22, 140, 60) : QColor(200, 30, 30));
+        QFont bold = verdict->font();
+        bold.setBold(true);
+        verdict->setFont(bold);
+        history_->setItem(row, 4, verdict);
+    }
+    const QualityStore::PassRate rate = controller_.passRate();
+    passRate_->setText(rate.total ? tr("合格率：%1%（%2/%3）")
+                                        .arg(QString::number(rate.rate() * 100, 'f', 1))
+                                        .arg(rate.passed)
+                                        .arg(rate.total)
+                                  : tr("合格率：—（暂无结果）"));
+    export_->setEnabled(rate.total > 0);
+}

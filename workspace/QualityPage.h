@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QVector>
+#include <QWidget>
+
+#include "QualityController.h"
+
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+// The quality-control page beside the library page: a standard chosen from
+// any library, a sample measured with the meter and judged against it (two
+// swatches, the differences, PASS or FAIL, the direction in words), the
+// tolerance of the chosen library, the standards nearest the sample and the
+// history with its pass rate. The work is the quality controller's.
+class QualityPage : public QWidget {
+    Q_OBJECT
+public:
+    // How many results the history table lists.
+    static constexpr int kHistoryRows = 20;
+
+    QualityPage(LibraryService& library, MeterController& meter, QWidget* parent = nullptr);
+
+    QualityController& controller() { return controller_; }
+    // Shows the catalogue texts (verdict, directions, formula names) in the
+    // program's language; the form texts follow the translator.
+    void setLanguage(bool chinese);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void build();
+    void retranslate();
+    bool chinese() const;
+
+    void fillLibraries();
+    void fillColours();
+    void libraryChosen();
+    void colourChosen(int index);
+    void showStandard();
+    void loadTolerance();
+    void showToleranceParameters();
+    void saveTolerance();
+    void showResult();
+    void clearResult();
+    void showNearest();
+    void nearestChosen(int row);
+    void showHistory();
+    void fillFormulaCombos();
+    QString libraryIdShown() const;
+
+    QualityController controller_;
+    // The nearest-standard formulas offered, in combo box order.
+    QVector<DifferenceMethod> nearestMethods_;
+    // The library whose tolerance the editor shows.
+    QString toleranceLibrary_;
+    // The last sample's result is on show (not cleared since).
+    bool resultShown_ = false;
+
+    QGroupBox* standardBox_ = nullptr;
+    QLabel* libraryLabel_ = nullptr;
+    QComboBox* libraryCombo_ = nullptr;
+    QLabel* colourLabel_ = nullptr;
+    QComboBox* colourCombo_ = nullptr;
+
+    QGroupBox* toleranceBox_ = nullptr;
+    QLabel* formulaLabel_ = nullptr;
+    QComboBox* formulaCombo_ = nullptr;
+    QLabel* cmcLLabel_ = nullptr;
+    QDoubleSpinBox* cmcL_ = nullptr;
+    QLabel* cmcCLabel_ = nullptr;
+    QDoubleSpinBox* cmcC_ = nullptr;
+    QLabel* kLLabel_ = nullptr;
+    QDoubleSpinBox* kL_ = nullptr;
+    QLabel* kCLabel_ = nullptr;
+    QDoubleSpinBox* kC_ = nullptr;
+    QLabel* kHLabel_ = nullptr;
+    QDoubleSpinBox* kH_ = nullptr;
+    QLabel* limitLabel_ = nullptr;
+    QDoubleSpinBox* limit_ = nullptr;
+    QPushButton* saveTolerance_ = nullptr;
+
+    QGroupBox* measureBox_ = nullptr;
+    QLabel* readingsLabel_ = nullptr;
+    QSpinBox* readings_ = nullptr;
+    QPushButton* measure_ = nullptr;
+
+    QGroupBox* resultBox_ = nullptr;
+    QLabel* standardCaption_ = nullptr;
+    QLabel* standardSwatch_ = nullptr;
+    QLabel* standardValues_ = nullptr;
+    QLabel* sampleCaption_ = nullptr;
+    QLabel* sampleSwatch_ = nullptr;
+    QLabel* sampleValues_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* verdictDetail_ = nullptr;
+    QVector<QLabel*> differenceNames_;
+    QVector<QLabel*> differences_;
+    QLabel* directions_ = nullptr;
+    QLabel* deviation_ = nullptr;
+
+    QGroupBox* nearestBox_ = nullptr;
+    QLabel* nearestFormulaLabel_ = nullptr;
+    QComboBox* nearestFormula_ = nullptr;
+    QTableWidget* nearest_ = nullptr;
+    QLabel* nearestHint_ = nullptr;
+
+    QGroupBox* historyBox_ = nullptr;
+    QTableWidget* history_ = nullptr;
+    QLabel* passRate_ = nullptr;
+    QPushButton* export_ = nullptr;
+};
