@@ -6,3 +6,5 @@ int runLibraries(CliContext& cli);
 int runColours(CliContext& cli);
 int runDeltaE(CliContext& cli);
 int runNearest(CliContext& cli);
+int runExport(CliContext& cli);
+int runImport(CliContext& cli);

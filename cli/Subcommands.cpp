@@ -1,5 +1,6 @@
 #include "CliTexts.h"
 #include "Commands.h"
+#include "LibraryFileTexts.h"
 
 const QVector<CliSubcommand>& cliSubcommands() {
     static const QVector<CliSubcommand> table = {
@@ -7,6 +8,8 @@ const QVector<CliSubcommand>& cliSubcommands() {
         {"colours", CliText::ColoursSummary, runColours},
         {"delta-e", CliText::DeltaESummary, runDeltaE},
         {"nearest", CliText::NearestSummary, runNearest},
+        {"export", LibraryFileText::ExportSummary, runExport},
+        {"import", LibraryFileText::ImportSummary, runImport},
     };
     return table;
 }

@@ -94,6 +94,20 @@ QString Messenger::openFileName(const BilingualText& caption, const QString& dir
     return prompt_ ? prompt_->openFileName(parent_, text(caption), directory, filter) : QString();
 }
 
+QString Messenger::saveFileName(const BilingualText& caption, const QString& proposedName,
+                                const QString& filters, QString* selectedFilter) const {
+    return prompt_ ? prompt_->saveFileNameWithFilter(parent_, text(caption), proposedName, filters,
+                                                     selectedFilter)
+                   : QString();
+}
+
+QString Messenger::openFileName(const BilingualText& caption, const QString& directory,
+                                const QString& filters, QString* selectedFilter) const {
+    return prompt_ ? prompt_->openFileNameWithFilter(parent_, text(caption), directory, filters,
+                                                     selectedFilter)
+                   : QString();
+}
+
 std::unique_ptr<ProgressReporter> Messenger::progress(const BilingualText& label, int minimum,
                                                       int maximum) const {
     if (!prompt_)

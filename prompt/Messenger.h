@@ -42,6 +42,11 @@ public:
                          const QString& filter) const;
     QString openFileName(const BilingualText& caption, const QString& directory,
                          const QString& filter) const;
+    // With several filters joined by ";;"; selectedFilter receives the one chosen.
+    QString saveFileName(const BilingualText& caption, const QString& proposedName,
+                         const QString& filters, QString* selectedFilter) const;
+    QString openFileName(const BilingualText& caption, const QString& directory,
+                         const QString& filters, QString* selectedFilter) const;
     // Progress dialog with the label in the current language and "Cancel" / "取消".
     std::unique_ptr<ProgressReporter> progress(const BilingualText& label, int minimum,
                                                int maximum) const;

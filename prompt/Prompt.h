@@ -39,6 +39,23 @@ public:
                                  const QString& proposedName, const QString& filter) = 0;
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                                  const QString& filter) = 0;
+    // The same dialogs offering several filters joined by ";;": selectedFilter
+    // (may be null) receives the filter the dialog was left on, the first one
+    // unless the user chose another. Prompts that cannot tell report the first.
+    virtual QString saveFileNameWithFilter(QWidget* parent, const QString& caption,
+                                           const QString& proposedName, const QString& filters,
+                                           QString* selectedFilter) {
+        if (selectedFilter)
+            *selectedFilter = filters.section(QStringLiteral(";;"), 0, 0);
+        return saveFileName(parent, caption, proposedName, filters);
+    }
+    virtual QString openFileNameWithFilter(QWidget* parent, const QString& caption,
+                                           const QString& directory, const QString& filters,
+                                           QString* selectedFilter) {
+        if (selectedFilter)
+            *selectedFilter = filters.section(QStringLiteral(";;"), 0, 0);
+        return openFileName(parent, caption, directory, filters);
+    }
     // Window-modal progress dialog with an empty title, shown at once.
     virtual std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
                                                        const QString& cancelText, int minimum,

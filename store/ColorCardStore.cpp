@@ -75,6 +75,8 @@ QAtomicInt connectionCounter;
 
 struct ColorCardStore::Impl {
     QString directory;
+    // A file of another name than database.db, when one was given.
+    QString path;
     QString connection;
     std::function<QDateTime()> clock;
     // An outer transaction begun by beginTransaction is open.
@@ -189,6 +191,8 @@ QString ColorCardStore::defaultDirectory() {
 }
 
 QString ColorCardStore::databasePath() const {
+    if (!d->path.isEmpty())
+        return d->path;
     return d->directory + QLatin1Char('/') + QLatin1String(kDatabaseFileName);
 }
 
@@ -198,6 +202,10 @@ QString ColorCardStore::connectionName() const {
 
 bool ColorCardStore::isOpen() const {
     return QSqlDatabase::contains(d->connection) && d->database().isOpen();
+}
+
+void ColorCardStore::setDatabasePath(const QString& path) {
+    d->path = path;
 }
 
 void ColorCardStore::setClock(std::function<QDateTime()> clock) {
@@ -210,6 +218,9 @@ StoreResult ColorCardStore::openDatabase() {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d->connection);
         db.setDatabaseName(databasePath());
+        // The command line may use the store while the window has it open:
+        // a lock the other holds is waited for rather than failing at once.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open()) {
             qCDebug(lcStore) << "open failed:" << databasePath() << db.lastError().text();
             return d->result(StoreError::OpenDatabase);
@@ -277,8 +288,10 @@ StoreResult ColorCardStore::insertColorDataBatchLab(const QString& libraryId,
 bool ColorCardStore::beginTransaction() {
     if (d->inTransaction)
         return false;
+    // IMMEDIATE takes the write lock at once (waiting out another writer),
+    // so a transaction never fails half way for a lock another process holds.
     QSqlDatabase db = d->database();
-    d->inTransaction = db.isOpen() && db.transaction();
+    d->inTransaction = db.isOpen() && d->exec(QStringLiteral("BEGIN IMMEDIATE"));
     return d->inTransaction;
 }
 

@@ -58,6 +58,8 @@ public:
     static QString defaultDirectory();
 
     QString databasePath() const;
+    // Uses this file instead of "database.db" in the directory (before openDatabase).
+    void setDatabasePath(const QString& path);
     // The store's own connection name (each store has one), for direct queries.
     QString connectionName() const;
     bool isOpen() const;

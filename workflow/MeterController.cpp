@@ -2,9 +2,12 @@
 
 #include "ColorValueTexts.h"
 #include "DeviceSettings.h"
+#include "FormatSettings.h"
 #include "FrameLayer.h"
 #include "IdentityMessages.h"
 #include "LabRange.h"
+#include "LibraryFileImport.h"
+#include "LibraryFileSave.h"
 #include "LibraryService.h"
 #include "Limits.h"
 #include "MeasureMessages.h"
@@ -296,6 +299,14 @@ bool MeterController::saveToSpreadsheet() {
 
 bool MeterController::importFromSpreadsheet() {
     return SpreadsheetImport(library_).importFromSpreadsheet();
+}
+
+bool MeterController::saveLibraries() {
+    return LibraryFileSave(library_, templateDirectory_, FormatSettings::load()).run();
+}
+
+bool MeterController::importLibraries() {
+    return LibraryFileImport(library_).run();
 }
 
 bool MeterController::writeToMeter() {

@@ -99,9 +99,15 @@ public:
     // found by its identifier after the measurement (the list may change meanwhile).
     bool remeasure(const QString& colourId);
 
-    // The bulk actions, each with every message of its own.
+    // The bulk actions, each with every message of its own. The exchange
+    // workbook alone (the instrument change saves this way):
     bool saveToSpreadsheet();
     bool importFromSpreadsheet();
+    // The Save and Import buttons: the exchange workbook by default, or a
+    // CSV, CGATS.17 or CxF3 file chosen in the same dialog (the CxF3 colour
+    // specification and the CSV byte-order mark from the user's settings).
+    bool saveLibraries();
+    bool importLibraries();
     bool writeToMeter();
     bool exportMeterData();
 

@@ -20,23 +20,29 @@ void SpreadsheetImport::hideProgress() {
 }
 
 bool SpreadsheetImport::importFromSpreadsheet() {
-    Messenger& messenger = library.messenger();
-    const QString fileName = messenger.openFileName(
+    const QString fileName = library.messenger().openFileName(
         ExchangeText::SelectFileCaption, QStringLiteral("./"), QStringLiteral("Excel (*.xls)"));
     if (fileName.isEmpty())
         return false;
+    return read(fileName) && merge();
+}
 
-    QList<IncomingLibrary> libraries;
-    if (!readWorkbook(fileName, &libraries))
-        return false;
+bool SpreadsheetImport::read(const QString& fileName) {
+    libraries_.clear();
+    if (readWorkbook(fileName, &libraries_))
+        return true;
+    libraries_.clear();
+    return false;
+}
+
+bool SpreadsheetImport::merge() {
     // Libraries overwritten below share one backup, taken before the first.
     LibraryService::BackupScope backupScope(library);
-
     LibraryService::MergeSeries series;
     int merged = 0;
-    for (int k = 0; k < libraries.size(); ++k) {
+    for (int k = 0; k < libraries_.size(); ++k) {
         const LibraryService::MergeOutcome outcome =
-            library.mergeLibrary(libraries.at(k), k + 1, &series);
+            library.mergeLibrary(libraries_.at(k), k + 1, &series);
         if (outcome == LibraryService::MergeOutcome::Stopped) {
             hideProgress();
             library.reselectLibrary();
@@ -50,8 +56,9 @@ bool SpreadsheetImport::importFromSpreadsheet() {
     }
     hideProgress();
     // A workbook without libraries has always been reported as imported.
-    messenger.tip(merged == 0 && !libraries.isEmpty() ? GuidanceText::ImportChangedNothing
-                                                      : ExchangeText::Imported);
+    library.messenger().tip(merged == 0 && !libraries_.isEmpty()
+                                ? GuidanceText::ImportChangedNothing
+                                : ExchangeText::Imported);
     library.reselectLibrary();
     return true;
 }

@@ -27,6 +27,14 @@ public:
     // was changed, was shown).
     bool importFromSpreadsheet();
 
+    // The steps after the file dialog. Reads and verifies the whole
+    // workbook; false (with its message shown) refuses it, nothing changed.
+    bool read(const QString& fileName);
+    // The libraries read, in the workbook's order.
+    const QList<IncomingLibrary>& libraries() const { return libraries_; }
+    // Merges the libraries read, library by library; shows the outcome.
+    bool merge();
+
     void setFileOpener(FileOpener opener);
 
 private:
@@ -37,4 +45,5 @@ private:
     LibraryService& library;
     FileOpener openFile;
     std::unique_ptr<ProgressReporter> progress;
+    QList<IncomingLibrary> libraries_;
 };

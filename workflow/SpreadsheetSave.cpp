@@ -50,12 +50,23 @@ QString SpreadsheetSave::withXlsSuffix(const QString& fileName) {
 }
 
 bool SpreadsheetSave::saveToSpreadsheet() {
+    if (!prepare())
+        return false;
+    const QString chosen = library.messenger().saveFileName(
+        ExchangeText::SaveFileCaption, proposedName(), QStringLiteral("Excel (*.xls)"));
+    if (chosen.isEmpty())
+        return false;
+    // The dialog does not add the suffix of its filter on every desktop.
+    return writeTo(withXlsSuffix(chosen));
+}
+
+bool SpreadsheetSave::prepare() {
     Messenger& messenger = library.messenger();
-    const QList<LibraryRecord> libraries = library.storedLibraries();
+    libraries = library.storedLibraries();
     const int count = libraries.size();
 
     // Everything written is read and built first.
-    QList<QList<ColorDataRecord>> colors;
+    colors.clear();
     colors.reserve(count);
     for (const LibraryRecord& record : libraries) {
         if (record.value(5).toString().toInt() == 0 &&
@@ -63,18 +74,17 @@ bool SpreadsheetSave::saveToSpreadsheet() {
             return false;
         colors.append(library.storedColours(record.value(1).toString()));
     }
-    const QList<QVariantList> librarySheet =
-        ExchangeWorkbook::librarySheet(library.meterNumber(), libraries, colors);
+    librarySheet = ExchangeWorkbook::librarySheet(library.meterNumber(), libraries, colors);
+    return true;
+}
 
-    const QString proposed =
-        QStringLiteral("Stdcolor") + clock().toString(QStringLiteral("yyMMddhhmmss"));
-    const QString chosen = messenger.saveFileName(ExchangeText::SaveFileCaption, proposed,
-                                                  QStringLiteral("Excel (*.xls)"));
-    if (chosen.isEmpty())
-        return false;
-    // The dialog does not add the suffix of its filter on every desktop.
-    const QString fileName = withXlsSuffix(chosen);
+QString SpreadsheetSave::proposedName() const {
+    return QStringLiteral("Stdcolor") + clock().toString(QStringLiteral("yyMMddhhmmss"));
+}
 
+bool SpreadsheetSave::writeTo(const QString& fileName) {
+    Messenger& messenger = library.messenger();
+    const int count = libraries.size();
     // Never replaces a file: QFile::copy refuses an existing target.
     const QString templatePath =
         QDir(templateDirectory).filePath(templateName(library.maxLibraries(), count));

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QVariantList>
 #include <functional>
 #include <memory>
 
+#include "ColorCardStore.h"
 #include "WorkbookFile.h"
 
 class LibraryService;
@@ -22,7 +25,18 @@ public:
 
     // True only when the whole workbook was written; false when the user
     // stopped or a step failed (each failure shows its message).
+    // prepare, the file dialog, writeTo.
     bool saveToSpreadsheet();
+
+    // The steps of the save, for callers that choose the file themselves.
+    // Reads the store and builds the library sheet; asks about each empty
+    // library (false when the user stops).
+    bool prepare();
+    // "Stdcolor" and the time: the name the file dialog proposes.
+    QString proposedName() const;
+    // Writes what prepare built into a new workbook of exactly this name
+    // (an existing file is refused), with every message of the save.
+    bool writeTo(const QString& fileName);
 
     // The template with room for the libraries: ColorCard_2 for a meter of
     // 46 libraries, or when more libraries are stored than ColorCard_1 holds.
@@ -38,4 +52,8 @@ private:
     QString templateDirectory;
     FileOpener openFile;
     std::function<QDateTime()> clock;
+    // What prepare read and built.
+    QList<LibraryRecord> libraries;
+    QList<QList<ColorDataRecord>> colors;
+    QList<QVariantList> librarySheet;
 };

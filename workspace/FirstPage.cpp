@@ -331,11 +331,11 @@ void FirstPage::on_pushButton_deleteAllData_clicked() {
 }
 
 void FirstPage::on_pushButton_importFromExcel_clicked() {
-    meter_.importFromSpreadsheet();
+    meter_.importLibraries();
 }
 
 bool FirstPage::on_pushButton_saveToExcel_clicked() {
-    return meter_.saveToSpreadsheet();
+    return meter_.saveLibraries();
 }
 
 void FirstPage::on_pushButton_writeToMeter_clicked() {

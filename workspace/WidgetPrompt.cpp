@@ -187,6 +187,27 @@ QString WidgetPrompt::openFileName(QWidget* parent, const QString& caption,
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
+QString WidgetPrompt::saveFileNameWithFilter(QWidget* parent, const QString& caption,
+                                             const QString& proposedName, const QString& filters,
+                                             QString* selectedFilter) {
+    QString chosen = filters.section(QStringLiteral(";;"), 0, 0);
+    const QString name = QFileDialog::getSaveFileName(parent, caption, proposedName, filters,
+                                                      &chosen, QFileDialog::DontConfirmOverwrite);
+    if (selectedFilter)
+        *selectedFilter = chosen;
+    return name;
+}
+
+QString WidgetPrompt::openFileNameWithFilter(QWidget* parent, const QString& caption,
+                                             const QString& directory, const QString& filters,
+                                             QString* selectedFilter) {
+    QString chosen = filters.section(QStringLiteral(";;"), 0, 0);
+    const QString name = QFileDialog::getOpenFileName(parent, caption, directory, filters, &chosen);
+    if (selectedFilter)
+        *selectedFilter = chosen;
+    return name;
+}
+
 std::unique_ptr<ProgressReporter> WidgetPrompt::progress(QWidget* parent, const QString& label,
                                                          const QString& cancelText, int minimum,
                                                          int maximum) {

@@ -22,6 +22,12 @@ public:
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override;
+    QString saveFileNameWithFilter(QWidget* parent, const QString& caption,
+                                   const QString& proposedName, const QString& filters,
+                                   QString* selectedFilter) override;
+    QString openFileNameWithFilter(QWidget* parent, const QString& caption,
+                                   const QString& directory, const QString& filters,
+                                   QString* selectedFilter) override;
     std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
                                                const QString& cancelText, int minimum,
                                                int maximum) override;

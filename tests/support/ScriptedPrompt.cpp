@@ -79,6 +79,26 @@ QString ScriptedPrompt::openFileName(QWidget* parent, const QString& caption,
     return fileNames.dequeue();
 }
 
+QString ScriptedPrompt::saveFileNameWithFilter(QWidget* parent, const QString& caption,
+                                               const QString& proposedName, const QString& filters,
+                                               QString* selectedFilter) {
+    const QString chosen = selectedFilters.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0)
+                                                     : selectedFilters.dequeue();
+    if (selectedFilter)
+        *selectedFilter = chosen;
+    return saveFileName(parent, caption, proposedName, filters);
+}
+
+QString ScriptedPrompt::openFileNameWithFilter(QWidget* parent, const QString& caption,
+                                               const QString& directory, const QString& filters,
+                                               QString* selectedFilter) {
+    const QString chosen = selectedFilters.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0)
+                                                     : selectedFilters.dequeue();
+    if (selectedFilter)
+        *selectedFilter = chosen;
+    return openFileName(parent, caption, directory, filters);
+}
+
 std::unique_ptr<ProgressReporter> ScriptedPrompt::progress(QWidget* parent, const QString& label,
                                                            const QString& cancelText, int minimum,
                                                            int maximum) {

@@ -33,6 +33,9 @@ public:
     QQueue<SeriesAnswer> seriesAnswers;  // for questions with Yes to all / No to all
     QQueue<QString> fileNames;           // for both file dialogs
     QQueue<int> choices;                 // rows chosen; an unscripted choice is cancelled
+    // The filter a dialog of several filters is left on; the first one when
+    // none is scripted, as the real dialog opens on it.
+    QQueue<QString> selectedFilters;
     int unscripted = 0;
 
     QList<Event> events;
@@ -45,6 +48,12 @@ public:
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override;
+    QString saveFileNameWithFilter(QWidget* parent, const QString& caption,
+                                   const QString& proposedName, const QString& filters,
+                                   QString* selectedFilter) override;
+    QString openFileNameWithFilter(QWidget* parent, const QString& caption,
+                                   const QString& directory, const QString& filters,
+                                   QString* selectedFilter) override;
     std::unique_ptr<ProgressReporter> progress(QWidget* parent, const QString& label,
                                                const QString& cancelText, int minimum,
                                                int maximum) override;

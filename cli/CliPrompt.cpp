@@ -1,0 +1,56 @@
+#include "CliPrompt.h"
+
+#include <cstdio>
+
+#include "LibraryFileTexts.h"
+
+namespace {
+
+class SilentProgress : public ProgressReporter {
+public:
+    void setValue(int) override {}
+    void hide() override {}
+};
+
+}  // namespace
+
+CliPrompt::CliPrompt(bool chinese, Answer answer)
+    : chinese_(chinese), answer_(answer), err_(stderr) {
+    err_.setCodec("UTF-8");
+}
+
+void CliPrompt::print(const QString& text) {
+    err_ << QStringLiteral("colorcard-cli: ") << text.simplified() << '\n';
+    err_.flush();
+}
+
+void CliPrompt::information(QWidget*, const QString&, const QString& text) {
+    print(text);
+}
+
+bool CliPrompt::question(QWidget*, const QString&, const QString& text) {
+    switch (answer_) {
+        case Answer::Yes:
+            return true;
+        case Answer::No:
+            return false;
+        case Answer::Refuse:
+            break;
+    }
+    refused_ = true;
+    print(LibraryFileText::QuestionRefused.in(chinese_).arg(text));
+    return false;
+}
+
+QString CliPrompt::saveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return QString();
+}
+
+QString CliPrompt::openFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return QString();
+}
+
+std::unique_ptr<ProgressReporter> CliPrompt::progress(QWidget*, const QString&, const QString&, int,
+                                                      int) {
+    return std::make_unique<SilentProgress>();
+}

@@ -1,0 +1,338 @@
+// export and import: the window's own workflows (SpreadsheetSave,
+// OpenFormatExport, SpreadsheetImport, OpenFormatImport) on the store, with
+// the command line's prompt answering what the window would ask.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cstdio>
+
+#include "CliPrompt.h"
+#include "CliTexts.h"
+#include "DataFiles.h"
+#include "Commands.h"
+#include "EngineWorkbookFile.h"
+#include "ExchangeTexts.h"
+#include "ExchangeWorkbook.h"
+#include "FormatSettings.h"
+#include "LibraryFileTexts.h"
+#include "LibraryService.h"
+#include "Limits.h"
+#include "OpenFormatExport.h"
+#include "OpenFormatImport.h"
+#include "SpreadsheetImport.h"
+#include "SpreadsheetSave.h"
+
+namespace {
+
+// Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
+enum RecordColumn { IdValue = 1, MeterValue, NameValue };
+
+// The type of a file: the exchange workbook or an open format.
+struct FileType {
+    bool workbook = false;
+    OpenFormat format = OpenFormat::Unknown;
+
+    // As --format names it.
+    QString name() const {
+        return workbook ? QStringLiteral("xls")
+                        : OpenFormats::suffix(format).replace(QLatin1String("txt"),
+                                                              QLatin1String("cgats"));
+    }
+};
+
+// --format, else the file's suffix; a usage error when neither tells.
+bool fileType(CliContext& cli, const QString& option, const QString& file, FileType& type) {
+    const QString given = option.isEmpty() ? QFileInfo(file).suffix().toLower() : option.toLower();
+    type.workbook = given == QLatin1String("xls");
+    type.format = option.isEmpty() ? OpenFormats::forFile(file) : OpenFormats::fromName(option);
+    if (type.workbook || type.format != OpenFormat::Unknown)
+        return true;
+    if (option.isEmpty())
+        cli.fail(LibraryFileText::FormatNotKnown.in(cli.chinese()).arg(file), ExitUsage);
+    else
+        cli.fail(LibraryFileText::UnknownFormat.in(cli.chinese()).arg(option), ExitUsage);
+    return false;
+}
+
+// An option that only some types take.
+bool optionFits(CliContext& cli, const QCommandLineParser& parser, const QString& option, bool fits,
+                const FileType& type) {
+    if (fits || !parser.isSet(option))
+        return true;
+    cli.fail(LibraryFileText::OptionNotForFormat.in(cli.chinese()).arg(option, type.name()),
+             ExitUsage);
+    return false;
+}
+
+// The library service of the window on the store of --database, listing
+// every stored library, with the command line's prompt.
+struct Session {
+    CliPrompt prompt;
+    Messenger messenger;
+    LibraryService library;
+    QList<LibraryRecord> records;
+
+    Session(CliContext& cli, const QString& path)
+        : prompt(cli.chinese()),
+          messenger(&prompt),
+          library(messenger, QFileInfo(path).absolutePath()) {
+        messenger.setChinese(cli.chinese());
+        library.store().setDatabasePath(path);
+    }
+
+    // Opens the store (creating it when asked) and lists its libraries.
+    bool open() {
+        if (!library.open())
+            return false;
+        records = library.storedLibraries();
+        if (library.store().lastError() != StoreError::None)
+            return false;
+        library.showStoredLibraries(records);
+        return true;
+    }
+
+    // The meter the stored libraries belong to ("" for an empty store).
+    QString storedMeter() const {
+        return records.isEmpty() ? QString() : records.first().value(MeterValue).toString();
+    }
+
+    // --max-libraries, else 9, or 46 when more than 9 libraries are stored.
+    bool setMaxLibraries(CliContext& cli, const QString& option) {
+        int maximum = records.size() > Limits::MeterLibraries ? Limits::NewerMeterLibraries
+                                                              : Limits::MeterLibraries;
+        if (!option.isEmpty()) {
+            bool ok = false;
+            maximum = option.toInt(&ok);
+            if (!ok ||
+                (maximum != Limits::MeterLibraries && maximum != Limits::NewerMeterLibraries)) {
+                cli.fail(LibraryFileText::BadMaxLibraries, ExitUsage);
+                return false;
+            }
+        }
+        library.setMaxLibraries(maximum);
+        return true;
+    }
+};
+
+// The identifier of the library named by --library (its identifier or name).
+bool libraryId(CliContext& cli, const Session& session, const QString& wanted, QString& id) {
+    QStringList named;
+    for (const LibraryRecord& record : session.records) {
+        if (record.value(IdValue).toString() == wanted) {
+            id = wanted;
+            return true;
+        }
+        if (record.value(NameValue).toString() == wanted)
+            named << record.value(IdValue).toString();
+    }
+    if (named.size() == 1) {
+        id = named.first();
+        return true;
+    }
+    if (named.isEmpty())
+        cli.fail(CliText::NoLibrary.in(cli.chinese()).arg(wanted));
+    else
+        cli.fail(CliText::AmbiguousLibrary.in(cli.chinese()).arg(wanted).arg(named.size()));
+    return false;
+}
+
+// The CxF3 and CSV settings of the user, with the command's overrides.
+bool writeOptions(CliContext& cli, const QCommandLineParser& parser, FormatWriteOptions& options) {
+    options = FormatSettings::load();
+    if (parser.isSet(QStringLiteral("illuminant"))) {
+        options.illuminant = FormatSettings::illuminant(parser.value(QStringLiteral("illuminant")));
+        if (options.illuminant.isEmpty()) {
+            cli.fail(LibraryFileText::BadIlluminant.in(cli.chinese())
+                         .arg(parser.value(QStringLiteral("illuminant")),
+                              FormatSettings::illuminants().join(QStringLiteral(", "))),
+                     ExitUsage);
+            return false;
+        }
+    }
+    if (parser.isSet(QStringLiteral("observer"))) {
+        options.observer = FormatSettings::observer(parser.value(QStringLiteral("observer")));
+        if (options.observer.isEmpty()) {
+            cli.fail(LibraryFileText::BadObserver, ExitUsage);
+            return false;
+        }
+    }
+    if (parser.isSet(QStringLiteral("bom")) && parser.isSet(QStringLiteral("no-bom"))) {
+        cli.fail(LibraryFileText::ExclusiveOptions.in(cli.chinese()).arg("bom", "no-bom"),
+                 ExitUsage);
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("bom")))
+        options.byteOrderMark = true;
+    if (parser.isSet(QStringLiteral("no-bom")))
+        options.byteOrderMark = false;
+    return true;
+}
+
+// The workbook is written beside the file under a name of its own and moved
+// over the file only when it is complete: a failed save leaves no part of a
+// workbook behind, and a replaced file is never half written.
+int saveWorkbook(Session& session, const QString& file) {
+    QString partial;
+    {
+        QTemporaryFile reserve(QFileInfo(file).absoluteDir().filePath(
+            QStringLiteral(".%1.XXXXXX.xls").arg(QFileInfo(file).fileName())));
+        if (!reserve.open()) {
+            session.messenger.tip(ExchangeText::CreateFileFailed);
+            return ExitFailure;
+        }
+        partial = reserve.fileName();
+    }
+    // The template workbooks where the window finds them.
+    SpreadsheetSave save(session.library, DataFiles::templateDirectory());
+    const bool saved = save.prepare() && save.writeTo(partial);
+    if (saved && std::rename(QFile::encodeName(partial).constData(),
+                             QFile::encodeName(file).constData()) == 0)
+        return ExitSuccess;
+    QFile::remove(partial);
+    if (saved)
+        session.messenger.tip(ExchangeText::CreateFileFailed);
+    return ExitFailure;
+}
+
+}  // namespace
+
+int runExport(CliContext& cli) {
+    const bool zh = cli.chinese();
+    QCommandLineParser parser;
+    parser.addOptions({
+        {QStringLiteral("format"), LibraryFileText::FormatOption.in(zh), QStringLiteral("F")},
+        {QStringLiteral("library"), LibraryFileText::LibraryOption.in(zh), QStringLiteral("NAME")},
+        {QStringLiteral("overwrite"), LibraryFileText::ReplaceOption.in(zh)},
+        {QStringLiteral("meter"), LibraryFileText::MeterOption.in(zh), QStringLiteral("NUMBER")},
+        {QStringLiteral("max-libraries"), LibraryFileText::MaxLibrariesOption.in(zh),
+         QStringLiteral("N")},
+        {QStringLiteral("illuminant"), LibraryFileText::IlluminantOption.in(zh),
+         QStringLiteral("NAME")},
+        {QStringLiteral("observer"), LibraryFileText::ObserverOption.in(zh),
+         QStringLiteral("DEGREES")},
+        {QStringLiteral("bom"), LibraryFileText::BomOption.in(zh)},
+        {QStringLiteral("no-bom"), LibraryFileText::NoBomOption.in(zh)},
+    });
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 LibraryFileText::ExportFileArgument.in(zh));
+    if (!cli.parse(parser, LibraryFileText::ExportSummary, 1, 1, QStringLiteral("FILE")))
+        return cli.exitCode();
+    const QString file = parser.positionalArguments().first();
+    FileType type;
+    if (!fileType(cli, parser.value(QStringLiteral("format")), file, type))
+        return cli.exitCode();
+    const bool cxf = type.format == OpenFormat::Cxf;
+    const bool csv = type.format == OpenFormat::Csv;
+    for (const auto& [option, fits] : {std::pair<const char*, bool>{"library", !type.workbook},
+                                       {"meter", type.workbook},
+                                       {"max-libraries", type.workbook},
+                                       {"illuminant", cxf},
+                                       {"observer", cxf},
+                                       {"bom", csv},
+                                       {"no-bom", csv}})
+        if (!optionFits(cli, parser, QString::fromLatin1(option), fits, type))
+            return cli.exitCode();
+    FormatWriteOptions options;
+    if (!type.workbook && !writeOptions(cli, parser, options))
+        return cli.exitCode();
+
+    const QString database = cli.databasePath();
+    if (!QFileInfo(database).isFile())
+        return cli.fail(CliText::NoDatabase.in(zh).arg(QDir::toNativeSeparators(database)));
+    if (QFileInfo::exists(file) && !parser.isSet(QStringLiteral("overwrite")))
+        return cli.fail(LibraryFileText::FileExists.in(zh).arg(QDir::toNativeSeparators(file)));
+
+    // Asked only whether to save a library without colours: the command
+    // asked for every one.
+    Session session(cli, database);
+    session.prompt.setAnswer(CliPrompt::Answer::Yes);
+    if (!session.open())
+        return ExitFailure;
+    if (type.workbook) {
+        const QString meter = parser.value(QStringLiteral("meter"));
+        session.library.setMeterNumber(meter.isEmpty() ? session.storedMeter() : meter);
+        if (!session.setMaxLibraries(cli, parser.value(QStringLiteral("max-libraries"))))
+            return cli.exitCode();
+        return saveWorkbook(session, file);
+    }
+    QStringList ids;
+    if (parser.isSet(QStringLiteral("library"))) {
+        QString id;
+        if (!libraryId(cli, session, parser.value(QStringLiteral("library")), id))
+            return cli.exitCode();
+        ids << id;
+    }
+    return OpenFormatExport(session.library, options).exportLibraries(file, type.format, ids)
+               ? ExitSuccess
+               : ExitFailure;
+}
+
+int runImport(CliContext& cli) {
+    const bool zh = cli.chinese();
+    QCommandLineParser parser;
+    parser.addOptions({
+        {QStringLiteral("format"), LibraryFileText::FormatOption.in(zh), QStringLiteral("F")},
+        {QStringLiteral("overwrite"), LibraryFileText::OverwriteOption.in(zh)},
+        {QStringLiteral("skip-existing"), LibraryFileText::SkipExistingOption.in(zh)},
+        {QStringLiteral("meter"), LibraryFileText::MeterOption.in(zh), QStringLiteral("NUMBER")},
+        {QStringLiteral("max-libraries"), LibraryFileText::MaxLibrariesOption.in(zh),
+         QStringLiteral("N")},
+    });
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 LibraryFileText::ImportFileArgument.in(zh));
+    if (!cli.parse(parser, LibraryFileText::ImportSummary, 1, 1, QStringLiteral("FILE")))
+        return cli.exitCode();
+    const QString file = parser.positionalArguments().first();
+    FileType type;
+    if (!fileType(cli, parser.value(QStringLiteral("format")), file, type))
+        return cli.exitCode();
+    const bool overwrite = parser.isSet(QStringLiteral("overwrite"));
+    const bool skip = parser.isSet(QStringLiteral("skip-existing"));
+    if (overwrite && skip)
+        return cli.fail(LibraryFileText::ExclusiveOptions.in(zh).arg("overwrite", "skip-existing"),
+                        ExitUsage);
+
+    Session session(cli, cli.databasePath());
+    if (!session.open())
+        return ExitFailure;
+    if (!session.setMaxLibraries(cli, parser.value(QStringLiteral("max-libraries"))))
+        return cli.exitCode();
+    // The libraries belong to the meter of those stored. Into an empty store
+    // a workbook brings its own meter, whose number it carries.
+    QString meter = parser.value(QStringLiteral("meter"));
+    if (meter.isEmpty())
+        meter = session.storedMeter();
+    if (meter.isEmpty() && session.records.isEmpty() && type.workbook) {
+        std::unique_ptr<WorkbookFile> workbook = EngineWorkbookFile::create(file);
+        if (workbook->open(1)) {
+            meter = ExchangeWorkbook::cellText(workbook->readAll().value(0).value(0));
+            workbook->close();
+        }
+    }
+    session.library.setMeterNumber(meter);
+
+    // Everything is read and checked before the first change, and so is the
+    // answer for libraries that exist already.
+    SpreadsheetImport workbookImport(session.library);
+    OpenFormatImport formatImport(session.library);
+    const bool read =
+        type.workbook ? workbookImport.read(file) : formatImport.read(file, type.format);
+    if (!read)
+        return ExitFailure;
+    QStringList existing;
+    for (const IncomingLibrary& incoming :
+         type.workbook ? workbookImport.libraries() : formatImport.libraries())
+        if (session.library.rowOf(incoming.key()) >= 0)
+            existing << (incoming.description.isEmpty()
+                             ? incoming.name
+                             : QStringLiteral("%1 (%2)").arg(incoming.name, incoming.description));
+    if (!existing.isEmpty() && !overwrite && !skip)
+        return cli.fail(
+            LibraryFileText::LibrariesExist.in(zh).arg(existing.join(QStringLiteral(", "))));
+    if (overwrite || skip)
+        session.prompt.setAnswer(overwrite ? CliPrompt::Answer::Yes : CliPrompt::Answer::No);
+    const bool merged = type.workbook ? workbookImport.merge() : formatImport.merge();
+    return merged && !session.prompt.refused() ? ExitSuccess : ExitFailure;
+}

@@ -1,0 +1,22 @@
+#include "LibraryFileImport.h"
+
+#include "ExchangeTexts.h"
+#include "LibraryFiles.h"
+#include "LibraryService.h"
+#include "OpenFormatImport.h"
+
+LibraryFileImport::LibraryFileImport(LibraryService& library) : library(library), import(library) {}
+
+bool LibraryFileImport::run() {
+    Messenger& messenger = library.messenger();
+    QString filter;
+    const QString fileName =
+        messenger.openFileName(ExchangeText::SelectFileCaption, QStringLiteral("./"),
+                               LibraryFiles::dialogFilters(messenger.chinese()), &filter);
+    if (fileName.isEmpty())
+        return false;
+    const OpenFormat format = LibraryFiles::typeOf(fileName, filter);
+    if (format == OpenFormat::Unknown)
+        return import.read(fileName) && import.merge();
+    return OpenFormatImport(library).run(fileName, format);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "SpreadsheetImport.h"
+
+class LibraryService;
+
+// The Import button: one file dialog offering the exchange workbook (the
+// default, imported exactly as SpreadsheetImport imports it) and the open
+// formats (OpenFormatImport); the type comes from the file's suffix or,
+// without a known one, from the filter chosen.
+class LibraryFileImport {
+public:
+    explicit LibraryFileImport(LibraryService& library);
+
+    // True when every library of the file was merged or skipped by the user.
+    bool run();
+
+private:
+    LibraryService& library;
+    SpreadsheetImport import;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include "FormatOptions.h"
+#include "SpreadsheetSave.h"
+
+class LibraryService;
+
+// The Save button: one file dialog offering the exchange workbook (the
+// default, saved exactly as SpreadsheetSave saves it) and the open formats
+// (written by OpenFormatExport); the type comes from the file's suffix or,
+// without a known one, from the filter chosen.
+class LibraryFileSave {
+public:
+    LibraryFileSave(LibraryService& library, const QString& templateDirectory,
+                    const FormatWriteOptions& options);
+
+    // True when the chosen file was written completely.
+    bool run();
+
+private:
+    LibraryService& library;
+    SpreadsheetSave save;
+    FormatWriteOptions options;
+};

@@ -1,0 +1,30 @@
+#include "LibraryFiles.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace LibraryFiles {
+
+QString workbookFilter() {
+    return QStringLiteral("Excel (*.xls)");
+}
+
+QString dialogFilters(bool chinese) {
+    return (QStringList{workbookFilter()} + OpenFormats::dialogFilters(chinese))
+        .join(QStringLiteral(";;"));
+}
+
+OpenFormat typeOf(const QString& fileName, const QString& selectedFilter) {
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("xls"), Qt::CaseInsensitive) == 0)
+        return OpenFormat::Unknown;
+    const OpenFormat bySuffix = OpenFormats::forFile(fileName);
+    return bySuffix != OpenFormat::Unknown ? bySuffix : OpenFormats::forFilter(selectedFilter);
+}
+
+QString withSuffix(const QString& fileName, OpenFormat format) {
+    if (format == OpenFormat::Unknown || OpenFormats::forFile(fileName) == format)
+        return fileName;
+    return fileName + QLatin1Char('.') + OpenFormats::suffix(format);
+}
+
+}  // namespace LibraryFiles

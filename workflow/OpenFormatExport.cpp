@@ -1,0 +1,74 @@
+#include "OpenFormatExport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <memory>
+
+#include "ExchangeTexts.h"
+#include "LibraryFileTexts.h"
+#include "LibraryService.h"
+
+namespace {
+
+// Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
+constexpr int kLibraryId = 1;
+
+}  // namespace
+
+OpenFormatExport::OpenFormatExport(LibraryService& library, const FormatWriteOptions& options)
+    : library(library), options(options) {}
+
+bool OpenFormatExport::run(const QString& fileName, OpenFormat format) {
+    Messenger& messenger = library.messenger();
+    QStringList ids;
+    const int row = library.currentRow();
+    if (row >= 0 && row < library.libraryCount() && library.libraryCount() > 1 &&
+        messenger.ask(LibraryFileText::ExportSelectedOnly,
+                      {library.library(row).name, QString::number(library.libraryCount())}))
+        ids << library.library(row).id;
+    if (QFileInfo::exists(fileName) &&
+        !messenger.ask(LibraryFileText::ReplaceFile, {QDir::toNativeSeparators(fileName)}))
+        return false;
+    return exportLibraries(fileName, format, ids);
+}
+
+bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat format,
+                                       const QStringList& libraryIds) {
+    Messenger& messenger = library.messenger();
+    QList<LibraryRecord> records;
+    for (const LibraryRecord& record : library.storedLibraries())
+        if (libraryIds.isEmpty() || libraryIds.contains(record.value(kLibraryId).toString()))
+            records << record;
+    if (library.store().lastError() != StoreError::None)
+        return false;
+
+    std::unique_ptr<ProgressReporter> progress =
+        messenger.progress(LibraryFileText::Exporting, 0, records.size() + 1);
+    progress->setValue(0);
+    FormatLibraries libraries;
+    qint64 colors = 0;
+    for (int k = 0; k < records.size(); ++k) {
+        const QList<ColorDataRecord> stored =
+            library.storedColours(records[k].value(kLibraryId).toString());
+        if (library.store().lastError() != StoreError::None) {
+            progress->hide();
+            return false;
+        }
+        libraries << ColorLibraryStore::fromRecords(records[k], stored);
+        colors += stored.size();
+        progress->setValue(k + 1);
+    }
+    if (colors == 0) {
+        progress->hide();
+        messenger.tip(LibraryFileText::NothingToExport);
+        return false;
+    }
+    const FormatError error = OpenFormats::write(fileName, format, libraries, options);
+    progress->hide();
+    if (error) {
+        messenger.tip(LibraryFileText::Composed, {error.message(messenger.chinese())});
+        return false;
+    }
+    messenger.tip(ExchangeText::Saved);
+    return true;
+}

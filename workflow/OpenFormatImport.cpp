@@ -1,0 +1,118 @@
+#include "OpenFormatImport.h"
+
+#include <QSet>
+
+#include "ExchangeTexts.h"
+#include "GuidanceTexts.h"
+#include "LibraryFileTexts.h"
+#include "LibraryService.h"
+#include "Limits.h"
+
+OpenFormatImport::OpenFormatImport(LibraryService& library) : library(library) {}
+
+OpenFormatImport::~OpenFormatImport() = default;
+
+void OpenFormatImport::hideProgress() {
+    if (progress)
+        progress->hide();
+}
+
+bool OpenFormatImport::run(const QString& fileName, OpenFormat format) {
+    return read(fileName, format) && merge();
+}
+
+bool OpenFormatImport::read(const QString& fileName, OpenFormat format) {
+    Messenger& messenger = library.messenger();
+    libraries_.clear();
+    // Reading is the long part; the dialog counts the libraries merged after it.
+    progress = messenger.progress(LibraryFileText::Importing, 0, 0);
+    ImportLimits limits;
+    limits.maxLibraries = library.maxLibraries();
+    limits.maxColors = Limits::MaxColors;
+    FormatLibraries read;
+    const FormatError error = OpenFormats::import(fileName, format, limits, read);
+    if (error) {
+        hideProgress();
+        messenger.tip(LibraryFileText::Composed, {error.message(messenger.chinese())});
+        return false;
+    }
+
+    QList<LibraryKey> keys;
+    for (const FormatLibrary& source : read) {
+        IncomingLibrary incoming;
+        incoming.name = source.name;
+        incoming.description = source.description;
+        incoming.colours.reserve(source.colors.size());
+        for (const FormatColor& color : source.colors)
+            incoming.colours << IncomingColour{color.name, color.values};
+        keys << incoming.key();
+        libraries_ << incoming;
+    }
+    if (!library.fitsLibraryLimit(keys, progress.get())) {
+        libraries_.clear();
+        return false;
+    }
+    const int stored = library.totalColorCount();
+    const int added = addedColours();
+    if (stored + qint64(added) > Limits::MaxColors) {
+        hideProgress();
+        messenger.tip(
+            LibraryFileText::TooManyColors,
+            {QString::number(Limits::MaxColors), QString::number(stored), QString::number(added)});
+        libraries_.clear();
+        return false;
+    }
+    hideProgress();
+    progress = messenger.progress(LibraryFileText::Importing, 0, libraries_.size());
+    progress->setValue(0);
+    return true;
+}
+
+int OpenFormatImport::addedColours() const {
+    // As the merge counts: a name the library holds adds nothing, nor does a
+    // name met before in the same library.
+    QHash<LibraryKey, QSet<QString>> names;
+    int added = 0;
+    for (const IncomingLibrary& incoming : libraries_) {
+        auto known = names.find(incoming.key());
+        if (known == names.end()) {
+            known = names.insert(incoming.key(), {});
+            const int row = library.rowOf(incoming.key());
+            if (row >= 0)
+                for (const ColourEntry& colour : library.library(row).colours)
+                    known->insert(colour.name);
+        }
+        for (const IncomingColour& colour : incoming.colours)
+            if (!known->contains(colour.name)) {
+                known->insert(colour.name);
+                ++added;
+            }
+    }
+    return added;
+}
+
+bool OpenFormatImport::merge() {
+    // Libraries overwritten below share one backup, taken before the first.
+    LibraryService::BackupScope backupScope(library);
+    LibraryService::MergeSeries series;
+    int merged = 0;
+    for (int k = 0; k < libraries_.size(); ++k) {
+        const LibraryService::MergeOutcome outcome =
+            library.mergeLibrary(libraries_.at(k), k + 1, &series);
+        if (outcome == LibraryService::MergeOutcome::Stopped) {
+            hideProgress();
+            library.reselectLibrary();
+            return false;
+        }
+        if (outcome == LibraryService::MergeOutcome::Merged)
+            ++merged;
+        if (progress)
+            progress->setValue(k + 1);
+    }
+    hideProgress();
+    library.messenger().tip(merged == 0 && !libraries_.isEmpty()
+                                ? GuidanceText::ImportChangedNothing
+                                : ExchangeText::Imported);
+    library.reselectLibrary();
+    return true;
+}
