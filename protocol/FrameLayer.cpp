@@ -157,7 +157,7 @@ FrameLayer::Pacing FrameLayer::configuredPacing(const QString& configFile) {
     const QString name = QCoreApplication::applicationName();
     const std::unique_ptr<QSettings> settings =
         configFile.isEmpty()
-            ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, name, name)
+            ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name)
             : std::make_unique<QSettings>(configFile, QSettings::IniFormat);
     return settings->value(QStringLiteral("Link/FlushEveryExchange"), false).toBool()
                ? Pacing::FlushEveryExchange

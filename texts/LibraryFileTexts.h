@@ -24,6 +24,13 @@ inline constexpr BilingualText TooManyColors{
     "At most %1 color datas can be kept: %2 are stored and the file brings %3 new ones, nothing "
     "was imported!",
     "最多录%1条色卡数据：已经存在%2条，文件带来%3条新数据，没有导入任何数据！"};
+// %1 the L*, a*, b* texts, %2 the colour, %3 its library. The range is
+// LabRange's, the one every way into the store keeps to.
+inline constexpr BilingualText LabOutOfRange{
+    "The L*a*b* values %1 of the color \"%2\" in the library \"%3\" lie outside L* -10 to 150, "
+    "a* and b* -200 to 200; nothing was imported!",
+    "色卡库“%3”中颜色“%2”的L*a*b*值%1超出范围（L* -10至150，a*、b* "
+    "-200至200），没有导入任何数据！"};
 // A message composed elsewhere in the user's language (a file's refusal).
 inline constexpr BilingualText Composed{"%1", "%1"};
 

@@ -4,6 +4,7 @@
 
 #include "ExchangeTexts.h"
 #include "GuidanceTexts.h"
+#include "LabRange.h"
 #include "LibraryFileTexts.h"
 #include "LibraryService.h"
 #include "Limits.h"
@@ -36,6 +37,19 @@ bool OpenFormatImport::read(const QString& fileName, OpenFormat format) {
         messenger.tip(LibraryFileText::Composed, {error.message(messenger.chinese())});
         return false;
     }
+
+    // The range the workbook and the meter are held to as well, so that
+    // whatever comes in can be saved to a workbook and read back.
+    for (const FormatLibrary& source : read)
+        for (const FormatColor& color : source.colors)
+            if (!LabRange::validText(color.values.value(0), color.values.value(1),
+                                     color.values.value(2))) {
+                hideProgress();
+                messenger.tip(
+                    LibraryFileText::LabOutOfRange,
+                    {color.values.mid(0, 3).join(QStringLiteral(", ")), color.name, source.name});
+                return false;
+            }
 
     QList<LibraryKey> keys;
     for (const FormatLibrary& source : read) {

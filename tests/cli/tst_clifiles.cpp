@@ -80,6 +80,13 @@ struct Fixture {
     }
 };
 
+// Names in several scripts and values to the edge of the L*a*b* range.
+FormatLibraries sample() {
+    FormatLibraries libraries = mixedLibraries(false);
+    libraries[0].colors[5].values[ColorColumns::Labb] = QStringLiteral("-200.00");
+    return libraries;
+}
+
 QStringList names(const FormatLibraries& libraries) {
     QStringList list;
     for (const FormatLibrary& library : libraries)
@@ -110,7 +117,7 @@ private slots:
         Fixture f;
         // Every value held, so that the workbook (which reads an empty cell
         // as 0.00) gives back every text too.
-        const FormatLibraries source = prepared(mixedLibraries(false));
+        const FormatLibraries source = prepared(sample());
         f.store("source.db", source);
         const QString written = f.path(file);
         Run r = f.run(QStringList{"export", "--database", "%D/source.db", written} + exportOptions);
@@ -161,7 +168,7 @@ private slots:
         QFETCH(QStringList, libraries);
         QFETCH(QByteArray, contains);
         Fixture f;
-        f.store("source.db", mixedLibraries(false));
+        f.store("source.db", sample());
         QVERIFY(QDir(f.dir.path()).mkpath("ColorCard"));
         QVERIFY(f.write("ColorCard/ColorCard.conf", settings.toUtf8()));
         ColorCardStore store(f.dir.path());
@@ -228,7 +235,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         Fixture f;
-        f.store("source.db", mixedLibraries(false));
+        f.store("source.db", sample());
         QVERIFY(f.run({"export", "--database", "%D/source.db", "%D/exists.csv"}).status == 0);
         QVERIFY(f.run({"export", "--database", "%D/source.db", "%D/exists.xls"}).status == 0);
         QVERIFY(f.write("bad.csv", "Name,LabL,Laba\nx,1,2\n"));
@@ -253,7 +260,7 @@ private slots:
     // a held name takes the file's values, a new name is added).
     void existingLibraries() {
         Fixture f;
-        FormatLibraries libraries = mixedLibraries(false);
+        FormatLibraries libraries = sample();
         f.store("source.db", libraries);
         QVERIFY(f.write("changed.csv",
                         "Library,Description,Name,LabL,Laba,Labb\n"

@@ -259,6 +259,11 @@ private slots:
             << true
             << "色卡库“long”中的颜色名称“深红色的长名字颜色”长27字节，仪器最多容纳20字节（一个汉"
                "字占3字节）！";
+        QTest::newRow("a* beyond the range of real colours")
+            << "range.csv" << QByteArray("Name,LabL,Laba,Labb\nok,50,200,-200\nx,50,200.01,0\n")
+            << true
+            << "色卡库“range”中颜色“x”的L*a*b*值50.00, 200.01, 0.00超出范围（L* -10至150，a*、b* "
+               "-200至200），没有导入任何数据！";
         QTest::newRow("cxf not well formed")
             << "broken.cxf" << QByteArray("<CxF><Object") << true << "";
         const int most = page().library().maxLibraries();
