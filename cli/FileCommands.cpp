@@ -10,8 +10,8 @@
 
 #include "CliPrompt.h"
 #include "CliTexts.h"
-#include "DataFiles.h"
 #include "Commands.h"
+#include "DataFiles.h"
 #include "EngineWorkbookFile.h"
 #include "ExchangeTexts.h"
 #include "ExchangeWorkbook.h"
