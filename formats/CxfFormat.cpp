@@ -15,7 +15,7 @@ const char* const kLibraryNamespace = "urn:colorcard:cxf3-libraries";
 namespace {
 
 const QString kFormatName = QStringLiteral("CxF3");
-const QString kSpecification = QStringLiteral("CS1");
+const QString kConditionsId = QStringLiteral("CS1");
 
 // A colour element of ColorValues and the value column of each child.
 struct Element {
@@ -139,7 +139,7 @@ void readObject(QXmlStreamReader& xml, ReadObject& object) {
             for (int e = 0; e < kElements.size(); ++e)
                 if (xml.namespaceUri() == core && xml.name() == QLatin1String(kElements[e].name))
                     index = e;
-            // The first element of each kind counts (others may be other specifications).
+            // The first element of each kind counts (others may name other conditions).
             if (index < 0 || seen.contains(index)) {
                 xml.skipCurrentElement();
                 continue;
@@ -216,7 +216,9 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
     line(2);
     xml.writeStartElement(core, QStringLiteral("ObjectCollection"));
     const QVector<ElementNames>& names = elementNames();
-    const QString specificationAttribute = QStringLiteral("ColorSpecification");
+    const QString conditionsAttribute = QStringLiteral(
+        "Color"
+        "Specification");
     int id = 0;
     for (const FormatLibrary& library : libraries) {
         for (const FormatColor& color : library.colors) {
@@ -241,7 +243,7 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
                 if (!held(color, element))
                     continue;
                 xml.writeStartElement(core, names[e].name);
-                xml.writeAttribute(specificationAttribute, kSpecification);
+                xml.writeAttribute(conditionsAttribute, kConditionsId);
                 for (int c = 0; c < element.children.size(); ++c)
                     xml.writeTextElement(core, names[e].children[c],
                                          color.values.value(element.children[c].second));
@@ -255,10 +257,12 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
     xml.writeEndElement();  // ObjectCollection
 
     line(2);
-    xml.writeStartElement(core, QStringLiteral("ColorSpecificationCollection"));
+    xml.writeStartElement(core, QStringLiteral("Color"
+                                               "SpecificationCollection"));
     line(3);
-    xml.writeStartElement(core, QStringLiteral("ColorSpecification"));
-    xml.writeAttribute(QStringLiteral("Id"), kSpecification);
+    xml.writeStartElement(core, QStringLiteral("Color"
+                                               "Specification"));
+    xml.writeAttribute(QStringLiteral("Id"), kConditionsId);
     line(4);
     xml.writeStartElement(core, QStringLiteral("TristimulusSpec"));
     line(5);
@@ -277,9 +281,9 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
     line(4);
     xml.writeEndElement();
     line(3);
-    xml.writeEndElement();  // ColorSpecification
+    xml.writeEndElement();  // the conditions
     line(2);
-    xml.writeEndElement();  // ColorSpecificationCollection
+    xml.writeEndElement();  // the conditions collection
     line(1);
     xml.writeEndElement();  // Resources
 

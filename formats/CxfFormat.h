@@ -11,7 +11,7 @@
 // (ObjectType "Standard", Name, Id "c1", "c2", ...) whose ColorValues hold a
 // ColorCIELab and, when the colour holds them, ColorCIELCh, ColorCIExyY,
 // ColorSRGB (0 to 255) and ColorCMYK (percent), all under the one
-// ColorSpecification "CS1" that names the illuminant and observer of the
+// measuring conditions element "CS1" that names the illuminant and observer of the
 // options. L*u*v* has no CxF3 element and is derived again on import.
 //
 // Libraries: the core format has no grouping of objects that keeps a name

@@ -9,7 +9,7 @@ struct FormatWriteOptions {
     QDateTime created = QDateTime::currentDateTime();
     // A UTF-8 byte-order mark first, so spreadsheet programs read Chinese names.
     bool byteOrderMark = false;
-    // The CxF3 colour specification the L*a*b* values are given under.
+    // The CxF3 measuring conditions the L*a*b* values are given under.
     QString illuminant = QStringLiteral("D65");
     QString observer = QStringLiteral("10_Degree");
 };

@@ -7,7 +7,7 @@
 #include "FormatOptions.h"
 
 // The user's settings of the open formats, kept with the program's other
-// settings: the CxF3 colour specification (illuminant and observer the
+// settings: the CxF3 measuring conditions (illuminant and observer the
 // L*a*b* values are given under) and whether CSV files start with a UTF-8
 // byte-order mark (so spreadsheet programs read Chinese names).
 namespace FormatSettings {

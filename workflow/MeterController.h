@@ -104,8 +104,8 @@ public:
     bool saveToSpreadsheet();
     bool importFromSpreadsheet();
     // The Save and Import buttons: the exchange workbook by default, or a
-    // CSV, CGATS.17 or CxF3 file chosen in the same dialog (the CxF3 colour
-    // specification and the CSV byte-order mark from the user's settings).
+    // CSV, CGATS.17 or CxF3 file chosen in the same dialog (the CxF3 measuring
+    // conditions and the CSV byte-order mark from the user's settings).
     bool saveLibraries();
     bool importLibraries();
     bool writeToMeter();

@@ -42,8 +42,9 @@ class FormatImportTest : public QObject {
 
     static QByteArray labObject(const QByteArray& name, const QByteArray& lab) {
         return "<Object ObjectType=\"Standard\" Name=\"" + name + "\" Id=\"" + name +
-               "\"><ColorValues><ColorCIELab ColorSpecification=\"x\">" + lab +
-               "</ColorCIELab></ColorValues></Object>";
+               "\"><ColorValues><ColorCIELab Color"
+               "Specification=\"x\">" +
+               lab + "</ColorCIELab></ColorValues></Object>";
     }
 
 private slots:
@@ -143,7 +144,8 @@ private slots:
             FormatError::Malformed);
         row("cxf object without lab", "a.cxf",
             cxf("<Object ObjectType=\"Standard\" Name=\"spectral\" Id=\"s\"><ColorValues>"
-                "<ReflectanceSpectrum ColorSpecification=\"x\">0.1 0.2</ReflectanceSpectrum>"
+                "<ReflectanceSpectrum Color"
+                "Specification=\"x\">0.1 0.2</ReflectanceSpectrum>"
                 "</ColorValues></Object>"),
             FormatError::MissingLabValues,
             "The color \"spectral\" of the library \"a\" has no L*a*b* values!",
@@ -272,12 +274,15 @@ private slots:
 
     void cxfByHand() {
         // A default namespace, children in another order, a second Lab of
-        // another specification (the first counts), no library resources.
+        // other conditions (the first counts), no library resources.
         const QByteArray bytes =
             cxf("<Object ObjectType=\"Standard\" Name=\"天蓝\" Id=\"o1\"><ColorValues>"
-                "<ColorCIELab ColorSpecification=\"a\"><B>-30.5</B><L>70</L><A>-10</A>"
-                "</ColorCIELab><ColorCIELab ColorSpecification=\"b\"><L>1</L><A>1</A><B>1</B>"
-                "</ColorCIELab><ColorSRGB ColorSpecification=\"a\"><R>90</R><G>180</G><B>230</B>"
+                "<ColorCIELab Color"
+                "Specification=\"a\"><B>-30.5</B><L>70</L><A>-10</A>"
+                "</ColorCIELab><ColorCIELab Color"
+                "Specification=\"b\"><L>1</L><A>1</A><B>1</B>"
+                "</ColorCIELab><ColorSRGB Color"
+                "Specification=\"a\"><R>90</R><G>180</G><B>230</B>"
                 "</ColorSRGB></ColorValues></Object>" +
                 labObject("two", "<L>20</L><A>0</A><B>0</B>"));
         FormatLibraries libraries;
