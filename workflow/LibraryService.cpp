@@ -455,6 +455,23 @@ bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, MergeSerie
     return false;
 }
 
+int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
+                             const std::function<void(int place, bool changed)>& done) {
+    BackupScope backupScope(*this);
+    MergeSeries series;
+    int changed = 0;
+    for (int k = 0; k < incoming.size(); ++k) {
+        const MergeOutcome outcome = mergeLibrary(incoming.at(k), k + 1, &series);
+        if (outcome == MergeOutcome::Stopped)
+            return -1;
+        if (outcome == MergeOutcome::Merged)
+            ++changed;
+        if (done)
+            done(k + 1, outcome == MergeOutcome::Merged);
+    }
+    return changed;
+}
+
 LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary& incoming,
                                                           int position, MergeSeries* series) {
     const int row = rowOf(incoming.key());

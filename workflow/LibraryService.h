@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "ColorCardStore.h"
 #include "DatabaseBackup.h"
@@ -150,6 +151,12 @@ public:
     // limit message). series: null asks a plain Yes/No question.
     MergeOutcome mergeLibrary(const IncomingLibrary& incoming, int position,
                               MergeSeries* series = nullptr);
+    // Merges libraries arriving together: one backup before the first
+    // overwrite, the answers "to all" shared. done(place, changed) runs after
+    // each library, place from 1. Returns how many changed, or -1 when the
+    // merge stopped (message shown).
+    int mergeAll(const QList<IncomingLibrary>& incoming,
+                 const std::function<void(int place, bool changed)>& done);
 
 signals:
     void libraryAppended(int row);

@@ -93,8 +93,6 @@ bool MeterExport::run() {
     // Refused as a whole, before anything is written.
     if (!library_.fitsLibraryLimit(keys))
         return false;
-    // Libraries overwritten below share one backup, taken before the first.
-    LibraryService::BackupScope backupScope(library_);
     return storeLibraries(libraries, colours);
 }
 
@@ -157,34 +155,27 @@ bool MeterExport::storeLibraries(const QVector<MeterLibrary>& libraries,
     const Messenger& messenger = library_.messenger();
     std::unique_ptr<ProgressReporter> progress =
         messenger.progress(TransferText::StoringExport, 0, libraries.size());
+    QList<IncomingLibrary> incoming;
     int offset = 0;  // first colour of the current library in the stream
-    LibraryService::MergeSeries series;
-    int merged = 0;
-    for (int i = 0; i < libraries.size(); ++i) {
-        const MeterLibrary& meterLibrary = libraries[i];
-        IncomingLibrary incoming{meterLibrary.name, meterLibrary.description, {}, true};
+    for (const MeterLibrary& meterLibrary : libraries) {
+        IncomingLibrary next{meterLibrary.name, meterLibrary.description, {}, true};
         for (int k = 0; k < meterLibrary.count && offset + k < colours.size(); ++k) {
             const Colour& colour = colours[offset + k];
-            incoming.colours << IncomingColour{colour.name, {colour.L, colour.a, colour.b}};
+            next.colours << IncomingColour{colour.name, {colour.L, colour.a, colour.b}};
         }
         // A skipped library's colours still come before the next library's.
         offset += meterLibrary.count;
-        const LibraryService::MergeOutcome outcome =
-            library_.mergeLibrary(incoming, i + 1, &series);
-        if (outcome == LibraryService::MergeOutcome::Stopped) {
-            progress->hide();
-            library_.reselectLibrary();
-            return false;
-        }
-        if (outcome == LibraryService::MergeOutcome::Merged) {
-            ++merged;
-            progress->setValue(i + 1);
-        }
+        incoming << next;
     }
+    const int merged = library_.mergeAll(incoming, [&progress](int place, bool changed) {
+        if (changed)
+            progress->setValue(place);
+    });
     progress->hide();
     // An empty meter has always been reported as exported.
-    messenger.tip(merged == 0 && !libraries.isEmpty() ? GuidanceText::ExportChangedNothing
-                                                      : TransferText::Exported);
+    if (merged >= 0)
+        messenger.tip(merged == 0 && !libraries.isEmpty() ? GuidanceText::ExportChangedNothing
+                                                          : TransferText::Exported);
     library_.reselectLibrary();
-    return true;
+    return merged >= 0;
 }

@@ -36,31 +36,18 @@ bool SpreadsheetImport::read(const QString& fileName) {
 }
 
 bool SpreadsheetImport::merge() {
-    // Libraries overwritten below share one backup, taken before the first.
-    LibraryService::BackupScope backupScope(library);
-    LibraryService::MergeSeries series;
-    int merged = 0;
-    for (int k = 0; k < libraries_.size(); ++k) {
-        const LibraryService::MergeOutcome outcome =
-            library.mergeLibrary(libraries_.at(k), k + 1, &series);
-        if (outcome == LibraryService::MergeOutcome::Stopped) {
-            hideProgress();
-            library.reselectLibrary();
-            return false;
-        }
-        if (outcome == LibraryService::MergeOutcome::Merged) {
-            ++merged;
-            if (progress)
-                progress->setValue(k + 1);
-        }
-    }
+    const int merged = library.mergeAll(libraries_, [this](int place, bool changed) {
+        if (progress && changed)
+            progress->setValue(place);
+    });
     hideProgress();
     // A workbook without libraries has always been reported as imported.
-    library.messenger().tip(merged == 0 && !libraries_.isEmpty()
-                                ? GuidanceText::ImportChangedNothing
-                                : ExchangeText::Imported);
+    if (merged >= 0)
+        library.messenger().tip(merged == 0 && !libraries_.isEmpty()
+                                    ? GuidanceText::ImportChangedNothing
+                                    : ExchangeText::Imported);
     library.reselectLibrary();
-    return true;
+    return merged >= 0;
 }
 
 bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibrary>* libraries) {
