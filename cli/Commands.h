@@ -8,3 +8,6 @@ int runDeltaE(CliContext& cli);
 int runNearest(CliContext& cli);
 int runExport(CliContext& cli);
 int runImport(CliContext& cli);
+int runHistory(CliContext& cli);
+int runTrend(CliContext& cli);
+int runReport(CliContext& cli);

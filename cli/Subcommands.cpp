@@ -1,6 +1,7 @@
 #include "CliTexts.h"
 #include "Commands.h"
 #include "LibraryFileTexts.h"
+#include "ReportTexts.h"
 
 const QVector<CliSubcommand>& cliSubcommands() {
     static const QVector<CliSubcommand> table = {
@@ -10,6 +11,9 @@ const QVector<CliSubcommand>& cliSubcommands() {
         {"nearest", CliText::NearestSummary, runNearest},
         {"export", LibraryFileText::ExportSummary, runExport},
         {"import", LibraryFileText::ImportSummary, runImport},
+        {"history", ReportText::HistorySummary, runHistory},
+        {"trend", ReportText::TrendSummary, runTrend},
+        {"report", ReportText::ReportSummary, runReport},
     };
     return table;
 }

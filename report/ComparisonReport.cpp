@@ -1,0 +1,151 @@
+#include "ComparisonReport.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "ColorDerivation.h"
+#include "QcTexts.h"
+#include "ReportTexts.h"
+#include "ToleranceContour.h"
+
+namespace {
+
+QString number(double value, int decimals = 2) {
+    const QString text = QString::number(value, 'f', decimals);
+    return text.startsWith(QLatin1Char('-')) && text.toDouble() == 0 ? text.mid(1) : text;
+}
+
+QString labText(const Lab& lab) {
+    return QStringLiteral("L* %1   a* %2   b* %3").arg(number(lab.L), number(lab.a), number(lab.b));
+}
+
+}  // namespace
+
+QColor labSwatch(const Lab& lab) {
+    const auto values = ColorDerivation::fromLab(lab.L, lab.a, lab.b);
+    return QColor(int(values[16]), int(values[17]), int(values[18]));
+}
+
+AbPlotData plotData(const QualityStore::HistoryEntry& entry) {
+    AbPlotData data;
+    data.standard = entry.standard;
+    data.sample = entry.sample;
+    data.deviation = entry.deviation;
+    data.readings = entry.readings;
+    data.tolerance = entry.toleranceKnown ? entry.tolerance : Tolerance{{}, 0};
+    data.warningShare = kDefaultWarningShare;
+    data.standardColour = labSwatch(entry.standard);
+    data.sampleColour = labSwatch(entry.sample);
+    return data;
+}
+
+QString verdictText(const QualityStore::HistoryEntry& entry, bool chinese) {
+    return (entry.pass ? QcText::Pass : QcText::Fail).in(chinese);
+}
+
+QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, bool chinese) {
+    if (!entry.toleranceKnown)
+        return ReportText::JudgedAgainstUnknown.in(chinese).arg(entry.readings);
+    const Tolerance& t = entry.tolerance;
+    return ReportText::JudgedAgainst.in(chinese).arg(
+        t.method.label(chinese), number(t.limit), number(t.limit * kDefaultWarningShare),
+        QString::fromUtf8(kMeasuringCondition), QString::number(entry.readings));
+}
+
+void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::HistoryEntry& e,
+                           bool chinese) {
+    p.save();
+    QFont base = p.font();
+    const double line = QFontMetricsF(base).height() * 1.35;
+    double y = page.top();
+    auto text = [&](const QString& s, double x = -1) {
+        p.drawText(QPointF(x < 0 ? page.left() : x, y + line * 0.75), s);
+        y += line;
+    };
+
+    QFont title = base;
+    title.setPointSizeF(base.pointSizeF() * 1.8);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRectF(page.left(), y, page.width(), line * 2), Qt::AlignLeft | Qt::AlignVCenter,
+               ReportText::ReportTitle.in(chinese));
+    y += line * 2.2;
+    p.setFont(base);
+    text(ReportText::ReportTime.in(chinese).arg(
+        e.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    text(e.meterNumber.isEmpty() ? ReportText::ReportMeterUnknown.in(chinese)
+                                 : ReportText::ReportMeter.in(chinese).arg(e.meterNumber));
+    text(ReportText::ReportStandard.in(chinese).arg(e.libraryName, e.colourName));
+    y += line * 0.4;
+
+    // Swatches with their values.
+    const double swatch = line * 3;
+    const struct {
+        BilingualText caption;
+        Lab lab;
+    } colours[] = {{ReportText::Standard, e.standard}, {ReportText::Sample, e.sample}};
+    for (const auto& c : colours) {
+        p.fillRect(QRectF(page.left(), y, swatch * 1.6, swatch), labSwatch(c.lab));
+        p.setPen(Qt::black);
+        p.drawRect(QRectF(page.left(), y, swatch * 1.6, swatch));
+        const double x = page.left() + swatch * 1.6 + line;
+        const double top = y;
+        y += line * 0.5;
+        text(c.caption.in(chinese), x);
+        text(labText(c.lab), x);
+        y = top + swatch + line * 0.4;
+    }
+
+    const LabDifferences d = labDifferences(e.standard, e.sample);
+    text(QStringLiteral("ΔL* %1   Δa* %2   Δb* %3   ΔC* %4   ΔH* %5   ΔE %6")
+             .arg(number(d.dL), number(d.da), number(d.db), number(d.dC), number(d.dH),
+                  number(e.deltaE)));
+    QFont verdict = base;
+    verdict.setBold(true);
+    verdict.setPointSizeF(base.pointSizeF() * 1.4);
+    p.setFont(verdict);
+    p.setPen(e.pass ? QColor(0x1E, 0x84, 0x49) : QColor(0xC0, 0x39, 0x2B));
+    p.drawText(QRectF(page.left(), y, page.width(), line * 1.6), Qt::AlignLeft | Qt::AlignVCenter,
+               ReportText::ReportVerdict.in(chinese).arg(verdictText(e, chinese)));
+    y += line * 1.8;
+    p.setFont(base);
+    p.setPen(Qt::black);
+    const QRectF judged(page.left(), y, page.width(), line * 3);
+    QRectF used;
+    p.drawText(judged, Qt::TextWordWrap, judgedAgainstLine(e, chinese), &used);
+    y += used.height() + line;
+
+    const double plotHeight = std::min(page.bottom() - y, page.width() * 1.25);
+    paintAbPlot(p, QRectF(page.left(), y, std::min(page.width(), plotHeight * 0.9), plotHeight),
+                plotData(e), chinese);
+    p.restore();
+}
+
+bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry& entry,
+                           bool chinese) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+        pdf.setResolution(300);
+        pdf.setTitle(ReportText::ReportTitle.in(chinese));
+        pdf.setCreator(QStringLiteral("ColorCard"));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+        font.setPointSizeF(10);
+        painter.setFont(font);
+        paintComparisonReport(painter,
+                              QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(300).size()),
+                              entry, chinese);
+        painter.end();
+    }
+    return file.commit();
+}

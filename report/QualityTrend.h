@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include "ControlChart.h"
+#include "QualityStore.h"
+
+// The control chart of one axis of a standard's comparisons.
+struct AxisTrend {
+    QString name;  // "ΔL*", "Δa*", "Δb*", "ΔE"
+    QVector<double> values;
+    std::optional<double> lowerLimit;
+    std::optional<double> upperLimit;
+    ControlChart chart;
+};
+
+// ΔL*, Δa*, Δb* and ΔE of the entries (oldest first) against the
+// standard. ΔE is computed again by the tolerance given (the one in force),
+// so one formula judges the whole series. The tolerance limits per axis
+// are where the formula reaches its limit along that axis alone (at the
+// standard's L* for a* and b*); ΔE has its limit as the upper one only.
+QVector<AxisTrend> qualityTrend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
+                                const Lab& standard, const Tolerance& tolerance);
