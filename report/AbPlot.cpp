@@ -15,12 +15,12 @@ const QColor kLimitColour(0xC0, 0x39, 0x2B);
 const QColor kWarningColour(0xE6, 0x9F, 0x00);
 const QColor kAxisColour(0x70, 0x70, 0x70);
 
-// A round scale end at or above value: 1, 2 or 5 times a power of ten.
+// A round scale end at or above value, a little above it at most.
 double niceCeiling(double value) {
     if (!(value > 0))
         return 1;
     const double power = std::pow(10.0, std::floor(std::log10(value)));
-    for (double step : {1.0, 2.0, 5.0, 10.0})
+    for (double step : {1.0, 1.5, 2.0, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0})
         if (step * power >= value)
             return step * power;
     return 10 * power;
@@ -70,7 +70,15 @@ void drawAxes(QPainter& p, const Frame& f, const QString& right, const QString& 
     p.drawRect(f.rect);
     p.drawLine(f.map(-f.range, 0), f.map(f.range, 0));
     p.drawLine(f.map(0, -f.range), f.map(0, f.range));
-    const QFontMetricsF m(p.font());
+    // Labels shrink with a small frame rather than run into each other.
+    p.save();
+    QFont font = p.font();
+    const double widest = std::max(QFontMetricsF(font).horizontalAdvance(right + "  " + left),
+                                   QFontMetricsF(font).horizontalAdvance(top) * 2);
+    if (widest > f.rect.width() * 0.9 && font.pointSizeF() > 0)
+        font.setPointSizeF(std::max(4.0, font.pointSizeF() * f.rect.width() * 0.9 / widest));
+    p.setFont(font);
+    const QFontMetricsF m(font);
     const double pad = m.height() * 0.2;
     p.setPen(Qt::black);
     const QRectF r = f.rect.adjusted(pad, pad, -pad, -pad);
@@ -81,6 +89,7 @@ void drawAxes(QPainter& p, const Frame& f, const QString& right, const QString& 
                             r.height());
     p.drawText(besideAxis, Qt::AlignLeft | Qt::AlignTop, top);
     p.drawText(besideAxis, Qt::AlignLeft | Qt::AlignBottom, bottom);
+    p.restore();
 }
 
 }  // namespace
@@ -90,10 +99,18 @@ void paintAbPlot(QPainter& p, const QRectF& area, const AbPlotData& d, bool chin
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF metrics(p.font());
     const double gap = metrics.height() * 0.5;
-    const double barWidth = std::max(area.width() * 0.2, metrics.horizontalAdvance("ΔL* +0.00"));
-    const double side =
-        std::max(10.0, std::min(area.width() - barWidth - gap, (area.height() - gap) * 0.62));
-    const double zoomSide = std::max(10.0, std::min(side, area.height() - side - gap));
+    const double barWidth = std::max(area.width() * 0.22, metrics.height() * 2.5);
+    // A tall area (a page) stacks the zoom under the plane; a wide one (the
+    // window) puts them side by side, the zoom the larger.
+    const double room = area.width() - barWidth - gap;
+    const bool sideBySide = area.width() > area.height() * 1.2;
+    const double side = std::max(10.0, sideBySide ? std::min(room * 0.45, area.height())
+                                                  : std::min(room, (area.height() - gap) * 0.62));
+    const double zoomSide = std::max(10.0, sideBySide ? std::min(room - side - gap, area.height())
+                                                      : std::min(side, area.height() - side - gap));
+    const QPointF zoomAt =
+        sideBySide ? QPointF(area.left() + side + gap, area.top())
+                   : QPointF(area.left() + (side - zoomSide) / 2, area.top() + side + gap);
 
     const Tolerance& t = d.tolerance;
     const bool hasTolerance = t.valid();
@@ -126,9 +143,7 @@ void paintAbPlot(QPainter& p, const QRectF& area, const AbPlotData& d, bool chin
             std::max({zoomExtent, std::abs(c.x() - d.standard.a), std::abs(c.y() - d.standard.b)});
     zoomExtent =
         std::max({zoomExtent * 1.2, std::abs(diff.da) * 1.15, std::abs(diff.db) * 1.15, 0.1});
-    Frame zoom{
-        QRectF(area.left() + (side - zoomSide) / 2, area.top() + side + gap, zoomSide, zoomSide),
-        niceCeiling(zoomExtent)};
+    Frame zoom{QRectF(zoomAt, QSizeF(zoomSide, zoomSide)), niceCeiling(zoomExtent)};
     drawAxes(p, zoom, QStringLiteral("Δa*"), QString(), QStringLiteral("Δb*"), QString());
     p.setPen(Qt::black);
     p.drawText(zoom.rect.adjusted(gap / 2, 0, 0, -gap / 2), Qt::AlignLeft | Qt::AlignBottom,
@@ -151,8 +166,7 @@ void paintAbPlot(QPainter& p, const QRectF& area, const AbPlotData& d, bool chin
     }
 
     // The L* bar: ΔL* on a scale keeping its limits in view.
-    const QRectF barArea(area.left() + side + gap, area.top(),
-                         area.right() - side - gap - area.left(), area.height());
+    const QRectF barArea(area.right() - barWidth, area.top(), barWidth, area.height());
     const AxisLimits lightness =
         hasTolerance ? lightnessLimits(d.standard, t.method, t.limit) : AxisLimits{};
     const AxisLimits lightnessWarning =
@@ -161,10 +175,21 @@ void paintAbPlot(QPainter& p, const QRectF& area, const AbPlotData& d, bool chin
         {std::abs(lightness.lower) * 1.2, lightness.upper * 1.2, std::abs(diff.dL) * 1.15, 0.1}));
     p.setPen(Qt::black);
     const QRectF header(barArea.left(), barArea.top(), barArea.width(), metrics.height() * 2.2);
-    p.drawText(header, Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("L* %1").arg(d.standard.L, 0, 'f', 2));
-    p.drawText(header, Qt::AlignHCenter | Qt::AlignBottom,
-               d.sample ? QStringLiteral("ΔL* ") + signedNumber(diff.dL) : QStringLiteral("ΔL*"));
+    const QString lightnessText = QStringLiteral("L* %1").arg(d.standard.L, 0, 'f', 2);
+    const QString deltaText =
+        d.sample ? QStringLiteral("ΔL* ") + signedNumber(diff.dL) : QStringLiteral("ΔL*");
+    p.save();
+    // A narrow bar gets smaller figures rather than cut ones.
+    QFont headerFont = p.font();
+    const double headerWidth =
+        std::max(metrics.horizontalAdvance(lightnessText), metrics.horizontalAdvance(deltaText));
+    if (headerWidth > barArea.width() && headerFont.pointSizeF() > 0)
+        headerFont.setPointSizeF(
+            std::max(4.0, headerFont.pointSizeF() * barArea.width() / headerWidth));
+    p.setFont(headerFont);
+    p.drawText(header, Qt::AlignHCenter | Qt::AlignTop, lightnessText);
+    p.drawText(header, Qt::AlignHCenter | Qt::AlignBottom, deltaText);
+    p.restore();
     const double barW = std::min(barArea.width() * 0.45, metrics.height() * 1.6);
     const QRectF bar(barArea.center().x() - barW / 2, header.bottom() + gap, barW,
                      barArea.bottom() - header.bottom() - 2 * gap - metrics.height());

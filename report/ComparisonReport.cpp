@@ -119,7 +119,7 @@ void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::
     y += used.height() + line;
 
     const double plotHeight = std::min(page.bottom() - y, page.width() * 1.25);
-    paintAbPlot(p, QRectF(page.left(), y, std::min(page.width(), plotHeight * 0.9), plotHeight),
+    paintAbPlot(p, QRectF(page.left(), y, std::min(page.width(), plotHeight * 0.65), plotHeight),
                 plotData(e), chinese);
     p.restore();
 }

@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "ColorDerivation.h"
+#include "ComparisonReport.h"
 #include "LibraryService.h"
 #include "QcTexts.h"
+#include "ReportTexts.h"
 
 namespace {
 
@@ -22,6 +24,10 @@ std::optional<Lab> labOf(const ColourEntry& colour) {
         !std::isfinite(lab.b))
         return std::nullopt;
     return lab;
+}
+
+QString withSuffix(const QString& fileName, const QString& suffix) {
+    return fileName.endsWith(suffix, Qt::CaseInsensitive) ? fileName : fileName + suffix;
 }
 
 QString withCsvSuffix(const QString& fileName) {
@@ -232,7 +238,9 @@ bool QualityController::judge(SampleResult& result) {
     entry.deltaE = result.comparison.deltaE;
     entry.tolerance = *limit;
     entry.pass = result.comparison.pass;
+    entry.time = clock_();
     result.recorded = quality_.addHistory(entry);
+    lastEntry_ = entry;
     return true;
 }
 
@@ -327,5 +335,36 @@ bool QualityController::exportHistory() {
         return false;
     }
     messenger.tip(QcText::Exported, {QString::number(rate->total), fileName});
+    return true;
+}
+
+bool QualityController::saveReport() {
+    Messenger& messenger = library_.messenger();
+    if (!lastResult_ || !lastResult_->standard) {
+        messenger.tip(ReportText::NothingToReport);
+        return false;
+    }
+    const QString chosen = messenger.saveFileName(
+        ReportText::SaveReportTitle,
+        QStringLiteral("QcReport") + clock_().toString(QStringLiteral("yyMMddhhmmss")) +
+            QStringLiteral(".pdf"),
+        ReportText::PdfFilter.in(messenger.chinese()));
+    if (chosen.isEmpty())
+        return false;
+    const QString fileName = withSuffix(chosen, QStringLiteral(".pdf"));
+    if (QFileInfo::exists(fileName) &&
+        !messenger.ask(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
+        return false;
+    // As on show: a changed tolerance has judged the sample again.
+    QualityStore::HistoryEntry entry = lastEntry_;
+    entry.tolerance = lastResult_->comparison.tolerance;
+    entry.toleranceKnown = true;
+    entry.deltaE = lastResult_->comparison.deltaE;
+    entry.pass = lastResult_->comparison.pass;
+    if (!writeComparisonReport(fileName, entry, messenger.chinese())) {
+        messenger.tip(ReportText::ReportFailed, {fileName});
+        return false;
+    }
+    messenger.tip(ReportText::ReportSaved, {fileName});
     return true;
 }

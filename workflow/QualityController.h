@@ -112,6 +112,9 @@ public:
     // Asks for a file and writes the whole history as CSV in the current
     // language; an existing file is replaced only after a question.
     bool exportHistory();
+    // Asks for a file and writes the PDF report of the comparison on show
+    // (as judged now) in the current language.
+    bool saveReport();
 
 signals:
     void standardChanged();
@@ -138,6 +141,8 @@ private:
     std::function<QDateTime()> clock_;
     std::optional<QualityStandard> standard_;
     std::optional<SampleResult> lastResult_;
+    // The history entry of the last comparison, for its report.
+    QualityStore::HistoryEntry lastEntry_;
     // The tolerance put in force for one library (see setToleranceInForce).
     QString inForceLibrary_;
     Tolerance inForce_;

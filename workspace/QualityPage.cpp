@@ -19,8 +19,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "AbPlotView.h"
+#include "ComparisonReport.h"
 #include "LibraryService.h"
 #include "QcTexts.h"
+#include "ReportTexts.h"
 
 namespace {
 
@@ -132,6 +135,12 @@ QualityPage::QualityPage(LibraryService& library, MeterController& meter, QWidge
         measure_->setFocus(Qt::OtherFocusReason);
     });
     connect(&controller_, &QualityController::resultRejudged, this, &QualityPage::showResult);
+    // The plot follows the standard, each sample and each tolerance edit.
+    connect(&controller_, &QualityController::standardChanged, this, &QualityPage::showPlot);
+    connect(&controller_, &QualityController::sampleMeasured, this, &QualityPage::showPlot);
+    connect(&controller_, &QualityController::resultRejudged, this, &QualityPage::showPlot);
+    connect(&controller_, &QualityController::toleranceChanged, this, &QualityPage::showPlot);
+    connect(saveReport_, &QPushButton::clicked, &controller_, &QualityController::saveReport);
     connect(&controller_, &QualityController::nearestFound, this, &QualityPage::showNearest);
     connect(&controller_, &QualityController::historyChanged, this, &QualityPage::showHistory);
     connect(&controller_, &QualityController::toleranceChanged, this,
@@ -252,7 +261,17 @@ void QualityPage::build() {
     // --- the result ----------------------------------------------------------
     resultBox_ = new QGroupBox(this);
     resultBox_->setObjectName(QStringLiteral("groupBox_qcResult"));
-    auto* resultLayout = new QVBoxLayout(resultBox_);
+    // The values on the left, the a*b* plot with the report button beside them.
+    auto* resultRow = new QHBoxLayout(resultBox_);
+    auto* resultLayout = new QVBoxLayout;
+    resultRow->addLayout(resultLayout, 3);
+    auto* plotColumn = new QVBoxLayout;
+    plot_ = new AbPlotView(resultBox_);
+    saveReport_ = new QPushButton(resultBox_);
+    saveReport_->setObjectName(QStringLiteral("pushButton_saveReport"));
+    plotColumn->addWidget(plot_, 1);
+    plotColumn->addWidget(saveReport_);
+    resultRow->addLayout(plotColumn, 2);
     resultLayout->setSpacing(8);
     // Captions, swatches and values in rows of their own: a long name wraps
     // and the swatches keep their size whatever the names.
@@ -455,6 +474,8 @@ void QualityPage::retranslate() {
                                          QcText::HistoryRejudged.in(zh), tr("标准色")});
     rejudge_->setText(QcText::HistoryRejudge.in(zh));
     export_->setText(tr("导出CSV"));
+    saveReport_->setText(ReportText::SaveReport.in(zh));
+    showPlot();
 
     fillFormulaCombos();
     showToleranceTitle();
@@ -644,6 +665,7 @@ void QualityPage::toleranceEdited() {
     showToleranceState();
     if (rejudge_->isChecked())
         showHistory();
+    showPlot();
 }
 
 void QualityPage::showToleranceState() {
@@ -795,4 +817,28 @@ void QualityPage::showHistory() {
                                         .arg(rate.total)
                                   : tr("合格率：—（暂无结果）"));
     export_->setEnabled(rate.total > 0);
+}
+
+void QualityPage::showPlot() {
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    const std::optional<SampleResult>& result = controller_.lastResult();
+    const bool compared = result && result->standard;
+    saveReport_->setEnabled(compared);
+    if (!standard && !compared) {
+        plot_->clear();
+        return;
+    }
+    AbPlotData data;
+    data.standard = compared ? result->standard->lab : standard->lab;
+    data.standardColour = labSwatch(data.standard);
+    data.tolerance = compared ? result->comparison.tolerance : editorTolerance();
+    data.warningShare = kDefaultWarningShare;
+    if (compared) {
+        data.sample = result->sample.lab();
+        data.sampleColour =
+            QColor(result->sample.red(), result->sample.green(), result->sample.blue());
+        data.deviation = result->sample.deviation;
+        data.readings = result->sample.readings;
+    }
+    plot_->setPlot(data, chinese());
 }

@@ -5,6 +5,7 @@
 
 #include "QualityController.h"
 
+class AbPlotView;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -58,6 +59,8 @@ private:
     void showNearest();
     void nearestChosen(int row);
     void showHistory();
+    // The a*b* plot of the comparison on show, else of the standard alone.
+    void showPlot();
     void fillFormulaCombos();
     QString libraryIdShown() const;
 
@@ -112,6 +115,8 @@ private:
     QVector<QLabel*> differences_;
     QLabel* directions_ = nullptr;
     QLabel* deviation_ = nullptr;
+    AbPlotView* plot_ = nullptr;
+    QPushButton* saveReport_ = nullptr;
 
     QGroupBox* nearestBox_ = nullptr;
     QLabel* nearestFormulaLabel_ = nullptr;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+#include "AbPlot.h"
+
+// The a*b* plot of the quality page, painted by the same code as the report.
+class AbPlotView : public QWidget {
+    Q_OBJECT
+public:
+    explicit AbPlotView(QWidget* parent = nullptr);
+
+    // Nothing is drawn until a standard is shown.
+    void setPlot(const AbPlotData& data, bool chinese);
+    void clear();
+    const std::optional<AbPlotData>& data() const { return data_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<AbPlotData> data_;
+    bool chinese_ = true;
+};
