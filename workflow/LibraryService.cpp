@@ -338,6 +338,11 @@ bool LibraryService::backUpBeforeChange() {
     if (backupScopes_ > 0 && scopeBackedUp_)
         return true;
     const BackupStatus status = backup_.take(meterNumber_);
+    // Another writer kept the store past the copy's wait: that is the reason.
+    if (status == BackupStatus::Busy) {
+        messenger_.tip(StoreText::Busy);
+        return false;
+    }
     if (status != BackupStatus::Ok && status != BackupStatus::NoDatabase) {
         messenger_.tip(BackupText::BackupFailed);
         return false;

@@ -352,8 +352,8 @@ private slots:
         window.service().selectLibrary(0);
         window.service().setLocked(true);
         Fixture f;
-        QVERIFY(f.write("in.csv", "Library,Name,LabL,Laba,Labb\nIncoming,c,1,2,3\n"
-                                  "Reds,r2,4,5,6\n"));
+        QVERIFY(f.write("in.csv", "Library,Description,Name,LabL,Laba,Labb\nIncoming,,c,1,2,3\n"
+                                  "Reds,d,r2,4,5,6\n"));
         const Run r = f.run({"import", "--overwrite", "--database",
                              window.store().databasePath(), "%D/in.csv"});
         QCOMPARE(r.err, QString("colorcard-cli: Import file success!\n"));
