@@ -185,10 +185,9 @@ FormatError import(const QString& path, OpenFormat format, const ImportLimits& l
     // Refused as soon as a limit is passed, not after reading it all.
     const bool lines = format == OpenFormat::Csv || format == OpenFormat::Cgats;
     QByteArray bytes;
-    FormatError error =
-        readBytes(path, maxImportSize(format, limits),
-                  lines ? qint64(qMax(0, limits.maxColors)) + kExtraLines : 0, limits.maxColors,
-                  bytes);
+    FormatError error = readBytes(path, maxImportSize(format, limits),
+                                  lines ? qint64(qMax(0, limits.maxColors)) + kExtraLines : 0,
+                                  limits.maxColors, bytes);
     if (!error)
         error = parse(path, format, bytes, libraries);
     if (!error)

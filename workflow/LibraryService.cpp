@@ -136,9 +136,8 @@ void LibraryService::offerRestoreOfDamagedStore() {
         return;
     // The damaged file (and a journal that belongs to it, never to the copy)
     // is kept under another name.
-    const QString kept =
-        path + QStringLiteral(".damaged-") +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const QString kept = path + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     const QString journal = path + QStringLiteral("-journal");
     if (!QFile::rename(path, kept)) {
         messenger_.tip(StoreText::DamagedRestoreFailed);
@@ -798,7 +797,8 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     const bool exists = stored.size() >= kRecordSize;
     QList<ColourEntry> held;
     if (exists) {
-        const QList<ColorDataRecord> colours = store_.selectColorData(stored.value(IdValue).toString());
+        const QList<ColorDataRecord> colours =
+            store_.selectColorData(stored.value(IdValue).toString());
         if (store_.lastError() != StoreError::None)
             return stopped();
         held.reserve(colours.size());
@@ -865,8 +865,8 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     if (exists && backupPending())
         return MergeOutcome::NeedsBackup;
 
-    const QString id = exists ? stored.value(IdValue).toString()
-                              : store_.makeLibraryId(totals.libraries + 1);
+    const QString id =
+        exists ? stored.value(IdValue).toString() : store_.makeLibraryId(totals.libraries + 1);
     StoreResult result;
     if (!exists) {
         result = store_.createColorDataTable(id);

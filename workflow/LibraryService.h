@@ -219,8 +219,7 @@ private:
     // Libraries merged in one transaction (begun again after the backup);
     // -1 when stopped (message shown). outcomes: one per library.
     int mergeTogether(const QList<IncomingLibrary>& incoming, int firstPosition,
-                      MergeSeries* series,
-                      const std::function<void(int place, bool changed)>& done,
+                      MergeSeries* series, const std::function<void(int place, bool changed)>& done,
                       QList<MergeOutcome>* outcomes);
     // Starts the write transaction; false (message shown) when it cannot.
     bool begin();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BilingualText.h"
 #include <QStringList>
 
+#include "BilingualText.h"
 #include "ColorCardStore.h"
 
 // The message the user is shown for a failed step of the store.

@@ -3,14 +3,14 @@
 // answers for libraries that exist, and a store another process is writing.
 
 #include <QCryptographicHash>
-#include <QSet>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "ColorCardStore.h"
-#include "LibraryFixture.h"
 #include "FormatFixture.h"
+#include "LibraryFixture.h"
 
 namespace {
 
@@ -334,7 +334,8 @@ private slots:
             QVERIFY(store.openDatabase());
             const QList<LibraryRecord> records = store.selectLibraries();
             QCOMPARE(records.size(), 1);
-            const QList<ColorDataRecord> rows = store.selectColorData(records[0].value(1).toString());
+            const QList<ColorDataRecord> rows =
+                store.selectColorData(records[0].value(1).toString());
             QCOMPARE(rows.size(), 120);
             QCOMPARE(records[0].value(5).toString(), QString("120"));
             QSet<QString> colourNames;
@@ -352,10 +353,11 @@ private slots:
         window.service().selectLibrary(0);
         window.service().setLocked(true);
         Fixture f;
-        QVERIFY(f.write("in.csv", "Library,Description,Name,LabL,Laba,Labb\nIncoming,,c,1,2,3\n"
-                                  "Reds,d,r2,4,5,6\n"));
-        const Run r = f.run({"import", "--overwrite", "--database",
-                             window.store().databasePath(), "%D/in.csv"});
+        QVERIFY(f.write("in.csv",
+                        "Library,Description,Name,LabL,Laba,Labb\nIncoming,,c,1,2,3\n"
+                        "Reds,d,r2,4,5,6\n"));
+        const Run r = f.run(
+            {"import", "--overwrite", "--database", window.store().databasePath(), "%D/in.csv"});
         QCOMPARE(r.err, QString("colorcard-cli: Import file success!\n"));
         QVERIFY(window.service().refreshIfChangedElsewhere());
         QCOMPARE(window.keys(), (QStringList{"Reds:d", "Incoming:"}));

@@ -72,8 +72,8 @@ struct OtherWriter {
         store.createColorDataTable(id);
         store.insertLibrary(id, "2301", name, "d", QString::number(colourNames.size()));
         for (int i = 0; i < colourNames.size(); ++i)
-            store.insertColorData(id, "ColorData" + QString::number(i + 1) + kStamp,
-                                  colourNames[i], values(7));
+            store.insertColorData(id, "ColorData" + QString::number(i + 1) + kStamp, colourNames[i],
+                                  values(7));
         store.commitTransaction();
         return id;
     }
@@ -262,8 +262,9 @@ private slots:
         // A name another process stored meanwhile is refused.
         QVERIFY(other.store.insertColorData(reds, "ColorData8" + kStamp, "late", values(9)));
         QVERIFY(!s.addColour("late", values(4)));
-        QCOMPARE(f.prompt.messages().last(),
-                 QString("The same color card name already exist, please modify the color card name!"));
+        QCOMPARE(
+            f.prompt.messages().last(),
+            QString("The same color card name already exist, please modify the color card name!"));
     }
 
     // Another writer holding the store past the busy time-out: one clear
@@ -291,8 +292,7 @@ private slots:
         OtherWriter other(f);
         QVERIFY(other.store.beginTransaction());
         QVERIFY(!f.service().createLibrary("Greens", "d"));
-        QVERIFY(f.service().mergeAll({IncomingLibrary{"Greens", "d", {{"g", values(1)}}}}, {}) <
-                0);
+        QVERIFY(f.service().mergeAll({IncomingLibrary{"Greens", "d", {{"g", values(1)}}}}, {}) < 0);
         QCOMPARE(f.prompt.messages(), (QStringList{message, message}));
         other.store.rollbackTransaction();
         QCOMPARE(f.state(), before);
@@ -314,10 +314,10 @@ private slots:
             many << IncomingColour{"c" + QString::number(i), values(i)};
         f.answer({true});
         f.prompt.seriesAnswers.enqueue(Prompt::SeriesAnswer::Yes);
-        const int merged = s.mergeAll({IncomingLibrary{"Greens", "d", {{"g1", values(1)}}},
-                                       IncomingLibrary{"Reds", "d", {{"r1", values(9)}}},
-                                       IncomingLibrary{"Big", "d", many}},
-                                      {});
+        const int merged = s.mergeAll(
+            {IncomingLibrary{"Greens", "d", {{"g1", values(1)}}},
+             IncomingLibrary{"Reds", "d", {{"r1", values(9)}}}, IncomingLibrary{"Big", "d", many}},
+            {});
         QCOMPARE(merged, -1);
         QCOMPARE(f.prompt.messages().size(), 1);
         QVERIFY2(f.prompt.messages().first().contains("The disk holding the database is full"),

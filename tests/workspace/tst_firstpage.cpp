@@ -270,8 +270,8 @@ private slots:
         f.prompt.clear();
         f.open();
         QTRY_COMPARE(dialogs(f), 1);
-        QVERIFY(f.prompt.questions().first().startsWith("数据库 " +
-                                                        QDir::toNativeSeparators(path)));
+        QVERIFY(
+            f.prompt.questions().first().startsWith("数据库 " + QDir::toNativeSeparators(path)));
         QVERIFY(!f.library().databaseOpen());
         QCOMPARE(f.keys(), QStringList());
         QTest::qWait(1500);
