@@ -412,6 +412,40 @@ private slots:
         QVERIFY2(r.err.contains("is larger than 82 MB"), qPrintable(r.err));
         QCOMPARE(f.read("source.db").size(), 0);
     }
+
+    // A kill part-way through an import leaves every library as it was or
+    // the whole file imported, never some of its libraries.
+    void killedImportLeavesAllOrNothing() {
+        Fixture f;
+        QByteArray csv = "Library,Name,LabL,Laba,Labb\n";
+        for (int library = 0; library < 46; ++library)
+            for (int colour = 0; colour < 400; ++colour)
+                csv += "L" + QByteArray::number(library) + ",c" + QByteArray::number(colour) +
+                       ",50,1,2\n";
+        QVERIFY(f.write("in.csv", csv));
+        for (const int delay : {200, 700, 1000, 1500}) {
+            const QString name = QStringLiteral("store%1.db").arg(delay);
+            f.store(name, {});
+            QProcess process;
+            f.start(process,
+                    {"import", "--max-libraries", "46", "--database", "%D/" + name, "%D/in.csv"},
+                    "C");
+            QVERIFY(process.waitForStarted());
+            QTest::qWait(delay);
+            process.kill();
+            process.waitForFinished();
+            ColorCardStore store(f.dir.path());
+            store.setDatabasePath(f.path(name));
+            QVERIFY(store.openDatabase());
+            const QList<LibraryRecord> records = store.selectLibraries();
+            QVERIFY2(records.size() == 0 || records.size() == 46,
+                     qPrintable(QString::number(records.size())));
+            for (const LibraryRecord& record : records) {
+                QCOMPARE(store.selectColorData(record.value(1).toString()).size(), 400);
+                QCOMPARE(record.value(5).toString(), QString("400"));
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(CliFilesTest)
