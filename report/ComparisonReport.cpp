@@ -86,7 +86,7 @@ void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::
     const struct {
         BilingualText caption;
         Lab lab;
-    } colours[] = {{ReportText::Standard, e.standard}, {ReportText::Sample, e.sample}};
+    } colours[] = {{QcText::ColumnStandard, e.standard}, {ReportText::Sample, e.sample}};
     for (const auto& c : colours) {
         p.fillRect(QRectF(page.left(), y, swatch * 1.6, swatch), labSwatch(c.lab));
         p.setPen(Qt::black);

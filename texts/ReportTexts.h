@@ -10,11 +10,7 @@ inline constexpr BilingualText HueRed{"red", "红"};
 inline constexpr BilingualText HueGreen{"green", "绿"};
 inline constexpr BilingualText HueYellow{"yellow", "黄"};
 inline constexpr BilingualText HueBlue{"blue", "蓝"};
-inline constexpr BilingualText Standard{"Standard", "标准"};
 inline constexpr BilingualText Sample{"Sample", "样品"};
-inline constexpr BilingualText Limit{"limit", "容差"};
-inline constexpr BilingualText Warning{"warning", "警告"};
-inline constexpr BilingualText NoSample{"No sample measured", "尚未测量样品"};
 
 // The command line.
 inline constexpr BilingualText HistorySummary{"List the recorded comparisons (oldest first).",
