@@ -218,11 +218,12 @@ QMap<QString, QByteArray> openFormatSeeds() {
     libraries[0].name = QStringLiteral("Primary");
     libraries[0].description = QStringLiteral("Basic");
     libraries[1].name = QStringLiteral("标准色卡");
-    for (int i = 0; i < 3; ++i) {
-        const QStringList row = colour(QStringLiteral("c-%1").arg(i + 1), i + 1);
-        libraries[i % 2].colors.append({row[0], row.mid(1)});
+    // Values as a measurement stores them, so that the seeds import.
+    for (int i = 0; i < 4; ++i) {
+        const QString name = i == 3 ? QStringLiteral("=x, y") : QStringLiteral("c-%1").arg(i + 1);
+        libraries[i % 2].colors.append(
+            {name, ImportCheck::derivedTexts(20.0 * i + 10, 30.0 - 25 * i, -40.0 + 15 * i)});
     }
-    libraries[1].colors.append({QStringLiteral("=x, y"), colour(QString(), 9).mid(1)});
     FormatWriteOptions options;
     options.created = QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
     QMap<QString, QByteArray> seeds;
@@ -231,7 +232,8 @@ QMap<QString, QByteArray> openFormatSeeds() {
         const QString path = QDir::temp().filePath(QStringLiteral("colorcard-seed.") +
                                                    OpenFormats::suffix(formats[f]));
         if (!OpenFormats::write(path, formats[f], libraries, options))
-            seeds.insert(OpenFormats::name(formats[f]), char(f) + readFile(path));
+            seeds.insert(QStringLiteral("written-") + OpenFormats::suffix(formats[f]),
+                         char(f) + readFile(path));
         QFile::remove(path);
     }
     return seeds;

@@ -196,8 +196,9 @@ private slots:
         QVERIFY(!s.acceptNewColour(QStringLiteral("x\ty")));
         QVERIFY(!s.renameColour(0, QStringLiteral("x").append(QChar(0))));
         QCOMPARE(f.prompt.messages(),
-                 QVector<QString>(4, "A name or description cannot hold control characters "
-                                     "or text direction marks!")
+                 QVector<QString>(4,
+                                  "A name or description cannot hold control characters "
+                                  "or text direction marks!")
                      .toList());
         QCOMPARE(s.library(0).colours[0].name, QString("c1"));
     }

@@ -141,14 +141,15 @@ private slots:
             // A read or record write missed after the quick flush is sent
             // once more, after a full flush, which the late reply does not
             // outlast; the empty packet, which finishes a download, is not.
-            const bool retried = what == Misbehaviour::LateReply && pacing == Pacing::Adaptive &&
-                                 function != 0x74;
-            QCOMPARE(f.prompt.messages(),
-                     QStringList{!retried ? message
-                                 : exporting
-                                     ? QStringLiteral("Export the color card data success!")
-                                     : QStringLiteral(
-                                           "Successfully written the color card to the instrument!")});
+            const bool retried =
+                what == Misbehaviour::LateReply && pacing == Pacing::Adaptive && function != 0x74;
+            QCOMPARE(
+                f.prompt.messages(),
+                QStringList{!retried ? message
+                            : exporting
+                                ? QStringLiteral("Export the color card data success!")
+                                : QStringLiteral(
+                                      "Successfully written the color card to the instrument!")});
             if (failed) {
                 QCOMPARE(what, Misbehaviour::LateReply);
                 if (exporting)
