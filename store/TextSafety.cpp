@@ -23,7 +23,9 @@ QString escaped(const QString& text, bool json) {
     QString out;
     out.reserve(text.size() + 8);
     for (const QChar c : text) {
-        if (!isUnsafe(c))
+        // JSON text escapes C0 inside its strings itself: what is left of
+        // it is the layout's own white space.
+        if (!isUnsafe(c) || (json && c.unicode() < 0x20))
             out += c;
         else if (!json && c.unicode() < 0x100)
             out += QStringLiteral("\\x") +
