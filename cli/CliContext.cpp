@@ -6,6 +6,7 @@
 
 #include "CliTexts.h"
 #include "ColorCardStore.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -101,7 +102,8 @@ bool CliContext::parse(QCommandLineParser& parser, const BilingualText& summary,
 }
 
 int CliContext::fail(const QString& message, int status) {
-    err_ << QStringLiteral("colorcard-cli: ") << unmarked(message).simplified() << '\n';
+    err_ << QStringLiteral("colorcard-cli: ") << TextSafety::visible(unmarked(message).simplified())
+         << '\n';
     err_.flush();
     exitCode_ = status;
     return status;

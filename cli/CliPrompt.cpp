@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "LibraryFileTexts.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ CliPrompt::CliPrompt(bool chinese, Answer answer)
 }
 
 void CliPrompt::print(const QString& text) {
-    err_ << QStringLiteral("colorcard-cli: ") << text.simplified() << '\n';
+    err_ << QStringLiteral("colorcard-cli: ") << TextSafety::visible(text.simplified()) << '\n';
     err_.flush();
 }
 

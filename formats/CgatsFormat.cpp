@@ -262,6 +262,9 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
 
     Context context;
     const QByteArray text = normalised(bytes);
+    // Little CMS asserts on an empty buffer instead of refusing it.
+    if (text.trimmed().isEmpty())
+        return FormatError::make(FormatError::NoColors, file);
     Handle it8(cmsIT8LoadFromMem(context.context, text.constData(), cmsUInt32Number(text.size())));
     // Some faults are logged while a handle still comes back: the file is refused all the same.
     if (!it8 || !context.log.message.isEmpty())
@@ -312,6 +315,7 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
         library.colors.reserve(library.colors.size() + sets);
         for (int row = 0; row < sets; ++row) {
             FormatColor color;
+            color.row = row + 1;
             const int labelField = nameField >= 0       ? nameField
                                    : locationField >= 0 ? locationField
                                                         : idField;

@@ -13,6 +13,7 @@
 struct FormatColor {
     QString name;
     QStringList values;
+    int row = 0;  // where the file holds it, for messages: its line, data row or object
 };
 
 struct FormatLibrary {

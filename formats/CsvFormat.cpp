@@ -2,6 +2,7 @@
 
 #include <QTextCodec>
 
+#include "CsvCell.h"
 #include "LibraryGrouper.h"
 
 namespace CsvFormat {
@@ -10,24 +11,11 @@ namespace {
 
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-void appendField(QString& out, const QString& field) {
-    const bool quote = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
-                       field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')) ||
-                       field.startsWith(QLatin1Char(' ')) || field.endsWith(QLatin1Char(' '));
-    if (!quote) {
-        out += field;
-        return;
-    }
-    out += QLatin1Char('"');
-    out += QString(field).replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    out += QLatin1Char('"');
-}
-
 void appendRow(QString& out, const QStringList& fields) {
     for (int i = 0; i < fields.size(); ++i) {
         if (i > 0)
             out += QLatin1Char(',');
-        appendField(out, fields.at(i));
+        out += CsvCell::field(fields.at(i));
     }
     out += QStringLiteral("\r\n");
 }
@@ -184,7 +172,7 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
             return error;
         }
         const auto cell = [&](int k) {
-            return columnOf[k] < 0 ? QString() : record.fields.at(columnOf[k]);
+            return columnOf[k] < 0 ? QString() : CsvCell::unguarded(record.fields.at(columnOf[k]));
         };
         QString name = cell(0);
         if (name.isEmpty())
@@ -192,6 +180,7 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
         const int library = grouper.indexOf(name, cell(1));
         FormatColor color;
         color.name = cell(2);
+        color.row = record.line;
         color.values.reserve(ColorColumns::ValueCount);
         for (int v = 0; v < ColorColumns::ValueCount; ++v)
             color.values << cell(3 + v).trimmed();

@@ -29,6 +29,8 @@ struct FormatError {
         TooManyColors,       // count, limit
         NoColors,
         Unwritable,  // text, format
+        UnsafeName,  // count: the row of the file; a name or description with a control
+                     // character or a direction mark (TextSafety)
     };
 
     Kind kind = None;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ColorDerivation.h"
+#include "TextSafety.h"
 
 namespace ImportCheck {
 
@@ -21,9 +22,27 @@ FormatError colorError(FormatError::Kind kind, const FormatLibrary& library,
     return error;
 }
 
+// Names and descriptions are shown and sent to the meter: none may hold a
+// control character (a NUL included) or a direction mark. The message names
+// the row rather than the text.
+FormatError checkUnsafe(const FormatLibrary& library, const QString& file) {
+    const bool libraryUnsafe =
+        TextSafety::hasUnsafe(library.name) || TextSafety::hasUnsafe(library.description);
+    for (const FormatColor& color : library.colors) {
+        if (libraryUnsafe || TextSafety::hasUnsafe(color.name)) {
+            FormatError error = FormatError::make(FormatError::UnsafeName, file);
+            error.count = color.row;
+            return error;
+        }
+    }
+    return FormatError();
+}
+
 FormatError checkNames(const FormatLibrary& library, const QString& file,
                        const ImportLimits& limits) {
-    FormatError error;
+    FormatError error = checkUnsafe(library, file);
+    if (error)
+        return error;
     if (library.name.isEmpty()) {
         error = FormatError::make(FormatError::EmptyLibraryName, file);
     } else if (library.name.toUtf8().size() > limits.libraryNameBytes) {

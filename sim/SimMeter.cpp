@@ -643,7 +643,8 @@ void SimMeter::sendReply(QByteArray frame) {
         frame[frame.size() - 2] = char(frame[frame.size() - 2] ^ 0x5A);
         frame[frame.size() - 1] = char(frame[frame.size() - 1] ^ 0x5A);
     }
-    const QByteArray bytes = faults_.staleBytes + frame;
+    const QByteArray bytes = faults_.staleBytes + faults_.staleBytesOnce + frame;
+    faults_.staleBytesOnce.clear();
     const int chunk = qBound(1, faults_.replyChunk, kMaxPayload);
     QList<QByteArray> reports;
     for (int at = 0; at < bytes.size(); at += chunk) {

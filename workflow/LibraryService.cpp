@@ -15,6 +15,7 @@
 #include "QualityStore.h"
 #include "StoreErrorTexts.h"
 #include "StoreTexts.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -376,6 +377,8 @@ bool LibraryService::acceptLibraryEntry(QWidget* dialog, const QString& name,
         refusal = &LibraryText::EnterName;
     else if (description.isEmpty())
         refusal = &LibraryText::EnterDescription;
+    else if (TextSafety::hasUnsafe(name) || TextSafety::hasUnsafe(description))
+        refusal = &LibraryText::UnsafeName;
     else if (name.length() + description.length() > Limits::LibraryTextLength)
         refusal = &LibraryText::NameTooLong;
     else if (lookAlikeRow(name, description) >= 0)
@@ -499,6 +502,10 @@ bool LibraryService::acceptNewColour(const QString& name) {
         messenger_.tip(LibraryText::ColorNameEmpty);
         return false;
     }
+    if (TextSafety::hasUnsafe(name)) {
+        messenger_.tip(LibraryText::UnsafeName);
+        return false;
+    }
     if (current_ < 0) {
         messenger_.tip(LibraryText::CreateAndSelectLibrary);
         return false;
@@ -583,6 +590,11 @@ bool LibraryService::renameColour(int colourRow, const QString& name) {
     ColourEntry& colour = library.colours[colourRow];
     if (name == colour.name)
         return true;
+    if (TextSafety::hasUnsafe(name)) {
+        emit colourChanged(colourRow);
+        messenger_.tip(LibraryText::UnsafeName);
+        return false;
+    }
     if (colourNameTaken(name)) {
         // The row shows its name again before the message.
         emit colourChanged(colourRow);

@@ -46,6 +46,9 @@ private:
     bool readLibraries(QVector<MeterLibrary>& libraries);
     bool readStream(int colourTotal, QByteArray& stream);
     bool storeLibraries(const QVector<MeterLibrary>& libraries, const QVector<Colour>& colours);
+    // Tells how many stored colours lie outside LabRange, naming the first.
+    void reportImplausible(const QVector<MeterLibrary>& libraries,
+                           const QVector<Colour>& colours) const;
 
     LibraryService& library_;
     FrameLayer& frames_;

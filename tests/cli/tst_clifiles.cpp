@@ -11,6 +11,7 @@
 #include "ColorCardStore.h"
 #include "FormatFixture.h"
 #include "LibraryFixture.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ const QString kMeter = QStringLiteral("12345678");
 struct Run {
     int status = -1;
     QString err;
+    QString out;
 };
 
 // A directory holding the stores and files, the settings of the command
@@ -73,7 +75,8 @@ struct Fixture {
         if (!process.waitForFinished(60000))
             return {};
         return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                   QString::fromUtf8(process.readAllStandardError())};
+                   QString::fromUtf8(process.readAllStandardError()),
+                   QString::fromUtf8(process.readAllStandardOutput())};
     }
     Run run(const QStringList& arguments, const QString& lang = QStringLiteral("C")) {
         QProcess process;
@@ -231,6 +234,12 @@ private slots:
                "limit!";
         QTest::newRow("in Chinese") << QStringList{"import", "--lang-zh", "%D/bad.csv"} << 1
                                     << "文件bad.csv缺少L*a*b*字段Labb";
+        QTest::newRow("a workbook that crashed FreeXL")
+            << QStringList{"import", "%D/hostile.xls"} << 1 << "Read Excel file error!";
+        QTest::newRow("terminal escape in a name")
+            << QStringList{"import", "%D/escape.csv"} << 1
+            << "Row 2 of the file escape.csv holds a name or description with a control "
+               "character or a text direction mark, which cannot be kept!";
     }
     void errors() {
         QFETCH(QStringList, arguments);
@@ -241,6 +250,9 @@ private slots:
         QVERIFY(f.run({"export", "--database", "%D/source.db", "%D/exists.csv"}).status == 0);
         QVERIFY(f.run({"export", "--database", "%D/source.db", "%D/exists.xls"}).status == 0);
         QVERIFY(f.write("bad.csv", "Name,LabL,Laba\nx,1,2\n"));
+        QVERIFY(f.write("escape.csv", "Name,LabL,Laba,Labb\n\x1b]0;x\x07\x1b[2J,1,2,3\n"));
+        QFile hostile(QStringLiteral(FUZZ_CORPUS_DIR "/xls_read/crash-freexl-sst-oob.xls"));
+        QVERIFY(hostile.open(QIODevice::ReadOnly) && f.write("hostile.xls", hostile.readAll()));
         QVERIFY(f.write("many.csv",
                         "Library,Name,LabL,Laba,Labb\nL1,c,1,2,3\nL2,c,1,2,3\n"
                         "L3,c,1,2,3\nL4,c,1,2,3\nL5,c,1,2,3\nL6,c,1,2,3\nL7,c,1,2,3\n"));
@@ -254,8 +266,36 @@ private slots:
         message.replace("%D/", f.dir.path() + '/');
         QVERIFY2(r.err.startsWith("colorcard-cli: " + message) && r.err.count('\n') == 1,
                  qPrintable(r.err));
+        QVERIFY(!r.err.contains(QChar(0x1b)));
         QCOMPARE(f.hash("source.db"), before);
         QVERIFY(!QFile::exists(f.path("x.csv")) && !QFile::exists(f.path("x.xls")));
+    }
+
+    // Names stored by another program with control characters and direction
+    // overrides are listed with escapes, never raw.
+    void listingsShowNoRawControlCharacters() {
+        Fixture f;
+        FormatLibraries libraries(1);
+        libraries[0].name = QString::fromUtf8("Red\x1b[31m");
+        libraries[0].description = QString::fromUtf8(
+            "\xe2\x80\xae"
+            "cba");
+        libraries[0].colors << storedColor(QString::fromUtf8("c\xc2\x9b"
+                                                             "1m"),
+                                           1);
+        f.store("odd.db", libraries);
+        for (const QStringList& command :
+             {QStringList{"libraries"}, QStringList{"libraries", "--json"},
+              QStringList{"colours", "Red\x1b[31m"},
+              QStringList{"colours", "--json", "Red\x1b[31m"}}) {
+            const Run r = f.run(command + QStringList{"--database", "%D/odd.db"});
+            QCOMPARE(r.status, 0);
+            for (const QChar c : r.out)
+                QVERIFY2(c == '\n' || c == '\t' || !TextSafety::isUnsafe(c),
+                         qPrintable(command.join(' ')));
+            QVERIFY2(r.out.contains(QRegularExpression(R"(\\(x[0-9A-F]{2}|u[0-9a-fA-F]{4}))")),
+                     qPrintable(r.out));
+        }
     }
 
     // The answers for libraries that exist: skipped, or merged (a colour of

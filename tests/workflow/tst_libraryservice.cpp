@@ -400,6 +400,26 @@ private slots:
         QVERIFY(f.service().storedLibraries().isEmpty());
         QCOMPARE(f.prompt.events.size(), 1);
     }
+
+    // Names typed in the window: no control characters or direction marks.
+    void controlCharactersRefused() {
+        LibraryFixture f;
+        LibraryService& s = f.service();
+        f.addLibrary("lib", "d", {{"c1", "1", "2", "3"}});
+        s.selectLibrary(0);
+        QVERIFY(!s.acceptLibraryEntry(nullptr, "a\x1b[2J", "d"));
+        QVERIFY(!s.acceptLibraryEntry(nullptr, "a",
+                                      QString::fromUtf8("\xe2\x80\xae"
+                                                        "d")));
+        QVERIFY(!s.acceptNewColour(QStringLiteral("x\ty")));
+        QVERIFY(!s.renameColour(0, QStringLiteral("x").append(QChar(0))));
+        QCOMPARE(f.prompt.messages(),
+                 QVector<QString>(4,
+                                  "A name or description cannot hold control characters "
+                                  "or text direction marks!")
+                     .toList());
+        QCOMPARE(s.library(0).colours[0].name, QString("c1"));
+    }
 };
 
 QTEST_GUILESS_MAIN(LibraryServiceTest)

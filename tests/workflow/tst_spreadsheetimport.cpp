@@ -77,7 +77,14 @@ private slots:
             workbook({{"Reds", colours(3, 1)}, {"Empty", {}}, {"Blues", colours(2, 50)}});
         QVERIFY(!file.isEmpty());
         ExchangeFixture f;
-        f.import(file);
+        FailingWorkbookFile::Calls calls;
+        f.import(file, [&](const QString& name) {
+            auto counting = std::make_unique<FailingWorkbookFile>(name);
+            counting->calls = &calls;
+            return std::unique_ptr<WorkbookFile>(std::move(counting));
+        });
+        // The workbook is read once, whatever the number of sheets.
+        QCOMPARE(calls.opens, 1);
 
         const ScriptedPrompt::Event& dialog = f.prompt.events.first();
         QCOMPARE(dialog.kind, Kind::OpenFile);
@@ -469,6 +476,13 @@ private slots:
         QVERIFY(XlsTestFiles::writeBytes(junk, QByteArray(600, 'x')));
         expectRefused(f, junk, "Error", "Could not open file!");
 
+        // A workbook whose records cannot be read (one that crashed FreeXL).
+        const QString hostile = out.filePath("hostile.xls");
+        QVERIFY(XlsTestFiles::writeBytes(
+            hostile, XlsTestFiles::bytesOf(
+                         QStringLiteral(FUZZ_CORPUS_DIR "/xls_read/crash-freexl-sst-oob.xls"))));
+        expectRefused(f, hostile, "Tip", kReadError);
+
         // A workbook with an empty first sheet.
         const QString blank = out.filePath("blank.xls");
         QVERIFY(XlsTestFiles::writeSheets(blank, {"one", "two"}));
@@ -570,6 +584,13 @@ private slots:
         row("a 30000000 as text", 1, 1, 2, QStringLiteral("30000000"), kReadError);
         row("L 150.01", 1, 1, 1, 150.01, kReadError);
         row("a -200.01", 1, 1, 2, QStringLiteral("-200.01"), kReadError);
+        // Names, which no check code covers.
+        row("escape in a colour name", 1, 2, 0, QStringLiteral("C\x1b[2J"),
+            "Row 3 of worksheet 2 holds a name or description with a control character or a "
+            "text direction mark, which cannot be kept!");
+        row("NUL in a colour name", 1, 1, 0, QStringLiteral("C").append(QChar(0)).append('x'),
+            "Row 2 of worksheet 2 holds a name or description with a control character or a "
+            "text direction mark, which cannot be kept!");
     }
     void handEditedWorkbooksAreRefused() {
         QFETCH(int, sheet);

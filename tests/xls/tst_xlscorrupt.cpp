@@ -168,6 +168,16 @@ private slots:
         QVERIFY(!opens(damaged));
     }
 
+    // Workbooks that once crashed the reader (kept in the fuzz corpus): read
+    // or refused, never a crash.
+    void crashesFoundByFuzzing() {
+        const QDir corpus(QStringLiteral(FUZZ_CORPUS_DIR "/xls_read"));
+        const QStringList crashes = corpus.entryList({QStringLiteral("crash-*")});
+        QVERIFY(!crashes.isEmpty());
+        for (const QString& name : crashes)
+            QVERIFY2(!opens(bytesOf(corpus.filePath(name))), qPrintable(name));
+    }
+
     void damagedWorkbooksNeverCrash() {
         // Random damage to a valid workbook: any result will do, as long as
         // nothing crashes and a workbook that opens reads back.
