@@ -54,6 +54,9 @@ QString FormatError::message(bool chinese) const {
             return fill(FormatText::CannotWrite, chinese, {name});
         case TooLarge:
             return fill(FormatText::TooLarge, chinese, {name, QString::number(limit >> 20)});
+        case TooManyLines:
+            return fill(FormatText::TooManyLines, chinese,
+                        {name, most, QString::number(line), QString::number(count)});
         case NotUtf8:
             return fill(FormatText::NotUtf8, chinese, {name});
         case UnknownType:

@@ -10,6 +10,7 @@ struct FormatError {
         CannotOpen,
         CannotWrite,
         TooLarge,
+        TooManyLines,  // line: where reading stopped, limit: the lines an import may have
         NotUtf8,
         UnknownType,
         Malformed,             // format: parser's own reason in detail, at line

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <limits>
 
 #include "CgatsFormat.h"
 #include "CsvFormat.h"
@@ -78,21 +79,80 @@ OpenFormat forFilter(const QString& filter) {
     return OpenFormat::Unknown;
 }
 
+qint64 maxImportSize(OpenFormat format, const ImportLimits& limits) {
+    if (format != OpenFormat::Csv && format != OpenFormat::Cgats)
+        return kMaxFileSize;
+    return qMin(kMaxFileSize, (qint64(qMax(0, limits.maxColors)) + kExtraLines) * kMaxLineBytes);
+}
+
+namespace {
+
+// The whole file, or an error: larger than maxSize, or (maxLines > 0) more
+// lines than that, found while reading, before the rest is read.
+FormatError readBytes(const QString& path, qint64 maxSize, qint64 maxLines, qint64 colours,
+                      QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FormatError::make(FormatError::CannotOpen, path);
+    if (file.size() > maxSize) {
+        FormatError error = FormatError::make(FormatError::TooLarge, path);
+        error.limit = maxSize;
+        return error;
+    }
+    if (maxLines <= 0) {
+        bytes = file.readAll();
+    } else {
+        constexpr qint64 kChunk = 1 << 20;
+        qint64 lines = 1;
+        bytes.reserve(int(qMin(file.size(), maxSize)));
+        while (!file.atEnd()) {
+            const QByteArray chunk = file.read(kChunk);
+            if (chunk.isEmpty())
+                break;
+            lines += chunk.count('\n');
+            if (lines > maxLines + 1) {
+                FormatError error = FormatError::make(FormatError::TooManyLines, path);
+                error.limit = maxLines;
+                error.line = int(qMin<qint64>(lines, std::numeric_limits<int>::max()));
+                error.count = colours;
+                bytes.clear();
+                return error;
+            }
+            bytes.append(chunk);
+            // Grown since it was opened: held to the same bound.
+            if (bytes.size() > maxSize) {
+                FormatError error = FormatError::make(FormatError::TooLarge, path);
+                error.limit = maxSize;
+                bytes.clear();
+                return error;
+            }
+        }
+    }
+    if (file.error() != QFileDevice::NoError)
+        return FormatError::make(FormatError::CannotOpen, path);
+    return FormatError();
+}
+
+FormatError parse(const QString& path, OpenFormat format, const QByteArray& bytes,
+                  FormatLibraries& libraries);
+
+}  // namespace
+
 FormatError read(const QString& path, OpenFormat format, FormatLibraries& libraries) {
     libraries.clear();
     if (format == OpenFormat::Unknown)
         return FormatError::make(FormatError::UnknownType, path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FormatError::make(FormatError::CannotOpen, path);
-    if (file.size() > kMaxFileSize) {
-        FormatError error = FormatError::make(FormatError::TooLarge, path);
-        error.limit = kMaxFileSize;
+    QByteArray bytes;
+    const FormatError error = readBytes(path, kMaxFileSize, 0, 0, bytes);
+    if (error)
         return error;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FormatError::make(FormatError::CannotOpen, path);
+    return parse(path, format, bytes, libraries);
+}
+
+namespace {
+
+FormatError parse(const QString& path, OpenFormat format, const QByteArray& bytes,
+                  FormatLibraries& libraries) {
     const QString defaultLibrary = QFileInfo(path).completeBaseName();
     FormatError error;
     switch (format) {
@@ -115,9 +175,21 @@ FormatError read(const QString& path, OpenFormat format, FormatLibraries& librar
     return error;
 }
 
+}  // namespace
+
 FormatError import(const QString& path, OpenFormat format, const ImportLimits& limits,
                    FormatLibraries& libraries) {
-    FormatError error = read(path, format, libraries);
+    libraries.clear();
+    if (format == OpenFormat::Unknown)
+        return FormatError::make(FormatError::UnknownType, path);
+    // Refused as soon as a limit is passed, not after reading it all.
+    const bool lines = format == OpenFormat::Csv || format == OpenFormat::Cgats;
+    QByteArray bytes;
+    FormatError error = readBytes(path, maxImportSize(format, limits),
+                                  lines ? qint64(qMax(0, limits.maxColors)) + kExtraLines : 0,
+                                  limits.maxColors, bytes);
+    if (!error)
+        error = parse(path, format, bytes, libraries);
     if (!error)
         error = ImportCheck::prepare(libraries, path, limits);
     if (error)

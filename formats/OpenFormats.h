@@ -13,6 +13,15 @@ namespace OpenFormats {
 
 // Larger files are refused before they are read.
 inline constexpr qint64 kMaxFileSize = 256ll * 1024 * 1024;
+// An import of line-based files (CSV, CGATS.17) reads at most this many
+// lines beyond one per colour the limits allow (headers, keywords, blank
+// lines), and each line at most kMaxLineBytes long on average: a larger
+// file is refused by its size before it is read, a file of more lines as
+// soon as reading passes them.
+inline constexpr int kExtraLines = 1000;
+inline constexpr qint64 kMaxLineBytes = 4096;
+// The largest file an import with these limits reads (by size).
+qint64 maxImportSize(OpenFormat format, const ImportLimits& limits);
 
 // By suffix: .csv; .txt, .cgats, .it8 (CGATS.17); .cxf (CxF3). Any case.
 OpenFormat forFile(const QString& path);

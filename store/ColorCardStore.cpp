@@ -79,9 +79,13 @@ struct ColorCardStore::Impl {
     QString path;
     QString connection;
     std::function<QDateTime()> clock;
+    int busyTimeoutMs = 5000;
     // An outer transaction begun by beginTransaction is open.
     bool inTransaction = false;
     StoreError lastError = StoreError::None;
+    // Why the last failing statement failed (None for other reasons).
+    StoreCause failureCause = StoreCause::None;
+    StoreCause lastCause = StoreCause::None;
 
     explicit Impl(const QString& dir)
         : directory(dir),
@@ -91,9 +95,60 @@ struct ColorCardStore::Impl {
 
     QSqlDatabase database() const { return QSqlDatabase::database(connection, false); }
 
+    QString filePath() const {
+        return path.isEmpty() ? directory + QLatin1Char('/') + QLatin1String(kDatabaseFileName)
+                              : path;
+    }
+
+    // The cause the user can act on, from SQLite's result code.
+    StoreCause causeOf(const QSqlError& error) const {
+        bool numeric = false;
+        const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+        const QString text = error.text().toLower();
+        if (numeric) {
+            switch (code) {
+                case 5:  // SQLITE_BUSY
+                case 6:  // SQLITE_LOCKED
+                    return StoreCause::Busy;
+                case 13:  // SQLITE_FULL
+                    return StoreCause::DiskFull;
+                case 8:  // SQLITE_READONLY
+                    return StoreCause::ReadOnly;
+                case 11:  // SQLITE_CORRUPT
+                case 26:  // SQLITE_NOTADB
+                    return StoreCause::Damaged;
+                case 14: {  // SQLITE_CANTOPEN: the file, or the journal beside it
+                    const QFileInfo file(filePath());
+                    const QFileInfo folder(file.absolutePath());
+                    if ((file.exists() && !file.isWritable()) || !folder.isWritable())
+                        return StoreCause::ReadOnly;
+                    break;
+                }
+                default:
+                    break;
+            }
+        }
+        if (text.contains(QLatin1String("malformed")) ||
+            text.contains(QLatin1String("not a database")))
+            return StoreCause::Damaged;
+        if (text.contains(QLatin1String("disk is full")))
+            return StoreCause::DiskFull;
+        if (text.contains(QLatin1String("readonly")) || text.contains(QLatin1String("read-only")))
+            return StoreCause::ReadOnly;
+        if (text.contains(QLatin1String("locked")))
+            return StoreCause::Busy;
+        return StoreCause::None;
+    }
+
+    void failed(const QSqlError& error) {
+        failureCause = causeOf(error);
+        qCDebug(lcStore) << "failed:" << error.nativeErrorCode() << error.text();
+    }
+
     // Prepares, binds and runs one statement; traces it and its failure.
     bool exec(QSqlQuery& query, const QString& statement, const QVariantList& values = {}) {
         qCDebug(lcStore) << "exec:" << statement << values;
+        failureCause = StoreCause::None;
         // The toolkit warns on every statement prepared on a closed connection.
         if (!database().isOpen()) {
             qCDebug(lcStore) << "failed: database not open";
@@ -106,7 +161,7 @@ struct ColorCardStore::Impl {
             ok = query.exec();
         }
         if (!ok)
-            qCDebug(lcStore) << "failed:" << statement << query.lastError().text();
+            failed(query.lastError());
         return ok;
     }
 
@@ -128,7 +183,8 @@ struct ColorCardStore::Impl {
 
     StoreResult result(StoreError error) {
         lastError = error;
-        return StoreResult{error};
+        lastCause = error == StoreError::None ? StoreCause::None : failureCause;
+        return StoreResult{error, lastCause};
     }
     StoreResult result(bool ok, StoreError error) { return result(ok ? StoreError::None : error); }
 
@@ -137,13 +193,19 @@ struct ColorCardStore::Impl {
     StoreResult insertBatch(const QString& statement, const QStringList& colorIds,
                             const QList<QStringList>& columns, int columnCount) {
         QSqlDatabase db = database();
+        failureCause = StoreCause::None;
         const bool ownTransaction = !inTransaction;
-        if (ownTransaction)
-            db.transaction();
+        if (ownTransaction && db.isOpen() && !db.transaction()) {
+            // Never a batch without its transaction.
+            failed(db.lastError());
+            return result(StoreError::InsertColor);
+        }
         bool allRows = db.isOpen();
         {
             QSqlQuery query(db);
             const bool prepared = db.isOpen() && query.prepare(statement);
+            if (db.isOpen() && !prepared)
+                failed(query.lastError());
             qCDebug(lcStore) << "batch:" << statement << colorIds.size() << "rows";
             for (int i = 0; i < colorIds.size(); ++i) {
                 bool complete = prepared;
@@ -162,18 +224,21 @@ struct ColorCardStore::Impl {
                 for (int v = 0; v < values.size(); ++v)
                     query.bindValue(v, values[v]);
                 if (!query.exec()) {
-                    qCDebug(lcStore) << "batch row" << i << "failed:" << query.lastError().text();
+                    qCDebug(lcStore) << "batch row" << i << "failed";
+                    failed(query.lastError());
                     allRows = false;
                     break;
                 }
             }
         }
         if (ownTransaction) {
-            if (!allRows || !db.commit()) {
-                qCDebug(lcStore) << "batch undone:" << db.lastError().text();
-                db.rollback();
-                return result(StoreError::InsertColor);
-            }
+            if (allRows && db.commit())
+                return result(StoreError::None);
+            if (allRows)
+                failed(db.lastError());
+            qCDebug(lcStore) << "batch undone";
+            db.rollback();
+            return result(StoreError::InsertColor);
         }
         return result(allRows, StoreError::InsertColor);
     }
@@ -220,9 +285,10 @@ StoreResult ColorCardStore::openDatabase() {
         db.setDatabaseName(databasePath());
         // The command line may use the store while the window has it open:
         // a lock the other holds is waited for rather than failing at once.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(d->busyTimeoutMs));
         if (!db.open()) {
-            qCDebug(lcStore) << "open failed:" << databasePath() << db.lastError().text();
+            qCDebug(lcStore) << "open failed:" << databasePath();
+            d->failed(db.lastError());
             return d->result(StoreError::OpenDatabase);
         }
     }
@@ -230,10 +296,25 @@ StoreResult ColorCardStore::openDatabase() {
     if (!d->exec(query, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
                                        "name = 'ColorCard'")))
         return d->result(StoreError::QueryLibraryTable);
-    if (query.next())
+    if (query.next()) {
+        query.finish();
+        // The library list itself must be readable: a damaged page shows here,
+        // once, rather than in every later step.
+        if (!d->exec(query, QStringLiteral("SELECT count(*), sum(length(colorcardid)) FROM "
+                                           "ColorCard")))
+            return d->result(StoreError::QueryLibraries);
         return d->result(StoreError::None);
+    }
     query.finish();
     return createLibraryTable();
+}
+
+void ColorCardStore::setBusyTimeout(int milliseconds) {
+    d->busyTimeoutMs = qMax(0, milliseconds);
+}
+
+void ColorCardStore::closeDatabase() {
+    d->closeConnection();
 }
 
 StoreResult ColorCardStore::createLibraryTable() {
@@ -285,13 +366,19 @@ StoreResult ColorCardStore::insertColorDataBatchLab(const QString& libraryId,
     return d->insertBatch(insertLabStatement(libraryId), colorIds, {names, L, a, b}, 4);
 }
 
-bool ColorCardStore::beginTransaction() {
+StoreResult ColorCardStore::beginTransaction() {
+    d->failureCause = StoreCause::None;
     if (d->inTransaction)
-        return false;
+        return d->result(StoreError::Begin);
     // IMMEDIATE takes the write lock at once (waiting out another writer),
-    // so a transaction never fails half way for a lock another process holds.
+    // so a transaction never fails half way for a lock another process holds,
+    // and what it reads stays as read until it commits.
     QSqlDatabase db = d->database();
     d->inTransaction = db.isOpen() && d->exec(QStringLiteral("BEGIN IMMEDIATE"));
+    return d->result(d->inTransaction, StoreError::Begin);
+}
+
+bool ColorCardStore::inTransaction() const {
     return d->inTransaction;
 }
 
@@ -299,9 +386,11 @@ StoreResult ColorCardStore::commitTransaction() {
     if (!d->inTransaction)
         return d->result(StoreError::None);
     d->inTransaction = false;
+    d->failureCause = StoreCause::None;
     QSqlDatabase db = d->database();
     if (!db.commit()) {
-        qCDebug(lcStore) << "commit failed:" << db.lastError().text();
+        d->failed(db.lastError());
+        qCDebug(lcStore) << "commit failed";
         db.rollback();
         return d->result(StoreError::Commit);
     }
@@ -329,6 +418,21 @@ StoreResult ColorCardStore::updateLibraryCount(const QString& count, const QStri
         d->exec(QStringLiteral("UPDATE ColorCard SET colorcardcount = ? WHERE colorcardid = ?"),
                 {text(count), text(libraryId)}),
         StoreError::UpdateCount);
+}
+
+StoreResult ColorCardStore::recountLibrary(const QString& libraryId) {
+    return d->result(d->exec(QStringLiteral("UPDATE ColorCard SET colorcardcount = (SELECT "
+                                            "count(*) FROM %1) WHERE colorcardid = ?")
+                                 .arg(quoted(libraryId)),
+                             {text(libraryId)}),
+                     StoreError::UpdateCount);
+}
+
+qint64 ColorCardStore::dataVersion() {
+    QSqlQuery query(d->database());
+    if (!d->exec(query, QStringLiteral("PRAGMA data_version")) || !query.next())
+        return -1;
+    return query.value(0).toLongLong();
 }
 
 StoreResult ColorCardStore::updateColorDataName(const QString& libraryId, const QString& name,
@@ -387,6 +491,46 @@ QList<LibraryRecord> ColorCardStore::selectLibraries() {
     return records;
 }
 
+namespace {
+LibraryRecord firstRecord(QSqlQuery& query) {
+    LibraryRecord record;
+    if (!query.next())
+        return record;
+    record << query.value(0).toInt();
+    for (int i = 1; i < 6; ++i)
+        record << query.value(i).toString();
+    return record;
+}
+}  // namespace
+
+LibraryRecord ColorCardStore::selectLibrary(const QString& libraryId) {
+    QSqlQuery query(d->database());
+    if (!d->exec(query,
+                 QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, "
+                                "colorcardcount FROM ColorCard WHERE colorcardid = ? ORDER BY id "
+                                "LIMIT 1"),
+                 {text(libraryId)})) {
+        d->result(StoreError::QueryLibraries);
+        return {};
+    }
+    d->result(StoreError::None);
+    return firstRecord(query);
+}
+
+LibraryRecord ColorCardStore::selectLibraryByKey(const QString& name, const QString& description) {
+    QSqlQuery query(d->database());
+    if (!d->exec(query,
+                 QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, "
+                                "colorcardcount FROM ColorCard WHERE colorcardname = ? AND "
+                                "colorcarddesc = ? ORDER BY id LIMIT 1"),
+                 {text(name), text(description)})) {
+        d->result(StoreError::QueryLibraries);
+        return {};
+    }
+    d->result(StoreError::None);
+    return firstRecord(query);
+}
+
 QList<ColorDataRecord> ColorCardStore::selectColorData(const QString& libraryId) {
     QList<ColorDataRecord> records;
     QSqlQuery query(d->database());
@@ -436,6 +580,10 @@ StoreResult ColorCardStore::deleteDatabaseFile() {
 
 StoreError ColorCardStore::lastError() const {
     return d->lastError;
+}
+
+StoreCause ColorCardStore::lastCause() const {
+    return d->lastCause;
 }
 
 QString ColorCardStore::makeLibraryId(int number) {

@@ -35,11 +35,27 @@ enum class StoreError {
     DeleteDatabaseFile,
     // The statements ran but the transaction holding them was not committed.
     Commit,
+    // The write transaction could not be started (see the cause).
+    Begin,
+};
+
+// Why SQLite refused a step, when the reason is one the user can act on.
+enum class StoreCause {
+    None,
+    // Another connection held the write lock past the busy time-out.
+    Busy,
+    // The disk (or the database's page limit) is full.
+    DiskFull,
+    // The database file or its folder cannot be written.
+    ReadOnly,
+    // "database disk image is malformed", or not a database at all.
+    Damaged,
 };
 
 // Success, or the step that failed.
 struct StoreResult {
     StoreError error = StoreError::None;
+    StoreCause cause = StoreCause::None;
 
     bool ok() const { return error == StoreError::None; }
     explicit operator bool() const { return ok(); }
@@ -66,7 +82,12 @@ public:
     // Time stamps of new identifiers come from here (tests fix it).
     void setClock(std::function<QDateTime()> clock);
 
+    // How long a statement waits for a lock another connection holds before
+    // it fails with StoreCause::Busy (before openDatabase; 5000 ms unless set).
+    void setBusyTimeout(int milliseconds);
     StoreResult openDatabase();
+    // Closes the connection (the file stays); openDatabase opens it again.
+    void closeDatabase();
     StoreResult createLibraryTable();
     StoreResult createColorDataTable(const QString& libraryId);
     StoreResult insertLibrary(const QString& libraryId, const QString& meterNumber,
@@ -83,10 +104,15 @@ public:
     StoreResult insertColorDataBatchLab(const QString& libraryId, const QStringList& colorIds,
                                         const QStringList& names, const QStringList& L,
                                         const QStringList& a, const QStringList& b);
-    // Groups every statement up to commitTransaction into one transaction (a
-    // whole library at once); the batch inserts join it instead of opening
-    // their own. Not nested: false when one is open or the database is not.
-    bool beginTransaction();
+    // Groups every statement up to commitTransaction into one write
+    // transaction (BEGIN IMMEDIATE: the write lock is taken at once, waiting
+    // up to the busy time-out for another writer), so that whatever is read
+    // after it cannot be changed by another process before the commit; the
+    // batch inserts join it instead of opening their own. Not nested: fails
+    // (StoreError::Begin) when one is open or the database is not, with
+    // StoreCause::Busy when another process kept the lock.
+    StoreResult beginTransaction();
+    bool inTransaction() const;
     // Commits; on failure rolls back and reports StoreError::Commit.
     StoreResult commitTransaction();
     // Undoes everything since beginTransaction.
@@ -94,6 +120,12 @@ public:
     StoreResult updateLibraryName(const QString& name, const QString& description,
                                   const QString& libraryId);
     StoreResult updateLibraryCount(const QString& count, const QString& libraryId);
+    // Sets the library's stored count to the number of rows of its table, in
+    // one statement (never from a count read earlier).
+    StoreResult recountLibrary(const QString& libraryId);
+    // PRAGMA data_version: changes whenever another connection (another
+    // process included) commits to the file; -1 when it cannot be read.
+    qint64 dataVersion();
     StoreResult updateColorDataName(const QString& libraryId, const QString& name,
                                     const QString& colorId);
     StoreResult updateColorData(const QString& libraryId, const QStringList& values,
@@ -101,14 +133,20 @@ public:
     // "" when the colour is not there or the query failed (see lastError()).
     QString selectColorDataName(const QString& libraryId, const QString& colorId);
     QList<LibraryRecord> selectLibraries();
+    // The library of that identifier, or the first (lowest id) of that name
+    // and description; empty when there is none or the query failed.
+    LibraryRecord selectLibrary(const QString& libraryId);
+    LibraryRecord selectLibraryByKey(const QString& name, const QString& description);
     QList<ColorDataRecord> selectColorData(const QString& libraryId);
     StoreResult dropColorDataTable(const QString& libraryId);
     StoreResult deleteLibrary(const QString& libraryId);
     StoreResult deleteColorData(const QString& libraryId, const QString& colorId);
     StoreResult deleteDatabaseFile();
 
-    // The outcome of the last operation, queries included.
+    // The outcome of the last operation, queries included, and its cause.
     StoreError lastError() const;
+    StoreCause lastCause() const;
+    StoreResult lastResult() const { return StoreResult{lastError(), lastCause()}; }
 
     // "ColorCard<number><yyMMddhhmmss>", taking the next free number when that
     // identifier is already a library or a table.

@@ -10,6 +10,11 @@ inline constexpr BilingualText CannotOpen{"Could not open the file %1!", "无法
 inline constexpr BilingualText CannotWrite{"Could not write the file %1!", "无法写入文件%1！"};
 inline constexpr BilingualText TooLarge{"The file %1 is larger than %2 MB and is not imported!",
                                         "文件%1超过%2 MB，不予导入！"};
+// %2 lines at most (%4 colours and the lines around them); reading stopped at line %3.
+inline constexpr BilingualText TooManyLines{
+    "The file %1 has more than %2 lines, more than %4 colors need: reading stopped at line %3 "
+    "and nothing is imported!",
+    "文件%1超过%2行，超出%4个颜色所需：读取在第%3行停止，不予导入！"};
 inline constexpr BilingualText NotUtf8{"The file %1 is not UTF-8 text!", "文件%1不是UTF-8文本！"};
 inline constexpr BilingualText UnknownType{
     "The type of the file %1 is not known: choose a .csv, .txt (CGATS.17), .cxf or .xls file!",

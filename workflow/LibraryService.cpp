@@ -1,5 +1,9 @@
 #include "LibraryService.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -11,6 +15,7 @@
 #include "Limits.h"
 #include "QualityStore.h"
 #include "StoreErrorTexts.h"
+#include "StoreTexts.h"
 
 namespace {
 
@@ -36,6 +41,26 @@ QStringList allValues(const QStringList& values) {
     return padded;
 }
 
+// Libraries and colours as the store holds them now.
+struct StoreTotals {
+    int libraries = 0;
+    qint64 colours = 0;
+};
+
+StoreTotals totalsOf(const QList<LibraryRecord>& records) {
+    StoreTotals totals;
+    totals.libraries = records.size();
+    for (const LibraryRecord& record : records)
+        totals.colours += qMax(0, record.value(CountValue).toString().toInt());
+    return totals;
+}
+
+// As lookAlikeRow compares: spaces at the ends and doubled ones unseen.
+bool looksAlike(const LibraryRecord& record, const QString& name, const QString& description) {
+    return record.value(NameValue).toString().simplified() == name.simplified() &&
+           record.value(DescriptionValue).toString().simplified() == description.simplified();
+}
+
 }  // namespace
 
 LibraryService::LibraryService(Messenger& messenger, const QString& directory, QObject* parent)
@@ -46,9 +71,16 @@ LibraryService::LibraryService(Messenger& messenger, const QString& directory, Q
       maxLibraries_(Limits::MeterLibraries) {}
 
 bool LibraryService::reported(StoreResult result) const {
-    if (!result)
-        messenger_.tip(storeErrorText(result.error));
+    if (!result) {
+        const StoreMessage message = storeFailureMessage(
+            result, QDir::toNativeSeparators(store_.databasePath()), messenger_.chinese());
+        messenger_.tip(message.text, message.arguments);
+    }
     return result.ok();
+}
+
+bool LibraryService::begin() {
+    return reported(store_.beginTransaction());
 }
 
 bool LibraryService::undone(StoreResult result) {
@@ -57,9 +89,132 @@ bool LibraryService::undone(StoreResult result) {
     return false;
 }
 
-bool LibraryService::open() {
-    databaseOpen_ = reported(store_.openDatabase());
+bool LibraryService::open(bool deferDamaged) {
+    const StoreResult opened = store_.openDatabase();
+    databaseOpen_ = opened.ok();
+    damagedAtOpen_ = false;
+    if (!databaseOpen_ && opened.cause == StoreCause::Damaged) {
+        // Nothing more is read from it: one message, not one per step.
+        store_.closeDatabase();
+        damagedAtOpen_ = true;
+        if (!deferDamaged)
+            offerDamagedStoreRestore();
+    } else {
+        reported(opened);
+    }
+    dataVersion_ = databaseOpen_ ? store_.dataVersion() : -1;
     return databaseOpen_;
+}
+
+void LibraryService::offerDamagedStoreRestore() {
+    if (!damagedAtOpen_)
+        return;
+    damagedAtOpen_ = false;
+    offerRestoreOfDamagedStore();
+    if (!databaseOpen_)
+        return;
+    dataVersion_ = store_.dataVersion();
+    if (!libraries_.isEmpty())
+        reloadFromStore();
+}
+
+void LibraryService::offerRestoreOfDamagedStore() {
+    const QString path = store_.databasePath();
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const BackupEntry* newest = nullptr;
+    const QList<BackupEntry> entries = backup_.list();
+    for (const BackupEntry& entry : entries)
+        if (entry.readable()) {
+            newest = &entry;
+            break;
+        }
+    if (!newest) {
+        messenger_.tip(StoreText::DamagedNoBackup, {shownPath});
+        return;
+    }
+    if (!messenger_.ask(StoreText::DamagedAtStart,
+                        {shownPath, newest->taken.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))}))
+        return;
+    // The damaged file (and a journal that belongs to it, never to the copy)
+    // is kept under another name.
+    const QString kept = path + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const QString journal = path + QStringLiteral("-journal");
+    if (!QFile::rename(path, kept)) {
+        messenger_.tip(StoreText::DamagedRestoreFailed);
+        return;
+    }
+    if (QFileInfo::exists(journal))
+        QFile::rename(journal, kept + QStringLiteral("-journal"));
+    const BackupStatus status = backup_.restore(newest->path, meterNumber_);
+    if (status != BackupStatus::Ok) {
+        QFile::remove(path);
+        QFile::rename(kept, path);
+        if (QFileInfo::exists(kept + QStringLiteral("-journal")))
+            QFile::rename(kept + QStringLiteral("-journal"), journal);
+        messenger_.tip(StoreText::DamagedRestoreFailed);
+        return;
+    }
+    const StoreResult reopened = store_.openDatabase();
+    databaseOpen_ = reopened.ok();
+    if (!databaseOpen_) {
+        reported(reopened);
+        return;
+    }
+    messenger_.tip(StoreText::DamagedRestored, {QDir::toNativeSeparators(kept)});
+}
+
+bool LibraryService::storeChangedElsewhere() {
+    if (!databaseOpen_ || store_.inTransaction())
+        return false;
+    const qint64 version = store_.dataVersion();
+    if (version < 0 || version == dataVersion_)
+        return false;
+    dataVersion_ = version;
+    return true;
+}
+
+bool LibraryService::refreshIfChangedElsewhere() {
+    if (!storeChangedElsewhere())
+        return false;
+    reloadFromStore();
+    return true;
+}
+
+void LibraryService::reloadFromStore() {
+    if (!databaseOpen_ || store_.inTransaction())
+        return;
+    const QString currentId =
+        current_ >= 0 && current_ < libraries_.size() ? libraries_[current_].id : QString();
+    const QList<LibraryRecord> records = store_.selectLibraries();
+    // A store that cannot be read now keeps the list as it was.
+    if (store_.lastError() != StoreError::None)
+        return;
+    QList<LibraryEntry> entries;
+    for (const LibraryRecord& record : records) {
+        if (record.size() < kRecordSize)
+            continue;
+        LibraryEntry entry = entryOf(record);
+        entries << entry;
+    }
+    const bool wasLocked = locked_;
+    libraries_.clear();
+    current_ = -1;
+    emit librariesCleared();
+    for (const LibraryEntry& entry : entries)
+        appendEntry(entry);
+    int row = -1;
+    for (int r = 0; r < libraries_.size() && !currentId.isEmpty(); ++r)
+        if (libraries_[r].id == currentId)
+            row = r;
+    if (row < 0 && wasLocked) {
+        locked_ = false;
+        emit lockReleased();
+    }
+    if (row >= 0) {
+        current_ = row;
+        emit libraryReselected(row);
+    }
 }
 
 int LibraryService::rowOf(const LibraryKey& key) const {
@@ -82,6 +237,9 @@ int LibraryService::lookAlikeRow(const QString& name, const QString& description
 }
 
 QList<LibraryRecord> LibraryService::storedLibraries() {
+    // A store that could not be opened was told once, when it was opened.
+    if (!databaseOpen_)
+        return {};
     const QList<LibraryRecord> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
         reported(StoreResult{store_.lastError()});
@@ -89,6 +247,8 @@ QList<LibraryRecord> LibraryService::storedLibraries() {
 }
 
 QList<ColorDataRecord> LibraryService::storedColours(const QString& libraryId) {
+    if (!databaseOpen_)
+        return {};
     const QList<ColorDataRecord> colours = store_.selectColorData(libraryId);
     if (store_.lastError() != StoreError::None)
         reported(StoreResult{store_.lastError()});
@@ -178,6 +338,11 @@ bool LibraryService::backUpBeforeChange() {
     if (backupScopes_ > 0 && scopeBackedUp_)
         return true;
     const BackupStatus status = backup_.take(meterNumber_);
+    // Another writer kept the store past the copy's wait: that is the reason.
+    if (status == BackupStatus::Busy) {
+        messenger_.tip(StoreText::Busy);
+        return false;
+    }
     if (status != BackupStatus::Ok && status != BackupStatus::NoDatabase) {
         messenger_.tip(BackupText::BackupFailed);
         return false;
@@ -222,9 +387,30 @@ bool LibraryService::acceptLibraryEntry(QWidget* dialog, const QString& name,
 }
 
 bool LibraryService::createLibrary(const QString& name, const QString& description) {
+    if (!begin())
+        return false;
+    // Whether it exists, the limit and the next identifier, as the store is
+    // now: another process may have added libraries since the list was read.
+    const QList<LibraryRecord> records = store_.selectLibraries();
+    if (store_.lastError() != StoreError::None)
+        return undone(store_.lastResult());
+    const BilingualText* refusal = nullptr;
+    for (const LibraryRecord& record : records)
+        if (looksAlike(record, name, description))
+            refusal = &LibraryText::SameLibraryExists;
+    if (!refusal && records.size() >= maxLibraries_)
+        refusal = &LibraryText::TooManyLibraries;
+    if (refusal) {
+        store_.rollbackTransaction();
+        if (refusal == &LibraryText::TooManyLibraries)
+            messenger_.tip(*refusal, {number(maxLibraries_)});
+        else
+            messenger_.tip(*refusal);
+        refreshIfChangedElsewhere();
+        return false;
+    }
     LibraryEntry entry{
-        store_.makeLibraryId(libraries_.size() + 1), name, description, QStringLiteral("0"), {}};
-    store_.beginTransaction();
+        store_.makeLibraryId(records.size() + 1), name, description, QStringLiteral("0"), {}};
     StoreResult result = store_.createColorDataTable(entry.id);
     if (result)
         result = store_.insertLibrary(entry.id, meterNumber_, name, description, entry.count);
@@ -232,7 +418,8 @@ bool LibraryService::createLibrary(const QString& name, const QString& descripti
         result = store_.commitTransaction();
     if (!result)
         return undone(result);
-    appendEntry(entry);
+    if (!refreshIfChangedElsewhere())
+        appendEntry(entry);
     return true;
 }
 
@@ -261,7 +448,8 @@ bool LibraryService::deleteLibrary(int row) {
     if (!backUpBeforeChange())
         return false;
     const QString id = libraries_[row].id;
-    store_.beginTransaction();
+    if (!begin())
+        return false;
     StoreResult result = store_.dropColorDataTable(id);
     if (result)
         result = store_.deleteLibrary(id);
@@ -330,19 +518,44 @@ bool LibraryService::acceptNewColour(const QString& name) {
 bool LibraryService::addColour(const QString& name, const QStringList& values) {
     if (current_ < 0 || current_ >= libraries_.size())
         return false;
-    LibraryEntry& library = libraries_[current_];
-    // The next number after the colours listed, skipping one already taken in
+    const QString libraryId = libraries_[current_].id;
+    if (!begin())
+        return false;
+    // The name, the limit and the next identifier as the store is now.
+    const QList<ColorDataRecord> held = store_.selectColorData(libraryId);
+    if (store_.lastError() != StoreError::None)
+        return undone(store_.lastResult());
+    const QList<LibraryRecord> records = store_.selectLibraries();
+    if (store_.lastError() != StoreError::None)
+        return undone(store_.lastResult());
+    bool taken = false;
+    for (const ColorDataRecord& colour : held)
+        taken = taken || colour.value(kColourNameValue).toString() == name;
+    const bool full = totalsOf(records).colours >= Limits::MaxColors;
+    if (taken || full) {
+        store_.rollbackTransaction();
+        if (taken)
+            messenger_.tip(LibraryText::SameColorName);
+        else
+            messenger_.tip(LibraryText::TooManyColors, {number(Limits::MaxColors)});
+        refreshIfChangedElsewhere();
+        return false;
+    }
+    // The next number after the colours held, skipping one already taken in
     // this second (after a deletion the count repeats an earlier number).
-    const QString id = store_.makeColorIds(library.id, library.colours.size() + 1, 1).value(0);
-    const QString count = number(library.count.toInt() + 1);
-    store_.beginTransaction();
-    StoreResult result = store_.insertColorData(library.id, id, name, values);
+    const QString id = store_.makeColorIds(libraryId, held.size() + 1, 1).value(0);
+    StoreResult result = store_.insertColorData(libraryId, id, name, values);
+    // The count is the table's rows, counted in the statement that sets it.
     if (result)
-        result = store_.updateLibraryCount(count, library.id);
+        result = store_.recountLibrary(libraryId);
     if (result)
         result = store_.commitTransaction();
     if (!result)
         return undone(result);
+    const QString count = store_.selectLibrary(libraryId).value(CountValue).toString();
+    if (refreshIfChangedElsewhere())
+        return true;
+    LibraryEntry& library = libraries_[current_];
     library.count = count;
     library.colours << ColourEntry{id, name, values.value(0), values.value(1), values.value(2)};
     emit libraryChanged(current_);
@@ -389,17 +602,22 @@ bool LibraryService::renameColour(int colourRow, const QString& name) {
 bool LibraryService::deleteColour(int colourRow) {
     if (!isColourRow(colourRow))
         return false;
-    LibraryEntry& library = libraries_[current_];
-    // A count that was already 0 (a damaged record) does not go negative.
-    const QString count = number(qMax(0, library.count.toInt() - 1));
-    store_.beginTransaction();
-    StoreResult result = store_.deleteColorData(library.id, library.colours[colourRow].id);
+    const QString libraryId = libraries_[current_].id;
+    if (!begin())
+        return false;
+    StoreResult result =
+        store_.deleteColorData(libraryId, libraries_[current_].colours[colourRow].id);
+    // The count is the table's rows, counted in the statement that sets it.
     if (result)
-        result = store_.updateLibraryCount(count, library.id);
+        result = store_.recountLibrary(libraryId);
     if (result)
         result = store_.commitTransaction();
     if (!result)
         return undone(result);
+    const QString count = store_.selectLibrary(libraryId).value(CountValue).toString();
+    if (refreshIfChangedElsewhere())
+        return true;
+    LibraryEntry& library = libraries_[current_];
     library.count = count;
     library.colours.removeAt(colourRow);
     emit libraryChanged(current_);
@@ -434,53 +652,170 @@ bool LibraryService::fitsLibraryLimit(const QList<LibraryKey>& incoming,
     return false;
 }
 
-bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, MergeSeries* series) const {
+bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, int position,
+                                     MergeSeries* series) const {
     using Overwrite = MergeSeries::Overwrite;
     const QStringList key{incoming.name, incoming.description};
     if (!series)
         return messenger_.ask(LibraryText::ConfirmOverwrite, key);
-    if (series->overwrite != Overwrite::Ask)
-        return series->overwrite == Overwrite::Always;
-    switch (messenger_.askSeries(LibraryText::ConfirmOverwrite, key)) {
-        case Prompt::SeriesAnswer::YesToAll:
-            series->overwrite = Overwrite::Always;
-            return true;
-        case Prompt::SeriesAnswer::NoToAll:
-            series->overwrite = Overwrite::Never;
-            return false;
-        case Prompt::SeriesAnswer::Yes:
-            return true;
-        case Prompt::SeriesAnswer::No:
-            break;
+    // Asked before the transaction began again (after the backup).
+    const auto answer = series->answered.constFind(position);
+    if (answer != series->answered.constEnd())
+        return *answer;
+    bool agreed = false;
+    if (series->plainQuestions) {
+        agreed = messenger_.ask(LibraryText::ConfirmOverwrite, key);
+    } else if (series->overwrite != Overwrite::Ask) {
+        agreed = series->overwrite == Overwrite::Always;
+    } else {
+        switch (messenger_.askSeries(LibraryText::ConfirmOverwrite, key)) {
+            case Prompt::SeriesAnswer::YesToAll:
+                series->overwrite = Overwrite::Always;
+                agreed = true;
+                break;
+            case Prompt::SeriesAnswer::NoToAll:
+                series->overwrite = Overwrite::Never;
+                break;
+            case Prompt::SeriesAnswer::Yes:
+                agreed = true;
+                break;
+            case Prompt::SeriesAnswer::No:
+                break;
+        }
     }
-    return false;
+    series->answered.insert(position, agreed);
+    return agreed;
 }
 
 int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
                              const std::function<void(int place, bool changed)>& done) {
-    BackupScope backupScope(*this);
     MergeSeries series;
-    int changed = 0;
-    for (int k = 0; k < incoming.size(); ++k) {
-        const MergeOutcome outcome = mergeLibrary(incoming.at(k), k + 1, &series);
-        if (outcome == MergeOutcome::Stopped)
-            return -1;
-        if (outcome == MergeOutcome::Merged)
-            ++changed;
-        if (done)
-            done(k + 1, outcome == MergeOutcome::Merged);
-    }
-    return changed;
+    return mergeTogether(incoming, 1, &series, done, nullptr);
 }
 
 LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary& incoming,
                                                           int position, MergeSeries* series) {
-    const int row = rowOf(incoming.key());
+    MergeSeries plain;
+    plain.plainQuestions = true;
+    QList<MergeOutcome> outcomes;
+    if (mergeTogether({incoming}, position, series ? series : &plain, {}, &outcomes) < 0)
+        return MergeOutcome::Stopped;
+    return outcomes.value(0, MergeOutcome::Stopped);
+}
+
+int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int firstPosition,
+                                  MergeSeries* series,
+                                  const std::function<void(int place, bool changed)>& done,
+                                  QList<MergeOutcome>* outcomes) {
+    BackupScope backupScope(*this);
+    // The whole file (or the whole meter) in one transaction: a kill, a full
+    // disk or a failure part-way leaves every library as it was. Every
+    // decision is taken inside it, from the store as it is then.
+    for (;;) {
+        if (!begin())
+            return -1;
+        QList<MergeOutcome> results;
+        QStringList mergedIds;
+        int changed = 0;
+        bool backupFirst = false;
+        for (int k = 0; k < incoming.size(); ++k) {
+            QString id;
+            const MergeOutcome outcome =
+                mergeInTransaction(incoming.at(k), firstPosition + k, series, &id);
+            if (outcome == MergeOutcome::NeedsBackup) {
+                backupFirst = true;
+                break;
+            }
+            if (outcome == MergeOutcome::Stopped) {
+                store_.rollbackTransaction();
+                refreshIfChangedElsewhere();
+                return -1;
+            }
+            results << outcome;
+            if (outcome == MergeOutcome::Merged) {
+                ++changed;
+                if (!mergedIds.contains(id))
+                    mergedIds << id;
+            }
+            if (done)
+                done(k + 1, outcome == MergeOutcome::Merged);
+        }
+        if (backupFirst) {
+            // A copy is never taken of a transaction's half: nothing is
+            // written yet, so the transaction begins again after the copy,
+            // the answers given standing.
+            store_.rollbackTransaction();
+            if (!backUpBeforeChange())
+                return -1;
+            continue;
+        }
+        StoreResult committed = store_.commitTransaction();
+        if (!committed) {
+            // A failed commit has always been told as a failed insert.
+            committed.error = StoreError::InsertColor;
+            reported(committed);
+            return -1;
+        }
+        if (!refreshIfChangedElsewhere())
+            showMerged(mergedIds);
+        if (outcomes)
+            *outcomes = results;
+        return changed;
+    }
+}
+
+void LibraryService::showMerged(const QStringList& ids) {
+    for (const QString& id : ids) {
+        const LibraryRecord record = store_.selectLibrary(id);
+        if (record.size() < kRecordSize)
+            continue;
+        const LibraryEntry entry = entryOf(record);
+        int row = -1;
+        for (int r = 0; r < libraries_.size(); ++r)
+            if (libraries_[r].id == id)
+                row = r;
+        if (row < 0) {
+            appendEntry(entry);
+        } else {
+            libraries_[row] = entry;
+            emit libraryChanged(row);
+        }
+    }
+}
+
+LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLibrary& incoming,
+                                                                int position, MergeSeries* series,
+                                                                QString* mergedId) {
+    const auto stopped = [this] {
+        reported(store_.lastResult());
+        return MergeOutcome::Stopped;
+    };
+    // The library as the store holds it now (earlier libraries of this
+    // transaction included), not as the list was read.
+    const LibraryRecord stored = store_.selectLibraryByKey(incoming.name, incoming.description);
+    if (store_.lastError() != StoreError::None)
+        return stopped();
+    const bool exists = stored.size() >= kRecordSize;
+    QList<ColourEntry> held;
+    if (exists) {
+        const QList<ColorDataRecord> colours =
+            store_.selectColorData(stored.value(IdValue).toString());
+        if (store_.lastError() != StoreError::None)
+            return stopped();
+        held.reserve(colours.size());
+        for (const ColorDataRecord& colour : colours) {
+            if (colour.size() < kFirstValue + 3)
+                continue;
+            held << ColourEntry{colour[kColourIdValue].toString(),
+                                colour[kColourNameValue].toString(), colour[kFirstValue].toString(),
+                                colour[kFirstValue + 1].toString(),
+                                colour[kFirstValue + 2].toString()};
+        }
+    }
 
     // What the library holds, then every incoming colour in order: a new
     // name is added, a held one takes the incoming values unless they are
     // the same (a later colour of one name wins over an earlier one).
-    const QList<ColourEntry> held = row >= 0 ? libraries_[row].colours : QList<ColourEntry>();
     QHash<QString, int> byName;
     for (int i = 0; i < held.size(); ++i)
         if (!byName.contains(held[i].name))
@@ -505,49 +840,52 @@ LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary&
         }
     }
     // Only a library that would change is worth a question.
-    if (row >= 0 && added.isEmpty() && replaced.isEmpty())
+    if (exists && added.isEmpty() && replaced.isEmpty())
         return MergeOutcome::Unchanged;
-    if (row >= 0 && !overwriteAgreed(incoming, series))
+    if (exists && !overwriteAgreed(incoming, position, series))
         return MergeOutcome::Skipped;
 
-    const int stored = totalColorCount();
-    if (stored + added.size() > Limits::MaxColors) {
-        messenger_.tip(LibraryText::ImportTooManyColors, {number(Limits::MaxColors), number(stored),
-                                                          number(added.size()), number(position)});
+    const QList<LibraryRecord> records = store_.selectLibraries();
+    if (store_.lastError() != StoreError::None)
+        return stopped();
+    const StoreTotals totals = totalsOf(records);
+    if (!exists && totals.libraries >= maxLibraries_) {
+        messenger_.tip(LibraryText::ImportTooManyLibraries,
+                       {number(maxLibraries_), number(totals.libraries)});
+        return MergeOutcome::Stopped;
+    }
+    const int storedColours = int(qMin<qint64>(totals.colours, std::numeric_limits<int>::max()));
+    if (totals.colours + added.size() > Limits::MaxColors) {
+        messenger_.tip(LibraryText::ImportTooManyColors,
+                       {number(Limits::MaxColors), number(storedColours), number(added.size()),
+                        number(position)});
         return MergeOutcome::Stopped;
     }
 
     // A stored library is about to change: the action's backup comes first.
-    if (row >= 0 && !backUpBeforeChange())
-        return MergeOutcome::Stopped;
+    if (exists && backupPending())
+        return MergeOutcome::NeedsBackup;
 
-    // Everything this library changes in the store goes in one transaction.
-    LibraryEntry entry = row >= 0 ? libraries_[row]
-                                  : LibraryEntry{store_.makeLibraryId(libraries_.size() + 1),
-                                                 incoming.name,
-                                                 incoming.description,
-                                                 QStringLiteral("0"),
-                                                 {}};
-    const QString count = number(entry.count.toInt() + added.size());
-    store_.beginTransaction();
+    const QString id =
+        exists ? stored.value(IdValue).toString() : store_.makeLibraryId(totals.libraries + 1);
     StoreResult result;
-    if (row < 0) {
-        result = store_.createColorDataTable(entry.id);
+    if (!exists) {
+        result = store_.createColorDataTable(id);
         if (result)
-            result =
-                store_.insertLibrary(entry.id, meterNumber_, entry.name, entry.description, count);
+            result = store_.insertLibrary(id, meterNumber_, incoming.name, incoming.description,
+                                          QStringLiteral("0"));
     }
     for (auto it = replaced.cbegin(); result && it != replaced.cend(); ++it)
-        result = store_.updateColorData(entry.id, allValues(it->values), held[it.key()].id);
-    QStringList ids;
-    if (incoming.idsByPlace) {
-        const QStringList byPlace = store_.makeColorIds(entry.id, 0, incoming.colours.size());
-        for (int place : addedPlaces)
-            ids << byPlace.value(place);
-    } else {
-        ids = store_.makeColorIds(entry.id, 1, added.size());
-    }
+        result = store_.updateColorData(id, allValues(it->values), held[it.key()].id);
     if (result && !added.isEmpty()) {
+        QStringList ids;
+        if (incoming.idsByPlace) {
+            const QStringList byPlace = store_.makeColorIds(id, 0, incoming.colours.size());
+            for (int place : addedPlaces)
+                ids << byPlace.value(place);
+        } else {
+            ids = store_.makeColorIds(id, 1, added.size());
+        }
         bool everyValue = true;
         for (const IncomingColour& colour : added)
             everyValue = everyValue && colour.values.size() >= kValueCount;
@@ -559,38 +897,17 @@ LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary&
             for (int c = 1; c < columns.size(); ++c)
                 columns[c] << colour.values.value(c - 1);
         }
-        result = everyValue ? store_.insertColorDataBatch(entry.id, ids, columns)
-                            : store_.insertColorDataBatchLab(entry.id, ids, columns[0], columns[1],
+        result = everyValue ? store_.insertColorDataBatch(id, ids, columns)
+                            : store_.insertColorDataBatchLab(id, ids, columns[0], columns[1],
                                                              columns[2], columns[3]);
-        if (result && row >= 0)
-            result = store_.updateLibraryCount(count, entry.id);
     }
-    if (result) {
-        result = store_.commitTransaction();
-        // A failed commit has always been told as a failed insert.
-        if (!result)
-            result.error = StoreError::InsertColor;
-    }
+    // The count is the table's rows, counted in the statement that sets it.
+    if (result)
+        result = store_.recountLibrary(id);
     if (!result) {
-        undone(result);
+        reported(result);
         return MergeOutcome::Stopped;
     }
-
-    for (auto it = replaced.cbegin(); it != replaced.cend(); ++it) {
-        ColourEntry& colour = entry.colours[it.key()];
-        colour.L = it->values.value(0);
-        colour.a = it->values.value(1);
-        colour.b = it->values.value(2);
-    }
-    for (int i = 0; i < added.size(); ++i)
-        entry.colours << ColourEntry{ids.value(i), added[i].name, added[i].values.value(0),
-                                     added[i].values.value(1), added[i].values.value(2)};
-    entry.count = count;
-    if (row < 0) {
-        appendEntry(entry);
-    } else {
-        libraries_[row] = entry;
-        emit libraryChanged(row);
-    }
+    *mergedId = id;
     return MergeOutcome::Merged;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -30,12 +31,19 @@ public:
         // The colour limit, a failed backup or a failed store step ended the
         // merge (message shown).
         Stopped,
+        // Internal: an existing library is to be overwritten before the
+        // action's backup was taken (the transaction is begun again after it).
+        NeedsBackup,
     };
     // The libraries of one import or export: their overwrite questions offer
     // Yes to all and No to all, and such an answer stands for the rest.
     struct MergeSeries {
         enum class Overwrite { Ask, Always, Never };
         Overwrite overwrite = Overwrite::Ask;
+        // Plain Yes/No questions (one library merged on its own).
+        bool plainQuestions = false;
+        // Each library's answer by its place, kept when the transaction starts again.
+        QHash<int, bool> answered;
     };
 
     // directory: where "database.db" lives.
@@ -44,9 +52,29 @@ public:
     Messenger& messenger() const { return messenger_; }
     ColorCardStore& store() { return store_; }
 
-    // Opens the store (a failure is shown); the list starts empty.
-    bool open();
+    // Opens the store (a failure is shown); the list starts empty. A store
+    // that cannot be read (damaged) is told once, naming the file, with the
+    // offer to restore the newest backup (the damaged file is kept beside).
+    // deferDamaged: the question waits for offerDamagedStoreRestore (the
+    // window asks once its language is set, after start-up).
+    bool open(bool deferDamaged = false);
     bool databaseOpen() const { return databaseOpen_; }
+    // The store was found damaged by the last open and nothing was asked yet.
+    bool damagedAtOpen() const { return damagedAtOpen_; }
+    // Asks about the damaged store (once), restores on Yes and lists the
+    // restored libraries.
+    void offerDamagedStoreRestore();
+
+    // Another process (colorcard-cli, a second window) may change the store:
+    // true when one committed since the last look (PRAGMA data_version).
+    bool storeChangedElsewhere();
+    // Lists the store again when another process changed it, keeping the
+    // current library (by identifier) and its lock; a locked library that
+    // is gone is unlocked (lockReleased). Nothing while a transaction is
+    // open. True when the list was read again.
+    bool refreshIfChangedElsewhere();
+    // Lists every stored library again, keeping the current one and its lock.
+    void reloadFromStore();
 
     // The meter the libraries belong to: new libraries are stamped with its
     // number and it decides how many libraries there may be.
@@ -170,6 +198,8 @@ signals:
     void colourChanged(int row);
     void colourRemoved(int row);
     void libraryReselected(int row);
+    // The locked library was removed by another process: the page unlocks.
+    void lockReleased();
 
 private:
     // Shows the message of a failed step; true on success.
@@ -181,7 +211,23 @@ private:
     bool isColourRow(int colourRow) const;
     bool colourNameTaken(const QString& name) const;
     // The overwrite question of an existing library, or the standing answer.
-    bool overwriteAgreed(const IncomingLibrary& incoming, MergeSeries* series) const;
+    bool overwriteAgreed(const IncomingLibrary& incoming, int position, MergeSeries* series) const;
+    // One library merged inside the open transaction, every decision taken
+    // from the store as it is now; mergedId: the library written.
+    MergeOutcome mergeInTransaction(const IncomingLibrary& incoming, int position,
+                                    MergeSeries* series, QString* mergedId);
+    // Libraries merged in one transaction (begun again after the backup);
+    // -1 when stopped (message shown). outcomes: one per library.
+    int mergeTogether(const QList<IncomingLibrary>& incoming, int firstPosition,
+                      MergeSeries* series, const std::function<void(int place, bool changed)>& done,
+                      QList<MergeOutcome>* outcomes);
+    // Starts the write transaction; false (message shown) when it cannot.
+    bool begin();
+    // The stored library as the list shows it (colours read from the store).
+    void showMerged(const QStringList& ids);
+    // The damaged store at start-up: the one question and the restore.
+    void offerRestoreOfDamagedStore();
+    bool backupPending() const { return !(backupScopes_ > 0 && scopeBackedUp_); }
 
     Messenger& messenger_;
     ColorCardStore store_;
@@ -192,6 +238,8 @@ private:
     QString meterNumber_;
     int maxLibraries_;
     bool databaseOpen_ = false;
+    qint64 dataVersion_ = -1;
+    bool damagedAtOpen_ = false;
     int current_ = -1;
     bool locked_ = false;
 };

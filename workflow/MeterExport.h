@@ -11,7 +11,7 @@ class LibraryService;
 
 // Export of meter data: every standard colour card library stored in the
 // meter is read (records, then the colour data stream) and merged into the
-// store and the list (LibraryService::mergeLibrary). Runs to its end on the
+// store and the list in one transaction (LibraryService::mergeAll). Runs to its end on the
 // calling thread and reports success or the first failure in an information box.
 class MeterExport {
 public:

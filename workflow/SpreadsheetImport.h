@@ -14,8 +14,9 @@ class LibraryService;
 
 // Imports an exchange workbook of the connected meter: the whole workbook
 // is read and verified (meter number, shape, check codes, library limit)
-// before the first change; then its libraries are merged library by library
-// (LibraryService::mergeLibrary) until the colour limit is reached.
+// before the first change; then its libraries are merged together in one
+// transaction (LibraryService::mergeAll): all of them, or none when a limit
+// or a store step stops the merge.
 class SpreadsheetImport {
 public:
     using FileOpener = std::function<std::unique_ptr<WorkbookFile>(const QString& fileName)>;

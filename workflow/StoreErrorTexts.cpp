@@ -38,9 +38,28 @@ BilingualText storeErrorText(StoreError error) {
             return StoreText::DeleteColorFailed;
         case StoreError::DeleteDatabaseFile:
             return StoreText::DeleteDatabaseFileFailed;
+        case StoreError::Begin:
+            return StoreText::BeginFailed;
         case StoreError::Commit:
         case StoreError::None:
             break;
     }
     return StoreText::CommitFailed;
+}
+
+StoreMessage storeFailureMessage(StoreResult result, const QString& databasePath, bool chinese) {
+    const QString step = storeErrorText(result.error).in(chinese);
+    switch (result.cause) {
+        case StoreCause::Busy:
+            return {StoreText::Busy, {}};
+        case StoreCause::DiskFull:
+            return {StoreText::DiskFull, {step, databasePath}};
+        case StoreCause::ReadOnly:
+            return {StoreText::ReadOnly, {step, databasePath}};
+        case StoreCause::Damaged:
+            return {StoreText::Damaged, {step, databasePath}};
+        case StoreCause::None:
+            break;
+    }
+    return {storeErrorText(result.error), {}};
 }

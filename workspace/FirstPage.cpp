@@ -1,5 +1,6 @@
 #include "FirstPage.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -7,6 +8,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
+#include <QTimer>
 
 #include "BackupRestore.h"
 #include "BackupTexts.h"
@@ -116,7 +119,36 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
 
     bindLibraries();
     bindMeter();
-    library_.open();
+    // A damaged store is told once the window shows, in the language chosen.
+    library_.open(true);
+    watchStore();
+    QTimer::singleShot(0, this, [this] {
+        if (!library_.damagedAtOpen())
+            return;
+        library_.offerDamagedStoreRestore();
+        if (library_.databaseOpen() && library_.libraryCount() == 0)
+            library_.showStoredLibraries(library_.storedLibraries());
+        library_.reselectLibrary();
+    });
+}
+
+void FirstPage::watchStore() {
+    // colorcard-cli (or another program) may change the store while the
+    // window is open: a commit of another connection changes its data
+    // version, and the list is read again, the current library and its lock
+    // kept. Only between user actions: never inside a question, a progress
+    // dialog or a meter exchange (a nested event loop), nor a transaction.
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("storeWatch"));
+    timer->setInterval(kStoreWatchMs);
+    connect(timer, &QTimer::timeout, this, [this] {
+        if (QThread::currentThread()->loopLevel() > 1 || QApplication::activeModalWidget() ||
+            QApplication::activePopupWidget())
+            return;
+        library_.refreshIfChangedElsewhere();
+    });
+    connect(&library_, &LibraryService::lockReleased, this, [this] { setLockShown(false); });
+    timer->start();
 }
 
 void FirstPage::setLanguage(bool chinese) {

@@ -86,6 +86,9 @@ protected:
 private:
     void bindLibraries();
     void bindMeter();
+    // Notices changes other processes commit to the store (see watchStore).
+    void watchStore();
+    static constexpr int kStoreWatchMs = 1000;
     void showColourRow(int row);
     void setLockShown(bool locked);
     // The library dialog, checked by the library service.

@@ -4,11 +4,13 @@
 
 #include <QCryptographicHash>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "ColorCardStore.h"
 #include "FormatFixture.h"
+#include "LibraryFixture.h"
 
 namespace {
 
@@ -298,6 +300,151 @@ private slots:
         QCOMPARE(r.err, QString("colorcard-cli: Import file success!\n"));
         QCOMPARE(r.status, 0);
         QCOMPARE(names(f.read("source.db")), (QStringList{"Window", "Incoming"}));
+    }
+
+    // Two imports started at once, both creating the same library: each
+    // decides inside its write transaction, so there is one library of that
+    // name, its stored count is its rows, and every colour of both is there.
+    void twoImportsAtOnceMakeOneLibrary() {
+        for (int round = 0; round < 4; ++round) {
+            Fixture f;
+            f.store("store.db", {});
+            QByteArray first = "Library,Name,LabL,Laba,Labb\n";
+            QByteArray second = first;
+            for (int i = 0; i < 60; ++i) {
+                first += "Same,a" + QByteArray::number(i) + ",50,1,2\n";
+                second += "Same,b" + QByteArray::number(i) + ",50,1,2\n";
+            }
+            // Ten names in both, with other values in the second file.
+            for (int i = 0; i < 10; ++i)
+                second += "Same,a" + QByteArray::number(i) + ",60,3,4\n";
+            QVERIFY(f.write("first.csv", first));
+            QVERIFY(f.write("second.csv", second));
+            QProcess one, two;
+            f.start(one, {"import", "--overwrite", "--database", "%D/store.db", "%D/first.csv"},
+                    "C");
+            f.start(two, {"import", "--overwrite", "--database", "%D/store.db", "%D/second.csv"},
+                    "C");
+            const Run a = Fixture::finish(one);
+            const Run b = Fixture::finish(two);
+            QCOMPARE(a.status, 0);
+            QCOMPARE(b.status, 0);
+            ColorCardStore store(f.dir.path());
+            store.setDatabasePath(f.path("store.db"));
+            QVERIFY(store.openDatabase());
+            const QList<LibraryRecord> records = store.selectLibraries();
+            QCOMPARE(records.size(), 1);
+            const QList<ColorDataRecord> rows =
+                store.selectColorData(records[0].value(1).toString());
+            QCOMPARE(rows.size(), 120);
+            QCOMPARE(records[0].value(5).toString(), QString("120"));
+            QSet<QString> colourNames;
+            for (const ColorDataRecord& row : rows)
+                colourNames.insert(row.value(2).toString());
+            QCOMPARE(colourNames.size(), 120);
+        }
+    }
+
+    // The window's library service notices what the command line committed
+    // and lists it; the window's own later change is counted from the rows.
+    void windowSeesWhatTheCliChanged() {
+        LibraryFixture window;
+        window.addLibrary("Reds", "d", {QStringList{"r1", "1.00", "2.00", "3.00"}});
+        window.service().selectLibrary(0);
+        window.service().setLocked(true);
+        Fixture f;
+        QVERIFY(f.write("in.csv",
+                        "Library,Description,Name,LabL,Laba,Labb\nIncoming,,c,1,2,3\n"
+                        "Reds,d,r2,4,5,6\n"));
+        const Run r = f.run(
+            {"import", "--overwrite", "--database", window.store().databasePath(), "%D/in.csv"});
+        QCOMPARE(r.err, QString("colorcard-cli: Import file success!\n"));
+        QVERIFY(window.service().refreshIfChangedElsewhere());
+        QCOMPARE(window.keys(), (QStringList{"Reds:d", "Incoming:"}));
+        QCOMPARE(window.colourKeys("Reds", "d").size(), 2);
+        QCOMPARE(window.service().currentRow(), 0);
+        QVERIFY(window.service().locked());
+        QStringList values{"7.00", "8.00", "9.00"};
+        while (values.size() < 19)
+            values << "0";
+        QVERIFY(window.service().addColour("r3", values));
+        QCOMPARE(window.service().library(0).count, QString("3"));
+        QCOMPARE(window.store().selectLibrary(window.service().library(0).id).value(5).toString(),
+                 QString("3"));
+    }
+
+    // A store another process keeps busy past the wait: the import says so
+    // and changes nothing.
+    void busyStoreIsToldAfterTheWait() {
+        Fixture f;
+        f.store("source.db", {});
+        QVERIFY(f.write("in.csv", "Library,Name,LabL,Laba,Labb\nIncoming,c,1,2,3\n"));
+        ColorCardStore window(f.dir.path());
+        window.setDatabasePath(f.path("source.db"));
+        QVERIFY(window.openDatabase());
+        QVERIFY(window.beginTransaction());
+        const Run r = f.run({"import", "--database", "%D/source.db", "%D/in.csv"});
+        window.rollbackTransaction();
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("The database is busy"), qPrintable(r.err));
+        QCOMPARE(f.read("source.db").size(), 0);
+    }
+
+    // A file of more lines than the colour limit needs is refused as soon as
+    // reading passes them, saying the bound; one larger than the size bound
+    // before it is read.
+    void oversizedFileIsRefusedEarly() {
+        Fixture f;
+        f.store("source.db", {});
+        QByteArray lines = "Library,Name,LabL,Laba,Labb\n";
+        for (int i = 0; i < 21500; ++i)
+            lines += "L,n" + QByteArray::number(i) + ",1,2,3\n";
+        QVERIFY(f.write("many.csv", lines));
+        Run r = f.run({"import", "--database", "%D/source.db", "%D/many.csv"});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("has more than 21000 lines"), qPrintable(r.err));
+        QFile big(f.path("big.csv"));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(200ll * 1024 * 1024));
+        big.close();
+        r = f.run({"import", "--database", "%D/source.db", "%D/big.csv"});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("is larger than 82 MB"), qPrintable(r.err));
+        QCOMPARE(f.read("source.db").size(), 0);
+    }
+
+    // A kill part-way through an import leaves every library as it was or
+    // the whole file imported, never some of its libraries.
+    void killedImportLeavesAllOrNothing() {
+        Fixture f;
+        QByteArray csv = "Library,Name,LabL,Laba,Labb\n";
+        for (int library = 0; library < 46; ++library)
+            for (int colour = 0; colour < 400; ++colour)
+                csv += "L" + QByteArray::number(library) + ",c" + QByteArray::number(colour) +
+                       ",50,1,2\n";
+        QVERIFY(f.write("in.csv", csv));
+        for (const int delay : {200, 700, 1000, 1500}) {
+            const QString name = QStringLiteral("store%1.db").arg(delay);
+            f.store(name, {});
+            QProcess process;
+            f.start(process,
+                    {"import", "--max-libraries", "46", "--database", "%D/" + name, "%D/in.csv"},
+                    "C");
+            QVERIFY(process.waitForStarted());
+            QTest::qWait(delay);
+            process.kill();
+            process.waitForFinished();
+            ColorCardStore store(f.dir.path());
+            store.setDatabasePath(f.path(name));
+            QVERIFY(store.openDatabase());
+            const QList<LibraryRecord> records = store.selectLibraries();
+            QVERIFY2(records.size() == 0 || records.size() == 46,
+                     qPrintable(QString::number(records.size())));
+            for (const LibraryRecord& record : records) {
+                QCOMPARE(store.selectColorData(record.value(1).toString()).size(), 400);
+                QCOMPARE(record.value(5).toString(), QString("400"));
+            }
+        }
     }
 };
 

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSqlDatabase>
@@ -425,6 +426,129 @@ private slots:
 
     void defaultDirectoryIsTheWritableApplicationDirectory() {
         QCOMPARE(ColorCardStore::defaultDirectory(), QCoreApplication::applicationDirPath());
+    }
+
+    // BEGIN IMMEDIATE: a second writer waits out the busy time-out, then the
+    // start fails with the cause Busy and nothing runs without a transaction.
+    void busyStoreIsToldAsBusy() {
+        Fixture f;
+        f.store->setBusyTimeout(200);
+        QVERIFY(f.store->openDatabase());
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "otherWriter");
+            other.setDatabaseName(f.store->databasePath());
+            QVERIFY(other.open());
+            QSqlQuery lock(other);
+            QVERIFY(lock.exec("BEGIN IMMEDIATE"));
+            QElapsedTimer waited;
+            waited.start();
+            const StoreResult begun = f.store->beginTransaction();
+            QVERIFY(waited.elapsed() >= 150);
+            QVERIFY(begun.error == StoreError::Begin);
+            QVERIFY(begun.cause == StoreCause::Busy);
+            QVERIFY(!f.store->inTransaction());
+            QVERIFY(lock.exec("COMMIT"));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase("otherWriter");
+        QVERIFY(f.store->beginTransaction());
+        QVERIFY(f.store->inTransaction());
+        QVERIFY(f.store->commitTransaction());
+    }
+
+    // A full disk (here the database's page limit) is a cause of its own,
+    // and the batch leaves no row behind.
+    void fullDiskIsToldAsFull() {
+        Fixture f;
+        QVERIFY(f.store->openDatabase());
+        QVERIFY(f.store->createColorDataTable(kLibrary));
+        QVERIFY(f.store->insertLibrary(kLibrary, "", "Lib", "", "0"));
+        QSqlQuery count = f.query("PRAGMA page_count");
+        QVERIFY(count.next());
+        f.query(QStringLiteral("PRAGMA max_page_count = %1").arg(count.value(0).toInt() + 2));
+        QList<QStringList> columns;
+        QStringList ids;
+        for (int c = 0; c < 20; ++c)
+            columns << QStringList();
+        for (int i = 0; i < 2000; ++i) {
+            ids << "c" + QString::number(i);
+            columns[0] << "colour " + QString::number(i);
+            for (int c = 1; c < 20; ++c)
+                columns[c] << QString::number(i * 100 + c) + ".25";
+        }
+        const StoreResult result = f.store->insertColorDataBatch(kLibrary, ids, columns);
+        QVERIFY(result.error == StoreError::InsertColor);
+        QVERIFY(result.cause == StoreCause::DiskFull);
+        QVERIFY(f.store->lastCause() == StoreCause::DiskFull);
+        QCOMPARE(f.store->selectColorData(kLibrary).size(), 0);
+    }
+
+    // Bytes that are not a database: the open says so (Damaged), once.
+    void damagedFileIsToldAsDamaged() {
+        Fixture f;
+        QFile file(f.store->databasePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(8192, 'x'));
+        file.close();
+        const StoreResult opened = f.store->openDatabase();
+        QVERIFY(!opened);
+        QVERIFY(opened.cause == StoreCause::Damaged);
+    }
+
+    // A malformed page of the library table shows at the open already.
+    void malformedLibraryTableShowsAtOpen() {
+        Fixture f;
+        QVERIFY(f.store->openDatabase());
+        for (int i = 0; i < 400; ++i) {
+            const QString id = "ColorCard" + QString::number(i) + kStamp;
+            QVERIFY(f.store->insertLibrary(id, "2301", QString(40, 'n'), QString(40, 'd'), "0"));
+        }
+        f.store->closeDatabase();
+        QFile file(f.store->databasePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 size = file.size();
+        QVERIFY(size > 4 * 4096);
+        // Every page after the schema's: garbage.
+        file.seek(2 * 4096);
+        file.write(QByteArray(int(size - 2 * 4096), char(0x5a)));
+        file.close();
+        const StoreResult opened = f.store->openDatabase();
+        QVERIFY(!opened);
+        QVERIFY(opened.cause == StoreCause::Damaged);
+    }
+
+    // The count is the rows of the table, counted by the statement that sets it.
+    void recountTakesTheRows() {
+        Fixture f;
+        QVERIFY(f.store->openDatabase());
+        QVERIFY(f.store->createColorDataTable(kLibrary));
+        QVERIFY(f.store->insertLibrary(kLibrary, "", "Lib", "", "7"));
+        QVERIFY(f.store->insertColorDataBatchLab(kLibrary, {"c1", "c2"}, {"a", "b"}, {"1", "2"},
+                                                 {"0", "0"}, {"0", "0"}));
+        QVERIFY(f.store->recountLibrary(kLibrary));
+        QCOMPARE(f.store->selectLibrary(kLibrary).value(5).toString(), QString("2"));
+        QCOMPARE(f.store->selectLibraryByKey("Lib", "").value(1).toString(), kLibrary);
+        QVERIFY(f.store->selectLibraryByKey("Lib", "x").isEmpty());
+    }
+
+    // Commits of another connection change the data version; its own do not.
+    void dataVersionSeesOtherWriters() {
+        Fixture f;
+        QVERIFY(f.store->openDatabase());
+        const qint64 start = f.store->dataVersion();
+        QVERIFY(start >= 0);
+        QVERIFY(f.store->insertLibrary(kLibrary, "", "Lib", "", "0"));
+        QCOMPARE(f.store->dataVersion(), start);
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "otherVersion");
+            other.setDatabaseName(f.store->databasePath());
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QVERIFY(q.exec("UPDATE ColorCard SET colorcardname = 'X'"));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase("otherVersion");
+        QVERIFY(f.store->dataVersion() != start);
     }
 };
 

@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
@@ -55,6 +57,35 @@ struct TwoLibraries : LibraryFixture {
     }
 };
 
+// A second connection to the store's file, as another process would have
+// (colorcard-cli beside the window): its commits are another writer's.
+struct OtherWriter {
+    ColorCardStore store;
+    explicit OtherWriter(LibraryFixture& f) : store(f.dir.path()) {
+        store.setDatabasePath(f.store().databasePath());
+        store.setClock(fixedTime);
+        store.openDatabase();
+    }
+    QString addLibrary(const QString& name, int number, const QStringList& colourNames) {
+        const QString id = store.makeLibraryId(number);
+        store.beginTransaction();
+        store.createColorDataTable(id);
+        store.insertLibrary(id, "2301", name, "d", QString::number(colourNames.size()));
+        for (int i = 0; i < colourNames.size(); ++i)
+            store.insertColorData(id, "ColorData" + QString::number(i + 1) + kStamp, colourNames[i],
+                                  values(7));
+        store.commitTransaction();
+        return id;
+    }
+};
+
+int rowsOf(LibraryFixture& f, const QString& table) {
+    QSqlQuery query(QSqlDatabase::database(f.store().connectionName()));
+    return query.exec("SELECT count(*) FROM \"" + table + "\"") && query.next()
+               ? query.value(0).toInt()
+               : -1;
+}
+
 }  // namespace
 
 class LibraryServiceTest : public QObject {
@@ -66,9 +97,11 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("broken");
         QTest::addColumn<QString>("message");
+        // The decisions are read inside the transaction: a missing table
+        // fails on that read.
         QTest::newRow("create") << "create"
                                 << "ColorCard"
-                                << "Insert color card library fail!";
+                                << "Query color card library fail！";
         QTest::newRow("rename library") << "rename"
                                         << "ColorCard"
                                         << "Modify color card library name fail!";
@@ -77,10 +110,10 @@ private slots:
                                         << "Delete color card data table fail！";
         QTest::newRow("add colour") << "add"
                                     << "colours"
-                                    << "Insert color card data fail!";
+                                    << "Query color card data fail！";
         QTest::newRow("add colour, count") << "add"
                                            << "ColorCard"
-                                           << "Update color card library count fail!";
+                                           << "Query color card library fail！";
         QTest::newRow("replace values") << "replace"
                                         << "colours"
                                         << "Update color card data fail!";
@@ -92,7 +125,7 @@ private slots:
                                        << "Delete color card fail！";
         QTest::newRow("merge") << "merge"
                                << "colours"
-                               << "Insert color card data fail!";
+                               << "Query color card data fail！";
     }
     void failedStepChangesNothing() {
         QFETCH(QString, action);
@@ -181,6 +214,191 @@ private slots:
         QVERIFY(s.canAddLibrary());
         QVERIFY(s.fitsLibraryLimit({{"a", "b:c"}, {"a:b", "c"}, {"a", "b:c"}}));
         QVERIFY(!s.fitsLibraryLimit({{"n1", ""}, {"n2", ""}}));
+    }
+
+    // Whether a library exists, whether it differs and its identifier are
+    // decided inside the write transaction, from the store as it is then:
+    // a library another process added since the list was read is merged
+    // into, never created twice.
+    void mergeDecidesFromTheStoreNotTheList() {
+        TwoLibraries f;
+        LibraryService& s = f.service();
+        OtherWriter other(f);
+        other.addLibrary("Greens", 3, {"g1"});
+        QVERIFY(!f.listed("Greens", "d"));
+        f.prompt.seriesAnswers.enqueue(Prompt::SeriesAnswer::Yes);
+        QList<IncomingColour> colours{{"g1", values(7)}, {"g2", values(8)}};
+        QCOMPARE(s.mergeAll({IncomingLibrary{"Greens", "d", colours}}, {}), 1);
+        QCOMPARE(f.prompt.seriesQuestions().size(), 1);
+        int greens = 0;
+        QString id;
+        for (const LibraryRecord& r : f.store().selectLibraries())
+            if (r.value(3).toString() == "Greens") {
+                ++greens;
+                id = r.value(1).toString();
+                QCOMPARE(r.value(5).toString(), QString("2"));
+            }
+        QCOMPARE(greens, 1);
+        QCOMPARE(rowsOf(f, id), 2);
+        // The list shows what the other process added, once.
+        QCOMPARE(f.keys(), (QStringList{"Reds:d", "Blues:d", "Greens:d"}));
+        QCOMPARE(f.probe->rows, f.probe->expected());
+    }
+
+    // Counts come from the rows: colours another process added behind the
+    // list's back are counted too.
+    void countsFollowTheRows() {
+        TwoLibraries f;
+        LibraryService& s = f.service();
+        const QString reds = s.library(0).id;
+        OtherWriter other(f);
+        QVERIFY(other.store.insertColorData(reds, "ColorData9" + kStamp, "other", values(9)));
+        QVERIFY(s.addColour("r3", values(4)));
+        QCOMPARE(rowsOf(f, reds), 4);
+        QCOMPARE(f.store().selectLibrary(reds).value(5).toString(), QString("4"));
+        QCOMPARE(s.library(0).count, QString("4"));
+        QVERIFY(s.deleteColour(0));
+        QCOMPARE(f.store().selectLibrary(reds).value(5).toString(), QString("3"));
+        // A name another process stored meanwhile is refused.
+        QVERIFY(other.store.insertColorData(reds, "ColorData8" + kStamp, "late", values(9)));
+        QVERIFY(!s.addColour("late", values(4)));
+        QCOMPARE(
+            f.prompt.messages().last(),
+            QString("The same color card name already exist, please modify the color card name!"));
+    }
+
+    // Another writer holding the store past the busy time-out: one clear
+    // message in the chosen language, nothing changed.
+    void busyStoreSaysTryAgain_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("en") << false
+                            << "The database is busy: another program (the window or "
+                               "colorcard-cli) is changing it. Nothing was changed; try again "
+                               "in a moment.";
+        QTest::newRow("zh") << true
+                            << "数据库正忙：另一个程序（窗口或 colorcard-cli）正在修改它。未做任何"
+                               "更改，请稍后再试。";
+    }
+    void busyStoreSaysTryAgain() {
+        QFETCH(bool, chinese);
+        QFETCH(QString, message);
+        TwoLibraries f;
+        f.messenger.setChinese(chinese);
+        f.store().setBusyTimeout(100);
+        QVERIFY(f.service().open());
+        f.relist();
+        const QStringList before = f.state();
+        OtherWriter other(f);
+        QVERIFY(other.store.beginTransaction());
+        QVERIFY(!f.service().createLibrary("Greens", "d"));
+        QVERIFY(f.service().mergeAll({IncomingLibrary{"Greens", "d", {{"g", values(1)}}}}, {}) < 0);
+        QCOMPARE(f.prompt.messages(), (QStringList{message, message}));
+        other.store.rollbackTransaction();
+        QCOMPARE(f.state(), before);
+    }
+
+    // A file's libraries go in together or not at all: a full disk at the
+    // second library leaves the first one unwritten too, and says why.
+    void importIsAllOrNothing() {
+        TwoLibraries f;
+        LibraryService& s = f.service();
+        const QStringList before = f.state();
+        QSqlQuery pages(QSqlDatabase::database(f.store().connectionName()));
+        QVERIFY(pages.exec("PRAGMA page_count") && pages.next());
+        const int limit = pages.value(0).toInt() + 6;
+        pages.finish();
+        QVERIFY(pages.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(limit)));
+        QList<IncomingColour> many;
+        for (int i = 0; i < 3000; ++i)
+            many << IncomingColour{"c" + QString::number(i), values(i)};
+        f.answer({true});
+        f.prompt.seriesAnswers.enqueue(Prompt::SeriesAnswer::Yes);
+        const int merged = s.mergeAll(
+            {IncomingLibrary{"Greens", "d", {{"g1", values(1)}}},
+             IncomingLibrary{"Reds", "d", {{"r1", values(9)}}}, IncomingLibrary{"Big", "d", many}},
+            {});
+        QCOMPARE(merged, -1);
+        QCOMPARE(f.prompt.messages().size(), 1);
+        QVERIFY2(f.prompt.messages().first().contains("The disk holding the database is full"),
+                 qPrintable(f.prompt.messages().first()));
+        QVERIFY(f.prompt.messages().first().startsWith("Insert color card data fail!"));
+        QCOMPARE(f.state(), before);
+        QVERIFY(!tableExists(f, "ColorCard3" + kStamp));
+    }
+
+    // The window notices what another process committed and lists the store
+    // again, keeping the current library and its lock; a locked library
+    // that is gone is unlocked.
+    void reloadsWhatAnotherProcessChanged() {
+        TwoLibraries f;
+        LibraryService& s = f.service();
+        s.selectLibrary(1);
+        s.setLocked(true);
+        int released = 0;
+        QObject::connect(&s, &LibraryService::lockReleased, [&released] { ++released; });
+        QVERIFY(!s.refreshIfChangedElsewhere());
+        OtherWriter other(f);
+        other.addLibrary("Greens", 3, {"g1", "g2"});
+        QVERIFY(s.refreshIfChangedElsewhere());
+        QCOMPARE(f.keys(), (QStringList{"Reds:d", "Blues:d", "Greens:d"}));
+        QCOMPARE(f.probe->rows, f.probe->expected());
+        QCOMPARE(f.colourKeys("Greens", "d").size(), 2);
+        QCOMPARE(s.currentRow(), 1);
+        QCOMPARE(f.probe->reselected, 1);
+        QVERIFY(s.locked());
+        QCOMPARE(released, 0);
+        QVERIFY(!s.refreshIfChangedElsewhere());
+        // The locked library removed elsewhere: unlocked, nothing current.
+        const QString blues = s.library(1).id;
+        QVERIFY(other.store.beginTransaction());
+        QVERIFY(other.store.dropColorDataTable(blues));
+        QVERIFY(other.store.deleteLibrary(blues));
+        QVERIFY(other.store.commitTransaction());
+        QVERIFY(s.refreshIfChangedElsewhere());
+        QCOMPARE(f.keys(), (QStringList{"Reds:d", "Greens:d"}));
+        QVERIFY(!s.locked());
+        QCOMPARE(released, 1);
+        QCOMPARE(f.prompt.messages(), QStringList());
+    }
+
+    // A damaged store at start-up: one question naming the file, offering
+    // the newest backup; the damaged file is kept.
+    void damagedStoreAtStartIsOneQuestion() {
+        TwoLibraries f;
+        QCOMPARE(f.service().backups().take("2301"), BackupStatus::Ok);
+        const QString path = f.store().databasePath();
+        f.store().closeDatabase();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(16384, 'x'));
+        file.close();
+        f.prompt.clear();
+        f.answer({true});
+        f.reopen(f.dir.path(), "2301");
+        QCOMPARE(f.prompt.questions().size(), 1);
+        QVERIFY(f.prompt.questions().first().contains(QDir::toNativeSeparators(path)));
+        QVERIFY(f.prompt.questions().first().contains("damaged"));
+        QCOMPARE(f.prompt.messages().size(), 1);
+        QVERIFY(f.prompt.messages().first().startsWith("The newest backup was restored"));
+        QVERIFY(f.service().databaseOpen());
+        QCOMPARE(f.store().selectLibraries().size(), 2);
+        QStringList kept = QDir(f.dir.path()).entryList({"database.db.damaged-*"});
+        QCOMPARE(kept.size(), 1);
+
+        // Declined, or no backup at all: that one message, nothing after it.
+        f.store().closeDatabase();
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::copy(QDir(f.dir.path()).filePath(kept.first()), path));
+        QDir(f.service().backups().directory()).removeRecursively();
+        f.prompt.clear();
+        f.reopen(f.dir.path(), "2301");
+        QCOMPARE(f.prompt.events.size(), 1);
+        QVERIFY(f.prompt.messages().first().contains(QDir::toNativeSeparators(path)));
+        QVERIFY(f.prompt.messages().first().contains("no backup"));
+        QVERIFY(!f.service().databaseOpen());
+        QVERIFY(f.service().storedLibraries().isEmpty());
+        QCOMPARE(f.prompt.events.size(), 1);
     }
 };
 

@@ -346,8 +346,10 @@ private slots:
     void failedStoreStepChangesNothing_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("message");
+        // A measurement first reads the library's colours inside its
+        // transaction (is the name taken?): that read is the failing step.
         QTest::newRow("measure") << "measure"
-                                 << "Insert color card data fail!";
+                                 << "Query color card data fail！";
         QTest::newRow("re-measure") << "remeasure"
                                     << "Update color card data fail!";
         QTest::newRow("delete") << "delete"

@@ -1,4 +1,5 @@
 #include <QCryptographicHash>
+#include <QDir>
 #include <QGroupBox>
 #include <QMetaMethod>
 #include <QSqlDatabase>
@@ -14,6 +15,11 @@ QByteArray fileDigest(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// Questions and messages shown so far (progress dialogs aside).
+int dialogs(const PageFixture& f) {
+    return f.prompt.questions().size() + f.prompt.messages().size();
 }
 
 }  // namespace
@@ -226,6 +232,50 @@ private slots:
         QCOMPARE(f.rowButton(0, "pushButton_modify")->text(), QString("修改"));
         f.newLibrary("", "");
         QCOMPARE(f.dialog.title, QString("色卡库新建"));
+    }
+
+    // A damaged store at start-up: one question, once the page runs, in the
+    // language chosen by then, naming the file and offering the newest
+    // backup; Yes lists the restored libraries. No further dialog.
+    void damagedStoreAtStartIsOneQuestion() {
+        PageFixture f;
+        f.newLibrary("Reds", "d");
+        QCOMPARE(f.library().backups().take(""), BackupStatus::Ok);
+        const QString path = f.page->store().databasePath();
+        f.page.reset();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(16384, 'x'));
+        file.close();
+        f.prompt.clear();
+        f.prompt.answers.enqueue(true);
+        f.open();
+        // Asked after construction, when the language has been chosen.
+        QCOMPARE(dialogs(f), 0);
+        f.page->setLanguage(false);
+        QTRY_COMPARE(dialogs(f), 2);
+        QCOMPARE(f.prompt.questions().size(), 1);
+        QVERIFY(f.prompt.questions().first().startsWith("The database " +
+                                                        QDir::toNativeSeparators(path)));
+        QVERIFY(f.prompt.messages().first().startsWith("The newest backup was restored"));
+        QCOMPARE(f.keys(), QStringList{"Reds:d"});
+        QTest::qWait(100);
+        QCOMPARE(dialogs(f), 2);
+
+        // In Chinese, declined: that question and nothing else.
+        f.page.reset();
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(16384, 'y'));
+        file.close();
+        f.prompt.clear();
+        f.open();
+        QTRY_COMPARE(dialogs(f), 1);
+        QVERIFY(
+            f.prompt.questions().first().startsWith("数据库 " + QDir::toNativeSeparators(path)));
+        QVERIFY(!f.library().databaseOpen());
+        QCOMPARE(f.keys(), QStringList());
+        QTest::qWait(1500);
+        QCOMPARE(dialogs(f), 1);
     }
 };
 

@@ -338,6 +338,42 @@ private slots:
         QCOMPARE(f.libraries()->rowCount(), 0);
         QCOMPARE(f.prompt.unscripted, 0);
     }
+
+    // The page notices what another process (colorcard-cli) committed and
+    // shows it, the chosen library and its lock kept; when the locked
+    // library is removed there, the page unlocks.
+    void pageShowsWhatAnotherProcessChanged() {
+        PageFixture f;
+        f.newLibrary("Reds", "d");
+        f.newLibrary("Blues", "d");
+        f.combo()->setCurrentIndex(1);
+        f.page->on_pushButton_lock_clicked();
+        QVERIFY(f.library().locked());
+        ColorCardStore other(f.dir.path());
+        other.setClock(fixedTime);
+        QVERIFY(other.openDatabase());
+        const QString greens = other.makeLibraryId(3);
+        QVERIFY(other.beginTransaction());
+        QVERIFY(other.createColorDataTable(greens));
+        QVERIFY(other.insertLibrary(greens, "", "Greens", "d", "0"));
+        QVERIFY(other.commitTransaction());
+        QTRY_COMPARE_WITH_TIMEOUT(f.combo()->count(), 3, 5000);
+        QCOMPARE(f.keys(), (QStringList{"Reds:d", "Blues:d", "Greens:d"}));
+        QCOMPARE(f.libraries()->rowCount(), 3);
+        QCOMPARE(f.combo()->currentIndex(), 1);
+        QCOMPARE(f.library().currentRow(), 1);
+        QVERIFY(f.library().locked());
+        QVERIFY(!f.combo()->isEnabled());
+        const QString blues = f.library().library(1).id;
+        QVERIFY(other.beginTransaction());
+        QVERIFY(other.dropColorDataTable(blues));
+        QVERIFY(other.deleteLibrary(blues));
+        QVERIFY(other.commitTransaction());
+        QTRY_COMPARE_WITH_TIMEOUT(f.combo()->count(), 2, 5000);
+        QVERIFY(!f.library().locked());
+        QVERIFY(f.combo()->isEnabled());
+        QCOMPARE(f.prompt.messages(), QStringList());
+    }
 };
 
 QTEST_MAIN(LibraryManagementTest)
