@@ -16,6 +16,7 @@
 #include "DataFiles.h"
 #include "DeviceEventSource.h"
 #include "MainWindow.h"
+#include "QtCompat.h"
 #include "SingleApplication.h"
 #include "WidgetPrompt.h"
 
@@ -49,8 +50,7 @@ int AppStartup::run(int& argc, char** argv, const Options& options) {
     QCoreApplication::setApplicationVersion(QStringLiteral(COLORCARD_VERSION));
     // Sizes follow the screen's scale and pixmaps come in its resolution;
     // both only take effect when set before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QtCompat::enableHighDpi();
     // A desktop at 1.5 gets 1.5, not 2.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);

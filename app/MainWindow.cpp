@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QLibraryInfo>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
@@ -20,6 +19,7 @@
 #include "LayoutFit.h"
 #include "MeterTexts.h"
 #include "PageSwitcher.h"
+#include "QtCompat.h"
 #include "QualityPage.h"
 #include "ReadingCountBox.h"
 #include "WidgetPrompt.h"
@@ -275,7 +275,7 @@ bool MainWindow::setLanguage(const QString& language) {
         return false;
     if (chinese) {
         QStringList qtDirectories = translationDirectories();
-        qtDirectories << QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+        qtDirectories << QtCompat::qtTranslationsPath();
         std::unique_ptr<QTranslator> qtTranslator =
             loadTranslator(QStringLiteral("qt_zh_CN.qm"), qtDirectories);
         if (qtTranslator)

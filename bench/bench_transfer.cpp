@@ -207,7 +207,8 @@ bool roundTrip(const QVector<SimLibrary>& libraries, FrameLayer::Pacing pacing, 
         sameLibraries(back, libraries) && backend.meter().lastTransferErrors().isEmpty();
     std::printf(
         "    stored %d colours; the meter holds %d libraries, %d colours, transfer errors: %d\n",
-        stored, back.size(), colourCount(back), backend.meter().lastTransferErrors().size());
+        stored, int(back.size()), colourCount(back),
+        int(backend.meter().lastTransferErrors().size()));
     return exported && written && same && stored == colourCount(libraries);
 }
 

@@ -6,6 +6,7 @@
 
 #include "CliTexts.h"
 #include "ColorCardStore.h"
+#include "QtCompat.h"
 #include "TextSafety.h"
 
 namespace {
@@ -38,7 +39,7 @@ bool chineseLocale() {
 
 QTextStream& utf8(QTextStream& stream) {
     // Names are printed as they are, whatever the locale's own encoding.
-    stream.setCodec("UTF-8");
+    QtCompat::setUtf8(stream);
     return stream;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "LibraryFileTexts.h"
+#include "QtCompat.h"
 #include "TextSafety.h"
 
 namespace {
@@ -17,7 +18,7 @@ public:
 
 CliPrompt::CliPrompt(bool chinese, Answer answer)
     : chinese_(chinese), answer_(answer), err_(stderr) {
-    err_.setCodec("UTF-8");
+    QtCompat::setUtf8(err_);
 }
 
 void CliPrompt::print(const QString& text) {

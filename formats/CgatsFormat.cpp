@@ -3,11 +3,11 @@
 #include <lcms2.h>
 
 #include <QRegularExpression>
-#include <QTextCodec>
 #include <cstring>
 #include <memory>
 
 #include "LibraryGrouper.h"
+#include "QtCompat.h"
 
 namespace CgatsFormat {
 
@@ -255,9 +255,7 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
 
 FormatError read(const QByteArray& bytes, const QString& file, const QString& defaultLibrary,
                  FormatLibraries& libraries) {
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0 || state.remainingChars > 0)
+    if (QtCompat::decodeStrictly(bytes, "UTF-8").isNull())
         return FormatError::make(FormatError::NotUtf8, file);
 
     Context context;

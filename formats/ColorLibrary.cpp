@@ -43,7 +43,7 @@ QStringList headers() {
 QString format(int column, double value) {
     QString text = QString::number(value, 'f', kRules[column].decimals);
     // A value that rounds to zero is written without a sign, as the meter's would be.
-    if (text.startsWith(QLatin1Char('-')) && text.midRef(1).toDouble() == 0.0)
+    if (text.startsWith(QLatin1Char('-')) && text.mid(1).toDouble() == 0.0)
         text.remove(0, 1);
     return text;
 }

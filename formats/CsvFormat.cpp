@@ -1,9 +1,8 @@
 #include "CsvFormat.h"
 
-#include <QTextCodec>
-
 #include "CsvCell.h"
 #include "LibraryGrouper.h"
+#include "QtCompat.h"
 
 namespace CsvFormat {
 
@@ -117,10 +116,8 @@ QByteArray write(const FormatLibraries& libraries, const FormatWriteOptions& opt
 
 FormatError read(const QByteArray& bytes, const QString& file, const QString& defaultLibrary,
                  FormatLibraries& libraries) {
-    QTextCodec::ConverterState state;
-    QTextCodec* codec = QTextCodec::codecForName("UTF-8");
-    QString text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0 || state.remainingChars > 0)
+    QString text = QtCompat::decodeStrictly(bytes, "UTF-8");
+    if (text.isNull())
         return FormatError::make(FormatError::NotUtf8, file);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);

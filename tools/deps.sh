@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what building, running and testing need on Debian 12, only when missing;
+# Installs what building, running and testing need on Debian 12, only when missing
+# (Qt 5 and Qt 6: -DCOLORCARD_QT_MAJOR=6 builds against the latter);
 # dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
 # librsvg2-bin renders the launcher icon (tools/icons.sh); xdotool and imagemagick
 # drive the demo under xvfb-run and take its screenshots.
@@ -13,6 +14,12 @@ libqt5sql5-sqlite
 qttools5-dev
 qttools5-dev-tools
 qttranslations5-l10n
+qt6-base-dev
+libqt6sql6-sqlite
+qt6-tools-dev
+qt6-tools-dev-tools
+qt6-l10n-tools
+qt6-translations-l10n
 libhidapi-dev
 libudev-dev
 libfreexl-dev

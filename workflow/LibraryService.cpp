@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <limits>
 
 #include "BackupTexts.h"
@@ -259,7 +260,7 @@ int LibraryService::totalColorCount() {
     qint64 total = 0;
     for (const LibraryRecord& record : storedLibraries())
         total += record.value(CountValue).toString().toInt();
-    return int(qBound<qint64>(0, total, std::numeric_limits<int>::max()));
+    return int(std::clamp<qint64>(total, 0, std::numeric_limits<int>::max()));
 }
 
 void LibraryService::selectLibrary(int row) {

@@ -1,12 +1,12 @@
 #include "BiffReader.h"
 
 #include <QDate>
-#include <QTextCodec>
 #include <QtEndian>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
+#include "QtCompat.h"
 #include "Workbook.h"
 
 namespace {
@@ -100,7 +100,7 @@ QString utf16(const char* data, int characters) {
 struct Globals {
     bool biff8 = true;
     bool date1904 = false;
-    QTextCodec* codec = nullptr;  // 8-bit texts of BIFF5; Latin-1 when unknown
+    QByteArray codePage;  // of the 8-bit texts of BIFF5; Latin-1 when none is named
     std::vector<quint16> xfFormats;
     // format index -> kind, for the formats the workbook defines
     std::vector<std::pair<quint16, int>> formats;
@@ -112,7 +112,8 @@ struct Globals {
     std::vector<Sheet> sheets;
 
     QString bytes(const char* data, int size) const {
-        return codec ? codec->toUnicode(data, size) : latin1(data, size);
+        return codePage.isEmpty() ? latin1(data, size)
+                                  : QtCompat::decode(QByteArray(data, size), codePage.constData());
     }
 };
 
@@ -349,8 +350,7 @@ bool readGlobals(const QByteArray& stream, Globals* globals) {
                 return !globals->sheets.empty();
             case kCodePage:
                 if (!globals->biff8 && body.size() >= 2 && body.u16(0) != 1200)
-                    globals->codec =
-                        QTextCodec::codecForName("CP" + QByteArray::number(body.u16(0)));
+                    globals->codePage = "CP" + QByteArray::number(body.u16(0));
                 break;
             case kDateMode:
                 globals->date1904 = body.u16(0) == 1;

@@ -122,8 +122,8 @@ private slots:
     }
 
     void truncatedFiles() {
-        for (int size : {1, 511, 512, 513, 1024, 4096, valid.size() / 2, valid.size() - 512,
-                         valid.size() - 100, valid.size() - 1}) {
+        const int n = int(valid.size());
+        for (int size : {1, 511, 512, 513, 1024, 4096, n / 2, n - 512, n - 100, n - 1}) {
             QVERIFY2(!opens(valid.left(size)), qPrintable(QString::number(size)));
         }
     }
