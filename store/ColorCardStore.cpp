@@ -331,6 +331,12 @@ StoreResult ColorCardStore::updateLibraryCount(const QString& count, const QStri
         StoreError::UpdateCount);
 }
 
+StoreResult ColorCardStore::updateMeterNumberOfAll(const QString& meterNumber) {
+    return d->result(
+        d->exec(QStringLiteral("UPDATE ColorCard SET meterno = ?"), {text(meterNumber)}),
+        StoreError::RenameLibrary);
+}
+
 StoreResult ColorCardStore::updateColorDataName(const QString& libraryId, const QString& name,
                                                 const QString& colorId) {
     return d->result(d->exec(QStringLiteral("UPDATE %1 SET colordataname = ? WHERE colordataid = ?")

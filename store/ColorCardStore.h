@@ -94,6 +94,8 @@ public:
     StoreResult updateLibraryName(const QString& name, const QString& description,
                                   const QString& libraryId);
     StoreResult updateLibraryCount(const QString& count, const QString& libraryId);
+    // Stamps every library with this meter (restored data made the attached meter's).
+    StoreResult updateMeterNumberOfAll(const QString& meterNumber);
     StoreResult updateColorDataName(const QString& libraryId, const QString& name,
                                     const QString& colorId);
     StoreResult updateColorData(const QString& libraryId, const QStringList& values,

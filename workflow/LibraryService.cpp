@@ -2,9 +2,11 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <limits>
 
 #include "BackupTexts.h"
+#include "ChangeTexts.h"
 #include "GuidanceTexts.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
@@ -25,6 +27,16 @@ constexpr int kValueCount = 19;
 
 QString number(int value) {
     return QString::number(value);
+}
+
+// The first few names, in the language's list style.
+QString nameList(const QStringList& names, const Messenger& messenger) {
+    constexpr int kShown = 5;
+    const QString separator = messenger.chinese() ? QStringLiteral("\u3001") : QStringLiteral(", ");
+    QString list = names.mid(0, kShown).join(separator);
+    if (names.size() > kShown)
+        list += separator + QStringLiteral("\u2026");
+    return list;
 }
 
 // Nineteen value texts: those given, the rest empty.
@@ -58,6 +70,11 @@ bool LibraryService::undone(StoreResult result) {
 
 bool LibraryService::open() {
     databaseOpen_ = reported(store_.openDatabase());
+    // What a crash left in the backups folder goes at the next start.
+    if (!backupsTidied_) {
+        backupsTidied_ = true;
+        backup_.tidy();
+    }
     return databaseOpen_;
 }
 
@@ -155,9 +172,19 @@ void LibraryService::showStoredLibraries(const QList<LibraryRecord>& records) {
 }
 
 void LibraryService::clear() {
+    const QString lockedName = locked_ && current_ >= 0 && current_ < libraries_.size()
+                                   ? libraries_[current_].name
+                                   : QString();
     libraries_.clear();
     current_ = -1;
     emit librariesCleared();
+    // A lock left standing would move to whichever library is chosen next,
+    // and the next measurement would go there unnoticed.
+    if (locked_) {
+        locked_ = false;
+        emit lockReleased();
+        messenger_.tip(ChangeText::LockReleased, {lockedName});
+    }
 }
 
 void LibraryService::clearAllData() {
@@ -166,17 +193,66 @@ void LibraryService::clearAllData() {
     clear();
 }
 
+bool LibraryService::removeAllLibraries() {
+    const QList<LibraryRecord> records = storedLibraries();
+    if (store_.lastError() != StoreError::None)
+        return false;
+    QualityStore quality(store_.connectionName());
+    store_.beginTransaction();
+    StoreResult result;
+    for (const LibraryRecord& record : records) {
+        const QString id = record.value(IdValue).toString();
+        result = store_.dropColorDataTable(id);
+        if (result)
+            result = store_.deleteLibrary(id);
+        if (result && !quality.removeTolerance(id))
+            result.error = StoreError::DeleteLibrary;
+        if (!result)
+            break;
+    }
+    if (result)
+        result = store_.commitTransaction();
+    if (!result)
+        return undone(result);
+    clear();
+    return true;
+}
+
+QString LibraryService::dataMeterNumber() {
+    QHash<QString, int> stamps;
+    QString most;
+    for (const LibraryRecord& record : store_.selectLibraries()) {
+        const QString meter = record.value(2).toString();
+        if (meter.isEmpty())
+            continue;
+        const int seen = ++stamps[meter];
+        if (most.isEmpty() || seen > stamps.value(most))
+            most = meter;
+    }
+    return most.isEmpty() ? meterNumber_ : most;
+}
+
+bool LibraryService::adoptForAttachedMeter() {
+    return reported(store_.updateMeterNumberOfAll(meterNumber_));
+}
+
 bool LibraryService::deleteAllData() {
-    if (!messenger_.ask(LibraryText::ConfirmDeleteAll) || !backUpBeforeChange())
+    if (!messenger_.askRiskyComposed(
+            messenger_.paragraphs({messenger_.text(LibraryText::ConfirmDeleteAll),
+                                   messenger_.text(ChangeText::BackupFirstNote)})) ||
+        !backUpBeforeChange(BackupCause::DeleteAll))
         return false;
     clearAllData();
     return true;
 }
 
-bool LibraryService::backUpBeforeChange() {
+bool LibraryService::backUpBeforeChange(const char* cause) {
     if (backupScopes_ > 0 && scopeBackedUp_)
         return true;
-    const BackupStatus status = backup_.take(meterNumber_);
+    if (backupScopes_ > 0 && scopeCause_)
+        cause = scopeCause_;
+    const BackupStatus status =
+        backup_.take(dataMeterNumber(), nullptr, QString::fromLatin1(cause ? cause : ""));
     if (status != BackupStatus::Ok && status != BackupStatus::NoDatabase) {
         messenger_.tip(BackupText::BackupFailed);
         return false;
@@ -185,14 +261,19 @@ bool LibraryService::backUpBeforeChange() {
     return true;
 }
 
-LibraryService::BackupScope::BackupScope(LibraryService& service) : service_(service) {
-    if (service_.backupScopes_++ == 0)
+LibraryService::BackupScope::BackupScope(LibraryService& service, const char* cause)
+    : service_(service) {
+    if (service_.backupScopes_++ == 0) {
         service_.scopeBackedUp_ = false;
+        service_.scopeCause_ = cause;
+    }
 }
 
 LibraryService::BackupScope::~BackupScope() {
-    if (--service_.backupScopes_ == 0)
+    if (--service_.backupScopes_ == 0) {
         service_.scopeBackedUp_ = false;
+        service_.scopeCause_ = nullptr;
+    }
 }
 
 // --- libraries ------------------------------------------------------------
@@ -247,7 +328,7 @@ bool LibraryService::renameLibrary(int row, const QString& name, const QString& 
 }
 
 bool LibraryService::confirmDeleteLibrary() const {
-    return messenger_.ask(LibraryText::ConfirmDeleteLibrary);
+    return messenger_.askRisky(LibraryText::ConfirmDeleteLibrary);
 }
 
 bool LibraryService::deleteLibrary(int row) {
@@ -257,7 +338,7 @@ bool LibraryService::deleteLibrary(int row) {
         messenger_.tip(LibraryText::LibraryLocked);
         return false;
     }
-    if (!backUpBeforeChange())
+    if (!backUpBeforeChange(BackupCause::DeleteLibrary))
         return false;
     const QString id = libraries_[row].id;
     store_.beginTransaction();
@@ -308,7 +389,8 @@ bool LibraryService::colourNameTaken(const QString& name) const {
 
 bool LibraryService::acceptNewColour(const QString& name) {
     if (name.isEmpty()) {
-        messenger_.tip(LibraryText::ColorNameEmpty);
+        // Named as the field is labelled.
+        messenger_.tip(ChangeText::ColorNumberEmpty);
         return false;
     }
     if (current_ < 0) {
@@ -407,13 +489,15 @@ bool LibraryService::deleteColour(int colourRow) {
 }
 
 bool LibraryService::confirmDeleteColour(int colourRow) const {
-    return isColourRow(colourRow) && messenger_.ask(GuidanceText::ConfirmDeleteColour,
-                                                    {libraries_[current_].colours[colourRow].name});
+    return isColourRow(colourRow) &&
+           messenger_.askRisky(GuidanceText::ConfirmDeleteColour,
+                               {libraries_[current_].colours[colourRow].name});
 }
 
 bool LibraryService::confirmRemeasure(int colourRow) const {
-    return isColourRow(colourRow) && messenger_.ask(GuidanceText::ConfirmRemeasure,
-                                                    {libraries_[current_].colours[colourRow].name});
+    return isColourRow(colourRow) &&
+           messenger_.askRisky(GuidanceText::ConfirmRemeasure,
+                               {libraries_[current_].colours[colourRow].name});
 }
 
 // --- the merge ------------------------------------------------------------
@@ -433,14 +517,17 @@ bool LibraryService::fitsLibraryLimit(const QList<LibraryKey>& incoming,
     return false;
 }
 
-bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, MergeSeries* series) const {
+bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, MergeSeries* series,
+                                     const QString& changes) const {
     using Overwrite = MergeSeries::Overwrite;
-    const QStringList key{incoming.name, incoming.description};
+    const QString question = messenger_.paragraphs(
+        {messenger_.text(LibraryText::ConfirmOverwrite, {incoming.name, incoming.description}),
+         changes});
     if (!series)
-        return messenger_.ask(LibraryText::ConfirmOverwrite, key);
+        return messenger_.askRiskyComposed(question);
     if (series->overwrite != Overwrite::Ask)
         return series->overwrite == Overwrite::Always;
-    switch (messenger_.askSeries(LibraryText::ConfirmOverwrite, key)) {
+    switch (messenger_.askSeriesRiskyComposed(question)) {
         case Prompt::SeriesAnswer::YesToAll:
             series->overwrite = Overwrite::Always;
             return true;
@@ -456,10 +543,12 @@ bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, MergeSerie
 }
 
 int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
-                             const std::function<void(int place, bool changed)>& done) {
-    BackupScope backupScope(*this);
+                             const std::function<void(int place, bool changed)>& done,
+                             const char* cause) {
+    BackupScope backupScope(*this, cause);
     MergeSeries series;
     int changed = 0;
+    lackingLibraries_.clear();
     for (int k = 0; k < incoming.size(); ++k) {
         const MergeOutcome outcome = mergeLibrary(incoming.at(k), k + 1, &series);
         if (outcome == MergeOutcome::Stopped)
@@ -469,6 +558,10 @@ int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
         if (done)
             done(k + 1, outcome == MergeOutcome::Merged);
     }
+    // Left alone, yet not the same as what arrived: said, never passed off
+    // as "nothing changed".
+    if (!lackingLibraries_.isEmpty())
+        messenger_.tip(ChangeText::MergeOnlyLacking, {nameList(lackingLibraries_, messenger_)});
     return changed;
 }
 
@@ -503,11 +596,43 @@ LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary&
             replaced.remove(*at);
         }
     }
+    // Colours of the library that the incoming copy does not hold: the merge
+    // keeps them, and says so.
+    QSet<QString> incomingNames;
+    for (const IncomingColour& colour : incoming.colours)
+        incomingNames.insert(colour.name);
+    QStringList lacking;
+    for (const ColourEntry& colour : held)
+        if (!incomingNames.contains(colour.name))
+            lacking << colour.name;
     // Only a library that would change is worth a question.
-    if (row >= 0 && added.isEmpty() && replaced.isEmpty())
+    if (row >= 0 && added.isEmpty() && replaced.isEmpty()) {
+        if (!lacking.isEmpty())
+            lackingLibraries_ << incoming.name;
         return MergeOutcome::Unchanged;
-    if (row >= 0 && !overwriteAgreed(incoming, series))
-        return MergeOutcome::Skipped;
+    }
+    if (row >= 0) {
+        QStringList addedNames, changedNames;
+        for (const IncomingColour& colour : added)
+            addedNames << colour.name;
+        QList<int> changedRows = replaced.keys();
+        std::sort(changedRows.begin(), changedRows.end());
+        for (int changedRow : changedRows)
+            changedNames << held[changedRow].name;
+        QStringList changes;
+        if (!addedNames.isEmpty())
+            changes << messenger_.text(ChangeText::MergeAdds, {number(addedNames.size()),
+                                                               nameList(addedNames, messenger_)});
+        if (!changedNames.isEmpty())
+            changes << messenger_.text(
+                ChangeText::MergeChanges,
+                {number(changedNames.size()), nameList(changedNames, messenger_)});
+        if (!lacking.isEmpty())
+            changes << messenger_.text(ChangeText::MergeKeeps,
+                                       {number(lacking.size()), nameList(lacking, messenger_)});
+        if (!overwriteAgreed(incoming, series, changes.join(QLatin1Char('\n'))))
+            return MergeOutcome::Skipped;
+    }
 
     const int stored = totalColorCount();
     if (stored + added.size() > Limits::MaxColors) {
