@@ -235,9 +235,12 @@ void DatabaseBackup::tidy() const {
     const QDir folder(directory());
     if (!folder.exists())
         return;
+    // A copy another process is writing right now is younger than a minute.
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
     for (const QString& partial :
          folder.entryList({kPrefix + QLatin1Char('*') + kSuffix + kPartial}, QDir::Files))
-        QFile::remove(folder.filePath(partial));
+        if (QFileInfo(folder.filePath(partial)).lastModified().toUTC() < stale)
+            QFile::remove(folder.filePath(partial));
     prune(QString());
 }
 
@@ -274,11 +277,18 @@ BackupStatus DatabaseBackup::takeKeeping(const QString& meterNumber, const QStri
         QFile::remove(folder.filePath(partial));
 
     QDateTime stamp = clock_();
-    QString path = folder.filePath(fileNameFor(stamp, meterNumber, cause));
-    while (QFileInfo::exists(path)) {
+    // One copy per time stamp, whatever its meter and cause, so that the
+    // copies sort in the order they were taken.
+    const auto stampTaken = [&folder](const QDateTime& time) {
+        return !folder
+                    .entryList({fileNameFor(time, QString(), QString()).chopped(kSuffix.size()) +
+                                QLatin1Char('*')},
+                               QDir::Files)
+                    .isEmpty();
+    };
+    while (stampTaken(stamp))
         stamp = stamp.addMSecs(1);
-        path = folder.filePath(fileNameFor(stamp, meterNumber, cause));
-    }
+    const QString path = folder.filePath(fileNameFor(stamp, meterNumber, cause));
     // Written under another name and renamed when complete, so that the
     // folder never holds a copy that looks whole but is not.
     const QString partialPath = path + kPartial;

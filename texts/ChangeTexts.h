@@ -30,7 +30,7 @@ inline constexpr BilingualText CauseDeleteLibrary{"Deleting a library", "删除�
 inline constexpr BilingualText CauseInstrumentChange{"Instrument change", "更换仪器"};
 inline constexpr BilingualText CauseImport{"Import", "导入"};
 inline constexpr BilingualText CauseMeterExport{"Meter export", "导出仪器数据"};
-inline constexpr BilingualText CauseRestore{"Restore", "恢复备份"};
+inline constexpr BilingualText CauseRestore{"Restore", "恢复备份之前"};
 inline constexpr BilingualText CauseUnknown{"(not recorded)", "（未记录）"};
 // %1: the meter whose data the backup holds, %2: the attached meter.
 inline constexpr BilingualText AdoptRestored{

@@ -247,8 +247,11 @@ private slots:
             QFile(backups.filePath(QStringLiteral("backup-20260101-0000%1-000Z-2301.db")
                                        .arg(i, 2, 10, QLatin1Char('0'))))
                 .open(QIODevice::WriteOnly);
-        QFile(backups.filePath("backup-20260102-000000-000Z-2301.db.part"))
-            .open(QIODevice::WriteOnly);
+        QFile partial(backups.filePath("backup-20260102-000000-000Z-2301.db.part"));
+        QVERIFY(partial.open(QIODevice::WriteOnly));
+        QVERIFY(partial.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                    QFileDevice::FileModificationTime));
+        partial.close();
         sim.backend.meter().loadLibraries(SimMeter::sampleLibraries());
         sim.start();
         QTRY_VERIFY(sim.window->link());

@@ -85,6 +85,13 @@ public:
     // Texts of the events of one kind, in order.
     QStringList texts(Kind kind) const;
     QStringList messages() const { return texts(Kind::Information); }
+    // The messages' first paragraphs (a second one may name a file or counts).
+    QStringList firstParagraphs() const {
+        QStringList heads;
+        for (const QString& message : messages())
+            heads << message.section(QStringLiteral("\n\n"), 0, 0);
+        return heads;
+    }
     QStringList questions() const { return texts(Kind::Question); }
     QStringList seriesQuestions() const { return texts(Kind::SeriesQuestion); }
     QStringList statuses() const { return texts(Kind::Status); }

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QTranslator>
 
+#include "ChangeTexts.h"
 #include "PageFixture.h"
 
 namespace {
@@ -124,9 +125,11 @@ private slots:
             QString());
         QCOMPARE(f.ui()->label_colorCardResult->styleSheet(),
                  QString("background-color: rgb(220, 220, 220);"));
-        // Left alone: the lock, the name field and the meter information.
-        QVERIFY(page.libraryLocked());
-        QVERIFY(f.ui()->pushButton_lock->isHidden());
+        // The locked library went away: unlocked, and said. Left alone: the
+        // name field and the meter information.
+        QVERIFY(!page.libraryLocked());
+        QVERIFY(!f.ui()->pushButton_lock->isHidden());
+        QCOMPARE(f.prompt.messages().size(), 1);
         QCOMPARE(f.ui()->lineEdit_colorDataName->text(), QString("red"));
         QCOMPARE(f.ui()->lineEdit_meterModel->text(), QString("CM-1"));
         QCOMPARE(f.library().meterNumber(), QString("1001"));
@@ -152,9 +155,10 @@ private slots:
             const QString path = f.dir.filePath("database.db");
             const QByteArray before = fileDigest(path);
             const QString question =
-                chinese ? "删除所有色卡数据，会清空数据库和清空所有数据，是否确认删除？"
-                        : "Deleting all color card data will clear the database and all data. "
-                          "Are you sure you want to delete it?";
+                (chinese ? "删除所有色卡数据，会清空数据库和清空所有数据，是否确认删除？\n\n"
+                         : "Deleting all color card data will clear the database and all data. "
+                           "Are you sure you want to delete it?\n\n") +
+                ChangeText::BackupFirstNote.in(chinese);
 
             f.prompt.answers.enqueue(false);
             f.ui()->pushButton_deleteAllData->click();
@@ -165,11 +169,14 @@ private slots:
             QCOMPARE(page.store().selectLibraries().size(), 2);
 
             page.on_pushButton_lock_clicked();
+            const QString locked = f.combo()->currentText();
             f.prompt.clear();
             f.prompt.answers.enqueue(true);
             f.ui()->pushButton_deleteAllData->click();
             QCOMPARE(f.prompt.questions(), QStringList{question});
-            QCOMPARE(f.prompt.messages(), QStringList());
+            QCOMPARE(f.prompt.messages(),
+                     QStringList{ChangeText::LockReleased.in(chinese).arg(locked)});
+            QVERIFY(!page.libraryLocked());
             QVERIFY(QFile::exists(path));
             QVERIFY(fileDigest(path) != before);
             QVERIFY(f.library().databaseOpen());
