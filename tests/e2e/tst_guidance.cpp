@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "ChangeTexts.h"
 #include "ColorCardDialog.h"
 #include "ColorCardOperatorWidget.h"
 #include "ColorDataOperatorWidget.h"
 #include "ColorDataTable.h"
-#include "ChangeTexts.h"
 #include "InputGuide.h"
 #include "MeterContents.h"
 #include "SimWindow.h"
@@ -163,8 +163,7 @@ private slots:
         QCOMPARE(sim.prompt.unscripted, 0);
         // Nothing changed at the start is said in the status line.
         if (message == kExportChangedNothing) {
-            QCOMPARE(sim.prompt.statuses(),
-                     QStringList{ChangeText::FirstExportUnchanged.in(true)});
+            QCOMPARE(sim.prompt.statuses(), QStringList{ChangeText::FirstExportUnchanged.in(true)});
             QCOMPARE(sim.prompt.messages(), QStringList());
         } else {
             QCOMPARE(sim.prompt.messages(), QStringList{message});

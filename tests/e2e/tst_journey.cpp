@@ -12,11 +12,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ChangeTexts.h"
 #include "ColorCardDialog.h"
 #include "ColorDataTable.h"
 #include "FirstPage.h"
 #include "MainWindow.h"
-#include "ChangeTexts.h"
 #include "MeterContents.h"
 #include "SimWindow.h"
 #include "ui_FirstPage.h"

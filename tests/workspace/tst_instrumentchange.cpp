@@ -94,10 +94,9 @@ private slots:
         f.prompt.fileNames << taken << file;
         f.page->meter().handleInstrumentChange();
         QCOMPARE(f.prompt.questions(), (QStringList{kChangeQuestion, kChangeQuestion}));
-        QCOMPARE(f.prompt.messages(),
-                 (QStringList{"Create color card file fail!",
-                              "Save file success!\n\n" +
-                                  ChangeText::SavedFile.in(false).arg(file)}));
+        QCOMPARE(f.prompt.messages(), (QStringList{"Create color card file fail!",
+                                                   "Save file success!\n\n" +
+                                                       ChangeText::SavedFile.in(false).arg(file)}));
         QCOMPARE(sheetsOf(file), 3);
         expectCleared(f);
     }
@@ -107,10 +106,10 @@ private slots:
         f.page->meter().handleInstrumentChange();
         QCOMPARE(f.prompt.events.size(), 1);
         QCOMPARE(f.prompt.events[0].title, QStringLiteral("提示"));
-        QCOMPARE(
-            f.prompt.events[0].text,
-            QStringLiteral("检测到新仪器会清空所有数据，请您先保存当前数据到Excel，是否保存？\n\n") +
-                ChangeText::InstrumentChangeChoices.in(true));
+        QCOMPARE(f.prompt.events[0].text,
+                 QStringLiteral(
+                     "检测到新仪器会清空所有数据，请您先保存当前数据到Excel，是否保存？\n\n") +
+                     ChangeText::InstrumentChangeChoices.in(true));
     }
 
     void exportRunsOncePerInstrument() {
