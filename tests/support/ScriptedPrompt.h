@@ -95,6 +95,13 @@ public:
     QStringList questions() const { return texts(Kind::Question); }
     QStringList seriesQuestions() const { return texts(Kind::SeriesQuestion); }
     QStringList statuses() const { return texts(Kind::Status); }
+    // The series questions without the second paragraph that lists the changes.
+    QStringList seriesHeads() const {
+        QStringList heads;
+        for (const QString& question : seriesQuestions())
+            heads << question.section(QStringLiteral("\n\n"), 0, 0);
+        return heads;
+    }
     // The last question of either kind.
     const Event* lastQuestion() const;
     const Event* lastProgress() const;
