@@ -15,6 +15,7 @@
 #include "ColorCardVersion.h"
 #include "DataFiles.h"
 #include "DeviceEventSource.h"
+#include "FirstPage.h"
 #include "MainWindow.h"
 #include "QtCompat.h"
 #include "SingleApplication.h"
@@ -24,6 +25,7 @@ namespace {
 
 const char* const kGeometryKey = "window/geometry";
 const char* const kLanguageKey = "window/language";
+const char* const kLastFolderKey = "files/lastFolder";
 
 bool isLanguage(const QString& code) {
     return code == QLatin1String("zh") || code == QLatin1String("en");
@@ -186,11 +188,16 @@ void AppStartup::restoreSettings(MainWindow& window, QSettings& settings,
                                                              : QStringLiteral("zh");
     if (language != window.language())
         window.setLanguage(language);
+    window.page()->messenger().setLastDirectory(
+        settings.value(QLatin1String(kLastFolderKey)).toString());
 }
 
 void AppStartup::saveSettings(const MainWindow& window, QSettings& settings) {
     settings.setValue(QLatin1String(kGeometryKey), window.saveGeometry());
     settings.setValue(QLatin1String(kLanguageKey), window.language());
+    if (!window.page()->messenger().lastDirectory().isEmpty())
+        settings.setValue(QLatin1String(kLastFolderKey),
+                          window.page()->messenger().lastDirectory());
     settings.sync();
 }
 

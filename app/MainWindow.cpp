@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
@@ -120,6 +123,9 @@ void MainWindow::initForm() {
                                      : setup_.settingsFile;
     page_ = new FirstPage(this, &frames_, prompt_, dataDirectory, settingsFile);
     ui_->stackedWidget->addWidget(page_);
+    // Closed once the identification that refused it has returned.
+    connect(&page_->meter(), &MeterController::meterRefused, this, &MainWindow::CloseUSB,
+            Qt::QueuedConnection);
     ui_->stackedWidget->setCurrentWidget(page_);
     addQualityPage();
     placePagesInScrollArea();
@@ -185,9 +191,21 @@ void MainWindow::addQualityPage() {
     quality_ = new QualityPage(page_->library(), page_->meter(), this);
     ui_->stackedWidget->addWidget(quality_);
     switcher_ = new PageSwitcher(this);
-    // In the top row, left of the language buttons.
+    // In the top row, left of the language buttons, and after it the status
+    // line: remarks that need no box (WidgetPrompt::status).
+    auto* topRow = new QWidget(this);
+    auto* topLayout = new QHBoxLayout(topRow);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(switcher_);
+    auto* status = new QLabel(topRow);
+    status->setObjectName(QStringLiteral("label_status"));
+    status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A long remark is cut rather than widening the window.
+    status->setMinimumWidth(0);
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    topLayout->addWidget(status, 1);
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
-        grid->addWidget(switcher_, 0, 1, Qt::AlignLeft);
+        grid->addWidget(topRow, 0, 1);
     connect(switcher_, &PageSwitcher::pageChosen, this, [this](int page) {
         ui_->stackedWidget->setCurrentWidget(page == PageSwitcher::Quality
                                                  ? static_cast<QWidget*>(quality_)

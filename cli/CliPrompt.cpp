@@ -27,7 +27,9 @@ void CliPrompt::print(const QString& text) {
 }
 
 void CliPrompt::information(QWidget*, const QString&, const QString& text) {
-    print(text);
+    // One line: a second paragraph (the window names the file saved, which
+    // here may still be a temporary name) stays in the window.
+    print(text.section(QStringLiteral("\n\n"), 0, 0));
 }
 
 bool CliPrompt::question(QWidget*, const QString&, const QString& text) {

@@ -435,6 +435,12 @@ qint64 ColorCardStore::dataVersion() {
     return query.value(0).toLongLong();
 }
 
+StoreResult ColorCardStore::updateMeterNumberOfAll(const QString& meterNumber) {
+    return d->result(
+        d->exec(QStringLiteral("UPDATE ColorCard SET meterno = ?"), {text(meterNumber)}),
+        StoreError::RenameLibrary);
+}
+
 StoreResult ColorCardStore::updateColorDataName(const QString& libraryId, const QString& name,
                                                 const QString& colorId) {
     return d->result(d->exec(QStringLiteral("UPDATE %1 SET colordataname = ? WHERE colordataid = ?")

@@ -126,6 +126,8 @@ public:
     // PRAGMA data_version: changes whenever another connection (another
     // process included) commits to the file; -1 when it cannot be read.
     qint64 dataVersion();
+    // Stamps every library with this meter (restored data made the attached meter's).
+    StoreResult updateMeterNumberOfAll(const QString& meterNumber);
     StoreResult updateColorDataName(const QString& libraryId, const QString& name,
                                     const QString& colorId);
     StoreResult updateColorData(const QString& libraryId, const QStringList& values,

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "BackupTexts.h"
+#include "ChangeTexts.h"
 #include "GuidanceTexts.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
@@ -32,6 +33,16 @@ constexpr int kValueCount = 19;
 
 QString number(int value) {
     return QString::number(value);
+}
+
+// The first few names, in the language's list style.
+QString nameList(const QStringList& names, const Messenger& messenger) {
+    constexpr int kShown = 5;
+    const QString separator = messenger.chinese() ? QStringLiteral("\u3001") : QStringLiteral(", ");
+    QString list = names.mid(0, kShown).join(separator);
+    if (names.size() > kShown)
+        list += separator + QStringLiteral("\u2026");
+    return list;
 }
 
 // Nineteen value texts: those given, the rest empty.
@@ -104,6 +115,11 @@ bool LibraryService::open(bool deferDamaged) {
         reported(opened);
     }
     dataVersion_ = databaseOpen_ ? store_.dataVersion() : -1;
+    // What a crash left in the backups folder goes at the next start.
+    if (!backupsTidied_) {
+        backupsTidied_ = true;
+        backup_.tidy();
+    }
     return databaseOpen_;
 }
 
@@ -317,9 +333,19 @@ void LibraryService::showStoredLibraries(const QList<LibraryRecord>& records) {
 }
 
 void LibraryService::clear() {
+    const QString lockedName = locked_ && current_ >= 0 && current_ < libraries_.size()
+                                   ? libraries_[current_].name
+                                   : QString();
     libraries_.clear();
     current_ = -1;
     emit librariesCleared();
+    // A lock left standing would move to whichever library is chosen next,
+    // and the next measurement would go there unnoticed.
+    if (locked_) {
+        locked_ = false;
+        emit lockReleased();
+        messenger_.tip(ChangeText::LockReleased, {lockedName});
+    }
 }
 
 void LibraryService::clearAllData() {
@@ -328,17 +354,66 @@ void LibraryService::clearAllData() {
     clear();
 }
 
+bool LibraryService::removeAllLibraries() {
+    const QList<LibraryRecord> records = storedLibraries();
+    if (store_.lastError() != StoreError::None)
+        return false;
+    QualityStore quality(store_.connectionName());
+    store_.beginTransaction();
+    StoreResult result;
+    for (const LibraryRecord& record : records) {
+        const QString id = record.value(IdValue).toString();
+        result = store_.dropColorDataTable(id);
+        if (result)
+            result = store_.deleteLibrary(id);
+        if (result && !quality.removeTolerance(id))
+            result.error = StoreError::DeleteLibrary;
+        if (!result)
+            break;
+    }
+    if (result)
+        result = store_.commitTransaction();
+    if (!result)
+        return undone(result);
+    clear();
+    return true;
+}
+
+QString LibraryService::dataMeterNumber() {
+    QHash<QString, int> stamps;
+    QString most;
+    for (const LibraryRecord& record : store_.selectLibraries()) {
+        const QString meter = record.value(2).toString();
+        if (meter.isEmpty())
+            continue;
+        const int seen = ++stamps[meter];
+        if (most.isEmpty() || seen > stamps.value(most))
+            most = meter;
+    }
+    return most.isEmpty() ? meterNumber_ : most;
+}
+
+bool LibraryService::adoptForAttachedMeter() {
+    return reported(store_.updateMeterNumberOfAll(meterNumber_));
+}
+
 bool LibraryService::deleteAllData() {
-    if (!messenger_.ask(LibraryText::ConfirmDeleteAll) || !backUpBeforeChange())
+    if (!messenger_.askRiskyComposed(
+            messenger_.paragraphs({messenger_.text(LibraryText::ConfirmDeleteAll),
+                                   messenger_.text(ChangeText::BackupFirstNote)})) ||
+        !backUpBeforeChange(BackupCause::DeleteAll))
         return false;
     clearAllData();
     return true;
 }
 
-bool LibraryService::backUpBeforeChange() {
+bool LibraryService::backUpBeforeChange(const char* cause) {
     if (backupScopes_ > 0 && scopeBackedUp_)
         return true;
-    const BackupStatus status = backup_.take(meterNumber_);
+    if (backupScopes_ > 0 && scopeCause_)
+        cause = scopeCause_;
+    const BackupStatus status =
+        backup_.take(dataMeterNumber(), nullptr, QString::fromLatin1(cause ? cause : ""));
     // Another writer kept the store past the copy's wait: that is the reason.
     if (status == BackupStatus::Busy) {
         messenger_.tip(StoreText::Busy);
@@ -352,14 +427,19 @@ bool LibraryService::backUpBeforeChange() {
     return true;
 }
 
-LibraryService::BackupScope::BackupScope(LibraryService& service) : service_(service) {
-    if (service_.backupScopes_++ == 0)
+LibraryService::BackupScope::BackupScope(LibraryService& service, const char* cause)
+    : service_(service) {
+    if (service_.backupScopes_++ == 0) {
         service_.scopeBackedUp_ = false;
+        service_.scopeCause_ = cause;
+    }
 }
 
 LibraryService::BackupScope::~BackupScope() {
-    if (--service_.backupScopes_ == 0)
+    if (--service_.backupScopes_ == 0) {
         service_.scopeBackedUp_ = false;
+        service_.scopeCause_ = nullptr;
+    }
 }
 
 // --- libraries ------------------------------------------------------------
@@ -438,7 +518,7 @@ bool LibraryService::renameLibrary(int row, const QString& name, const QString& 
 }
 
 bool LibraryService::confirmDeleteLibrary() const {
-    return messenger_.ask(LibraryText::ConfirmDeleteLibrary);
+    return messenger_.askRisky(LibraryText::ConfirmDeleteLibrary);
 }
 
 bool LibraryService::deleteLibrary(int row) {
@@ -448,7 +528,7 @@ bool LibraryService::deleteLibrary(int row) {
         messenger_.tip(LibraryText::LibraryLocked);
         return false;
     }
-    if (!backUpBeforeChange())
+    if (!backUpBeforeChange(BackupCause::DeleteLibrary))
         return false;
     const QString id = libraries_[row].id;
     if (!begin())
@@ -500,7 +580,8 @@ bool LibraryService::colourNameTaken(const QString& name) const {
 
 bool LibraryService::acceptNewColour(const QString& name) {
     if (name.isEmpty()) {
-        messenger_.tip(LibraryText::ColorNameEmpty);
+        // Named as the field is labelled.
+        messenger_.tip(ChangeText::ColorNumberEmpty);
         return false;
     }
     if (TextSafety::hasUnsafe(name)) {
@@ -638,13 +719,15 @@ bool LibraryService::deleteColour(int colourRow) {
 }
 
 bool LibraryService::confirmDeleteColour(int colourRow) const {
-    return isColourRow(colourRow) && messenger_.ask(GuidanceText::ConfirmDeleteColour,
-                                                    {libraries_[current_].colours[colourRow].name});
+    return isColourRow(colourRow) &&
+           messenger_.askRisky(GuidanceText::ConfirmDeleteColour,
+                               {libraries_[current_].colours[colourRow].name});
 }
 
 bool LibraryService::confirmRemeasure(int colourRow) const {
-    return isColourRow(colourRow) && messenger_.ask(GuidanceText::ConfirmRemeasure,
-                                                    {libraries_[current_].colours[colourRow].name});
+    return isColourRow(colourRow) &&
+           messenger_.askRisky(GuidanceText::ConfirmRemeasure,
+                               {libraries_[current_].colours[colourRow].name});
 }
 
 // --- the merge ------------------------------------------------------------
@@ -665,22 +748,24 @@ bool LibraryService::fitsLibraryLimit(const QList<LibraryKey>& incoming,
 }
 
 bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, int position,
-                                     MergeSeries* series) const {
+                                     MergeSeries* series, const QString& changes) const {
     using Overwrite = MergeSeries::Overwrite;
-    const QStringList key{incoming.name, incoming.description};
+    const QString question = messenger_.paragraphs(
+        {messenger_.text(LibraryText::ConfirmOverwrite, {incoming.name, incoming.description}),
+         changes});
     if (!series)
-        return messenger_.ask(LibraryText::ConfirmOverwrite, key);
+        return messenger_.askRiskyComposed(question);
     // Asked before the transaction began again (after the backup).
     const auto answer = series->answered.constFind(position);
     if (answer != series->answered.constEnd())
         return *answer;
     bool agreed = false;
     if (series->plainQuestions) {
-        agreed = messenger_.ask(LibraryText::ConfirmOverwrite, key);
+        agreed = messenger_.askRiskyComposed(question);
     } else if (series->overwrite != Overwrite::Ask) {
         agreed = series->overwrite == Overwrite::Always;
     } else {
-        switch (messenger_.askSeries(LibraryText::ConfirmOverwrite, key)) {
+        switch (messenger_.askSeriesRiskyComposed(question)) {
             case Prompt::SeriesAnswer::YesToAll:
                 series->overwrite = Overwrite::Always;
                 agreed = true;
@@ -700,9 +785,18 @@ bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, int positi
 }
 
 int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
-                             const std::function<void(int place, bool changed)>& done) {
+                             const std::function<void(int place, bool changed)>& done,
+                             const char* cause) {
+    BackupScope backupScope(*this, cause);
     MergeSeries series;
-    return mergeTogether(incoming, 1, &series, done, nullptr);
+    lackingLibraries_.clear();
+    const int changed = mergeTogether(incoming, 1, &series, done, nullptr);
+    // Left alone, yet not the same as what arrived: said, never passed off
+    // as "nothing changed". (A merge begun again after its backup meets them twice.)
+    lackingLibraries_.removeDuplicates();
+    if (changed >= 0 && !lackingLibraries_.isEmpty())
+        messenger_.tip(ChangeText::MergeOnlyLacking, {nameList(lackingLibraries_, messenger_)});
+    return changed;
 }
 
 LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary& incoming,
@@ -851,11 +945,43 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
             replaced.remove(*at);
         }
     }
+    // Colours of the library that the incoming copy does not hold: the merge
+    // keeps them, and says so.
+    QSet<QString> incomingNames;
+    for (const IncomingColour& colour : incoming.colours)
+        incomingNames.insert(colour.name);
+    QStringList lacking;
+    for (const ColourEntry& colour : held)
+        if (!incomingNames.contains(colour.name))
+            lacking << colour.name;
     // Only a library that would change is worth a question.
-    if (exists && added.isEmpty() && replaced.isEmpty())
+    if (exists && added.isEmpty() && replaced.isEmpty()) {
+        if (!lacking.isEmpty())
+            lackingLibraries_ << incoming.name;
         return MergeOutcome::Unchanged;
-    if (exists && !overwriteAgreed(incoming, position, series))
-        return MergeOutcome::Skipped;
+    }
+    if (exists) {
+        QStringList addedNames, changedNames;
+        for (const IncomingColour& colour : added)
+            addedNames << colour.name;
+        QList<int> changedRows = replaced.keys();
+        std::sort(changedRows.begin(), changedRows.end());
+        for (int changedRow : changedRows)
+            changedNames << held[changedRow].name;
+        QStringList changes;
+        if (!addedNames.isEmpty())
+            changes << messenger_.text(ChangeText::MergeAdds, {number(addedNames.size()),
+                                                               nameList(addedNames, messenger_)});
+        if (!changedNames.isEmpty())
+            changes << messenger_.text(
+                ChangeText::MergeChanges,
+                {number(changedNames.size()), nameList(changedNames, messenger_)});
+        if (!lacking.isEmpty())
+            changes << messenger_.text(ChangeText::MergeKeeps,
+                                       {number(lacking.size()), nameList(lacking, messenger_)});
+        if (!overwriteAgreed(incoming, position, series, changes.join(QLatin1Char('\n'))))
+            return MergeOutcome::Skipped;
+    }
 
     const QList<LibraryRecord> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)

@@ -116,23 +116,33 @@ public:
     // Deletes and recreates the database file, then empties the list. No
     // question and no backup: a caller removing the user's data takes one first.
     void clearAllData();
+    // Removes every library with its colours and tolerance in one
+    // transaction, then empties the list; the QC history and lots stay. No
+    // question and no backup. False after a message (nothing removed).
+    bool removeAllLibraries();
+    // The meter whose libraries the store holds (the most common stamp), or
+    // the attached one when the store holds none.
+    QString dataMeterNumber();
+    // Stamps every stored library with the attached meter. False after a message.
+    bool adoptForAttachedMeter();
     // Asks, backs up, then clearAllData; true when the data was cleared.
     bool deleteAllData();
 
     // The copies of the database in the backups folder beside it.
     DatabaseBackup& backups() { return backup_; }
     // Copies the database before a change that removes or replaces stored
-    // data, named by the time and the meter number; within a BackupScope
+    // data, named by the time, the meter whose data it holds and the cause
+    // (a BackupCause; within a BackupScope the scope's); within a BackupScope
     // only the first call takes a copy. False (message shown) when none
     // could be taken: the change must then not run. Without a database file
     // there is nothing to lose.
-    bool backUpBeforeChange();
+    bool backUpBeforeChange(const char* cause = nullptr);
 
     // One user action whose changes share one backup, taken before the
     // first change that needs it (an import or an export, library by library).
     class BackupScope {
     public:
-        explicit BackupScope(LibraryService& service);
+        explicit BackupScope(LibraryService& service, const char* cause = BackupCause::Import);
         ~BackupScope();
         BackupScope(const BackupScope&) = delete;
         BackupScope& operator=(const BackupScope&) = delete;
@@ -183,8 +193,12 @@ public:
     // overwrite, the answers "to all" shared. done(place, changed) runs after
     // each library, place from 1. Returns how many changed, or -1 when the
     // merge stopped (message shown).
+    // cause: what the backup taken before the first overwrite is named by.
+    // Libraries left alone although the incoming copy lacks some of their
+    // colours are named in a message after the merge.
     int mergeAll(const QList<IncomingLibrary>& incoming,
-                 const std::function<void(int place, bool changed)>& done);
+                 const std::function<void(int place, bool changed)>& done,
+                 const char* cause = BackupCause::Import);
 
 signals:
     void libraryAppended(int row);
@@ -198,7 +212,8 @@ signals:
     void colourChanged(int row);
     void colourRemoved(int row);
     void libraryReselected(int row);
-    // The locked library was removed by another process: the page unlocks.
+    // The locked library went away (deleted here or by another process): the
+    // page shows it unlocked.
     void lockReleased();
 
 private:
@@ -211,7 +226,8 @@ private:
     bool isColourRow(int colourRow) const;
     bool colourNameTaken(const QString& name) const;
     // The overwrite question of an existing library, or the standing answer.
-    bool overwriteAgreed(const IncomingLibrary& incoming, int position, MergeSeries* series) const;
+    bool overwriteAgreed(const IncomingLibrary& incoming, int position, MergeSeries* series,
+                         const QString& changes) const;
     // One library merged inside the open transaction, every decision taken
     // from the store as it is now; mergedId: the library written.
     MergeOutcome mergeInTransaction(const IncomingLibrary& incoming, int position,
@@ -234,12 +250,17 @@ private:
     DatabaseBackup backup_;
     int backupScopes_ = 0;
     bool scopeBackedUp_ = false;
+    const char* scopeCause_ = nullptr;
+    // Names of libraries a merge left alone though the incoming copy lacks
+    // some of their colours.
+    QStringList lackingLibraries_;
     QList<LibraryEntry> libraries_;
     QString meterNumber_;
     int maxLibraries_;
     bool databaseOpen_ = false;
     qint64 dataVersion_ = -1;
     bool damagedAtOpen_ = false;
+    bool backupsTidied_ = false;
     int current_ = -1;
     bool locked_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <limits>
 
+#include "ChangeTexts.h"
 #include "FrameLayer.h"
 #include "GuidanceTexts.h"
 #include "LabRange.h"
@@ -197,13 +198,20 @@ bool MeterExport::storeLibraries(const QVector<MeterLibrary>& libraries,
         offset += meterLibrary.count;
         incoming << next;
     }
-    const int merged = library_.mergeAll(incoming, [&progress](int place, bool changed) {
-        if (changed)
-            progress->setValue(place);
-    });
+    const int merged = library_.mergeAll(
+        incoming,
+        [&progress](int place, bool changed) {
+            if (changed)
+                progress->setValue(place);
+        },
+        BackupCause::MeterExport);
     progress->hide();
-    // An empty meter has always been reported as exported.
-    if (merged >= 0)
+    // An empty meter has always been reported as exported. The automatic
+    // export at a meter's first connection that found nothing new is no
+    // news worth a box.
+    if (merged == 0 && !libraries.isEmpty() && automatic_)
+        messenger.status(ChangeText::FirstExportUnchanged);
+    else if (merged >= 0)
         messenger.tip(merged == 0 && !libraries.isEmpty() ? GuidanceText::ExportChangedNothing
                                                           : TransferText::Exported);
     library_.reselectLibrary();

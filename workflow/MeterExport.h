@@ -21,6 +21,9 @@ public:
     // skipped by the user; the success message (or, when not one library
     // changed, that nothing was changed) has then been shown.
     bool run();
+    // The export at a meter's first connection: finding nothing new is said
+    // in the status line, not in a box.
+    void setAutomatic(bool automatic) { automatic_ = automatic; }
 
     // A stream value (hundredths) as stored: exactly two decimals, -5 -> "-0.05".
     static QString hundredthsText(qint16 value);
@@ -52,4 +55,5 @@ private:
 
     LibraryService& library_;
     FrameLayer& frames_;
+    bool automatic_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "ChangeTexts.h"
 #include "ExchangeTexts.h"
 #include "LibraryFileTexts.h"
 #include "LibraryService.h"
@@ -27,7 +28,7 @@ bool OpenFormatExport::run(const QString& fileName, OpenFormat format) {
                       {library.library(row).name, QString::number(library.libraryCount())}))
         ids << library.library(row).id;
     if (QFileInfo::exists(fileName) &&
-        !messenger.ask(LibraryFileText::ReplaceFile, {QDir::toNativeSeparators(fileName)}))
+        !messenger.askRisky(LibraryFileText::ReplaceFile, {QDir::toNativeSeparators(fileName)}))
         return false;
     return exportLibraries(fileName, format, ids);
 }
@@ -69,6 +70,8 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
         messenger.tip(LibraryFileText::Composed, {error.message(messenger.chinese())});
         return false;
     }
-    messenger.tip(ExchangeText::Saved);
+    messenger.tipComposed(messenger.paragraphs(
+        {messenger.text(ExchangeText::Saved),
+         messenger.text(ChangeText::SavedFile, {QDir::toNativeSeparators(fileName)})}));
     return true;
 }

@@ -320,7 +320,7 @@ bool QualityController::exportHistory() {
     // The dialog does not add the suffix of its filter on every desktop.
     const QString fileName = withCsvSuffix(chosen);
     if (QFileInfo::exists(fileName) &&
-        !messenger.ask(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
+        !messenger.askRisky(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
         return false;
     if (!quality_.exportHistoryCsv(fileName, messenger.chinese())) {
         messenger.tip(QcText::ExportFailed, {quality_.error()});

@@ -13,7 +13,7 @@ class ExchangeRoundTripTest : public QObject {
             if (library.count.toInt() == 0)
                 source.prompt.answers.enqueue(true);
         QVERIFY(source.save(file));
-        QCOMPARE(source.prompt.messages(), QStringList{"Save file success!"});
+        QCOMPARE(source.prompt.firstParagraphs(), QStringList{"Save file success!"});
 
         ExchangeFixture target(source.service().meterNumber());
         target.service().setMaxLibraries(source.service().maxLibraries());

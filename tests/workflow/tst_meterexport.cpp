@@ -152,7 +152,7 @@ private slots:
         f.prompt.seriesAnswers << Answer::Yes;
         QVERIFY(f.exportMeter());
 
-        QCOMPARE(f.prompt.seriesQuestions(), QStringList{overwriteQuestion("Lib", "Desc")});
+        QCOMPARE(f.prompt.seriesHeads(), QStringList{overwriteQuestion("Lib", "Desc")});
         QCOMPARE(f.prompt.questions(), QStringList());
         QCOMPARE(f.stored().size(), 1);
         QCOMPARE(f.stored()[0].colours,
@@ -169,7 +169,7 @@ private slots:
         // A second export finds everything present: nothing is asked or changed.
         f.prompt.clear();
         QVERIFY(f.exportMeter());
-        QCOMPARE(f.prompt.seriesQuestions(), QStringList());
+        QCOMPARE(f.prompt.seriesHeads(), QStringList());
         QCOMPARE(f.prompt.messages(), QStringList{kNothingChanged});
         QCOMPARE(f.stored()[0].colours.size(), 4);
         QCOMPARE(f.stored()[0].count, QString("4"));
@@ -269,7 +269,7 @@ private slots:
         f.prompt.clear();
         f.messenger.setChinese(true);
         QVERIFY(!f.exportMeter());
-        QCOMPARE(f.prompt.seriesQuestions(), QStringList());
+        QCOMPARE(f.prompt.seriesHeads(), QStringList());
         QCOMPARE(
             f.prompt.messages(),
             QStringList{"最多录20000条色卡数据，已经存在19998条色卡数据，本次导入3条已超过上限，"
