@@ -18,6 +18,9 @@ struct ShadeSteps {
     // Every step positive and finite.
     bool valid() const;
     static ShadeSteps uniform(double step) { return {step, step, step}; }
+    bool operator==(const ShadeSteps& other) const {
+        return L == other.L && C == other.C && H == other.H;
+    }
 };
 
 struct ShadeCode {
