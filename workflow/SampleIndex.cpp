@@ -18,7 +18,7 @@ MeasuringConditions conditions() {
 }
 
 QString valueText(ColourIndex index, const IndexValue& value,
-                  const MeasuringConditions& conditions, bool chinese) {
+                  const MeasuringConditions& conditions, bool chinese, bool brief) {
     if (index == ColourIndex::None)
         return QString();
     switch (value.status) {
@@ -34,7 +34,9 @@ QString valueText(ColourIndex index, const IndexValue& value,
     QString text = QString::number(value.value, 'f', 2);
     if (text == QLatin1String("-0.00"))
         text = QStringLiteral("0.00");
-    if (!value.inRange)
+    if (!value.inRange && brief)
+        text += QStringLiteral(" *");
+    else if (!value.inRange)
         text += (chinese ? QStringLiteral("（%1）") : QStringLiteral(" (%1)"))
                     .arg(IndexText::OutOfRange.in(chinese));
     return text;
@@ -45,7 +47,7 @@ QString describe(ColourIndex index, const Lab& lab, const MeasuringConditions& c
     if (index == ColourIndex::None)
         return QString();
     return (brief ? indexSymbol(index) : indexName(index).in(chinese)) + QLatin1Char(' ') +
-           valueText(index, colourIndex(index, lab, conditions), conditions, chinese);
+           valueText(index, colourIndex(index, lab, conditions), conditions, chinese, brief);
 }
 
 }  // namespace SampleIndex

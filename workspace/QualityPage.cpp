@@ -808,7 +808,11 @@ void QualityPage::showHistoryIndices(const QVector<QualityStore::HistoryEntry>& 
     for (int row = 0; row < entries.size(); ++row) {
         const QString text = controller_.indexText(entries[row].libraryId, entries[row].sample,
                                                    /*brief=*/true);
-        history_->setItem(row, column, cell(text));
+        QTableWidgetItem* item = cell(text);
+        // The column is narrow: the words of the range mark are in the tip.
+        if (!text.isEmpty())
+            item->setToolTip(controller_.indexText(entries[row].libraryId, entries[row].sample));
+        history_->setItem(row, column, item);
         any = any || !text.isEmpty();
     }
     history_->setColumnHidden(column, !any);

@@ -286,7 +286,9 @@ private slots:
         QCOMPARE(w.text("label_sampleIndex"), "CIE 白度 W " + fixed(white.value));
         const QStringList history = w.tableRows("tableWidget_history");
         QVERIFY(history[0].endsWith("|W " + fixed(white.value)));
-        QVERIFY(history[1].endsWith("|W " + fixed(red.value) + "（超出公式适用范围）"));
+        QVERIFY(history[1].endsWith("|W " + fixed(red.value) + " *"));
+        QCOMPARE(w.get<QTableWidget>("tableWidget_history")->item(1, 5)->toolTip(),
+                 QString("CIE 白度 W %1（超出公式适用范围）").arg(fixed(red.value)));
 
         // The shade steps: 0 follows the ΔE limit.
         w.get<QDoubleSpinBox>("doubleSpinBox_shadeStepL")->setValue(0.5);
