@@ -125,8 +125,7 @@ int runIndex(CliContext& cli) {
 int runShadeSort(CliContext& cli) {
     const bool zh = cli.chinese();
     QCommandLineParser parser;
-    const QCommandLineOption standard(QStringLiteral("standard"),
-                                      IndexText::StandardOption.in(zh),
+    const QCommandLineOption standard(QStringLiteral("standard"), IndexText::StandardOption.in(zh),
                                       QStringLiteral("LIBRARY/COLOUR"));
     const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(zh));
     parser.addOption(standard);
@@ -140,8 +139,7 @@ int runShadeSort(CliContext& cli) {
     if (!cli.openStore(connection, StoreConnection::Mode::ReadOnly))
         return cli.exitCode();
     LibraryReader reader(connection.connectionName());
-    const std::optional<ChosenStandard> chosen =
-        findStandard(cli, reader, parser.value(standard));
+    const std::optional<ChosenStandard> chosen = findStandard(cli, reader, parser.value(standard));
     if (!chosen)
         return cli.exitCode();
     const QString libraryId = chosen->library.id;
@@ -172,28 +170,28 @@ int runShadeSort(CliContext& cli) {
         QJsonArray samples;
         for (int i = 0; i < entries.size(); ++i) {
             const QualityStore::HistoryEntry& e = entries[i];
-            samples.append(QJsonObject{
-                {QStringLiteral("id"), e.id},
-                {QStringLiteral("time"), e.time.toString(Qt::ISODate)},
-                {QStringLiteral("lab"), QJsonArray{e.sample.L, e.sample.a, e.sample.b}},
-                {QStringLiteral("code"), sorting.codes[i].text()},
-                {QStringLiteral("group"), sorting.groupOf[i] + 1}});
+            samples.append(
+                QJsonObject{{QStringLiteral("id"), e.id},
+                            {QStringLiteral("time"), e.time.toString(Qt::ISODate)},
+                            {QStringLiteral("lab"), QJsonArray{e.sample.L, e.sample.a, e.sample.b}},
+                            {QStringLiteral("code"), sorting.codes[i].text()},
+                            {QStringLiteral("group"), sorting.groupOf[i] + 1}});
         }
         QJsonArray groups;
         for (int g = 0; g < sorting.groups.size(); ++g)
             groups.append(QJsonObject{{QStringLiteral("group"), g + 1},
                                       {QStringLiteral("code"), sorting.groups[g].code.text()},
                                       {QStringLiteral("count"), sorting.groups[g].count()}});
-        printJson(cli,
-                  QJsonObject{{QStringLiteral("libraryId"), libraryId},
-                              {QStringLiteral("library"), chosen->library.name},
-                              {QStringLiteral("colourId"), chosen->colour.id},
-                              {QStringLiteral("colour"), chosen->colour.name},
-                              {QStringLiteral("steps"), QJsonObject{{QStringLiteral("L"), steps.L},
-                                                                    {QStringLiteral("C"), steps.C},
-                                                                    {QStringLiteral("H"), steps.H}}},
-                              {QStringLiteral("samples"), samples},
-                              {QStringLiteral("groups"), groups}});
+        printJson(
+            cli, QJsonObject{{QStringLiteral("libraryId"), libraryId},
+                             {QStringLiteral("library"), chosen->library.name},
+                             {QStringLiteral("colourId"), chosen->colour.id},
+                             {QStringLiteral("colour"), chosen->colour.name},
+                             {QStringLiteral("steps"), QJsonObject{{QStringLiteral("L"), steps.L},
+                                                                   {QStringLiteral("C"), steps.C},
+                                                                   {QStringLiteral("H"), steps.H}}},
+                             {QStringLiteral("samples"), samples},
+                             {QStringLiteral("groups"), groups}});
         return ExitSuccess;
     }
     // Sample (history number and time), code, group: group by group, darkest

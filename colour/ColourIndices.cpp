@@ -16,10 +16,10 @@ struct KnownWhite {
 // ASTM E308: the white points its weighting tables of the CIE illuminants
 // sum to, for the 1931 (2°) and 1964 (10°) observers.
 constexpr KnownWhite kWhites[] = {
-    {"A", 2, {109.850, 100, 35.585}},  {"A", 10, {111.144, 100, 35.200}},
-    {"C", 2, {98.074, 100, 118.232}},  {"C", 10, {97.285, 100, 116.145}},
-    {"D50", 2, {96.422, 100, 82.521}}, {"D50", 10, {96.720, 100, 81.427}},
-    {"D55", 2, {95.682, 100, 92.149}}, {"D55", 10, {95.799, 100, 90.926}},
+    {"A", 2, {109.850, 100, 35.585}},   {"A", 10, {111.144, 100, 35.200}},
+    {"C", 2, {98.074, 100, 118.232}},   {"C", 10, {97.285, 100, 116.145}},
+    {"D50", 2, {96.422, 100, 82.521}},  {"D50", 10, {96.720, 100, 81.427}},
+    {"D55", 2, {95.682, 100, 92.149}},  {"D55", 10, {95.799, 100, 90.926}},
     {"D65", 2, {95.047, 100, 108.883}}, {"D65", 10, {94.811, 100, 107.304}},
     {"D75", 2, {94.972, 100, 122.638}}, {"D75", 10, {94.416, 100, 120.641}},
 };
@@ -201,8 +201,7 @@ IndexValue colourIndex(ColourIndex index, const Lab& lab, const MeasuringConditi
         case ColourIndex::CieTint: {
             const Chromaticity n = chromaticity(*white);
             const Chromaticity s = chromaticity(xyz);
-            const double whiteness =
-                xyz.Y + kWhitenessX * (n.x - s.x) + kWhitenessY * (n.y - s.y);
+            const double whiteness = xyz.Y + kWhitenessX * (n.x - s.x) + kWhitenessY * (n.y - s.y);
             const double tint = (conditions.observer == 2 ? kTintX2 : kTintX10) * (n.x - s.x) -
                                 kTintY * (n.y - s.y);
             result.value = index == ColourIndex::CieWhiteness ? whiteness : tint;
@@ -214,7 +213,8 @@ IndexValue colourIndex(ColourIndex index, const Lab& lab, const MeasuringConditi
         }
         case ColourIndex::E313Yellowness:
             for (const YellownessCoefficients& k : kE313) {
-                if (k.observer == conditions.observer && same(k.illuminant, conditions.illuminant)) {
+                if (k.observer == conditions.observer &&
+                    same(k.illuminant, conditions.illuminant)) {
                     result.value = 100 * (k.cx * xyz.X - k.cz * xyz.Z) / xyz.Y;
                     return result;
                 }

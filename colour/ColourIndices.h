@@ -57,9 +57,9 @@ QString indexSymbol(ColourIndex index);
 struct IndexValue {
     enum class Status {
         Computed,
-        NoWhitePoint,       // the illuminant's white point is not known
-        NotForConditions,   // the index has no constants for these conditions
-        Undefined,          // no lightness (Y 0) to divide by
+        NoWhitePoint,      // the illuminant's white point is not known
+        NotForConditions,  // the index has no constants for these conditions
+        Undefined,         // no lightness (Y 0) to divide by
     };
     Status status = Status::Computed;
     double value = 0;

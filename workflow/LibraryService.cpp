@@ -6,9 +6,9 @@
 
 #include "BackupTexts.h"
 #include "GuidanceTexts.h"
+#include "IndexSettingsStore.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
-#include "IndexSettingsStore.h"
 #include "QualityStore.h"
 #include "StoreErrorTexts.h"
 

@@ -17,8 +17,8 @@ MeasuringConditions conditions() {
         .value_or(MeasuringConditions{});
 }
 
-QString valueText(ColourIndex index, const IndexValue& value,
-                  const MeasuringConditions& conditions, bool chinese, bool brief) {
+QString valueText(ColourIndex index, const IndexValue& value, const MeasuringConditions& conditions,
+                  bool chinese, bool brief) {
     if (index == ColourIndex::None)
         return QString();
     switch (value.status) {

@@ -88,9 +88,9 @@ private slots:
         QTest::addColumn<bool>("settingsC2");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output");
-        QTest::newRow("white W") << QStringList{"--conditions", "D65/10", "--index",
-                                                "cie-whiteness", "100", "0", "0"}
-                                 << false << 0 << "100.00\n";
+        QTest::newRow("white W")
+            << QStringList{"--conditions", "D65/10", "--index", "cie-whiteness", "100", "0", "0"}
+            << false << 0 << "100.00\n";
         QTest::newRow("settings by default, D65/10 without")
             << QStringList{"--index", "e313-yellowness", "95", "-1", "8"} << false << 0
             << "14.06\n";
@@ -101,8 +101,7 @@ private slots:
             << QStringList{"--conditions", "D65/2", "--index", "e313-yellowness", "95", "-1", "8"}
             << true << 0 << "14.07\n";
         QTest::newRow("marked, not hidden") << QStringList{"--index", "cie-tint", "95", "-6", "0"}
-                                            << false << 0
-                                            << "9.82\toutside the formula's range\n";
+                                            << false << 0 << "9.82\toutside the formula's range\n";
         QTest::newRow("withdrawn index outside C/2°")
             << QStringList{"--index", "d1925-yellowness", "95", "-1", "8"} << false << 1
             << "colorcard-cli: d1925-yellowness: not defined for D65/10°\n";

@@ -29,8 +29,8 @@ private slots:
         const auto E313 = ColourIndex::E313Yellowness;
         const auto D1925 = ColourIndex::D1925Yellowness;
         // The perfect white under its own white point.
-        QTest::newRow("white W10") << 100.0 << 0.0 << 0.0 << "D65/10" << W << computed << 100.0
-                                   << true;
+        QTest::newRow("white W10")
+            << 100.0 << 0.0 << 0.0 << "D65/10" << W << computed << 100.0 << true;
         QTest::newRow("white T2") << 100.0 << 0.0 << 0.0 << "D65/2" << T << computed << 0.0 << true;
         QTest::newRow("white under C: out of range")
             << 100.0 << 0.0 << 0.0 << "C/2" << W << computed << 100.0 << false;
@@ -50,20 +50,20 @@ private slots:
             << 95.0 << -1.0 << 8.0 << "C/2" << E313 << computed << 14.2731 << true;
         QTest::newRow("yellowish D1925 C/2")
             << 95.0 << -1.0 << 8.0 << "C/2" << D1925 << computed << 14.4920 << true;
-        QTest::newRow("yellowish W10") << 95.0 << -1.0 << 8.0 << "D65/10" << W << computed
-                                       << 51.2135 << true;
+        QTest::newRow("yellowish W10")
+            << 95.0 << -1.0 << 8.0 << "D65/10" << W << computed << 51.2135 << true;
         // The tint constant differs between the observers (900 and 1000).
-        QTest::newRow("bluish T10") << 96.0 << 1.0 << -4.0 << "D65/10" << T << computed << -0.1084
-                                    << true;
-        QTest::newRow("bluish T2") << 96.0 << 1.0 << -4.0 << "D65/2" << T << computed << 0.4801
-                                   << true;
+        QTest::newRow("bluish T10")
+            << 96.0 << 1.0 << -4.0 << "D65/10" << T << computed << -0.1084 << true;
+        QTest::newRow("bluish T2")
+            << 96.0 << 1.0 << -4.0 << "D65/2" << T << computed << 0.4801 << true;
         // The range marks: the value is still given.
-        QTest::newRow("W below 40") << 90.0 << 0.0 << 15.0 << "D65/10" << W << computed << 5.0874
-                                    << false;
-        QTest::newRow("W above 5Y - 280") << 92.0 << 4.0 << -12.0 << "D65/10" << W << computed
-                                          << 135.8850 << false;
-        QTest::newRow("T above 2") << 95.0 << -6.0 << 0.0 << "D65/10" << T << computed << 9.8232
-                                   << false;
+        QTest::newRow("W below 40")
+            << 90.0 << 0.0 << 15.0 << "D65/10" << W << computed << 5.0874 << false;
+        QTest::newRow("W above 5Y - 280")
+            << 92.0 << 4.0 << -12.0 << "D65/10" << W << computed << 135.8850 << false;
+        QTest::newRow("T above 2")
+            << 95.0 << -6.0 << 0.0 << "D65/10" << T << computed << 9.8232 << false;
         QTest::newRow("W of a sample whose T is out")
             << 95.0 << -6.0 << 0.0 << "D65/10" << W << computed << 87.4560 << false;
         // No value.

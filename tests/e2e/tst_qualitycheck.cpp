@@ -273,15 +273,15 @@ private slots:
         const QString primary = w.page()->library().library(0).id;
         IndexSettingsStore stored(w.page()->store().connectionName());
         QCOMPARE(stored.settings(primary)->index, ColourIndex::CieWhiteness);
-        const IndexValue red = colourIndex(ColourIndex::CieWhiteness, labOfRgb(200, 60, 40),
-                                           MeasuringConditions{});
+        const IndexValue red =
+            colourIndex(ColourIndex::CieWhiteness, labOfRgb(200, 60, 40), MeasuringConditions{});
         QCOMPARE(w.text("label_sampleIndex"),
                  QString("CIE 白度 W %1（超出公式适用范围）").arg(fixed(red.value)));
 
         w.under(250, 250, 252);
         w.measure();
-        const IndexValue white = colourIndex(ColourIndex::CieWhiteness, labOfRgb(250, 250, 252),
-                                             MeasuringConditions{});
+        const IndexValue white =
+            colourIndex(ColourIndex::CieWhiteness, labOfRgb(250, 250, 252), MeasuringConditions{});
         QVERIFY(white.inRange);
         QCOMPARE(w.text("label_sampleIndex"), "CIE 白度 W " + fixed(white.value));
         const QStringList history = w.tableRows("tableWidget_history");
@@ -304,6 +304,10 @@ private slots:
         QVERIFY(!w.get<QLabel>("label_sampleIndex")->isVisibleTo(w.qc));
         QCOMPARE(w.tableRows("tableWidget_history").first().count('|'), 4);
         QCOMPARE(w.prompt.messages(), QStringList());
+
+        // The settings go with their library.
+        QVERIFY(w.page()->library().deleteLibrary(0));
+        QCOMPARE(*stored.settings(primary), LibraryIndexSettings{});
     }
 
     // A standard is found by typing its name; other text does not stay.
