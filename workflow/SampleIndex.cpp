@@ -21,6 +21,8 @@ QString valueText(ColourIndex index, const IndexValue& value, const MeasuringCon
                   bool chinese, bool brief) {
     if (index == ColourIndex::None)
         return QString();
+    if (brief && !value.computed())
+        return QStringLiteral("—");
     switch (value.status) {
         case IndexValue::Status::Computed:
             break;
@@ -46,8 +48,13 @@ QString describe(ColourIndex index, const Lab& lab, const MeasuringConditions& c
                  bool chinese, bool brief) {
     if (index == ColourIndex::None)
         return QString();
-    return (brief ? indexSymbol(index) : indexName(index).in(chinese)) + QLatin1Char(' ') +
-           valueText(index, colourIndex(index, lab, conditions), conditions, chinese, brief);
+    const IndexValue value = colourIndex(index, lab, conditions);
+    // A reason in place of a value follows a colon.
+    const QString separator = value.computed() || brief ? QStringLiteral(" ")
+                              : chinese                 ? QStringLiteral("：")
+                                                        : QStringLiteral(": ");
+    return (brief ? indexSymbol(index) : indexName(index).in(chinese)) + separator +
+           valueText(index, value, conditions, chinese, brief);
 }
 
 }  // namespace SampleIndex

@@ -15,11 +15,13 @@ MeasuringConditions conditions(const QSettings& settings);
 MeasuringConditions conditions();
 
 // "81.25", "81.25 (outside the formula's range)" ("81.25 *" when brief), or
-// why there is no value ("not defined for D65/10°"); empty for no index.
+// why there is no value ("not defined for D65/10°", "—" when brief); empty
+// for no index.
 QString valueText(ColourIndex index, const IndexValue& value, const MeasuringConditions& conditions,
                   bool chinese, bool brief = false);
 // The index's name (its symbol when brief), then its value text: "CIE
-// whiteness W 81.25", "W 81.25 *"; empty for no index.
+// whiteness W 81.25", "W 81.25 *", "ASTM D1925 … (withdrawn): not defined
+// for D65/10°"; empty for no index.
 QString describe(ColourIndex index, const Lab& lab, const MeasuringConditions& conditions,
                  bool chinese, bool brief = false);
 

@@ -690,13 +690,15 @@ void QualityPage::buildIndexRow() {
     indexLabel_ = new QLabel(toleranceBox_);
     indexCombo_ = new QComboBox(toleranceBox_);
     indexCombo_->setObjectName(QStringLiteral("comboBox_colourIndex"));
+    // The longest name (D1925, withdrawn) must not widen the smallest window.
+    indexCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    indexCombo_->setMinimumContentsLength(12);
     indexConditions_ = named(new QLabel(toleranceBox_), "label_indexConditions");
     stepsLabel_ = new QLabel(toleranceBox_);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
-    row->addWidget(indexCombo_);
+    row->addWidget(indexCombo_, 1);
     row->addWidget(indexConditions_);
-    row->addStretch(1);
     row->addWidget(stepsLabel_);
     static const char* const names[] = {"doubleSpinBox_shadeStepL", "doubleSpinBox_shadeStepC",
                                         "doubleSpinBox_shadeStepH"};
@@ -769,6 +771,8 @@ void QualityPage::loadIndexSettings() {
         const QSignalBlocker blocker(indexCombo_);
         indexCombo_->setCurrentIndex(qMax(0, indexCombo_->findData(int(settings.index))));
     }
+    // The box may be narrower than the name.
+    indexCombo_->setToolTip(indexCombo_->currentText());
     const std::optional<double> values[] = {settings.stepL, settings.stepC, settings.stepH};
     for (int i = 0; i < steps_.size(); ++i) {
         const QSignalBlocker blocker(steps_[i]);
@@ -779,6 +783,7 @@ void QualityPage::loadIndexSettings() {
 void QualityPage::saveIndexSettings() {
     if (toleranceLibrary_.isEmpty())
         return;
+    indexCombo_->setToolTip(indexCombo_->currentText());
     LibraryIndexSettings settings;
     settings.index = ColourIndex(indexCombo_->currentData().toInt());
     std::optional<double>* values[] = {&settings.stepL, &settings.stepC, &settings.stepH};
