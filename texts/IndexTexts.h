@@ -25,7 +25,7 @@ inline constexpr BilingualText IndexLabel{"Index:", "指数："};
 inline constexpr BilingualText IndexConditions{"under %1", "条件 %1"};
 inline constexpr BilingualText ShadeStepsLabel{"555 steps:", "555 分档步长："};
 // A shade step of 0 follows the tolerance.
-inline constexpr BilingualText StepIsLimit{"ΔE limit", "同容差"};
+inline constexpr BilingualText StepIsLimit{"limit", "同容差"};
 inline constexpr BilingualText IndexColumn{"Index", "指数"};
 inline constexpr BilingualText IndexSaveFailed{"Could not save the library's index settings: %1",
                                                "保存色卡库的指数设置失败：%1"};
