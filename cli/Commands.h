@@ -8,3 +8,5 @@ int runDeltaE(CliContext& cli);
 int runNearest(CliContext& cli);
 int runExport(CliContext& cli);
 int runImport(CliContext& cli);
+int runIndex(CliContext& cli);
+int runShadeSort(CliContext& cli);

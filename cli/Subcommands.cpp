@@ -1,5 +1,6 @@
 #include "CliTexts.h"
 #include "Commands.h"
+#include "IndexTexts.h"
 #include "LibraryFileTexts.h"
 
 const QVector<CliSubcommand>& cliSubcommands() {
@@ -10,6 +11,8 @@ const QVector<CliSubcommand>& cliSubcommands() {
         {"nearest", CliText::NearestSummary, runNearest},
         {"export", LibraryFileText::ExportSummary, runExport},
         {"import", LibraryFileText::ImportSummary, runImport},
+        {"index", IndexText::IndexSummary, runIndex},
+        {"shade-sort", IndexText::ShadeSortSummary, runShadeSort},
     };
     return table;
 }

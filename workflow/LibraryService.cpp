@@ -12,6 +12,7 @@
 #include "BackupTexts.h"
 #include "ChangeTexts.h"
 #include "GuidanceTexts.h"
+#include "IndexSettingsStore.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
 #include "QualityStore.h"
@@ -536,8 +537,10 @@ bool LibraryService::deleteLibrary(int row) {
     StoreResult result = store_.dropColorDataTable(id);
     if (result)
         result = store_.deleteLibrary(id);
-    // The library's tolerance goes with it, in the same transaction.
+    // The library's tolerance and index settings go with it, in the same transaction.
     if (result && !QualityStore(store_.connectionName()).removeTolerance(id))
+        result.error = StoreError::DeleteLibrary;
+    if (result && !IndexSettingsStore(store_.connectionName()).removeSettings(id))
         result.error = StoreError::DeleteLibrary;
     if (result)
         result = store_.commitTransaction();
