@@ -1,3 +1,4 @@
 #include "LinkLogging.h"
 
-Q_LOGGING_CATEGORY(lcLink, "colorcard.link")
+// Off unless asked for: a start without a meter must not fill stderr.
+Q_LOGGING_CATEGORY(lcLink, "colorcard.link", QtInfoMsg)

@@ -460,6 +460,7 @@ int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
     BackupScope backupScope(*this);
     MergeSeries series;
     int changed = 0;
+    mergeCounts_ = MergeCounts();
     for (int k = 0; k < incoming.size(); ++k) {
         const MergeOutcome outcome = mergeLibrary(incoming.at(k), k + 1, &series);
         if (outcome == MergeOutcome::Stopped)
@@ -503,11 +504,21 @@ LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary&
             replaced.remove(*at);
         }
     }
+    // Held colours the incoming library names: those not replaced are kept.
+    QSet<int> named;
+    for (const IncomingColour& colour : incoming.colours)
+        if (byName.value(colour.name) < held.size())
+            named.insert(byName.value(colour.name));
+    const auto kept = [&](MergeOutcome outcome) {
+        ++mergeCounts_.librariesKept;
+        mergeCounts_.coloursKept += named.size() + added.size();
+        return outcome;
+    };
     // Only a library that would change is worth a question.
     if (row >= 0 && added.isEmpty() && replaced.isEmpty())
-        return MergeOutcome::Unchanged;
+        return kept(MergeOutcome::Unchanged);
     if (row >= 0 && !overwriteAgreed(incoming, series))
-        return MergeOutcome::Skipped;
+        return kept(MergeOutcome::Skipped);
 
     const int stored = totalColorCount();
     if (stored + added.size() > Limits::MaxColors) {
@@ -585,6 +596,10 @@ LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary&
         entry.colours << ColourEntry{ids.value(i), added[i].name, added[i].values.value(0),
                                      added[i].values.value(1), added[i].values.value(2)};
     entry.count = count;
+    ++(row < 0 ? mergeCounts_.librariesAdded : mergeCounts_.librariesReplaced);
+    mergeCounts_.coloursAdded += added.size();
+    mergeCounts_.coloursReplaced += replaced.size();
+    mergeCounts_.coloursKept += named.size() - replaced.size();
     if (row < 0) {
         appendEntry(entry);
     } else {

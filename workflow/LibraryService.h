@@ -31,6 +31,19 @@ public:
         // merge (message shown).
         Stopped,
     };
+    // What merges did. A library is added, replaced (an existing one that
+    // changed) or kept (an existing one left as it was: unchanged or
+    // skipped); every colour name of an incoming library is added, replaced
+    // (held with other values) or kept (held with the same values, or in a
+    // kept library). A stopped library counts nowhere.
+    struct MergeCounts {
+        int librariesAdded = 0;
+        int librariesReplaced = 0;
+        int librariesKept = 0;
+        int coloursAdded = 0;
+        int coloursReplaced = 0;
+        int coloursKept = 0;
+    };
     // The libraries of one import or export: their overwrite questions offer
     // Yes to all and No to all, and such an answer stands for the rest.
     struct MergeSeries {
@@ -157,6 +170,8 @@ public:
     // merge stopped (message shown).
     int mergeAll(const QList<IncomingLibrary>& incoming,
                  const std::function<void(int place, bool changed)>& done);
+    // The counts of the last mergeAll, or of the merges since it.
+    const MergeCounts& mergeCounts() const { return mergeCounts_; }
 
 signals:
     void libraryAppended(int row);
@@ -192,6 +207,7 @@ private:
     QString meterNumber_;
     int maxLibraries_;
     bool databaseOpen_ = false;
+    MergeCounts mergeCounts_;
     int current_ = -1;
     bool locked_ = false;
 };
