@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // export and import: the window's own workflows (SpreadsheetSave,
 // OpenFormatExport, SpreadsheetImport, OpenFormatImport) on the store, with
 // the command line's prompt answering what the window would ask.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the bash completion of colorcard-cli into the file given (build time).
 #include <QCoreApplication>
 #include <QFile>

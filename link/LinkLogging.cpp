@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LinkLogging.h"
 
 // Off unless asked for: a start without a meter must not fill stderr.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the Debian changelog.gz of the package from CHANGELOG.md.
 
 Usage: debian_changelog.py CHANGELOG.md PACKAGE VERSION MAINTAINER OUTPUT.gz

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Checks an already built build directory (default: build) as a distribution
 # would ship it: makes the Debian package, runs its program from the unpacked
 # files (offscreen, to its first window, data files found), installs into a

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs what building, running and testing need on Debian 12, only when missing;
 # dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
 # librsvg2-bin renders the launcher icon (tools/icons.sh); xdotool and imagemagick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program as a process: its command line, and the --check-data start-up
 // from the layouts it may be run in (an installed tree, files beside the
 // executable, nothing at all), each in a throwaway home directory.

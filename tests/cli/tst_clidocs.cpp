@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What is written about the command line beside it: its manual page names
 // every subcommand and option, and the bash completion made from the
 // subcommand table completes them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // colorcard-cli export and import, run as a separate process on stores of
 // their own: every format there and back, the errors and their status, the
 // answers for libraries that exist, and a store another process is writing.

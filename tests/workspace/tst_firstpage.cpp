@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QCryptographicHash>
 #include <QGroupBox>
 #include <QMetaMethod>
