@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AppInit.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exports 46 libraries with 20000 colours from the simulated meter into an
 // empty store, then writes them back into the emptied meter, once with the
 // adaptive flush and once with the full flush before every request. The bus

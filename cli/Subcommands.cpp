@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CliTexts.h"
 #include "Commands.h"
 #include "IndexTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CgatsFormat.h"
 
 #include <lcms2.h>

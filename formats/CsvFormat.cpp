@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CsvFormat.h"
 
 #include "CsvCell.h"

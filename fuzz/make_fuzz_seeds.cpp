@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the seed corpus of the fuzz targets:
 //   xls_read/         the template workbooks and workbooks saved by the program
 //   workbook_import/  workbooks saved by the program for meter 2301

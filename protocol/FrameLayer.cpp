@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FrameLayer.h"
 
 #include <QCoreApplication>

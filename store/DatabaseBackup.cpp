@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DatabaseBackup.h"
 
 #include <sqlite3.h>

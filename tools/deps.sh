@@ -1,9 +1,11 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs what building, running and testing need on Debian 12, only when missing
 # (Qt 5 and Qt 6: -DCOLORCARD_QT_MAJOR=6 builds against the latter);
 # dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
 # librsvg2-bin renders the launcher icon (tools/icons.sh); xdotool and imagemagick
-# drive the demo under xvfb-run and take its screenshots.
+# drive the demo under xvfb-run and take its screenshots; lintian checks the
+# package and man-db its manual pages.
 set -e
 PACKAGES="
 build-essential
@@ -42,6 +44,8 @@ clang
 libclang-rt-14-dev
 xdotool
 imagemagick
+lintian
+man-db
 "
 missing=""
 for p in $PACKAGES; do

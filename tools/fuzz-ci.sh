@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # CI's fuzzing: each target of fuzz/ replays its committed corpus, then runs a
 # fixed number of mutations from a fixed seed. The same binary and corpus give
 # the same runs (QT_HASH_SEED fixes Qt's hash order too), so a failure here is

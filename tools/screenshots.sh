@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Remakes the README's pictures (docs/screenshots/*.png) from the demo under a
 # virtual display: the main window in Chinese and in English after measuring
 # a colour, and the demo panel (also in Chinese). Run after a change to the interface; it builds

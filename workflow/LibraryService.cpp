@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LibraryService.h"
 
 #include <QDateTime>
@@ -792,6 +793,7 @@ int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
                              const char* cause) {
     BackupScope backupScope(*this, cause);
     MergeSeries series;
+    mergeCounts_ = MergeCounts();
     lackingLibraries_.clear();
     const int changed = mergeTogether(incoming, 1, &series, done, nullptr);
     // Left alone, yet not the same as what arrived: said, never passed off
@@ -823,6 +825,8 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
     for (;;) {
         if (!begin())
             return -1;
+        // A pass begun again or undone counts nothing.
+        const MergeCounts countsBefore = mergeCounts_;
         QList<MergeOutcome> results;
         QStringList mergedIds;
         int changed = 0;
@@ -836,6 +840,7 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
                 break;
             }
             if (outcome == MergeOutcome::Stopped) {
+                mergeCounts_ = countsBefore;
                 store_.rollbackTransaction();
                 refreshIfChangedElsewhere();
                 return -1;
@@ -853,6 +858,7 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
             // A copy is never taken of a transaction's half: nothing is
             // written yet, so the transaction begins again after the copy,
             // the answers given standing.
+            mergeCounts_ = countsBefore;
             store_.rollbackTransaction();
             if (!backUpBeforeChange())
                 return -1;
@@ -861,6 +867,7 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
         StoreResult committed = store_.commitTransaction();
         if (!committed) {
             // A failed commit has always been told as a failed insert.
+            mergeCounts_ = countsBefore;
             committed.error = StoreError::InsertColor;
             reported(committed);
             return -1;
@@ -957,11 +964,21 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     for (const ColourEntry& colour : held)
         if (!incomingNames.contains(colour.name))
             lacking << colour.name;
+    // Held colours the incoming library names: those not replaced are kept.
+    QSet<int> named;
+    for (const IncomingColour& colour : incoming.colours)
+        if (byName.value(colour.name) < held.size())
+            named.insert(byName.value(colour.name));
+    const auto kept = [&](MergeOutcome outcome) {
+        ++mergeCounts_.librariesKept;
+        mergeCounts_.coloursKept += named.size() + added.size();
+        return outcome;
+    };
     // Only a library that would change is worth a question.
     if (exists && added.isEmpty() && replaced.isEmpty()) {
         if (!lacking.isEmpty())
             lackingLibraries_ << incoming.name;
-        return MergeOutcome::Unchanged;
+        return kept(MergeOutcome::Unchanged);
     }
     if (exists) {
         QStringList addedNames, changedNames;
@@ -983,7 +1000,7 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
             changes << messenger_.text(ChangeText::MergeKeeps,
                                        {number(lacking.size()), nameList(lacking, messenger_)});
         if (!overwriteAgreed(incoming, position, series, changes.join(QLatin1Char('\n'))))
-            return MergeOutcome::Skipped;
+            return kept(MergeOutcome::Skipped);
     }
 
     const QList<LibraryRecord> records = store_.selectLibraries();
@@ -1050,5 +1067,9 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
         return MergeOutcome::Stopped;
     }
     *mergedId = id;
+    ++(exists ? mergeCounts_.librariesReplaced : mergeCounts_.librariesAdded);
+    mergeCounts_.coloursAdded += added.size();
+    mergeCounts_.coloursReplaced += replaced.size();
+    mergeCounts_.coloursKept += named.size() - replaced.size();
     return MergeOutcome::Merged;
 }

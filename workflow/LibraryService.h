@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QHash>
@@ -34,6 +35,19 @@ public:
         // Internal: an existing library is to be overwritten before the
         // action's backup was taken (the transaction is begun again after it).
         NeedsBackup,
+    };
+    // What merges did. A library is added, replaced (an existing one that
+    // changed) or kept (an existing one left as it was: unchanged or
+    // skipped); every colour name of an incoming library is added, replaced
+    // (held with other values) or kept (held with the same values, or in a
+    // kept library). A stopped library counts nowhere.
+    struct MergeCounts {
+        int librariesAdded = 0;
+        int librariesReplaced = 0;
+        int librariesKept = 0;
+        int coloursAdded = 0;
+        int coloursReplaced = 0;
+        int coloursKept = 0;
     };
     // The libraries of one import or export: their overwrite questions offer
     // Yes to all and No to all, and such an answer stands for the rest.
@@ -199,6 +213,8 @@ public:
     int mergeAll(const QList<IncomingLibrary>& incoming,
                  const std::function<void(int place, bool changed)>& done,
                  const char* cause = BackupCause::Import);
+    // The counts of the last mergeAll, or of the merges since it.
+    const MergeCounts& mergeCounts() const { return mergeCounts_; }
 
 signals:
     void libraryAppended(int row);
@@ -261,6 +277,7 @@ private:
     qint64 dataVersion_ = -1;
     bool damagedAtOpen_ = false;
     bool backupsTidied_ = false;
+    MergeCounts mergeCounts_;
     int current_ = -1;
     bool locked_ = false;
 };

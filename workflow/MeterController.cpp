@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MeterController.h"
 
 #include "ChangeTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SpreadsheetImport.h"
 
 #include "CheckCodes.h"

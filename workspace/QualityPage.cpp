@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QualityPage.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WidgetPrompt.h"
 
 #include <QApplication>

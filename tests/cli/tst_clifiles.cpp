@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // colorcard-cli export and import, run as a separate process on stores of
 // their own: every format there and back, the errors and their status, the
 // answers for libraries that exist, and a store another process is writing.
@@ -128,10 +129,21 @@ private slots:
         Run r = f.run(QStringList{"export", "--database", "%D/source.db", written} + exportOptions);
         QCOMPARE(r.err, QString("colorcard-cli: Save file success!\n"));
         QCOMPARE(r.status, 0);
+        int colours = 0;
+        for (const FormatLibrary& library : source)
+            colours += library.colors.size();
+        QCOMPARE(r.out, QString("wrote %1: %2 libraries, %3 colours\n")
+                            .arg(written)
+                            .arg(source.size())
+                            .arg(colours));
         // The import takes the type from --format when the suffix does not tell.
         r = f.run(QStringList{"import", "--database", "%D/fresh.db", written} + exportOptions);
         QCOMPARE(r.err, QString("colorcard-cli: Import file success!\n"));
         QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString("libraries: %1 added, 0 replaced, 0 kept\n"
+                                "colours: %2 added, 0 replaced, 0 kept\n")
+                            .arg(source.size())
+                            .arg(colours));
         const OpenFormat type = OpenFormat(format);
         // The open formats bring what they carry, the rest is derived again.
         QVERIFY(sameLibraries(f.read("fresh.db"), source,
@@ -183,6 +195,9 @@ private slots:
         options.last() = f.path(options.last());
         const Run r = f.run(QStringList{"export", "--database", "%D/source.db"} + options);
         QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.startsWith(
+                     QString("wrote %1: %2 libraries, ").arg(options.last()).arg(libraries.size())),
+                 qPrintable(r.out));
         QFile file(options.last());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -269,6 +284,8 @@ private slots:
         QVERIFY(!r.err.contains(QChar(0x1b)));
         QCOMPARE(f.hash("source.db"), before);
         QVERIFY(!QFile::exists(f.path("x.csv")) && !QFile::exists(f.path("x.xls")));
+        // Nothing was done, so nothing is reported as done.
+        QCOMPARE(r.out, QString());
     }
 
     // Names stored by another program with control characters and direction
@@ -299,21 +316,33 @@ private slots:
     }
 
     // The answers for libraries that exist: skipped, or merged (a colour of
-    // a held name takes the file's values, a new name is added).
+    // a held name takes the file's values, a new name is added), and what
+    // each import says it did.
     void existingLibraries() {
         Fixture f;
         FormatLibraries libraries = sample();
         f.store("source.db", libraries);
         QVERIFY(f.write("changed.csv",
                         "Library,Description,Name,LabL,Laba,Labb\n"
-                        "Plain,,Color300,10,20,30\nPlain,,new one,40,50,60\n"));
-        const QByteArray before = f.hash("source.db");
+                        "Plain,,Color300,10,20,30\nPlain,,new one,40,50,60\n"
+                        "Fresh,,only,1,2,3\n"));
+        const QStringList held = f.read("source.db").value(1).colors.first().values;
         Run r =
             f.run({"import", "--skip-existing", "--database", "%D/source.db", "%D/changed.csv"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(f.hash("source.db"), before);
-        r = f.run({"import", "--overwrite", "--database", "%D/source.db", "%D/changed.csv"});
+        QCOMPARE(r.out, QString("libraries: 1 added, 0 replaced, 1 kept\n"
+                                "colours: 1 added, 0 replaced, 2 kept\n"));
+        QCOMPARE(f.read("source.db").value(1).colors.first().values, held);
+        r = f.run(
+            {"import", "--overwrite", "--json", "--database", "%D/source.db", "%D/changed.csv"});
         QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString("{\"colours\":{\"added\":1,\"kept\":1,\"replaced\":1},"
+                                "\"libraries\":{\"added\":0,\"kept\":1,\"replaced\":1}}\n"));
+        // Once more: nothing to change, in Chinese.
+        r = f.run({"import", "--overwrite", "--database", "%D/source.db", "%D/changed.csv"},
+                  "zh_CN.UTF-8");
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString("色卡库：新增 0，替换 0，保留 2\n颜色：新增 0，替换 0，保留 3\n"));
         const FormatLibrary plain = f.read("source.db").value(1);
         QCOMPARE(plain.colors.size(), libraries[1].colors.size() + 1);
         QCOMPARE(plain.colors.first().values.mid(0, 3), (QStringList{"10.00", "20.00", "30.00"}));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Backups through the window with the simulated meter: deleting everything
 // leaves a copy, and "Restore backup" lists it and brings every library back,
 // in both languages.

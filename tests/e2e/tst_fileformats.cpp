@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Save and Import buttons with CSV, CGATS.17 and CxF3 files beside the
 // exchange workbook: the type comes from the dialog's filter or the file's
 // suffix, every question and message is the window's, and a refused file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a user meets first, through the window with the simulated meter, in
 // both languages: the limits of every field shown while typing and refused
 // characters told, look-alike libraries refused, the start-up export asking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole journey of a user through the window with the simulated meter:
 // attach (the meter's libraries come in on their own), make a library and
 // measure into it, save to a workbook, delete everything, import the

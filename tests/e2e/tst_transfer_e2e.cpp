@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window with the simulated meter: the user presses "export meter data",
 // then "write to meter", and the libraries travel from the meter into the
 // store and back.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Independent readers and writers for the open-format tests.
 
 csv FILE        print the rows of a CSV file as JSON, read by Python's csv module

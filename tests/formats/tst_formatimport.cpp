@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FormatFixture.h"
 #include "SimMeter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <lcms2.h>
 
 #include <QJsonArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every change that removes or replaces stored data is preceded by one copy
 // of the database; without a copy it does not happen. Copies are restored
 // from a list through the prompt.

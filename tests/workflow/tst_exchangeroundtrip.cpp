@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ExchangeFixture.h"
 
 // Saved and imported into an empty store, every library and every value of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtEndian>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Export and write with either pacing and with a meter that takes its time,
 // answers late, twice, without the echo, or first for another address.
 

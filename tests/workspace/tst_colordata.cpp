@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QDialog>
 #include <QScrollBar>
 #include <QSqlDatabase>

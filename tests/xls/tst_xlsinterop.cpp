@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <freexl.h>
 
 #include <QJsonArray>
