@@ -4,7 +4,6 @@
 
 #include <QRegularExpression>
 #include <QTextCodec>
-#include <cstring>
 #include <memory>
 
 #include "LibraryGrouper.h"
@@ -127,6 +126,10 @@ QByteArray normalised(const QByteArray& bytes) {
     out.reserve(bytes.size() + 64);
     const char* const data = bytes.constData();
     const int size = bytes.size();
+    // What ends a token: a zero byte, white space, a quote or a comment.
+    bool separator[256] = {};
+    for (const unsigned char c : {'\0', ' ', '\t', '\r', '\n', '"', '\'', '#'})
+        separator[c] = true;
     int i = 0;
     while (i < size) {
         const char c = data[i];
@@ -154,7 +157,7 @@ QByteArray normalised(const QByteArray& bytes) {
         } else {
             // A token runs to the next separator; a zero byte is a token of its own.
             int end = i + 1;
-            while (end < size && data[end] != '\0' && !strchr(" \t\r\n\"'#", data[end]))
+            while (end < size && !separator[static_cast<unsigned char>(data[end])])
                 ++end;
             if (hasExponent(data + i, data + end))
                 out.append(QByteArray::number(QByteArray(data + i, end - i).toDouble(), 'f', 8));
