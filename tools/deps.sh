@@ -2,7 +2,8 @@
 # Installs what building, running and testing need on Debian 12, only when missing;
 # dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
 # librsvg2-bin renders the launcher icon (tools/icons.sh); xdotool and imagemagick
-# drive the demo under xvfb-run and take its screenshots.
+# drive the demo under xvfb-run and take its screenshots; sqlite3 is the reference of
+# bench/bench_paths.py.
 set -e
 PACKAGES="
 build-essential
@@ -35,6 +36,7 @@ clang
 libclang-rt-14-dev
 xdotool
 imagemagick
+sqlite3
 "
 missing=""
 for p in $PACKAGES; do
