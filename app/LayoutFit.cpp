@@ -186,6 +186,8 @@ void LayoutFit::fitTable(QTableWidget* table) {
                 QStyleOptionViewItem option;
                 option.initFrom(table->viewport());
                 option.font = table->font();
+                // With the widget the style sheet's item padding counts too.
+                option.widget = table;
                 needed = table->itemDelegate()->sizeHint(option, table->model()->index(r, c));
             }
             widths[c] = qMax(widths[c], needed.width());

@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QTranslator>
 #include <QtGlobal>
@@ -121,6 +122,7 @@ void MainWindow::initForm() {
     ui_->stackedWidget->addWidget(page_);
     ui_->stackedWidget->setCurrentWidget(page_);
     addQualityPage();
+    placePagesInScrollArea();
 
     setWindowFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -159,6 +161,24 @@ void MainWindow::initForm() {
                  "{border-width:0px 0px 0px %1px;}")
                  .arg(3);
     setStyleSheet(sheet.join(QString()));
+}
+
+void MainWindow::placePagesInScrollArea() {
+    // The pages scroll in a window smaller than they need (a laptop at a
+    // large desktop scale); the top row with the language buttons stays.
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (!grid)
+        return;
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollArea_pages"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumSize(640, 400);
+    grid->removeWidget(ui_->stackedWidget);
+    scroll->setWidget(ui_->stackedWidget);
+    scroll->viewport()->setAutoFillBackground(false);
+    ui_->stackedWidget->setAutoFillBackground(false);
+    grid->addWidget(scroll, 1, 0, 1, 4);
 }
 
 void MainWindow::addQualityPage() {

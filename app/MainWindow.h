@@ -107,6 +107,7 @@ private:
     QStringList translationDirectories() const;
     void replaceTranslator(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next);
     // The quality-control page, its switch and the reading count beside the measure button.
+    void placePagesInScrollArea();
     void addQualityPage();
 
     Ui::MainWindow* ui_;

@@ -227,6 +227,7 @@ std::optional<QVector<QualityStore::HistoryEntry>> QualityStore::history(int lim
         e.deltaE = v(17).toDouble();
         e.tolerance.method = methodFrom(v(18).toString(), v(19), v(20), v(21), v(22), v(23));
         e.tolerance.limit = v(24).toDouble();
+        e.toleranceKnown = !v(18).isNull() && !v(24).isNull();
         e.pass = v(25).toInt() != 0;
         entries << e;
     }
@@ -271,8 +272,9 @@ bool QualityStore::writeHistoryCsv(QIODevice& out, bool chinese) {
     const BilingualText header[] = {
         ColumnTime,      ColumnMeter,      ColumnLibrary,    ColumnStandard,   ColumnStandardL,
         ColumnStandardA, ColumnStandardB,  ColumnSampleL,    ColumnSampleA,    ColumnSampleB,
-        ColumnReadings,  ColumnDeviationL, ColumnDeviationA, ColumnDeviationB, ColumnDeltaE,
-        ColumnFormula,   ColumnLimit,      ColumnResult};
+        ColumnReadings,  ColumnDeviationL, ColumnDeviationA, ColumnDeviationB, ColumnDeltaL,
+        ColumnDeltaA,    ColumnDeltaB,     ColumnDeltaE,     ColumnFormula,    ColumnLimit,
+        ColumnResult};
     QStringList lines;
     QStringList fields;
     for (const BilingualText& text : header)
@@ -280,29 +282,35 @@ bool QualityStore::writeHistoryCsv(QIODevice& out, bool chinese) {
     lines << fields.join(QLatin1Char(','));
     for (int i = entries->size() - 1; i >= 0; --i) {
         const HistoryEntry& e = entries->at(i);
-        fields = QStringList{e.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                             e.meterNumber,
-                             e.libraryName,
-                             e.colourName,
-                             decimal(e.standard.L),
-                             decimal(e.standard.a),
-                             decimal(e.standard.b),
-                             decimal(e.sample.L),
-                             decimal(e.sample.a),
-                             decimal(e.sample.b),
-                             QString::number(e.readings),
-                             decimal(e.deviation.L),
-                             decimal(e.deviation.a),
-                             decimal(e.deviation.b),
-                             decimal(e.deltaE),
-                             e.tolerance.method.label(chinese),
-                             decimal(e.tolerance.limit),
-                             (e.pass ? Pass : Fail).in(chinese)};
+        fields = QStringList{
+            e.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            e.meterNumber,
+            e.libraryName,
+            e.colourName,
+            decimal(e.standard.L),
+            decimal(e.standard.a),
+            decimal(e.standard.b),
+            decimal(e.sample.L),
+            decimal(e.sample.a),
+            decimal(e.sample.b),
+            QString::number(e.readings),
+            decimal(e.deviation.L),
+            decimal(e.deviation.a),
+            decimal(e.deviation.b),
+            decimal(e.sample.L - e.standard.L),
+            decimal(e.sample.a - e.standard.a),
+            decimal(e.sample.b - e.standard.b),
+            decimal(e.deltaE),
+            e.toleranceKnown ? e.tolerance.method.label(chinese) : ToleranceUnknown.in(chinese),
+            e.toleranceKnown ? decimal(e.tolerance.limit) : ToleranceUnknown.in(chinese),
+            (e.pass ? Pass : Fail).in(chinese)};
         for (QString& field : fields)
             field = csvField(field);
         lines << fields.join(QLatin1Char(','));
     }
-    const QByteArray bytes = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    // The byte-order mark tells spreadsheet programs the file is UTF-8.
+    const QByteArray bytes =
+        "\xEF\xBB\xBF" + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
     if (out.write(bytes) != bytes.size())
         return fail(QStringLiteral("cannot write the CSV file"), out.errorString());
     return true;

@@ -31,6 +31,9 @@ public:
         Lab deviation;     // their standard deviations
         double deltaE = 0;
         Tolerance tolerance;
+        // False for an entry kept without its formula and limit: its
+        // tolerance is then unknown (not the default).
+        bool toleranceKnown = true;
         bool pass = false;
     };
     struct PassRate {
@@ -60,8 +63,10 @@ public:
     std::optional<PassRate> passRate(const QString& libraryId = {});
     bool clearHistory();
 
-    // The whole history, oldest first, as CSV (RFC 4180: UTF-8, CRLF, quoted
-    // where needed) with a header row in the chosen language.
+    // The whole history, oldest first, as CSV (RFC 4180: UTF-8 with a
+    // byte-order mark for spreadsheet programs, CRLF, quoted where needed)
+    // with a header row in the chosen language; ΔL*, Δa*, Δb* are sample
+    // minus standard.
     bool writeHistoryCsv(QIODevice& out, bool chinese);
     // Into a file, replacing it only when everything was written.
     bool exportHistoryCsv(const QString& path, bool chinese);

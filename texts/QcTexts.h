@@ -40,10 +40,38 @@ inline constexpr BilingualText ColumnReadings{"Readings", "测量次数"};
 inline constexpr BilingualText ColumnDeviationL{"SD L*", "L* 标准差"};
 inline constexpr BilingualText ColumnDeviationA{"SD a*", "a* 标准差"};
 inline constexpr BilingualText ColumnDeviationB{"SD b*", "b* 标准差"};
+inline constexpr BilingualText ColumnDeltaL{"ΔL*", "ΔL*"};
+inline constexpr BilingualText ColumnDeltaA{"Δa*", "Δa*"};
+inline constexpr BilingualText ColumnDeltaB{"Δb*", "Δb*"};
 inline constexpr BilingualText ColumnDeltaE{"ΔE", "ΔE"};
 inline constexpr BilingualText ColumnFormula{"Formula", "公式"};
 inline constexpr BilingualText ColumnLimit{"Limit", "容差"};
 inline constexpr BilingualText ColumnResult{"Result", "结果"};
+
+// A history entry recorded without its formula and limit.
+inline constexpr BilingualText ToleranceUnknown{"unknown", "未知"};
+
+// The history on the page: the tolerance each entry was judged by, and on
+// request its verdict by the tolerance in force now (the recorded one kept).
+inline constexpr BilingualText HistoryJudgedBy{"Judged by", "判定容差"};
+inline constexpr BilingualText HistoryRejudge{"Re-judge by current tolerance",
+                                              "按现行容差重新判定"};
+inline constexpr BilingualText HistoryRejudged{"Now (current tolerance)", "按现行容差"};
+
+// The tolerance editor: an edited tolerance judges at once; Save keeps it
+// as the library's tolerance.
+inline constexpr BilingualText ToleranceUnsaved{"In use, not saved", "已用于判定，尚未保存"};
+inline constexpr BilingualText ToleranceSaved{"Saved", "已保存"};
+// The result on show was judged again after the tolerance changed; the
+// history keeps the verdict recorded at measuring.
+inline constexpr BilingualText ResultRejudged{
+    "Judged again by the tolerance shown; the history keeps the recorded verdict.",
+    "已按当前显示的容差重新判定；历史记录保留原判定。"};
+
+// The standard deviations of the last averaged measurement, below the
+// readings count. %1: how many readings, %2..%4: L*, a*, b*.
+inline constexpr BilingualText ReadingDeviation{"SD of %1 readings: L* %2  a* %3  b* %4",
+                                                "%1 次读数的标准差：L* %2  a* %3  b* %4"};
 
 // Averaged readings: asked before every reading after the first.
 // %1: the reading about to be taken, %2: how many are averaged.

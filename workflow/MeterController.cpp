@@ -212,7 +212,7 @@ bool MeterController::readyToMeasure() const {
 }
 
 bool MeterController::readMeasurement(MeasuredColour& measurement) {
-    if (!readyToMeasure() || !readAveraged(measurement))
+    if (!readyToMeasure() || !readAveraged(measurement, readingCount_))
         return false;
     emit measured(measurement);
     return true;
@@ -223,7 +223,7 @@ bool MeterController::readSample(MeasuredColour& sample) {
         library_.messenger().tip(MeterText::OpenLinkFirst);
         return false;
     }
-    return readAveraged(sample);
+    return readAveraged(sample, sampleReadingCount_);
 }
 
 void MeterController::setReadingCount(int count) {
@@ -234,10 +234,17 @@ void MeterController::setReadingCount(int count) {
     emit readingCountChanged(count);
 }
 
-bool MeterController::readAveraged(MeasuredColour& measurement) {
+void MeterController::setSampleReadingCount(int count) {
+    count = qBound(kMinReadings, count, kMaxReadings);
+    if (count == sampleReadingCount_)
+        return;
+    sampleReadingCount_ = count;
+    emit sampleReadingCountChanged(count);
+}
+
+// The count is fixed for this measurement even if it is changed meanwhile.
+bool MeterController::readAveraged(MeasuredColour& measurement, int count) {
     Messenger& messenger = library_.messenger();
-    // The count is fixed for this measurement even if it is changed meanwhile.
-    const int count = readingCount_;
     QVector<MeasuredColour> readings;
     for (int reading = 1; reading <= count; ++reading) {
         // The meter answers with its current measurement: the user measures

@@ -88,11 +88,16 @@ public:
     // nothing is stored or shown on the page. False after a message, or when
     // the user stopped between readings.
     bool readSample(MeasuredColour& sample);
-    // How many readings every measurement averages (clamped to
+    // How many readings every measurement into a library averages (clamped to
     // kMinReadings..kMaxReadings). Before each reading after the first the
     // user is asked to measure the sample again.
     int readingCount() const { return readingCount_; }
     void setReadingCount(int count);
+    // The same for samples compared on the quality-control page: each page
+    // keeps its own count.
+    int sampleReadingCount() const { return sampleReadingCount_; }
+    void setSampleReadingCount(int count);
+    LibraryService& library() const { return library_; }
     // Measures a new colour of this name into the current library.
     bool measure(const QString& name);
     // Measures a colour of the current library again after the user agreed,
@@ -125,6 +130,7 @@ signals:
     // Each single reading of a measurement, reading counting from 1.
     void readingTaken(int reading, int count, const MeasuredColour& single);
     void readingCountChanged(int count);
+    void sampleReadingCountChanged(int count);
     // Emitted just before the instrument change runs.
     void instrumentChangeDetected();
     // Emitted at the end of an identification, just before the first-connection
@@ -136,7 +142,7 @@ private:
     void runInstrumentChange();
     // The readings of one measurement and their mean; false after a message
     // or when the user stopped.
-    bool readAveraged(MeasuredColour& measurement);
+    bool readAveraged(MeasuredColour& measurement, int count);
 
     LibraryService& library_;
     FrameLayer* frames_;
@@ -147,6 +153,7 @@ private:
     int uiIndex_ = 0;
     int companyLabelFlag_ = 1;
     int readingCount_ = 1;
+    int sampleReadingCount_ = 1;
     // Instruments whose libraries were exported automatically in this run.
     QList<quint32> seenInstruments_;
 };

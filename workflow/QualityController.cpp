@@ -137,7 +137,29 @@ void QualityController::refreshStandard() {
     emit standardChanged();
 }
 
+std::optional<Tolerance> QualityController::storedTolerance(const QString& libraryId) {
+    return quality_.tolerance(libraryId);
+}
+
+void QualityController::setToleranceInForce(const QString& libraryId, const Tolerance& tolerance) {
+    if (!tolerance.valid())
+        return;
+    const bool changed = inForceLibrary_ != libraryId || inForce_ != tolerance;
+    inForceLibrary_ = libraryId;
+    inForce_ = tolerance;
+    if (!changed || !lastResult_ || !lastResult_->standard ||
+        lastResult_->standard->libraryId != libraryId ||
+        lastResult_->comparison.tolerance == tolerance)
+        return;
+    lastResult_->comparison =
+        compare(lastResult_->standard->lab, lastResult_->sample.lab(), tolerance);
+    lastResult_->rejudged = true;
+    emit resultRejudged(*lastResult_);
+}
+
 std::optional<Tolerance> QualityController::tolerance(const QString& libraryId) {
+    if (!libraryId.isEmpty() && libraryId == inForceLibrary_)
+        return inForce_;
     std::optional<Tolerance> result = quality_.tolerance(libraryId);
     if (!result)
         library_.messenger().tip(QcText::ToleranceReadFailed, {quality_.error()});
@@ -153,6 +175,7 @@ bool QualityController::saveTolerance(const QString& libraryId, const Tolerance&
         library_.messenger().tip(QcText::ToleranceSaveFailed, {quality_.error()});
         return false;
     }
+    setToleranceInForce(libraryId, tolerance);
     emit toleranceChanged(libraryId);
     return true;
 }
@@ -188,6 +211,31 @@ void QualityController::setNearestMethod(const DifferenceMethod& method) {
     emit nearestFound(lastNearest_);
 }
 
+bool QualityController::judge(SampleResult& result) {
+    const std::optional<Tolerance> limit = tolerance(result.standard->libraryId);
+    if (!limit)
+        return false;
+    const QualityStandard& standard = *result.standard;
+    const MeasuredColour& sample = result.sample;
+    result.comparison = compare(standard.lab, sample.lab(), *limit);
+    result.rejudged = false;
+    QualityStore::HistoryEntry entry;
+    entry.meterNumber = library_.meterNumber();
+    entry.libraryId = standard.libraryId;
+    entry.libraryName = standard.libraryName;
+    entry.colourId = standard.colourId;
+    entry.colourName = standard.colourName;
+    entry.standard = standard.lab;
+    entry.sample = sample.lab();
+    entry.readings = sample.readings;
+    entry.deviation = sample.deviation;
+    entry.deltaE = result.comparison.deltaE;
+    entry.tolerance = *limit;
+    entry.pass = result.comparison.pass;
+    result.recorded = quality_.addHistory(entry);
+    return true;
+}
+
 bool QualityController::measureSample() {
     // The standard is looked up again first: it may have changed since it was chosen.
     if (standard_) {
@@ -196,11 +244,8 @@ bool QualityController::measureSample() {
             library_.messenger().tip(QcText::StandardGone);
             return false;
         }
-    }
-    std::optional<Tolerance> limit;
-    if (standard_) {
-        limit = tolerance(standard_->libraryId);
-        if (!limit)
+        // A tolerance that cannot be read stops before the meter is asked.
+        if (!tolerance(standard_->libraryId))
             return false;
     }
     MeasuredColour sample;
@@ -210,23 +255,8 @@ bool QualityController::measureSample() {
     SampleResult result;
     result.sample = sample;
     result.standard = standard_;
-    if (standard_) {
-        result.comparison = compare(standard_->lab, sample.lab(), *limit);
-        QualityStore::HistoryEntry entry;
-        entry.meterNumber = library_.meterNumber();
-        entry.libraryId = standard_->libraryId;
-        entry.libraryName = standard_->libraryName;
-        entry.colourId = standard_->colourId;
-        entry.colourName = standard_->colourName;
-        entry.standard = standard_->lab;
-        entry.sample = sample.lab();
-        entry.readings = sample.readings;
-        entry.deviation = sample.deviation;
-        entry.deltaE = result.comparison.deltaE;
-        entry.tolerance = *limit;
-        entry.pass = result.comparison.pass;
-        result.recorded = quality_.addHistory(entry);
-    }
+    if (standard_ && !judge(result))
+        return false;
     lastResult_ = result;
     lastNearest_ = nearest(sample.lab());
     emit sampleMeasured(result);
@@ -234,6 +264,24 @@ bool QualityController::measureSample() {
     if (result.recorded)
         emit historyChanged();
     else if (standard_)
+        library_.messenger().tip(QcText::HistoryWriteFailed, {quality_.error()});
+    return true;
+}
+
+bool QualityController::judgeAgainst(const QString& libraryId, const QString& colourId) {
+    if (!chooseStandard(libraryId, colourId))
+        return false;
+    if (!lastResult_)
+        return true;
+    SampleResult result = *lastResult_;
+    result.standard = standard_;
+    if (!judge(result))
+        return false;
+    lastResult_ = result;
+    emit sampleMeasured(result);
+    if (result.recorded)
+        emit historyChanged();
+    else
         library_.messenger().tip(QcText::HistoryWriteFailed, {quality_.error()});
     return true;
 }

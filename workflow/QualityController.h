@@ -44,6 +44,9 @@ struct SampleResult {
     std::optional<QualityStandard> standard;
     Comparison comparison;  // only with a standard
     bool recorded = false;  // kept in the history
+    // Judged again after the tolerance changed: the history keeps the
+    // verdict recorded at measuring.
+    bool rejudged = false;
 };
 
 // Compare mode without widgets: the standard chosen from the listed
@@ -72,10 +75,17 @@ public:
     void clearStandard();
     const std::optional<QualityStandard>& standard() const { return standard_; }
 
-    // The library's tolerance; the default when it has none. A store that
-    // cannot be read is shown and gives nullopt.
+    // The tolerance that judges the library's samples: the one put in force
+    // for it (edited on the page, perhaps not saved), else the stored one,
+    // else the default. A store that cannot be read is shown and gives nullopt.
     std::optional<Tolerance> tolerance(const QString& libraryId);
-    // Checks and keeps the tolerance; false after a message.
+    // The library's stored tolerance (the default when it has none), silent.
+    std::optional<Tolerance> storedTolerance(const QString& libraryId);
+    // Judges the library's samples by this tolerance from now on, saved or
+    // not, and judges the result on show again when its standard is of that
+    // library. One library at a time: another library's puts this one's out.
+    void setToleranceInForce(const QString& libraryId, const Tolerance& tolerance);
+    // Checks and keeps the tolerance (also putting it in force); false after a message.
     bool saveTolerance(const QString& libraryId, const Tolerance& tolerance);
 
     // Which formula the nearest standards are found by (ΔE00 at first).
@@ -92,6 +102,9 @@ public:
     // False after a message or when the user stopped between readings.
     bool measureSample();
     const std::optional<SampleResult>& lastResult() const { return lastResult_; }
+    // Makes this colour the standard and, when a sample was measured, judges
+    // that sample against it (kept in the history as a comparison of its own).
+    bool judgeAgainst(const QString& libraryId, const QString& colourId);
 
     // Newest first; a failed read is shown and gives nothing.
     QVector<QualityStore::HistoryEntry> recentHistory(int limit);
@@ -104,6 +117,8 @@ signals:
     void standardChanged();
     void toleranceChanged(const QString& libraryId);
     void sampleMeasured(const SampleResult& result);
+    // The result on show was judged again (the tolerance changed).
+    void resultRejudged(const SampleResult& result);
     void nearestFound(const QVector<NearestResult>& nearest);
     void historyChanged();
 
@@ -113,6 +128,9 @@ private:
     void refreshStandard();
     std::optional<QualityStandard> findStandard(const QString& libraryId, const QString& colourId);
     void rebuildIndex();
+    // Judges sample against the standard by its library's tolerance and
+    // keeps the comparison in the history; false when the tolerance cannot be read.
+    bool judge(SampleResult& result);
 
     LibraryService& library_;
     MeterController& meter_;
@@ -120,6 +138,9 @@ private:
     std::function<QDateTime()> clock_;
     std::optional<QualityStandard> standard_;
     std::optional<SampleResult> lastResult_;
+    // The tolerance put in force for one library (see setToleranceInForce).
+    QString inForceLibrary_;
+    Tolerance inForce_;
     QVector<NearestResult> lastNearest_;
     DifferenceMethod nearestMethod_;
     StandardIndex index_;

@@ -84,7 +84,7 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
 
     // The identifier columns have width 0: hidden, their texts still readable.
     // The header would widen a 0-wide section to its minimum, so hide it instead.
-    const int libraryWidths[] = {0, 180, 180, 80, 120};
+    const int libraryWidths[] = {0, 140, 180, 64, 120};
     for (int column = 1; column < 5; ++column)
         ui_->tableWidget_colorCard->setColumnWidth(column, libraryWidths[column]);
     ui_->tableWidget_colorCard->setColumnHidden(0, true);

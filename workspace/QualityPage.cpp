@@ -1,5 +1,7 @@
 #include "QualityPage.h"
 
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDoubleSpinBox>
@@ -7,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +92,21 @@ QTableWidgetItem* cell(const QString& text) {
     return item;
 }
 
+QString judgement(const Comparison& c, bool zh) {
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(c.tolerance.method.label(zh), fixed(c.deltaE),
+             c.pass ? QStringLiteral("≤") : QStringLiteral(">"), fixed(c.tolerance.limit));
+}
+
+QTableWidgetItem* verdictCell(const QString& text, bool pass) {
+    QTableWidgetItem* verdict = cell(text);
+    verdict->setForeground(pass ? QColor(22, 140, 60) : QColor(200, 30, 30));
+    QFont bold = verdict->font();
+    bold.setBold(true);
+    verdict->setFont(bold);
+    return verdict;
+}
+
 }  // namespace
 
 QualityPage::QualityPage(LibraryService& library, MeterController& meter, QWidget* parent)
@@ -108,7 +126,12 @@ QualityPage::QualityPage(LibraryService& library, MeterController& meter, QWidge
     connect(&library, &LibraryService::colourRemoved, this, &QualityPage::fillColours);
 
     connect(&controller_, &QualityController::standardChanged, this, &QualityPage::showStandard);
-    connect(&controller_, &QualityController::sampleMeasured, this, &QualityPage::showResult);
+    connect(&controller_, &QualityController::sampleMeasured, this, [this] {
+        showResult();
+        // The next sample is measured with Space or Return.
+        measure_->setFocus(Qt::OtherFocusReason);
+    });
+    connect(&controller_, &QualityController::resultRejudged, this, &QualityPage::showResult);
     connect(&controller_, &QualityController::nearestFound, this, &QualityPage::showNearest);
     connect(&controller_, &QualityController::historyChanged, this, &QualityPage::showHistory);
     connect(&controller_, &QualityController::toleranceChanged, this,
@@ -117,10 +140,11 @@ QualityPage::QualityPage(LibraryService& library, MeterController& meter, QWidge
                     loadTolerance();
             });
 
-    readings_->setValue(meter.readingCount());
+    // The page's own count: the library page keeps another.
+    readings_->setValue(meter.sampleReadingCount());
     connect(readings_, QOverload<int>::of(&QSpinBox::valueChanged), &meter,
-            &MeterController::setReadingCount);
-    connect(&meter, &MeterController::readingCountChanged, readings_, &QSpinBox::setValue);
+            &MeterController::setSampleReadingCount);
+    connect(&meter, &MeterController::sampleReadingCountChanged, readings_, &QSpinBox::setValue);
 
     retranslate();
     fillLibraries();
@@ -150,6 +174,12 @@ void QualityPage::build() {
     colourCombo_ = new QComboBox(standardBox_);
     colourCombo_->setObjectName(QStringLiteral("comboBox_qcStandard"));
     colourCombo_->setMinimumWidth(180);
+    // Long names do not widen the page: the lists show them whole.
+    for (QComboBox* combo : {libraryCombo_, colourCombo_}) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
+        combo->view()->setTextElideMode(Qt::ElideNone);
+    }
     // Typing part of a name finds the colour.
     colourCombo_->setEditable(true);
     colourCombo_->setInsertPolicy(QComboBox::NoInsert);
@@ -190,10 +220,12 @@ void QualityPage::build() {
                                          kLLabel_, kL_, kCLabel_, kC_, kHLabel_, kH_})
         parameters->addWidget(w);
     parameters->addStretch(1);
+    toleranceState_ = named(new QLabel(toleranceBox_), "label_toleranceState");
     auto* limitRow = new QHBoxLayout;
     limitRow->setSpacing(6);
     limitRow->addWidget(limit_);
     limitRow->addStretch(1);
+    limitRow->addWidget(toleranceState_);
     limitRow->addWidget(saveTolerance_);
     toleranceLayout->addWidget(formulaLabel_, 0, 0);
     toleranceLayout->addLayout(parameters, 0, 1);
@@ -222,32 +254,33 @@ void QualityPage::build() {
     resultBox_->setObjectName(QStringLiteral("groupBox_qcResult"));
     auto* resultLayout = new QVBoxLayout(resultBox_);
     resultLayout->setSpacing(8);
-    auto* swatches = new QHBoxLayout;
-    swatches->setSpacing(16);
-    const auto swatchColumn = [this](QLabel*& caption, QLabel*& swatch, QLabel*& values,
-                                     const char* captionName, const char* swatchName,
-                                     const char* valuesName) {
-        auto* column = new QVBoxLayout;
-        column->setSpacing(4);
+    // Captions, swatches and values in rows of their own: a long name wraps
+    // and the swatches keep their size whatever the names.
+    auto* swatches = new QGridLayout;
+    swatches->setHorizontalSpacing(16);
+    swatches->setVerticalSpacing(4);
+    const auto swatchColumn = [this, swatches](int column, QLabel*& caption, QLabel*& swatch,
+                                               QLabel*& values, const char* captionName,
+                                               const char* swatchName, const char* valuesName) {
         caption = named(new QLabel(resultBox_), captionName);
         swatch = named(new QLabel(resultBox_), swatchName);
         swatch->setMinimumSize(170, 100);
         swatch->setStyleSheet(QLatin1String(kEmptySwatch));
         values = named(new QLabel(resultBox_), valuesName);
         values->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        column->addWidget(caption);
-        column->addWidget(swatch, 1);
-        column->addWidget(values);
-        return column;
+        caption->setWordWrap(true);
+        caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        swatch->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+        swatches->addWidget(caption, 0, column);
+        swatches->addWidget(swatch, 1, column);
+        swatches->addWidget(values, 2, column);
+        swatches->setColumnStretch(column, 1);
     };
-    swatches->addLayout(
-        swatchColumn(standardCaption_, standardSwatch_, standardValues_, "label_standardCaption",
-                     "label_standardSwatch", "label_standardValues"),
-        1);
-    swatches->addLayout(
-        swatchColumn(sampleCaption_, sampleSwatch_, sampleValues_, "label_sampleCaption",
-                     "label_sampleSwatch", "label_sampleValues"),
-        1);
+    swatchColumn(0, standardCaption_, standardSwatch_, standardValues_, "label_standardCaption",
+                 "label_standardSwatch", "label_standardValues");
+    swatchColumn(1, sampleCaption_, sampleSwatch_, sampleValues_, "label_sampleCaption",
+                 "label_sampleSwatch", "label_sampleValues");
     auto* verdictColumn = new QVBoxLayout;
     verdictColumn->setSpacing(4);
     verdict_ = named(new QLabel(resultBox_), "label_verdict");
@@ -262,8 +295,15 @@ void QualityPage::build() {
     verdictColumn->addStretch(1);
     verdictColumn->addWidget(verdict_);
     verdictColumn->addWidget(verdictDetail_);
+    rejudgedNote_ = named(new QLabel(resultBox_), "label_rejudged");
+    rejudgedNote_->setAlignment(Qt::AlignCenter);
+    rejudgedNote_->setWordWrap(true);
+    rejudgedNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    verdictColumn->addWidget(rejudgedNote_);
     verdictColumn->addStretch(1);
-    swatches->addLayout(verdictColumn, 1);
+    swatches->addLayout(verdictColumn, 0, 2, 3, 1);
+    swatches->setColumnStretch(2, 1);
+    swatches->setRowStretch(1, 1);
     resultLayout->addLayout(swatches, 1);
 
     auto* grid = new QGridLayout;
@@ -299,9 +339,9 @@ void QualityPage::build() {
     nearestFormula_ = new QComboBox(nearestBox_);
     nearestFormula_->setObjectName(QStringLiteral("comboBox_nearestFormula"));
     nearest_ = table(nearestBox_, "tableWidget_nearest", 3);
+    // Whole names: the columns fit their texts and the table scrolls.
     nearest_->horizontalHeader()->setStretchLastSection(false);
-    nearest_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    nearest_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    nearest_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     nearestHint_ = new QLabel(nearestBox_);
     nearestLayout->addWidget(nearestFormulaLabel_, 0, 0);
     nearestLayout->addWidget(nearestFormula_, 0, 1);
@@ -312,17 +352,22 @@ void QualityPage::build() {
     historyBox_ = new QGroupBox(this);
     historyBox_->setObjectName(QStringLiteral("groupBox_qcHistory"));
     auto* historyLayout = new QGridLayout(historyBox_);
-    history_ = table(historyBox_, "tableWidget_history", 5);
-    // Every column fits its texts; the standard's takes what is left.
+    // Time, verdict, ΔE, the tolerance judged by, on request the verdict by
+    // the tolerance in force now, and last the standard, the longest.
+    history_ = table(historyBox_, "tableWidget_history", 6);
+    // Every column fits its texts, the standard's too (the table scrolls).
     history_->horizontalHeader()->setStretchLastSection(false);
     history_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    history_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    history_->setColumnHidden(4, true);
+    rejudge_ = new QCheckBox(historyBox_);
+    rejudge_->setObjectName(QStringLiteral("checkBox_rejudgeHistory"));
     passRate_ = named(new QLabel(historyBox_), "label_passRate");
     export_ = new QPushButton(historyBox_);
     export_->setObjectName(QStringLiteral("pushButton_exportHistory"));
     historyLayout->addWidget(history_, 0, 0, 1, 2);
-    historyLayout->addWidget(passRate_, 1, 0);
-    historyLayout->addWidget(export_, 1, 1, Qt::AlignRight);
+    historyLayout->addWidget(rejudge_, 1, 0, 1, 2);
+    historyLayout->addWidget(passRate_, 2, 0);
+    historyLayout->addWidget(export_, 2, 1, Qt::AlignRight);
 
     page->addWidget(standardBox_, 0, 0);
     page->addWidget(toleranceBox_, 1, 0);
@@ -330,8 +375,9 @@ void QualityPage::build() {
     page->addWidget(resultBox_, 3, 0);
     page->addWidget(nearestBox_, 0, 1, 3, 1);
     page->addWidget(historyBox_, 3, 1);
-    page->setColumnStretch(0, 3);
-    page->setColumnStretch(1, 2);
+    // Even halves: the history's columns need the room.
+    page->setColumnStretch(0, 1);
+    page->setColumnStretch(1, 1);
     page->setRowStretch(3, 1);
 
     connect(libraryCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -349,8 +395,14 @@ void QualityPage::build() {
         const int current = colourCombo_->currentIndex();
         colourCombo_->setEditText(current >= 0 ? colourCombo_->itemText(current) : QString());
     });
-    connect(formulaCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &QualityPage::showToleranceParameters);
+    connect(formulaCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
+        showToleranceParameters();
+        toleranceEdited();
+    });
+    for (QDoubleSpinBox* box : {cmcL_, cmcC_, kL_, kC_, kH_, limit_})
+        connect(box, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+                &QualityPage::toleranceEdited);
+    connect(rejudge_, &QCheckBox::toggled, this, &QualityPage::showHistory);
     connect(saveTolerance_, &QPushButton::clicked, this, &QualityPage::saveTolerance);
     connect(measure_, &QPushButton::clicked, &controller_, &QualityController::measureSample);
     connect(nearestFormula_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -397,12 +449,16 @@ void QualityPage::retranslate() {
     nearest_->setHorizontalHeaderLabels({tr("色卡库"), tr("标准色"), QStringLiteral("ΔE")});
     nearestHint_->setText(tr("双击一行即设为标准色"));
     historyBox_->setTitle(tr("历史记录"));
-    history_->setHorizontalHeaderLabels(
-        {tr("时间"), tr("标准色"), QStringLiteral("ΔE"), tr("公式"), tr("结果")});
+    const bool zh = chinese();
+    history_->setHorizontalHeaderLabels({tr("时间"), tr("结果"), QStringLiteral("ΔE"),
+                                         QcText::HistoryJudgedBy.in(zh),
+                                         QcText::HistoryRejudged.in(zh), tr("标准色")});
+    rejudge_->setText(QcText::HistoryRejudge.in(zh));
     export_->setText(tr("导出CSV"));
 
     fillFormulaCombos();
-    loadTolerance();
+    showToleranceTitle();
+    showToleranceState();
     showStandard();
     if (resultShown_)
         showResult();
@@ -463,8 +519,15 @@ void QualityPage::fillLibraries() {
 }
 
 void QualityPage::libraryChosen() {
+    // The standard is a colour of the library shown, judged by the tolerance shown.
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    if (standard && standard->libraryId != libraryIdShown())
+        controller_.clearStandard();
     fillColours();
-    loadTolerance();
+    showToleranceTitle();
+    // The same library listed again keeps its tolerance as edited.
+    if (libraryIdShown() != toleranceLibrary_ || toleranceLibrary_.isEmpty())
+        loadTolerance();
 }
 
 void QualityPage::fillColours() {
@@ -493,7 +556,8 @@ void QualityPage::nearestChosen(int row) {
     const QVector<NearestResult>& found = controller_.lastNearest();
     if (row < 0 || row >= found.size())
         return;
-    controller_.chooseStandard(found[row].libraryId, found[row].colourId);
+    // The sample on show is judged against the new standard.
+    controller_.judgeAgainst(found[row].libraryId, found[row].colourId);
 }
 
 void QualityPage::showStandard() {
@@ -533,23 +597,67 @@ void QualityPage::showStandard() {
 void QualityPage::loadTolerance() {
     toleranceLibrary_ = libraryIdShown();
     const bool any = !toleranceLibrary_.isEmpty();
-    toleranceBox_->setTitle(any ? tr("容差：%1").arg(libraryCombo_->currentText()) : tr("容差"));
+    showToleranceTitle();
     for (QWidget* w : toleranceBox_->findChildren<QWidget*>())
         w->setEnabled(any);
     const Tolerance tolerance =
         any ? controller_.quality().tolerance(toleranceLibrary_).value_or(Tolerance{})
             : Tolerance{};
     {
-        const QSignalBlocker blocker(formulaCombo_);
+        const QSignalBlocker blockers[] = {QSignalBlocker(formulaCombo_), QSignalBlocker(cmcL_),
+                                           QSignalBlocker(cmcC_),         QSignalBlocker(kL_),
+                                           QSignalBlocker(kC_),           QSignalBlocker(kH_),
+                                           QSignalBlocker(limit_)};
         formulaCombo_->setCurrentIndex(formulaCombo_->findData(int(tolerance.method.formula)));
+        cmcL_->setValue(tolerance.method.l);
+        cmcC_->setValue(tolerance.method.c);
+        kL_->setValue(tolerance.method.kL);
+        kC_->setValue(tolerance.method.kC);
+        kH_->setValue(tolerance.method.kH);
+        limit_->setValue(tolerance.limit);
     }
-    cmcL_->setValue(tolerance.method.l);
-    cmcC_->setValue(tolerance.method.c);
-    kL_->setValue(tolerance.method.kL);
-    kC_->setValue(tolerance.method.kC);
-    kH_->setValue(tolerance.method.kH);
-    limit_->setValue(tolerance.limit);
     showToleranceParameters();
+    toleranceEdited();
+}
+
+void QualityPage::showToleranceTitle() {
+    toleranceBox_->setTitle(toleranceLibrary_.isEmpty()
+                                ? tr("容差")
+                                : tr("容差：%1").arg(libraryCombo_->currentText()));
+}
+
+Tolerance QualityPage::editorTolerance() const {
+    Tolerance tolerance;
+    tolerance.method.formula = DeltaEFormula(formulaCombo_->currentData().toInt());
+    tolerance.method.l = cmcL_->value();
+    tolerance.method.c = cmcC_->value();
+    tolerance.method.kL = kL_->value();
+    tolerance.method.kC = kC_->value();
+    tolerance.method.kH = kH_->value();
+    tolerance.limit = limit_->value();
+    return tolerance;
+}
+
+void QualityPage::toleranceEdited() {
+    if (!toleranceLibrary_.isEmpty())
+        controller_.setToleranceInForce(toleranceLibrary_, editorTolerance());
+    showToleranceState();
+    if (rejudge_->isChecked())
+        showHistory();
+}
+
+void QualityPage::showToleranceState() {
+    if (toleranceLibrary_.isEmpty()) {
+        toleranceState_->clear();
+        return;
+    }
+    const bool zh = chinese();
+    const std::optional<Tolerance> stored = controller_.storedTolerance(toleranceLibrary_);
+    const bool saved = stored && *stored == editorTolerance();
+    toleranceState_->setText((saved ? QcText::ToleranceSaved : QcText::ToleranceUnsaved).in(zh));
+    toleranceState_->setStyleSheet(saved ? QStringLiteral("color: rgb(22, 140, 60);")
+                                         : QStringLiteral("color: rgb(190, 100, 0);"));
+    saveTolerance_->setEnabled(!saved);
 }
 
 void QualityPage::showToleranceParameters() {
@@ -565,15 +673,8 @@ void QualityPage::showToleranceParameters() {
 void QualityPage::saveTolerance() {
     if (toleranceLibrary_.isEmpty())
         return;
-    Tolerance tolerance;
-    tolerance.method.formula = DeltaEFormula(formulaCombo_->currentData().toInt());
-    tolerance.method.l = cmcL_->value();
-    tolerance.method.c = cmcC_->value();
-    tolerance.method.kL = kL_->value();
-    tolerance.method.kC = kC_->value();
-    tolerance.method.kH = kH_->value();
-    tolerance.limit = limit_->value();
-    controller_.saveTolerance(toleranceLibrary_, tolerance);
+    controller_.saveTolerance(toleranceLibrary_, editorTolerance());
+    showToleranceState();
 }
 
 // --- result ----------------------------------------------------------------------
@@ -590,6 +691,7 @@ void QualityPage::clearResult() {
         value->setText(QStringLiteral("—"));
     directions_->clear();
     deviation_->clear();
+    rejudgedNote_->clear();
 }
 
 void QualityPage::showResult() {
@@ -614,11 +716,13 @@ void QualityPage::showResult() {
         verdict_->setStyleSheet(QLatin1String(kNoVerdictStyle));
         verdict_->setText(QStringLiteral("—"));
         verdictDetail_->setText(tr("未选择标准色：仅显示最接近的标准色"));
+        rejudgedNote_->clear();
         for (QLabel* value : differences_)
             value->setText(QStringLiteral("—"));
         directions_->clear();
         return;
     }
+    rejudgedNote_->setText(result->rejudged ? QcText::ResultRejudged.in(zh) : QString());
     const Comparison& c = result->comparison;
     const LabDifferences& d = c.differences;
     const double values[DifferenceCount] = {d.dL, d.da, d.db, d.dC, d.dH, c.deltaE};
@@ -627,10 +731,7 @@ void QualityPage::showResult() {
     differenceNames_[DE]->setText(c.tolerance.method.label(zh));
     verdict_->setText((c.pass ? QcText::Pass : QcText::Fail).in(zh));
     verdict_->setStyleSheet(QLatin1String(c.pass ? kPassStyle : kFailStyle));
-    verdictDetail_->setText(QStringLiteral("%1 %2 %3 %4")
-                                .arg(c.tolerance.method.label(zh), fixed(c.deltaE),
-                                     c.pass ? QStringLiteral("≤") : QStringLiteral(">"),
-                                     fixed(c.tolerance.limit)));
+    verdictDetail_->setText(judgement(c, zh));
     const QString words = describeDirections(c.directions, zh);
     directions_->setText(words.isEmpty() ? tr("样品与标准色无明显差别")
                                          : tr("样品相对标准色：%1").arg(words));
@@ -650,21 +751,42 @@ void QualityPage::showNearest() {
 
 void QualityPage::showHistory() {
     const bool zh = chinese();
+    const bool rejudge = rejudge_->isChecked();
+    history_->setColumnHidden(4, !rejudge);
     const QVector<QualityStore::HistoryEntry> entries = controller_.recentHistory(kHistoryRows);
+    // The tolerance in force for each library (as edited for the one shown).
+    QHash<QString, std::optional<Tolerance>> current;
     history_->setRowCount(entries.size());
     for (int row = 0; row < entries.size(); ++row) {
         const QualityStore::HistoryEntry& e = entries[row];
         history_->setItem(row, 0,
                           cell(e.time.toLocalTime().toString(QStringLiteral("MM-dd HH:mm:ss"))));
-        history_->setItem(row, 1, cell(QStringLiteral("%1 / %2").arg(e.libraryName, e.colourName)));
+        history_->setItem(row, 1,
+                          verdictCell((e.pass ? QcText::Pass : QcText::Fail).in(zh), e.pass));
         history_->setItem(row, 2, cell(fixed(e.deltaE)));
-        history_->setItem(row, 3, cell(e.tolerance.method.label(zh)));
-        QTableWidgetItem* verdict = cell((e.pass ? QcText::Pass : QcText::Fail).in(zh));
-        verdict->setForeground(e.pass ? QColor(22, 140, 60) : QColor(200, 30, 30));
-        QFont bold = verdict->font();
-        bold.setBold(true);
-        verdict->setFont(bold);
-        history_->setItem(row, 4, verdict);
+        history_->setItem(
+            row, 3,
+            cell(e.toleranceKnown ? QStringLiteral("%1 ≤ %2").arg(e.tolerance.method.label(zh),
+                                                                  fixed(e.tolerance.limit))
+                                  : QcText::ToleranceUnknown.in(zh)));
+        history_->setItem(row, 5, cell(QStringLiteral("%1 / %2").arg(e.libraryName, e.colourName)));
+        if (!rejudge) {
+            history_->setItem(row, 4, nullptr);
+            continue;
+        }
+        if (!current.contains(e.libraryId))
+            current.insert(e.libraryId, controller_.tolerance(e.libraryId));
+        const std::optional<Tolerance> now = current.value(e.libraryId);
+        if (!now) {
+            history_->setItem(row, 4, cell(QStringLiteral("—")));
+            continue;
+        }
+        const Comparison again = compare(e.standard, e.sample, *now);
+        history_->setItem(row, 4,
+                          verdictCell(QStringLiteral("%1 (%2)").arg(
+                                          (again.pass ? QcText::Pass : QcText::Fail).in(zh),
+                                          judgement(again, zh)),
+                                      again.pass));
     }
     const QualityStore::PassRate rate = controller_.passRate();
     passRate_->setText(rate.total ? tr("合格率：%1%（%2/%3）")

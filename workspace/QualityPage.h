@@ -5,6 +5,7 @@
 
 #include "QualityController.h"
 
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
@@ -45,7 +46,12 @@ private:
     void colourChosen(int index);
     void showStandard();
     void loadTolerance();
+    void showToleranceTitle();
     void showToleranceParameters();
+    Tolerance editorTolerance() const;
+    // The tolerance as edited judges at once; says whether it is saved.
+    void toleranceEdited();
+    void showToleranceState();
     void saveTolerance();
     void showResult();
     void clearResult();
@@ -85,6 +91,7 @@ private:
     QLabel* limitLabel_ = nullptr;
     QDoubleSpinBox* limit_ = nullptr;
     QPushButton* saveTolerance_ = nullptr;
+    QLabel* toleranceState_ = nullptr;
 
     QGroupBox* measureBox_ = nullptr;
     QLabel* readingsLabel_ = nullptr;
@@ -100,6 +107,7 @@ private:
     QLabel* sampleValues_ = nullptr;
     QLabel* verdict_ = nullptr;
     QLabel* verdictDetail_ = nullptr;
+    QLabel* rejudgedNote_ = nullptr;
     QVector<QLabel*> differenceNames_;
     QVector<QLabel*> differences_;
     QLabel* directions_ = nullptr;
@@ -113,6 +121,7 @@ private:
 
     QGroupBox* historyBox_ = nullptr;
     QTableWidget* history_ = nullptr;
+    QCheckBox* rejudge_ = nullptr;
     QLabel* passRate_ = nullptr;
     QPushButton* export_ = nullptr;
 };

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include "LibraryService.h"
 #include "MeterController.h"
+#include "QcTexts.h"
 #include "Tolerance.h"
 
 namespace {
@@ -30,7 +32,8 @@ ReadingCountBox::ReadingCountBox(MeterController& meter, QWidget* parent)
     : QWidget(parent),
       label_(new QLabel(this)),
       count_(new QSpinBox(this)),
-      deviation_(new QLabel(this)) {
+      deviation_(new QLabel(this)),
+      meter_(meter) {
     setObjectName(QStringLiteral("readingCountBox"));
     count_->setObjectName(QStringLiteral("spinBox_readings"));
     deviation_->setObjectName(QStringLiteral("label_readingDeviation"));
@@ -44,9 +47,6 @@ ReadingCountBox::ReadingCountBox(MeterController& meter, QWidget* parent)
     layout->addWidget(count_, 0, 1);
     layout->setColumnStretch(2, 1);
     layout->addWidget(deviation_, 1, 0, 1, 3);
-    QFont small = deviation_->font();
-    small.setPointSize(qMax(8, small.pointSize() - 2));
-    deviation_->setFont(small);
     // The line is kept while empty, so the page does not move when it fills.
     deviation_->setMinimumHeight(deviation_->fontMetrics().height());
 
@@ -86,15 +86,19 @@ void ReadingCountBox::changeEvent(QEvent* event) {
 void ReadingCountBox::retranslate() {
     label_->setText(tr("读数次数："));
     count_->setToolTip(tr("取几次读数的平均值（1–10）"));
+    if (last_)
+        showDeviation(*last_);
 }
 
 void ReadingCountBox::showDeviation(const MeasuredColour& measurement) {
+    last_ = measurement;
     if (measurement.readings <= 1) {
         deviation_->clear();
         return;
     }
-    deviation_->setText(QStringLiteral("SD L* %1 a* %2 b* %3")
-                            .arg(QString::number(measurement.deviation.L, 'f', 2),
-                                 QString::number(measurement.deviation.a, 'f', 2),
-                                 QString::number(measurement.deviation.b, 'f', 2)));
+    const bool chinese = meter_.library().messenger().chinese();
+    deviation_->setText(QcText::ReadingDeviation.in(chinese).arg(
+        QString::number(measurement.readings), QString::number(measurement.deviation.L, 'f', 2),
+        QString::number(measurement.deviation.a, 'f', 2),
+        QString::number(measurement.deviation.b, 'f', 2)));
 }

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
-class MeterController;
+#include "MeterController.h"
+
 class QLabel;
 class QSpinBox;
-struct MeasuredColour;
 
 // How many readings a measurement averages, chosen beside a measure button,
 // with the standard deviations of L*, a*, b* of the last averaged
-// measurement. The count is the meter controller's, so every such box shows
-// the same.
+// measurement. The count is the meter controller's count of measurements
+// into a library (the quality-control page keeps its own).
 class ReadingCountBox : public QWidget {
     Q_OBJECT
 public:
@@ -33,4 +34,6 @@ private:
     QLabel* label_;
     QSpinBox* count_;
     QLabel* deviation_;
+    MeterController& meter_;
+    std::optional<MeasuredColour> last_;
 };

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -5,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -144,32 +147,48 @@ private slots:
         for (int i = 0; i < 5; ++i)
             expected << all[i].second + fixed(all[i].first);
         QCOMPARE(w.tableRows("tableWidget_nearest"), expected);
-        // Double-clicking one makes it the standard; the result shown goes.
-        emit w.get<QTableWidget>("tableWidget_nearest")->cellDoubleClicked(1, 0);
-        QCOMPARE(w.qc->controller().standard()->colourName, all[1].second.section('|', 1, 1));
-        QCOMPARE(w.get<QComboBox>("comboBox_qcStandard")->currentText(),
-                 all[1].second.section('|', 1, 1));
-        QCOMPARE(w.text("label_verdict"), QString("—"));
-
-        // Both results kept, newest first; the libraries never changed.
-        const QStringList history = w.tableRows("tableWidget_history");
+        // Every result kept, newest first, with the tolerance it was judged
+        // by; the libraries never changed.
+        QStringList history = w.tableRows("tableWidget_history");
         QCOMPARE(history.size(), 3);
-        QVERIFY(history[0].endsWith("|Primary / Red|" + fixed(deltaE00(red, last)) + "|ΔE00|合格"));
-        QVERIFY(history[1].endsWith("|不合格"));
-        QVERIFY(history[2].endsWith("|0.00|ΔE00|合格"));
+        QVERIFY(history[0].endsWith("|合格|" + fixed(deltaE00(red, last)) +
+                                    "|ΔE00 ≤ 1.00||Primary / Red"));
+        QVERIFY(history[1].contains("|不合格|"));
+        QVERIFY(history[1].endsWith("|ΔE00 ≤ 1.00||Primary / Red"));
+        QVERIFY(history[2].endsWith("|合格|0.00|ΔE00 ≤ 1.00||Primary / Red"));
         QCOMPARE(w.text("label_passRate"), QString("合格率：66.7%（2/3）"));
+
+        // Double-clicking one makes it the standard and judges the sample
+        // just measured against it: the sample stays, a comparison is added.
+        const QString sampleValues = w.text("label_sampleValues");
+        const QString other = all[1].second.section('|', 1, 1);
+        const QString otherLibrary = all[1].second.section('|', 0, 0);
+        emit w.get<QTableWidget>("tableWidget_nearest")->cellDoubleClicked(1, 0);
+        QCOMPARE(w.qc->controller().standard()->colourName, other);
+        QCOMPARE(w.get<QComboBox>("comboBox_qcStandard")->currentText(), other);
+        QCOMPARE(w.text("label_sampleValues"), sampleValues);
+        const double toOther = deltaE00(w.standardLab(otherLibrary, other), last);
+        QCOMPARE(w.text("label_deltaE"), fixed(toOther));
+        QCOMPARE(w.text("label_verdict"), QString(toOther <= 1 ? "合格" : "不合格"));
+        history = w.tableRows("tableWidget_history");
+        QCOMPARE(history.size(), 4);
+        QVERIFY(history[0].endsWith('|' + fixed(toOther) + "|ΔE00 ≤ 1.00||" + otherLibrary + " / " +
+                                    other));
         QCOMPARE(w.everyColour(), before);
         QCOMPARE(w.prompt.messages(), QStringList());
     }
 
-    // n readings, each asked for, averaged; the count is shared with the
-    // library page's measure button.
+    // n readings, each asked for, averaged; each page keeps its own count.
     void averagesReadingsAndExportsTheHistory() {
         QualityWindow w;
         QVERIFY(w.ready());
         w.chooseStandard("Primary", "Red");
         w.get<QSpinBox>("spinBox_qcReadings")->setValue(3);
-        QCOMPARE(w.page()->findChild<QSpinBox*>("spinBox_readings")->value(), 3);
+        auto* libraryReadings = w.page()->findChild<QSpinBox*>("spinBox_readings");
+        QCOMPARE(libraryReadings->value(), 1);
+        libraryReadings->setValue(2);
+        QCOMPARE(w.get<QSpinBox>("spinBox_qcReadings")->value(), 3);
+        libraryReadings->setValue(1);
         const int colours[][3] = {{221, 31, 40}, {219, 30, 42}, {222, 29, 39}};
         w.under(221, 31, 40);
         QObject::connect(&w.page()->meter(), &MeterController::readingTaken, w.qc,
@@ -203,15 +222,23 @@ private slots:
         w.get<QPushButton>("pushButton_exportHistory")->click();
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
+        const QByteArray bytes = file.readAll();
+        // The byte-order mark lets spreadsheet programs read the Chinese.
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split("\r\n");
         QCOMPARE(lines.size(), 3);
         QVERIFY(lines[0].startsWith("时间,仪器编号,色卡库,标准色,"));
+        QVERIFY(lines[0].endsWith(",ΔL*,Δa*,Δb*,ΔE,公式,容差,结果"));
         QVERIFY(lines[1].contains(",Primary,Red,"));
-        QVERIFY(lines[1].endsWith(",3," + QString::number(expected.deviation.L, 'f', 4) + ',' +
-                                  QString::number(expected.deviation.a, 'f', 4) + ',' +
-                                  QString::number(expected.deviation.b, 'f', 4) + ',' +
-                                  QString::number(kept->first().deltaE, 'f', 4) +
-                                  ",ΔE00,1.0000,合格"));
+        const Lab red = w.standardLab("Primary", "Red");
+        const Lab mean = kept->first().sample;
+        const auto four = [](double v) { return QString::number(v, 'f', 4); };
+        QVERIFY2(lines[1].endsWith(",3," + four(expected.deviation.L) + ',' +
+                                   four(expected.deviation.a) + ',' + four(expected.deviation.b) +
+                                   ',' + four(mean.L - red.L) + ',' + four(mean.a - red.a) + ',' +
+                                   four(mean.b - red.b) + ',' + four(kept->first().deltaE) +
+                                   ",ΔE00,1.0000,合格"),
+                 qPrintable(lines[1]));
         QCOMPARE(w.prompt.messages(), QStringList{"已导出1条结果到 " + path + "。"});
     }
 
@@ -297,7 +324,10 @@ private slots:
             labDifferences(w.standardLab("Primary", "Red"), labOfRgb(200, 60, 40));
         QCOMPARE(w.text("label_directions"),
                  "Sample against standard: " + describeDirections(directions(d), false));
-        QVERIFY(w.tableRows("tableWidget_history").first().endsWith("|FAIL"));
+        QVERIFY(w.tableRows("tableWidget_history").first().contains("|FAIL|"));
+        QVERIFY(w.tableRows("tableWidget_history").first().contains("|ΔE00 ≤ 1.00|"));
+        QCOMPARE(w.get<QTableWidget>("tableWidget_history")->horizontalHeaderItem(3)->text(),
+                 QString("Judged by"));
         QCOMPARE(w.text("label_passRate"), QString("Pass rate: 0.0% (0/1)"));
         QCOMPARE(w.get<QComboBox>("comboBox_toleranceFormula")->currentText(), QString("ΔE00"));
         QCOMPARE(w.get<QComboBox>("comboBox_nearestFormula")->itemText(3),
@@ -307,6 +337,153 @@ private slots:
         w.window->on_pushButton_languageZh_clicked();
         QCOMPARE(w.text("label_verdict"), QString("不合格"));
         QCOMPARE(w.get<QComboBox>("comboBox_nearestFormula")->itemText(3), QString("ΔE94（印刷）"));
+    }
+
+    // The verdict always uses the tolerance shown: an edited tolerance
+    // judges at once (marked as not saved), Save keeps it; every history row
+    // shows what it was judged by and can be judged again on request.
+    void judgesByTheToleranceShown() {
+        QualityWindow w;
+        QVERIFY(w.ready());
+        w.chooseStandard("Primary", "Red");
+        const Lab red = w.standardLab("Primary", "Red");
+        const Lab sample = labOfRgb(200, 60, 40);
+        const double de00 = deltaE00(red, sample);
+        QVERIFY(de00 > 1 && de00 < 20);
+        auto* limit = w.get<QDoubleSpinBox>("doubleSpinBox_toleranceLimit");
+        auto* formula = w.get<QComboBox>("comboBox_toleranceFormula");
+        auto* save = w.get<QPushButton>("pushButton_saveTolerance");
+        QCOMPARE(w.text("label_toleranceState"), QString("已保存"));
+        QVERIFY(!save->isEnabled());
+
+        w.under(200, 60, 40);
+        w.measure();
+        QCOMPARE(w.text("label_verdict"), QString("不合格"));
+        // Sensible focus: the next sample is measured with Space or Return.
+        QCOMPARE(w.window->focusWidget(), w.get<QPushButton>("pushButton_measureSample"));
+
+        // A limit typed, not saved: the verdict on show follows at once.
+        QTest::keyClick(limit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(limit, fixed(de00 + 1));
+        QCOMPARE(limit->value(), fixed(de00 + 1).toDouble());
+        QCOMPARE(w.text("label_verdict"), QString("合格"));
+        QCOMPARE(w.text("label_verdictDetail"),
+                 QString("ΔE00 %1 ≤ %2").arg(fixed(de00), fixed(de00 + 1)));
+        QCOMPARE(w.text("label_rejudged"),
+                 QString("已按当前显示的容差重新判定；历史记录保留原判定。"));
+        QCOMPARE(w.text("label_toleranceState"), QString("已用于判定，尚未保存"));
+        QVERIFY(save->isEnabled());
+        // The next sample is judged by it, and recorded with it.
+        w.measure();
+        QCOMPARE(w.text("label_verdict"), QString("合格"));
+        QCOMPARE(w.text("label_rejudged"), QString());
+        QStringList history = w.tableRows("tableWidget_history");
+        QCOMPARE(history.size(), 2);
+        QVERIFY(history[0].endsWith(
+            QString("|合格|%1|ΔE00 ≤ %2||Primary / Red").arg(fixed(de00), fixed(de00 + 1))));
+        QVERIFY(
+            history[1].endsWith(QString("|不合格|%1|ΔE00 ≤ 1.00||Primary / Red").arg(fixed(de00))));
+
+        // Another formula chosen: it judges at once, not ΔE00.
+        formula->setCurrentIndex(formula->findData(int(DeltaEFormula::Cmc)));
+        const double cmc = deltaECmc(red, sample, 2, 1);
+        QCOMPARE(w.text("label_deltaE"), fixed(cmc));
+        QCOMPARE(w.text("label_verdictDetail"),
+                 QString("%1 %2 %3 %4")
+                     .arg(DifferenceMethod::cmc(2, 1).label(true), fixed(cmc),
+                          cmc <= de00 + 1 ? "≤" : ">", fixed(de00 + 1)));
+        // Saved: the library's tolerance from now on.
+        limit->setValue(2.5);
+        save->click();
+        const QString primary = w.page()->library().library(0).id;
+        QCOMPARE(*w.qc->controller().quality().tolerance(primary),
+                 (Tolerance{DifferenceMethod::cmc(2, 1), 2.5}));
+        QCOMPARE(w.text("label_toleranceState"), QString("已保存"));
+        QVERIFY(!save->isEnabled());
+        QCOMPARE(w.text("label_verdict"), QString(cmc <= 2.5 ? "合格" : "不合格"));
+
+        // A row kept without its tolerance (as an older program wrote it)
+        // shows it as unknown, not as a default.
+        {
+            QSqlQuery query(QSqlDatabase::database(w.page()->store().connectionName()));
+            QVERIFY(query.exec(
+                "INSERT INTO QcHistory (measuredat, colorcardid, colorcardname, colordataid, "
+                "colordataname, stdL, stda, stdb, L, a, b, readings, deltae, pass) SELECT "
+                "'2020-01-01T00:00:00.000Z', colorcardid, colorcardname, colordataid, "
+                "colordataname, stdL, stda, stdb, L, a, b, 1, deltae, 1 FROM QcHistory LIMIT 1"));
+        }
+        emit w.qc->controller().historyChanged();
+        history = w.tableRows("tableWidget_history");
+        QCOMPARE(history.size(), 3);
+        QVERIFY2(history[0].contains("|合格|") && history[0].endsWith("|未知||Primary / Red"),
+                 qPrintable(history[0]));
+
+        // Judged again on request by the tolerance in force now, in a column
+        // of its own; the recorded verdicts stay.
+        auto* table = w.get<QTableWidget>("tableWidget_history");
+        QVERIFY(table->isColumnHidden(4));
+        w.get<QCheckBox>("checkBox_rejudgeHistory")->setChecked(true);
+        QVERIFY(!table->isColumnHidden(4));
+        QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("按现行容差"));
+        const QString now =
+            QString("%1 (%2 %3 %4 2.50)")
+                .arg(cmc <= 2.5 ? "合格" : "不合格", DifferenceMethod::cmc(2, 1).label(true),
+                     fixed(cmc), cmc <= 2.5 ? "≤" : ">");
+        history = w.tableRows("tableWidget_history");
+        QCOMPARE(history.size(), 3);
+        for (const QString& row : history)
+            QVERIFY2(row.contains('|' + now + '|'), qPrintable(row));
+        QVERIFY(history[1].contains("|合格|" + fixed(de00) + "|ΔE00 ≤ " + fixed(de00 + 1) + '|'));
+        QVERIFY(history[2].contains("|不合格|" + fixed(de00) + "|ΔE00 ≤ 1.00|"));
+        // An unsaved edit re-judges the column too.
+        limit->setValue(50);
+        QVERIFY(w.tableRows("tableWidget_history")[0].contains(
+            QString("|合格 (%1 %2 ≤ 50.00)|")
+                .arg(DifferenceMethod::cmc(2, 1).label(true), fixed(cmc))));
+
+        // The CSV names the unknown tolerance too.
+        const QString path = w.data.filePath("history.csv");
+        w.prompt.fileNames << path;
+        w.get<QPushButton>("pushButton_exportHistory")->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll().mid(3)).split("\r\n");
+        QCOMPARE(lines.size(), 5);
+        QVERIFY2(lines[3].endsWith(",未知,未知,合格"), qPrintable(lines[3]));
+    }
+
+    // The library page's deviations are in the program's language, in the
+    // page's font; the swatches keep their width whatever the names.
+    void deviationAndSwatches() {
+        QualityWindow w;
+        QVERIFY(w.ready());
+        w.chooseStandard("Primary", "Red");
+        w.under(200, 60, 40);
+        w.measure();
+        QCoreApplication::processEvents();
+        // The queued fitting of the window has run.
+        QTest::qWait(200);
+        const int standardWidth = w.get<QLabel>("label_standardSwatch")->width();
+        const int sampleWidth = w.get<QLabel>("label_sampleSwatch")->width();
+        QVERIFY(w.page()->library().renameLibrary(
+            0, "Primary colours of the spring and summer collection 2026", "described"));
+        QTRY_VERIFY(w.text("label_standardCaption").contains("spring and summer"));
+        QTest::qWait(200);
+        QCOMPARE(w.get<QLabel>("label_standardSwatch")->width(), standardWidth);
+        QCOMPARE(w.get<QLabel>("label_sampleSwatch")->width(), sampleWidth);
+
+        // Two readings on the library page.
+        w.window->pageSwitcher()->button(PageSwitcher::Libraries)->click();
+        w.window->findChild<QPushButton*>("pushButton_lock")->click();
+        w.page()->findChild<QSpinBox*>("spinBox_readings")->setValue(2);
+        w.page()->findChild<QLineEdit*>("lineEdit_colorDataName")->setText("Two readings");
+        w.prompt.answers << true;
+        w.page()->findChild<QPushButton*>("pushButton_measure")->click();
+        auto* deviation = w.page()->findChild<QLabel*>("label_readingDeviation");
+        QCOMPARE(deviation->text(), QString("2 次读数的标准差：L* 0.00  a* 0.00  b* 0.00"));
+        QCOMPARE(deviation->font().pointSizeF(), w.page()->font().pointSizeF());
+        w.window->on_pushButton_languageEn_clicked();
+        QTRY_COMPARE(deviation->text(), QString("SD of 2 readings: L* 0.00  a* 0.00  b* 0.00"));
     }
 };
 

@@ -10,7 +10,10 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSizeGrip>
+#include <QStackedWidget>
 #include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -18,7 +21,10 @@
 #include <memory>
 
 #include "AppStartup.h"
+#include "FirstPage.h"
 #include "MainWindow.h"
+#include "PageSwitcher.h"
+#include "QualityPage.h"
 #include "ScriptedPrompt.h"
 #include "SimEventSource.h"
 #include "SimHidBackend.h"
@@ -115,9 +121,15 @@ QStringList cutValues(QWidget* window) {
                 if (QWidget* widget = table->cellWidget(row, column)) {
                     needed = widget->minimumSizeHint().expandedTo(widget->minimumSize());
                     cell = widget->size();
-                } else if (table->item(row, column))
-                    needed = table->itemDelegate()->sizeHint(QStyleOptionViewItem(),
-                                                             table->model()->index(row, column));
+                } else if (table->item(row, column)) {
+                    // As the table draws it: its font, the style sheet's padding.
+                    QStyleOptionViewItem option;
+                    option.initFrom(table->viewport());
+                    option.font = table->font();
+                    option.widget = table;
+                    needed =
+                        table->itemDelegate()->sizeHint(option, table->model()->index(row, column));
+                }
                 if (needed.width() > cell.width() || needed.height() > cell.height())
                     found << QStringLiteral("%1 row %2 column %3 needs %4x%5 in %6x%7")
                                  .arg(table->objectName())
@@ -231,6 +243,82 @@ private slots:
             return overlaps(window) + clippedButtons(window) + cutValues(window);
         };
         QTRY_VERIFY2(problems().isEmpty(), qPrintable(problems().join(QLatin1Char('\n'))));
+    }
+
+    // A laptop at a 150 % desktop scale: 1280x720 logical pixels, less a
+    // title bar, with the normal font; and the same screen's 1920x1080
+    // pixels with the font one and a half times larger. Both pages fit the
+    // width (they scroll up and down where needed), every button can be
+    // scrolled into view and every text is whole.
+    void fitsALaptopAtOneAndAHalfScale_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<qreal>("fontScale");
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("Chinese, 1280x720") << "zh" << 1.0 << QSize(1280, 690);
+        QTest::newRow("English, 1280x720") << "en" << 1.0 << QSize(1280, 690);
+        QTest::newRow("Chinese, larger font") << "zh" << 1.5 << QSize(1920, 1040);
+        QTest::newRow("English, larger font") << "en" << 1.5 << QSize(1920, 1040);
+    }
+
+    void fitsALaptopAtOneAndAHalfScale() {
+        QFETCH(QString, language);
+        QFETCH(qreal, fontScale);
+        QFETCH(QSize, window);
+        QFont font = normalFont_;
+        font.setPointSizeF(normalFont_.pointSizeF() * fontScale);
+        QApplication::setFont(font);
+        MeasuredWindow measured;
+        QVERIFY(measured.open(language));
+        MainWindow* w = measured.window.get();
+        w->resize(window);
+        QCoreApplication::processEvents();
+        QVERIFY2(w->size() == window, qPrintable(QStringLiteral("smallest window %1x%2")
+                                                     .arg(w->minimumWidth())
+                                                     .arg(w->minimumHeight())));
+        auto* scroll = w->findChild<QScrollArea*>("scrollArea_pages");
+        QVERIFY(scroll);
+        const auto problems = [w] { return overlaps(w) + clippedButtons(w) + cutValues(w); };
+        // Every button of the page on show can be brought into view.
+        const auto reachable = [w, scroll](QWidget* page) {
+            QStringList hidden;
+            for (QPushButton* button : page->findChildren<QPushButton*>()) {
+                if (!button->isVisibleTo(w))
+                    continue;
+                scroll->ensureWidgetVisible(button, 0, 0);
+                const QRect shown(button->mapTo(scroll->viewport(), QPoint(0, 0)), button->size());
+                if (!scroll->viewport()->rect().contains(shown))
+                    hidden << describe(button);
+            }
+            return hidden;
+        };
+        for (const char* name : {"pushButton_languageEn", "pushButton_languageZh"}) {
+            auto* button = w->findChild<QPushButton*>(name);
+            QVERIFY(QRect(QPoint(0, 0), w->size())
+                        .contains(QRect(button->mapTo(w, QPoint(0, 0)), button->size())));
+        }
+        QTRY_VERIFY2(problems().isEmpty(), qPrintable(problems().join(QLatin1Char('\n'))));
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        QStringList hidden = reachable(w->page());
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QLatin1Char('\n'))));
+
+        // The quality page after judging a sample against a standard of a
+        // long name, with the history listed.
+        QVERIFY(w->page()->library().renameLibrary(
+            0, QStringLiteral("Spring and summer collection 2026"), QString()));
+        w->pageSwitcher()->button(PageSwitcher::Quality)->click();
+        QualityPage* qc = w->qualityPage();
+        QVERIFY(w->findChild<QStackedWidget*>("stackedWidget")->currentWidget() == qc);
+        QVERIFY(qc->controller().chooseStandard(w->page()->library().library(0).id,
+                                                w->page()->library().library(0).colours[0].id));
+        measured.backend.meter().setMeasurement(SimMeter::measurementFromRgb(200, 60, 40));
+        for (int i = 0; i < 3; ++i)
+            qc->findChild<QPushButton*>("pushButton_measureSample")->click();
+        QCOMPARE(qc->findChild<QTableWidget*>("tableWidget_history")->rowCount(), 3);
+        QCoreApplication::processEvents();
+        QTRY_VERIFY2(problems().isEmpty(), qPrintable(problems().join(QLatin1Char('\n'))));
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        hidden = reachable(qc);
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QLatin1Char('\n'))));
     }
 };
 

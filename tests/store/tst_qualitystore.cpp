@@ -168,17 +168,17 @@ private slots:
         QCOMPARE(f.quality->passRate()->total, 0);
     }
 
-    // The exact bytes: header in the chosen language, oldest row first,
+    // The exact bytes: the UTF-8 byte-order mark, header in the chosen language, oldest row first,
     // quoted where a field holds a comma or a quote, CRLF after every row.
     void historyCsv_data() {
         QTest::addColumn<bool>("chinese");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray row1 =
             "CM-1,Reds,\"Red, warm\",45.0000,60.0000,40.0000,45.5000,59.2500,40.1250,3,0.1000,"
-            "0.2000,0.0500,0.6000,ΔE CMC(2:1),1.5000,";
+            "0.2000,0.0500,0.5000,-0.7500,0.1250,0.6000,ΔE CMC(2:1),1.5000,";
         const QByteArray row2 =
             "CM-1,Blues,\"Sky \"\"light\"\"\",45.0000,60.0000,40.0000,45.5000,59.2500,40.1250,3,"
-            "0.1000,0.2000,0.0500,2.1000,ΔE CMC(2:1),1.5000,";
+            "0.1000,0.2000,0.0500,0.5000,-0.7500,0.1250,2.1000,ΔE CMC(2:1),1.5000,";
         const QByteArray time = QDateTime(QDate(2026, 5, 13), QTime(8, 30, 0), Qt::UTC)
                                     .toLocalTime()
                                     .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
@@ -187,16 +187,18 @@ private slots:
         QTest::newRow("english")
             << false
             << QByteArray(
-                   "Time,Meter number,Library,Standard,Standard L*,Standard a*,Standard "
-                   "b*,Sample L*,Sample a*,Sample b*,Readings,SD L*,SD a*,SD b*,ΔE,"
+                   "\xEF\xBB\xBFTime,Meter number,Library,Standard,Standard L*,Standard "
+                   "a*,Standard "
+                   "b*,Sample L*,Sample a*,Sample b*,Readings,SD L*,SD a*,SD b*,ΔL*,Δa*,Δb*,ΔE,"
                    "Formula,Limit,Result\r\n") +
                    time + row1 + "PASS\r\n" + time + row2 + "FAIL\r\n";
-        QTest::newRow("chinese")
-            << true
-            << QByteArray(
-                   "时间,仪器编号,色卡库,标准色,标准 L*,标准 a*,标准 b*,样品 L*,样品 a*,"
-                   "样品 b*,测量次数,L* 标准差,a* 标准差,b* 标准差,ΔE,公式,容差,结果\r\n") +
-                   time + row1 + "合格\r\n" + time + row2 + "不合格\r\n";
+        QTest::newRow("chinese") << true
+                                 << QByteArray(
+                                        "\xEF\xBB\xBF时间,仪器编号,色卡库,标准色,标准 L*,标准 "
+                                        "a*,标准 b*,样品 L*,样品 a*,"
+                                        "样品 b*,测量次数,L* 标准差,a* 标准差,b* "
+                                        "标准差,ΔL*,Δa*,Δb*,ΔE,公式,容差,结果\r\n") +
+                                        time + row1 + "合格\r\n" + time + row2 + "不合格\r\n";
     }
     void historyCsv() {
         QFETCH(bool, chinese);

@@ -144,9 +144,11 @@ private slots:
                                  f.under(colours[reading][0], colours[reading][1],
                                          colours[reading][2]);
                          });
-        f.meter.setReadingCount(12);
-        QCOMPARE(f.meter.readingCount(), kMaxReadings);
-        f.meter.setReadingCount(3);
+        f.meter.setSampleReadingCount(12);
+        QCOMPARE(f.meter.sampleReadingCount(), kMaxReadings);
+        f.meter.setSampleReadingCount(3);
+        // The library page's count is its own.
+        QCOMPARE(f.meter.readingCount(), 1);
         f.under(200, 60, 40);
         f.answer({true, true});
         MeasuredColour sample;

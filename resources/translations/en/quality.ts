@@ -83,10 +83,6 @@
         <translation>Time</translation>
     </message>
     <message>
-        <source>公式</source>
-        <translation>Formula</translation>
-    </message>
-    <message>
         <source>结果</source>
         <translation>Result</translation>
     </message>

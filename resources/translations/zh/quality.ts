@@ -83,10 +83,6 @@
         <translation>时间</translation>
     </message>
     <message>
-        <source>公式</source>
-        <translation>公式</translation>
-    </message>
-    <message>
         <source>结果</source>
         <translation>结果</translation>
     </message>
