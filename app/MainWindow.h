@@ -106,8 +106,9 @@ private:
     void retranslate();
     QStringList translationDirectories() const;
     void replaceTranslator(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next);
-    // The quality-control page, its switch and the reading count beside the measure button.
+    // The pages in a scroll area below the top row.
     void placePagesInScrollArea();
+    // The quality-control page, its switch and the reading count beside the measure button.
     void addQualityPage();
 
     Ui::MainWindow* ui_;
