@@ -189,8 +189,10 @@ void MainWindow::placePagesInScrollArea() {
 }
 
 void MainWindow::addQualityPage() {
-    quality_ = new QualityPage(page_->library(), page_->meter(), this);
-    ui_->stackedWidget->addWidget(quality_);
+    // The page is built when first shown (qualityPage()): the window comes up
+    // without it. Until then an empty widget holds its place in the stack.
+    qualityPlaceholder_ = new QWidget(this);
+    ui_->stackedWidget->addWidget(qualityPlaceholder_);
     switcher_ = new PageSwitcher(this);
     // In the top row, left of the language buttons, and after it the status
     // line: remarks that need no box (WidgetPrompt::status).
@@ -209,11 +211,24 @@ void MainWindow::addQualityPage() {
         grid->addWidget(topRow, 0, 1);
     connect(switcher_, &PageSwitcher::pageChosen, this, [this](int page) {
         ui_->stackedWidget->setCurrentWidget(page == PageSwitcher::Quality
-                                                 ? static_cast<QWidget*>(quality_)
+                                                 ? static_cast<QWidget*>(qualityPage())
                                                  : static_cast<QWidget*>(page_));
     });
     ReadingCountBox::placeBelow(
         page_->findChild<QPushButton*>(QStringLiteral("pushButton_measure")), page_->meter());
+}
+
+QualityPage* MainWindow::qualityPage() {
+    if (quality_)
+        return quality_;
+    quality_ = new QualityPage(page_->library(), page_->meter(), this);
+    quality_->setLanguage(language_ == QLatin1String("zh"));
+    const int index = ui_->stackedWidget->indexOf(qualityPlaceholder_);
+    ui_->stackedWidget->insertWidget(index, quality_);
+    ui_->stackedWidget->removeWidget(qualityPlaceholder_);
+    delete qualityPlaceholder_;
+    qualityPlaceholder_ = nullptr;
+    return quality_;
 }
 
 void MainWindow::initusbport() {
@@ -314,7 +329,8 @@ bool MainWindow::setLanguage(const QString& language) {
     language_ = language;
     retranslate();
     page_->setLanguage(chinese);
-    quality_->setLanguage(chinese);
+    if (quality_)
+        quality_->setLanguage(chinese);
     updateLinkToolTip();
     return true;
 }

@@ -74,7 +74,7 @@ namespace ColorLibraryStore {
 // Every library of the store with its colours, in the store's order.
 FormatLibraries read(ColorCardStore& store);
 // One library of the store.
-FormatLibrary fromRecords(const LibraryRecord& library, const QList<ColorDataRecord>& colors);
+FormatLibrary fromRows(const LibraryRecord& library, const QVector<ColorDataRow>& colors);
 // The twenty parallel columns insertColorDataBatch takes: names, then values.
 QList<QStringList> batchColumns(const FormatLibrary& library);
 

@@ -30,8 +30,12 @@ bool needsGuard(const QString& text) {
 
 }  // namespace
 
+QString guarded(const QString& text) {
+    return needsGuard(text) ? QLatin1Char('\'') + text : text;
+}
+
 QString field(const QString& text) {
-    const QString cell = needsGuard(text) ? QLatin1Char('\'') + text : text;
+    const QString cell = guarded(text);
     const bool quote = cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"')) ||
                        cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r')) ||
                        cell.startsWith(QLatin1Char(' ')) || cell.endsWith(QLatin1Char(' '));

@@ -10,6 +10,8 @@
 // -12.5 stay as they are.
 namespace CsvCell {
 
+// The text with the guard when it needs one, not quoted.
+QString guarded(const QString& text);
 // The cell as written: guarded, and quoted (RFC 4180) when it holds a comma,
 // a quote or a line break, or begins or ends with a space.
 QString field(const QString& text);

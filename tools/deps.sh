@@ -5,7 +5,8 @@
 # dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
 # librsvg2-bin renders the launcher icon (tools/icons.sh); xdotool and imagemagick
 # drive the demo under xvfb-run and take its screenshots; lintian checks the
-# package and man-db its manual pages.
+# package and man-db its manual pages; sqlite3 is the reference of
+# bench/bench_paths.py.
 set -e
 PACKAGES="
 build-essential
@@ -46,6 +47,7 @@ xdotool
 imagemagick
 lintian
 man-db
+sqlite3
 "
 missing=""
 for p in $PACKAGES; do

@@ -27,10 +27,7 @@ namespace {
 enum RecordColumn { IdValue = 1, NameValue = 3, DescriptionValue, CountValue };
 constexpr int kRecordSize = 6;
 
-// Colour record: id, colordataid, colordataname, then the value texts.
-constexpr int kColourIdValue = 1;
-constexpr int kColourNameValue = 2;
-constexpr int kFirstValue = 3;
+// Value texts of a colour.
 constexpr int kValueCount = 19;
 
 QString number(int value) {
@@ -274,6 +271,13 @@ QList<ColorDataRecord> LibraryService::storedColours(const QString& libraryId) {
     return colours;
 }
 
+QVector<ColorDataRow> LibraryService::storedColourRows(const QString& libraryId, bool identifiers) {
+    const QVector<ColorDataRow> colours = store_.selectColorRows(libraryId, identifiers);
+    if (store_.lastError() != StoreError::None)
+        reported(StoreResult{store_.lastError()});
+    return colours;
+}
+
 int LibraryService::totalColorCount() {
     qint64 total = 0;
     for (const LibraryRecord& record : storedLibraries())
@@ -287,6 +291,8 @@ void LibraryService::selectLibrary(int row) {
     current_ = row;
     if (row < 0)
         return;
+    // The colours of the current library are what the page works on.
+    readColours(row);
     std::unique_ptr<ProgressReporter> progress =
         messenger_.progress(LibraryText::UpdatingPage, 0, libraries_[row].colours.size());
     // Cancel is not consulted: every row is filled.
@@ -300,24 +306,39 @@ void LibraryService::reselectLibrary() {
     emit libraryReselected(current_ >= 0 && current_ < libraries_.size() ? current_ : 0);
 }
 
-LibraryEntry LibraryService::entryOf(const LibraryRecord& record) {
+LibraryEntry LibraryService::entryOf(const LibraryRecord& record) const {
     LibraryEntry entry;
     entry.id = record.value(IdValue).toString();
     entry.name = record.value(NameValue).toString();
     entry.description = record.value(DescriptionValue).toString();
     entry.count = record.value(CountValue).toString();
-    if (entry.count.toInt() <= 0)
-        return entry;
-    const QList<ColorDataRecord> colours = storedColours(entry.id);
-    for (const ColorDataRecord& colour : colours) {
-        if (colour.size() < kFirstValue + 3)
-            continue;
-        entry.colours << ColourEntry{
-            colour[kColourIdValue].toString(), colour[kColourNameValue].toString(),
-            colour[kFirstValue].toString(), colour[kFirstValue + 1].toString(),
-            colour[kFirstValue + 2].toString()};
-    }
+    // A library counted empty has no colours to read.
+    entry.coloursRead = entry.count.toInt() <= 0;
     return entry;
+}
+
+void LibraryService::readColours(int row) {
+    LibraryEntry& entry = libraries_[row];
+    if (entry.coloursRead)
+        return;
+    // Read once, also when the query fails (its message is shown once).
+    entry.coloursRead = true;
+    const QVector<ColorDataRow> colours = storedColourRows(entry.id);
+    entry.colours.reserve(colours.size());
+    for (const ColorDataRow& colour : colours)
+        entry.colours << ColourEntry{colour.colorId, colour.name, colour.values.value(0),
+                                     colour.values.value(1), colour.values.value(2)};
+}
+
+const QList<LibraryEntry>& LibraryService::libraries() {
+    for (int row = 0; row < libraries_.size(); ++row)
+        readColours(row);
+    return libraries_;
+}
+
+const LibraryEntry& LibraryService::library(int row) {
+    readColours(row);
+    return libraries_.at(row);
 }
 
 void LibraryService::appendEntry(const LibraryEntry& entry) {

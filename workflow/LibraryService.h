@@ -97,9 +97,14 @@ public:
     int maxLibraries() const { return maxLibraries_; }
     void setMaxLibraries(int maximum) { maxLibraries_ = maximum; }
 
-    const QList<LibraryEntry>& libraries() const { return libraries_; }
+    // Every listed library with its colours (those not read yet are read now).
+    const QList<LibraryEntry>& libraries();
     int libraryCount() const { return libraries_.size(); }
-    const LibraryEntry& library(int row) const { return libraries_.at(row); }
+    // A listed library with its colours (read now when they were not yet).
+    const LibraryEntry& library(int row);
+    // A listed library as the list shows it: identifier, name, description
+    // and count; its colours may not have been read.
+    const LibraryEntry& listedLibrary(int row) const { return libraries_.at(row); }
     // -1 when no library has that key.
     int rowOf(const LibraryKey& key) const;
     // A library whose name and description read the same as these once
@@ -123,7 +128,11 @@ public:
     QList<LibraryRecord> storedLibraries();
     // The stored colours of a library (a failed query is shown).
     QList<ColorDataRecord> storedColours(const QString& libraryId);
-    // Lists the stored libraries with their colours, only into an empty list.
+    // The same as typed rows, without identifiers when not wanted (a failed
+    // query is shown).
+    QVector<ColorDataRow> storedColourRows(const QString& libraryId, bool identifiers = true);
+    // Lists the stored libraries, only into an empty list; the colours of
+    // each are read when first needed.
     void showStoredLibraries(const QList<LibraryRecord>& records);
     // Empties the list; the store keeps everything.
     void clear();
@@ -237,7 +246,9 @@ private:
     bool reported(StoreResult result) const;
     // Rolls back and shows the failure; always false.
     bool undone(StoreResult result);
-    LibraryEntry entryOf(const LibraryRecord& record);
+    LibraryEntry entryOf(const LibraryRecord& record) const;
+    // Reads the colours of a listed library that has not had them read.
+    void readColours(int row);
     void appendEntry(const LibraryEntry& entry);
     bool isColourRow(int colourRow) const;
     bool colourNameTaken(const QString& name) const;

@@ -26,8 +26,8 @@ bool OpenFormatExport::run(const QString& fileName, OpenFormat format) {
     const int row = library.currentRow();
     if (row >= 0 && row < library.libraryCount() && library.libraryCount() > 1 &&
         messenger.ask(LibraryFileText::ExportSelectedOnly,
-                      {library.library(row).name, QString::number(library.libraryCount())}))
-        ids << library.library(row).id;
+                      {library.listedLibrary(row).name, QString::number(library.libraryCount())}))
+        ids << library.listedLibrary(row).id;
     if (QFileInfo::exists(fileName) &&
         !messenger.askRisky(LibraryFileText::ReplaceFile, {QDir::toNativeSeparators(fileName)}))
         return false;
@@ -50,13 +50,13 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     FormatLibraries libraries;
     qint64 colors = 0;
     for (int k = 0; k < records.size(); ++k) {
-        const QList<ColorDataRecord> stored =
-            library.storedColours(records[k].value(kLibraryId).toString());
+        const QVector<ColorDataRow> stored =
+            library.storedColourRows(records[k].value(kLibraryId).toString(), false);
         if (library.store().lastError() != StoreError::None) {
             progress->hide();
             return false;
         }
-        libraries << ColorLibraryStore::fromRecords(records[k], stored);
+        libraries << ColorLibraryStore::fromRows(records[k], stored);
         colors += stored.size();
         progress->setValue(k + 1);
     }

@@ -287,8 +287,8 @@ void FirstPage::on_modifyColorCardPushButton_clicked() {
     int row = libraryTable_->rowOf(buttons);
     if (row < 0)
         return;
-    QString name = library_.library(row).name;
-    QString description = library_.library(row).description;
+    QString name = library_.listedLibrary(row).name;
+    QString description = library_.listedLibrary(row).description;
     if (!runLibraryDialog(tr("色卡库修改"), &name, &description))
         return;
     // The dialog ran an event loop; make sure the row is still there.

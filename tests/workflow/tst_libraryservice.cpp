@@ -183,6 +183,21 @@ private slots:
         QCOMPARE(f.state(), shown);
     }
 
+    // Listing reads the libraries only; the colours of one are read when
+    // first needed (the current library's on selection), and only once.
+    void coloursAreReadWhenFirstNeeded() {
+        TwoLibraries f;
+        LibraryService& s = f.service();
+        f.relist();
+        QVERIFY(dropTable(f, s.listedLibrary(1).id));
+        s.selectLibrary(0);
+        QCOMPARE(f.colourKeys("Reds", "d").size(), 2);
+        QCOMPARE(f.prompt.messages(), QStringList());
+        QVERIFY(s.library(1).colours.isEmpty());
+        QVERIFY(s.libraries().at(1).colours.isEmpty());
+        QCOMPARE(f.prompt.messages(), QStringList{"Query color card data fail！"});
+    }
+
     void keysAndLimits() {
         LibraryFixture f;
         LibraryService& s = f.service();
