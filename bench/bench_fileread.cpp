@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading an open-format file as an import does before it changes anything
 // (parse, checks, values brought into stored form), as a whole process; the
 // type comes from the suffix. Prints the colours read. With --parse only

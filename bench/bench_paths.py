@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The store and file paths as whole processes, each beside its reference
 measured in the same run, A and B in turn (A B A B ...), medians of the runs.
 

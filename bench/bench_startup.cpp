@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's start-up as a whole process: the same start as the
 // installed program (real meter backend, hot-plug source), leaving as soon
 // as the event loop has run once with the window shown. ref_empty_window is

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Reference for the CSV import: Python's csv module reads the file and
 sqlite3 stores it in one transaction, in tables of the store's own shape.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reference for the start-up: an empty window of the toolkit, shown and
 // left as soon as the event loop has run once.
 #include <QApplication>

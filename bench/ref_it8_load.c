@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Reference for the CGATS import: Little CMS loading the same file, as a
  * whole process (start, load, count the sets of every table, exit). */
 #include <lcms2.h>

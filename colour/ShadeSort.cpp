@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShadeSort.h"
 
 #include <algorithm>

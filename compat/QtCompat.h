@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What Qt 5 and Qt 6 spell differently, spelled once here, so the rest of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The open formats end to end: the input's first byte picks CSV, CGATS or
 // CxF3, the rest is the file. What imports (read and every import check) is
 // written in the same format and read back: the libraries must come back the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SampleIndex.h"
 
 #include "FormatSettings.h"

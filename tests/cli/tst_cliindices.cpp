@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // colorcard-cli index and shade-sort, run as a separate process: the values
 // and marks, the measuring conditions of the settings, and the shade codes
 // of a standard's recorded comparisons with the library's steps.

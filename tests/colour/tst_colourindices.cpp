@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whiteness, tint and yellowness from L*a*b*, and 555 shade codes. The
 // expected values were worked by hand from the published formulas (CIE 15
 // whiteness and tint, ASTM E313 and D1925 with the E308 white points).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Changing meters and replacing data wholesale through the window with the
 // simulated meter: the instrument change keeps the bench's QC data and the
 // lock never moves silently; a restored backup stays the attached meter's
