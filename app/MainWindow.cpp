@@ -96,7 +96,7 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     ui_->stackedWidget->setCurrentIndex(-1);
     initForm();
     on_pushButton_languageZh_clicked();
-    LayoutFit::install(this);
+    fit_ = LayoutFit::install(this);
     // The meter is first looked for once the event loop runs.
     QTimer::singleShot(10, this, &MainWindow::initusbport);
 }
@@ -228,6 +228,9 @@ QualityPage* MainWindow::qualityPage() {
     ui_->stackedWidget->removeWidget(qualityPlaceholder_);
     delete qualityPlaceholder_;
     qualityPlaceholder_ = nullptr;
+    // Its texts are fitted like the rest of the window's, once it is shown.
+    if (fit_)
+        QTimer::singleShot(0, fit_, &LayoutFit::fit);
     return quality_;
 }
 

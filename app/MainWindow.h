@@ -13,6 +13,7 @@
 
 class DeviceEventSource;
 class FirstPage;
+class LayoutFit;
 class PageSwitcher;
 class Prompt;
 class QualityPage;
@@ -115,6 +116,7 @@ private:
     Ui::MainWindow* ui_;
     FirstPage* page_ = nullptr;
     QualityPage* quality_ = nullptr;
+    LayoutFit* fit_ = nullptr;
     // Holds the quality-control page's place until the page is built.
     QWidget* qualityPlaceholder_ = nullptr;
     PageSwitcher* switcher_ = nullptr;

@@ -205,11 +205,14 @@ void printWritten(CliContext& cli, const Session& session, const QString& file,
                   const QStringList& ids) {
     int libraries = 0;
     int colours = 0;
-    for (const LibraryEntry& entry : session.library.libraries())
+    // The listed counts: the store counts them from the rows.
+    for (int row = 0; row < session.library.libraryCount(); ++row) {
+        const LibraryEntry& entry = session.library.listedLibrary(row);
         if (ids.isEmpty() || ids.contains(entry.id)) {
             ++libraries;
-            colours += entry.colours.size();
+            colours += entry.count.toInt();
         }
+    }
     cli.out() << LibraryFileText::FileWritten.in(cli.chinese())
                      .arg(QDir::toNativeSeparators(file))
                      .arg(libraries)

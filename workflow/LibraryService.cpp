@@ -635,15 +635,15 @@ bool LibraryService::addColour(const QString& name, const QStringList& values) {
     if (!begin())
         return false;
     // The name, the limit and the next identifier as the store is now.
-    const QList<ColorDataRecord> held = store_.selectColorData(libraryId);
+    const QVector<ColorDataRow> held = store_.selectColorRows(libraryId, false);
     if (store_.lastError() != StoreError::None)
         return undone(store_.lastResult());
     const QList<LibraryRecord> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
         return undone(store_.lastResult());
     bool taken = false;
-    for (const ColorDataRecord& colour : held)
-        taken = taken || colour.value(kColourNameValue).toString() == name;
+    for (const ColorDataRow& colour : held)
+        taken = taken || colour.name == name;
     const bool full = totalsOf(records).colours >= Limits::MaxColors;
     if (taken || full) {
         store_.rollbackTransaction();
@@ -935,19 +935,14 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     const bool exists = stored.size() >= kRecordSize;
     QList<ColourEntry> held;
     if (exists) {
-        const QList<ColorDataRecord> colours =
-            store_.selectColorData(stored.value(IdValue).toString());
+        const QVector<ColorDataRow> colours =
+            store_.selectColorRows(stored.value(IdValue).toString());
         if (store_.lastError() != StoreError::None)
             return stopped();
         held.reserve(colours.size());
-        for (const ColorDataRecord& colour : colours) {
-            if (colour.size() < kFirstValue + 3)
-                continue;
-            held << ColourEntry{colour[kColourIdValue].toString(),
-                                colour[kColourNameValue].toString(), colour[kFirstValue].toString(),
-                                colour[kFirstValue + 1].toString(),
-                                colour[kFirstValue + 2].toString()};
-        }
+        for (const ColorDataRow& colour : colours)
+            held << ColourEntry{colour.colorId, colour.name, colour.values.value(0),
+                                colour.values.value(1), colour.values.value(2)};
     }
 
     // What the library holds, then every incoming colour in order: a new
