@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "AppInit.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
+
+#include "QtCompat.h"
 
 AppInit* AppInit::instance() {
     static AppInit self;
@@ -24,7 +27,7 @@ bool AppInit::eventFilter(QObject* watched, QEvent* event) {
             if (mouse->button() != Qt::LeftButton)
                 break;
             mousePressed_ = true;
-            mousePoint_ = mouse->globalPos() - widget->pos();
+            mousePoint_ = QtCompat::globalPoint(*mouse) - widget->pos();
             return true;
         }
         case QEvent::MouseButtonRelease:
@@ -34,7 +37,7 @@ bool AppInit::eventFilter(QObject* watched, QEvent* event) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (!mousePressed_ || mouse->buttons() == Qt::NoButton)
                 break;
-            widget->move(mouse->globalPos() - mousePoint_);
+            widget->move(QtCompat::globalPoint(*mouse) - mousePoint_);
             return true;
         }
         default:

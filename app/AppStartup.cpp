@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AppStartup.h"
 
 #include <QColor>
@@ -15,7 +16,9 @@
 #include "ColorCardVersion.h"
 #include "DataFiles.h"
 #include "DeviceEventSource.h"
+#include "FirstPage.h"
 #include "MainWindow.h"
+#include "QtCompat.h"
 #include "SingleApplication.h"
 #include "WidgetPrompt.h"
 
@@ -23,6 +26,7 @@ namespace {
 
 const char* const kGeometryKey = "window/geometry";
 const char* const kLanguageKey = "window/language";
+const char* const kLastFolderKey = "files/lastFolder";
 
 bool isLanguage(const QString& code) {
     return code == QLatin1String("zh") || code == QLatin1String("en");
@@ -49,8 +53,7 @@ int AppStartup::run(int& argc, char** argv, const Options& options) {
     QCoreApplication::setApplicationVersion(QStringLiteral(COLORCARD_VERSION));
     // Sizes follow the screen's scale and pixmaps come in its resolution;
     // both only take effect when set before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QtCompat::enableHighDpi();
     // A desktop at 1.5 gets 1.5, not 2.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -186,11 +189,16 @@ void AppStartup::restoreSettings(MainWindow& window, QSettings& settings,
                                                              : QStringLiteral("zh");
     if (language != window.language())
         window.setLanguage(language);
+    window.page()->messenger().setLastDirectory(
+        settings.value(QLatin1String(kLastFolderKey)).toString());
 }
 
 void AppStartup::saveSettings(const MainWindow& window, QSettings& settings) {
     settings.setValue(QLatin1String(kGeometryKey), window.saveGeometry());
     settings.setValue(QLatin1String(kLanguageKey), window.language());
+    if (!window.page()->messenger().lastDirectory().isEmpty())
+        settings.setValue(QLatin1String(kLastFolderKey),
+                          window.page()->messenger().lastDirectory());
     settings.sync();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LayoutFit.h"
 
 #include <QAbstractItemModel>

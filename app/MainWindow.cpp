@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QPushButton>
@@ -20,6 +23,7 @@
 #include "LayoutFit.h"
 #include "MeterTexts.h"
 #include "PageSwitcher.h"
+#include "QtCompat.h"
 #include "QualityPage.h"
 #include "ReadingCountBox.h"
 #include "WidgetPrompt.h"
@@ -92,7 +96,7 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     ui_->stackedWidget->setCurrentIndex(-1);
     initForm();
     on_pushButton_languageZh_clicked();
-    LayoutFit::install(this);
+    fit_ = LayoutFit::install(this);
     // The meter is first looked for once the event loop runs.
     QTimer::singleShot(10, this, &MainWindow::initusbport);
 }
@@ -120,6 +124,9 @@ void MainWindow::initForm() {
                                      : setup_.settingsFile;
     page_ = new FirstPage(this, &frames_, prompt_, dataDirectory, settingsFile);
     ui_->stackedWidget->addWidget(page_);
+    // Closed once the identification that refused it has returned.
+    connect(&page_->meter(), &MeterController::meterRefused, this, &MainWindow::CloseUSB,
+            Qt::QueuedConnection);
     ui_->stackedWidget->setCurrentWidget(page_);
     addQualityPage();
     placePagesInScrollArea();
@@ -182,19 +189,49 @@ void MainWindow::placePagesInScrollArea() {
 }
 
 void MainWindow::addQualityPage() {
-    quality_ = new QualityPage(page_->library(), page_->meter(), this);
-    ui_->stackedWidget->addWidget(quality_);
+    // The page is built when first shown (qualityPage()): the window comes up
+    // without it. Until then an empty widget holds its place in the stack.
+    qualityPlaceholder_ = new QWidget(this);
+    ui_->stackedWidget->addWidget(qualityPlaceholder_);
     switcher_ = new PageSwitcher(this);
-    // In the top row, left of the language buttons.
+    // In the top row, left of the language buttons, and after it the status
+    // line: remarks that need no box (WidgetPrompt::status).
+    auto* topRow = new QWidget(this);
+    auto* topLayout = new QHBoxLayout(topRow);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(switcher_);
+    auto* status = new QLabel(topRow);
+    status->setObjectName(QStringLiteral("label_status"));
+    status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A long remark is cut rather than widening the window.
+    status->setMinimumWidth(0);
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    topLayout->addWidget(status, 1);
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
-        grid->addWidget(switcher_, 0, 1, Qt::AlignLeft);
+        grid->addWidget(topRow, 0, 1);
     connect(switcher_, &PageSwitcher::pageChosen, this, [this](int page) {
         ui_->stackedWidget->setCurrentWidget(page == PageSwitcher::Quality
-                                                 ? static_cast<QWidget*>(quality_)
+                                                 ? static_cast<QWidget*>(qualityPage())
                                                  : static_cast<QWidget*>(page_));
     });
     ReadingCountBox::placeBelow(
         page_->findChild<QPushButton*>(QStringLiteral("pushButton_measure")), page_->meter());
+}
+
+QualityPage* MainWindow::qualityPage() {
+    if (quality_)
+        return quality_;
+    quality_ = new QualityPage(page_->library(), page_->meter(), this);
+    quality_->setLanguage(language_ == QLatin1String("zh"));
+    const int index = ui_->stackedWidget->indexOf(qualityPlaceholder_);
+    ui_->stackedWidget->insertWidget(index, quality_);
+    ui_->stackedWidget->removeWidget(qualityPlaceholder_);
+    delete qualityPlaceholder_;
+    qualityPlaceholder_ = nullptr;
+    // Its texts are fitted like the rest of the window's, once it is shown.
+    if (fit_)
+        QTimer::singleShot(0, fit_, &LayoutFit::fit);
+    return quality_;
 }
 
 void MainWindow::initusbport() {
@@ -275,7 +312,7 @@ bool MainWindow::setLanguage(const QString& language) {
         return false;
     if (chinese) {
         QStringList qtDirectories = translationDirectories();
-        qtDirectories << QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+        qtDirectories << QtCompat::qtTranslationsPath();
         std::unique_ptr<QTranslator> qtTranslator =
             loadTranslator(QStringLiteral("qt_zh_CN.qm"), qtDirectories);
         if (qtTranslator)
@@ -295,7 +332,8 @@ bool MainWindow::setLanguage(const QString& language) {
     language_ = language;
     retranslate();
     page_->setLanguage(chinese);
-    quality_->setLanguage(chinese);
+    if (quality_)
+        quality_->setLanguage(chinese);
     updateLinkToolTip();
     return true;
 }

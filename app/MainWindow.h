@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 
 class DeviceEventSource;
 class FirstPage;
+class LayoutFit;
 class PageSwitcher;
 class Prompt;
 class QualityPage;
@@ -61,8 +63,8 @@ public:
     // The open link, null while there is none.
     CLinker* link() const { return link_; }
     FirstPage* page() const { return page_; }
-    // The quality-control page, the window's second page.
-    QualityPage* qualityPage() const { return quality_; }
+    // The quality-control page, the window's second page; built on first use.
+    QualityPage* qualityPage();
     PageSwitcher* pageSwitcher() const { return switcher_; }
 
     // "zh" or "en": switches the interface when that language's translation
@@ -106,13 +108,17 @@ private:
     void retranslate();
     QStringList translationDirectories() const;
     void replaceTranslator(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next);
-    // The quality-control page, its switch and the reading count beside the measure button.
+    // The pages in a scroll area below the top row.
     void placePagesInScrollArea();
+    // The quality-control page, its switch and the reading count beside the measure button.
     void addQualityPage();
 
     Ui::MainWindow* ui_;
     FirstPage* page_ = nullptr;
     QualityPage* quality_ = nullptr;
+    LayoutFit* fit_ = nullptr;
+    // Holds the quality-control page's place until the page is built.
+    QWidget* qualityPlaceholder_ = nullptr;
     PageSwitcher* switcher_ = nullptr;
     CLinker* link_ = nullptr;
     std::unique_ptr<QTranslator> qtTranslator_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SingleApplication.h"
 
 #include <unistd.h>

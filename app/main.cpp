@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AppStartup.h"
 #include "HidapiBackend.h"
 #include "UdevEventSource.h"

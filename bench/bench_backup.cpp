@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Backing up a full store: 46 libraries holding 20000 colours with all
 // nineteen values, as measurements store them. Prints the database size and
 // the time of each copy (taken through the store's open connection, as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Selecting a library of 1000 and of 10000 colours on the page, shown
 // offscreen with the program's style sheet and the real progress dialog.
 // Each size runs in a child process of its own so that its peak memory is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes and reads back a workbook shaped like a full save: a library sheet
 // of 20049 rows and 5 columns (48 library-area rows, the header, one row per
 // colour) and 46 data sheets of 20 columns holding 20000 colours in total,

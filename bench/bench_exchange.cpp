@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves a full store (46 libraries, 20000 colours, every value filled) to an
 // exchange workbook and imports it into an empty store and once more into
 // the filled one (every colour already there). Prints the times.

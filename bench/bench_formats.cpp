@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Export and import time of each open format for 46 libraries holding 20000
 // colours together (Chinese names, every value held).
 #include <QCoreApplication>

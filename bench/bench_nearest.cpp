@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five nearest of 20000 standards, by each formula: the time of one
 // search on the loaded standards, median and worst of many samples; then the
 // time to load them from a store of 20 libraries and search once, as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exports 46 libraries with 20000 colours from the simulated meter into an
 // empty store, then writes them back into the emptied meter, once with the
 // adaptive flush and once with the full flush before every request. The bus
@@ -207,7 +208,8 @@ bool roundTrip(const QVector<SimLibrary>& libraries, FrameLayer::Pacing pacing, 
         sameLibraries(back, libraries) && backend.meter().lastTransferErrors().isEmpty();
     std::printf(
         "    stored %d colours; the meter holds %d libraries, %d colours, transfer errors: %d\n",
-        stored, back.size(), colourCount(back), backend.meter().lastTransferErrors().size());
+        stored, int(back.size()), colourCount(back),
+        int(backend.meter().lastTransferErrors().size()));
     return exported && written && same && stored == colourCount(libraries);
 }
 

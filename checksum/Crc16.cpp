@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Crc16.h"
 
 quint16 crc16(const char* bytes, int count) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CliContext.h"
 
 #include <QDir>
@@ -6,6 +7,8 @@
 
 #include "CliTexts.h"
 #include "ColorCardStore.h"
+#include "QtCompat.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -37,7 +40,7 @@ bool chineseLocale() {
 
 QTextStream& utf8(QTextStream& stream) {
     // Names are printed as they are, whatever the locale's own encoding.
-    stream.setCodec("UTF-8");
+    QtCompat::setUtf8(stream);
     return stream;
 }
 
@@ -101,7 +104,8 @@ bool CliContext::parse(QCommandLineParser& parser, const BilingualText& summary,
 }
 
 int CliContext::fail(const QString& message, int status) {
-    err_ << QStringLiteral("colorcard-cli: ") << unmarked(message).simplified() << '\n';
+    err_ << QStringLiteral("colorcard-cli: ") << TextSafety::visible(unmarked(message).simplified())
+         << '\n';
     err_.flush();
     exitCode_ = status;
     return status;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QCommandLineParser>
@@ -20,6 +21,9 @@ public:
     QString command() const { return command_; }
     bool chinese() const { return chinese_; }
     QTextStream& out() { return out_; }
+    // What would go to stdout goes into text instead (the help, read by
+    // the completion).
+    void captureOutput(QString* text) { out_.setString(text); }
 
     // Adds --help and --database to the parser and parses the arguments;
     // numbers such as "-3.5" are positional arguments, not options. With

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "CliPrompt.h"
 
 #include <cstdio>
 
 #include "LibraryFileTexts.h"
+#include "QtCompat.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -16,16 +19,18 @@ public:
 
 CliPrompt::CliPrompt(bool chinese, Answer answer)
     : chinese_(chinese), answer_(answer), err_(stderr) {
-    err_.setCodec("UTF-8");
+    QtCompat::setUtf8(err_);
 }
 
 void CliPrompt::print(const QString& text) {
-    err_ << QStringLiteral("colorcard-cli: ") << text.simplified() << '\n';
+    err_ << QStringLiteral("colorcard-cli: ") << TextSafety::visible(text.simplified()) << '\n';
     err_.flush();
 }
 
 void CliPrompt::information(QWidget*, const QString&, const QString& text) {
-    print(text);
+    // One line: a second paragraph (the window names the file saved, which
+    // here may still be a temporary name) stays in the window.
+    print(text.section(QStringLiteral("\n\n"), 0, 0));
 }
 
 bool CliPrompt::question(QWidget*, const QString&, const QString& text) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "CliContext.h"
@@ -11,3 +12,5 @@ int runImport(CliContext& cli);
 int runHistory(CliContext& cli);
 int runTrend(CliContext& cli);
 int runReport(CliContext& cli);
+int runIndex(CliContext& cli);
+int runShadeSort(CliContext& cli);

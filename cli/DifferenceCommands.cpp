@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,6 +8,7 @@
 #include "CliTexts.h"
 #include "Commands.h"
 #include "LibraryReader.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -142,15 +144,16 @@ int runNearest(CliContext& cli) {
                             {QStringLiteral("colour"), s.colourName},
                             {QStringLiteral("lab"), QJsonArray{s.lab.L, s.lab.a, s.lab.b}}});
         }
-        cli.out() << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+        cli.out() << TextSafety::jsonVisible(
+            QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
         return ExitSuccess;
     }
     // ΔE, library, colour, L*, a*, b*: nearest first, tab-separated.
     for (const NearestMatch& match : matches) {
         const Standard& s = standards->standards()[match.index];
-        cli.out() << fixed(match.deltaE, 4) << '\t' << s.libraryName << '\t' << s.colourName << '\t'
-                  << fixed(s.lab.L, 2) << '\t' << fixed(s.lab.a, 2) << '\t' << fixed(s.lab.b, 2)
-                  << '\n';
+        cli.out() << fixed(match.deltaE, 4) << '\t' << TextSafety::visible(s.libraryName) << '\t'
+                  << TextSafety::visible(s.colourName) << '\t' << fixed(s.lab.L, 2) << '\t'
+                  << fixed(s.lab.a, 2) << '\t' << fixed(s.lab.b, 2) << '\n';
     }
     return ExitSuccess;
 }

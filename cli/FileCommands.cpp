@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // export and import: the window's own workflows (SpreadsheetSave,
 // OpenFormatExport, SpreadsheetImport, OpenFormatImport) on the store, with
 // the command line's prompt answering what the window would ask.
@@ -5,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryFile>
 #include <cstdio>
 
@@ -196,6 +199,59 @@ int saveWorkbook(Session& session, const QString& file) {
     return ExitFailure;
 }
 
+// "wrote FILE: N libraries, M colours" for the libraries of these
+// identifiers (every one when none is given), as the store lists them.
+void printWritten(CliContext& cli, const Session& session, const QString& file,
+                  const QStringList& ids) {
+    int libraries = 0;
+    int colours = 0;
+    // The listed counts: the store counts them from the rows.
+    for (int row = 0; row < session.library.libraryCount(); ++row) {
+        const LibraryEntry& entry = session.library.listedLibrary(row);
+        if (ids.isEmpty() || ids.contains(entry.id)) {
+            ++libraries;
+            colours += entry.count.toInt();
+        }
+    }
+    cli.out() << LibraryFileText::FileWritten.in(cli.chinese())
+                     .arg(QDir::toNativeSeparators(file))
+                     .arg(libraries)
+                     .arg(colours)
+              << '\n';
+    cli.out().flush();
+}
+
+// What the merge did, as two lines or as one JSON object.
+void printMerged(CliContext& cli, const LibraryService::MergeCounts& counts, bool json) {
+    if (json) {
+        const auto group = [](int added, int replaced, int kept) {
+            return QJsonObject{{QStringLiteral("added"), added},
+                               {QStringLiteral("replaced"), replaced},
+                               {QStringLiteral("kept"), kept}};
+        };
+        const QJsonObject object{
+            {QStringLiteral("libraries"),
+             group(counts.librariesAdded, counts.librariesReplaced, counts.librariesKept)},
+            {QStringLiteral("colours"),
+             group(counts.coloursAdded, counts.coloursReplaced, counts.coloursKept)}};
+        cli.out() << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact))
+                  << '\n';
+    } else {
+        const bool zh = cli.chinese();
+        cli.out() << LibraryFileText::LibrariesMerged.in(zh)
+                         .arg(counts.librariesAdded)
+                         .arg(counts.librariesReplaced)
+                         .arg(counts.librariesKept)
+                  << '\n'
+                  << LibraryFileText::ColoursMerged.in(zh)
+                         .arg(counts.coloursAdded)
+                         .arg(counts.coloursReplaced)
+                         .arg(counts.coloursKept)
+                  << '\n';
+    }
+    cli.out().flush();
+}
+
 }  // namespace
 
 int runExport(CliContext& cli) {
@@ -255,7 +311,10 @@ int runExport(CliContext& cli) {
         session.library.setMeterNumber(meter.isEmpty() ? session.storedMeter() : meter);
         if (!session.setMaxLibraries(cli, parser.value(QStringLiteral("max-libraries"))))
             return cli.exitCode();
-        return saveWorkbook(session, file);
+        const int status = saveWorkbook(session, file);
+        if (status == ExitSuccess)
+            printWritten(cli, session, file, {});
+        return status;
     }
     QStringList ids;
     if (parser.isSet(QStringLiteral("library"))) {
@@ -264,9 +323,10 @@ int runExport(CliContext& cli) {
             return cli.exitCode();
         ids << id;
     }
-    return OpenFormatExport(session.library, options).exportLibraries(file, type.format, ids)
-               ? ExitSuccess
-               : ExitFailure;
+    if (!OpenFormatExport(session.library, options).exportLibraries(file, type.format, ids))
+        return ExitFailure;
+    printWritten(cli, session, file, ids);
+    return ExitSuccess;
 }
 
 int runImport(CliContext& cli) {
@@ -276,6 +336,7 @@ int runImport(CliContext& cli) {
         {QStringLiteral("format"), LibraryFileText::FormatOption.in(zh), QStringLiteral("F")},
         {QStringLiteral("overwrite"), LibraryFileText::OverwriteOption.in(zh)},
         {QStringLiteral("skip-existing"), LibraryFileText::SkipExistingOption.in(zh)},
+        {QStringLiteral("json"), LibraryFileText::ImportJsonOption.in(zh)},
         {QStringLiteral("meter"), LibraryFileText::MeterOption.in(zh), QStringLiteral("NUMBER")},
         {QStringLiteral("max-libraries"), LibraryFileText::MaxLibrariesOption.in(zh),
          QStringLiteral("N")},
@@ -334,5 +395,7 @@ int runImport(CliContext& cli) {
     if (overwrite || skip)
         session.prompt.setAnswer(overwrite ? CliPrompt::Answer::Yes : CliPrompt::Answer::No);
     const bool merged = type.workbook ? workbookImport.merge() : formatImport.merge();
+    // Also after a stop: the libraries before it stay merged.
+    printMerged(cli, session.library.mergeCounts(), parser.isSet(QStringLiteral("json")));
     return merged && !session.prompt.refused() ? ExitSuccess : ExitFailure;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -6,6 +7,7 @@
 #include "CliTexts.h"
 #include "Commands.h"
 #include "LibraryReader.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -24,7 +26,8 @@ QJsonArray group(const QStringList& values, int first, int count) {
 }
 
 void printJson(CliContext& cli, const QJsonArray& array) {
-    cli.out() << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    cli.out() << TextSafety::jsonVisible(
+        QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
 }
 
 int readerFailure(CliContext& cli, const LibraryReader& reader, const QString& library) {
@@ -68,8 +71,8 @@ int runLibraries(CliContext& cli) {
     }
     // Identifier, name, colour count, description: one library a line, tab-separated.
     for (const auto& library : *libraries)
-        cli.out() << library.id << '\t' << library.name << '\t' << library.count << '\t'
-                  << library.description << '\n';
+        cli.out() << library.id << '\t' << TextSafety::visible(library.name) << '\t'
+                  << library.count << '\t' << TextSafety::visible(library.description) << '\n';
     return ExitSuccess;
 }
 
@@ -105,7 +108,8 @@ int runColours(CliContext& cli) {
     }
     // Identifier, name, L*, a*, b* as stored: one colour a line, tab-separated.
     for (const auto& colour : *colours)
-        cli.out() << colour.id << '\t' << colour.name << '\t' << colour.values.value(0) << '\t'
-                  << colour.values.value(1) << '\t' << colour.values.value(2) << '\n';
+        cli.out() << colour.id << '\t' << TextSafety::visible(colour.name) << '\t'
+                  << colour.values.value(0) << '\t' << colour.values.value(1) << '\t'
+                  << colour.values.value(2) << '\n';
     return ExitSuccess;
 }

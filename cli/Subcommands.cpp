@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "CliTexts.h"
 #include "Commands.h"
+#include "IndexTexts.h"
 #include "LibraryFileTexts.h"
 #include "ReportTexts.h"
 
@@ -14,6 +16,8 @@ const QVector<CliSubcommand>& cliSubcommands() {
         {"history", ReportText::HistorySummary, runHistory},
         {"trend", ReportText::TrendSummary, runTrend},
         {"report", ReportText::ReportSummary, runReport},
+        {"index", IndexText::IndexSummary, runIndex},
+        {"shade-sort", IndexText::ShadeSortSummary, runShadeSort},
     };
     return table;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ColourDifference.h"
 
 #include <lcms2.h>

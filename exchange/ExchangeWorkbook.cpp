@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ExchangeWorkbook.h"
 
 #include <cmath>

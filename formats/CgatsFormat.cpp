@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 #include "CgatsFormat.h"
 
 #include <lcms2.h>
 
 #include <QRegularExpression>
-#include <QTextCodec>
 #include <cstring>
 #include <memory>
 
 #include "LibraryGrouper.h"
+#include "QtCompat.h"
 
 namespace CgatsFormat {
 
@@ -96,21 +97,48 @@ FormatError unwritable(const QString& text) {
     return error;
 }
 
+// A number with an exponent: [+-] digits[.digits] or .digits, then e or E,
+// [+-] and digits.
+bool hasExponent(const char* c, const char* end) {
+    const auto digits = [&c, end] {
+        const char* first = c;
+        while (c < end && *c >= '0' && *c <= '9')
+            ++c;
+        return c > first;
+    };
+    if (c < end && (*c == '+' || *c == '-'))
+        ++c;
+    bool mantissa = digits();
+    if (c < end && *c == '.') {
+        ++c;
+        mantissa = digits() || mantissa;
+    }
+    if (!mantissa || c == end || (*c != 'e' && *c != 'E'))
+        return false;
+    ++c;
+    if (c < end && (*c == '+' || *c == '-'))
+        ++c;
+    return digits() && c == end;
+}
+
 // Rewrites what this version of Little CMS misreads: numbers with an
 // exponent become plain decimals, an empty quoted text becomes kEmptyText.
 QByteArray normalised(const QByteArray& bytes) {
-    static const QRegularExpression exponent(
-        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[eE][+-]?[0-9]+$"));
     QByteArray out;
     out.reserve(bytes.size() + 64);
+    const char* const data = bytes.constData();
     const int size = bytes.size();
+    // What ends a token: a zero byte, white space, a quote or a comment.
+    bool separator[256] = {};
+    for (const unsigned char c : {'\0', ' ', '\t', '\r', '\n', '"', '\'', '#'})
+        separator[c] = true;
     int i = 0;
     while (i < size) {
-        const char c = bytes.at(i);
+        const char c = data[i];
         if (c == '#') {
             const int end = bytes.indexOf('\n', i);
             const int stop = end < 0 ? size : end;
-            out.append(bytes.constData() + i, stop - i);
+            out.append(data + i, stop - i);
             i = stop;
         } else if (c == '"' || c == '\'') {
             const int end = bytes.indexOf(c, i + 1);
@@ -122,7 +150,7 @@ QByteArray normalised(const QByteArray& bytes) {
                 out.append(c).append(kEmptyText).append(c);
                 i = end + 1;
             } else {
-                out.append(bytes.constData() + i, end + 1 - i);
+                out.append(data + i, end + 1 - i);
                 i = end + 1;
             }
         } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
@@ -131,14 +159,12 @@ QByteArray normalised(const QByteArray& bytes) {
         } else {
             // A token runs to the next separator; a zero byte is a token of its own.
             int end = i + 1;
-            while (end < size && bytes.at(end) != '\0' && !strchr(" \t\r\n\"'#", bytes.at(end)))
+            while (end < size && !separator[static_cast<unsigned char>(data[end])])
                 ++end;
-            const QByteArray token = bytes.mid(i, end - i);
-            const QString text = QString::fromLatin1(token);
-            if (exponent.match(text).hasMatch())
-                out.append(QByteArray::number(text.toDouble(), 'f', 8));
+            if (hasExponent(data + i, data + end))
+                out.append(QByteArray::number(QByteArray(data + i, end - i).toDouble(), 'f', 8));
             else
-                out.append(token);
+                out.append(data + i, end - i);
             i = end;
         }
     }
@@ -149,6 +175,19 @@ QString readText(const char* text) {
     if (!text || (text[0] == kEmptyText && text[1] == 0))
         return QString();
     return QString::fromUtf8(text);
+}
+
+// A value cell: mostly a plain number, which is ASCII.
+QString numberText(const char* text) {
+    if (!text)
+        return QString();
+    const char* end = text;
+    bool ascii = true;
+    for (; *end; ++end)
+        ascii = ascii && static_cast<unsigned char>(*end) < 0x80;
+    if (!ascii || (end - text == 1 && text[0] == kEmptyText))
+        return readText(text);
+    return QString::fromLatin1(text, int(end - text));
 }
 
 FormatError parseError(const QString& message, const QString& file) {
@@ -255,13 +294,14 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
 
 FormatError read(const QByteArray& bytes, const QString& file, const QString& defaultLibrary,
                  FormatLibraries& libraries) {
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0 || state.remainingChars > 0)
+    if (QtCompat::decodeStrictly(bytes, "UTF-8").isNull())
         return FormatError::make(FormatError::NotUtf8, file);
 
     Context context;
     const QByteArray text = normalised(bytes);
+    // Little CMS asserts on an empty buffer instead of refusing it.
+    if (text.trimmed().isEmpty())
+        return FormatError::make(FormatError::NoColors, file);
     Handle it8(cmsIT8LoadFromMem(context.context, text.constData(), cmsUInt32Number(text.size())));
     // Some faults are logged while a handle still comes back: the file is refused all the same.
     if (!it8 || !context.log.message.isEmpty())
@@ -312,15 +352,20 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
         library.colors.reserve(library.colors.size() + sets);
         for (int row = 0; row < sets; ++row) {
             FormatColor color;
+            color.row = row + 1;
             const int labelField = nameField >= 0       ? nameField
                                    : locationField >= 0 ? locationField
                                                         : idField;
             if (labelField >= 0)
                 color.name = readText(cmsIT8GetDataRowCol(h, row, labelField));
-            color.values = QVector<QString>(ColorColumns::ValueCount).toList();
+            // Each value cell becomes one text, in column order; the rest stay null.
+            QString cells[ColorColumns::ValueCount];
             for (int f = 0; f < fieldCount; ++f)
                 if (columns[f] >= 0)
-                    color.values[columns[f]] = readText(cmsIT8GetDataRowCol(h, row, f));
+                    cells[columns[f]] = numberText(cmsIT8GetDataRowCol(h, row, f));
+            color.values.reserve(ColorColumns::ValueCount);
+            for (const QString& cell : cells)
+                color.values << cell;
             library.colors.append(color);
         }
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ColorLibrary.h"
 
 namespace ColorColumns {
@@ -43,7 +44,7 @@ QStringList headers() {
 QString format(int column, double value) {
     QString text = QString::number(value, 'f', kRules[column].decimals);
     // A value that rounds to zero is written without a sign, as the meter's would be.
-    if (text.startsWith(QLatin1Char('-')) && text.midRef(1).toDouble() == 0.0)
+    if (text.startsWith(QLatin1Char('-')) && text.mid(1).toDouble() == 0.0)
         text.remove(0, 1);
     return text;
 }
@@ -75,28 +76,21 @@ namespace ColorLibraryStore {
 
 namespace {
 
-// Columns of a ColorDataRecord and a LibraryRecord.
-constexpr int kRecordName = 2;
-constexpr int kRecordFirstValue = 3;
+// Columns of a LibraryRecord.
 constexpr int kLibraryId = 1;
 constexpr int kLibraryName = 3;
 constexpr int kLibraryDescription = 4;
 
 }  // namespace
 
-FormatLibrary fromRecords(const LibraryRecord& library, const QList<ColorDataRecord>& colors) {
+FormatLibrary fromRows(const LibraryRecord& library, const QVector<ColorDataRow>& colors) {
     FormatLibrary result;
     result.name = library.value(kLibraryName).toString();
     result.description = library.value(kLibraryDescription).toString();
     result.colors.reserve(colors.size());
-    for (const ColorDataRecord& record : colors) {
-        FormatColor color;
-        color.name = record.value(kRecordName).toString();
-        color.values.reserve(ColorColumns::ValueCount);
-        for (int v = 0; v < ColorColumns::ValueCount; ++v)
-            color.values << record.value(kRecordFirstValue + v).toString();
-        result.colors.append(color);
-    }
+    // The value lists are shared with the rows, not copied.
+    for (const ColorDataRow& row : colors)
+        result.colors.append(FormatColor{row.name, row.values});
     return result;
 }
 
@@ -104,7 +98,7 @@ FormatLibraries read(ColorCardStore& store) {
     FormatLibraries libraries;
     for (const LibraryRecord& library : store.selectLibraries())
         libraries.append(
-            fromRecords(library, store.selectColorData(library.value(kLibraryId).toString())));
+            fromRows(library, store.selectColorRows(library.value(kLibraryId).toString(), false)));
     return libraries;
 }
 

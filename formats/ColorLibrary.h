@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QList>
@@ -13,6 +14,7 @@
 struct FormatColor {
     QString name;
     QStringList values;
+    int row = 0;  // where the file holds it, for messages: its line, data row or object
 };
 
 struct FormatLibrary {
@@ -72,7 +74,7 @@ namespace ColorLibraryStore {
 // Every library of the store with its colours, in the store's order.
 FormatLibraries read(ColorCardStore& store);
 // One library of the store.
-FormatLibrary fromRecords(const LibraryRecord& library, const QList<ColorDataRecord>& colors);
+FormatLibrary fromRows(const LibraryRecord& library, const QVector<ColorDataRow>& colors);
 // The twenty parallel columns insertColorDataBatch takes: names, then values.
 QList<QStringList> batchColumns(const FormatLibrary& library);
 

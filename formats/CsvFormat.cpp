@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "CsvFormat.h"
 
-#include <QTextCodec>
-
+#include "CsvCell.h"
 #include "LibraryGrouper.h"
+#include "QtCompat.h"
 
 namespace CsvFormat {
 
@@ -10,26 +11,41 @@ namespace {
 
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-void appendField(QString& out, const QString& field) {
-    const bool quote = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
-                       field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')) ||
-                       field.startsWith(QLatin1Char(' ')) || field.endsWith(QLatin1Char(' '));
-    if (!quote) {
-        out += field;
-        return;
+// The field in UTF-8, guarded against formulas (CsvCell), quoted when it holds a comma, a quote, a
+// line break or spaces at an end. Plain ASCII (numbers, most names) is copied byte by byte.
+void appendField(QByteArray& out, const QString& text) {
+    const QString field = CsvCell::guarded(text);
+    const QChar* begin = field.constData();
+    const QChar* end = begin + field.size();
+    bool quote = begin != end && (begin->unicode() == ' ' || (end - 1)->unicode() == ' ');
+    bool ascii = true;
+    for (const QChar* c = begin; !quote && c != end; ++c) {
+        const ushort u = c->unicode();
+        quote = u == ',' || u == '"' || u == '\n' || u == '\r';
+        ascii = ascii && u < 0x80;
     }
-    out += QLatin1Char('"');
-    out += QString(field).replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    out += QLatin1Char('"');
+    if (quote) {
+        out += '"';
+        out += QString(field).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8();
+        out += '"';
+    } else if (ascii) {
+        const int at = out.size();
+        out.resize(at + field.size());
+        char* to = out.data() + at;
+        for (const QChar* c = begin; c != end; ++c)
+            *to++ = char(c->unicode());
+    } else {
+        out += field.toUtf8();
+    }
 }
 
-void appendRow(QString& out, const QStringList& fields) {
+void appendRow(QByteArray& out, const QStringList& fields) {
     for (int i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            out += QLatin1Char(',');
+            out += ',';
         appendField(out, fields.at(i));
     }
-    out += QStringLiteral("\r\n");
+    out += "\r\n";
 }
 
 // One record of the file: its fields and the line it starts on.
@@ -39,61 +55,78 @@ struct Record {
 };
 
 // Splits the text into records; false with the line of an unclosed quote.
+// A field opening with a quote runs to the closing one ("" inside stands for
+// one quote) and goes on unquoted after it; a quote anywhere else is a
+// character of the field. Runs of characters are taken whole.
 bool parse(const QString& text, QVector<Record>& records, int& badLine) {
+    const QChar* const data = text.constData();
+    const int size = text.size();
+    const auto isEnd = [](ushort u) { return u == ',' || u == '\r' || u == '\n'; };
     Record record;
     record.line = 1;
-    QString field;
     int line = 1;
-    bool quoted = false;
-    bool fieldStarted = false;
-    const int size = text.size();
-    for (int i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < size && text.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
+    int fieldCount = 0;
+    int i = 0;
+    for (;;) {
+        QString field;
+        bool started = false;
+        for (;;) {
+            if (i < size && !started && data[i].unicode() == '"') {
+                started = true;
+                ++i;
+                for (;;) {
+                    const int close = text.indexOf(QLatin1Char('"'), i);
+                    if (close < 0) {
+                        badLine = record.line;
+                        return false;
+                    }
+                    for (int k = i; k < close; ++k)
+                        line += data[k].unicode() == '\n';
+                    field.append(data + i, close - i);
+                    i = close + 1;
+                    if (i < size && data[i].unicode() == '"') {
+                        field.append(QLatin1Char('"'));
+                        ++i;
+                        continue;
+                    }
+                    break;
                 }
-            } else {
-                if (c == QLatin1Char('\n'))
-                    ++line;
-                field += c;
+                continue;
             }
+            int run = i;
+            while (run < size && !isEnd(data[run].unicode()))
+                ++run;
+            if (run > i) {
+                if (field.isEmpty())
+                    field = QString(data + i, run - i);
+                else
+                    field.append(data + i, run - i);
+                started = true;
+            }
+            i = run;
+            break;
+        }
+        if (i >= size) {
+            if (started || !record.fields.isEmpty()) {
+                record.fields << field;
+                records.append(record);
+            }
+            return true;
+        }
+        record.fields << field;
+        if (data[i].unicode() == ',') {
+            ++i;
             continue;
         }
-        if (c == QLatin1Char('"') && !fieldStarted) {
-            quoted = true;
-            fieldStarted = true;
-        } else if (c == QLatin1Char(',')) {
-            record.fields << field;
-            field.clear();
-            fieldStarted = false;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            record.fields << field;
-            records.append(record);
-            record = Record();
-            record.line = ++line;
-            field.clear();
-            fieldStarted = false;
-        } else {
-            field += c;
-            fieldStarted = true;
-        }
-    }
-    if (quoted) {
-        badLine = record.line;
-        return false;
-    }
-    if (fieldStarted || !record.fields.isEmpty()) {
-        record.fields << field;
+        if (data[i].unicode() == '\r' && i + 1 < size && data[i + 1].unicode() == '\n')
+            ++i;
+        ++i;
+        fieldCount = qMax(fieldCount, record.fields.size());
         records.append(record);
+        record = Record();
+        record.fields.reserve(fieldCount);
+        record.line = ++line;
     }
-    return true;
 }
 
 bool isBlank(const Record& record) {
@@ -109,30 +142,40 @@ QStringList header() {
 }
 
 QByteArray write(const FormatLibraries& libraries, const FormatWriteOptions& options) {
-    QString out;
+    qint64 colors = 0;
+    for (const FormatLibrary& library : libraries)
+        colors += library.colors.size();
+    QByteArray out;
+    // About what a row of names and nineteen values takes.
+    out.reserve(int(qMin<qint64>(colors * 140 + 256, 1 << 28)));
+    if (options.byteOrderMark)
+        out += kByteOrderMark;
     appendRow(out, header());
-    QStringList row;
     for (const FormatLibrary& library : libraries) {
+        // The library's two fields open every row of its colours.
+        QByteArray lead;
+        appendField(lead, library.name);
+        lead += ',';
+        appendField(lead, library.description);
+        lead += ',';
         for (const FormatColor& color : library.colors) {
-            row.clear();
-            row << library.name << library.description << color.name;
-            for (int v = 0; v < ColorColumns::ValueCount; ++v)
-                row << color.values.value(v);
-            appendRow(out, row);
+            out += lead;
+            appendField(out, color.name);
+            for (int v = 0; v < ColorColumns::ValueCount; ++v) {
+                out += ',';
+                if (v < color.values.size())
+                    appendField(out, color.values.at(v));
+            }
+            out += "\r\n";
         }
     }
-    QByteArray bytes = out.toUtf8();
-    if (options.byteOrderMark)
-        bytes.prepend(kByteOrderMark);
-    return bytes;
+    return out;
 }
 
 FormatError read(const QByteArray& bytes, const QString& file, const QString& defaultLibrary,
                  FormatLibraries& libraries) {
-    QTextCodec::ConverterState state;
-    QTextCodec* codec = QTextCodec::codecForName("UTF-8");
-    QString text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0 || state.remainingChars > 0)
+    QString text = QtCompat::decodeStrictly(bytes, "UTF-8");
+    if (text.isNull())
         return FormatError::make(FormatError::NotUtf8, file);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
@@ -184,7 +227,7 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
             return error;
         }
         const auto cell = [&](int k) {
-            return columnOf[k] < 0 ? QString() : record.fields.at(columnOf[k]);
+            return columnOf[k] < 0 ? QString() : CsvCell::unguarded(record.fields.at(columnOf[k]));
         };
         QString name = cell(0);
         if (name.isEmpty())
@@ -192,6 +235,7 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
         const int library = grouper.indexOf(name, cell(1));
         FormatColor color;
         color.name = cell(2);
+        color.row = record.line;
         color.values.reserve(ColorColumns::ValueCount);
         for (int v = 0; v < ColorColumns::ValueCount; ++v)
             color.values << cell(3 + v).trimmed();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CxfFormat.h"
 
 #include <QHash>
@@ -152,11 +153,18 @@ void readObject(QXmlStreamReader& xml, ReadObject& object) {
     }
 }
 
+// Libraries elements may nest to any depth: they are counted, not recursed
+// into, so that a deeply nested file cannot exhaust the stack.
 void readLibraries(QXmlStreamReader& xml, QVector<ReadLibrary>& libraries) {
     const QString ns = QString::fromLatin1(kLibraryNamespace);
-    while (xml.readNextStartElement()) {
-        if (xml.namespaceUri() == ns && xml.name() == QLatin1String("Libraries")) {
-            readLibraries(xml, libraries);
+    qint64 open = 1;
+    while (open > 0) {
+        if (!xml.readNextStartElement()) {
+            if (xml.hasError() || xml.atEnd())
+                return;
+            --open;  // the end of the innermost open Libraries element
+        } else if (xml.namespaceUri() == ns && xml.name() == QLatin1String("Libraries")) {
+            ++open;
         } else if (xml.namespaceUri() == ns && xml.name() == QLatin1String("Library")) {
             ReadLibrary library;
             library.name = xml.attributes().value(QLatin1String("Name")).toString();
@@ -374,14 +382,15 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
                 return error;
             }
             placed[index] = true;
-            library.colors.append(FormatColor{objects[index].name, objects[index].values});
+            library.colors.append(
+                FormatColor{objects[index].name, objects[index].values, index + 1});
         }
     }
     for (int i = 0; i < objects.size(); ++i) {
         if (placed[i])
             continue;
         FormatLibrary& library = libraries[grouper.indexOf(defaultLibrary, QString())];
-        library.colors.append(FormatColor{objects[i].name, objects[i].values});
+        library.colors.append(FormatColor{objects[i].name, objects[i].values, i + 1});
     }
     return FormatError();
 }

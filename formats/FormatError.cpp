@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FormatError.h"
 
 #include <QFileInfo>
@@ -5,6 +6,7 @@
 #include <initializer_list>
 
 #include "FormatTexts.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -12,7 +14,8 @@ QString number(double value) {
     return QString::number(value, 'g', 10);
 }
 
-// Fills %1, %2, ... in one pass, so a name holding "%2" stays as it is.
+// Fills %1, %2, ... in one pass, so a name holding "%2" stays as it is;
+// what came from a file shows its control characters as escapes.
 QString fill(const BilingualText& text, bool chinese, std::initializer_list<QString> args) {
     const QString pattern = text.in(chinese);
     const QVector<QString> values(args);
@@ -23,7 +26,7 @@ QString fill(const BilingualText& text, bool chinese, std::initializer_list<QStr
         if (c == QLatin1Char('%') && i + 1 < pattern.size() && pattern.at(i + 1).isDigit()) {
             const int index = pattern.at(i + 1).digitValue() - 1;
             if (index >= 0 && index < values.size()) {
-                result += values.at(index);
+                result += TextSafety::visible(values.at(index));
                 ++i;
                 continue;
             }
@@ -97,6 +100,8 @@ QString FormatError::message(bool chinese) const {
             return fill(FormatText::NoColors, chinese, {name});
         case Unwritable:
             return fill(FormatText::Unwritable, chinese, {text, format});
+        case UnsafeName:
+            return fill(FormatText::UnsafeName, chinese, {n, name});
     }
     return QString();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -29,6 +30,8 @@ struct FormatError {
         TooManyColors,       // count, limit
         NoColors,
         Unwritable,  // text, format
+        UnsafeName,  // count: the row of the file; a name or description with a control
+                     // character or a direction mark (TextSafety)
     };
 
     Kind kind = None;

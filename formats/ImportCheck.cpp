@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "ImportCheck.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "ColorDerivation.h"
+#include "TextSafety.h"
 
 namespace ImportCheck {
 
@@ -21,9 +23,27 @@ FormatError colorError(FormatError::Kind kind, const FormatLibrary& library,
     return error;
 }
 
+// Names and descriptions are shown and sent to the meter: none may hold a
+// control character (a NUL included) or a direction mark. The message names
+// the row rather than the text.
+FormatError checkUnsafe(const FormatLibrary& library, const QString& file) {
+    const bool libraryUnsafe =
+        TextSafety::hasUnsafe(library.name) || TextSafety::hasUnsafe(library.description);
+    for (const FormatColor& color : library.colors) {
+        if (libraryUnsafe || TextSafety::hasUnsafe(color.name)) {
+            FormatError error = FormatError::make(FormatError::UnsafeName, file);
+            error.count = color.row;
+            return error;
+        }
+    }
+    return FormatError();
+}
+
 FormatError checkNames(const FormatLibrary& library, const QString& file,
                        const ImportLimits& limits) {
-    FormatError error;
+    FormatError error = checkUnsafe(library, file);
+    if (error)
+        return error;
     if (library.name.isEmpty()) {
         error = FormatError::make(FormatError::EmptyLibraryName, file);
     } else if (library.name.toUtf8().size() > limits.libraryNameBytes) {
@@ -53,8 +73,10 @@ FormatError checkNames(const FormatLibrary& library, const QString& file,
     return error;
 }
 
-// "-12.50" for two decimals: the text a measurement would store, kept as it is.
-bool inStoredForm(const QString& text, int decimals) {
+// "-12.50" for two decimals: the text a measurement would store, kept as it
+// is; value is its number then (digits over a power of ten, as exact as
+// reading the text would be).
+bool inStoredForm(const QString& text, int decimals, double& value) {
     const QChar* c = text.constData();
     const QChar* end = c + text.size();
     const bool negative = c < end && *c == QLatin1Char('-');
@@ -62,24 +84,44 @@ bool inStoredForm(const QString& text, int decimals) {
         ++c;
     const QChar* digits = c;
     bool nonZero = false;
-    while (c < end && c->isDigit() && c->unicode() < 128) {
+    qint64 number = 0;
+    while (c < end && c->unicode() >= '0' && c->unicode() <= '9') {
         nonZero = nonZero || *c != QLatin1Char('0');
+        number = number * 10 + (c->unicode() - '0');
         ++c;
     }
     const int whole = int(c - digits);
-    if (whole == 0 || (whole > 1 && *digits == QLatin1Char('0')))
+    // Longer than the fields' values need: read as any other number.
+    if (whole == 0 || whole > 9 || (whole > 1 && *digits == QLatin1Char('0')))
         return false;
     if (decimals > 0) {
         if (c == end || *c != QLatin1Char('.'))
             return false;
         ++c;
         for (int i = 0; i < decimals; ++i, ++c) {
-            if (c == end || !c->isDigit() || c->unicode() >= 128)
+            if (c == end || c->unicode() < '0' || c->unicode() > '9')
                 return false;
             nonZero = nonZero || *c != QLatin1Char('0');
+            number = number * 10 + (c->unicode() - '0');
         }
     }
-    return c == end && (nonZero || !negative);
+    if (c != end || (!nonZero && negative))
+        return false;
+    static const double kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    if (decimals >= int(sizeof kPowers / sizeof kPowers[0]))
+        return false;
+    value = (negative ? -double(number) : double(number)) / kPowers[decimals];
+    return true;
+}
+
+// The stored text of a derived value, kept within its meter field.
+QString derivedText(const std::array<double, 19>& derived, int column) {
+    const ColorColumns::Rule& rule = ColorColumns::rule(column);
+    QString text = ColorColumns::format(
+        column, std::clamp(derived[size_t(column)], rule.minimum, rule.maximum));
+    if (column == ColorColumns::LChh && text == QLatin1String("360.0"))
+        text = QStringLiteral("0.0");
+    return text;
 }
 
 // The values of one colour in stored form, missing ones derived.
@@ -87,9 +129,11 @@ FormatError prepareColor(const FormatLibrary& library, FormatColor& color) {
     QStringList& values = color.values;
     while (values.size() < ColorColumns::ValueCount)
         values << QString();
-    values.erase(values.begin() + ColorColumns::ValueCount, values.end());
+    if (values.size() > ColorColumns::ValueCount)
+        values.erase(values.begin() + ColorColumns::ValueCount, values.end());
 
     bool missing = false;
+    double lab[3] = {0, 0, 0};
     for (int column = 0; column < ColorColumns::ValueCount; ++column) {
         const QString text = values.at(column).trimmed();
         if (text.isEmpty()) {
@@ -98,33 +142,36 @@ FormatError prepareColor(const FormatLibrary& library, FormatColor& color) {
                     colorError(FormatError::MissingLabValues, library, color, column, text);
                 return error;
             }
-            values[column] = QString();
+            if (!values.at(column).isNull())
+                values[column] = QString();
             missing = true;
             continue;
         }
         const ColorColumns::Rule& rule = ColorColumns::rule(column);
-        QString stored = text;
         double rounded = 0;
-        if (inStoredForm(text, rule.decimals)) {
-            rounded = text.toDouble();
+        if (inStoredForm(text, rule.decimals, rounded)) {
+            // Kept as it is: a text already in that form is not written again.
+            if (text.size() != values.at(column).size())
+                values[column] = text;
         } else {
             bool ok = false;
             const double value = text.toDouble(&ok);
             if (!ok || !std::isfinite(value))
                 return colorError(FormatError::NotANumber, library, color, column, text);
-            stored = ColorColumns::format(column, value);
-            rounded = stored.toDouble();
+            values[column] = ColorColumns::format(column, value);
+            rounded = values.at(column).toDouble();
         }
         if (rounded < rule.minimum - 1e-9 || rounded > rule.maximum + 1e-9)
             return colorError(FormatError::OutOfRange, library, color, column, text);
-        values[column] = stored;
+        if (column <= ColorColumns::Labb)
+            lab[column] = rounded;
     }
     if (missing) {
-        const QStringList derived =
-            derivedTexts(values.at(0).toDouble(), values.at(1).toDouble(), values.at(2).toDouble());
+        // Only the values the file lacks are derived and written.
+        const auto derived = ColorDerivation::fromLab(lab[0], lab[1], lab[2]);
         for (int column = 0; column < ColorColumns::ValueCount; ++column)
             if (values.at(column).isEmpty())
-                values[column] = derived.at(column);
+                values[column] = derivedText(derived, column);
     }
     return FormatError();
 }
@@ -134,14 +181,9 @@ FormatError prepareColor(const FormatLibrary& library, FormatColor& color) {
 QStringList derivedTexts(double L, double a, double b) {
     const auto derived = ColorDerivation::fromLab(L, a, b);
     QStringList texts;
-    for (int column = 0; column < ColorColumns::ValueCount; ++column) {
-        const ColorColumns::Rule& rule = ColorColumns::rule(column);
-        QString text = ColorColumns::format(
-            column, std::clamp(derived[size_t(column)], rule.minimum, rule.maximum));
-        if (column == ColorColumns::LChh && text == QLatin1String("360.0"))
-            text = QStringLiteral("0.0");
-        texts << text;
-    }
+    texts.reserve(ColorColumns::ValueCount);
+    for (int column = 0; column < ColorColumns::ValueCount; ++column)
+        texts << derivedText(derived, column);
     return texts;
 }
 

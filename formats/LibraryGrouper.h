@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QHash>
@@ -12,6 +13,16 @@ public:
 
     // The library's position in the list, appended when it is new.
     int indexOf(const QString& name, const QString& description) {
+        // Rows of one library mostly follow each other.
+        if (last_ >= 0 && libraries_.at(last_).name == name &&
+            libraries_.at(last_).description == description)
+            return last_;
+        last_ = lookUp(name, description);
+        return last_;
+    }
+
+private:
+    int lookUp(const QString& name, const QString& description) {
         const QString key = name + QChar(0) + description;
         auto found = index_.constFind(key);
         if (found != index_.constEnd())
@@ -21,7 +32,7 @@ public:
         return libraries_.size() - 1;
     }
 
-private:
     FormatLibraries& libraries_;
     QHash<QString, int> index_;
+    int last_ = -1;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every reply parser of the meter protocol over a link that hands over the
 // fuzz input's bytes, plus the decoding of names and of the colour stream.
 // Besides crashes it stops on a broken promise of the parsers: out-parameters

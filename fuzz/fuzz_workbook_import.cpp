@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading an exchange workbook the way the import does: the whole workbook
 // read and verified (meter number, shape, check codes, limits), then, when it
 // passes, imported into a store. Questions are answered from the input's last

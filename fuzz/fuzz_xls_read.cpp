@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening and reading any file as an .xls workbook through the spreadsheet
 // engine: every worksheet selected and read whole.
 

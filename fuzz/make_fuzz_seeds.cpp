@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Writes the seed corpus of the fuzz targets:
 //   xls_read/         the template workbooks and workbooks saved by the program
 //   workbook_import/  workbooks saved by the program for meter 2301
 //   meter_replies/    replies of the simulated meter to every request, recorded
 //                     at the link, as MeterScript inputs
+//   open_formats/     CSV, CGATS and CxF3 files written by the program, each
+//                     after the byte that picks its format
 //
 //   make_fuzz_seeds <template directory> <corpus directory>
 
@@ -19,6 +22,7 @@
 #include "IdentityMessages.h"
 #include "MeasureMessages.h"
 #include "MeterScript.h"
+#include "OpenFormats.h"
 #include "SimHidBackend.h"
 #include "SpreadsheetSave.h"
 #include "StdCardMessages.h"
@@ -209,6 +213,33 @@ QMap<QString, QByteArray> replySeeds() {
     return seeds;
 }
 
+// Libraries written in each open format by the program's own writer.
+QMap<QString, QByteArray> openFormatSeeds() {
+    FormatLibraries libraries(2);
+    libraries[0].name = QStringLiteral("Primary");
+    libraries[0].description = QStringLiteral("Basic");
+    libraries[1].name = QStringLiteral("标准色卡");
+    // Values as a measurement stores them, so that the seeds import.
+    for (int i = 0; i < 4; ++i) {
+        const QString name = i == 3 ? QStringLiteral("=x, y") : QStringLiteral("c-%1").arg(i + 1);
+        libraries[i % 2].colors.append(
+            {name, ImportCheck::derivedTexts(20.0 * i + 10, 30.0 - 25 * i, -40.0 + 15 * i)});
+    }
+    FormatWriteOptions options;
+    options.created = QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+    QMap<QString, QByteArray> seeds;
+    const OpenFormat formats[] = {OpenFormat::Csv, OpenFormat::Cgats, OpenFormat::Cxf};
+    for (int f = 0; f < 3; ++f) {
+        const QString path = QDir::temp().filePath(QStringLiteral("colorcard-seed.") +
+                                                   OpenFormats::suffix(formats[f]));
+        if (!OpenFormats::write(path, formats[f], libraries, options))
+            seeds.insert(QStringLiteral("written-") + OpenFormats::suffix(formats[f]),
+                         char(f) + readFile(path));
+        QFile::remove(path);
+    }
+    return seeds;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -221,7 +252,7 @@ int main(int argc, char** argv) {
     QLoggingCategory::setFilterRules(QStringLiteral("colorcard.*.debug=false"));
     const QString templates = QString::fromLocal8Bit(argv[1]);
     const QDir corpus(QString::fromLocal8Bit(argv[2]));
-    for (const char* sub : {"xls_read", "workbook_import", "meter_replies"})
+    for (const char* sub : {"xls_read", "workbook_import", "meter_replies", "open_formats"})
         corpus.mkpath(QLatin1String(sub));
 
     const QMap<QString, QByteArray> workbooks = {
@@ -248,5 +279,9 @@ int main(int argc, char** argv) {
     const QMap<QString, QByteArray> replies = replySeeds();
     for (auto it = replies.cbegin(); it != replies.cend(); ++it)
         ok &= writeFile(corpus.filePath(QStringLiteral("meter_replies/") + it.key()), it.value());
+    const QMap<QString, QByteArray> formats = openFormatSeeds();
+    ok &= formats.size() == 3;
+    for (auto it = formats.cbegin(); it != formats.cend(); ++it)
+        ok &= writeFile(corpus.filePath(QStringLiteral("open_formats/") + it.key()), it.value());
     return ok ? 0 : 1;
 }

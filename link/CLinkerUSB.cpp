@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CLinkerUSB.h"
 
 #include "LinkLogging.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HidapiBackend.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HidapiConnection.h"
 
 #include <hidapi/hidapi.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
 #include "LinkLogging.h"
 
-Q_LOGGING_CATEGORY(lcLink, "colorcard.link")
+// Off unless asked for: a start without a meter must not fill stderr.
+Q_LOGGING_CATEGORY(lcLink, "colorcard.link", QtInfoMsg)

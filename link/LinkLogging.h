@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QLoggingCategory>
 
-// Debug traces of the meter link; silence them with
-// QT_LOGGING_RULES="colorcard.link.debug=false".
+// Debug traces of the meter link, off by default; shown with
+// QT_LOGGING_RULES="colorcard.link.debug=true".
 Q_DECLARE_LOGGING_CATEGORY(lcLink)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UdevEventSource.h"
 
 #include <libudev.h>

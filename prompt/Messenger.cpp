@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "Messenger.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "PromptTexts.h"
 
@@ -83,28 +87,121 @@ Prompt::SeriesAnswer Messenger::askSeries(const BilingualText& text,
                                    this->text(text, arguments));
 }
 
+bool Messenger::askRisky(const BilingualText& text, const QStringList& arguments) const {
+    return askRiskyComposed(this->text(text, arguments));
+}
+
+Prompt::SeriesAnswer Messenger::askSeriesRisky(const BilingualText& text,
+                                               const QStringList& arguments) const {
+    return askSeriesRiskyComposed(this->text(text, arguments));
+}
+
+Prompt::Answer Messenger::askOrCancel(const BilingualText& text,
+                                      const QStringList& arguments) const {
+    return askOrCancelComposed(this->text(text, arguments));
+}
+
+void Messenger::tipComposed(const QString& text) const {
+    if (!prompt_) {
+        qWarning() << "no prompt installed:" << text;
+        return;
+    }
+    prompt_->information(parent_, this->text(PromptText::Tip), text);
+}
+
+bool Messenger::askRiskyComposed(const QString& text) const {
+    if (!prompt_) {
+        qWarning() << "no prompt installed, answering No:" << text;
+        return false;
+    }
+    return prompt_->riskyQuestion(parent_, this->text(PromptText::Tip), text);
+}
+
+Prompt::SeriesAnswer Messenger::askSeriesRiskyComposed(const QString& text) const {
+    if (!prompt_) {
+        qWarning() << "no prompt installed, answering No:" << text;
+        return Prompt::SeriesAnswer::No;
+    }
+    return prompt_->riskySeriesQuestion(parent_, this->text(PromptText::Tip), text);
+}
+
+Prompt::Answer Messenger::askOrCancelComposed(const QString& text) const {
+    if (!prompt_) {
+        qWarning() << "no prompt installed, cancelling:" << text;
+        return Prompt::Answer::Cancel;
+    }
+    return prompt_->questionWithCancel(parent_, this->text(PromptText::Tip), text);
+}
+
+QString Messenger::paragraphs(const QStringList& texts) const {
+    QStringList kept;
+    for (const QString& text : texts)
+        if (!text.isEmpty())
+            kept << text;
+    return kept.join(QStringLiteral("\n\n"));
+}
+
+void Messenger::status(const BilingualText& text, const QStringList& arguments) const {
+    if (!prompt_) {
+        qWarning() << "no prompt installed:" << this->text(text, arguments);
+        return;
+    }
+    prompt_->status(parent_, this->text(text, arguments));
+}
+
+QString Messenger::startDirectory() const {
+    if (!lastDirectory_.isEmpty() && QFileInfo(lastDirectory_).isDir())
+        return lastDirectory_;
+    // Never the program's own folder, where the templates lie.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString Messenger::inStartDirectory(const QString& proposedName) const {
+    if (proposedName.isEmpty() || QFileInfo(proposedName).isAbsolute())
+        return proposedName;
+    return QDir(startDirectory()).filePath(proposedName);
+}
+
+QString Messenger::opening(const QString& directory) const {
+    // "./" is where the dialogs used to open: the working directory.
+    if (directory.isEmpty() || directory == QLatin1String("./") || directory == QLatin1String("."))
+        return startDirectory();
+    return directory;
+}
+
+QString Messenger::chosen(const QString& fileName) const {
+    if (!fileName.isEmpty())
+        lastDirectory_ = QFileInfo(fileName).absolutePath();
+    return fileName;
+}
+
 QString Messenger::saveFileName(const BilingualText& caption, const QString& proposedName,
                                 const QString& filter) const {
-    return prompt_ ? prompt_->saveFileName(parent_, text(caption), proposedName, filter)
+    return prompt_ ? chosen(prompt_->saveFileName(parent_, text(caption),
+                                                  inStartDirectory(proposedName), filter))
                    : QString();
 }
 
 QString Messenger::openFileName(const BilingualText& caption, const QString& directory,
                                 const QString& filter) const {
-    return prompt_ ? prompt_->openFileName(parent_, text(caption), directory, filter) : QString();
+    return prompt_
+               ? chosen(prompt_->openFileName(parent_, text(caption), opening(directory), filter))
+               : QString();
 }
 
 QString Messenger::saveFileName(const BilingualText& caption, const QString& proposedName,
                                 const QString& filters, QString* selectedFilter) const {
-    return prompt_ ? prompt_->saveFileNameWithFilter(parent_, text(caption), proposedName, filters,
-                                                     selectedFilter)
+    return prompt_ ? chosen(prompt_->saveFileNameWithFilter(parent_, text(caption),
+                                                            inStartDirectory(proposedName), filters,
+                                                            selectedFilter))
                    : QString();
 }
 
 QString Messenger::openFileName(const BilingualText& caption, const QString& directory,
                                 const QString& filters, QString* selectedFilter) const {
-    return prompt_ ? prompt_->openFileNameWithFilter(parent_, text(caption), directory, filters,
-                                                     selectedFilter)
+    return prompt_ ? chosen(prompt_->openFileNameWithFilter(
+                         parent_, text(caption), opening(directory), filters, selectedFilter))
                    : QString();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -37,6 +38,26 @@ public:
     // The same with Yes to all and No to all; No when no prompt is installed.
     Prompt::SeriesAnswer askSeries(const BilingualText& text,
                                    const QStringList& arguments = {}) const;
+    // Questions whose Yes overwrites or deletes: No is the default button.
+    bool askRisky(const BilingualText& text, const QStringList& arguments = {}) const;
+    Prompt::SeriesAnswer askSeriesRisky(const BilingualText& text,
+                                        const QStringList& arguments = {}) const;
+    // Yes, No or Cancel (the default); Cancel when no prompt is installed.
+    Prompt::Answer askOrCancel(const BilingualText& text, const QStringList& arguments = {}) const;
+    // The same with a text already composed of catalogue texts (paragraphs).
+    void tipComposed(const QString& text) const;
+    bool askRiskyComposed(const QString& text) const;
+    Prompt::SeriesAnswer askSeriesRiskyComposed(const QString& text) const;
+    Prompt::Answer askOrCancelComposed(const QString& text) const;
+    // Catalogue texts in the current language, one paragraph each.
+    QString paragraphs(const QStringList& texts) const;
+    // A remark in the window's status line instead of a box.
+    void status(const BilingualText& text, const QStringList& arguments = {}) const;
+    // File dialogs start in the folder of the last file chosen, or in the
+    // user's documents folder; a relative proposed name is put there.
+    QString lastDirectory() const { return lastDirectory_; }
+    void setLastDirectory(const QString& directory) { lastDirectory_ = directory; }
+    QString startDirectory() const;
     // File dialogs with a caption in the current language; empty when cancelled.
     QString saveFileName(const BilingualText& caption, const QString& proposedName,
                          const QString& filter) const;
@@ -59,4 +80,10 @@ private:
     Prompt* prompt_;
     QWidget* parent_;
     bool chinese_ = true;
+    // Changed by the dialogs themselves, which are const for their callers.
+    mutable QString lastDirectory_;
+
+    QString inStartDirectory(const QString& proposedName) const;
+    QString opening(const QString& directory) const;
+    QString chosen(const QString& fileName) const;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QList>
@@ -21,6 +22,8 @@ class Prompt {
 public:
     // Answers to a question asked once for each of several items.
     enum class SeriesAnswer { Yes, No, YesToAll, NoToAll };
+    // Answers to a question that may also be called off.
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~Prompt() = default;
 
@@ -34,6 +37,23 @@ public:
                                         const QString& text) {
         return question(parent, title, text) ? SeriesAnswer::Yes : SeriesAnswer::No;
     }
+    // The same two questions where Yes overwrites or deletes something: No
+    // is the default button, so Return alone never loses data.
+    virtual bool riskyQuestion(QWidget* parent, const QString& title, const QString& text) {
+        return question(parent, title, text);
+    }
+    virtual SeriesAnswer riskySeriesQuestion(QWidget* parent, const QString& title,
+                                             const QString& text) {
+        return seriesQuestion(parent, title, text);
+    }
+    // Question with Yes, No and Cancel; Cancel is the default button and
+    // what closing the box means. A prompt without Cancel asks Yes or No.
+    virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) {
+        return question(parent, title, text) ? Answer::Yes : Answer::No;
+    }
+    // A passing remark in the window's status line, no box to close. A
+    // prompt without a status line drops it.
+    virtual void status(QWidget* /*parent*/, const QString& /*text*/) {}
     // Empty result means the user cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& caption,
                                  const QString& proposedName, const QString& filter) = 0;

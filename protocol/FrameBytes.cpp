@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FrameBytes.h"
 
 QByteArray FrameBytes::longHeader(quint8 function, quint32 address, quint16 length) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FrameHeader.h"
 
 #include "FrameBytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FrameLayer.h"
 
 #include <QCoreApplication>
@@ -69,7 +70,8 @@ void FrameLayer::follow(CLinker* current) {
 
 void FrameLayer::flushBeforeRequest(CLinker& link) {
     QByteArray stale;
-    if (pacing() == Pacing::Adaptive && lastClean_ && link.readPending(stale) <= 0)
+    quickFlush_ = pacing() == Pacing::Adaptive && lastClean_ && link.readPending(stale) <= 0;
+    if (quickFlush_)
         return;
     link.read(stale, 0, 0);
     ++statistics_.fullFlushes;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -58,6 +59,11 @@ public:
     // appears: the next request is flushed in full.
     void restart();
     const Statistics& statistics() const { return statistics_; }
+    // Whether the last request went out after the quick flush only. An
+    // exchange that then failed may have met stale input that the full flush
+    // would have taken; the failure makes the next request flush in full, so
+    // an idempotent exchange is worth one more try.
+    bool lastFlushWasQuick() const { return quickFlush_; }
 
     // The configuration's choice: "FlushEveryExchange" in group "Link" of the
     // INI file configFile, or of the user's configuration of this program
@@ -75,6 +81,7 @@ private:
     Pacing configured_ = Pacing::Adaptive;
     Pacing model_ = Pacing::Adaptive;
     bool lastClean_ = false;
+    bool quickFlush_ = false;
     // The request whose reply is awaited; unknown when none is.
     FrameHeader awaited_;
     // Functions whose replies the attached meter has echoed.

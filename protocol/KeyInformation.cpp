@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "KeyInformation.h"
 
 #include "FrameBytes.h"

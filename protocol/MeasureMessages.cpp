@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MeasureMessages.h"
 
 #include "FrameBytes.h"

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "MeterText.h"
 
-#include <QTextCodec>
+#include <QVector>
+
+#include "QtCompat.h"
 
 namespace {
 
@@ -13,16 +16,9 @@ bool plausible(char32_t c) {
            || (c >= 0xFF00 && c <= 0xFFEF);  // half-width and full-width forms
 }
 
-// Decodes bytes with codec; null when they are not valid in it.
-QString strictly(QTextCodec* codec, const QByteArray& bytes) {
-    if (!codec)
-        return QString();
-    QTextCodec::ConverterState state;
-    const QString text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars != 0 || state.remainingChars != 0 || text.contains(QChar(0xFFFD)))
-        return QString();
-    return text.isNull() ? QString(QLatin1String("")) : text;
-}
+// GB2312 is read as GBK, its superset, as older software did: the characters
+// GB2312 leaves unassigned read as the private-use code points GBK gives them.
+const char* const kGb2312 = "GBK";
 
 // GB2312 (EUC-CN) byte structure: ASCII bytes alone, everything else in
 // pairs of a lead 0xA1..0xF7 and a trail 0xA1..0xFE.
@@ -51,12 +47,11 @@ bool isPlausibleNameText(const QString& text) {
 }
 
 QString decodeMeterLibraryText(const QByteArray& bytes) {
-    const QString utf8 = strictly(QTextCodec::codecForName("UTF-8"), bytes);
+    const QString utf8 = QtCompat::decodeStrictly(bytes, "UTF-8");
     if (!utf8.isNull() && isPlausibleNameText(utf8))
         return utf8;
-    QTextCodec* gb2312Codec = QTextCodec::codecForName("GB2312");
     if (gb2312Shaped(bytes)) {
-        const QString gb2312 = strictly(gb2312Codec, bytes);
+        const QString gb2312 = QtCompat::decodeStrictly(bytes, kGb2312);
         if (!gb2312.isNull())
             return gb2312;
     }
@@ -64,5 +59,5 @@ QString decodeMeterLibraryText(const QByteArray& bytes) {
     // or bytes valid in neither, which read as GB2312 did before.
     if (!utf8.isNull())
         return utf8;
-    return gb2312Codec ? gb2312Codec->toUnicode(bytes) : QString::fromUtf8(bytes);
+    return QtCompat::decode(bytes, kGb2312);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StdCardMessages.h"
 
 #include "Crc16.h"
@@ -27,17 +28,31 @@ QByteArray zeroTerminated(const QByteArray& field, int width) {
 
 StdCardMessages::StdCardMessages(FrameLayer& frames) : frames_(frames) {}
 
+// Reads and record writes are idempotent: one that got no reply after the
+// quick flush is sent once more, after the full flush.
+template <typename Exchange>
+MeterResult StdCardMessages::retriedOnce(Exchange exchange) {
+    MeterResult result = exchange();
+    if (result == MeterResult::NoReply && frames_.lastFlushWasQuick())
+        result = exchange();
+    return result;
+}
+
 // A read request carries the CRC of its header as part of the body; the frame
 // layer adds the frame CRC over both, which comes out as 00 00.
 MeterResult StdCardMessages::readMemory(const QByteArray& header, int replyLength,
                                         QByteArray& reply) {
     QByteArray request = header;
     FrameBytes::appendWord(request, crc16(header, header.size()));
-    if (frames_.sendFrame(request, WriteTimeoutMs) < HeaderSize + 2)
-        return MeterResult::NotWritten;
-    if (frames_.receiveFrame(reply, ReplyTimeoutMs, replyLength, true) <= 0)
-        return MeterResult::NoReply;
-    return MeterResult::Ok;
+    return retriedOnce([&] {
+        QByteArray frame = request;
+        if (frames_.sendFrame(frame, WriteTimeoutMs) < HeaderSize + 2)
+            return MeterResult::NotWritten;
+        reply.clear();
+        if (frames_.receiveFrame(reply, ReplyTimeoutMs, replyLength, true) <= 0)
+            return MeterResult::NoReply;
+        return MeterResult::Ok;
+    });
 }
 
 MeterResult StdCardMessages::readStdCardTotal(int& total) {
@@ -83,12 +98,17 @@ MeterResult StdCardMessages::readStdCardData(int address, int length, QByteArray
     return MeterResult::Ok;
 }
 
-MeterResult StdCardMessages::writeRecord(QByteArray frame, int minimumWritten, QByteArray& ack) {
-    if (frames_.sendFrame(frame, WriteTimeoutMs) < minimumWritten)
-        return MeterResult::NotWritten;
-    if (frames_.receiveFrame(ack, ReplyTimeoutMs, AckLength, true) <= 0)
-        return MeterResult::NoReply;
-    return MeterResult::Ok;
+MeterResult StdCardMessages::writeRecord(const QByteArray& record, int minimumWritten,
+                                         QByteArray& ack) {
+    return retriedOnce([&] {
+        QByteArray frame = record;
+        if (frames_.sendFrame(frame, WriteTimeoutMs) < minimumWritten)
+            return MeterResult::NotWritten;
+        ack.clear();
+        if (frames_.receiveFrame(ack, ReplyTimeoutMs, AckLength, true) <= 0)
+            return MeterResult::NoReply;
+        return MeterResult::Ok;
+    });
 }
 
 MeterResult StdCardMessages::writeStdCardTotal(int total, int countCheck) {
@@ -141,7 +161,8 @@ MeterResult StdCardMessages::writeStdCardData(int address, const QByteArray& dat
     if (length > 0)
         return MeterResult::Ok;  // data packages are not acknowledged
 
-    // The empty packet's acknowledgement is checked by its header only.
+    // The empty packet's acknowledgement is checked by its header only. It
+    // is not sent twice: it makes the meter check the whole download.
     QByteArray ack;
     if (frames_.receiveFrame(ack, ReplyTimeoutMs, AckLength, false) <= 0)
         return MeterResult::NoReply;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -64,7 +65,9 @@ public:
 
 private:
     MeterResult readMemory(const QByteArray& header, int replyLength, QByteArray& reply);
-    MeterResult writeRecord(QByteArray frame, int minimumWritten, QByteArray& ack);
+    MeterResult writeRecord(const QByteArray& record, int minimumWritten, QByteArray& ack);
+    template <typename Exchange>
+    MeterResult retriedOnce(Exchange exchange);
 
     FrameLayer& frames_;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ControlChart.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the style sheet's indicator images and the link LED images.
 
 Plain Python with no imaging library: every shape is a coverage function that

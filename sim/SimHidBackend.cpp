@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SimHidBackend.h"
 
 class SimHidBackend::Connection : public HidConnection {

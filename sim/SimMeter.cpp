@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SimMeter.h"
 
 #include <QtMath>
@@ -635,7 +636,7 @@ void SimMeter::sendReply(QByteArray frame) {
             frame[i] = '\0';
     }
     if (faults_.wrongHeader) {
-        for (int i = 1; i < std::min(8, frame.size()); ++i)
+        for (int i = 1; i < std::min(8, int(frame.size())); ++i)
             frame[i] = char(0xEE);
     }
     appendCrc(frame);
@@ -643,11 +644,12 @@ void SimMeter::sendReply(QByteArray frame) {
         frame[frame.size() - 2] = char(frame[frame.size() - 2] ^ 0x5A);
         frame[frame.size() - 1] = char(frame[frame.size() - 1] ^ 0x5A);
     }
-    const QByteArray bytes = faults_.staleBytes + frame;
+    const QByteArray bytes = faults_.staleBytes + faults_.staleBytesOnce + frame;
+    faults_.staleBytesOnce.clear();
     const int chunk = qBound(1, faults_.replyChunk, kMaxPayload);
     QList<QByteArray> reports;
     for (int at = 0; at < bytes.size(); at += chunk) {
-        const int count = std::min(chunk, bytes.size() - at);
+        const int count = std::min(chunk, int(bytes.size()) - at);
         QByteArray report(kReportLength, '\0');
         report[0] = char(kReportId);
         report[1] = char(count);

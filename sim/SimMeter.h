@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -42,6 +43,7 @@ struct SimFaults {
     bool wrongCrc = false;                   // replies carry a wrong frame CRC
     bool wrongHeader = false;                // reply bytes 1 to 7 garbled, CRC made to match
     QByteArray staleBytes;                   // sent before every reply
+    QByteArray staleBytesOnce;               // sent before the next reply only
     int replyChunk = 62;                     // payload bytes per reply report, 1 to 62
     bool olderIdentityOnly = false;          // key information gets the A0 04 error reply
     bool productionInfoUnsupported = false;  // production information gets C7 08

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "ColorCardStore.h"
+
+#include <sqlite3.h>
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -8,6 +11,7 @@
 #include <QLoggingCategory>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -70,6 +74,46 @@ QString insertLabStatement(const QString& libraryId) {
 }
 
 QAtomicInt connectionCounter;
+
+// The SQLite connection behind an open connection of the toolkit's driver.
+sqlite3* handleOf(const QSqlDatabase& db) {
+    if (!db.isOpen() || !db.driver())
+        return nullptr;
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+const QString& smallNumber(int value) {
+    static const QVector<QString> texts = [] {
+        QVector<QString> all;
+        for (int n = 0; n <= 255; ++n)
+            all << QString::number(n);
+        return all;
+    }();
+    return texts.at(value);
+}
+
+// A column of a colour table as text. The columns are declared TEXT, so
+// SQLite keeps every value in them as text (a number given is stored as its
+// text): only NULL, a null string, and the rare blob (read as UTF-8, as the
+// toolkit's driver reads it) are left.
+QString columnText(sqlite3_stmt* statement, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    if (!text)
+        return QString();
+    const int size = sqlite3_column_bytes(statement, column);
+    // CMYK and RGB are whole numbers to 255: one shared text each.
+    if (size > 0 && size <= 3 && (size == 1 || text[0] != '0')) {
+        int value = 0;
+        for (int i = 0; i < size && value >= 0; ++i)
+            value = text[i] >= '0' && text[i] <= '9' ? value * 10 + (text[i] - '0') : -1;
+        if (value >= 0 && value <= 255)
+            return smallNumber(value);
+    }
+    return QString::fromUtf8(text, size);
+}
 
 }  // namespace
 
@@ -435,6 +479,12 @@ qint64 ColorCardStore::dataVersion() {
     return query.value(0).toLongLong();
 }
 
+StoreResult ColorCardStore::updateMeterNumberOfAll(const QString& meterNumber) {
+    return d->result(
+        d->exec(QStringLiteral("UPDATE ColorCard SET meterno = ?"), {text(meterNumber)}),
+        StoreError::RenameLibrary);
+}
+
 StoreResult ColorCardStore::updateColorDataName(const QString& libraryId, const QString& name,
                                                 const QString& colorId) {
     return d->result(d->exec(QStringLiteral("UPDATE %1 SET colordataname = ? WHERE colordataid = ?")
@@ -533,21 +583,57 @@ LibraryRecord ColorCardStore::selectLibraryByKey(const QString& name, const QStr
 
 QList<ColorDataRecord> ColorCardStore::selectColorData(const QString& libraryId) {
     QList<ColorDataRecord> records;
-    QSqlQuery query(d->database());
-    if (!d->exec(query, QStringLiteral("SELECT id, colordataid, colordataname, %1 FROM %2")
-                            .arg(kValueColumns.join(QStringLiteral(", ")), quoted(libraryId)))) {
-        d->result(StoreError::QueryColors);
-        return records;
-    }
-    d->result(StoreError::None);
-    const int columns = 3 + kValueColumns.size();
-    while (query.next()) {
-        ColorDataRecord record{query.value(0).toInt()};
-        for (int i = 1; i < columns; ++i)
-            record << query.value(i).toString();
+    const QVector<ColorDataRow> rows = selectColorRows(libraryId);
+    records.reserve(rows.size());
+    for (const ColorDataRow& row : rows) {
+        ColorDataRecord record{row.id, row.colorId, row.name};
+        for (const QString& value : row.values)
+            record << value;
         records << record;
     }
     return records;
+}
+
+QVector<ColorDataRow> ColorCardStore::selectColorRows(const QString& libraryId, bool identifiers) {
+    QVector<ColorDataRow> rows;
+    // Straight from SQLite, each row read once into its texts: the toolkit's
+    // query would turn every cell into a variant first.
+    sqlite3* db = handleOf(d->database());
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray sql = QStringLiteral("SELECT %1colordataname, %2 FROM %3")
+                               .arg(identifiers ? QStringLiteral("id, colordataid, ") : QString(),
+                                    kValueColumns.join(QStringLiteral(", ")), quoted(libraryId))
+                               .toUtf8();
+    qCDebug(lcStore) << "select:" << sql;
+    if (!db ||
+        sqlite3_prepare_v2(db, sql.constData(), sql.size(), &statement, nullptr) != SQLITE_OK) {
+        qCDebug(lcStore) << "failed:" << (db ? sqlite3_errmsg(db) : "database not open");
+        sqlite3_finalize(statement);
+        d->result(StoreError::QueryColors);
+        return rows;
+    }
+    const int first = identifiers ? 2 : 0;
+    int step;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        rows.append(ColorDataRow());
+        ColorDataRow& row = rows.last();
+        if (identifiers) {
+            row.id = sqlite3_column_int(statement, 0);
+            row.colorId = columnText(statement, 1);
+        }
+        row.name = columnText(statement, first);
+        row.values.reserve(kValueColumns.size());
+        for (int i = 1; i <= kValueColumns.size(); ++i)
+            row.values << columnText(statement, first + i);
+    }
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE) {
+        qCDebug(lcStore) << "failed:" << sqlite3_errmsg(db);
+        d->result(StoreError::QueryColors);
+        return QVector<ColorDataRow>();
+    }
+    d->result(StoreError::None);
+    return rows;
 }
 
 StoreResult ColorCardStore::dropColorDataTable(const QString& libraryId) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDateTime>
@@ -5,12 +6,23 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <QVector>
 #include <functional>
 
 // id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
 using LibraryRecord = QVariantList;
 // id, colordataid, colordataname, then the nineteen value texts.
 using ColorDataRecord = QVariantList;
+
+// A stored colour read in one piece: what a ColorDataRecord holds, typed.
+struct ColorDataRow {
+    int id = 0;
+    QString colorId;
+    QString name;
+    // The nineteen value texts in column order.
+    QStringList values;
+};
+Q_DECLARE_TYPEINFO(ColorDataRow, Q_MOVABLE_TYPE);
 
 // The step of the store that failed; each has the message the user is shown
 // for it (the workflows choose and show it, the store shows nothing).
@@ -126,6 +138,8 @@ public:
     // PRAGMA data_version: changes whenever another connection (another
     // process included) commits to the file; -1 when it cannot be read.
     qint64 dataVersion();
+    // Stamps every library with this meter (restored data made the attached meter's).
+    StoreResult updateMeterNumberOfAll(const QString& meterNumber);
     StoreResult updateColorDataName(const QString& libraryId, const QString& name,
                                     const QString& colorId);
     StoreResult updateColorData(const QString& libraryId, const QStringList& values,
@@ -138,6 +152,9 @@ public:
     LibraryRecord selectLibrary(const QString& libraryId);
     LibraryRecord selectLibraryByKey(const QString& name, const QString& description);
     QList<ColorDataRecord> selectColorData(const QString& libraryId);
+    // The same colours as typed rows, read once front to back; without
+    // identifiers (id 0, colorId null) when only names and values are wanted.
+    QVector<ColorDataRow> selectColorRows(const QString& libraryId, bool identifiers = true);
     StoreResult dropColorDataTable(const QString& libraryId);
     StoreResult deleteLibrary(const QString& libraryId);
     StoreResult deleteColorData(const QString& libraryId, const QString& colorId);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DatabaseBackup.h"
 
 #include <sqlite3.h>
@@ -28,19 +29,24 @@ const QString kPartial = QStringLiteral(".part");
 
 const QRegularExpression& namePattern() {
     static const QRegularExpression pattern(
-        QStringLiteral("^backup-(\\d{8}-\\d{6}-\\d{3})Z(?:-([A-Za-z0-9%._~-]+))?\\.db$"));
+        QStringLiteral("^backup-(\\d{8}-\\d{6}-\\d{3})Z(?:-([A-Za-z0-9%._~-]+))?(?:\\+([a-z-]+))?"
+                       "\\.db$"));
     return pattern;
 }
 
-QString fileNameFor(const QDateTime& taken, const QString& meterNumber) {
+QString fileNameFor(const QDateTime& taken, const QString& meterNumber, const QString& cause) {
     QString name = kPrefix + taken.toUTC().toString(QLatin1String(kStampFormat)) + QLatin1Char('Z');
     // Any text the meter reports becomes a safe, reversible file name part.
     if (!meterNumber.isEmpty())
         name += QLatin1Char('-') + QString::fromLatin1(QUrl::toPercentEncoding(meterNumber));
+    // After a character the encoded number never holds.
+    static const QRegularExpression causeWord(QStringLiteral("^[a-z-]+$"));
+    if (causeWord.match(cause).hasMatch())
+        name += QLatin1Char('+') + cause;
     return name + kSuffix;
 }
 
-bool parseFileName(const QString& name, QDateTime* taken, QString* meterNumber) {
+bool parseFileName(const QString& name, QDateTime* taken, QString* meterNumber, QString* cause) {
     const QRegularExpressionMatch match = namePattern().match(name);
     if (!match.hasMatch())
         return false;
@@ -50,6 +56,7 @@ bool parseFileName(const QString& name, QDateTime* taken, QString* meterNumber) 
     time.setTimeSpec(Qt::UTC);
     *taken = time.toLocalTime();
     *meterNumber = QString::fromUtf8(QByteArray::fromPercentEncoding(match.captured(2).toLatin1()));
+    *cause = match.captured(3);
     return true;
 }
 
@@ -187,6 +194,18 @@ bool countContent(sqlite3* db, int* libraries, int* colours) {
     return true;
 }
 
+// The meters the copy's libraries were stamped with, in the order first met.
+QStringList meterNumbersOf(sqlite3* db) {
+    QStringList meters;
+    queryRows(db, QStringLiteral("SELECT DISTINCT meterno FROM ColorCard ORDER BY rowid"),
+              [&](sqlite3_stmt* stmt) {
+                  const QString meter = columnText(stmt, 0);
+                  if (!meter.isEmpty() && !meters.contains(meter))
+                      meters << meter;
+              });
+    return meters;
+}
+
 // The copy passes SQLite's own check and holds the library table.
 bool isColourDatabase(sqlite3* db) {
     QString verdict;
@@ -208,12 +227,26 @@ QString DatabaseBackup::directory() const {
     return QFileInfo(databasePath_).absoluteDir().filePath(QLatin1String(kFolder));
 }
 
-BackupStatus DatabaseBackup::take(const QString& meterNumber, QString* createdPath) {
-    return takeKeeping(meterNumber, QString(), createdPath);
+BackupStatus DatabaseBackup::take(const QString& meterNumber, QString* createdPath,
+                                  const QString& cause) {
+    return takeKeeping(meterNumber, cause, QString(), createdPath);
 }
 
-BackupStatus DatabaseBackup::takeKeeping(const QString& meterNumber, const QString& keep,
-                                         QString* createdPath) {
+void DatabaseBackup::tidy() const {
+    const QDir folder(directory());
+    if (!folder.exists())
+        return;
+    // A copy another process is writing right now is younger than a minute.
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    for (const QString& partial :
+         folder.entryList({kPrefix + QLatin1Char('*') + kSuffix + kPartial}, QDir::Files))
+        if (QFileInfo(folder.filePath(partial)).lastModified().toUTC() < stale)
+            QFile::remove(folder.filePath(partial));
+    prune(QString());
+}
+
+BackupStatus DatabaseBackup::takeKeeping(const QString& meterNumber, const QString& cause,
+                                         const QString& keep, QString* createdPath) {
     lastError_.clear();
     sqlite3* source = handleOf(connectionName_);
     std::unique_ptr<OwnConnection> own;
@@ -245,11 +278,18 @@ BackupStatus DatabaseBackup::takeKeeping(const QString& meterNumber, const QStri
         QFile::remove(folder.filePath(partial));
 
     QDateTime stamp = clock_();
-    QString path = folder.filePath(fileNameFor(stamp, meterNumber));
-    while (QFileInfo::exists(path)) {
+    // One copy per time stamp, whatever its meter and cause, so that the
+    // copies sort in the order they were taken.
+    const auto stampTaken = [&folder](const QDateTime& time) {
+        return !folder
+                    .entryList({fileNameFor(time, QString(), QString()).chopped(kSuffix.size()) +
+                                QLatin1Char('*')},
+                               QDir::Files)
+                    .isEmpty();
+    };
+    while (stampTaken(stamp))
         stamp = stamp.addMSecs(1);
-        path = folder.filePath(fileNameFor(stamp, meterNumber));
-    }
+    const QString path = folder.filePath(fileNameFor(stamp, meterNumber, cause));
     // Written under another name and renamed when complete, so that the
     // folder never holds a copy that looks whole but is not.
     const QString partialPath = path + kPartial;
@@ -305,13 +345,20 @@ QList<BackupEntry> DatabaseBackup::list() const {
     for (const QString& name :
          folder.entryList({kPrefix + QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Name)) {
         BackupEntry entry;
-        if (!parseFileName(name, &entry.taken, &entry.meterNumber))
+        if (!parseFileName(name, &entry.taken, &entry.meterNumber, &entry.cause))
             continue;
         entry.path = folder.filePath(name);
         OwnConnection db(entry.path, SQLITE_OPEN_READONLY);
         if (db.get() && !countContent(db.get(), &entry.libraries, &entry.colours)) {
             entry.libraries = -1;
             entry.colours = -1;
+        }
+        // Older copies were named after the meter attached when they were
+        // taken; the copy itself says whose libraries it holds.
+        if (db.get() && entry.readable()) {
+            const QStringList meters = meterNumbersOf(db.get());
+            if (!meters.isEmpty())
+                entry.meterNumber = meters.join(QStringLiteral(" / "));
         }
         entries << entry;
     }
@@ -340,7 +387,8 @@ BackupStatus DatabaseBackup::restore(const QString& backupPath, const QString& m
     }
     // What is about to be replaced is itself backed up first; with no
     // database there is nothing to lose.
-    const BackupStatus saved = takeKeeping(meterNumber, backupPath, safetyCopyPath);
+    const BackupStatus saved = takeKeeping(meterNumber, QString::fromLatin1(BackupCause::Restore),
+                                           backupPath, safetyCopyPath);
     if (saved != BackupStatus::Ok && saved != BackupStatus::NoDatabase)
         return saved;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDateTime>
@@ -5,13 +6,26 @@
 #include <QString>
 #include <functional>
 
+// Why a copy was taken, as its file name records it.
+namespace BackupCause {
+inline constexpr const char* DeleteAll = "delete-all";
+inline constexpr const char* DeleteLibrary = "delete-library";
+inline constexpr const char* InstrumentChange = "instrument-change";
+inline constexpr const char* Import = "import";
+inline constexpr const char* MeterExport = "meter-export";
+inline constexpr const char* Restore = "restore";
+}  // namespace BackupCause
+
 // One copy of the database in the backups folder.
 struct BackupEntry {
     QString path;
     // When it was taken (from its file name), local time.
     QDateTime taken;
-    // The meter connected when it was taken; empty when none was.
+    // The meter whose libraries the copy holds (read from the copy; several
+    // joined by " / "), else the one its file name was given; empty when none.
     QString meterNumber;
+    // One of BackupCause; empty for copies that did not record it.
+    QString cause;
     // Read from the copy itself; both -1 when it cannot be read.
     int libraries = -1;
     int colours = -1;
@@ -53,10 +67,15 @@ public:
     // The time stamps of new copies come from here (tests fix it).
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
-    // Copies the database into the backups folder, named by the time and the
-    // meter number, then removes all but the newest kKept copies. On success
-    // the new copy's path is in createdPath.
-    BackupStatus take(const QString& meterNumber, QString* createdPath = nullptr);
+    // Copies the database into the backups folder, named by the time, the
+    // meter number and the cause (a BackupCause, may be empty), then removes
+    // all but the newest kKept copies. On success the new copy's path is in
+    // createdPath.
+    BackupStatus take(const QString& meterNumber, QString* createdPath = nullptr,
+                      const QString& cause = QString());
+    // What a copy interrupted by a crash left (partial files) and copies
+    // beyond kKept are removed; run once at start.
+    void tidy() const;
 
     // Every copy in the folder, newest first.
     QList<BackupEntry> list() const;
@@ -72,7 +91,8 @@ public:
     QString lastError() const { return lastError_; }
 
 private:
-    BackupStatus takeKeeping(const QString& meterNumber, const QString& keep, QString* createdPath);
+    BackupStatus takeKeeping(const QString& meterNumber, const QString& cause, const QString& keep,
+                             QString* createdPath);
     void prune(const QString& keep) const;
 
     QString databasePath_;

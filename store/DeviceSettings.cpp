@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DeviceSettings.h"
 
 #include <QSettings>
@@ -16,7 +17,7 @@ QList<QVariantList> readDeviceSettings(const QString& filePath) {
         const QVariant uiIndex = settings.value(section + QStringLiteral("/UIIndex"));
         QVariant model = settings.value(section + QStringLiteral("/Model"));
         // The INI reader splits an unquoted value at commas; a model name is one text.
-        if (model.type() == QVariant::StringList)
+        if (model.userType() == QMetaType::QStringList)
             model = model.toStringList().join(QStringLiteral(", "));
         const QVariant meterNo = settings.value(section + QStringLiteral("/MeterNo"));
         const QVariant flush = settings.value(section + QStringLiteral("/FlushEveryExchange"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LabRange.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QualityStore.h"
 
 #include <QIODevice>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "CsvCell.h"
 #include "QcTexts.h"
 
 namespace {
@@ -47,15 +49,7 @@ QVariantList methodValues(const DifferenceMethod& method) {
 }
 
 QString csvField(const QString& value) {
-    static const QString special = QStringLiteral(",\"\r\n");
-    bool needsQuotes = false;
-    for (QChar ch : value)
-        needsQuotes = needsQuotes || special.contains(ch);
-    if (!needsQuotes)
-        return value;
-    QString inner = value;
-    inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + inner + QLatin1Char('"');
+    return CsvCell::field(value);
 }
 
 QString decimal(double value) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "BilingualText.h"
@@ -25,6 +26,10 @@ inline constexpr BilingualText SaveDataSheetFailed{"Save color card data file fa
 inline constexpr BilingualText Saved{"Save file success!", "保存文件成功！"};
 inline constexpr BilingualText CouldNotOpen{"Could not open file!", "无法打开文件！"};
 inline constexpr BilingualText ReadError{"Read Excel file error!", "读取Excel文件出错！"};
+inline constexpr BilingualText UnsafeName{
+    "Row %1 of worksheet %2 holds a name or description with a control character or a text "
+    "direction mark, which cannot be kept!",
+    "第%2个工作表第%1行的名称或描述含有控制字符或文字方向标记，无法保存！"};
 // Titled "Error": the workbook has fewer worksheets than libraries.
 inline constexpr BilingualText SheetMissing{"Read Excel file error!", "读取Excel文件出错!"};
 inline constexpr BilingualText CheckError{"Data check crc error!", "数据校验错误!"};

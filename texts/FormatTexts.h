@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "BilingualText.h"
@@ -63,6 +64,10 @@ inline constexpr BilingualText TooManyLibraries{
 inline constexpr BilingualText TooManyColors{"The file holds %1 colors; at most %2 can be kept!",
                                              "文件包含%1条色卡数据，最多只能保存%2条！"};
 inline constexpr BilingualText NoColors{"The file %1 holds no colors!", "文件%1中没有色卡数据！"};
+inline constexpr BilingualText UnsafeName{
+    "Row %1 of the file %2 holds a name or description with a control character or a text "
+    "direction mark, which cannot be kept!",
+    "文件%2第%1行的名称或描述含有控制字符或文字方向标记，无法保存！"};
 inline constexpr BilingualText Unwritable{
     "The name \"%1\" cannot be written as %2 text: double quotes, line breaks and control "
     "characters are not allowed there!",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "BilingualText.h"
@@ -95,5 +96,15 @@ inline constexpr BilingualText BadObserver{"--observer must be 2 or 10",
 inline constexpr BilingualText QuestionRefused{
     "%1 (not answered: give --overwrite or --skip-existing)",
     "%1（未回答：请使用 --overwrite 或 --skip-existing）"};
+
+// What the command line's import and export did, on stdout.
+inline constexpr BilingualText ImportJsonOption{"Prints what was imported as JSON.",
+                                                "以 JSON 输出导入结果。"};
+inline constexpr BilingualText LibrariesMerged{"libraries: %1 added, %2 replaced, %3 kept",
+                                               "色卡库：新增 %1，替换 %2，保留 %3"};
+inline constexpr BilingualText ColoursMerged{"colours: %1 added, %2 replaced, %3 kept",
+                                             "颜色：新增 %1，替换 %2，保留 %3"};
+inline constexpr BilingualText FileWritten{"wrote %1: %2 libraries, %3 colours",
+                                           "已写入 %1：%2 个色卡库，%3 个颜色"};
 
 }  // namespace LibraryFileText

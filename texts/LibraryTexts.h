@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "BilingualText.h"
@@ -8,6 +9,9 @@ inline constexpr BilingualText EnterName{"Please input color card library name!"
                                          "请输入色卡库名称！"};
 inline constexpr BilingualText EnterDescription{"Please input color card library description!",
                                                 "请输入色卡库描述！"};
+inline constexpr BilingualText UnsafeName{
+    "A name or description cannot hold control characters or text direction marks!",
+    "名称或描述不能含有控制字符或文字方向标记！"};
 inline constexpr BilingualText NameTooLong{
     "Color card library name and color card library description length at most 18 characters!",
     "色卡库名称和色卡库描述总长度不能超过18个字符！"};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "BilingualText.h"
@@ -29,6 +30,12 @@ inline constexpr BilingualText StoringExport{"Writing to database, please wait",
                                              "正在写入数据库，请等待..."};
 inline constexpr BilingualText Exported{"Export the color card data success!",
                                         "导出仪器色卡数据成功！"};
+inline constexpr BilingualText ExportedImplausible{
+    "%1 exported colors have L*a*b* values outside L* -10 to 150, a* and b* -200 to 200, the "
+    "first \"%2\" in the library \"%3\": they were kept as the meter holds them, please check "
+    "them!",
+    "导出的%1个颜色的L*a*b*值超出L* -10至150、a*和b* -200至200的范围，第一个是色卡库“%3”中的“%2”："
+    "已按仪器中的值保存，请检查！"};
 
 // Failed steps of the transfers.
 inline constexpr BilingualText WriteTotalNotWritten{

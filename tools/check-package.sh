@@ -1,9 +1,11 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Checks an already built build directory (default: build) as a distribution
 # would ship it: makes the Debian package, runs its program from the unpacked
 # files (offscreen, to its first window, data files found), installs into a
-# staging tree under /usr and checks the layout, the launcher and the AppStream
-# metadata, and runs the program from there too.
+# staging tree under /usr and checks the layout, the launcher, the AppStream
+# metadata and the manual pages, and runs the program from there too; then
+# lintian checks the package.
 set -e
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -35,7 +37,11 @@ for file in bin/colorcard bin/colorcard-cli \
     share/metainfo/local.colorcard.ColorCard.metainfo.xml \
     share/icons/hicolor/scalable/apps/colorcard.svg \
     share/icons/hicolor/16x16/apps/colorcard.png share/icons/hicolor/48x48/apps/colorcard.png \
-    share/icons/hicolor/256x256/apps/colorcard.png; do
+    share/icons/hicolor/256x256/apps/colorcard.png \
+    share/doc/colorcard/copyright share/doc/colorcard/changelog.gz \
+    share/man/man1/colorcard.1.gz share/man/man1/colorcard-cli.1.gz \
+    share/bash-completion/completions/colorcard-cli \
+    share/lintian/overrides/colorcard; do
     [ -f "$work/tree/usr/$file" ] || { echo "missing /usr/$file"; exit 1; }
 done
 # Only the window program and the command line in bin/ (not the demo).
@@ -47,7 +53,21 @@ done
 diff "$work/tree.list" "$work/deb.list"
 desktop-file-validate "$work/tree/usr/share/applications/local.colorcard.ColorCard.desktop"
 appstreamcli validate --no-net "$work/tree/usr/share/metainfo/local.colorcard.ColorCard.metainfo.xml"
+# A manual page that man cannot render without a warning fails.
+for page in colorcard colorcard-cli; do
+    echo "+ man --warnings -l $page.1.gz"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l \
+        "$work/tree/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+done
 run_checked "$work/tree/usr/bin/colorcard"
 env HOME="$work/home" "$work/tree/usr/bin/colorcard-cli" delta-e --formula 00 50 0 0 50 1 0 >/dev/null
 [ ! -e "$work/tree/usr/bin/database.db" ] || { echo "database written beside the program"; exit 1; }
+# Debian's own checks: any error or warning fails, except the overrides the
+# package carries, each under a comment line giving its reason.
+overrides=packaging/lintian-overrides
+awk '/^#/ { reason = 1; next } NF && !reason { print FILENAME ":" NR ": no reason given"; bad = 1 }
+     { reason = 0 } END { exit bad }' "$overrides"
+echo "+ lintian $deb"
+lintian --fail-on error,warning "$deb"
 echo "package and install tree checked"

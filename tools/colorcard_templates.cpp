@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the template workbooks that a save copies: "ColorCard_1.xls" with
 // room for 9 libraries and "ColorCard_2.xls" with room for 46, each a library
 // sheet followed by one data sheet per library.

@@ -1,9 +1,12 @@
 #!/bin/sh
-# Installs what building, running and testing need on Debian 12, only when missing;
+# SPDX-License-Identifier: MIT
+# Installs what building, running and testing need on Debian 12, only when missing
+# (Qt 5 and Qt 6: -DCOLORCARD_QT_MAJOR=6 builds against the latter);
 # dpkg-dev, desktop-file-utils and appstream make and check the Debian package,
 # librsvg2-bin renders the launcher icon (tools/icons.sh); xdotool and imagemagick
-# drive the demo under xvfb-run and take its screenshots; poppler-utils reads the
-# PDF reports back in the tests.
+# drive the demo under xvfb-run and take its screenshots; lintian checks the
+# package and man-db its manual pages; sqlite3 is the reference of
+# bench/bench_paths.py; poppler-utils reads the PDF reports back in the tests.
 set -e
 PACKAGES="
 build-essential
@@ -14,6 +17,12 @@ libqt5sql5-sqlite
 qttools5-dev
 qttools5-dev-tools
 qttranslations5-l10n
+qt6-base-dev
+libqt6sql6-sqlite
+qt6-tools-dev
+qt6-tools-dev-tools
+qt6-l10n-tools
+qt6-translations-l10n
 libhidapi-dev
 libudev-dev
 libfreexl-dev
@@ -36,6 +45,9 @@ clang
 libclang-rt-14-dev
 xdotool
 imagemagick
+lintian
+man-db
+sqlite3
 poppler-utils
 "
 missing=""

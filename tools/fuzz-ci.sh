@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # CI's fuzzing: each target of fuzz/ replays its committed corpus, then runs a
 # fixed number of mutations from a fixed seed. The same binary and corpus give
 # the same runs (QT_HASH_SEED fixes Qt's hash order too), so a failure here is
@@ -10,7 +11,7 @@ set -e
 build=${1:-build-fuzz}
 cd "$(dirname "$0")/.."
 # target:runs, sized to take well under a minute each on a 2-core machine.
-TARGETS=${FUZZ_TARGETS:-"meter_replies:100000 xls_read:40000 workbook_import:10000"}
+TARGETS=${FUZZ_TARGETS:-"meter_replies:100000 xls_read:40000 workbook_import:10000 open_formats:20000"}
 for entry in $TARGETS; do
     target=${entry%%:*}
     runs=${entry##*:}

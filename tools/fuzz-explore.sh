@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Open-ended fuzzing of one target for a while, from a random seed, keeping
 # what it finds: new inputs in build-fuzz/explore-TARGET/, a crashing input as
 # build-fuzz/explore-TARGET/crash-*. Fix the fault, then copy the crash into

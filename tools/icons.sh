@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Renders the launcher icon's PNG sizes from resources/desktop/colorcard.svg into
 # resources/desktop/icons/hicolor/; run after changing the SVG and commit the
 # PNGs. Needs rsvg-convert (librsvg2-bin, listed in tools/deps.sh).

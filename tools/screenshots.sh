@@ -1,7 +1,8 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Remakes the README's pictures (docs/screenshots/*.png) from the demo under a
 # virtual display: the main window in Chinese and in English after measuring
-# a colour, and the demo panel. Run after a change to the interface; it builds
+# a colour, and the demo panel (also in Chinese). Run after a change to the interface; it builds
 # the demo first. Set SCALE=1.5 to see the window at a larger desktop scale
 # (the pictures then go to build/screenshots-1.5 instead).
 set -e

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LibraryService.h"
 
 #include <QDateTime>
@@ -6,15 +7,19 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <limits>
 
 #include "BackupTexts.h"
+#include "ChangeTexts.h"
 #include "GuidanceTexts.h"
+#include "IndexSettingsStore.h"
 #include "LibraryTexts.h"
 #include "Limits.h"
 #include "QualityStore.h"
 #include "StoreErrorTexts.h"
 #include "StoreTexts.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -22,14 +27,21 @@ namespace {
 enum RecordColumn { IdValue = 1, NameValue = 3, DescriptionValue, CountValue };
 constexpr int kRecordSize = 6;
 
-// Colour record: id, colordataid, colordataname, then the value texts.
-constexpr int kColourIdValue = 1;
-constexpr int kColourNameValue = 2;
-constexpr int kFirstValue = 3;
+// Value texts of a colour.
 constexpr int kValueCount = 19;
 
 QString number(int value) {
     return QString::number(value);
+}
+
+// The first few names, in the language's list style.
+QString nameList(const QStringList& names, const Messenger& messenger) {
+    constexpr int kShown = 5;
+    const QString separator = messenger.chinese() ? QStringLiteral("\u3001") : QStringLiteral(", ");
+    QString list = names.mid(0, kShown).join(separator);
+    if (names.size() > kShown)
+        list += separator + QStringLiteral("\u2026");
+    return list;
 }
 
 // Nineteen value texts: those given, the rest empty.
@@ -102,6 +114,11 @@ bool LibraryService::open(bool deferDamaged) {
         reported(opened);
     }
     dataVersion_ = databaseOpen_ ? store_.dataVersion() : -1;
+    // What a crash left in the backups folder goes at the next start.
+    if (!backupsTidied_) {
+        backupsTidied_ = true;
+        backup_.tidy();
+    }
     return databaseOpen_;
 }
 
@@ -254,11 +271,18 @@ QList<ColorDataRecord> LibraryService::storedColours(const QString& libraryId) {
     return colours;
 }
 
+QVector<ColorDataRow> LibraryService::storedColourRows(const QString& libraryId, bool identifiers) {
+    const QVector<ColorDataRow> colours = store_.selectColorRows(libraryId, identifiers);
+    if (store_.lastError() != StoreError::None)
+        reported(StoreResult{store_.lastError()});
+    return colours;
+}
+
 int LibraryService::totalColorCount() {
     qint64 total = 0;
     for (const LibraryRecord& record : storedLibraries())
         total += record.value(CountValue).toString().toInt();
-    return int(qBound<qint64>(0, total, std::numeric_limits<int>::max()));
+    return int(std::clamp<qint64>(total, 0, std::numeric_limits<int>::max()));
 }
 
 void LibraryService::selectLibrary(int row) {
@@ -267,6 +291,8 @@ void LibraryService::selectLibrary(int row) {
     current_ = row;
     if (row < 0)
         return;
+    // The colours of the current library are what the page works on.
+    readColours(row);
     std::unique_ptr<ProgressReporter> progress =
         messenger_.progress(LibraryText::UpdatingPage, 0, libraries_[row].colours.size());
     // Cancel is not consulted: every row is filled.
@@ -280,24 +306,39 @@ void LibraryService::reselectLibrary() {
     emit libraryReselected(current_ >= 0 && current_ < libraries_.size() ? current_ : 0);
 }
 
-LibraryEntry LibraryService::entryOf(const LibraryRecord& record) {
+LibraryEntry LibraryService::entryOf(const LibraryRecord& record) const {
     LibraryEntry entry;
     entry.id = record.value(IdValue).toString();
     entry.name = record.value(NameValue).toString();
     entry.description = record.value(DescriptionValue).toString();
     entry.count = record.value(CountValue).toString();
-    if (entry.count.toInt() <= 0)
-        return entry;
-    const QList<ColorDataRecord> colours = storedColours(entry.id);
-    for (const ColorDataRecord& colour : colours) {
-        if (colour.size() < kFirstValue + 3)
-            continue;
-        entry.colours << ColourEntry{
-            colour[kColourIdValue].toString(), colour[kColourNameValue].toString(),
-            colour[kFirstValue].toString(), colour[kFirstValue + 1].toString(),
-            colour[kFirstValue + 2].toString()};
-    }
+    // A library counted empty has no colours to read.
+    entry.coloursRead = entry.count.toInt() <= 0;
     return entry;
+}
+
+void LibraryService::readColours(int row) {
+    LibraryEntry& entry = libraries_[row];
+    if (entry.coloursRead)
+        return;
+    // Read once, also when the query fails (its message is shown once).
+    entry.coloursRead = true;
+    const QVector<ColorDataRow> colours = storedColourRows(entry.id);
+    entry.colours.reserve(colours.size());
+    for (const ColorDataRow& colour : colours)
+        entry.colours << ColourEntry{colour.colorId, colour.name, colour.values.value(0),
+                                     colour.values.value(1), colour.values.value(2)};
+}
+
+const QList<LibraryEntry>& LibraryService::libraries() {
+    for (int row = 0; row < libraries_.size(); ++row)
+        readColours(row);
+    return libraries_;
+}
+
+const LibraryEntry& LibraryService::library(int row) {
+    readColours(row);
+    return libraries_.at(row);
 }
 
 void LibraryService::appendEntry(const LibraryEntry& entry) {
@@ -315,9 +356,19 @@ void LibraryService::showStoredLibraries(const QList<LibraryRecord>& records) {
 }
 
 void LibraryService::clear() {
+    const QString lockedName = locked_ && current_ >= 0 && current_ < libraries_.size()
+                                   ? libraries_[current_].name
+                                   : QString();
     libraries_.clear();
     current_ = -1;
     emit librariesCleared();
+    // A lock left standing would move to whichever library is chosen next,
+    // and the next measurement would go there unnoticed.
+    if (locked_) {
+        locked_ = false;
+        emit lockReleased();
+        messenger_.tip(ChangeText::LockReleased, {lockedName});
+    }
 }
 
 void LibraryService::clearAllData() {
@@ -326,17 +377,66 @@ void LibraryService::clearAllData() {
     clear();
 }
 
+bool LibraryService::removeAllLibraries() {
+    const QList<LibraryRecord> records = storedLibraries();
+    if (store_.lastError() != StoreError::None)
+        return false;
+    QualityStore quality(store_.connectionName());
+    store_.beginTransaction();
+    StoreResult result;
+    for (const LibraryRecord& record : records) {
+        const QString id = record.value(IdValue).toString();
+        result = store_.dropColorDataTable(id);
+        if (result)
+            result = store_.deleteLibrary(id);
+        if (result && !quality.removeTolerance(id))
+            result.error = StoreError::DeleteLibrary;
+        if (!result)
+            break;
+    }
+    if (result)
+        result = store_.commitTransaction();
+    if (!result)
+        return undone(result);
+    clear();
+    return true;
+}
+
+QString LibraryService::dataMeterNumber() {
+    QHash<QString, int> stamps;
+    QString most;
+    for (const LibraryRecord& record : store_.selectLibraries()) {
+        const QString meter = record.value(2).toString();
+        if (meter.isEmpty())
+            continue;
+        const int seen = ++stamps[meter];
+        if (most.isEmpty() || seen > stamps.value(most))
+            most = meter;
+    }
+    return most.isEmpty() ? meterNumber_ : most;
+}
+
+bool LibraryService::adoptForAttachedMeter() {
+    return reported(store_.updateMeterNumberOfAll(meterNumber_));
+}
+
 bool LibraryService::deleteAllData() {
-    if (!messenger_.ask(LibraryText::ConfirmDeleteAll) || !backUpBeforeChange())
+    if (!messenger_.askRiskyComposed(
+            messenger_.paragraphs({messenger_.text(LibraryText::ConfirmDeleteAll),
+                                   messenger_.text(ChangeText::BackupFirstNote)})) ||
+        !backUpBeforeChange(BackupCause::DeleteAll))
         return false;
     clearAllData();
     return true;
 }
 
-bool LibraryService::backUpBeforeChange() {
+bool LibraryService::backUpBeforeChange(const char* cause) {
     if (backupScopes_ > 0 && scopeBackedUp_)
         return true;
-    const BackupStatus status = backup_.take(meterNumber_);
+    if (backupScopes_ > 0 && scopeCause_)
+        cause = scopeCause_;
+    const BackupStatus status =
+        backup_.take(dataMeterNumber(), nullptr, QString::fromLatin1(cause ? cause : ""));
     // Another writer kept the store past the copy's wait: that is the reason.
     if (status == BackupStatus::Busy) {
         messenger_.tip(StoreText::Busy);
@@ -350,14 +450,19 @@ bool LibraryService::backUpBeforeChange() {
     return true;
 }
 
-LibraryService::BackupScope::BackupScope(LibraryService& service) : service_(service) {
-    if (service_.backupScopes_++ == 0)
+LibraryService::BackupScope::BackupScope(LibraryService& service, const char* cause)
+    : service_(service) {
+    if (service_.backupScopes_++ == 0) {
         service_.scopeBackedUp_ = false;
+        service_.scopeCause_ = cause;
+    }
 }
 
 LibraryService::BackupScope::~BackupScope() {
-    if (--service_.backupScopes_ == 0)
+    if (--service_.backupScopes_ == 0) {
         service_.scopeBackedUp_ = false;
+        service_.scopeCause_ = nullptr;
+    }
 }
 
 // --- libraries ------------------------------------------------------------
@@ -376,6 +481,8 @@ bool LibraryService::acceptLibraryEntry(QWidget* dialog, const QString& name,
         refusal = &LibraryText::EnterName;
     else if (description.isEmpty())
         refusal = &LibraryText::EnterDescription;
+    else if (TextSafety::hasUnsafe(name) || TextSafety::hasUnsafe(description))
+        refusal = &LibraryText::UnsafeName;
     else if (name.length() + description.length() > Limits::LibraryTextLength)
         refusal = &LibraryText::NameTooLong;
     else if (lookAlikeRow(name, description) >= 0)
@@ -434,7 +541,7 @@ bool LibraryService::renameLibrary(int row, const QString& name, const QString& 
 }
 
 bool LibraryService::confirmDeleteLibrary() const {
-    return messenger_.ask(LibraryText::ConfirmDeleteLibrary);
+    return messenger_.askRisky(LibraryText::ConfirmDeleteLibrary);
 }
 
 bool LibraryService::deleteLibrary(int row) {
@@ -444,7 +551,7 @@ bool LibraryService::deleteLibrary(int row) {
         messenger_.tip(LibraryText::LibraryLocked);
         return false;
     }
-    if (!backUpBeforeChange())
+    if (!backUpBeforeChange(BackupCause::DeleteLibrary))
         return false;
     const QString id = libraries_[row].id;
     if (!begin())
@@ -452,8 +559,10 @@ bool LibraryService::deleteLibrary(int row) {
     StoreResult result = store_.dropColorDataTable(id);
     if (result)
         result = store_.deleteLibrary(id);
-    // The library's tolerance goes with it, in the same transaction.
+    // The library's tolerance and index settings go with it, in the same transaction.
     if (result && !QualityStore(store_.connectionName()).removeTolerance(id))
+        result.error = StoreError::DeleteLibrary;
+    if (result && !IndexSettingsStore(store_.connectionName()).removeSettings(id))
         result.error = StoreError::DeleteLibrary;
     if (result)
         result = store_.commitTransaction();
@@ -496,7 +605,12 @@ bool LibraryService::colourNameTaken(const QString& name) const {
 
 bool LibraryService::acceptNewColour(const QString& name) {
     if (name.isEmpty()) {
-        messenger_.tip(LibraryText::ColorNameEmpty);
+        // Named as the field is labelled.
+        messenger_.tip(ChangeText::ColorNumberEmpty);
+        return false;
+    }
+    if (TextSafety::hasUnsafe(name)) {
+        messenger_.tip(LibraryText::UnsafeName);
         return false;
     }
     if (current_ < 0) {
@@ -521,15 +635,15 @@ bool LibraryService::addColour(const QString& name, const QStringList& values) {
     if (!begin())
         return false;
     // The name, the limit and the next identifier as the store is now.
-    const QList<ColorDataRecord> held = store_.selectColorData(libraryId);
+    const QVector<ColorDataRow> held = store_.selectColorRows(libraryId, false);
     if (store_.lastError() != StoreError::None)
         return undone(store_.lastResult());
     const QList<LibraryRecord> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
         return undone(store_.lastResult());
     bool taken = false;
-    for (const ColorDataRecord& colour : held)
-        taken = taken || colour.value(kColourNameValue).toString() == name;
+    for (const ColorDataRow& colour : held)
+        taken = taken || colour.name == name;
     const bool full = totalsOf(records).colours >= Limits::MaxColors;
     if (taken || full) {
         store_.rollbackTransaction();
@@ -583,6 +697,11 @@ bool LibraryService::renameColour(int colourRow, const QString& name) {
     ColourEntry& colour = library.colours[colourRow];
     if (name == colour.name)
         return true;
+    if (TextSafety::hasUnsafe(name)) {
+        emit colourChanged(colourRow);
+        messenger_.tip(LibraryText::UnsafeName);
+        return false;
+    }
     if (colourNameTaken(name)) {
         // The row shows its name again before the message.
         emit colourChanged(colourRow);
@@ -625,13 +744,15 @@ bool LibraryService::deleteColour(int colourRow) {
 }
 
 bool LibraryService::confirmDeleteColour(int colourRow) const {
-    return isColourRow(colourRow) && messenger_.ask(GuidanceText::ConfirmDeleteColour,
-                                                    {libraries_[current_].colours[colourRow].name});
+    return isColourRow(colourRow) &&
+           messenger_.askRisky(GuidanceText::ConfirmDeleteColour,
+                               {libraries_[current_].colours[colourRow].name});
 }
 
 bool LibraryService::confirmRemeasure(int colourRow) const {
-    return isColourRow(colourRow) && messenger_.ask(GuidanceText::ConfirmRemeasure,
-                                                    {libraries_[current_].colours[colourRow].name});
+    return isColourRow(colourRow) &&
+           messenger_.askRisky(GuidanceText::ConfirmRemeasure,
+                               {libraries_[current_].colours[colourRow].name});
 }
 
 // --- the merge ------------------------------------------------------------
@@ -652,22 +773,24 @@ bool LibraryService::fitsLibraryLimit(const QList<LibraryKey>& incoming,
 }
 
 bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, int position,
-                                     MergeSeries* series) const {
+                                     MergeSeries* series, const QString& changes) const {
     using Overwrite = MergeSeries::Overwrite;
-    const QStringList key{incoming.name, incoming.description};
+    const QString question = messenger_.paragraphs(
+        {messenger_.text(LibraryText::ConfirmOverwrite, {incoming.name, incoming.description}),
+         changes});
     if (!series)
-        return messenger_.ask(LibraryText::ConfirmOverwrite, key);
+        return messenger_.askRiskyComposed(question);
     // Asked before the transaction began again (after the backup).
     const auto answer = series->answered.constFind(position);
     if (answer != series->answered.constEnd())
         return *answer;
     bool agreed = false;
     if (series->plainQuestions) {
-        agreed = messenger_.ask(LibraryText::ConfirmOverwrite, key);
+        agreed = messenger_.askRiskyComposed(question);
     } else if (series->overwrite != Overwrite::Ask) {
         agreed = series->overwrite == Overwrite::Always;
     } else {
-        switch (messenger_.askSeries(LibraryText::ConfirmOverwrite, key)) {
+        switch (messenger_.askSeriesRiskyComposed(question)) {
             case Prompt::SeriesAnswer::YesToAll:
                 series->overwrite = Overwrite::Always;
                 agreed = true;
@@ -687,9 +810,19 @@ bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, int positi
 }
 
 int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
-                             const std::function<void(int place, bool changed)>& done) {
+                             const std::function<void(int place, bool changed)>& done,
+                             const char* cause) {
+    BackupScope backupScope(*this, cause);
     MergeSeries series;
-    return mergeTogether(incoming, 1, &series, done, nullptr);
+    mergeCounts_ = MergeCounts();
+    lackingLibraries_.clear();
+    const int changed = mergeTogether(incoming, 1, &series, done, nullptr);
+    // Left alone, yet not the same as what arrived: said, never passed off
+    // as "nothing changed". (A merge begun again after its backup meets them twice.)
+    lackingLibraries_.removeDuplicates();
+    if (changed >= 0 && !lackingLibraries_.isEmpty())
+        messenger_.tip(ChangeText::MergeOnlyLacking, {nameList(lackingLibraries_, messenger_)});
+    return changed;
 }
 
 LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary& incoming,
@@ -713,6 +846,8 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
     for (;;) {
         if (!begin())
             return -1;
+        // A pass begun again or undone counts nothing.
+        const MergeCounts countsBefore = mergeCounts_;
         QList<MergeOutcome> results;
         QStringList mergedIds;
         int changed = 0;
@@ -726,6 +861,7 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
                 break;
             }
             if (outcome == MergeOutcome::Stopped) {
+                mergeCounts_ = countsBefore;
                 store_.rollbackTransaction();
                 refreshIfChangedElsewhere();
                 return -1;
@@ -743,6 +879,7 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
             // A copy is never taken of a transaction's half: nothing is
             // written yet, so the transaction begins again after the copy,
             // the answers given standing.
+            mergeCounts_ = countsBefore;
             store_.rollbackTransaction();
             if (!backUpBeforeChange())
                 return -1;
@@ -751,6 +888,7 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
         StoreResult committed = store_.commitTransaction();
         if (!committed) {
             // A failed commit has always been told as a failed insert.
+            mergeCounts_ = countsBefore;
             committed.error = StoreError::InsertColor;
             reported(committed);
             return -1;
@@ -797,19 +935,14 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     const bool exists = stored.size() >= kRecordSize;
     QList<ColourEntry> held;
     if (exists) {
-        const QList<ColorDataRecord> colours =
-            store_.selectColorData(stored.value(IdValue).toString());
+        const QVector<ColorDataRow> colours =
+            store_.selectColorRows(stored.value(IdValue).toString());
         if (store_.lastError() != StoreError::None)
             return stopped();
         held.reserve(colours.size());
-        for (const ColorDataRecord& colour : colours) {
-            if (colour.size() < kFirstValue + 3)
-                continue;
-            held << ColourEntry{colour[kColourIdValue].toString(),
-                                colour[kColourNameValue].toString(), colour[kFirstValue].toString(),
-                                colour[kFirstValue + 1].toString(),
-                                colour[kFirstValue + 2].toString()};
-        }
+        for (const ColorDataRow& colour : colours)
+            held << ColourEntry{colour.colorId, colour.name, colour.values.value(0),
+                                colour.values.value(1), colour.values.value(2)};
     }
 
     // What the library holds, then every incoming colour in order: a new
@@ -838,11 +971,53 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
             replaced.remove(*at);
         }
     }
+    // Colours of the library that the incoming copy does not hold: the merge
+    // keeps them, and says so.
+    QSet<QString> incomingNames;
+    for (const IncomingColour& colour : incoming.colours)
+        incomingNames.insert(colour.name);
+    QStringList lacking;
+    for (const ColourEntry& colour : held)
+        if (!incomingNames.contains(colour.name))
+            lacking << colour.name;
+    // Held colours the incoming library names: those not replaced are kept.
+    QSet<int> named;
+    for (const IncomingColour& colour : incoming.colours)
+        if (byName.value(colour.name) < held.size())
+            named.insert(byName.value(colour.name));
+    const auto kept = [&](MergeOutcome outcome) {
+        ++mergeCounts_.librariesKept;
+        mergeCounts_.coloursKept += named.size() + added.size();
+        return outcome;
+    };
     // Only a library that would change is worth a question.
-    if (exists && added.isEmpty() && replaced.isEmpty())
-        return MergeOutcome::Unchanged;
-    if (exists && !overwriteAgreed(incoming, position, series))
-        return MergeOutcome::Skipped;
+    if (exists && added.isEmpty() && replaced.isEmpty()) {
+        if (!lacking.isEmpty())
+            lackingLibraries_ << incoming.name;
+        return kept(MergeOutcome::Unchanged);
+    }
+    if (exists) {
+        QStringList addedNames, changedNames;
+        for (const IncomingColour& colour : added)
+            addedNames << colour.name;
+        QList<int> changedRows = replaced.keys();
+        std::sort(changedRows.begin(), changedRows.end());
+        for (int changedRow : changedRows)
+            changedNames << held[changedRow].name;
+        QStringList changes;
+        if (!addedNames.isEmpty())
+            changes << messenger_.text(ChangeText::MergeAdds, {number(addedNames.size()),
+                                                               nameList(addedNames, messenger_)});
+        if (!changedNames.isEmpty())
+            changes << messenger_.text(
+                ChangeText::MergeChanges,
+                {number(changedNames.size()), nameList(changedNames, messenger_)});
+        if (!lacking.isEmpty())
+            changes << messenger_.text(ChangeText::MergeKeeps,
+                                       {number(lacking.size()), nameList(lacking, messenger_)});
+        if (!overwriteAgreed(incoming, position, series, changes.join(QLatin1Char('\n'))))
+            return kept(MergeOutcome::Skipped);
+    }
 
     const QList<LibraryRecord> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
@@ -908,5 +1083,9 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
         return MergeOutcome::Stopped;
     }
     *mergedId = id;
+    ++(exists ? mergeCounts_.librariesReplaced : mergeCounts_.librariesAdded);
+    mergeCounts_.coloursAdded += added.size();
+    mergeCounts_.coloursReplaced += replaced.size();
+    mergeCounts_.coloursKept += named.size() - replaced.size();
     return MergeOutcome::Merged;
 }

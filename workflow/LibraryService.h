@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QHash>
@@ -34,6 +35,19 @@ public:
         // Internal: an existing library is to be overwritten before the
         // action's backup was taken (the transaction is begun again after it).
         NeedsBackup,
+    };
+    // What merges did. A library is added, replaced (an existing one that
+    // changed) or kept (an existing one left as it was: unchanged or
+    // skipped); every colour name of an incoming library is added, replaced
+    // (held with other values) or kept (held with the same values, or in a
+    // kept library). A stopped library counts nowhere.
+    struct MergeCounts {
+        int librariesAdded = 0;
+        int librariesReplaced = 0;
+        int librariesKept = 0;
+        int coloursAdded = 0;
+        int coloursReplaced = 0;
+        int coloursKept = 0;
     };
     // The libraries of one import or export: their overwrite questions offer
     // Yes to all and No to all, and such an answer stands for the rest.
@@ -83,9 +97,14 @@ public:
     int maxLibraries() const { return maxLibraries_; }
     void setMaxLibraries(int maximum) { maxLibraries_ = maximum; }
 
-    const QList<LibraryEntry>& libraries() const { return libraries_; }
+    // Every listed library with its colours (those not read yet are read now).
+    const QList<LibraryEntry>& libraries();
     int libraryCount() const { return libraries_.size(); }
-    const LibraryEntry& library(int row) const { return libraries_.at(row); }
+    // A listed library with its colours (read now when they were not yet).
+    const LibraryEntry& library(int row);
+    // A listed library as the list shows it: identifier, name, description
+    // and count; its colours may not have been read.
+    const LibraryEntry& listedLibrary(int row) const { return libraries_.at(row); }
     // -1 when no library has that key.
     int rowOf(const LibraryKey& key) const;
     // A library whose name and description read the same as these once
@@ -109,30 +128,44 @@ public:
     QList<LibraryRecord> storedLibraries();
     // The stored colours of a library (a failed query is shown).
     QList<ColorDataRecord> storedColours(const QString& libraryId);
-    // Lists the stored libraries with their colours, only into an empty list.
+    // The same as typed rows, without identifiers when not wanted (a failed
+    // query is shown).
+    QVector<ColorDataRow> storedColourRows(const QString& libraryId, bool identifiers = true);
+    // Lists the stored libraries, only into an empty list; the colours of
+    // each are read when first needed.
     void showStoredLibraries(const QList<LibraryRecord>& records);
     // Empties the list; the store keeps everything.
     void clear();
     // Deletes and recreates the database file, then empties the list. No
     // question and no backup: a caller removing the user's data takes one first.
     void clearAllData();
+    // Removes every library with its colours and tolerance in one
+    // transaction, then empties the list; the QC history and lots stay. No
+    // question and no backup. False after a message (nothing removed).
+    bool removeAllLibraries();
+    // The meter whose libraries the store holds (the most common stamp), or
+    // the attached one when the store holds none.
+    QString dataMeterNumber();
+    // Stamps every stored library with the attached meter. False after a message.
+    bool adoptForAttachedMeter();
     // Asks, backs up, then clearAllData; true when the data was cleared.
     bool deleteAllData();
 
     // The copies of the database in the backups folder beside it.
     DatabaseBackup& backups() { return backup_; }
     // Copies the database before a change that removes or replaces stored
-    // data, named by the time and the meter number; within a BackupScope
+    // data, named by the time, the meter whose data it holds and the cause
+    // (a BackupCause; within a BackupScope the scope's); within a BackupScope
     // only the first call takes a copy. False (message shown) when none
     // could be taken: the change must then not run. Without a database file
     // there is nothing to lose.
-    bool backUpBeforeChange();
+    bool backUpBeforeChange(const char* cause = nullptr);
 
     // One user action whose changes share one backup, taken before the
     // first change that needs it (an import or an export, library by library).
     class BackupScope {
     public:
-        explicit BackupScope(LibraryService& service);
+        explicit BackupScope(LibraryService& service, const char* cause = BackupCause::Import);
         ~BackupScope();
         BackupScope(const BackupScope&) = delete;
         BackupScope& operator=(const BackupScope&) = delete;
@@ -183,8 +216,14 @@ public:
     // overwrite, the answers "to all" shared. done(place, changed) runs after
     // each library, place from 1. Returns how many changed, or -1 when the
     // merge stopped (message shown).
+    // cause: what the backup taken before the first overwrite is named by.
+    // Libraries left alone although the incoming copy lacks some of their
+    // colours are named in a message after the merge.
     int mergeAll(const QList<IncomingLibrary>& incoming,
-                 const std::function<void(int place, bool changed)>& done);
+                 const std::function<void(int place, bool changed)>& done,
+                 const char* cause = BackupCause::Import);
+    // The counts of the last mergeAll, or of the merges since it.
+    const MergeCounts& mergeCounts() const { return mergeCounts_; }
 
 signals:
     void libraryAppended(int row);
@@ -198,7 +237,8 @@ signals:
     void colourChanged(int row);
     void colourRemoved(int row);
     void libraryReselected(int row);
-    // The locked library was removed by another process: the page unlocks.
+    // The locked library went away (deleted here or by another process): the
+    // page shows it unlocked.
     void lockReleased();
 
 private:
@@ -206,12 +246,15 @@ private:
     bool reported(StoreResult result) const;
     // Rolls back and shows the failure; always false.
     bool undone(StoreResult result);
-    LibraryEntry entryOf(const LibraryRecord& record);
+    LibraryEntry entryOf(const LibraryRecord& record) const;
+    // Reads the colours of a listed library that has not had them read.
+    void readColours(int row);
     void appendEntry(const LibraryEntry& entry);
     bool isColourRow(int colourRow) const;
     bool colourNameTaken(const QString& name) const;
     // The overwrite question of an existing library, or the standing answer.
-    bool overwriteAgreed(const IncomingLibrary& incoming, int position, MergeSeries* series) const;
+    bool overwriteAgreed(const IncomingLibrary& incoming, int position, MergeSeries* series,
+                         const QString& changes) const;
     // One library merged inside the open transaction, every decision taken
     // from the store as it is now; mergedId: the library written.
     MergeOutcome mergeInTransaction(const IncomingLibrary& incoming, int position,
@@ -234,12 +277,18 @@ private:
     DatabaseBackup backup_;
     int backupScopes_ = 0;
     bool scopeBackedUp_ = false;
+    const char* scopeCause_ = nullptr;
+    // Names of libraries a merge left alone though the incoming copy lacks
+    // some of their colours.
+    QStringList lackingLibraries_;
     QList<LibraryEntry> libraries_;
     QString meterNumber_;
     int maxLibraries_;
     bool databaseOpen_ = false;
     qint64 dataVersion_ = -1;
     bool damagedAtOpen_ = false;
+    bool backupsTidied_ = false;
+    MergeCounts mergeCounts_;
     int current_ = -1;
     bool locked_ = false;
 };

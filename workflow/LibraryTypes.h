@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QHash>
@@ -42,6 +43,9 @@ struct LibraryEntry {
     // The stored count text, shown as it is.
     QString count;
     QList<ColourEntry> colours;
+    // False while the colours are still in the store only: a library is
+    // listed without them and they are read when first needed.
+    bool coloursRead = true;
 
     LibraryKey key() const { return {name, description}; }
 };

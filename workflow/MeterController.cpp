@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "MeterController.h"
 
+#include "ChangeTexts.h"
 #include "ColorValueTexts.h"
 #include "DeviceSettings.h"
 #include "FormatSettings.h"
@@ -116,10 +118,16 @@ void MeterController::identify(int type) {
                                      ? Limits::NewerMeterLibraries
                                      : Limits::MeterLibraries);
         if (library_.databaseOpen()) {
-            if (type == 0)
-                checkAtStartup();
-            else
-                checkOnArrival();
+            const bool accepted = type == 0 ? checkAtStartup() : checkOnArrival();
+            if (!accepted) {
+                // The user kept the old data: this meter is not taken on.
+                library_.setMeterNumber(QString());
+                library_.showStoredLibraries(library_.storedLibraries());
+                library_.reselectLibrary();
+                messenger.tip(ChangeText::InstrumentChangeCancelled);
+                emit meterRefused();
+                return;
+            }
         }
         if (companyLabelFlag_ == 1)
             identity.companyLabels = MeterIdentity::CompanyLabels::Hidden;
@@ -133,7 +141,7 @@ void MeterController::identify(int type) {
     exportOnFirstConnection(instrumentId);
 }
 
-void MeterController::checkAtStartup() {
+bool MeterController::checkAtStartup() {
     QList<QVariantList> records;
     for (const QVariantList& record : library_.storedLibraries())
         if (record.size() >= kRecordSize)
@@ -142,50 +150,63 @@ void MeterController::checkAtStartup() {
     for (int i = 0; i < records.size(); ++i) {
         if (records[i].value(kMeterNumberValue).toString() == meterNumber) {
             library_.showStoredLibraries(records);
-            return;
+            return true;
         }
         if (i == records.size() - 1)
-            checkOnArrival();
+            return checkOnArrival();
     }
+    return true;
 }
 
-void MeterController::checkOnArrival() {
+bool MeterController::checkOnArrival() {
     const QList<QVariantList> records = library_.storedLibraries();
     const QString meterNumber = library_.meterNumber();
     for (const QVariantList& record : records) {
         if (record.size() < kRecordSize)
             continue;
-        if (record.value(kMeterNumberValue).toString() != meterNumber) {
-            runInstrumentChange();
-            return;
-        }
+        if (record.value(kMeterNumberValue).toString() != meterNumber)
+            return runInstrumentChange();
         library_.showStoredLibraries(records);
     }
+    return true;
 }
 
-void MeterController::runInstrumentChange() {
+bool MeterController::runInstrumentChange() {
     emit instrumentChangeDetected();
-    handleInstrumentChange();
+    return handleInstrumentChange();
 }
 
-void MeterController::handleInstrumentChange() {
+bool MeterController::handleInstrumentChange() {
     // The store only ever holds one instrument's libraries: saving is the
-    // user's one chance to keep them.
-    while (library_.messenger().ask(MeterText::SaveBeforeInstrumentChange)) {
-        if (saveToSpreadsheet())
+    // user's one chance to keep them. Cancel keeps them and the old meter's
+    // place.
+    Messenger& messenger = library_.messenger();
+    for (;;) {
+        const Prompt::Answer answer = messenger.askOrCancelComposed(
+            messenger.paragraphs({messenger.text(MeterText::SaveBeforeInstrumentChange),
+                                  messenger.text(ChangeText::InstrumentChangeChoices)}));
+        if (answer == Prompt::Answer::Cancel)
+            return false;
+        if (answer == Prompt::Answer::No || saveToSpreadsheet())
             break;
     }
     // The save is stamped with the new meter's number: the backup is what
-    // keeps the old meter's libraries. Without one nothing is cleared.
-    if (!library_.backUpBeforeChange())
-        return;
-    library_.clearAllData();
+    // keeps the old meter's libraries. Without one nothing is removed.
+    if (!library_.backUpBeforeChange(BackupCause::InstrumentChange))
+        return false;
+    // The QC history, lots and tolerances belong to the bench: only the
+    // libraries (with their own tolerances) make way for the new meter's.
+    return library_.removeAllLibraries();
 }
 
 void MeterController::exportOnFirstConnection(quint32 instrumentId) {
     if (seenInstruments_.contains(instrumentId))
         return;
-    exportMeterData();
+    if (frames_) {
+        MeterExport exporter(library_, *frames_);
+        exporter.setAutomatic(true);
+        exporter.run();
+    }
     seenInstruments_.append(instrumentId);
 }
 
@@ -317,7 +338,11 @@ bool MeterController::importLibraries() {
 }
 
 bool MeterController::writeToMeter() {
-    return frames_ && MeterWrite(library_, *frames_).run();
+    if (!frames_)
+        return false;
+    MeterWrite write(library_, *frames_);
+    write.setConfirmed(true);
+    return write.run();
 }
 
 bool MeterController::exportMeterData() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QList>
@@ -65,15 +66,17 @@ public:
     // 1: the meter was plugged in.
     void identify(int type);
     // Start-up: shows the libraries when they belong to this meter; when all
-    // belong to another one, the arrival check runs.
-    void checkAtStartup();
+    // belong to another one, the arrival check runs. False when the user
+    // kept the old data instead of taking this meter on.
+    bool checkAtStartup();
     // Arrival: another meter's library starts the instrument change; this
-    // meter's libraries are shown when the list is empty.
-    void checkOnArrival();
-    // Offers to save (again after every failed save), then backs up and
-    // empties the store and the list whatever the answer; a failed backup
-    // leaves everything as it was.
-    void handleInstrumentChange();
+    // meter's libraries are shown when the list is empty. False as above.
+    bool checkOnArrival();
+    // Offers to save (again after every failed save) or to cancel, then
+    // backs up and removes the libraries (with their tolerances; the QC
+    // history stays) whether saved or not. False when cancelled or when the
+    // backup or the removal failed (everything as it was).
+    bool handleInstrumentChange();
     // Runs the export once per instrument and run, whatever its outcome.
     void exportOnFirstConnection(quint32 instrumentId);
     // The link closed: forget the meter number and its model.
@@ -136,10 +139,13 @@ signals:
     // Emitted at the end of an identification, just before the first-connection
     // export runs with the instrument identifier.
     void identificationFinished(quint32 instrumentId);
+    // The user kept the old data at an instrument change: the window lets
+    // go of this meter.
+    void meterRefused();
 
 private:
     void showStoredLibraries(const QList<QVariantList>& records);
-    void runInstrumentChange();
+    bool runInstrumentChange();
     // The readings of one measurement and their mean; false after a message
     // or when the user stopped.
     bool readAveraged(MeasuredColour& measurement, int count);

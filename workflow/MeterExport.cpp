@@ -1,13 +1,16 @@
+// SPDX-License-Identifier: MIT
 #include "MeterExport.h"
 
 #include <QStringList>
 #include <limits>
 
+#include "ChangeTexts.h"
 #include "FrameLayer.h"
 #include "GuidanceTexts.h"
 #include "LabRange.h"
 #include "LibraryService.h"
 #include "LibraryTexts.h"
+#include "Limits.h"
 #include "MeterResultTexts.h"
 #include "StdCardMessages.h"
 #include "TransferTexts.h"
@@ -80,20 +83,40 @@ bool MeterExport::run() {
     QByteArray stream;
     if (!readStream(int(colourTotal), stream))
         return false;
+    // Every value the meter's signed hundredths can hold is taken: the meter
+    // keeps what the program itself wrote. Values outside the plausible
+    // range are only pointed out once the export is done.
     const QVector<Colour> colours = decodeStream(stream, int(colourTotal));
-    // A value no colour can have means the stream is not what the meter
-    // stored: nothing of it is kept.
-    for (const Colour& colour : colours) {
-        if (!LabRange::validText(colour.L, colour.a, colour.b)) {
-            library_.messenger().tip(TransferText::ReadDataBadReply);
-            return false;
-        }
-    }
 
     // Refused as a whole, before anything is written.
     if (!library_.fitsLibraryLimit(keys))
         return false;
-    return storeLibraries(libraries, colours);
+    if (!storeLibraries(libraries, colours))
+        return false;
+    reportImplausible(libraries, colours);
+    return true;
+}
+
+void MeterExport::reportImplausible(const QVector<MeterLibrary>& libraries,
+                                    const QVector<Colour>& colours) const {
+    int flagged = 0;
+    QString firstColour, firstLibrary;
+    int offset = 0;
+    for (const MeterLibrary& library : libraries) {
+        for (int k = 0; k < library.count && offset + k < colours.size(); ++k) {
+            const Colour& colour = colours[offset + k];
+            if (LabRange::validText(colour.L, colour.a, colour.b))
+                continue;
+            if (flagged++ == 0) {
+                firstColour = colour.name;
+                firstLibrary = library.name;
+            }
+        }
+        offset += library.count;
+    }
+    if (flagged > 0)
+        library_.messenger().tip(TransferText::ExportedImplausible,
+                                 {QString::number(flagged), firstColour, firstLibrary});
 }
 
 bool MeterExport::readLibraries(QVector<MeterLibrary>& libraries) {
@@ -113,12 +136,21 @@ bool MeterExport::readLibraries(QVector<MeterLibrary>& libraries) {
         return false;
     }
     libraries.reserve(total);
+    qint64 colourTotal = 0;
     for (int i = 0; i < total; ++i) {
         MeterLibrary library;
         result = messages.readStdCardInfo(StdCardMessages::infoAddress(i), library.name,
                                           library.description, library.count);
         if (result != MeterResult::Ok) {
             reportFailure(library_.messenger(), MeterStep::ReadInfo, result);
+            return false;
+        }
+        // More colours than the program keeps cannot be what the meter
+        // holds: refused before a single colour is read.
+        colourTotal += library.count;
+        if (library.count > Limits::MaxColors || colourTotal > Limits::MaxColors) {
+            library_.messenger().tip(LibraryText::TooManyColors,
+                                     {QString::number(Limits::MaxColors)});
             return false;
         }
         libraries.append(library);
@@ -167,13 +199,20 @@ bool MeterExport::storeLibraries(const QVector<MeterLibrary>& libraries,
         offset += meterLibrary.count;
         incoming << next;
     }
-    const int merged = library_.mergeAll(incoming, [&progress](int place, bool changed) {
-        if (changed)
-            progress->setValue(place);
-    });
+    const int merged = library_.mergeAll(
+        incoming,
+        [&progress](int place, bool changed) {
+            if (changed)
+                progress->setValue(place);
+        },
+        BackupCause::MeterExport);
     progress->hide();
-    // An empty meter has always been reported as exported.
-    if (merged >= 0)
+    // An empty meter has always been reported as exported. The automatic
+    // export at a meter's first connection that found nothing new is no
+    // news worth a box.
+    if (merged == 0 && !libraries.isEmpty() && automatic_)
+        messenger.status(ChangeText::FirstExportUnchanged);
+    else if (merged >= 0)
         messenger.tip(merged == 0 && !libraries.isEmpty() ? GuidanceText::ExportChangedNothing
                                                           : TransferText::Exported);
     library_.reselectLibrary();

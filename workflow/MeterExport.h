@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -21,6 +22,9 @@ public:
     // skipped by the user; the success message (or, when not one library
     // changed, that nothing was changed) has then been shown.
     bool run();
+    // The export at a meter's first connection: finding nothing new is said
+    // in the status line, not in a box.
+    void setAutomatic(bool automatic) { automatic_ = automatic; }
 
     // A stream value (hundredths) as stored: exactly two decimals, -5 -> "-0.05".
     static QString hundredthsText(qint16 value);
@@ -46,7 +50,11 @@ private:
     bool readLibraries(QVector<MeterLibrary>& libraries);
     bool readStream(int colourTotal, QByteArray& stream);
     bool storeLibraries(const QVector<MeterLibrary>& libraries, const QVector<Colour>& colours);
+    // Tells how many stored colours lie outside LabRange, naming the first.
+    void reportImplausible(const QVector<MeterLibrary>& libraries,
+                           const QVector<Colour>& colours) const;
 
     LibraryService& library_;
     FrameLayer& frames_;
+    bool automatic_ = false;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MeterResultTexts.h"
 
 #include "MeterTexts.h"

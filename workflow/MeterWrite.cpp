@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "MeterWrite.h"
 
 #include <memory>
 
+#include "ChangeTexts.h"
 #include "CountCheckCode.h"
 #include "Crc16.h"
 #include "FrameLayer.h"
@@ -154,6 +156,19 @@ bool MeterWrite::writePayload(const QList<QVariantList>& payload) {
         return false;
     }
 
+    int libraryTotal = 0;
+    for (int r = FirstLibraryRow; r <= lastLibraryRow; ++r)
+        if (holdsValue(payload[r]))
+            ++libraryTotal;
+    if (confirmed_) {
+        int meterLibraries = 0, meterColours = 0;
+        if (!readMeterCounts(&meterLibraries, &meterColours) ||
+            !messenger.askRisky(ChangeText::ConfirmWrite,
+                                {QString::number(libraryTotal), QString::number(colourTotal),
+                                 QString::number(meterLibraries), QString::number(meterColours)}))
+            return false;
+    }
+
     StdCardMessages messages(frames_);
     MeterResult result = messages.writeStdCardTotal(payload.value(1).value(0).toInt(),
                                                     payload.value(1).value(1).toInt());
@@ -239,7 +254,37 @@ bool MeterWrite::writePayload(const QList<QVariantList>& payload) {
     // Whatever the meter still sends after the acknowledgement is read away.
     QByteArray rest;
     frames_.receiveFrame(rest, DrainTimeoutMs, DrainLength, false);
-    messenger.tip(TransferText::Written);
+    if (confirmed_)
+        messenger.tipComposed(messenger.paragraphs(
+            {messenger.text(TransferText::Written),
+             messenger.text(ChangeText::WrittenCounts,
+                            {QString::number(libraryTotal), QString::number(colourTotal)})}));
+    else
+        messenger.tip(TransferText::Written);
+    return true;
+}
+
+bool MeterWrite::readMeterCounts(int* libraries, int* colours) {
+    StdCardMessages messages(frames_);
+    int total = 0;
+    MeterResult result = messages.readStdCardTotal(total);
+    if (result != MeterResult::Ok) {
+        reportFailure(library_.messenger(), MeterStep::ReadTotal, result);
+        return false;
+    }
+    *libraries = total;
+    *colours = 0;
+    for (int i = 0; i < total; ++i) {
+        QString name, description;
+        int count = 0;
+        result =
+            messages.readStdCardInfo(StdCardMessages::infoAddress(i), name, description, count);
+        if (result != MeterResult::Ok) {
+            reportFailure(library_.messenger(), MeterStep::ReadInfo, result);
+            return false;
+        }
+        *colours += count;
+    }
     return true;
 }
 

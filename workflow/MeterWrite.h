@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -26,6 +27,9 @@ public:
     // Builds the payload from the store and writes it; true when the meter
     // acknowledged the whole transfer (the success message was shown).
     bool run();
+    // The button's write: asks first, naming the libraries and colours on
+    // both sides, and reports what it wrote.
+    void setConfirmed(bool confirmed) { confirmed_ = confirmed; }
 
     // The payload of the store's libraries; empty when there is none. A
     // library row carries its data and information check codes when it has
@@ -40,8 +44,11 @@ public:
     static int streamHundredths(const QString& text);
 
 private:
+    // What the meter holds now; false after a message.
+    bool readMeterCounts(int* libraries, int* colours);
     bool sendPackage(int packagesSent, const QByteArray& data, int length);
 
     LibraryService& library_;
     FrameLayer& frames_;
+    bool confirmed_ = false;
 };

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "OpenFormatExport.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
 
+#include "ChangeTexts.h"
 #include "ExchangeTexts.h"
 #include "LibraryFileTexts.h"
 #include "LibraryService.h"
@@ -24,10 +26,10 @@ bool OpenFormatExport::run(const QString& fileName, OpenFormat format) {
     const int row = library.currentRow();
     if (row >= 0 && row < library.libraryCount() && library.libraryCount() > 1 &&
         messenger.ask(LibraryFileText::ExportSelectedOnly,
-                      {library.library(row).name, QString::number(library.libraryCount())}))
-        ids << library.library(row).id;
+                      {library.listedLibrary(row).name, QString::number(library.libraryCount())}))
+        ids << library.listedLibrary(row).id;
     if (QFileInfo::exists(fileName) &&
-        !messenger.ask(LibraryFileText::ReplaceFile, {QDir::toNativeSeparators(fileName)}))
+        !messenger.askRisky(LibraryFileText::ReplaceFile, {QDir::toNativeSeparators(fileName)}))
         return false;
     return exportLibraries(fileName, format, ids);
 }
@@ -48,13 +50,13 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     FormatLibraries libraries;
     qint64 colors = 0;
     for (int k = 0; k < records.size(); ++k) {
-        const QList<ColorDataRecord> stored =
-            library.storedColours(records[k].value(kLibraryId).toString());
+        const QVector<ColorDataRow> stored =
+            library.storedColourRows(records[k].value(kLibraryId).toString(), false);
         if (library.store().lastError() != StoreError::None) {
             progress->hide();
             return false;
         }
-        libraries << ColorLibraryStore::fromRecords(records[k], stored);
+        libraries << ColorLibraryStore::fromRows(records[k], stored);
         colors += stored.size();
         progress->setValue(k + 1);
     }
@@ -69,6 +71,8 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
         messenger.tip(LibraryFileText::Composed, {error.message(messenger.chinese())});
         return false;
     }
-    messenger.tip(ExchangeText::Saved);
+    messenger.tipComposed(messenger.paragraphs(
+        {messenger.text(ExchangeText::Saved),
+         messenger.text(ChangeText::SavedFile, {QDir::toNativeSeparators(fileName)})}));
     return true;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OpenFormatImport.h"
 
 #include <QSet>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QualityController.h"
 
 #include <QFileInfo>
@@ -5,9 +6,11 @@
 
 #include "ColorDerivation.h"
 #include "ComparisonReport.h"
+#include "IndexTexts.h"
 #include "LibraryService.h"
 #include "QcTexts.h"
 #include "ReportTexts.h"
+#include "SampleIndex.h"
 
 namespace {
 
@@ -44,6 +47,7 @@ QualityController::QualityController(LibraryService& library, MeterController& m
       library_(library),
       meter_(meter),
       quality_(library.store().connectionName()),
+      indexSettings_(library.store().connectionName()),
       clock_([] { return QDateTime::currentDateTime(); }) {
     // Any change to the listed libraries may change the standards.
     const auto stale = [this] {
@@ -184,6 +188,33 @@ bool QualityController::saveTolerance(const QString& libraryId, const Tolerance&
     setToleranceInForce(libraryId, tolerance);
     emit toleranceChanged(libraryId);
     return true;
+}
+
+LibraryIndexSettings QualityController::indexSettings(const QString& libraryId) {
+    const std::optional<LibraryIndexSettings> result = indexSettings_.settings(libraryId);
+    if (!result)
+        library_.messenger().tip(IndexText::IndexReadFailed, {indexSettings_.error()});
+    return result.value_or(LibraryIndexSettings{});
+}
+
+bool QualityController::saveIndexSettings(const QString& libraryId,
+                                          const LibraryIndexSettings& settings) {
+    if (!indexSettings_.setSettings(libraryId, settings)) {
+        library_.messenger().tip(IndexText::IndexSaveFailed, {indexSettings_.error()});
+        return false;
+    }
+    emit indexSettingsChanged(libraryId);
+    return true;
+}
+
+QString QualityController::indexText(const QString& libraryId, const Lab& lab, bool brief) {
+    // Read quietly: the page asks for every history row.
+    const ColourIndex index =
+        indexSettings_.settings(libraryId).value_or(LibraryIndexSettings{}).index;
+    if (index == ColourIndex::None)
+        return QString();
+    return SampleIndex::describe(index, lab, SampleIndex::conditions(),
+                                 library_.messenger().chinese(), brief);
 }
 
 void QualityController::rebuildIndex() {
@@ -328,7 +359,7 @@ bool QualityController::exportHistory() {
     // The dialog does not add the suffix of its filter on every desktop.
     const QString fileName = withCsvSuffix(chosen);
     if (QFileInfo::exists(fileName) &&
-        !messenger.ask(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
+        !messenger.askRisky(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
         return false;
     if (!quality_.exportHistoryCsv(fileName, messenger.chinese())) {
         messenger.tip(QcText::ExportFailed, {quality_.error()});

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDateTime>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "IndexSettingsStore.h"
 #include "MeterController.h"
 #include "NearestStandards.h"
 #include "QualityStore.h"
@@ -88,6 +90,16 @@ public:
     // Checks and keeps the tolerance (also putting it in force); false after a message.
     bool saveTolerance(const QString& libraryId, const Tolerance& tolerance);
 
+    // The library's index and shade steps; the defaults when it has none. A
+    // store that cannot be read is shown and gives the defaults.
+    LibraryIndexSettings indexSettings(const QString& libraryId);
+    // Keeps them; false after a message.
+    bool saveIndexSettings(const QString& libraryId, const LibraryIndexSettings& settings);
+    // The library's index of a colour under the measuring conditions of the
+    // settings, with its name ("CIE whiteness W 81.25") or, brief, its
+    // symbol ("W 81.25"); empty when the library shows none.
+    QString indexText(const QString& libraryId, const Lab& lab, bool brief = false);
+
     // Which formula the nearest standards are found by (ΔE00 at first).
     DifferenceMethod nearestMethod() const { return nearestMethod_; }
     // Finds the nearest standards of the last sample again.
@@ -124,6 +136,7 @@ signals:
     void resultRejudged(const SampleResult& result);
     void nearestFound(const QVector<NearestResult>& nearest);
     void historyChanged();
+    void indexSettingsChanged(const QString& libraryId);
 
 private:
     // The standard again from the list (a colour may have been renamed or
@@ -138,6 +151,7 @@ private:
     LibraryService& library_;
     MeterController& meter_;
     QualityStore quality_;
+    IndexSettingsStore indexSettings_;
     std::function<QDateTime()> clock_;
     std::optional<QualityStandard> standard_;
     std::optional<SampleResult> lastResult_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SpreadsheetImport.h"
 
 #include "CheckCodes.h"
@@ -6,6 +7,7 @@
 #include "ExchangeWorkbook.h"
 #include "GuidanceTexts.h"
 #include "LibraryService.h"
+#include "TextSafety.h"
 
 SpreadsheetImport::SpreadsheetImport(LibraryService& library)
     : library(library), openFile(EngineWorkbookFile::create) {}
@@ -58,7 +60,10 @@ bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibr
 
     std::unique_ptr<WorkbookFile> file = openFile(fileName);
     if (!file->open(1)) {
-        couldNotOpen();
+        if (file->damaged())
+            readError();
+        else
+            couldNotOpen();
         return false;
     }
     if (file->rowCount() == 0) {
@@ -66,9 +71,9 @@ bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibr
         readError();
         return false;
     }
+    // The workbook stays open: its other sheets are selected, not read again.
     const int sheets = file->sheetCount();
     const QList<QVariantList> librarySheet = file->readAll();
-    file->close();
 
     // A1 and the count row at least; a sheet of one cell reads as no rows.
     if (librarySheet.size() < 2) {
@@ -102,20 +107,19 @@ bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibr
             messenger.error(ExchangeText::SheetMissing);
             return false;
         }
-        if (!file->open(sheet)) {
+        if (!file->selectSheet(sheet)) {
             hideProgress();
             couldNotOpen();
             return false;
         }
         if (file->rowCount() == 0) {
-            file->close();
             hideProgress();
             readError();
             return false;
         }
         dataSheets.append(file->readAll());
-        file->close();
     }
+    file->close();
 
     QList<LibraryKey> keys;
     libraries->reserve(count);
@@ -176,8 +180,19 @@ bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibr
             checkError();
             return false;
         }
+        // Names are shown and sent to the meter: no control characters or
+        // direction marks (the check codes do not cover them).
+        const auto unsafe = [&](int row, int sheet) {
+            hideProgress();
+            messenger.tip(ExchangeText::UnsafeName, {QString::number(row), QString::number(sheet)});
+            return false;
+        };
+        if (TextSafety::hasUnsafe(incoming.name) || TextSafety::hasUnsafe(incoming.description))
+            return unsafe(k + 2, 1);
         for (int j = 1; j <= colors; ++j) {
             const QStringList texts = ExchangeWorkbook::colorTexts(data.at(j));
+            if (TextSafety::hasUnsafe(texts.value(0)))
+                return unsafe(j + 1, k + 1);
             incoming.colours << IncomingColour{texts.value(0), texts.mid(1)};
         }
         libraries->append(incoming);

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "SpreadsheetSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "ChangeTexts.h"
 #include "EngineWorkbookFile.h"
 #include "ExchangeTexts.h"
 #include "ExchangeWorkbook.h"
@@ -149,6 +151,8 @@ bool SpreadsheetSave::writeTo(const QString& fileName) {
         messenger.tip(ExchangeText::SaveDataSheetFailed);
         return false;
     }
-    messenger.tip(ExchangeText::Saved);
+    messenger.tipComposed(messenger.paragraphs(
+        {messenger.text(ExchangeText::Saved),
+         messenger.text(ChangeText::SavedFile, {QDir::toNativeSeparators(fileName)})}));
     return true;
 }

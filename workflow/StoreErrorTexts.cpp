@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StoreErrorTexts.h"
 
 #include "StoreTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FirstPage.h"
 
 #include <QApplication>
@@ -199,6 +200,7 @@ void FirstPage::bindLibraries() {
         ui_->tableWidget_colorData->scrollToBottom();
     });
     connect(&library_, &LibraryService::colourChanged, this, &FirstPage::showColourRow);
+    connect(&library_, &LibraryService::lockReleased, this, [this] { setLockShown(false); });
     connect(&library_, &LibraryService::colourRemoved, colorTable_, &ColorDataTable::removeRow);
 }
 
@@ -285,8 +287,8 @@ void FirstPage::on_modifyColorCardPushButton_clicked() {
     int row = libraryTable_->rowOf(buttons);
     if (row < 0)
         return;
-    QString name = library_.library(row).name;
-    QString description = library_.library(row).description;
+    QString name = library_.listedLibrary(row).name;
+    QString description = library_.listedLibrary(row).description;
     if (!runLibraryDialog(tr("色卡库修改"), &name, &description))
         return;
     // The dialog ran an event loop; make sure the row is still there.
@@ -347,6 +349,10 @@ void FirstPage::setLockShown(bool locked) {
 
 void FirstPage::on_pushButton_lock_clicked() {
     setLockShown(true);
+    // Locked, the next thing is a colour's name: by mouse or by keyboard
+    // (the hidden button's focus would otherwise go wherever the chain leads).
+    ui_->lineEdit_colorDataName->setFocus(Qt::OtherFocusReason);
+    ui_->lineEdit_colorDataName->selectAll();
 }
 
 void FirstPage::on_pushButton_unlock_clicked() {
@@ -354,8 +360,12 @@ void FirstPage::on_pushButton_unlock_clicked() {
 }
 
 void FirstPage::on_pushButton_measure_clicked() {
-    if (meter_.measure(ui_->lineEdit_colorDataName->text()))
-        ui_->lineEdit_colorDataName->clear();
+    QLineEdit* name = ui_->lineEdit_colorDataName;
+    if (meter_.measure(name->text()))
+        name->clear();
+    // The next name is typed at once, over the one that was refused.
+    name->setFocus(Qt::OtherFocusReason);
+    name->selectAll();
 }
 
 void FirstPage::on_pushButton_deleteAllData_clicked() {

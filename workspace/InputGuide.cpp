@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InputGuide.h"
 
 #include <QClipboard>

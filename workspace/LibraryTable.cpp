@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LibraryTable.h"
 
 #include <QComboBox>
@@ -54,14 +55,14 @@ void LibraryTable::append(int row) {
     if (connector_)
         connector_(buttons);
     table_->setCellWidget(row, OperatorColumn, buttons);
-    table_->setItem(row, IdColumn, centredItem(library_.library(row).id));
+    table_->setItem(row, IdColumn, centredItem(library_.listedLibrary(row).id));
     show(row);
     // Last: adding the first item makes the library current at once.
-    combo_->insertItem(row, library_.library(row).name);
+    combo_->insertItem(row, library_.listedLibrary(row).name);
 }
 
 void LibraryTable::show(int row) {
-    const LibraryEntry& library = library_.library(row);
+    const LibraryEntry& library = library_.listedLibrary(row);
     table_->setItem(row, NameColumn, centredItem(library.name));
     table_->setItem(row, DescriptionColumn, centredItem(library.description));
     table_->setItem(row, CountColumn, centredItem(library.count));

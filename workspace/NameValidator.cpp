@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NameValidator.h"
 
 NameValidator::NameValidator(QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PageSwitcher.h"
 
 #include <QButtonGroup>

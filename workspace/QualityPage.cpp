@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QualityPage.h"
 
 #include <QAbstractItemView>
@@ -21,9 +22,11 @@
 
 #include "AbPlotView.h"
 #include "ComparisonReport.h"
+#include "IndexTexts.h"
 #include "LibraryService.h"
 #include "QcTexts.h"
 #include "ReportTexts.h"
+#include "SampleIndex.h"
 
 namespace {
 
@@ -432,6 +435,7 @@ void QualityPage::build() {
     connect(nearest_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { nearestChosen(row); });
     connect(export_, &QPushButton::clicked, &controller_, &QualityController::exportHistory);
+    buildIndexRow();
 }
 
 void QualityPage::changeEvent(QEvent* event) {
@@ -474,6 +478,7 @@ void QualityPage::retranslate() {
                                          QcText::HistoryRejudged.in(zh), tr("标准色")});
     rejudge_->setText(QcText::HistoryRejudge.in(zh));
     export_->setText(tr("导出CSV"));
+    retranslateIndex();
     saveReport_->setText(ReportText::SaveReport.in(zh));
     showPlot();
 
@@ -639,6 +644,7 @@ void QualityPage::loadTolerance() {
     }
     showToleranceParameters();
     toleranceEdited();
+    loadIndexSettings();
 }
 
 void QualityPage::showToleranceTitle() {
@@ -714,6 +720,7 @@ void QualityPage::clearResult() {
     directions_->clear();
     deviation_->clear();
     rejudgedNote_->clear();
+    showSampleIndex();
 }
 
 void QualityPage::showResult() {
@@ -734,6 +741,7 @@ void QualityPage::showResult() {
                                   .arg(fixed(sample.deviation.L), fixed(sample.deviation.a),
                                        fixed(sample.deviation.b))
                             : QString());
+    showSampleIndex();
     if (!result->standard) {
         verdict_->setStyleSheet(QLatin1String(kNoVerdictStyle));
         verdict_->setText(QStringLiteral("—"));
@@ -810,6 +818,7 @@ void QualityPage::showHistory() {
                                           judgement(again, zh)),
                                       again.pass));
     }
+    showHistoryIndices(entries);
     const QualityStore::PassRate rate = controller_.passRate();
     passRate_->setText(rate.total ? tr("合格率：%1%（%2/%3）")
                                         .arg(QString::number(rate.rate() * 100, 'f', 1))
@@ -841,4 +850,147 @@ void QualityPage::showPlot() {
         data.readings = result->sample.readings;
     }
     plot_->setPlot(data, chinese());
+}
+
+// --- whiteness, tint and yellowness; 555 shade steps ----------------------------
+
+void QualityPage::buildIndexRow() {
+    auto* layout = qobject_cast<QGridLayout*>(toleranceBox_->layout());
+    indexLabel_ = new QLabel(toleranceBox_);
+    indexCombo_ = new QComboBox(toleranceBox_);
+    indexCombo_->setObjectName(QStringLiteral("comboBox_colourIndex"));
+    // The longest name (D1925, withdrawn) must not widen the smallest window.
+    indexCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    indexCombo_->setMinimumContentsLength(12);
+    indexConditions_ = named(new QLabel(toleranceBox_), "label_indexConditions");
+    stepsLabel_ = new QLabel(toleranceBox_);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addWidget(indexCombo_, 1);
+    row->addWidget(indexConditions_);
+    row->addWidget(stepsLabel_);
+    static const char* const names[] = {"doubleSpinBox_shadeStepL", "doubleSpinBox_shadeStepC",
+                                        "doubleSpinBox_shadeStepH"};
+    static const char* const axes[] = {"ΔL*", "ΔC*", "ΔH*"};
+    for (int i = 0; i < 3; ++i) {
+        QDoubleSpinBox* step = parameterBox(toleranceBox_, names[i], 100);
+        step->setMinimum(0);  // shown as the ΔE limit
+        step->setKeyboardTracking(false);
+        row->addWidget(new QLabel(QString::fromUtf8(axes[i]), toleranceBox_));
+        row->addWidget(step);
+        steps_ << step;
+        connect(step, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+                &QualityPage::saveIndexSettings);
+    }
+    if (layout) {
+        const int at = layout->rowCount();
+        layout->addWidget(indexLabel_, at, 0);
+        layout->addLayout(row, at, 1);
+    }
+
+    sampleIndex_ = named(new QLabel(resultBox_), "label_sampleIndex");
+    sampleIndex_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    sampleIndex_->hide();
+    if (auto* result = qobject_cast<QBoxLayout*>(resultBox_->layout()))
+        result->addWidget(sampleIndex_);
+
+    // Last in the model, shown before the standard (the longest column).
+    history_->setColumnCount(history_->columnCount() + 1);
+    const int column = history_->columnCount() - 1;
+    history_->setColumnHidden(column, true);
+    history_->horizontalHeader()->moveSection(column, column - 1);
+
+    connect(indexCombo_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &QualityPage::saveIndexSettings);
+    connect(&controller_, &QualityController::indexSettingsChanged, this, [this] {
+        showSampleIndex();
+        showHistory();
+    });
+}
+
+void QualityPage::retranslateIndex() {
+    if (!indexCombo_)
+        return;
+    const bool zh = chinese();
+    indexLabel_->setText(IndexText::IndexLabel.in(zh));
+    stepsLabel_->setText(IndexText::ShadeStepsLabel.in(zh));
+    for (QDoubleSpinBox* step : steps_)
+        step->setSpecialValueText(IndexText::StepIsLimit.in(zh));
+    {
+        const QSignalBlocker blocker(indexCombo_);
+        const int index = indexCombo_->currentIndex();
+        indexCombo_->clear();
+        indexCombo_->addItem(indexName(ColourIndex::None).in(zh), int(ColourIndex::None));
+        for (ColourIndex colourIndex : colourIndices())
+            indexCombo_->addItem(indexName(colourIndex).in(zh), int(colourIndex));
+        indexCombo_->setCurrentIndex(qMax(0, index));
+    }
+    const int column = history_->columnCount() - 1;
+    history_->setHorizontalHeaderItem(column, new QTableWidgetItem(IndexText::IndexColumn.in(zh)));
+    loadIndexSettings();
+}
+
+void QualityPage::loadIndexSettings() {
+    if (!indexCombo_)
+        return;
+    const bool zh = chinese();
+    indexConditions_->setText(
+        IndexText::IndexConditions.in(zh).arg(SampleIndex::conditions().label()));
+    const LibraryIndexSettings settings = toleranceLibrary_.isEmpty()
+                                              ? LibraryIndexSettings{}
+                                              : controller_.indexSettings(toleranceLibrary_);
+    {
+        const QSignalBlocker blocker(indexCombo_);
+        indexCombo_->setCurrentIndex(qMax(0, indexCombo_->findData(int(settings.index))));
+    }
+    // The box may be narrower than the name.
+    indexCombo_->setToolTip(indexCombo_->currentText());
+    const std::optional<double> values[] = {settings.stepL, settings.stepC, settings.stepH};
+    for (int i = 0; i < steps_.size(); ++i) {
+        const QSignalBlocker blocker(steps_[i]);
+        steps_[i]->setValue(values[i].value_or(0));
+    }
+}
+
+void QualityPage::saveIndexSettings() {
+    if (toleranceLibrary_.isEmpty())
+        return;
+    indexCombo_->setToolTip(indexCombo_->currentText());
+    LibraryIndexSettings settings;
+    settings.index = ColourIndex(indexCombo_->currentData().toInt());
+    std::optional<double>* values[] = {&settings.stepL, &settings.stepC, &settings.stepH};
+    for (int i = 0; i < steps_.size(); ++i)
+        if (steps_[i]->value() > 0)
+            *values[i] = steps_[i]->value();
+    if (settings != controller_.indexSettings(toleranceLibrary_))
+        controller_.saveIndexSettings(toleranceLibrary_, settings);
+}
+
+void QualityPage::showSampleIndex() {
+    if (!sampleIndex_)
+        return;
+    const std::optional<SampleResult>& result = controller_.lastResult();
+    QString text;
+    if (resultShown_ && result) {
+        const QString library = result->standard ? result->standard->libraryId : libraryIdShown();
+        text = controller_.indexText(library, result->sample.lab());
+    }
+    sampleIndex_->setText(text);
+    sampleIndex_->setVisible(!text.isEmpty());
+}
+
+void QualityPage::showHistoryIndices(const QVector<QualityStore::HistoryEntry>& entries) {
+    const int column = history_->columnCount() - 1;
+    bool any = false;
+    for (int row = 0; row < entries.size(); ++row) {
+        const QString text = controller_.indexText(entries[row].libraryId, entries[row].sample,
+                                                   /*brief=*/true);
+        QTableWidgetItem* item = cell(text);
+        // The column is narrow: the words of the range mark are in the tip.
+        if (!text.isEmpty())
+            item->setToolTip(controller_.indexText(entries[row].libraryId, entries[row].sample));
+        history_->setItem(row, column, item);
+        any = any || !text.isEmpty();
+    }
+    history_->setColumnHidden(column, !any);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QVector>
@@ -63,6 +64,15 @@ private:
     void showPlot();
     void fillFormulaCombos();
     QString libraryIdShown() const;
+    // The library's whiteness, tint or yellowness index and its 555 shade
+    // steps: one row under the tolerance, a line in the result, a column of
+    // the history shown while any row has a value.
+    void buildIndexRow();
+    void retranslateIndex();
+    void loadIndexSettings();
+    void saveIndexSettings();
+    void showSampleIndex();
+    void showHistoryIndices(const QVector<QualityStore::HistoryEntry>& entries);
 
     QualityController controller_;
     // The nearest-standard formulas offered, in combo box order.
@@ -129,4 +139,11 @@ private:
     QCheckBox* rejudge_ = nullptr;
     QLabel* passRate_ = nullptr;
     QPushButton* export_ = nullptr;
+
+    QLabel* indexLabel_ = nullptr;
+    QComboBox* indexCombo_ = nullptr;
+    QLabel* indexConditions_ = nullptr;
+    QLabel* stepsLabel_ = nullptr;
+    QVector<QDoubleSpinBox*> steps_;  // ΔL*, ΔC*, ΔH*; 0 follows the ΔE limit
+    QLabel* sampleIndex_ = nullptr;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReadingCountBox.h"
 
 #include <QBoxLayout>

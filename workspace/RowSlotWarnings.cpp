@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RowSlotWarnings.h"
 
 #include <QString>

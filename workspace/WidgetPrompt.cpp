@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WidgetPrompt.h"
 
 #include <QApplication>
@@ -6,12 +7,14 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -20,6 +23,8 @@ namespace {
 // Long enough that a short action shows no dialog at all, short enough that
 // a long one shows it before the user wonders.
 constexpr int kDefaultProgressDelayMs = 400;
+// Long enough to be read after a glance away.
+constexpr int kStatusShownMs = 15000;
 
 class DialogProgress;
 
@@ -153,13 +158,67 @@ bool WidgetPrompt::question(QWidget* parent, const QString& title, const QString
     return box.exec() == QMessageBox::Yes;
 }
 
+bool WidgetPrompt::riskyQuestion(QWidget* parent, const QString& title, const QString& text) {
+    Cover cover(*dialogs_);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+Prompt::Answer WidgetPrompt::questionWithCancel(QWidget* parent, const QString& title,
+                                                const QString& text) {
+    Cover cover(*dialogs_);
+    QMessageBox box(QMessageBox::Question, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+void WidgetPrompt::status(QWidget* parent, const QString& text) {
+    QWidget* window = parent ? parent->window() : QApplication::activeWindow();
+    auto* line = window ? window->findChild<QLabel*>(QStringLiteral("label_status")) : nullptr;
+    if (!line)
+        return;
+    line->setText(text);
+    line->setToolTip(text);
+    // Gone after a while unless a newer remark took its place.
+    QPointer<QLabel> shown(line);
+    QTimer::singleShot(kStatusShownMs, line, [shown, text] {
+        if (shown && shown->text() == text) {
+            shown->clear();
+            shown->setToolTip(QString());
+        }
+    });
+}
+
 Prompt::SeriesAnswer WidgetPrompt::seriesQuestion(QWidget* parent, const QString& title,
                                                   const QString& text) {
+    return seriesBox(parent, title, text, false);
+}
+
+Prompt::SeriesAnswer WidgetPrompt::riskySeriesQuestion(QWidget* parent, const QString& title,
+                                                       const QString& text) {
+    return seriesBox(parent, title, text, true);
+}
+
+Prompt::SeriesAnswer WidgetPrompt::seriesBox(QWidget* parent, const QString& title,
+                                             const QString& text, bool noByDefault) {
     Cover cover(*dialogs_);
     QMessageBox box(
         QMessageBox::Question, title, text,
         QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, parent);
-    box.setDefaultButton(static_cast<QPushButton*>(nullptr));
+    if (noByDefault)
+        box.setDefaultButton(QMessageBox::No);
+    else
+        box.setDefaultButton(static_cast<QPushButton*>(nullptr));
     switch (box.exec()) {
         case QMessageBox::Yes:
             return SeriesAnswer::Yes;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
@@ -18,6 +19,12 @@ public:
     bool question(QWidget* parent, const QString& title, const QString& text) override;
     SeriesAnswer seriesQuestion(QWidget* parent, const QString& title,
                                 const QString& text) override;
+    bool riskyQuestion(QWidget* parent, const QString& title, const QString& text) override;
+    SeriesAnswer riskySeriesQuestion(QWidget* parent, const QString& title,
+                                     const QString& text) override;
+    Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) override;
+    // Shown in the window's label named "label_status" for a while.
+    void status(QWidget* parent, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedName,
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
@@ -46,6 +53,9 @@ public:
     struct Dialogs;
 
 private:
+    SeriesAnswer seriesBox(QWidget* parent, const QString& title, const QString& text,
+                           bool noByDefault);
+
     std::shared_ptr<Dialogs> dialogs_;
     int progressDelay_;
 };

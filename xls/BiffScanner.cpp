@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BiffScanner.h"
 
 namespace {
@@ -135,6 +136,7 @@ bool recordsReadable(const QByteArray& stream, bool biff8) {
     int depth = 0;
     int substreams = 0;
     int dimensions = 0;
+    int stringTables = 0;
     while (pos <= stream.size() - 4) {
         if (!recordAt(stream, pos, &record))
             return false;
@@ -181,6 +183,12 @@ bool recordsReadable(const QByteArray& stream, bool biff8) {
             case kFormat:
                 if (biff8 && (record.length < 5 ||
                               !stringFits(stream, record, at + 4, u16At(stream, at + 2))))
+                    return false;
+                break;
+            case kSst:
+                // A workbook has one string table, in its globals; FreeXL
+                // reads another one over the first (a fuzzed file crashed it).
+                if (++stringTables > 1 || substreams != 1)
                     return false;
                 break;
             case kBoundSheet:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BiffWriter.h"
 
 #include <QHash>
@@ -217,7 +218,7 @@ public:
             b.u32(static_cast<quint32>(references));
             b.u32(static_cast<quint32>(strings.size()));
         }
-        const int perBucket = std::max(8, (strings.size() + 127) / 128);
+        const int perBucket = std::max(8, int((strings.size() + 127) / 128));
         struct Start {
             int body;
             int offset;

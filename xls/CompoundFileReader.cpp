@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glib's headers have a struct member named "signals", which Qt's keyword
 // macro would rewrite.
 #ifndef QT_NO_KEYWORDS

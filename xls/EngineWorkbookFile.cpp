@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EngineWorkbookFile.h"
 
 EngineWorkbookFile::EngineWorkbookFile(const QString& fileName) : engine(fileName) {}

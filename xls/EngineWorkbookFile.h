@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
@@ -20,6 +21,7 @@ public:
     int rowCount() const override;
     bool deleteSheet(int index) override;
     bool writeFailed() const override;
+    bool damaged() const override { return engine.damaged(); }
 
     static std::unique_ptr<WorkbookFile> create(const QString& fileName);
 

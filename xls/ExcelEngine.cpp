@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ExcelEngine.h"
 
 #include <QFile>
@@ -19,6 +20,7 @@ bool ExcelEngine::open(int sheetIndex) {
     if (isOpen)
         close();
     lastWriteFailed = false;
+    lastOpenDamaged = false;
     if (fileName.isEmpty())
         return false;
     // Reading only: a missing file stays missing, a read-only one opens.
@@ -34,7 +36,7 @@ bool ExcelEngine::open(int sheetIndex) {
         cached.reset();
         cachedFile.clear();
         loaded = std::make_unique<Workbook>();
-        if (!XlsReader::read(fileName, bytes, loaded.get()))
+        if (!XlsReader::read(fileName, bytes, loaded.get(), &lastOpenDamaged))
             return false;
     }
     if (sheetIndex < 1 || sheetIndex > loaded->sheetCount()) {

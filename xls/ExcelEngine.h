@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -54,6 +55,9 @@ public:
     // Whether the last saveAs or close that had to write the file failed
     // (a full disk, a directory without write access): neither reports it.
     bool writeFailed() const { return lastWriteFailed; }
+    // Whether the last open() failed on a workbook container whose workbook
+    // stream could not be read.
+    bool damaged() const { return lastOpenDamaged; }
 
 private:
     void takeUsedRange();
@@ -71,6 +75,7 @@ private:
     bool isOpen = false;
     bool modified = false;
     bool lastWriteFailed = false;
+    bool lastOpenDamaged = false;
     // 0-based index of the selected worksheet; -1 once it was deleted.
     int sheet = -1;
     int startRow = 1;

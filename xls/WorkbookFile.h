@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QList>
@@ -22,4 +23,7 @@ public:
     virtual bool deleteSheet(int index) = 0;
     // The last saveAs or close that had to write the file failed.
     virtual bool writeFailed() const = 0;
+    // The last open failed on a workbook whose records could not be read
+    // (rather than on a file that is no workbook or cannot be read at all).
+    virtual bool damaged() const { return false; }
 };

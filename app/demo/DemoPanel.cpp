@@ -1,24 +1,29 @@
+// SPDX-License-Identifier: MIT
 #include "DemoPanel.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DemoTexts.h"
 #include "SimHidBackend.h"
 
-DemoPanel::DemoPanel(SimHidBackend& backend, QWidget* parent)
-    : QWidget(parent, Qt::Tool), backend_(backend) {
-    setWindowTitle(tr("Simulated meter"));
+DemoPanel::DemoPanel(SimHidBackend& backend, QWidget* parent, std::function<bool()> chinese)
+    : QWidget(parent, Qt::Tool), backend_(backend), chinese_(std::move(chinese)) {
     auto* layout = new QVBoxLayout(this);
-    plugged_ = new QCheckBox(tr("Meter plugged in"), this);
+    plugged_ = new QCheckBox(this);
     plugged_->setChecked(backend_.isPlugged());
     layout->addWidget(plugged_);
-    auto* other = new QCheckBox(tr("Another instrument"), this);
+    other_ = new QCheckBox(this);
+    auto* other = other_;
     layout->addWidget(other);
-    auto* colour = new QPushButton(tr("Colour under the meter..."), this);
+    colour_ = new QPushButton(this);
+    auto* colour = colour_;
     layout->addWidget(colour);
+    retranslate();
     swatch_ = new QLabel(this);
     swatch_->setMinimumHeight(40);
     layout->addWidget(swatch_);
@@ -31,8 +36,26 @@ DemoPanel::DemoPanel(SimHidBackend& backend, QWidget* parent)
     showColour(QColor(200, 60, 40));
 }
 
+void DemoPanel::retranslate() {
+    const bool chinese = chinese_ && chinese_();
+    setWindowTitle(DemoText::PanelTitle.in(chinese));
+    plugged_->setText(DemoText::Plugged.in(chinese));
+    other_->setText(DemoText::AnotherInstrument.in(chinese));
+    colour_->setText(DemoText::ChooseColour.in(chinese));
+}
+
+void DemoPanel::changeEvent(QEvent* event) {
+    // The window installs the other language's translation: every widget hears of it.
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        adjustSize();
+    }
+    QWidget::changeEvent(event);
+}
+
 void DemoPanel::chooseColour() {
-    const QColor colour = QColorDialog::getColor(Qt::white, this, tr("Colour under the meter"));
+    const QColor colour =
+        QColorDialog::getColor(Qt::white, this, DemoText::ColourCaption.in(chinese_ && chinese_()));
     if (colour.isValid())
         showColour(colour);
 }

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class SimHidBackend;
 
 // The demo's stand-in for a hand on the meter: plug and unplug it, choose the
@@ -11,17 +14,27 @@ class SimHidBackend;
 class DemoPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit DemoPanel(SimHidBackend& backend, QWidget* parent = nullptr);
+    // chinese: whether the window shows Chinese now (asked at every language change).
+    explicit DemoPanel(
+        SimHidBackend& backend, QWidget* parent = nullptr,
+        std::function<bool()> chinese = [] { return false; });
 
     // Puts colour under the meter: its next measurement, and the swatch.
     void showColour(const QColor& colour);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void chooseColour();
     void setPlugged(bool plugged);
     void swapInstrument(bool other);
 
     SimHidBackend& backend_;
+    std::function<bool()> chinese_;
     QCheckBox* plugged_;
+    QCheckBox* other_;
+    QPushButton* colour_;
     QLabel* swatch_;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Screenshots.h"
 
 #include <QApplication>
@@ -48,8 +49,9 @@ void takeScreenshots(const QString& directory, MainWindow& window, DemoPanel& pa
             measure->click();
         }
     });
-    QTimer::singleShot(3000, &window, [pictures, &window] {
+    QTimer::singleShot(3000, &window, [pictures, &window, &panel] {
         if (!save(window, pictures.filePath(QStringLiteral("main-zh.png"))) ||
+            !save(panel, pictures.filePath(QStringLiteral("demo-panel-zh.png"))) ||
             !window.setLanguage(QStringLiteral("en")))
             QCoreApplication::exit(1);
     });

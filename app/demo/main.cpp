@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -78,7 +79,8 @@ int main(int argc, char** argv) {
             QStringLiteral("colorcard-demo-screenshots-%1").arg(QCoreApplication::applicationPid());
     };
     options.started = [&](SingleApplication&, MainWindow& window) {
-        auto* panel = new DemoPanel(backend, &window);
+        auto* panel = new DemoPanel(backend, &window,
+                                    [&window] { return window.language() == QLatin1String("zh"); });
         panel->adjustSize();
         panel->move(panelPosition(window.frameGeometry(), panel->frameGeometry().size(),
                                   QGuiApplication::primaryScreen()->availableGeometry()));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's start-up as a test process.
 //   InstanceProbe first <id> <data directory>: runs as the first instance
 //     with its settings in <data directory>/settings.conf, prints "title ...",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program as a process: its command line, and the --check-data start-up
 // from the layouts it may be run in (an installed tree, files beside the
 // executable, nothing at all), each in a throwaway home directory.
@@ -19,9 +20,13 @@ struct Result {
     QString output;
 };
 
-Result runProgram(const QString& program, const QStringList& arguments, const QString& home) {
+Result runProgram(const QString& program, const QStringList& arguments, const QString& home,
+                  const QString& loggingRules = QString()) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_LOGGING_RULES");
+    if (!loggingRules.isEmpty())
+        environment.insert("QT_LOGGING_RULES", loggingRules);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("HOME", home);
     environment.insert("XDG_DATA_HOME", home + "/data");
@@ -120,6 +125,12 @@ private slots:
         QCOMPARE(QFile::exists(root.filePath(bin + "/database.db")), bin == database);
         // A check remembers nothing.
         QVERIFY(!QDir(root.filePath("home/config")).exists());
+        // The link's traces only when asked for (no meter here: the open fails).
+        QVERIFY2(!result.output.contains("hidDevice"), qPrintable(result.output));
+        const Result traced =
+            runProgram(root.filePath(bin + "/colorcard"), {"--check-data", "--language", "en"},
+                       root.filePath("home"), "colorcard.link.debug=true");
+        QVERIFY2(traced.output.contains("hidDevice Open"), qPrintable(traced.output));
     }
 
     void missingDataFilesFailTheCheck() {

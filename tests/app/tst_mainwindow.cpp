@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -148,6 +149,17 @@ private slots:
         QCOMPARE(stack->count(), 2);
         QVERIFY(window->page());
         QCOMPARE(stack->currentWidget(), static_cast<QWidget*>(window->page()));
+        // The quality-control page is built when first shown, in the
+        // language the window has then.
+        QVERIFY(!window->findChild<QualityPage*>());
+        QVERIFY(window->setLanguage(QStringLiteral("en")));
+        window->pageSwitcher()->button(PageSwitcher::Quality)->click();
+        QCOMPARE(stack->currentWidget(), static_cast<QWidget*>(window->qualityPage()));
+        QCOMPARE(window->findChildren<QualityPage*>().size(), 1);
+        QCOMPARE(
+            window->findChild<QPushButton*>(QStringLiteral("pushButton_measureSample"))->text(),
+            QStringLiteral("Measure sample"));
+        window->setLanguage(QStringLiteral("zh"));
         QCOMPARE(stack->widget(1), static_cast<QWidget*>(window->qualityPage()));
         QCOMPARE(window->page()->parent(), stack);
         // The page starts in Chinese.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the program remembers between runs: the window's geometry and the
 // language, read back from a settings file as the next start would.
 

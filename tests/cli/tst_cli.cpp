@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // colorcard-cli export and import, run as a separate process on stores of
 // their own: every format there and back, the errors and their status, the
 // answers for libraries that exist, and a store another process is writing.
@@ -11,6 +12,7 @@
 #include "ColorCardStore.h"
 #include "FormatFixture.h"
 #include "LibraryFixture.h"
+#include "TextSafety.h"
 
 namespace {
 
@@ -19,6 +21,7 @@ const QString kMeter = QStringLiteral("12345678");
 struct Run {
     int status = -1;
     QString err;
+    QString out;
 };
 
 // A directory holding the stores and files, the settings of the command
@@ -73,7 +76,8 @@ struct Fixture {
         if (!process.waitForFinished(60000))
             return {};
         return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                   QString::fromUtf8(process.readAllStandardError())};
+                   QString::fromUtf8(process.readAllStandardError()),
+                   QString::fromUtf8(process.readAllStandardOutput())};
     }
     Run run(const QStringList& arguments, const QString& lang = QStringLiteral("C")) {
         QProcess process;
@@ -125,10 +129,21 @@ private slots:
         Run r = f.run(QStringList{"export", "--database", "%D/source.db", written} + exportOptions);
         QCOMPARE(r.err, QString("colorcard-cli: Save file success!\n"));
         QCOMPARE(r.status, 0);
+        int colours = 0;
+        for (const FormatLibrary& library : source)
+            colours += library.colors.size();
+        QCOMPARE(r.out, QString("wrote %1: %2 libraries, %3 colours\n")
+                            .arg(written)
+                            .arg(source.size())
+                            .arg(colours));
         // The import takes the type from --format when the suffix does not tell.
         r = f.run(QStringList{"import", "--database", "%D/fresh.db", written} + exportOptions);
         QCOMPARE(r.err, QString("colorcard-cli: Import file success!\n"));
         QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString("libraries: %1 added, 0 replaced, 0 kept\n"
+                                "colours: %2 added, 0 replaced, 0 kept\n")
+                            .arg(source.size())
+                            .arg(colours));
         const OpenFormat type = OpenFormat(format);
         // The open formats bring what they carry, the rest is derived again.
         QVERIFY(sameLibraries(f.read("fresh.db"), source,
@@ -180,6 +195,9 @@ private slots:
         options.last() = f.path(options.last());
         const Run r = f.run(QStringList{"export", "--database", "%D/source.db"} + options);
         QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.startsWith(
+                     QString("wrote %1: %2 libraries, ").arg(options.last()).arg(libraries.size())),
+                 qPrintable(r.out));
         QFile file(options.last());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -231,6 +249,12 @@ private slots:
                "limit!";
         QTest::newRow("in Chinese") << QStringList{"import", "--lang-zh", "%D/bad.csv"} << 1
                                     << "文件bad.csv缺少L*a*b*字段Labb";
+        QTest::newRow("a workbook that crashed FreeXL")
+            << QStringList{"import", "%D/hostile.xls"} << 1 << "Read Excel file error!";
+        QTest::newRow("terminal escape in a name")
+            << QStringList{"import", "%D/escape.csv"} << 1
+            << "Row 2 of the file escape.csv holds a name or description with a control "
+               "character or a text direction mark, which cannot be kept!";
     }
     void errors() {
         QFETCH(QStringList, arguments);
@@ -241,6 +265,9 @@ private slots:
         QVERIFY(f.run({"export", "--database", "%D/source.db", "%D/exists.csv"}).status == 0);
         QVERIFY(f.run({"export", "--database", "%D/source.db", "%D/exists.xls"}).status == 0);
         QVERIFY(f.write("bad.csv", "Name,LabL,Laba\nx,1,2\n"));
+        QVERIFY(f.write("escape.csv", "Name,LabL,Laba,Labb\n\x1b]0;x\x07\x1b[2J,1,2,3\n"));
+        QFile hostile(QStringLiteral(FUZZ_CORPUS_DIR "/xls_read/crash-freexl-sst-oob.xls"));
+        QVERIFY(hostile.open(QIODevice::ReadOnly) && f.write("hostile.xls", hostile.readAll()));
         QVERIFY(f.write("many.csv",
                         "Library,Name,LabL,Laba,Labb\nL1,c,1,2,3\nL2,c,1,2,3\n"
                         "L3,c,1,2,3\nL4,c,1,2,3\nL5,c,1,2,3\nL6,c,1,2,3\nL7,c,1,2,3\n"));
@@ -254,26 +281,68 @@ private slots:
         message.replace("%D/", f.dir.path() + '/');
         QVERIFY2(r.err.startsWith("colorcard-cli: " + message) && r.err.count('\n') == 1,
                  qPrintable(r.err));
+        QVERIFY(!r.err.contains(QChar(0x1b)));
         QCOMPARE(f.hash("source.db"), before);
         QVERIFY(!QFile::exists(f.path("x.csv")) && !QFile::exists(f.path("x.xls")));
+        // Nothing was done, so nothing is reported as done.
+        QCOMPARE(r.out, QString());
+    }
+
+    // Names stored by another program with control characters and direction
+    // overrides are listed with escapes, never raw.
+    void listingsShowNoRawControlCharacters() {
+        Fixture f;
+        FormatLibraries libraries(1);
+        libraries[0].name = QString::fromUtf8("Red\x1b[31m");
+        libraries[0].description = QString::fromUtf8(
+            "\xe2\x80\xae"
+            "cba");
+        libraries[0].colors << storedColor(QString::fromUtf8("c\xc2\x9b"
+                                                             "1m"),
+                                           1);
+        f.store("odd.db", libraries);
+        for (const QStringList& command :
+             {QStringList{"libraries"}, QStringList{"libraries", "--json"},
+              QStringList{"colours", "Red\x1b[31m"},
+              QStringList{"colours", "--json", "Red\x1b[31m"}}) {
+            const Run r = f.run(command + QStringList{"--database", "%D/odd.db"});
+            QCOMPARE(r.status, 0);
+            for (const QChar c : r.out)
+                QVERIFY2(c == '\n' || c == '\t' || !TextSafety::isUnsafe(c),
+                         qPrintable(command.join(' ')));
+            QVERIFY2(r.out.contains(QRegularExpression(R"(\\(x[0-9A-F]{2}|u[0-9a-fA-F]{4}))")),
+                     qPrintable(r.out));
+        }
     }
 
     // The answers for libraries that exist: skipped, or merged (a colour of
-    // a held name takes the file's values, a new name is added).
+    // a held name takes the file's values, a new name is added), and what
+    // each import says it did.
     void existingLibraries() {
         Fixture f;
         FormatLibraries libraries = sample();
         f.store("source.db", libraries);
         QVERIFY(f.write("changed.csv",
                         "Library,Description,Name,LabL,Laba,Labb\n"
-                        "Plain,,Color300,10,20,30\nPlain,,new one,40,50,60\n"));
-        const QByteArray before = f.hash("source.db");
+                        "Plain,,Color300,10,20,30\nPlain,,new one,40,50,60\n"
+                        "Fresh,,only,1,2,3\n"));
+        const QStringList held = f.read("source.db").value(1).colors.first().values;
         Run r =
             f.run({"import", "--skip-existing", "--database", "%D/source.db", "%D/changed.csv"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(f.hash("source.db"), before);
-        r = f.run({"import", "--overwrite", "--database", "%D/source.db", "%D/changed.csv"});
+        QCOMPARE(r.out, QString("libraries: 1 added, 0 replaced, 1 kept\n"
+                                "colours: 1 added, 0 replaced, 2 kept\n"));
+        QCOMPARE(f.read("source.db").value(1).colors.first().values, held);
+        r = f.run(
+            {"import", "--overwrite", "--json", "--database", "%D/source.db", "%D/changed.csv"});
         QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString("{\"colours\":{\"added\":1,\"kept\":1,\"replaced\":1},"
+                                "\"libraries\":{\"added\":0,\"kept\":1,\"replaced\":1}}\n"));
+        // Once more: nothing to change, in Chinese.
+        r = f.run({"import", "--overwrite", "--database", "%D/source.db", "%D/changed.csv"},
+                  "zh_CN.UTF-8");
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString("色卡库：新增 0，替换 0，保留 2\n颜色：新增 0，替换 0，保留 3\n"));
         const FormatLibrary plain = f.read("source.db").value(1);
         QCOMPARE(plain.colors.size(), libraries[1].colors.size() + 1);
         QCOMPARE(plain.colors.first().values.mid(0, 3), (QStringList{"10.00", "20.00", "30.00"}));

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Colour differences written out from their published definitions, in plain
 Python, without reference to the program's own code:
 

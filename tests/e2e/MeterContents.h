@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the simulated meter and the store hold, as comparable lines, and the

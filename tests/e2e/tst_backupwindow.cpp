@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Backups through the window with the simulated meter: deleting everything
 // leaves a copy, and "Restore backup" lists it and brings every library back,
 // in both languages.
@@ -56,10 +57,11 @@ private slots:
         const ScriptedPrompt::Event* choice = sim.prompt.lastChoice();
         QVERIFY(choice);
         QCOMPARE(choice->title, QStringLiteral("恢复备份"));
-        QCOMPARE(choice->columns, (QStringList{"备份时间", "仪器", "色卡库数", "色卡数"}));
+        QCOMPARE(choice->columns,
+                 (QStringList{"备份时间", "仪器", "色卡库数", "色卡数", "备份原因"}));
         QCOMPARE(choice->rows.size(), 1);
-        QCOMPARE(choice->rows[0].mid(1),
-                 (QStringList{"2301", QString::number(libraries), QString::number(colours)}));
+        QCOMPARE(choice->rows[0].mid(1), (QStringList{"2301", QString::number(libraries),
+                                                      QString::number(colours), "删除所有数据"}));
         QCOMPARE(choice->parent, static_cast<QWidget*>(page));
         QCOMPARE(sim.prompt.questions().size(), 1);
         QVERIFY(sim.prompt.questions()[0].startsWith("确定恢复 " + choice->rows[0][0]));
@@ -81,9 +83,10 @@ private slots:
         restore->click();
         choice = sim.prompt.lastChoice();
         QCOMPARE(choice->title, QStringLiteral("Restore backup"));
-        QCOMPARE(choice->columns, (QStringList{"Backup time", "Meter", "Libraries", "Colors"}));
+        QCOMPARE(choice->columns,
+                 (QStringList{"Backup time", "Meter", "Libraries", "Colors", "Taken before"}));
         QCOMPARE(choice->rows.size(), 2);
-        QCOMPARE(choice->rows[0].mid(1), (QStringList{"2301", "0", "0"}));
+        QCOMPARE(choice->rows[0].mid(1), (QStringList{"2301", "0", "0", "Restore"}));
         QCOMPARE(choice->text, QStringLiteral("Restore"));
         QCOMPARE(choice->cancelText, QStringLiteral("Cancel"));
         QCOMPARE(sim.prompt.questions(), QStringList());

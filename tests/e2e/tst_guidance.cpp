@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a user meets first, through the window with the simulated meter, in
 // both languages: the limits of every field shown while typing and refused
 // characters told, look-alike libraries refused, the start-up export asking
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "ChangeTexts.h"
 #include "ColorCardDialog.h"
 #include "ColorCardOperatorWidget.h"
 #include "ColorDataOperatorWidget.h"
@@ -149,13 +151,24 @@ private slots:
         sim.prompt.seriesAnswers.append(answers);
         MainWindow restarted(sim.setup());
         QTRY_VERIFY(restarted.link());
-        QTRY_COMPARE(sim.prompt.messages().size(), 1);
+        QTRY_COMPARE(sim.prompt.messages().size() + sim.prompt.statuses().size(), 1);
 
-        const QStringList asked{overwriteQuestion(meter[1]), overwriteQuestion(meter.last())};
+        // Each question says what Yes would change.
+        const QStringList asked{
+            overwriteQuestion(meter[1]) + "\n\n" +
+                ChangeText::MergeChanges.in(true).arg("1", meter[1].colours[0].name),
+            overwriteQuestion(meter.last()) + "\n\n" +
+                ChangeText::MergeAdds.in(true).arg("1", "New")};
         QCOMPARE(sim.prompt.seriesQuestions(), asked.mid(0, questions));
         QCOMPARE(sim.prompt.questions(), QStringList());
         QCOMPARE(sim.prompt.unscripted, 0);
-        QCOMPARE(sim.prompt.messages(), QStringList{message});
+        // Nothing changed at the start is said in the status line.
+        if (message == kExportChangedNothing) {
+            QCOMPARE(sim.prompt.statuses(), QStringList{ChangeText::FirstExportUnchanged.in(true)});
+            QCOMPARE(sim.prompt.messages(), QStringList());
+        } else {
+            QCOMPARE(sim.prompt.messages(), QStringList{message});
+        }
         QCOMPARE(describe(restarted.page()->store()), storeFollows ? describe(meter) : before);
         QCOMPARE(restarted.page()->libraryRowCount(), libraries);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "IndexSettingsStore.h"
 #include "PageSwitcher.h"
 #include "QualityPage.h"
 #include "SimWindow.h"
@@ -23,6 +25,8 @@ Lab labOfRgb(int r, int g, int b) {
     const SimMeasurement m = SimMeter::measurementFromRgb(r, g, b);
     return {m[0] / 100.0, m[1] / 100.0, m[2] / 100.0};
 }
+
+constexpr int kHistoryIndexColumn = 6;
 
 QString fixed(double value) {
     return QString::number(value, 'f', 2);
@@ -75,7 +79,9 @@ struct QualityWindow : SimWindow {
         for (int r = 0; r < table->rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < table->columnCount(); ++c)
-                cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
+                // The history's index column counts only while it is shown.
+                if (c != kHistoryIndexColumn || !table->isColumnHidden(c))
+                    cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
             rows << cells.join('|');
         }
         return rows;
@@ -277,6 +283,63 @@ private slots:
         QVERIFY(!w.qc->controller().standard());
         QCOMPARE(w.text("label_standardCaption"), QString("标准色：未选择"));
         QCOMPARE(w.get<QComboBox>("comboBox_qcLibrary")->count(), 2);
+    }
+
+    // The library's index is chosen on the page and shown for each of its
+    // samples, in the result and the history, under the conditions of the
+    // settings (D65/10° by default); out of the formula's range it is marked.
+    void showsTheIndexOfTheLibrary() {
+        QualityWindow w;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, w.data.path());
+        QVERIFY(w.ready());
+        w.chooseStandard("Primary", "Red");
+        w.under(200, 60, 40);
+        w.measure();
+        QVERIFY(!w.get<QLabel>("label_sampleIndex")->isVisibleTo(w.qc));
+        QCOMPARE(w.tableRows("tableWidget_history").first().count('|'), 5);
+
+        auto* index = w.get<QComboBox>("comboBox_colourIndex");
+        index->setCurrentIndex(index->findData(int(ColourIndex::CieWhiteness)));
+        QCOMPARE(w.text("label_indexConditions"), QString("条件 D65/10°"));
+        const QString primary = w.page()->library().library(0).id;
+        IndexSettingsStore stored(w.page()->store().connectionName());
+        QCOMPARE(stored.settings(primary)->index, ColourIndex::CieWhiteness);
+        const IndexValue red =
+            colourIndex(ColourIndex::CieWhiteness, labOfRgb(200, 60, 40), MeasuringConditions{});
+        QCOMPARE(w.text("label_sampleIndex"),
+                 QString("CIE 白度 W %1（超出公式适用范围）").arg(fixed(red.value)));
+
+        w.under(250, 250, 252);
+        w.measure();
+        const IndexValue white =
+            colourIndex(ColourIndex::CieWhiteness, labOfRgb(250, 250, 252), MeasuringConditions{});
+        QVERIFY(white.inRange);
+        QCOMPARE(w.text("label_sampleIndex"), "CIE 白度 W " + fixed(white.value));
+        const QStringList history = w.tableRows("tableWidget_history");
+        QVERIFY(history[0].endsWith("|W " + fixed(white.value)));
+        QVERIFY(history[1].endsWith("|W " + fixed(red.value) + " *"));
+        QCOMPARE(
+            w.get<QTableWidget>("tableWidget_history")->item(1, kHistoryIndexColumn)->toolTip(),
+            QString("CIE 白度 W %1（超出公式适用范围）").arg(fixed(red.value)));
+
+        // The shade steps: 0 follows the ΔE limit.
+        w.get<QDoubleSpinBox>("doubleSpinBox_shadeStepL")->setValue(0.5);
+        QCOMPARE(stored.settings(primary)->steps(1.0), (ShadeSteps{0.5, 1.0, 1.0}));
+
+        // Another library shows its own settings; back on this one, no index.
+        w.get<QComboBox>("comboBox_qcLibrary")->setCurrentIndex(1);
+        QCOMPARE(index->currentData().toInt(), int(ColourIndex::None));
+        QCOMPARE(w.get<QDoubleSpinBox>("doubleSpinBox_shadeStepL")->value(), 0.0);
+        w.get<QComboBox>("comboBox_qcLibrary")->setCurrentIndex(0);
+        QCOMPARE(w.get<QDoubleSpinBox>("doubleSpinBox_shadeStepL")->value(), 0.5);
+        index->setCurrentIndex(index->findData(int(ColourIndex::None)));
+        QVERIFY(!w.get<QLabel>("label_sampleIndex")->isVisibleTo(w.qc));
+        QCOMPARE(w.tableRows("tableWidget_history").first().count('|'), 5);
+        QCOMPARE(w.prompt.messages(), QStringList());
+
+        // The settings go with their library.
+        QVERIFY(w.page()->library().deleteLibrary(0));
+        QCOMPARE(*stored.settings(primary), LibraryIndexSettings{});
     }
 
     // A standard is found by typing its name; other text does not stay.

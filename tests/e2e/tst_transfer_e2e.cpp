@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window with the simulated meter: the user presses "export meter data",
 // then "write to meter", and the libraries travel from the meter into the
 // store and back.
@@ -61,8 +62,9 @@ private slots:
     void writeBringsThemBackIntoAnEmptyMeter() {
         backend_.meter().loadLibraries({});
         prompt_.clear();
+        prompt_.answers.enqueue(true);
         press("pushButton_writeToMeter");
-        QCOMPARE(prompt_.messages(),
+        QCOMPARE(prompt_.firstParagraphs(),
                  QStringList{"Successfully written the color card to the instrument!"});
         QCOMPARE(backend_.meter().lastTransferErrors(), QStringList());
         QCOMPARE(describe(backend_.meter().libraries()), describe(meterLibraries()));
@@ -72,8 +74,9 @@ private slots:
         window_->on_pushButton_languageZh_clicked();
         backend_.meter().faults().unplugAfterDataPackages = 1;
         prompt_.clear();
+        prompt_.answers.enqueue(true);
         press("pushButton_writeToMeter");
-        QCOMPARE(prompt_.messages(), QStringList{"写2包标准色卡数据写端口失败！"});
+        QCOMPARE(prompt_.firstParagraphs(), QStringList{"写2包标准色卡数据写端口失败！"});
         QCOMPARE(prompt_.events.last().title, QString("提示"));
     }
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window at its smallest, in both languages, at the normal and a one and a
 // half times larger font, with the simulated meter's libraries listed and a
 // deep blue measured: no two visible neighbours overlap, no button text is

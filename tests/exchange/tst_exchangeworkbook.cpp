@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Independent readers and writers for the open-format tests.
 
 csv FILE        print the rows of a CSV file as JSON, read by Python's csv module
@@ -86,7 +87,7 @@ def main():
             w.writerow(["Name", "Library", "LabL", "Laba", "Labb"])
             w.writerow(["橙色, 亮", "Python 库", "62.5", "35", "60.25"])
             w.writerow(["say \"hi\"", "Python 库", "0", "-0.5", "-100"])
-            w.writerow(["line\nbreak", "other", "100", "0", "0"])
+            w.writerow(["semi;colon", "other", "100", "0", "0"])
     else:
         raise SystemExit(__doc__)
 

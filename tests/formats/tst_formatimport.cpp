@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FormatFixture.h"
 #include "SimMeter.h"
 
@@ -116,6 +117,16 @@ private slots:
         row("csv description 17 bytes", "a.csv",
             "Library,Description,Name,LabL,Laba,Labb\nL,12345678901234567,x,1,2,3\n",
             FormatError::DescriptionTooLong);
+        row("csv escape in a colour name", "a.csv",
+            "Name,LabL,Laba,Labb\nok,1,2,3\n\"two\nlines\",1,2,3\nx\x1b[31m,1,2,3\n",
+            FormatError::UnsafeName,
+            "Row 3 of the file a.csv holds a name or description with a control character or a "
+            "text direction mark, which cannot be kept!",
+            "文件a.csv第3行的名称或描述含有控制字符或文字方向标记，无法保存！");
+        row("csv NUL in a colour name", "a.csv",
+            QByteArray("Name,LabL,Laba,Labb\nx\0y,1,2,3\n", 30), FormatError::UnsafeName);
+        row("csv direction override in a library name", "a.csv",
+            "Library,Name,LabL,Laba,Labb\nab\xe2\x80\xae,x,1,2,3\n", FormatError::UnsafeName);
         row("csv 47 libraries", "a.csv", csvRows(47, 1), FormatError::TooManyLibraries,
             "The file holds 47 color card libraries; at most 46 can be kept!",
             "文件包含47本色卡库，最多只能保存46本！");
@@ -137,6 +148,13 @@ private slots:
         row("cgats b* beyond", "a.txt", cgats("SAMPLE_ID\tLAB_L\tLAB_A\tLAB_B", "1\t1\t2\t4e3\n"),
             FormatError::OutOfRange);
         row("cgats not text", "a.txt", QByteArray("\x00\x01\x02", 3), FormatError::Malformed);
+        row("cgats empty", "a.txt", "", FormatError::NoColors);
+        row("cgats name with an escape", "a.txt",
+            cgats("SAMPLE_ID\tSAMPLE_NAME\tLAB_L\tLAB_A\tLAB_B",
+                  "1\t\"ok\"\t1\t2\t3\n2\t\"a\x1b"
+                  "b\"\t1\t2\t3\n"),
+            FormatError::UnsafeName);
+        row("cgats blank", "a.txt", "\n \n", FormatError::NoColors);
 
         row("cxf not xml", "a.cxf", "<CxF", FormatError::Malformed);
         row("cxf another root", "a.cxf", "<?xml version=\"1.0\"?><Other/>", FormatError::Malformed);
@@ -150,6 +168,8 @@ private slots:
             FormatError::MissingLabValues,
             "The color \"spectral\" of the library \"a\" has no L*a*b* values!",
             "色卡库“a”中的颜色“spectral”没有L*a*b*值！");
+        row("cxf tab in a name", "a.cxf", cxf(labObject("x&#9;y", "<L>1</L><A>2</A><B>3</B>")),
+            FormatError::UnsafeName);
         row("cxf lab without B", "a.cxf", cxf(labObject("x", "<L>1</L><A>2</A>")),
             FormatError::MissingLabValues);
         row("cxf unknown library member", "a.cxf",
@@ -159,6 +179,16 @@ private slots:
                          "xmlns:l=\"urn:colorcard:cxf3-libraries\"><l:Library Name=\"n\">"
                          "<l:Object Ref=\"nowhere\"/></l:Library></l:Libraries>"
                          "</CustomResources>"),
+            FormatError::Malformed);
+        row("cxf libraries nested 50000 deep", "a.cxf",
+            QByteArray(cxf(labObject("x", "<L>1</L><A>2</A><B>3</B>")))
+                .replace("</Resources>",
+                         "</Resources><CustomResources><l:Libraries "
+                         "xmlns:l=\"urn:colorcard:cxf3-libraries\">" +
+                             QByteArray("<l:Libraries>").repeated(50000) +
+                             "<l:Library Name=\"n\"><l:Object Ref=\"nowhere\"/></l:Library>" +
+                             QByteArray("</l:Libraries>").repeated(50000) +
+                             "</l:Libraries></CustomResources>"),
             FormatError::Malformed);
         row("unknown suffix", "a.xyz", "Name,LabL,Laba,Labb\nx,1,2,3\n", FormatError::UnknownType);
     }
@@ -220,7 +250,7 @@ private slots:
         // separators and line breaks, unknown columns, no Library column.
         const QString path = file("Hand made.csv",
                                   "\xEF\xBB\xBFLabb,Note,Name,Laba,LabL,RGBR,Yxyy2\r\n"
-                                  "3.456,\"a, b\",\"two\r\nlines\",-2,50,12,0.31\r\n"
+                                  "3.456,\"a,\r\nb\",\"two, lines\",-2,50,12,0.31\r\n"
                                   "-0.001,,\"say \"\"hi\"\"\",1e1,7.5,,\n");
         FormatLibraries libraries;
         const FormatError error =
@@ -230,7 +260,7 @@ private slots:
         QCOMPARE(libraries[0].name, QStringLiteral("Hand made"));
         QCOMPARE(libraries[0].description, QString());
         const FormatColor& first = libraries[0].colors[0];
-        QCOMPARE(first.name, QStringLiteral("two\r\nlines"));
+        QCOMPARE(first.name, QStringLiteral("two, lines"));
         QCOMPARE(first.values.mid(0, 3), (QStringList{"50.00", "-2.00", "3.46"}));
         QCOMPARE(first.values[ColorColumns::RgbR], QStringLiteral("12"));
         QCOMPARE(first.values[ColorColumns::Yxyy], QStringLiteral("0.3100"));

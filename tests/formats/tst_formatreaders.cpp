@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <lcms2.h>
 
 #include <QJsonArray>
@@ -95,6 +96,34 @@ private slots:
                 QCOMPARE(cells, (QStringList{library.name, library.description, color.name} +
                                  color.values));
             }
+    }
+
+    // Cells a spreadsheet would run as formulas reach Python's csv module
+    // with a leading apostrophe; the import takes it off again, exactly.
+    void formulaCellsGuarded() {
+        needPython();
+        FormatLibraries libraries(1);
+        libraries[0].name = "=cmd|'/c'!A1";
+        libraries[0].description = "@SUM(1)";
+        const QStringList names{"=HYPERLINK(\"x\")", "+1x", "-x", "'=x", "'plain", "-12.5", "a=b"};
+        const QStringList cells{
+            "'=HYPERLINK(\"x\")", "'+1x", "'-x", "''=x", "'plain", "-12.5", "a=b"};
+        for (int i = 0; i < names.size(); ++i)
+            libraries[0].colors << storedColor(names[i], i + 1);
+        const QString path = dir.filePath("formulas.csv");
+        QVERIFY(!OpenFormats::write(path, OpenFormat::Csv, libraries));
+
+        const QJsonArray rows = runPython("csv", path);
+        QCOMPARE(rows.size(), 1 + names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            const QJsonArray row = rows[i + 1].toArray();
+            QCOMPARE(row[0].toString(), QString("'=cmd|'/c'!A1"));
+            QCOMPARE(row[1].toString(), QString("'@SUM(1)"));
+            QCOMPARE(row[2].toString(), cells[i]);
+        }
+        FormatLibraries imported;
+        QVERIFY(!OpenFormats::import(path, OpenFormat::Csv, ImportLimits(), imported));
+        QVERIFY(sameLibraries(imported, libraries, allColumns()));
     }
 
     void cgatsReadByLittleCms() {
@@ -204,7 +233,7 @@ private slots:
         QCOMPARE(libraries[0].colors[0].name, QStringLiteral("橙色, 亮"));
         QCOMPARE(libraries[0].colors[0].values.mid(0, 3), (QStringList{"62.50", "35.00", "60.25"}));
         QCOMPARE(libraries[0].colors[1].name, QStringLiteral("say \"hi\""));
-        QCOMPARE(libraries[1].colors[0].name, QStringLiteral("line\nbreak"));
+        QCOMPARE(libraries[1].colors[0].name, QStringLiteral("semi;colon"));
     }
 
     void cgatsWrittenByLittleCmsImports() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FormatFixture.h"
 
 // Libraries written in each open format and imported again come back with

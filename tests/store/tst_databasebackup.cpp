@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -173,8 +174,10 @@ private slots:
             int libraries;
             int colours;
         } expected[] = {
-            {third, kStart.addSecs(2), "", 3, 7},
-            {second, kStart.addSecs(1), "A/B 1:号", 4, 10},
+            // Labelled by the meter whose libraries a copy holds, whatever
+            // meter its name was given.
+            {third, kStart.addSecs(2), "2301", 3, 7},
+            {second, kStart.addSecs(1), "2301", 4, 10},
             {first, kStart, "2301", 3, 8},
             {f.backup->directory() + "/backup-20261206-184230-000Z-9.db",
              QDateTime(QDate(2026, 12, 6), QTime(18, 42, 30), Qt::UTC).toLocalTime(), "9", -1, -1},
@@ -225,7 +228,8 @@ private slots:
         QCOMPARE(f.backup->restore(copy, "2302", &safety), BackupStatus::Ok);
         QCOMPARE(dump(f.store->connectionName()), before);
         QCOMPARE(dumpFile(safety), changed);
-        QCOMPARE(f.backup->list().first().meterNumber, QString("2302"));
+        QCOMPARE(f.backup->list().first().meterNumber, QString("2301"));
+        QCOMPARE(f.backup->list().first().cause, QString("restore"));
         // The same store object goes on working on the restored data.
         QCOMPARE(f.store->selectLibraries().size(), 3);
         QCOMPARE(f.store->selectColorData("ColorCard3\"q").size(), 5);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QSqlDatabase>
@@ -216,6 +217,24 @@ private slots:
         // A folder that is not there: refused, with the reason.
         QVERIFY(!f.quality->exportHistoryCsv(f.dir.filePath(QStringLiteral("no/such.csv")), false));
         QVERIFY(f.quality->error().contains(QStringLiteral("no/such.csv")));
+    }
+
+    // Names a spreadsheet would take for formulas get a leading apostrophe;
+    // negative numbers stay numbers.
+    void historyCsvGuardsFormulas() {
+        Fixture f;
+        for (const char* name : {"=HYPERLINK(\"x\")", "@SUM(A1)", "+cmd", "-12.5"}) {
+            auto e = entry(kReds, QString::fromUtf8(name), 0.6, true);
+            QVERIFY(f.quality->addHistory(e));
+        }
+        QBuffer out;
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QVERIFY(f.quality->writeHistoryCsv(out, false));
+        const QByteArray csv = out.data();
+        QVERIFY(csv.contains(",\"'=HYPERLINK(\"\"x\"\")\","));
+        QVERIFY(csv.contains(",'@SUM(A1),"));
+        QVERIFY(csv.contains(",'+cmd,"));
+        QVERIFY(csv.contains(",-12.5,"));
     }
 
     // A read-only connection beside the window's never writes.

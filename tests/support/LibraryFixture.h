@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QLoggingCategory>
@@ -42,7 +43,7 @@ public:
 
 private:
     QString shown(int row) const {
-        const LibraryEntry& e = service_.library(row);
+        const LibraryEntry& e = service_.listedLibrary(row);
         return e.name + '|' + e.description + '|' + e.count;
     }
     LibraryService& service_;

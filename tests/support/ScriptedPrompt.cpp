@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ScriptedPrompt.h"
 
 namespace {
@@ -53,6 +54,43 @@ Prompt::SeriesAnswer ScriptedPrompt::seriesQuestion(QWidget* parent, const QStri
         return SeriesAnswer::No;
     }
     return seriesAnswers.dequeue();
+}
+
+bool ScriptedPrompt::riskyQuestion(QWidget* parent, const QString& title, const QString& text) {
+    const bool yes = question(parent, title, text);
+    events.last().noByDefault = true;
+    return yes;
+}
+
+Prompt::SeriesAnswer ScriptedPrompt::riskySeriesQuestion(QWidget* parent, const QString& title,
+                                                         const QString& text) {
+    const SeriesAnswer answer = seriesQuestion(parent, title, text);
+    events.last().noByDefault = true;
+    return answer;
+}
+
+Prompt::Answer ScriptedPrompt::questionWithCancel(QWidget* parent, const QString& title,
+                                                  const QString& text) {
+    Event e = makeEvent(Kind::Question, title, text, parent);
+    e.withCancel = true;
+    events.append(e);
+    if (!cancelAnswers.isEmpty())
+        return cancelAnswers.dequeue();
+    if (!answers.isEmpty())
+        return answers.dequeue() ? Answer::Yes : Answer::No;
+    ++unscripted;
+    return Answer::No;
+}
+
+void ScriptedPrompt::status(QWidget* parent, const QString& text) {
+    events.append(makeEvent(Kind::Status, QString(), text, parent));
+}
+
+const ScriptedPrompt::Event* ScriptedPrompt::lastQuestion() const {
+    for (int i = events.size() - 1; i >= 0; --i)
+        if (events[i].kind == Kind::Question || events[i].kind == Kind::SeriesQuestion)
+            return &events[i];
+    return nullptr;
 }
 
 QString ScriptedPrompt::saveFileName(QWidget* parent, const QString& caption,

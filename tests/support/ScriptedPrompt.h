@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QList>
@@ -12,7 +13,16 @@
 // file dialog is cancelled, and both are counted so a test can notice.
 class ScriptedPrompt : public Prompt {
 public:
-    enum class Kind { Information, Question, SeriesQuestion, SaveFile, OpenFile, Progress, Choice };
+    enum class Kind {
+        Information,
+        Question,
+        SeriesQuestion,
+        SaveFile,
+        OpenFile,
+        Progress,
+        Choice,
+        Status
+    };
     struct Event {
         Kind kind = Kind::Information;
         QString title;  // caption for file dialogs
@@ -27,12 +37,18 @@ public:
         // A choice: its column headers and rows; text is its accept button.
         QStringList columns;
         QList<QStringList> rows;
+        // A question whose default button is No, or that offers Cancel.
+        bool noByDefault = false;
+        bool withCancel = false;
     };
 
     QQueue<bool> answers;                // for questions
     QQueue<SeriesAnswer> seriesAnswers;  // for questions with Yes to all / No to all
-    QQueue<QString> fileNames;           // for both file dialogs
-    QQueue<int> choices;                 // rows chosen; an unscripted choice is cancelled
+    // For questions with Cancel; when empty they take from answers (Yes or
+    // No), and an unscripted one is answered No like the others.
+    QQueue<Answer> cancelAnswers;
+    QQueue<QString> fileNames;  // for both file dialogs
+    QQueue<int> choices;        // rows chosen; an unscripted choice is cancelled
     // The filter a dialog of several filters is left on; the first one when
     // none is scripted, as the real dialog opens on it.
     QQueue<QString> selectedFilters;
@@ -44,6 +60,11 @@ public:
     bool question(QWidget* parent, const QString& title, const QString& text) override;
     SeriesAnswer seriesQuestion(QWidget* parent, const QString& title,
                                 const QString& text) override;
+    bool riskyQuestion(QWidget* parent, const QString& title, const QString& text) override;
+    SeriesAnswer riskySeriesQuestion(QWidget* parent, const QString& title,
+                                     const QString& text) override;
+    Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) override;
+    void status(QWidget* parent, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedName,
                          const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
@@ -65,8 +86,25 @@ public:
     // Texts of the events of one kind, in order.
     QStringList texts(Kind kind) const;
     QStringList messages() const { return texts(Kind::Information); }
+    // The messages' first paragraphs (a second one may name a file or counts).
+    QStringList firstParagraphs() const {
+        QStringList heads;
+        for (const QString& message : messages())
+            heads << message.section(QStringLiteral("\n\n"), 0, 0);
+        return heads;
+    }
     QStringList questions() const { return texts(Kind::Question); }
     QStringList seriesQuestions() const { return texts(Kind::SeriesQuestion); }
+    QStringList statuses() const { return texts(Kind::Status); }
+    // The series questions without the second paragraph that lists the changes.
+    QStringList seriesHeads() const {
+        QStringList heads;
+        for (const QString& question : seriesQuestions())
+            heads << question.section(QStringLiteral("\n\n"), 0, 0);
+        return heads;
+    }
+    // The last question of either kind.
+    const Event* lastQuestion() const;
     const Event* lastProgress() const;
     void clear();
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every change that removes or replaces stored data is preceded by one copy
 // of the database; without a copy it does not happen. Copies are restored
 // from a list through the prompt.
@@ -181,8 +182,9 @@ private slots:
         const ScriptedPrompt::Event* choice = f.prompt.lastChoice();
         QVERIFY(choice);
         QCOMPARE(choice->title, QStringLiteral("Restore backup"));
-        QCOMPARE(choice->columns, (QStringList{"Backup time", "Meter", "Libraries", "Colors"}));
-        QCOMPARE(choice->rows, (QList<QStringList>{{kTime, "2301", "2", "5"}}));
+        QCOMPARE(choice->columns,
+                 (QStringList{"Backup time", "Meter", "Libraries", "Colors", "Taken before"}));
+        QCOMPARE(choice->rows, (QList<QStringList>{{kTime, "2301", "2", "5", "Delete all"}}));
         QCOMPARE(choice->text, QStringLiteral("Restore"));
         QCOMPARE(choice->cancelText, QStringLiteral("Cancel"));
         QCOMPARE(f.prompt.questions(), QStringList{"Restore the backup of " + kTime +

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ExchangeFixture.h"
 
 // Saved and imported into an empty store, every library and every value of
@@ -13,7 +14,7 @@ class ExchangeRoundTripTest : public QObject {
             if (library.count.toInt() == 0)
                 source.prompt.answers.enqueue(true);
         QVERIFY(source.save(file));
-        QCOMPARE(source.prompt.messages(), QStringList{"Save file success!"});
+        QCOMPARE(source.prompt.firstParagraphs(), QStringList{"Save file success!"});
 
         ExchangeFixture target(source.service().meterNumber());
         target.service().setMaxLibraries(source.service().maxLibraries());

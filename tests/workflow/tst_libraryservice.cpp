@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -180,6 +181,21 @@ private slots:
         const QStringList shown = f.state();
         f.relist();
         QCOMPARE(f.state(), shown);
+    }
+
+    // Listing reads the libraries only; the colours of one are read when
+    // first needed (the current library's on selection), and only once.
+    void coloursAreReadWhenFirstNeeded() {
+        TwoLibraries f;
+        LibraryService& s = f.service();
+        f.relist();
+        QVERIFY(dropTable(f, s.listedLibrary(1).id));
+        s.selectLibrary(0);
+        QCOMPARE(f.colourKeys("Reds", "d").size(), 2);
+        QCOMPARE(f.prompt.messages(), QStringList());
+        QVERIFY(s.library(1).colours.isEmpty());
+        QVERIFY(s.libraries().at(1).colours.isEmpty());
+        QCOMPARE(f.prompt.messages(), QStringList{"Query color card data fail！"});
     }
 
     void keysAndLimits() {
@@ -399,6 +415,26 @@ private slots:
         QVERIFY(!f.service().databaseOpen());
         QVERIFY(f.service().storedLibraries().isEmpty());
         QCOMPARE(f.prompt.events.size(), 1);
+    }
+
+    // Names typed in the window: no control characters or direction marks.
+    void controlCharactersRefused() {
+        LibraryFixture f;
+        LibraryService& s = f.service();
+        f.addLibrary("lib", "d", {{"c1", "1", "2", "3"}});
+        s.selectLibrary(0);
+        QVERIFY(!s.acceptLibraryEntry(nullptr, "a\x1b[2J", "d"));
+        QVERIFY(!s.acceptLibraryEntry(nullptr, "a",
+                                      QString::fromUtf8("\xe2\x80\xae"
+                                                        "d")));
+        QVERIFY(!s.acceptNewColour(QStringLiteral("x\ty")));
+        QVERIFY(!s.renameColour(0, QStringLiteral("x").append(QChar(0))));
+        QCOMPARE(f.prompt.messages(),
+                 QVector<QString>(4,
+                                  "A name or description cannot hold control characters "
+                                  "or text direction marks!")
+                     .toList());
+        QCOMPARE(s.library(0).colours[0].name, QString("c1"));
     }
 };
 

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include <QSignalSpy>
 
+#include "ChangeTexts.h"
 #include "ColorValueTexts.h"
 #include "MeterController.h"
 #include "TransferFixture.h"
@@ -68,7 +70,8 @@ private slots:
         QCOMPARE(change.size(), 1);
         QCOMPARE(f.prompt.questions(),
                  QStringList{"Detected that the new instrument will clear all data. Please save "
-                             "the current data to Excel first. Do you want to save it?"});
+                             "the current data to Excel first. Do you want to save it?\n\n" +
+                             ChangeText::InstrumentChangeChoices.in(false)});
         QCOMPARE(f.store().selectLibraries().size(), 0);
         QCOMPARE(f.service().libraryCount(), 0);
     }

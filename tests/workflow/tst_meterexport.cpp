@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtEndian>
@@ -152,7 +153,7 @@ private slots:
         f.prompt.seriesAnswers << Answer::Yes;
         QVERIFY(f.exportMeter());
 
-        QCOMPARE(f.prompt.seriesQuestions(), QStringList{overwriteQuestion("Lib", "Desc")});
+        QCOMPARE(f.prompt.seriesHeads(), QStringList{overwriteQuestion("Lib", "Desc")});
         QCOMPARE(f.prompt.questions(), QStringList());
         QCOMPARE(f.stored().size(), 1);
         QCOMPARE(f.stored()[0].colours,
@@ -169,7 +170,7 @@ private slots:
         // A second export finds everything present: nothing is asked or changed.
         f.prompt.clear();
         QVERIFY(f.exportMeter());
-        QCOMPARE(f.prompt.seriesQuestions(), QStringList());
+        QCOMPARE(f.prompt.seriesHeads(), QStringList());
         QCOMPARE(f.prompt.messages(), QStringList{kNothingChanged});
         QCOMPARE(f.stored()[0].colours.size(), 4);
         QCOMPARE(f.stored()[0].count, QString("4"));
@@ -269,7 +270,7 @@ private slots:
         f.prompt.clear();
         f.messenger.setChinese(true);
         QVERIFY(!f.exportMeter());
-        QCOMPARE(f.prompt.seriesQuestions(), QStringList());
+        QCOMPARE(f.prompt.seriesHeads(), QStringList());
         QCOMPARE(
             f.prompt.messages(),
             QStringList{"最多录20000条色卡数据，已经存在19998条色卡数据，本次导入3条已超过上限，"
@@ -426,48 +427,76 @@ private slots:
         QCOMPARE(f.stored().size(), 9);
     }
 
-    // L*a*b* outside the accepted range (L* -10..150, a*, b* within 200)
-    // cannot come from a colour: the whole export is refused, nothing stored.
-    void labOutsideTheRangeIsRefused_data() {
+    // Everything the meter's signed hundredths hold is taken from the meter,
+    // up to its very edge; values outside the plausible range (L* -10..150,
+    // a*, b* within 200) are kept and pointed out after the success.
+    void labAcrossTheMeterRangeIsTaken_data() {
         QTest::addColumn<int>("L");
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("plausible");
         QTest::newRow("L 150.01") << 15001 << 0 << 0 << false;
         QTest::newRow("L -10.01") << -1001 << 0 << 0 << false;
         QTest::newRow("a 200.01") << 5000 << 20001 << 0 << false;
-        QTest::newRow("b -327.68") << 5000 << 0 << -32768 << false;
+        QTest::newRow("a -327.68, b 327.67") << 5000 << -32768 << 32767 << false;
         QTest::newRow("on the bounds") << 15000 << -20000 << 20000 << true;
         QTest::newRow("L -10.00") << -1000 << 0 << 0 << true;
     }
-    void labOutsideTheRangeIsRefused() {
+    void labAcrossTheMeterRangeIsTaken() {
         QFETCH(int, L);
         QFETCH(int, a);
         QFETCH(int, b);
-        QFETCH(bool, accepted);
+        QFETCH(bool, plausible);
         TransferFixture f;
         f.addLibrary("Lib", "Desc", {{"kept", "1.00", "2.00", "3.00"}});
         QVector<SimColour> colours = simColours("c", 3);
         colours[1] = {"odd", qint16(L), qint16(a), qint16(b)};
         f.meter().loadLibraries({{"New", "", simColours("n", 2)}, {"Lib", "Desc", colours}});
         f.prompt.seriesAnswers << Answer::Yes;
+
+        QVERIFY(f.exportMeter());
+        QCOMPARE(f.stored().size(), 2);
+        QCOMPARE(f.stored()[0].colours[2],
+                 (ColourTexts{"odd", MeterExport::hundredthsText(qint16(L)),
+                              MeterExport::hundredthsText(qint16(a)),
+                              MeterExport::hundredthsText(qint16(b))}));
+        QStringList expected{kSuccess};
+        if (!plausible)
+            expected << "1 exported colors have L*a*b* values outside L* -10 to 150, a* and b* "
+                        "-200 to 200, the first \"odd\" in the library \"Lib\": they were kept as "
+                        "the meter holds them, please check them!";
+        QCOMPARE(f.prompt.messages(), expected);
+    }
+
+    // A colour count in an information record (its check code valid) beyond
+    // what the program keeps, in one library or in all: refused before any
+    // colour is read, nothing stored.
+    void absurdColourCountIsRefusedBeforeReading_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("19866 beside 200") << 19866;
+        QTest::newRow("20001") << 20001;
+        QTest::newRow("65535") << 65535;
+    }
+    void absurdColourCountIsRefusedBeforeReading() {
+        QFETCH(int, count);
+        TransferFixture f;
+        f.addLibrary("Mine", "", {{"x", "1.00", "2.00", "3.00"}});
+        f.meter().loadLibraries(
+            {{"Big", "", simColours("b", 3)}, {"More", "", simColours("m", 200)}});
+        QByteArray record = f.meter().infoRecord(0);
+        QCOMPARE(record.size(), SimMeter::kInfoSize);
+        record[32] = char(count & 0xFF);
+        record[33] = char(count >> 8);
+        const quint16 check = crc16(record, 36);
+        record[36] = char(check & 0xFF);
+        record[37] = char(check >> 8);
+        f.meter().setMemory(SimMeter::kInfoAddress, record);
         const QList<StoredLibrary> before = f.stored();
 
-        QCOMPARE(f.exportMeter(), accepted);
-        if (accepted) {
-            QCOMPARE(f.stored().size(), 2);
-            QCOMPARE(f.stored()[0].colours[2],
-                     (ColourTexts{"odd", MeterExport::hundredthsText(qint16(L)),
-                                  MeterExport::hundredthsText(qint16(a)),
-                                  MeterExport::hundredthsText(qint16(b))}));
-            return;
-        }
-        QCOMPARE(f.prompt.messages(),
-                 QStringList{"The message received for reading standard color card data is "
-                             "incorrect!"});
-        QVERIFY(f.prompt.questions().isEmpty());
+        QVERIFY(!f.exportMeter());
+        QCOMPARE(f.prompt.messages(), QStringList{"At most 20000 color datas!"});
+        QVERIFY(dataReads(f).isEmpty());
         COMPARE_LIBRARIES(f.stored(), before);
-        QCOMPARE(f.keys(), QStringList{"Lib:Desc"});
     }
 
     void chineseNamesComeBackUnchanged() {

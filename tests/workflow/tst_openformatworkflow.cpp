@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The open formats' workflows without a window: which type a chosen file
 // is, and the store's limits an import is checked against before anything
 // changes. (The settings are checked through the command line's files.)

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+#include <QFileInfo>
+
 #include "CheckCodes.h"
 #include "ExchangeFixture.h"
 #include "ExchangeWorkbook.h"
@@ -77,12 +80,20 @@ private slots:
             workbook({{"Reds", colours(3, 1)}, {"Empty", {}}, {"Blues", colours(2, 50)}});
         QVERIFY(!file.isEmpty());
         ExchangeFixture f;
-        f.import(file);
+        FailingWorkbookFile::Calls calls;
+        f.import(file, [&](const QString& name) {
+            auto counting = std::make_unique<FailingWorkbookFile>(name);
+            counting->calls = &calls;
+            return std::unique_ptr<WorkbookFile>(std::move(counting));
+        });
+        // The workbook is read once, whatever the number of sheets.
+        QCOMPARE(calls.opens, 1);
 
         const ScriptedPrompt::Event& dialog = f.prompt.events.first();
         QCOMPARE(dialog.kind, Kind::OpenFile);
         QCOMPARE(dialog.title, QStringLiteral("Select File"));
-        QCOMPARE(dialog.text, QStringLiteral("./"));
+        // The documents folder, not the program's working directory.
+        QVERIFY(QFileInfo(dialog.text).isAbsolute());
         QCOMPARE(dialog.filter, QStringLiteral("Excel (*.xls)"));
         const ScriptedPrompt::Event* progress = f.prompt.lastProgress();
         QCOMPARE(progress->text, QStringLiteral("Importing Excel data, please wait"));
@@ -135,7 +146,7 @@ private slots:
         f.prompt.seriesAnswers << Answer::No;
         f.prompt.clear();
         f.import(file);
-        QCOMPARE(f.prompt.seriesQuestions(),
+        QCOMPARE(f.prompt.seriesHeads(),
                  QStringList{QStringLiteral("色卡库名称：红色，色卡库描述：desc，已经存在，"
                                             "是否覆盖旧的色卡库？")});
         QCOMPARE(f.prompt.messages(),
@@ -231,7 +242,7 @@ private slots:
         const QStringList store = f.snapshot();
         f.prompt.clear();
         f.import(file);
-        QCOMPARE(f.prompt.seriesQuestions(), QStringList());
+        QCOMPARE(f.prompt.seriesHeads(), QStringList());
         QCOMPARE(f.prompt.questions(), QStringList());
         QCOMPARE(f.prompt.messages(), QStringList{kNothingChanged});
         QCOMPARE(f.snapshot(), store);
@@ -245,7 +256,7 @@ private slots:
         f.import(file);
         const QStringList asked{overwriteQuestion("Reds", "desc"),
                                 overwriteQuestion("Blues", "desc")};
-        QCOMPARE(f.prompt.seriesQuestions(), asked.mid(0, questions));
+        QCOMPARE(f.prompt.seriesHeads(), asked.mid(0, questions));
         QCOMPARE(f.prompt.unscripted, 0);
         QCOMPARE(f.prompt.messages(),
                  QStringList{redsBack || bluesBack ? kSuccess : kNothingChanged});
@@ -268,7 +279,7 @@ private slots:
         f.addLibrary("Reds", "desc", {all[1], all[3]});
         f.prompt.seriesAnswers << Answer::Yes;
         f.import(file);
-        QCOMPARE(f.prompt.seriesQuestions(), QStringList{overwriteQuestion("Reds", "desc")});
+        QCOMPARE(f.prompt.seriesHeads(), QStringList{overwriteQuestion("Reds", "desc")});
         QCOMPARE(f.service().library(0).count, QStringLiteral("5"));
         QCOMPARE(f.store().selectLibraries()[0][5].toString(), QStringLiteral("5"));
         const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
@@ -469,6 +480,13 @@ private slots:
         QVERIFY(XlsTestFiles::writeBytes(junk, QByteArray(600, 'x')));
         expectRefused(f, junk, "Error", "Could not open file!");
 
+        // A workbook whose records cannot be read (one that crashed FreeXL).
+        const QString hostile = out.filePath("hostile.xls");
+        QVERIFY(XlsTestFiles::writeBytes(
+            hostile, XlsTestFiles::bytesOf(
+                         QStringLiteral(FUZZ_CORPUS_DIR "/xls_read/crash-freexl-sst-oob.xls"))));
+        expectRefused(f, hostile, "Tip", kReadError);
+
         // A workbook with an empty first sheet.
         const QString blank = out.filePath("blank.xls");
         QVERIFY(XlsTestFiles::writeSheets(blank, {"one", "two"}));
@@ -570,6 +588,13 @@ private slots:
         row("a 30000000 as text", 1, 1, 2, QStringLiteral("30000000"), kReadError);
         row("L 150.01", 1, 1, 1, 150.01, kReadError);
         row("a -200.01", 1, 1, 2, QStringLiteral("-200.01"), kReadError);
+        // Names, which no check code covers.
+        row("escape in a colour name", 1, 2, 0, QStringLiteral("C\x1b[2J"),
+            "Row 3 of worksheet 2 holds a name or description with a control character or a "
+            "text direction mark, which cannot be kept!");
+        row("NUL in a colour name", 1, 1, 0, QStringLiteral("C").append(QChar(0)).append('x'),
+            "Row 2 of worksheet 2 holds a name or description with a control character or a "
+            "text direction mark, which cannot be kept!");
     }
     void handEditedWorkbooksAreRefused() {
         QFETCH(int, sheet);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Export and write with either pacing and with a meter that takes its time,
 // answers late, twice, without the echo, or first for another address.
 
@@ -138,7 +139,18 @@ private slots:
             };
             const auto run = [&] { return exporting ? f.exportMeter() : f.writeMeter(); };
             const bool failed = !run();
-            QCOMPARE(f.prompt.messages(), QStringList{message});
+            // A read or record write missed after the quick flush is sent
+            // once more, after a full flush, which the late reply does not
+            // outlast; the empty packet, which finishes a download, is not.
+            const bool retried =
+                what == Misbehaviour::LateReply && pacing == Pacing::Adaptive && function != 0x74;
+            QCOMPARE(
+                f.prompt.messages(),
+                QStringList{!retried ? message
+                            : exporting
+                                ? QStringLiteral("Export the color card data success!")
+                                : QStringLiteral(
+                                      "Successfully written the color card to the instrument!")});
             if (failed) {
                 QCOMPARE(what, Misbehaviour::LateReply);
                 if (exporting)
@@ -154,6 +166,34 @@ private slots:
             else
                 COMPARE_LIBRARIES(asStored(f.meter().libraries()), f.stored());
             QCOMPARE(f.meter().lastTransferErrors(), QStringList());
+        }
+    }
+
+    // A stale report that arrives after the quick flush, just before a
+    // request (the full flush would have waited for it): the exchange is
+    // tried once more after a full flush, and the transfer goes through.
+    void staleReportJustBeforeARequest() {
+        for (const bool exporting : {true, false}) {
+            TransferFixture f;
+            if (exporting)
+                f.meter().loadLibraries(libraries());
+            else
+                storeLibraries(f, libraries());
+            int writes = 0;
+            f.link.onWrite = [&](const QByteArray&) {
+                if (++writes == 4)
+                    f.meter().faults().staleBytesOnce = QByteArray::fromHex("AB99000000");
+                return true;
+            };
+            QVERIFY(exporting ? f.exportMeter() : f.writeMeter());
+            QCOMPARE(
+                f.prompt.messages(),
+                QStringList{exporting ? "Export the color card data success!"
+                                      : "Successfully written the color card to the instrument!"});
+            if (exporting)
+                COMPARE_LIBRARIES(f.stored(), asStored(libraries()));
+            else
+                COMPARE_LIBRARIES(asStored(f.meter().libraries()), f.stored());
         }
     }
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QDialog>
 #include <QScrollBar>
 #include <QSqlDatabase>
@@ -10,7 +11,7 @@
 
 namespace {
 
-const QString kEmptyName[] = {"Color card name can not be empty!", "色卡名称不能为空！"};
+const QString kEmptyName[] = {"Color name can not be empty!", "色卡编号不能为空！"};
 const QString kNoLibrary[] = {
     "Please create color card library and select color card library name!",
     "请创建并选择色卡库名称！"};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QCryptographicHash>
 #include <QDir>
 #include <QGroupBox>
@@ -6,6 +7,7 @@
 #include <QSqlQuery>
 #include <QTranslator>
 
+#include "ChangeTexts.h"
 #include "PageFixture.h"
 
 namespace {
@@ -130,9 +132,11 @@ private slots:
             QString());
         QCOMPARE(f.ui()->label_colorCardResult->styleSheet(),
                  QString("background-color: rgb(220, 220, 220);"));
-        // Left alone: the lock, the name field and the meter information.
-        QVERIFY(page.libraryLocked());
-        QVERIFY(f.ui()->pushButton_lock->isHidden());
+        // The locked library went away: unlocked, and said. Left alone: the
+        // name field and the meter information.
+        QVERIFY(!page.libraryLocked());
+        QVERIFY(!f.ui()->pushButton_lock->isHidden());
+        QCOMPARE(f.prompt.messages().size(), 1);
         QCOMPARE(f.ui()->lineEdit_colorDataName->text(), QString("red"));
         QCOMPARE(f.ui()->lineEdit_meterModel->text(), QString("CM-1"));
         QCOMPARE(f.library().meterNumber(), QString("1001"));
@@ -158,9 +162,10 @@ private slots:
             const QString path = f.dir.filePath("database.db");
             const QByteArray before = fileDigest(path);
             const QString question =
-                chinese ? "删除所有色卡数据，会清空数据库和清空所有数据，是否确认删除？"
-                        : "Deleting all color card data will clear the database and all data. "
-                          "Are you sure you want to delete it?";
+                (chinese ? "删除所有色卡数据，会清空数据库和清空所有数据，是否确认删除？\n\n"
+                         : "Deleting all color card data will clear the database and all data. "
+                           "Are you sure you want to delete it?\n\n") +
+                ChangeText::BackupFirstNote.in(chinese);
 
             f.prompt.answers.enqueue(false);
             f.ui()->pushButton_deleteAllData->click();
@@ -171,18 +176,20 @@ private slots:
             QCOMPARE(page.store().selectLibraries().size(), 2);
 
             page.on_pushButton_lock_clicked();
+            const QString locked = f.combo()->currentText();
             f.prompt.clear();
             f.prompt.answers.enqueue(true);
             f.ui()->pushButton_deleteAllData->click();
             QCOMPARE(f.prompt.questions(), QStringList{question});
-            QCOMPARE(f.prompt.messages(), QStringList());
+            QCOMPARE(f.prompt.messages(),
+                     QStringList{ChangeText::LockReleased.in(chinese).arg(locked)});
+            QVERIFY(!page.libraryLocked());
             QVERIFY(QFile::exists(path));
             QVERIFY(fileDigest(path) != before);
             QVERIFY(f.library().databaseOpen());
             QVERIFY(page.store().selectLibraries().isEmpty());
             QCOMPARE(f.libraries()->rowCount(), 0);
             QCOMPARE(f.combo()->count(), 0);
-            QVERIFY(page.libraryLocked());
             CHECK_LIBRARY_INVARIANTS(f);
             // The old colour tables went with the file.
             QSqlQuery tables(QSqlDatabase::database(page.store().connectionName()));

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include <QLoggingCategory>
 
+#include "ChangeTexts.h"
 #include "ExcelEngine.h"
 #include "MeterFixture.h"
 
@@ -7,9 +9,11 @@
 // whose templates lie in the application directory.
 namespace {
 
-const QString kChangeQuestion = QStringLiteral(
-    "Detected that the new instrument will clear all data. Please save the current data to "
-    "Excel first. Do you want to save it?");
+const QString kChangeQuestion =
+    QStringLiteral(
+        "Detected that the new instrument will clear all data. Please save the current data to "
+        "Excel first. Do you want to save it?\n\n") +
+    ChangeText::InstrumentChangeChoices.in(false);
 
 // A library with n colours in the store and on the page.
 void addLibrary(PageFixture& f, const QString& name, int colours) {
@@ -91,8 +95,9 @@ private slots:
         f.prompt.fileNames << taken << file;
         f.page->meter().handleInstrumentChange();
         QCOMPARE(f.prompt.questions(), (QStringList{kChangeQuestion, kChangeQuestion}));
-        QCOMPARE(f.prompt.messages(),
-                 (QStringList{"Create color card file fail!", "Save file success!"}));
+        QCOMPARE(f.prompt.messages(), (QStringList{"Create color card file fail!",
+                                                   "Save file success!\n\n" +
+                                                       ChangeText::SavedFile.in(false).arg(file)}));
         QCOMPARE(sheetsOf(file), 3);
         expectCleared(f);
     }
@@ -102,9 +107,10 @@ private slots:
         f.page->meter().handleInstrumentChange();
         QCOMPARE(f.prompt.events.size(), 1);
         QCOMPARE(f.prompt.events[0].title, QStringLiteral("提示"));
-        QCOMPARE(
-            f.prompt.events[0].text,
-            QStringLiteral("检测到新仪器会清空所有数据，请您先保存当前数据到Excel，是否保存？"));
+        QCOMPARE(f.prompt.events[0].text,
+                 QStringLiteral(
+                     "检测到新仪器会清空所有数据，请您先保存当前数据到Excel，是否保存？\n\n") +
+                     ChangeText::InstrumentChangeChoices.in(true));
     }
 
     void exportRunsOncePerInstrument() {
@@ -132,9 +138,9 @@ private slots:
         // comes back.
         page.meter().exportOnFirstConnection(9);
         QCOMPARE(m.f.prompt.questions().size() + m.f.prompt.seriesQuestions().size(), 0);
-        QCOMPARE(m.f.prompt.messages(),
-                 (QStringList{success, QStringLiteral("未做任何更改：仪器中的色卡库已全部存在于"
-                                                      "数据库中，或已按您的选择保留原样。")}));
+        // Nothing new at a first connection is said in the status line.
+        QCOMPARE(m.f.prompt.messages(), QStringList{success});
+        QCOMPARE(m.f.prompt.statuses(), QStringList{ChangeText::FirstExportUnchanged.in(true)});
         const int afterSecond = m.f.prompt.events.size();
         page.meter().exportOnFirstConnection(7);
         page.meter().exportOnFirstConnection(9);

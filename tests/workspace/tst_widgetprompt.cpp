@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real prompt's dialogs: a progress dialog appears only for an action
 // that lasts and still has work left, it stays out of the way while a box
 // of the prompt is open, and it comes back when the box closes; the choice

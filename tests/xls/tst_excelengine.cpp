@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <sys/inotify.h>
 #include <unistd.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -122,8 +123,8 @@ private slots:
     }
 
     void truncatedFiles() {
-        for (int size : {1, 511, 512, 513, 1024, 4096, valid.size() / 2, valid.size() - 512,
-                         valid.size() - 100, valid.size() - 1}) {
+        const int n = int(valid.size());
+        for (int size : {1, 511, 512, 513, 1024, 4096, n / 2, n - 512, n - 100, n - 1}) {
             QVERIFY2(!opens(valid.left(size)), qPrintable(QString::number(size)));
         }
     }
@@ -166,6 +167,16 @@ private slots:
         for (int i = 0; i < size; ++i)
             damaged[int(at) + i] = char((value >> (8 * i)) & 0xFF);
         QVERIFY(!opens(damaged));
+    }
+
+    // Workbooks that once crashed the reader (kept in the fuzz corpus): read
+    // or refused, never a crash.
+    void crashesFoundByFuzzing() {
+        const QDir corpus(QStringLiteral(FUZZ_CORPUS_DIR "/xls_read"));
+        const QStringList crashes = corpus.entryList({QStringLiteral("crash-*")});
+        QVERIFY(!crashes.isEmpty());
+        for (const QString& name : crashes)
+            QVERIFY2(!opens(bytesOf(corpus.filePath(name))), qPrintable(name));
     }
 
     void damagedWorkbooksNeverCrash() {

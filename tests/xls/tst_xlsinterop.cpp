@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+#include <freexl.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -6,7 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "BiffReader.h"
+#include "CompoundFileReader.h"
 #include "ExcelEngine.h"
+#include "Workbook.h"
 #include "XlsTestFiles.h"
 
 // Workbooks exchanged with independent implementations of the format:
@@ -39,6 +45,45 @@ bool runScript(const QString& mode, const QString& file, QByteArray* output) {
     if (!errors.isEmpty())
         qWarning("%s", errors.constData());
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Every cell FreeXL reports, as the workbook model would keep it: numbers as
+// doubles, texts (and dates, as ISO text) as strings.
+bool readWithFreeXl(const QString& path, QList<QList<QVariantList>>* sheets, QStringList* names) {
+    const void* handle = nullptr;
+    if (freexl_open(QFile::encodeName(path).constData(), &handle) != FREEXL_OK)
+        return false;
+    unsigned int count = 0;
+    bool ok = freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &count) == FREEXL_OK;
+    for (unsigned int i = 0; ok && i < count; ++i) {
+        const char* name = nullptr;
+        unsigned int rows = 0;
+        unsigned short columns = 0;
+        ok = freexl_get_worksheet_name(handle, quint16(i), &name) == FREEXL_OK &&
+             freexl_select_active_worksheet(handle, quint16(i)) == FREEXL_OK &&
+             freexl_worksheet_dimensions(handle, &rows, &columns) == FREEXL_OK;
+        names->append(QString::fromUtf8(name));
+        QList<QVariantList> table;
+        for (unsigned int r = 0; ok && r < rows; ++r) {
+            QVariantList row;
+            for (unsigned short c = 0; ok && c < columns; ++c) {
+                FreeXL_CellValue value;
+                ok = freexl_get_cell_value(handle, r, c, &value) == FREEXL_OK;
+                if (value.type == FREEXL_CELL_INT)
+                    row.append(double(value.value.int_value));
+                else if (value.type == FREEXL_CELL_DOUBLE)
+                    row.append(value.value.double_value);
+                else if (value.type == FREEXL_CELL_NULL)
+                    row.append(QVariant());
+                else
+                    row.append(QString::fromUtf8(value.value.text_value));
+            }
+            table.append(row);
+        }
+        sheets->append(table);
+    }
+    freexl_close(handle);
+    return ok;
 }
 
 }  // namespace
@@ -147,6 +192,71 @@ private slots:
         for (int i = 0; i < 1200; ++i) {
             QCOMPARE(strings[i][0].toString(), text("颜色 %1 ").arg(i).repeated(1 + i % 4));
             QCOMPARE(strings[i][1].toString(), QStringLiteral("colour %1").arg(i));
+        }
+    }
+
+    // The engine's own reader gives every workbook the tests and templates
+    // have exactly the cells FreeXL gives, and what xlrd reads.
+    void readerAgreesWithFreeXlAndXlrd() {
+        QStringList files{QStringLiteral(COLORCARD_BIN_DIR "/ColorCard_1.xls"),
+                          QStringLiteral(COLORCARD_BIN_DIR "/ColorCard_2.xls")};
+        for (const QString& target :
+             {QStringLiteral("xls_read"), QStringLiteral("workbook_import")}) {
+            const QDir corpus(QStringLiteral(FUZZ_CORPUS_DIR "/") + target);
+            for (const QString& name : corpus.entryList({QStringLiteral("saved-*.xls")}))
+                files.append(corpus.filePath(name));
+        }
+        const QString xlwt = dir.filePath(QStringLiteral("compare-xlwt.xls"));
+        QByteArray ignored;
+        QVERIFY(runScript(QStringLiteral("write"), xlwt, &ignored));
+        files.append(xlwt);
+        QVERIFY(files.size() >= 5);
+
+        for (const QString& file : files) {
+            QList<QList<QVariantList>> expected;
+            QStringList names;
+            QVERIFY2(readWithFreeXl(file, &expected, &names), qPrintable(file));
+            QByteArray stream;
+            QVERIFY(CompoundFileReader::readStream(XlsTestFiles::bytesOf(file),
+                                                   {QStringLiteral("Workbook")}, &stream));
+            Workbook ours;
+            QVERIFY2(BiffReader::read(stream, &ours), qPrintable(file));
+            QByteArray json;
+            QVERIFY(runScript(QStringLiteral("read"), file, &json));
+            const QJsonArray xlrd = QJsonDocument::fromJson(json).array();
+            QCOMPARE(ours.sheetCount(), names.size());
+            QCOMPARE(xlrd.size(), names.size());
+            for (int s = 0; s < names.size(); ++s) {
+                const Worksheet& sheet = ours.sheet(s);
+                QCOMPARE(sheet.name(), names[s]);
+                QCOMPARE(xlrd[s].toObject()[QStringLiteral("name")].toString(), names[s]);
+                const QJsonArray xlrdRows = xlrd[s].toObject()[QStringLiteral("rows")].toArray();
+                for (int r = 0; r < Worksheet::kMaxRows; ++r) {
+                    const int columns = r < expected[s].size() ? expected[s][r].size() : 0;
+                    if (r >= sheet.storedRowCount() && columns == 0)
+                        break;
+                    for (int c = 0; c < qMax(columns, int(sheet.storedRow(r).size())); ++c) {
+                        const QVariant want = c < columns ? expected[s][r][c] : QVariant();
+                        const QVariant got = sheet.cell(r, c);
+                        const QByteArray where = QStringLiteral("%1 sheet %2 row %3 column %4")
+                                                     .arg(file)
+                                                     .arg(s)
+                                                     .arg(r)
+                                                     .arg(c)
+                                                     .toUtf8();
+                        QVERIFY2(got.userType() == want.userType() && got == want, where);
+                        const QJsonArray cell = r < xlrdRows.size()
+                                                    ? xlrdRows[r].toArray()[c].toArray()
+                                                    : QJsonArray{QStringLiteral("empty"), ""};
+                        const QVariant independent =
+                            cell.isEmpty() || cell[0] == QLatin1String("empty") ? QVariant()
+                            : cell[0].toVariant().toString() == QLatin1String("text")
+                                ? QVariant(cell[1].toString())
+                                : QVariant(cell[1].toDouble());
+                        QVERIFY2(got == independent, where);
+                    }
+                }
+            }
         }
     }
 };

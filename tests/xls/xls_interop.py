@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reads and writes .xls workbooks with independent libraries (xlrd, xlwt)
 for the exchange tests.
 

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: MIT
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+
+#include "CliTexts.h"
+#include "ColourIndices.h"
+#include "Commands.h"
+#include "IndexSettingsStore.h"
+#include "IndexTexts.h"
+#include "LibraryReader.h"
+#include "QualityStore.h"
+#include "SampleIndex.h"
+#include "ShadeSort.h"
+
+namespace {
+
+QString fixed(double value, int decimals) {
+    const QString text = QString::number(value, 'f', decimals);
+    return text.startsWith(QLatin1Char('-')) && text.toDouble() == 0 ? text.mid(1) : text;
+}
+
+void printJson(CliContext& cli, const QJsonObject& object) {
+    cli.out() << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+struct ChosenStandard {
+    LibraryReader::Library library;
+    LibraryReader::Colour colour;
+};
+
+// LIBRARY/COLOUR, each an identifier or a name; a name may hold "/" itself,
+// so every split is tried and exactly one standard must match.
+std::optional<ChosenStandard> findStandard(CliContext& cli, LibraryReader& reader,
+                                           const QString& text) {
+    const auto libraries = reader.libraries();
+    if (!libraries) {
+        cli.fail(reader.error());
+        return std::nullopt;
+    }
+    QVector<ChosenStandard> found;
+    for (int slash = text.indexOf(QLatin1Char('/')); slash >= 0;
+         slash = text.indexOf(QLatin1Char('/'), slash + 1)) {
+        const QString libraryPart = text.left(slash);
+        const QString colourPart = text.mid(slash + 1);
+        for (const LibraryReader::Library& library : *libraries) {
+            if (library.id != libraryPart && library.name != libraryPart)
+                continue;
+            const auto colours = reader.colours(library.id);
+            if (!colours) {
+                cli.fail(reader.error());
+                return std::nullopt;
+            }
+            for (const LibraryReader::Colour& colour : *colours)
+                if (colour.id == colourPart || colour.name == colourPart)
+                    found << ChosenStandard{library, colour};
+        }
+    }
+    if (found.size() == 1)
+        return found.first();
+    if (found.isEmpty())
+        cli.fail(IndexText::NoStandard.in(cli.chinese()).arg(text));
+    else
+        cli.fail(IndexText::AmbiguousColour.in(cli.chinese()).arg(text).arg(found.size()));
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runIndex(CliContext& cli) {
+    const bool zh = cli.chinese();
+    QCommandLineParser parser;
+    const QCommandLineOption index(QStringLiteral("index"), IndexText::IndexOption.in(zh),
+                                   QStringLiteral("NAME"));
+    const QCommandLineOption conditions(QStringLiteral("conditions"),
+                                        IndexText::ConditionsOption.in(zh),
+                                        QStringLiteral("ILLUMINANT/OBSERVER"));
+    const QCommandLineOption json(QStringLiteral("json"), IndexText::JsonValueOption.in(zh));
+    for (const QCommandLineOption* option : {&index, &conditions, &json})
+        parser.addOption(*option);
+    parser.addPositionalArgument(QStringLiteral("L a b"), CliText::NearestArguments.in(zh));
+    if (!cli.parse(parser, IndexText::IndexSummary, 3, 3, QStringLiteral("L a b")))
+        return cli.exitCode();
+    if (!parser.isSet(index))
+        return cli.fail(IndexText::NoIndexChosen, ExitUsage);
+    const std::optional<ColourIndex> chosen = indexFromCode(parser.value(index));
+    if (!chosen || *chosen == ColourIndex::None)
+        return cli.fail(IndexText::UnknownIndex.in(zh).arg(parser.value(index)), ExitUsage);
+    MeasuringConditions under = SampleIndex::conditions();
+    if (parser.isSet(conditions)) {
+        const auto given = MeasuringConditions::parse(parser.value(conditions));
+        if (!given)
+            return cli.fail(IndexText::BadConditions.in(zh).arg(parser.value(conditions)),
+                            ExitUsage);
+        under = *given;
+    }
+    const QStringList arguments = parser.positionalArguments();
+    Lab lab;
+    if (!cli.number(arguments[0], lab.L) || !cli.number(arguments[1], lab.a) ||
+        !cli.number(arguments[2], lab.b))
+        return cli.exitCode();
+
+    const IndexValue value = colourIndex(*chosen, lab, under);
+    if (!value.computed())
+        return cli.fail(indexCode(*chosen) + QStringLiteral(": ") +
+                        SampleIndex::valueText(*chosen, value, under, zh));
+    if (parser.isSet(json)) {
+        printJson(cli, QJsonObject{{QStringLiteral("index"), indexCode(*chosen)},
+                                   {QStringLiteral("illuminant"), under.illuminant},
+                                   {QStringLiteral("observer"), under.observer},
+                                   {QStringLiteral("value"), fixed(value.value, 4).toDouble()},
+                                   {QStringLiteral("inRange"), value.inRange}});
+        return ExitSuccess;
+    }
+    // The value; outside the formula's range the mark follows after a tab.
+    cli.out() << fixed(value.value, 2);
+    if (!value.inRange)
+        cli.out() << '\t' << IndexText::OutOfRange.in(zh);
+    cli.out() << '\n';
+    return ExitSuccess;
+}
+
+int runShadeSort(CliContext& cli) {
+    const bool zh = cli.chinese();
+    QCommandLineParser parser;
+    const QCommandLineOption standard(QStringLiteral("standard"), IndexText::StandardOption.in(zh),
+                                      QStringLiteral("LIBRARY/COLOUR"));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(zh));
+    parser.addOption(standard);
+    parser.addOption(json);
+    if (!cli.parse(parser, IndexText::ShadeSortSummary, 0, 0, QString()))
+        return cli.exitCode();
+    if (!parser.isSet(standard))
+        return cli.fail(IndexText::NoStandardChosen, ExitUsage);
+
+    StoreConnection connection;
+    if (!cli.openStore(connection, StoreConnection::Mode::ReadOnly))
+        return cli.exitCode();
+    LibraryReader reader(connection.connectionName());
+    const std::optional<ChosenStandard> chosen = findStandard(cli, reader, parser.value(standard));
+    if (!chosen)
+        return cli.exitCode();
+    const QString libraryId = chosen->library.id;
+
+    QualityStore quality(connection.connectionName());
+    const auto tolerance = quality.tolerance(libraryId);
+    const auto history = quality.history(-1, libraryId);
+    if (!tolerance || !history)
+        return cli.fail(quality.error());
+    IndexSettingsStore settingsStore(connection.connectionName());
+    const auto settings = settingsStore.settings(libraryId);
+    if (!settings)
+        return cli.fail(settingsStore.error());
+    const ShadeSteps steps = settings->steps(tolerance->limit);
+
+    // The standard's comparisons oldest first, each against the standard as
+    // it was recorded.
+    QVector<QualityStore::HistoryEntry> entries;
+    for (auto it = history->crbegin(); it != history->crend(); ++it)
+        if (it->colourId == chosen->colour.id)
+            entries << *it;
+    QVector<ShadePair> pairs;
+    for (const QualityStore::HistoryEntry& entry : entries)
+        pairs << ShadePair{entry.standard, entry.sample};
+    const ShadeSorting sorting = shadeSort(pairs, steps);
+
+    if (parser.isSet(json)) {
+        QJsonArray samples;
+        for (int i = 0; i < entries.size(); ++i) {
+            const QualityStore::HistoryEntry& e = entries[i];
+            samples.append(
+                QJsonObject{{QStringLiteral("id"), e.id},
+                            {QStringLiteral("time"), e.time.toString(Qt::ISODate)},
+                            {QStringLiteral("lab"), QJsonArray{e.sample.L, e.sample.a, e.sample.b}},
+                            {QStringLiteral("code"), sorting.codes[i].text()},
+                            {QStringLiteral("group"), sorting.groupOf[i] + 1}});
+        }
+        QJsonArray groups;
+        for (int g = 0; g < sorting.groups.size(); ++g)
+            groups.append(QJsonObject{{QStringLiteral("group"), g + 1},
+                                      {QStringLiteral("code"), sorting.groups[g].code.text()},
+                                      {QStringLiteral("count"), sorting.groups[g].count()}});
+        printJson(
+            cli, QJsonObject{{QStringLiteral("libraryId"), libraryId},
+                             {QStringLiteral("library"), chosen->library.name},
+                             {QStringLiteral("colourId"), chosen->colour.id},
+                             {QStringLiteral("colour"), chosen->colour.name},
+                             {QStringLiteral("steps"), QJsonObject{{QStringLiteral("L"), steps.L},
+                                                                   {QStringLiteral("C"), steps.C},
+                                                                   {QStringLiteral("H"), steps.H}}},
+                             {QStringLiteral("samples"), samples},
+                             {QStringLiteral("groups"), groups}});
+        return ExitSuccess;
+    }
+    // Sample (history number and time), code, group: group by group, darkest
+    // first, oldest first within a group; tab-separated.
+    for (int g = 0; g < sorting.groups.size(); ++g) {
+        for (int member : sorting.groups[g].members) {
+            const QualityStore::HistoryEntry& e = entries[member];
+            cli.out() << e.id << '\t'
+                      << e.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                      << '\t' << sorting.codes[member].text() << '\t' << g + 1 << '\n';
+        }
+    }
+    return ExitSuccess;
+}
