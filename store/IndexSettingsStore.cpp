@@ -26,7 +26,7 @@ std::optional<double> stepFrom(const QVariant& value) {
 }
 
 QVariant stepValue(const std::optional<double>& step) {
-    return step ? QVariant(*step) : QVariant(QVariant::Double);
+    return step ? QVariant(*step) : QVariant();  // NULL when unset
 }
 
 }  // namespace
