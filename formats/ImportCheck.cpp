@@ -85,14 +85,20 @@ bool inStoredForm(const QString& text, int decimals, double& value) {
     const QChar* digits = c;
     bool nonZero = false;
     qint64 number = 0;
+    static const double kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    if (decimals < 0 || decimals >= int(sizeof kPowers / sizeof kPowers[0]))
+        return false;
     while (c < end && c->unicode() >= '0' && c->unicode() <= '9') {
+        // Longer than the fields' values need (and than number can hold).
+        if (c - digits == 9)
+            return false;
         nonZero = nonZero || *c != QLatin1Char('0');
         number = number * 10 + (c->unicode() - '0');
         ++c;
     }
     const int whole = int(c - digits);
-    // Longer than the fields' values need: read as any other number.
-    if (whole == 0 || whole > 9 || (whole > 1 && *digits == QLatin1Char('0')))
+    // A leading zero or no digit: read as any other number.
+    if (whole == 0 || (whole > 1 && *digits == QLatin1Char('0')))
         return false;
     if (decimals > 0) {
         if (c == end || *c != QLatin1Char('.'))
@@ -106,9 +112,6 @@ bool inStoredForm(const QString& text, int decimals, double& value) {
         }
     }
     if (c != end || (!nonZero && negative))
-        return false;
-    static const double kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-    if (decimals >= int(sizeof kPowers / sizeof kPowers[0]))
         return false;
     value = (negative ? -double(number) : double(number)) / kPowers[decimals];
     return true;
