@@ -11,7 +11,7 @@ set -e
 build=${1:-build-fuzz}
 cd "$(dirname "$0")/.."
 # target:runs, sized to take well under a minute each on a 2-core machine.
-TARGETS=${FUZZ_TARGETS:-"meter_replies:100000 xls_read:40000 workbook_import:10000 open_formats:20000"}
+TARGETS=${FUZZ_TARGETS:-"meter_replies:300000 xls_read:150000 workbook_import:30000 open_formats:80000"}
 for entry in $TARGETS; do
     target=${entry%%:*}
     runs=${entry##*:}
