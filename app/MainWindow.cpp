@@ -222,7 +222,7 @@ QualityPage* MainWindow::qualityPage() {
     if (quality_)
         return quality_;
     quality_ = new QualityPage(page_->library(), page_->meter(), this);
-    quality_->setLanguage(language_ == QLatin1String("zh"));
+    quality_->setLanguage(language_);
     const int index = ui_->stackedWidget->indexOf(qualityPlaceholder_);
     ui_->stackedWidget->insertWidget(index, quality_);
     ui_->stackedWidget->removeWidget(qualityPlaceholder_);
@@ -306,11 +306,11 @@ void MainWindow::on_pushButton_languageZh_clicked() {
     setLanguage(QStringLiteral("zh"));
 }
 
-bool MainWindow::setLanguage(const QString& language) {
-    const bool chinese = language == QLatin1String("zh");
-    if (!chinese && language != QLatin1String("en"))
+bool MainWindow::setLanguage(const QString& code) {
+    const Language language(code);
+    if (!language.isChinese() && language != Language::english())
         return false;
-    if (chinese) {
+    if (language.isChinese()) {
         QStringList qtDirectories = translationDirectories();
         qtDirectories << QtCompat::qtTranslationsPath();
         std::unique_ptr<QTranslator> qtTranslator =
@@ -321,19 +321,19 @@ bool MainWindow::setLanguage(const QString& language) {
     // A missing translation leaves everything as it was, the toolkit's
     // Chinese texts included.
     std::unique_ptr<QTranslator> translator =
-        loadTranslator(QStringLiteral("ColorCard_") + language, translationDirectories());
+        loadTranslator(QStringLiteral("ColorCard_") + language.code(), translationDirectories());
     if (!translator)
         return false;
-    if (!chinese && qtTranslator_) {
+    if (!language.isChinese() && qtTranslator_) {
         QCoreApplication::removeTranslator(qtTranslator_.get());
         qtTranslator_.reset();
     }
     replaceTranslator(appTranslator_, std::move(translator));
     language_ = language;
     retranslate();
-    page_->setLanguage(chinese);
+    page_->setLanguage(language);
     if (quality_)
-        quality_->setLanguage(chinese);
+        quality_->setLanguage(language);
     updateLinkToolTip();
     return true;
 }

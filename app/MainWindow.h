@@ -10,6 +10,7 @@
 
 #include "CLinker.h"
 #include "FrameLayer.h"
+#include "Language.h"
 
 class DeviceEventSource;
 class FirstPage;
@@ -69,9 +70,9 @@ public:
 
     // "zh" or "en": switches the interface when that language's translation
     // is found; false (and nothing changed) otherwise.
-    bool setLanguage(const QString& language);
+    bool setLanguage(const QString& code);
     // The language shown: "zh" until another was set.
-    QString language() const { return language_; }
+    QString language() const { return language_.code(); }
     // The translation file of language ("zh" or "en") that would be loaded,
     // empty when none is found.
     QString translationFile(const QString& language) const;
@@ -130,5 +131,5 @@ private:
     FrameLayer frames_;
     // The meter is attached but its device node may not be opened.
     bool permissionDenied_ = false;
-    QString language_ = QStringLiteral("zh");
+    Language language_;
 };

@@ -54,7 +54,7 @@ struct Workspace {
     LibraryService library;
 
     explicit Workspace(const QString& directory) : library(messenger, directory) {
-        messenger.setChinese(false);
+        messenger.setLanguage(Language::english());
         library.setMeterNumber(QStringLiteral("12345678"));
         library.setMaxLibraries(kLibraries);
         library.open();

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     } else {
         const FormatError error = OpenFormats::import(path, format, ImportLimits(), libraries);
         if (error) {
-            std::fprintf(stderr, "%s\n", qPrintable(error.message(false)));
+            std::fprintf(stderr, "%s\n", qPrintable(error.message(Language::english())));
             return 1;
         }
     }

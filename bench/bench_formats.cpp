@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
             colors += library.colors.size();
         if (written || read || back.size() != 46 || colors != 20000) {
             std::printf("%s failed: %s\n", qPrintable(OpenFormats::name(format)),
-                        qPrintable((written ? written : read).message(false)));
+                        qPrintable((written ? written : read).message(Language::english())));
             failed = true;
             continue;
         }

@@ -187,7 +187,7 @@ bool roundTrip(const QVector<SimLibrary>& libraries, FrameLayer::Pacing pacing, 
     QTemporaryDir dir;
     BenchPrompt prompt(quiet);
     FirstPage page(nullptr, &frames, &prompt, dir.path(), dir.filePath(QStringLiteral("meterno")));
-    page.setLanguage(false);
+    page.setLanguage(Language::english());
     page.library().setMaxLibraries(kLibraries);
 
     bool exported = false;

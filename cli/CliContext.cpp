@@ -28,14 +28,15 @@ QString unmarked(QString text) {
     return text;
 }
 
-// Chinese where the user's locale says so.
-bool chineseLocale() {
+// Chinese where the user's locale says so, English otherwise.
+Language localeLanguage() {
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString value = qEnvironmentVariable(name);
         if (!value.isEmpty())
-            return value.startsWith(QLatin1String("zh"));
+            return value.startsWith(QLatin1String("zh")) ? Language::chinese()
+                                                         : Language::english();
     }
-    return false;
+    return Language::english();
 }
 
 QTextStream& utf8(QTextStream& stream) {
@@ -44,22 +45,23 @@ QTextStream& utf8(QTextStream& stream) {
     return stream;
 }
 
-QString generalHelp(bool chinese) {
+QString generalHelp(const Language& language) {
     QString text = QStringLiteral("Usage: colorcard-cli <command> [options] ...\n") +
-                   CliText::Description.in(chinese) + QStringLiteral("\n\n") +
-                   CliText::CommandsHeading.in(chinese) + QLatin1Char('\n');
+                   CliText::Description.in(language) + QStringLiteral("\n\n") +
+                   CliText::CommandsHeading.in(language) + QLatin1Char('\n');
     for (const CliSubcommand& command : cliSubcommands())
         text += QStringLiteral("  %1%2\n")
                     .arg(QString::fromLatin1(command.name), -12)
-                    .arg(command.summary.in(chinese));
-    text += QLatin1Char('\n') + CliText::CommandHelpHint.in(chinese) + QLatin1Char('\n');
+                    .arg(command.summary.in(language));
+    text += QLatin1Char('\n') + CliText::CommandHelpHint.in(language) + QLatin1Char('\n');
     return text;
 }
 
 }  // namespace
 
-CliContext::CliContext(const QString& command, const QStringList& arguments, bool chinese)
-    : command_(command), arguments_(arguments), chinese_(chinese), out_(stdout), err_(stderr) {
+CliContext::CliContext(const QString& command, const QStringList& arguments,
+                       const Language& language)
+    : command_(command), arguments_(arguments), language_(language), out_(stdout), err_(stderr) {
     utf8(out_);
     utf8(err_);
 }
@@ -67,12 +69,12 @@ CliContext::CliContext(const QString& command, const QStringList& arguments, boo
 bool CliContext::parse(QCommandLineParser& parser, const BilingualText& summary, int minimum,
                        int maximum, const QString& positionalNames) {
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  CliText::HelpOption.in(chinese_));
-    const QCommandLineOption database(QStringLiteral("database"),
-                                      CliText::DatabaseOption.in(chinese_), QStringLiteral("PATH"));
+                                  CliText::HelpOption.in(language_));
+    const QCommandLineOption database(
+        QStringLiteral("database"), CliText::DatabaseOption.in(language_), QStringLiteral("PATH"));
     parser.addOption(help);
     parser.addOption(database);
-    parser.setApplicationDescription(summary.in(chinese_));
+    parser.setApplicationDescription(summary.in(language_));
 
     QStringList arguments{QStringLiteral("colorcard-cli")};
     for (const QString& argument : arguments_)
@@ -97,7 +99,7 @@ bool CliContext::parse(QCommandLineParser& parser, const BilingualText& summary,
     const int count = parser.positionalArguments().size();
     if (count < minimum || count > maximum) {
         exitCode_ =
-            fail(CliText::ArgumentCount.in(chinese_).arg(command_, positionalNames), ExitUsage);
+            fail(CliText::ArgumentCount.in(language_).arg(command_, positionalNames), ExitUsage);
         return false;
     }
     return true;
@@ -120,12 +122,12 @@ QString CliContext::databasePath() const {
 bool CliContext::openStore(StoreConnection& connection, StoreConnection::Mode mode) {
     const QString path = databasePath();
     if (mode == StoreConnection::Mode::ReadOnly && !QFileInfo(path).isFile()) {
-        fail(CliText::NoDatabase.in(chinese_).arg(QDir::toNativeSeparators(path)));
+        fail(CliText::NoDatabase.in(language_).arg(QDir::toNativeSeparators(path)));
         return false;
     }
     if (!connection.open(path, mode)) {
-        fail(CliText::StoreUnreadable.in(chinese_).arg(QDir::toNativeSeparators(path),
-                                                       connection.error()));
+        fail(CliText::StoreUnreadable.in(language_).arg(QDir::toNativeSeparators(path),
+                                                        connection.error()));
         return false;
     }
     return true;
@@ -137,12 +139,12 @@ bool CliContext::number(const QString& text, double& value) {
     value = plain.toDouble(&ok);
     if (ok && std::isfinite(value))
         return true;
-    fail(CliText::NotANumber.in(chinese_).arg(plain), ExitUsage);
+    fail(CliText::NotANumber.in(language_).arg(plain), ExitUsage);
     return false;
 }
 
 int runCli(const QStringList& arguments) {
-    const bool chinese = chineseLocale();
+    const Language language = localeLanguage();
     // The command is the first argument that is not a shared option (or its value).
     int at = 0;
     while (at < arguments.size()) {
@@ -156,20 +158,20 @@ int runCli(const QStringList& arguments) {
     }
     if (at >= arguments.size() || arguments[at] == QLatin1String("--help") ||
         arguments[at] == QLatin1String("-h") || arguments[at] == QLatin1String("help")) {
-        CliContext cli(QString(), {}, chinese);
+        CliContext cli(QString(), {}, language);
         if (at >= arguments.size())
             return cli.fail(CliText::NoCommand, ExitUsage);
-        cli.out() << generalHelp(chinese);
+        cli.out() << generalHelp(language);
         return ExitSuccess;
     }
     const QString name = arguments[at];
     QStringList rest = arguments.mid(0, at) + arguments.mid(at + 1);
     for (const CliSubcommand& command : cliSubcommands()) {
         if (name == QLatin1String(command.name)) {
-            CliContext cli(name, rest, chinese);
+            CliContext cli(name, rest, language);
             return command.run(cli);
         }
     }
-    CliContext cli(name, rest, chinese);
-    return cli.fail(CliText::UnknownCommand.in(chinese).arg(name), ExitUsage);
+    CliContext cli(name, rest, language);
+    return cli.fail(CliText::UnknownCommand.in(language).arg(name), ExitUsage);
 }

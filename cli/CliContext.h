@@ -16,10 +16,10 @@ enum CliExit { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
 // options (--help, --database). Errors are one line on stderr.
 class CliContext {
 public:
-    CliContext(const QString& command, const QStringList& arguments, bool chinese);
+    CliContext(const QString& command, const QStringList& arguments, const Language& language);
 
     QString command() const { return command_; }
-    bool chinese() const { return chinese_; }
+    const Language& language() const { return language_; }
     QTextStream& out() { return out_; }
     // What would go to stdout goes into text instead (the help, read by
     // the completion).
@@ -37,7 +37,7 @@ public:
     // Prints "colorcard-cli: message" to stderr and returns the status.
     int fail(const QString& message, int status = ExitFailure);
     int fail(const BilingualText& text, int status = ExitFailure) {
-        return fail(text.in(chinese_), status);
+        return fail(text.in(language_), status);
     }
 
     // --database, or the database the window uses.
@@ -51,7 +51,7 @@ public:
 private:
     QString command_;
     QStringList arguments_;
-    bool chinese_;
+    Language language_;
     QTextStream out_;
     QTextStream err_;
     QString database_;

@@ -17,8 +17,8 @@ public:
 
 }  // namespace
 
-CliPrompt::CliPrompt(bool chinese, Answer answer)
-    : chinese_(chinese), answer_(answer), err_(stderr) {
+CliPrompt::CliPrompt(const Language& language, Answer answer)
+    : language_(language), answer_(answer), err_(stderr) {
     QtCompat::setUtf8(err_);
 }
 
@@ -43,7 +43,7 @@ bool CliPrompt::question(QWidget*, const QString&, const QString& text) {
             break;
     }
     refused_ = true;
-    print(LibraryFileText::QuestionRefused.in(chinese_).arg(text));
+    print(LibraryFileText::QuestionRefused.in(language_).arg(text));
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTextStream>
 
+#include "Language.h"
 #include "Prompt.h"
 
 // The prompt of the command line: nobody is there to answer. Messages go to
@@ -15,7 +16,7 @@ class CliPrompt : public Prompt {
 public:
     enum class Answer { Yes, No, Refuse };
 
-    explicit CliPrompt(bool chinese, Answer answer = Answer::Refuse);
+    explicit CliPrompt(const Language& language, Answer answer = Answer::Refuse);
 
     void setAnswer(Answer answer) { answer_ = answer; }
     bool refused() const { return refused_; }
@@ -33,7 +34,7 @@ public:
 private:
     void print(const QString& text);
 
-    bool chinese_;
+    Language language_;
     Answer answer_;
     bool refused_ = false;
     QTextStream err_;

@@ -37,7 +37,7 @@ QList<CliCommandOptions> cliCommandOptions() {
     for (const CliSubcommand& subcommand : cliSubcommands()) {
         const QString name = QString::fromLatin1(subcommand.name);
         QString help;
-        CliContext cli(name, {QStringLiteral("--help")}, false);
+        CliContext cli(name, {QStringLiteral("--help")}, Language::english());
         cli.captureOutput(&help);
         subcommand.run(cli);
         commands << CliCommandOptions{name, optionsOfHelp(help)};

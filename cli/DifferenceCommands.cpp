@@ -22,12 +22,12 @@ struct FormulaOptions {
     QCommandLineOption kC{QStringLiteral("kc"), QString(), QStringLiteral("KC")};
     QCommandLineOption kH{QStringLiteral("kh"), QString(), QStringLiteral("KH")};
 
-    explicit FormulaOptions(QCommandLineParser& parser, bool chinese) {
-        formula.setDescription(CliText::FormulaOption.in(chinese));
-        l.setDescription(CliText::LOption.in(chinese));
-        c.setDescription(CliText::COption.in(chinese));
+    explicit FormulaOptions(QCommandLineParser& parser, const Language& language) {
+        formula.setDescription(CliText::FormulaOption.in(language));
+        l.setDescription(CliText::LOption.in(language));
+        c.setDescription(CliText::COption.in(language));
         for (QCommandLineOption* k : {&kL, &kC, &kH})
-            k->setDescription(CliText::KOptions.in(chinese));
+            k->setDescription(CliText::KOptions.in(language));
         for (const QCommandLineOption* option : {&formula, &l, &c, &kL, &kC, &kH})
             parser.addOption(*option);
     }
@@ -36,7 +36,7 @@ struct FormulaOptions {
         const QString code = parser.value(formula);
         const auto chosen = DifferenceMethod::formulaFromCode(code);
         if (!chosen) {
-            cli.fail(CliText::UnknownFormula.in(cli.chinese()).arg(code), ExitUsage);
+            cli.fail(CliText::UnknownFormula.in(cli.language()).arg(code), ExitUsage);
             return std::nullopt;
         }
         DifferenceMethod method;
@@ -55,14 +55,14 @@ struct FormulaOptions {
                 continue;
             const QString name = p.option.names().first();
             if (p.belongsTo != method.formula) {
-                cli.fail(CliText::ParameterNotForFormula.in(cli.chinese()).arg(name, code),
+                cli.fail(CliText::ParameterNotForFormula.in(cli.language()).arg(name, code),
                          ExitUsage);
                 return std::nullopt;
             }
             bool ok = false;
             p.value = parser.value(p.option).remove(QChar(0xE000)).toDouble(&ok);
             if (!ok || !std::isfinite(p.value) || p.value <= 0) {
-                cli.fail(CliText::BadParameter.in(cli.chinese()).arg(name), ExitUsage);
+                cli.fail(CliText::BadParameter.in(cli.language()).arg(name), ExitUsage);
                 return std::nullopt;
             }
         }
@@ -85,9 +85,9 @@ QString fixed(double value, int decimals) {
 
 int runDeltaE(CliContext& cli) {
     QCommandLineParser parser;
-    FormulaOptions formula(parser, cli.chinese());
+    FormulaOptions formula(parser, cli.language());
     parser.addPositionalArgument(QStringLiteral("L1 a1 b1 L2 a2 b2"),
-                                 CliText::DeltaEArguments.in(cli.chinese()));
+                                 CliText::DeltaEArguments.in(cli.language()));
     if (!cli.parse(parser, CliText::DeltaESummary, 6, 6, QStringLiteral("L1 a1 b1 L2 a2 b2")))
         return cli.exitCode();
     const auto method = formula.method(cli, parser);
@@ -103,14 +103,14 @@ int runDeltaE(CliContext& cli) {
 
 int runNearest(CliContext& cli) {
     QCommandLineParser parser;
-    FormulaOptions formula(parser, cli.chinese());
-    const QCommandLineOption count(QStringLiteral("count"), CliText::CountOption.in(cli.chinese()),
+    FormulaOptions formula(parser, cli.language());
+    const QCommandLineOption count(QStringLiteral("count"), CliText::CountOption.in(cli.language()),
                                    QStringLiteral("N"), QStringLiteral("5"));
-    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.chinese()));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.language()));
     parser.addOption(count);
     parser.addOption(json);
     parser.addPositionalArgument(QStringLiteral("L a b"),
-                                 CliText::NearestArguments.in(cli.chinese()));
+                                 CliText::NearestArguments.in(cli.language()));
     if (!cli.parse(parser, CliText::NearestSummary, 3, 3, QStringLiteral("L a b")))
         return cli.exitCode();
     const auto method = formula.method(cli, parser);

@@ -53,9 +53,9 @@ bool fileType(CliContext& cli, const QString& option, const QString& file, FileT
     if (type.workbook || type.format != OpenFormat::Unknown)
         return true;
     if (option.isEmpty())
-        cli.fail(LibraryFileText::FormatNotKnown.in(cli.chinese()).arg(file), ExitUsage);
+        cli.fail(LibraryFileText::FormatNotKnown.in(cli.language()).arg(file), ExitUsage);
     else
-        cli.fail(LibraryFileText::UnknownFormat.in(cli.chinese()).arg(option), ExitUsage);
+        cli.fail(LibraryFileText::UnknownFormat.in(cli.language()).arg(option), ExitUsage);
     return false;
 }
 
@@ -64,7 +64,7 @@ bool optionFits(CliContext& cli, const QCommandLineParser& parser, const QString
                 const FileType& type) {
     if (fits || !parser.isSet(option))
         return true;
-    cli.fail(LibraryFileText::OptionNotForFormat.in(cli.chinese()).arg(option, type.name()),
+    cli.fail(LibraryFileText::OptionNotForFormat.in(cli.language()).arg(option, type.name()),
              ExitUsage);
     return false;
 }
@@ -78,10 +78,10 @@ struct Session {
     QList<LibraryRecord> records;
 
     Session(CliContext& cli, const QString& path)
-        : prompt(cli.chinese()),
+        : prompt(cli.language()),
           messenger(&prompt),
           library(messenger, QFileInfo(path).absolutePath()) {
-        messenger.setChinese(cli.chinese());
+        messenger.setLanguage(cli.language());
         library.store().setDatabasePath(path);
     }
 
@@ -135,9 +135,9 @@ bool libraryId(CliContext& cli, const Session& session, const QString& wanted, Q
         return true;
     }
     if (named.isEmpty())
-        cli.fail(CliText::NoLibrary.in(cli.chinese()).arg(wanted));
+        cli.fail(CliText::NoLibrary.in(cli.language()).arg(wanted));
     else
-        cli.fail(CliText::AmbiguousLibrary.in(cli.chinese()).arg(wanted).arg(named.size()));
+        cli.fail(CliText::AmbiguousLibrary.in(cli.language()).arg(wanted).arg(named.size()));
     return false;
 }
 
@@ -147,7 +147,7 @@ bool writeOptions(CliContext& cli, const QCommandLineParser& parser, FormatWrite
     if (parser.isSet(QStringLiteral("illuminant"))) {
         options.illuminant = FormatSettings::illuminant(parser.value(QStringLiteral("illuminant")));
         if (options.illuminant.isEmpty()) {
-            cli.fail(LibraryFileText::BadIlluminant.in(cli.chinese())
+            cli.fail(LibraryFileText::BadIlluminant.in(cli.language())
                          .arg(parser.value(QStringLiteral("illuminant")),
                               FormatSettings::illuminants().join(QStringLiteral(", "))),
                      ExitUsage);
@@ -162,7 +162,7 @@ bool writeOptions(CliContext& cli, const QCommandLineParser& parser, FormatWrite
         }
     }
     if (parser.isSet(QStringLiteral("bom")) && parser.isSet(QStringLiteral("no-bom"))) {
-        cli.fail(LibraryFileText::ExclusiveOptions.in(cli.chinese()).arg("bom", "no-bom"),
+        cli.fail(LibraryFileText::ExclusiveOptions.in(cli.language()).arg("bom", "no-bom"),
                  ExitUsage);
         return false;
     }
@@ -213,7 +213,7 @@ void printWritten(CliContext& cli, const Session& session, const QString& file,
             colours += entry.count.toInt();
         }
     }
-    cli.out() << LibraryFileText::FileWritten.in(cli.chinese())
+    cli.out() << LibraryFileText::FileWritten.in(cli.language())
                      .arg(QDir::toNativeSeparators(file))
                      .arg(libraries)
                      .arg(colours)
@@ -237,13 +237,13 @@ void printMerged(CliContext& cli, const LibraryService::MergeCounts& counts, boo
         cli.out() << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact))
                   << '\n';
     } else {
-        const bool zh = cli.chinese();
-        cli.out() << LibraryFileText::LibrariesMerged.in(zh)
+        const Language language = cli.language();
+        cli.out() << LibraryFileText::LibrariesMerged.in(language)
                          .arg(counts.librariesAdded)
                          .arg(counts.librariesReplaced)
                          .arg(counts.librariesKept)
                   << '\n'
-                  << LibraryFileText::ColoursMerged.in(zh)
+                  << LibraryFileText::ColoursMerged.in(language)
                          .arg(counts.coloursAdded)
                          .arg(counts.coloursReplaced)
                          .arg(counts.coloursKept)
@@ -255,24 +255,26 @@ void printMerged(CliContext& cli, const LibraryService::MergeCounts& counts, boo
 }  // namespace
 
 int runExport(CliContext& cli) {
-    const bool zh = cli.chinese();
+    const Language language = cli.language();
     QCommandLineParser parser;
     parser.addOptions({
-        {QStringLiteral("format"), LibraryFileText::FormatOption.in(zh), QStringLiteral("F")},
-        {QStringLiteral("library"), LibraryFileText::LibraryOption.in(zh), QStringLiteral("NAME")},
-        {QStringLiteral("overwrite"), LibraryFileText::ReplaceOption.in(zh)},
-        {QStringLiteral("meter"), LibraryFileText::MeterOption.in(zh), QStringLiteral("NUMBER")},
-        {QStringLiteral("max-libraries"), LibraryFileText::MaxLibrariesOption.in(zh),
-         QStringLiteral("N")},
-        {QStringLiteral("illuminant"), LibraryFileText::IlluminantOption.in(zh),
+        {QStringLiteral("format"), LibraryFileText::FormatOption.in(language), QStringLiteral("F")},
+        {QStringLiteral("library"), LibraryFileText::LibraryOption.in(language),
          QStringLiteral("NAME")},
-        {QStringLiteral("observer"), LibraryFileText::ObserverOption.in(zh),
+        {QStringLiteral("overwrite"), LibraryFileText::ReplaceOption.in(language)},
+        {QStringLiteral("meter"), LibraryFileText::MeterOption.in(language),
+         QStringLiteral("NUMBER")},
+        {QStringLiteral("max-libraries"), LibraryFileText::MaxLibrariesOption.in(language),
+         QStringLiteral("N")},
+        {QStringLiteral("illuminant"), LibraryFileText::IlluminantOption.in(language),
+         QStringLiteral("NAME")},
+        {QStringLiteral("observer"), LibraryFileText::ObserverOption.in(language),
          QStringLiteral("DEGREES")},
-        {QStringLiteral("bom"), LibraryFileText::BomOption.in(zh)},
-        {QStringLiteral("no-bom"), LibraryFileText::NoBomOption.in(zh)},
+        {QStringLiteral("bom"), LibraryFileText::BomOption.in(language)},
+        {QStringLiteral("no-bom"), LibraryFileText::NoBomOption.in(language)},
     });
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 LibraryFileText::ExportFileArgument.in(zh));
+                                 LibraryFileText::ExportFileArgument.in(language));
     if (!cli.parse(parser, LibraryFileText::ExportSummary, 1, 1, QStringLiteral("FILE")))
         return cli.exitCode();
     const QString file = parser.positionalArguments().first();
@@ -296,9 +298,10 @@ int runExport(CliContext& cli) {
 
     const QString database = cli.databasePath();
     if (!QFileInfo(database).isFile())
-        return cli.fail(CliText::NoDatabase.in(zh).arg(QDir::toNativeSeparators(database)));
+        return cli.fail(CliText::NoDatabase.in(language).arg(QDir::toNativeSeparators(database)));
     if (QFileInfo::exists(file) && !parser.isSet(QStringLiteral("overwrite")))
-        return cli.fail(LibraryFileText::FileExists.in(zh).arg(QDir::toNativeSeparators(file)));
+        return cli.fail(
+            LibraryFileText::FileExists.in(language).arg(QDir::toNativeSeparators(file)));
 
     // Asked only whether to save a library without colours: the command
     // asked for every one.
@@ -330,19 +333,20 @@ int runExport(CliContext& cli) {
 }
 
 int runImport(CliContext& cli) {
-    const bool zh = cli.chinese();
+    const Language language = cli.language();
     QCommandLineParser parser;
     parser.addOptions({
-        {QStringLiteral("format"), LibraryFileText::FormatOption.in(zh), QStringLiteral("F")},
-        {QStringLiteral("overwrite"), LibraryFileText::OverwriteOption.in(zh)},
-        {QStringLiteral("skip-existing"), LibraryFileText::SkipExistingOption.in(zh)},
-        {QStringLiteral("json"), LibraryFileText::ImportJsonOption.in(zh)},
-        {QStringLiteral("meter"), LibraryFileText::MeterOption.in(zh), QStringLiteral("NUMBER")},
-        {QStringLiteral("max-libraries"), LibraryFileText::MaxLibrariesOption.in(zh),
+        {QStringLiteral("format"), LibraryFileText::FormatOption.in(language), QStringLiteral("F")},
+        {QStringLiteral("overwrite"), LibraryFileText::OverwriteOption.in(language)},
+        {QStringLiteral("skip-existing"), LibraryFileText::SkipExistingOption.in(language)},
+        {QStringLiteral("json"), LibraryFileText::ImportJsonOption.in(language)},
+        {QStringLiteral("meter"), LibraryFileText::MeterOption.in(language),
+         QStringLiteral("NUMBER")},
+        {QStringLiteral("max-libraries"), LibraryFileText::MaxLibrariesOption.in(language),
          QStringLiteral("N")},
     });
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 LibraryFileText::ImportFileArgument.in(zh));
+                                 LibraryFileText::ImportFileArgument.in(language));
     if (!cli.parse(parser, LibraryFileText::ImportSummary, 1, 1, QStringLiteral("FILE")))
         return cli.exitCode();
     const QString file = parser.positionalArguments().first();
@@ -352,8 +356,9 @@ int runImport(CliContext& cli) {
     const bool overwrite = parser.isSet(QStringLiteral("overwrite"));
     const bool skip = parser.isSet(QStringLiteral("skip-existing"));
     if (overwrite && skip)
-        return cli.fail(LibraryFileText::ExclusiveOptions.in(zh).arg("overwrite", "skip-existing"),
-                        ExitUsage);
+        return cli.fail(
+            LibraryFileText::ExclusiveOptions.in(language).arg("overwrite", "skip-existing"),
+            ExitUsage);
 
     Session session(cli, cli.databasePath());
     if (!session.open())
@@ -391,7 +396,7 @@ int runImport(CliContext& cli) {
                              : QStringLiteral("%1 (%2)").arg(incoming.name, incoming.description));
     if (!existing.isEmpty() && !overwrite && !skip)
         return cli.fail(
-            LibraryFileText::LibrariesExist.in(zh).arg(existing.join(QStringLiteral(", "))));
+            LibraryFileText::LibrariesExist.in(language).arg(existing.join(QStringLiteral(", "))));
     if (overwrite || skip)
         session.prompt.setAnswer(overwrite ? CliPrompt::Answer::Yes : CliPrompt::Answer::No);
     const bool merged = type.workbook ? workbookImport.merge() : formatImport.merge();

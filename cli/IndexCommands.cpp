@@ -62,38 +62,38 @@ std::optional<ChosenStandard> findStandard(CliContext& cli, LibraryReader& reade
     if (found.size() == 1)
         return found.first();
     if (found.isEmpty())
-        cli.fail(IndexText::NoStandard.in(cli.chinese()).arg(text));
+        cli.fail(IndexText::NoStandard.in(cli.language()).arg(text));
     else
-        cli.fail(IndexText::AmbiguousColour.in(cli.chinese()).arg(text).arg(found.size()));
+        cli.fail(IndexText::AmbiguousColour.in(cli.language()).arg(text).arg(found.size()));
     return std::nullopt;
 }
 
 }  // namespace
 
 int runIndex(CliContext& cli) {
-    const bool zh = cli.chinese();
+    const Language language = cli.language();
     QCommandLineParser parser;
-    const QCommandLineOption index(QStringLiteral("index"), IndexText::IndexOption.in(zh),
+    const QCommandLineOption index(QStringLiteral("index"), IndexText::IndexOption.in(language),
                                    QStringLiteral("NAME"));
     const QCommandLineOption conditions(QStringLiteral("conditions"),
-                                        IndexText::ConditionsOption.in(zh),
+                                        IndexText::ConditionsOption.in(language),
                                         QStringLiteral("ILLUMINANT/OBSERVER"));
-    const QCommandLineOption json(QStringLiteral("json"), IndexText::JsonValueOption.in(zh));
+    const QCommandLineOption json(QStringLiteral("json"), IndexText::JsonValueOption.in(language));
     for (const QCommandLineOption* option : {&index, &conditions, &json})
         parser.addOption(*option);
-    parser.addPositionalArgument(QStringLiteral("L a b"), CliText::NearestArguments.in(zh));
+    parser.addPositionalArgument(QStringLiteral("L a b"), CliText::NearestArguments.in(language));
     if (!cli.parse(parser, IndexText::IndexSummary, 3, 3, QStringLiteral("L a b")))
         return cli.exitCode();
     if (!parser.isSet(index))
         return cli.fail(IndexText::NoIndexChosen, ExitUsage);
     const std::optional<ColourIndex> chosen = indexFromCode(parser.value(index));
     if (!chosen || *chosen == ColourIndex::None)
-        return cli.fail(IndexText::UnknownIndex.in(zh).arg(parser.value(index)), ExitUsage);
+        return cli.fail(IndexText::UnknownIndex.in(language).arg(parser.value(index)), ExitUsage);
     MeasuringConditions under = SampleIndex::conditions();
     if (parser.isSet(conditions)) {
         const auto given = MeasuringConditions::parse(parser.value(conditions));
         if (!given)
-            return cli.fail(IndexText::BadConditions.in(zh).arg(parser.value(conditions)),
+            return cli.fail(IndexText::BadConditions.in(language).arg(parser.value(conditions)),
                             ExitUsage);
         under = *given;
     }
@@ -106,7 +106,7 @@ int runIndex(CliContext& cli) {
     const IndexValue value = colourIndex(*chosen, lab, under);
     if (!value.computed())
         return cli.fail(indexCode(*chosen) + QStringLiteral(": ") +
-                        SampleIndex::valueText(*chosen, value, under, zh));
+                        SampleIndex::valueText(*chosen, value, under, language));
     if (parser.isSet(json)) {
         printJson(cli, QJsonObject{{QStringLiteral("index"), indexCode(*chosen)},
                                    {QStringLiteral("illuminant"), under.illuminant},
@@ -118,17 +118,18 @@ int runIndex(CliContext& cli) {
     // The value; outside the formula's range the mark follows after a tab.
     cli.out() << fixed(value.value, 2);
     if (!value.inRange)
-        cli.out() << '\t' << IndexText::OutOfRange.in(zh);
+        cli.out() << '\t' << IndexText::OutOfRange.in(language);
     cli.out() << '\n';
     return ExitSuccess;
 }
 
 int runShadeSort(CliContext& cli) {
-    const bool zh = cli.chinese();
+    const Language language = cli.language();
     QCommandLineParser parser;
-    const QCommandLineOption standard(QStringLiteral("standard"), IndexText::StandardOption.in(zh),
+    const QCommandLineOption standard(QStringLiteral("standard"),
+                                      IndexText::StandardOption.in(language),
                                       QStringLiteral("LIBRARY/COLOUR"));
-    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(zh));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(language));
     parser.addOption(standard);
     parser.addOption(json);
     if (!cli.parse(parser, IndexText::ShadeSortSummary, 0, 0, QString()))

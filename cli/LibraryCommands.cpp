@@ -33,9 +33,9 @@ void printJson(CliContext& cli, const QJsonArray& array) {
 int readerFailure(CliContext& cli, const LibraryReader& reader, const QString& library) {
     switch (reader.failure()) {
         case LibraryReader::Failure::NoLibrary:
-            return cli.fail(CliText::NoLibrary.in(cli.chinese()).arg(library));
+            return cli.fail(CliText::NoLibrary.in(cli.language()).arg(library));
         case LibraryReader::Failure::AmbiguousName:
-            return cli.fail(CliText::AmbiguousLibrary.in(cli.chinese())
+            return cli.fail(CliText::AmbiguousLibrary.in(cli.language())
                                 .arg(library)
                                 .arg(reader.sameNameCount()));
         default:
@@ -47,7 +47,7 @@ int readerFailure(CliContext& cli, const LibraryReader& reader, const QString& l
 
 int runLibraries(CliContext& cli) {
     QCommandLineParser parser;
-    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.chinese()));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.language()));
     parser.addOption(json);
     if (!cli.parse(parser, CliText::LibrariesSummary, 0, 0, QString()))
         return cli.exitCode();
@@ -78,10 +78,10 @@ int runLibraries(CliContext& cli) {
 
 int runColours(CliContext& cli) {
     QCommandLineParser parser;
-    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.chinese()));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.language()));
     parser.addOption(json);
     parser.addPositionalArgument(QStringLiteral("LIBRARY"),
-                                 CliText::ColoursLibraryArgument.in(cli.chinese()));
+                                 CliText::ColoursLibraryArgument.in(cli.language()));
     if (!cli.parse(parser, CliText::ColoursSummary, 1, 1, QStringLiteral("LIBRARY")))
         return cli.exitCode();
     StoreConnection connection;

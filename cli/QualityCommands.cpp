@@ -77,10 +77,10 @@ QString optionalText(const std::optional<double>& value) {
 int runHistory(CliContext& cli) {
     QCommandLineParser parser;
     const QCommandLineOption standard(QStringLiteral("standard"),
-                                      ReportText::StandardOption.in(cli.chinese()),
+                                      ReportText::StandardOption.in(cli.language()),
                                       QStringLiteral("LIBRARY/COLOUR"));
-    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.chinese()));
-    const QCommandLineOption csv(QStringLiteral("csv"), ReportText::CsvOption.in(cli.chinese()));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.language()));
+    const QCommandLineOption csv(QStringLiteral("csv"), ReportText::CsvOption.in(cli.language()));
     parser.addOptions({standard, json, csv});
     if (!cli.parse(parser, ReportText::HistorySummary, 0, 0, QString()))
         return cli.exitCode();
@@ -96,7 +96,7 @@ int runHistory(CliContext& cli) {
     if (!entries)
         return cli.exitCode();
 
-    const bool chinese = cli.chinese();
+    const Language language = cli.language();
     if (parser.isSet(json)) {
         QJsonArray array;
         for (const Entry& e : *entries) {
@@ -136,16 +136,16 @@ int runHistory(CliContext& cli) {
     };
     if (asCsv)
         cli.out() << QStringList{QStringLiteral("id"),
-                                 QcText::ColumnTime.in(chinese),
-                                 QcText::ColumnLibrary.in(chinese),
-                                 QcText::ColumnStandard.in(chinese),
+                                 QcText::ColumnTime.in(language),
+                                 QcText::ColumnLibrary.in(language),
+                                 QcText::ColumnStandard.in(language),
                                  QStringLiteral("ΔL*"),
                                  QStringLiteral("Δa*"),
                                  QStringLiteral("Δb*"),
                                  QStringLiteral("ΔC*"),
                                  QStringLiteral("ΔH*"),
-                                 QcText::ColumnDeltaE.in(chinese),
-                                 QcText::ColumnResult.in(chinese)}
+                                 QcText::ColumnDeltaE.in(language),
+                                 QcText::ColumnResult.in(language)}
                          .join(separator)
                   << '\n';
     for (const Entry& e : *entries) {
@@ -160,7 +160,7 @@ int runHistory(CliContext& cli) {
                                  fixed(d.dC),
                                  fixed(d.dH),
                                  fixed(e.deltaE),
-                                 verdictText(e, chinese)}
+                                 verdictText(e, language)}
                          .join(separator)
                   << '\n';
     }
@@ -170,9 +170,9 @@ int runHistory(CliContext& cli) {
 int runTrend(CliContext& cli) {
     QCommandLineParser parser;
     const QCommandLineOption standard(QStringLiteral("standard"),
-                                      ReportText::StandardOption.in(cli.chinese()),
+                                      ReportText::StandardOption.in(cli.language()),
                                       QStringLiteral("LIBRARY/COLOUR"));
-    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.chinese()));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.language()));
     parser.addOptions({standard, json});
     if (!cli.parse(parser, ReportText::TrendSummary, 0, 0, QString()))
         return cli.exitCode();
@@ -188,7 +188,7 @@ int runTrend(CliContext& cli) {
     if (!entries)
         return cli.exitCode();
     if (entries->isEmpty())
-        return cli.fail(ReportText::NoComparisons.in(cli.chinese()).arg(wanted));
+        return cli.fail(ReportText::NoComparisons.in(cli.language()).arg(wanted));
     // The standard as last compared, judged by its library's tolerance now.
     const Entry& last = entries->constLast();
     QualityStore store(connection.connectionName());
@@ -230,12 +230,12 @@ int runTrend(CliContext& cli) {
         cli.out() << QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented));
         return ExitSuccess;
     }
-    const bool chinese = cli.chinese();
-    cli.out() << ReportText::TrendHeading.in(chinese).arg(wanted, QString::number(entries->size()),
-                                                          tolerance->method.label(chinese),
-                                                          fixed(tolerance->limit, 2))
+    const Language language = cli.language();
+    cli.out() << ReportText::TrendHeading.in(language).arg(wanted, QString::number(entries->size()),
+                                                           tolerance->method.label(language),
+                                                           fixed(tolerance->limit, 2))
               << '\n'
-              << ReportText::TrendColumns.in(chinese) << '\n';
+              << ReportText::TrendColumns.in(language) << '\n';
     for (const AxisTrend& a : axes) {
         const ControlChart& c = a.chart;
         cli.out() << QStringList{a.name,
@@ -251,9 +251,9 @@ int runTrend(CliContext& cli) {
                          .join(QLatin1Char('\t'))
                   << '\n';
     }
-    cli.out() << ReportText::TrendSigma.in(chinese) << '\n';
+    cli.out() << ReportText::TrendSigma.in(language) << '\n';
     if (entries->size() < kMinCapabilityCount)
-        cli.out() << ReportText::TooFewForCapability.in(chinese)
+        cli.out() << ReportText::TooFewForCapability.in(language)
                          .arg(kMinCapabilityCount)
                          .arg(entries->size())
                   << '\n';
@@ -262,14 +262,15 @@ int runTrend(CliContext& cli) {
 
 int runReport(CliContext& cli) {
     QCommandLineParser parser;
-    const QCommandLineOption sample(
-        QStringLiteral("sample"), ReportText::SampleOption.in(cli.chinese()), QStringLiteral("ID"));
+    const QCommandLineOption sample(QStringLiteral("sample"),
+                                    ReportText::SampleOption.in(cli.language()),
+                                    QStringLiteral("ID"));
     const QCommandLineOption language(QStringLiteral("language"),
-                                      ReportText::LanguageOption.in(cli.chinese()),
+                                      ReportText::LanguageOption.in(cli.language()),
                                       QStringLiteral("zh|en"));
     parser.addOptions({sample, language});
     parser.addPositionalArgument(QStringLiteral("OUT.pdf"),
-                                 ReportText::ReportArgument.in(cli.chinese()));
+                                 ReportText::ReportArgument.in(cli.language()));
     if (!cli.parse(parser, ReportText::ReportSummary, 1, 1, QStringLiteral("OUT.pdf")))
         return cli.exitCode();
     // The language last chosen in the window, else English.
@@ -287,7 +288,7 @@ int runReport(CliContext& cli) {
         bool ok = false;
         id = parser.value(sample).toLongLong(&ok);
         if (!ok || id <= 0)
-            return cli.fail(ReportText::NoComparison.in(cli.chinese()).arg(parser.value(sample)),
+            return cli.fail(ReportText::NoComparison.in(cli.language()).arg(parser.value(sample)),
                             ExitUsage);
     }
     StoreConnection connection;
@@ -301,10 +302,10 @@ int runReport(CliContext& cli) {
     const auto found = std::find_if(entries->cbegin(), entries->cend(),
                                     [&](const Entry& e) { return e.id == id; });
     if (id > 0 && found == entries->cend())
-        return cli.fail(ReportText::NoComparison.in(cli.chinese()).arg(id));
+        return cli.fail(ReportText::NoComparison.in(cli.language()).arg(id));
     const Entry& entry = id > 0 ? *found : entries->constLast();
     const QString out = parser.positionalArguments().first();
-    if (!writeComparisonReport(out, entry, code == QLatin1String("zh")))
-        return cli.fail(ReportText::CannotWrite.in(cli.chinese()).arg(out));
+    if (!writeComparisonReport(out, entry, Language(code)))
+        return cli.fail(ReportText::CannotWrite.in(cli.language()).arg(out));
     return ExitSuccess;
 }

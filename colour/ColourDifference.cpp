@@ -58,21 +58,21 @@ std::optional<DeltaEFormula> DifferenceMethod::formulaFromCode(const QString& co
     return std::nullopt;
 }
 
-QString DifferenceMethod::label(bool chinese) const {
+QString DifferenceMethod::label(const Language& language) const {
     switch (formula) {
         case DeltaEFormula::Cie76:
-            return QcText::FormulaCie76.in(chinese);
+            return QcText::FormulaCie76.in(language);
         case DeltaEFormula::Cie94:
-            return QcText::FormulaCie94.in(chinese);
+            return QcText::FormulaCie94.in(language);
         case DeltaEFormula::Cie94Textiles:
-            return QcText::FormulaCie94Textiles.in(chinese);
+            return QcText::FormulaCie94Textiles.in(language);
         case DeltaEFormula::Cmc:
             return QStringLiteral("%1(%2:%3)")
-                .arg(QcText::FormulaCmc.in(chinese), number(l), number(c));
+                .arg(QcText::FormulaCmc.in(language), number(l), number(c));
         case DeltaEFormula::Ciede2000:
             break;
     }
-    QString text = QcText::FormulaCiede2000.in(chinese);
+    QString text = QcText::FormulaCiede2000.in(language);
     if (kL != 1 || kC != 1 || kH != 1)
         text += QStringLiteral(" (%1:%2:%3)").arg(number(kL), number(kC), number(kH));
     return text;
@@ -227,9 +227,9 @@ BilingualText directionText(Direction direction) {
     return QcText::LessSaturated;
 }
 
-QString describeDirections(const QVector<Direction>& words, bool chinese) {
+QString describeDirections(const QVector<Direction>& words, const Language& language) {
     QStringList texts;
     for (Direction word : words)
-        texts << directionText(word).in(chinese);
-    return texts.join(chinese ? QStringLiteral("、") : QStringLiteral(", "));
+        texts << directionText(word).in(language);
+    return texts.join(language.isChinese() ? QStringLiteral("、") : QStringLiteral(", "));
 }

@@ -55,7 +55,7 @@ struct DifferenceMethod {
     static std::optional<DeltaEFormula> formulaFromCode(const QString& code);
     // "ΔE00", "ΔE CMC(2:1)", "ΔE94 (textiles)"…, the ΔE00 factors shown
     // where they differ from 1:1:1.
-    QString label(bool chinese) const;
+    QString label(const Language& language) const;
     // All parameters positive and finite.
     bool valid() const;
     bool operator==(const DifferenceMethod& other) const;
@@ -103,4 +103,4 @@ enum class Direction {
 QVector<Direction> directions(const LabDifferences& differences, double threshold = 0.1);
 BilingualText directionText(Direction direction);
 // The words joined for display ("lighter, redder" / "偏亮、偏红").
-QString describeDirections(const QVector<Direction>& directions, bool chinese);
+QString describeDirections(const QVector<Direction>& directions, const Language& language);

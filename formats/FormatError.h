@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "Language.h"
+
 // Why a file could not be read, checked or written. Every refusal of the open
 // formats is one of these; message() says it in either language.
 struct FormatError {
@@ -49,7 +51,7 @@ struct FormatError {
     double maximum = 0;
 
     explicit operator bool() const { return kind != None; }
-    QString message(bool chinese) const;
+    QString message(const Language& language) const;
 
     static FormatError make(Kind kind, const QString& file = QString());
 };

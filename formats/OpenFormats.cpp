@@ -64,15 +64,15 @@ QString suffix(OpenFormat format) {
     return QString();
 }
 
-QStringList dialogFilters(bool chinese) {
-    return {FormatText::CsvFilter.in(chinese), FormatText::CgatsFilter.in(chinese),
-            FormatText::CxfFilter.in(chinese)};
+QStringList dialogFilters(const Language& language) {
+    return {FormatText::CsvFilter.in(language), FormatText::CgatsFilter.in(language),
+            FormatText::CxfFilter.in(language)};
 }
 
 OpenFormat forFilter(const QString& filter) {
     const OpenFormat formats[] = {OpenFormat::Csv, OpenFormat::Cgats, OpenFormat::Cxf};
-    for (bool chinese : {false, true}) {
-        const QStringList filters = dialogFilters(chinese);
+    for (const Language& language : {Language::english(), Language::chinese()}) {
+        const QStringList filters = dialogFilters(language);
         for (int i = 0; i < filters.size(); ++i)
             if (filters.at(i) == filter)
                 return formats[i];

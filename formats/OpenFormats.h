@@ -33,7 +33,7 @@ QString name(OpenFormat format);
 QString suffix(OpenFormat format);
 
 // The file dialog filter of each format in either language, CSV, CGATS, CxF3.
-QStringList dialogFilters(bool chinese);
+QStringList dialogFilters(const Language& language);
 // The format a filter of dialogFilters stands for; Unknown for any other.
 OpenFormat forFilter(const QString& filter);
 

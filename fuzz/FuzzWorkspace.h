@@ -22,7 +22,7 @@ struct FuzzWorkspace {
     LibraryService library{messenger, dir.path()};
 
     explicit FuzzWorkspace(const QString& directoryTemplate) : dir(directoryTemplate) {
-        messenger.setChinese(false);
+        messenger.setLanguage(Language::english());
         library.setMeterNumber(meterNumber());
         library.setMaxLibraries(46);
         library.open();

@@ -71,13 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size) {
         if (error.kind == FormatError::Unwritable)
             return 0;
         std::fprintf(stderr, "imported libraries could not be written: %s\n",
-                     qPrintable(error.message(false)));
+                     qPrintable(error.message(Language::english())));
         std::abort();
     }
     FormatLibraries reread;
     if (const FormatError error = OpenFormats::import(output, format, ImportLimits(), reread)) {
         std::fprintf(stderr, "a written file does not import: %s\n",
-                     qPrintable(error.message(false)));
+                     qPrintable(error.message(Language::english())));
         std::abort();
     }
     if (!same(imported, reread)) {

@@ -37,7 +37,7 @@ QString Messenger::filled(const QString& pattern, const QStringList& a) {
 }
 
 QString Messenger::text(const BilingualText& text, const QStringList& arguments) const {
-    return filled(text.in(chinese_), arguments);
+    return filled(text.in(language_), arguments);
 }
 
 void Messenger::tip(const BilingualText& text, const QStringList& arguments) const {
@@ -63,10 +63,11 @@ void Messenger::error(const BilingualText& text, const QStringList& arguments) c
 
 void Messenger::chineseTip(const BilingualText& text) const {
     if (!prompt_) {
-        qWarning() << "no prompt installed:" << text.in(true);
+        qWarning() << "no prompt installed:" << text.in(Language::chinese());
         return;
     }
-    prompt_->information(nullptr, PromptText::Tip.in(true), text.in(true));
+    prompt_->information(nullptr, PromptText::Tip.in(Language::chinese()),
+                         text.in(Language::chinese()));
 }
 
 bool Messenger::ask(const BilingualText& text, const QStringList& arguments) const {

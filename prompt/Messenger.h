@@ -15,8 +15,8 @@ class Messenger {
 public:
     explicit Messenger(Prompt* prompt = nullptr, QWidget* parent = nullptr);
 
-    bool chinese() const { return chinese_; }
-    void setChinese(bool chinese) { chinese_ = chinese; }
+    const Language& language() const { return language_; }
+    void setLanguage(const Language& language) { language_ = language; }
     Prompt* prompt() const { return prompt_; }
     void setPrompt(Prompt* prompt) { prompt_ = prompt; }
     QWidget* parent() const { return parent_; }
@@ -79,7 +79,7 @@ public:
 private:
     Prompt* prompt_;
     QWidget* parent_;
-    bool chinese_ = true;
+    Language language_;
     // Changed by the dialogs themselves, which are const for their callers.
     mutable QString lastDirectory_;
 

@@ -95,7 +95,7 @@ void drawAxes(QPainter& p, const Frame& f, const QString& right, const QString& 
 
 }  // namespace
 
-void paintAbPlot(QPainter& p, const QRectF& area, const AbPlotData& d, bool chinese) {
+void paintAbPlot(QPainter& p, const QRectF& area, const AbPlotData& d, const Language& language) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF metrics(p.font());
@@ -128,8 +128,8 @@ void paintAbPlot(QPainter& p, const QRectF& area, const AbPlotData& d, bool chin
     if (d.sample)
         extent = std::max({extent, std::abs(d.sample->a), std::abs(d.sample->b)});
     Frame plane{QRectF(area.topLeft(), QSizeF(side, side)), niceCeiling(extent * 1.15)};
-    drawAxes(p, plane, "a* " + ReportText::HueRed.in(chinese), ReportText::HueGreen.in(chinese),
-             "b* " + ReportText::HueYellow.in(chinese), ReportText::HueBlue.in(chinese));
+    drawAxes(p, plane, "a* " + ReportText::HueRed.in(language), ReportText::HueGreen.in(language),
+             "b* " + ReportText::HueYellow.in(language), ReportText::HueBlue.in(language));
     p.setPen(QPen(kLimitColour, 0));
     p.drawPath(closedPath(limitContour, plane, {}));
     const double markerSize = metrics.height() * 0.3;

@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <optional>
 
+#include "Language.h"
 #include "Tolerance.h"
 #include "ToleranceContour.h"
 
@@ -31,4 +32,5 @@ struct AbPlotData {
 // and its limits; under it a Δa*/Δb* zoom around the standard keeping the
 // tolerance in view. The same code paints a widget, a PDF page or a printer
 // page; the painter's font sets the scale of the words.
-void paintAbPlot(QPainter& painter, const QRectF& area, const AbPlotData& data, bool chinese);
+void paintAbPlot(QPainter& painter, const QRectF& area, const AbPlotData& data,
+                 const Language& language);

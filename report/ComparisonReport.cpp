@@ -43,21 +43,21 @@ AbPlotData plotData(const QualityStore::HistoryEntry& entry) {
     return data;
 }
 
-QString verdictText(const QualityStore::HistoryEntry& entry, bool chinese) {
-    return (entry.pass ? QcText::Pass : QcText::Fail).in(chinese);
+QString verdictText(const QualityStore::HistoryEntry& entry, const Language& language) {
+    return (entry.pass ? QcText::Pass : QcText::Fail).in(language);
 }
 
-QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, bool chinese) {
+QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, const Language& language) {
     if (!entry.toleranceKnown)
-        return ReportText::JudgedAgainstUnknown.in(chinese).arg(entry.readings);
+        return ReportText::JudgedAgainstUnknown.in(language).arg(entry.readings);
     const Tolerance& t = entry.tolerance;
-    return ReportText::JudgedAgainst.in(chinese).arg(
-        t.method.label(chinese), number(t.limit), number(t.limit * kDefaultWarningShare),
+    return ReportText::JudgedAgainst.in(language).arg(
+        t.method.label(language), number(t.limit), number(t.limit * kDefaultWarningShare),
         QString::fromUtf8(kMeasuringCondition), QString::number(entry.readings));
 }
 
 void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::HistoryEntry& e,
-                           bool chinese) {
+                           const Language& language) {
     p.save();
     QFont base = p.font();
     const double line = QFontMetricsF(base).height() * 1.35;
@@ -72,14 +72,14 @@ void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::
     title.setBold(true);
     p.setFont(title);
     p.drawText(QRectF(page.left(), y, page.width(), line * 2), Qt::AlignLeft | Qt::AlignVCenter,
-               ReportText::ReportTitle.in(chinese));
+               ReportText::ReportTitle.in(language));
     y += line * 2.2;
     p.setFont(base);
-    text(ReportText::ReportTime.in(chinese).arg(
+    text(ReportText::ReportTime.in(language).arg(
         e.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
-    text(e.meterNumber.isEmpty() ? ReportText::ReportMeterUnknown.in(chinese)
-                                 : ReportText::ReportMeter.in(chinese).arg(e.meterNumber));
-    text(ReportText::ReportStandard.in(chinese).arg(e.libraryName, e.colourName));
+    text(e.meterNumber.isEmpty() ? ReportText::ReportMeterUnknown.in(language)
+                                 : ReportText::ReportMeter.in(language).arg(e.meterNumber));
+    text(ReportText::ReportStandard.in(language).arg(e.libraryName, e.colourName));
     y += line * 0.4;
 
     // Swatches with their values.
@@ -95,7 +95,7 @@ void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::
         const double x = page.left() + swatch * 1.6 + line;
         const double top = y;
         y += line * 0.5;
-        text(c.caption.in(chinese), x);
+        text(c.caption.in(language), x);
         text(labText(c.lab), x);
         y = top + swatch + line * 0.4;
     }
@@ -110,23 +110,23 @@ void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::
     p.setFont(verdict);
     p.setPen(e.pass ? QColor(0x1E, 0x84, 0x49) : QColor(0xC0, 0x39, 0x2B));
     p.drawText(QRectF(page.left(), y, page.width(), line * 1.6), Qt::AlignLeft | Qt::AlignVCenter,
-               ReportText::ReportVerdict.in(chinese).arg(verdictText(e, chinese)));
+               ReportText::ReportVerdict.in(language).arg(verdictText(e, language)));
     y += line * 1.8;
     p.setFont(base);
     p.setPen(Qt::black);
     const QRectF judged(page.left(), y, page.width(), line * 3);
     QRectF used;
-    p.drawText(judged, Qt::TextWordWrap, judgedAgainstLine(e, chinese), &used);
+    p.drawText(judged, Qt::TextWordWrap, judgedAgainstLine(e, language), &used);
     y += used.height() + line;
 
     const double plotHeight = std::min(page.bottom() - y, page.width() * 1.25);
     paintAbPlot(p, QRectF(page.left(), y, std::min(page.width(), plotHeight * 0.65), plotHeight),
-                plotData(e), chinese);
+                plotData(e), language);
     p.restore();
 }
 
 bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry& entry,
-                           bool chinese) {
+                           const Language& language) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -135,7 +135,7 @@ bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
         pdf.setResolution(300);
-        pdf.setTitle(ReportText::ReportTitle.in(chinese));
+        pdf.setTitle(ReportText::ReportTitle.in(language));
         pdf.setCreator(QStringLiteral("ColorCard"));
         QPainter painter;
         if (!painter.begin(&pdf))
@@ -145,7 +145,7 @@ bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry
         painter.setFont(font);
         paintComparisonReport(painter,
                               QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(300).size()),
-                              entry, chinese);
+                              entry, language);
         painter.end();
     }
     return file.commit();

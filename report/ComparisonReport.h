@@ -18,15 +18,15 @@ QColor labSwatch(const Lab& lab);
 // The plot's data for a recorded comparison.
 AbPlotData plotData(const QualityStore::HistoryEntry& entry);
 // "PASS" / "FAIL" of the entry in the language.
-QString verdictText(const QualityStore::HistoryEntry& entry, bool chinese);
+QString verdictText(const QualityStore::HistoryEntry& entry, const Language& language);
 // "Judged against: ΔE00, limit 1.00, warning level 0.80, D65/10°, readings averaged: 3".
-QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, bool chinese);
+QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, const Language& language);
 
 // One page: title, date and time, meter, standard and sample with their
 // swatches and values, every Δ, the verdict, the judged-against line and
 // the plot, painted into page (device units) with the painter as set up.
 void paintComparisonReport(QPainter& painter, const QRectF& page,
-                           const QualityStore::HistoryEntry& entry, bool chinese);
+                           const QualityStore::HistoryEntry& entry, const Language& language);
 // An A4 PDF of that page; false when the file cannot be written.
 bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry& entry,
-                           bool chinese);
+                           const Language& language);

@@ -258,7 +258,7 @@ bool QualityStore::clearHistory() {
     return true;
 }
 
-bool QualityStore::writeHistoryCsv(QIODevice& out, bool chinese) {
+bool QualityStore::writeHistoryCsv(QIODevice& out, const Language& language) {
     const auto entries = history();
     if (!entries)
         return false;
@@ -272,7 +272,7 @@ bool QualityStore::writeHistoryCsv(QIODevice& out, bool chinese) {
     QStringList lines;
     QStringList fields;
     for (const BilingualText& text : header)
-        fields << csvField(text.in(chinese));
+        fields << csvField(text.in(language));
     lines << fields.join(QLatin1Char(','));
     for (int i = entries->size() - 1; i >= 0; --i) {
         const HistoryEntry& e = entries->at(i);
@@ -295,9 +295,9 @@ bool QualityStore::writeHistoryCsv(QIODevice& out, bool chinese) {
             decimal(e.sample.a - e.standard.a),
             decimal(e.sample.b - e.standard.b),
             decimal(e.deltaE),
-            e.toleranceKnown ? e.tolerance.method.label(chinese) : ToleranceUnknown.in(chinese),
-            e.toleranceKnown ? decimal(e.tolerance.limit) : ToleranceUnknown.in(chinese),
-            (e.pass ? Pass : Fail).in(chinese)};
+            e.toleranceKnown ? e.tolerance.method.label(language) : ToleranceUnknown.in(language),
+            e.toleranceKnown ? decimal(e.tolerance.limit) : ToleranceUnknown.in(language),
+            (e.pass ? Pass : Fail).in(language)};
         for (QString& field : fields)
             field = csvField(field);
         lines << fields.join(QLatin1Char(','));
@@ -310,12 +310,12 @@ bool QualityStore::writeHistoryCsv(QIODevice& out, bool chinese) {
     return true;
 }
 
-bool QualityStore::exportHistoryCsv(const QString& path, bool chinese) {
+bool QualityStore::exportHistoryCsv(const QString& path, const Language& language) {
     error_.clear();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("cannot write %1").arg(path), file.errorString());
-    if (!writeHistoryCsv(file, chinese)) {
+    if (!writeHistoryCsv(file, language)) {
         file.cancelWriting();
         return false;
     }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "Language.h"
 #include "Tolerance.h"
 
 class QIODevice;
@@ -68,9 +69,9 @@ public:
     // byte-order mark for spreadsheet programs, CRLF, quoted where needed)
     // with a header row in the chosen language; ΔL*, Δa*, Δb* are sample
     // minus standard.
-    bool writeHistoryCsv(QIODevice& out, bool chinese);
+    bool writeHistoryCsv(QIODevice& out, const Language& language);
     // Into a file, replacing it only when everything was written.
-    bool exportHistoryCsv(const QString& path, bool chinese);
+    bool exportHistoryCsv(const QString& path, const Language& language);
 
     QString error() const { return error_; }
 

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "Language.h"
+
 // One message of the program in both of its languages. Every text the user
 // reads outside the forms is one of these constants, declared once in a
 // catalogue header of this folder (one header per area of the program).
@@ -10,5 +12,8 @@ struct BilingualText {
     const char* english;
     const char* chinese;
 
-    QString in(bool chinese) const { return QString::fromUtf8(chinese ? this->chinese : english); }
+    // Languages without texts of their own read the English.
+    QString in(const Language& language) const {
+        return QString::fromUtf8(language.isChinese() ? chinese : english);
+    }
 };

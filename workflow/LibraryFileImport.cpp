@@ -13,7 +13,7 @@ bool LibraryFileImport::run() {
     QString filter;
     const QString fileName =
         messenger.openFileName(ExchangeText::SelectFileCaption, QStringLiteral("./"),
-                               LibraryFiles::dialogFilters(messenger.chinese()), &filter);
+                               LibraryFiles::dialogFilters(messenger.language()), &filter);
     if (fileName.isEmpty())
         return false;
     const OpenFormat format = LibraryFiles::typeOf(fileName, filter);

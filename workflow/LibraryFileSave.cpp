@@ -18,7 +18,7 @@ bool LibraryFileSave::run() {
     QString filter;
     const QString chosen =
         messenger.saveFileName(ExchangeText::SaveFileCaption, save.proposedName(),
-                               LibraryFiles::dialogFilters(messenger.chinese()), &filter);
+                               LibraryFiles::dialogFilters(messenger.language()), &filter);
     if (chosen.isEmpty())
         return false;
     const OpenFormat format = LibraryFiles::typeOf(chosen, filter);

@@ -10,8 +10,8 @@ QString workbookFilter() {
     return QStringLiteral("Excel (*.xls)");
 }
 
-QString dialogFilters(bool chinese) {
-    return (QStringList{workbookFilter()} + OpenFormats::dialogFilters(chinese))
+QString dialogFilters(const Language& language) {
+    return (QStringList{workbookFilter()} + OpenFormats::dialogFilters(language))
         .join(QStringLiteral(";;"));
 }
 

@@ -13,7 +13,7 @@ namespace LibraryFiles {
 // "Excel (*.xls)", the workbook's filter, the same in both languages.
 QString workbookFilter();
 // Every filter of the dialogs, joined by ";;".
-QString dialogFilters(bool chinese);
+QString dialogFilters(const Language& language);
 // The type of a chosen file: its suffix where that names a type (".xls" the
 // workbook), else the filter the dialog was left on.
 OpenFormat typeOf(const QString& fileName, const QString& selectedFilter);

@@ -37,7 +37,8 @@ QString number(int value) {
 // The first few names, in the language's list style.
 QString nameList(const QStringList& names, const Messenger& messenger) {
     constexpr int kShown = 5;
-    const QString separator = messenger.chinese() ? QStringLiteral("\u3001") : QStringLiteral(", ");
+    const QString separator =
+        messenger.language().isChinese() ? QStringLiteral("\u3001") : QStringLiteral(", ");
     QString list = names.mid(0, kShown).join(separator);
     if (names.size() > kShown)
         list += separator + QStringLiteral("\u2026");
@@ -84,7 +85,7 @@ LibraryService::LibraryService(Messenger& messenger, const QString& directory, Q
 bool LibraryService::reported(StoreResult result) const {
     if (!result) {
         const StoreMessage message = storeFailureMessage(
-            result, QDir::toNativeSeparators(store_.databasePath()), messenger_.chinese());
+            result, QDir::toNativeSeparators(store_.databasePath()), messenger_.language());
         messenger_.tip(message.text, message.arguments);
     }
     return result.ok();

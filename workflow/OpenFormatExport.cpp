@@ -68,7 +68,7 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     const FormatError error = OpenFormats::write(fileName, format, libraries, options);
     progress->hide();
     if (error) {
-        messenger.tip(LibraryFileText::Composed, {error.message(messenger.chinese())});
+        messenger.tip(LibraryFileText::Composed, {error.message(messenger.language())});
         return false;
     }
     messenger.tipComposed(messenger.paragraphs(

@@ -35,7 +35,7 @@ bool OpenFormatImport::read(const QString& fileName, OpenFormat format) {
     const FormatError error = OpenFormats::import(fileName, format, limits, read);
     if (error) {
         hideProgress();
-        messenger.tip(LibraryFileText::Composed, {error.message(messenger.chinese())});
+        messenger.tip(LibraryFileText::Composed, {error.message(messenger.language())});
         return false;
     }
 

@@ -214,7 +214,7 @@ QString QualityController::indexText(const QString& libraryId, const Lab& lab, b
     if (index == ColourIndex::None)
         return QString();
     return SampleIndex::describe(index, lab, SampleIndex::conditions(),
-                                 library_.messenger().chinese(), brief);
+                                 library_.messenger().language(), brief);
 }
 
 void QualityController::rebuildIndex() {
@@ -361,7 +361,7 @@ bool QualityController::exportHistory() {
     if (QFileInfo::exists(fileName) &&
         !messenger.askRisky(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
         return false;
-    if (!quality_.exportHistoryCsv(fileName, messenger.chinese())) {
+    if (!quality_.exportHistoryCsv(fileName, messenger.language())) {
         messenger.tip(QcText::ExportFailed, {quality_.error()});
         return false;
     }
@@ -379,7 +379,7 @@ bool QualityController::saveReport() {
         ReportText::SaveReportTitle,
         QStringLiteral("QcReport") + clock_().toString(QStringLiteral("yyMMddhhmmss")) +
             QStringLiteral(".pdf"),
-        ReportText::PdfFilter.in(messenger.chinese()));
+        ReportText::PdfFilter.in(messenger.language()));
     if (chosen.isEmpty())
         return false;
     const QString fileName = withSuffix(chosen, QStringLiteral(".pdf"));
@@ -392,7 +392,7 @@ bool QualityController::saveReport() {
     entry.toleranceKnown = true;
     entry.deltaE = lastResult_->comparison.deltaE;
     entry.pass = lastResult_->comparison.pass;
-    if (!writeComparisonReport(fileName, entry, messenger.chinese())) {
+    if (!writeComparisonReport(fileName, entry, messenger.language())) {
         messenger.tip(ReportText::ReportFailed, {fileName});
         return false;
     }

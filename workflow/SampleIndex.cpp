@@ -19,7 +19,7 @@ MeasuringConditions conditions() {
 }
 
 QString valueText(ColourIndex index, const IndexValue& value, const MeasuringConditions& conditions,
-                  bool chinese, bool brief) {
+                  const Language& language, bool brief) {
     if (index == ColourIndex::None)
         return QString();
     if (brief && !value.computed())
@@ -28,11 +28,11 @@ QString valueText(ColourIndex index, const IndexValue& value, const MeasuringCon
         case IndexValue::Status::Computed:
             break;
         case IndexValue::Status::NoWhitePoint:
-            return IndexText::NoWhitePoint.in(chinese).arg(conditions.label());
+            return IndexText::NoWhitePoint.in(language).arg(conditions.label());
         case IndexValue::Status::NotForConditions:
-            return IndexText::NotForConditions.in(chinese).arg(conditions.label());
+            return IndexText::NotForConditions.in(language).arg(conditions.label());
         case IndexValue::Status::Undefined:
-            return IndexText::Undefined.in(chinese);
+            return IndexText::Undefined.in(language);
     }
     QString text = QString::number(value.value, 'f', 2);
     if (text == QLatin1String("-0.00"))
@@ -40,22 +40,22 @@ QString valueText(ColourIndex index, const IndexValue& value, const MeasuringCon
     if (!value.inRange && brief)
         text += QStringLiteral(" *");
     else if (!value.inRange)
-        text += (chinese ? QStringLiteral("（%1）") : QStringLiteral(" (%1)"))
-                    .arg(IndexText::OutOfRange.in(chinese));
+        text += (language.isChinese() ? QStringLiteral("（%1）") : QStringLiteral(" (%1)"))
+                    .arg(IndexText::OutOfRange.in(language));
     return text;
 }
 
 QString describe(ColourIndex index, const Lab& lab, const MeasuringConditions& conditions,
-                 bool chinese, bool brief) {
+                 const Language& language, bool brief) {
     if (index == ColourIndex::None)
         return QString();
     const IndexValue value = colourIndex(index, lab, conditions);
     // A reason in place of a value follows a colon.
     const QString separator = value.computed() || brief ? QStringLiteral(" ")
-                              : chinese                 ? QStringLiteral("：")
+                              : language.isChinese()    ? QStringLiteral("：")
                                                         : QStringLiteral(": ");
-    return (brief ? indexSymbol(index) : indexName(index).in(chinese)) + separator +
-           valueText(index, value, conditions, chinese, brief);
+    return (brief ? indexSymbol(index) : indexName(index).in(language)) + separator +
+           valueText(index, value, conditions, language, brief);
 }
 
 }  // namespace SampleIndex

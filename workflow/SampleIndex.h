@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "ColourIndices.h"
+#include "Language.h"
 
 // The whiteness, tint or yellowness index of a sample as the user reads it,
 // under the measuring conditions of the settings.
@@ -19,11 +20,11 @@ MeasuringConditions conditions();
 // why there is no value ("not defined for D65/10°", "—" when brief); empty
 // for no index.
 QString valueText(ColourIndex index, const IndexValue& value, const MeasuringConditions& conditions,
-                  bool chinese, bool brief = false);
+                  const Language& language, bool brief = false);
 // The index's name (its symbol when brief), then its value text: "CIE
 // whiteness W 81.25", "W 81.25 *", "ASTM D1925 … (withdrawn): not defined
 // for D65/10°"; empty for no index.
 QString describe(ColourIndex index, const Lab& lab, const MeasuringConditions& conditions,
-                 bool chinese, bool brief = false);
+                 const Language& language, bool brief = false);
 
 }  // namespace SampleIndex

@@ -48,8 +48,9 @@ BilingualText storeErrorText(StoreError error) {
     return StoreText::CommitFailed;
 }
 
-StoreMessage storeFailureMessage(StoreResult result, const QString& databasePath, bool chinese) {
-    const QString step = storeErrorText(result.error).in(chinese);
+StoreMessage storeFailureMessage(StoreResult result, const QString& databasePath,
+                                 const Language& language) {
+    const QString step = storeErrorText(result.error).in(language);
     switch (result.cause) {
         case StoreCause::Busy:
             return {StoreText::Busy, {}};

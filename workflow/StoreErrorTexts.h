@@ -15,4 +15,5 @@ struct StoreMessage {
     BilingualText text;
     QStringList arguments;
 };
-StoreMessage storeFailureMessage(StoreResult result, const QString& databasePath, bool chinese);
+StoreMessage storeFailureMessage(StoreResult result, const QString& databasePath,
+                                 const Language& language);

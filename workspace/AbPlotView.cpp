@@ -9,9 +9,9 @@ AbPlotView::AbPlotView(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 
-void AbPlotView::setPlot(const AbPlotData& data, bool chinese) {
+void AbPlotView::setPlot(const AbPlotData& data, const Language& language) {
     data_ = data;
-    chinese_ = chinese;
+    language_ = language;
     update();
 }
 
@@ -28,5 +28,5 @@ void AbPlotView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     if (data_)
-        paintAbPlot(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *data_, chinese_);
+        paintAbPlot(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *data_, language_);
 }

@@ -12,7 +12,7 @@ public:
     explicit AbPlotView(QWidget* parent = nullptr);
 
     // Nothing is drawn until a standard is shown.
-    void setPlot(const AbPlotData& data, bool chinese);
+    void setPlot(const AbPlotData& data, const Language& language);
     void clear();
     const std::optional<AbPlotData>& data() const { return data_; }
 
@@ -23,5 +23,5 @@ protected:
 
 private:
     std::optional<AbPlotData> data_;
-    bool chinese_ = true;
+    Language language_;
 };

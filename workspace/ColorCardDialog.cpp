@@ -16,7 +16,7 @@ ColorCardDialog::ColorCardDialog(const QString& title, const QString& name,
     ui_->setupUi(this);
     ui_->lineEdit_colorCardName->setValidator(new NameValidator(ui_->lineEdit_colorCardName));
     ui_->lineEdit_colorCardDesc->setValidator(new NameValidator(ui_->lineEdit_colorCardDesc));
-    const InputGuide::Language language = [this] { return chinese_; };
+    const InputGuide::CurrentLanguage language = [this] { return language_; };
     nameGuide_ = new InputGuide(ui_->lineEdit_colorCardName, language);
     descriptionGuide_ = new InputGuide(ui_->lineEdit_colorCardDesc, language);
     for (QLineEdit* field : {ui_->lineEdit_colorCardName, ui_->lineEdit_colorCardDesc}) {

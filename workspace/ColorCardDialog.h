@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+#include "Language.h"
+
 class InputGuide;
 
 namespace Ui {
@@ -28,8 +30,8 @@ public:
     QString libraryName() const;
     QString libraryDescription() const;
     QString title() const { return title_; }
-    // The language of the typing hints (true: Chinese, as at the start).
-    void setLanguage(bool chinese) { chinese_ = chinese; }
+    // The language of the typing hints (Chinese at the start).
+    void setLanguage(const Language& language) { language_ = language; }
 
 public slots:
     void on_pushButton_save_clicked();
@@ -46,7 +48,7 @@ private:
     Ui::ColorCardDialog* ui_;
     QString title_;
     Check check_;
-    bool chinese_ = true;
+    Language language_;
     InputGuide* nameGuide_ = nullptr;
     InputGuide* descriptionGuide_ = nullptr;
 };

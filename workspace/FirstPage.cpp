@@ -82,7 +82,7 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
     ui_->label_companyWet->hide();
     ui_->pushButton_unlock->hide();
     ui_->lineEdit_colorDataName->setValidator(new NameValidator(ui_->lineEdit_colorDataName));
-    const InputGuide::Language language = [this] { return messenger_.chinese(); };
+    const InputGuide::CurrentLanguage language = [this] { return messenger_.language(); };
     new InputGuide(ui_->lineEdit_colorDataName, language);
     new ReturnKey(ui_->lineEdit_colorDataName, [this] { on_pushButton_measure_clicked(); });
 
@@ -116,7 +116,7 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
     restoreButton_->setMinimumSize(ui_->pushButton_deleteAllData->minimumSize());
     ui_->horizontalLayout_buttons->insertWidget(1, restoreButton_);
     connect(restoreButton_, &QPushButton::clicked, this, &FirstPage::restoreBackup);
-    setLanguage(messenger_.chinese());
+    setLanguage(messenger_.language());
 
     bindLibraries();
     bindMeter();
@@ -152,8 +152,8 @@ void FirstPage::watchStore() {
     timer->start();
 }
 
-void FirstPage::setLanguage(bool chinese) {
-    messenger_.setChinese(chinese);
+void FirstPage::setLanguage(const Language& language) {
+    messenger_.setLanguage(language);
     restoreButton_->setText(messenger_.text(BackupText::RestoreAction));
     restoreButton_->setToolTip(messenger_.text(GuidanceText::RestoreBackupTip));
 }
@@ -258,7 +258,7 @@ bool FirstPage::runLibraryDialog(const QString& title, QString* name, QString* d
             return library_.acceptLibraryEntry(box, n, d);
         },
         this);
-    dialog.setLanguage(messenger_.chinese());
+    dialog.setLanguage(messenger_.language());
     if (!dialogRunner_(dialog))
         return false;
     *name = dialog.libraryName();

@@ -41,9 +41,9 @@ public:
     void identifyMeter(int type) { meter_.identify(type); }
     // The link closed: forget the meter number and its model name.
     void clearMeterInfo() { meter_.forgetMeter(); }
-    // false English, true Chinese; chooses the texts of every message.
-    void setLanguage(bool chinese);
-    bool language() const { return messenger_.chinese(); }
+    // Chooses the texts of every message.
+    void setLanguage(const Language& language);
+    Language language() const { return messenger_.language(); }
 
     Messenger& messenger() { return messenger_; }
     LibraryService& library() { return library_; }

@@ -25,8 +25,8 @@ constexpr int kHintMs = 5000;
 
 }  // namespace
 
-InputGuide::InputGuide(QLineEdit* field, Language chinese, bool counted)
-    : QObject(field), field_(field), chinese_(std::move(chinese)) {
+InputGuide::InputGuide(QLineEdit* field, CurrentLanguage language, bool counted)
+    : QObject(field), field_(field), language_(std::move(language)) {
     field->installEventFilter(this);
     connect(field, &QLineEdit::inputRejected, this, &InputGuide::refused);
     // A hint is about the last thing typed: the next change takes it away.
@@ -120,7 +120,7 @@ void InputGuide::refused() {
 }
 
 void InputGuide::showHint(const BilingualText& text, const QStringList& arguments) {
-    lastHint_ = Messenger::filled(text.in(chinese_ ? chinese_() : true), arguments);
+    lastHint_ = Messenger::filled(text.in(language_ ? language_() : Language()), arguments);
     if (field_ && field_->isVisible()) {
         // A label of its own rather than the tooltip, which the next key
         // release would take away before it could be read.

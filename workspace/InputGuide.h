@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "BilingualText.h"
+#include "Language.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,12 +20,12 @@ class QTimer;
 class InputGuide : public QObject {
     Q_OBJECT
 public:
-    // true: the hints in Chinese.
-    using Language = std::function<bool()>;
+    // The language of the hints, asked each time one is shown.
+    using CurrentLanguage = std::function<Language()>;
 
     // counted: show the count, against the field's maximum length until
     // setLimit() says otherwise. The guide belongs to the field.
-    InputGuide(QLineEdit* field, Language chinese, bool counted = true);
+    InputGuide(QLineEdit* field, CurrentLanguage language, bool counted = true);
 
     // The most characters the count shows, which may be below the field's
     // maximum length when another rule limits it further.
@@ -62,7 +63,7 @@ private:
     QLabel* count_ = nullptr;
     QPointer<QLabel> hint_;
     QTimer* hintTimer_ = nullptr;
-    Language chinese_;
+    CurrentLanguage language_;
     int limit_ = 0;
     // What the last key press, paste or input method tried to insert.
     QString attempted_;

@@ -98,9 +98,9 @@ QTableWidgetItem* cell(const QString& text) {
     return item;
 }
 
-QString judgement(const Comparison& c, bool zh) {
+QString judgement(const Comparison& c, const Language& language) {
     return QStringLiteral("%1 %2 %3 %4")
-        .arg(c.tolerance.method.label(zh), fixed(c.deltaE),
+        .arg(c.tolerance.method.label(language), fixed(c.deltaE),
              c.pass ? QStringLiteral("≤") : QStringLiteral(">"), fixed(c.tolerance.limit));
 }
 
@@ -164,8 +164,8 @@ QualityPage::QualityPage(LibraryService& library, MeterController& meter, QWidge
     showHistory();
 }
 
-bool QualityPage::chinese() const {
-    return controller_.library().messenger().chinese();
+Language QualityPage::language() const {
+    return controller_.library().messenger().language();
 }
 
 void QualityPage::build() {
@@ -444,8 +444,8 @@ void QualityPage::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void QualityPage::setLanguage(bool chinese) {
-    controller_.library().messenger().setChinese(chinese);
+void QualityPage::setLanguage(const Language& language) {
+    controller_.library().messenger().setLanguage(language);
     retranslate();
 }
 
@@ -472,14 +472,14 @@ void QualityPage::retranslate() {
     nearest_->setHorizontalHeaderLabels({tr("色卡库"), tr("标准色"), QStringLiteral("ΔE")});
     nearestHint_->setText(tr("双击一行即设为标准色"));
     historyBox_->setTitle(tr("历史记录"));
-    const bool zh = chinese();
+    const Language language = this->language();
     history_->setHorizontalHeaderLabels({tr("时间"), tr("结果"), QStringLiteral("ΔE"),
-                                         QcText::HistoryJudgedBy.in(zh),
-                                         QcText::HistoryRejudged.in(zh), tr("标准色")});
-    rejudge_->setText(QcText::HistoryRejudge.in(zh));
+                                         QcText::HistoryJudgedBy.in(language),
+                                         QcText::HistoryRejudged.in(language), tr("标准色")});
+    rejudge_->setText(QcText::HistoryRejudge.in(language));
     export_->setText(tr("导出CSV"));
     retranslateIndex();
-    saveReport_->setText(ReportText::SaveReport.in(zh));
+    saveReport_->setText(ReportText::SaveReport.in(language));
     showPlot();
 
     fillFormulaCombos();
@@ -495,13 +495,13 @@ void QualityPage::retranslate() {
 }
 
 void QualityPage::fillFormulaCombos() {
-    const bool zh = chinese();
+    const Language language = this->language();
     {
         const QSignalBlocker blocker(nearestFormula_);
         const int index = qMax(0, nearestFormula_->currentIndex());
         nearestFormula_->clear();
         for (const DifferenceMethod& method : nearestMethods_)
-            nearestFormula_->addItem(method.label(zh));
+            nearestFormula_->addItem(method.label(language));
         nearestFormula_->setCurrentIndex(index);
     }
     {
@@ -515,8 +515,8 @@ void QualityPage::fillFormulaCombos() {
             DifferenceMethod method{formula};
             // The family's name; its parameters are edited beside it.
             const QString label = formula == DeltaEFormula::Cmc
-                                      ? QcText::FormulaCmc.in(zh) + QStringLiteral("(l:c)")
-                                      : method.label(zh);
+                                      ? QcText::FormulaCmc.in(language) + QStringLiteral("(l:c)")
+                                      : method.label(language);
             formulaCombo_->addItem(label, int(formula));
         }
         formulaCombo_->setCurrentIndex(index);
@@ -679,10 +679,11 @@ void QualityPage::showToleranceState() {
         toleranceState_->clear();
         return;
     }
-    const bool zh = chinese();
+    const Language language = this->language();
     const std::optional<Tolerance> stored = controller_.storedTolerance(toleranceLibrary_);
     const bool saved = stored && *stored == editorTolerance();
-    toleranceState_->setText((saved ? QcText::ToleranceSaved : QcText::ToleranceUnsaved).in(zh));
+    toleranceState_->setText(
+        (saved ? QcText::ToleranceSaved : QcText::ToleranceUnsaved).in(language));
     toleranceState_->setStyleSheet(saved ? QStringLiteral("color: rgb(22, 140, 60);")
                                          : QStringLiteral("color: rgb(190, 100, 0);"));
     saveTolerance_->setEnabled(!saved);
@@ -730,7 +731,7 @@ void QualityPage::showResult() {
         return;
     }
     resultShown_ = true;
-    const bool zh = chinese();
+    const Language language = this->language();
     const MeasuredColour& sample = result->sample;
     sampleCaption_->setText(tr("样品"));
     sampleSwatch_->setStyleSheet(swatchStyle(sample.red(), sample.green(), sample.blue()));
@@ -752,17 +753,17 @@ void QualityPage::showResult() {
         directions_->clear();
         return;
     }
-    rejudgedNote_->setText(result->rejudged ? QcText::ResultRejudged.in(zh) : QString());
+    rejudgedNote_->setText(result->rejudged ? QcText::ResultRejudged.in(language) : QString());
     const Comparison& c = result->comparison;
     const LabDifferences& d = c.differences;
     const double values[DifferenceCount] = {d.dL, d.da, d.db, d.dC, d.dH, c.deltaE};
     for (int i = 0; i < DifferenceCount; ++i)
         differences_[i]->setText(i == DE ? fixed(values[i]) : signedFixed(values[i]));
-    differenceNames_[DE]->setText(c.tolerance.method.label(zh));
-    verdict_->setText((c.pass ? QcText::Pass : QcText::Fail).in(zh));
+    differenceNames_[DE]->setText(c.tolerance.method.label(language));
+    verdict_->setText((c.pass ? QcText::Pass : QcText::Fail).in(language));
     verdict_->setStyleSheet(QLatin1String(c.pass ? kPassStyle : kFailStyle));
-    verdictDetail_->setText(judgement(c, zh));
-    const QString words = describeDirections(c.directions, zh);
+    verdictDetail_->setText(judgement(c, language));
+    const QString words = describeDirections(c.directions, language);
     directions_->setText(words.isEmpty() ? tr("样品与标准色无明显差别")
                                          : tr("样品相对标准色：%1").arg(words));
 }
@@ -780,7 +781,7 @@ void QualityPage::showNearest() {
 // --- history ---------------------------------------------------------------------
 
 void QualityPage::showHistory() {
-    const bool zh = chinese();
+    const Language language = this->language();
     const bool rejudge = rejudge_->isChecked();
     history_->setColumnHidden(4, !rejudge);
     const QVector<QualityStore::HistoryEntry> entries = controller_.recentHistory(kHistoryRows);
@@ -792,13 +793,13 @@ void QualityPage::showHistory() {
         history_->setItem(row, 0,
                           cell(e.time.toLocalTime().toString(QStringLiteral("MM-dd HH:mm:ss"))));
         history_->setItem(row, 1,
-                          verdictCell((e.pass ? QcText::Pass : QcText::Fail).in(zh), e.pass));
+                          verdictCell((e.pass ? QcText::Pass : QcText::Fail).in(language), e.pass));
         history_->setItem(row, 2, cell(fixed(e.deltaE)));
-        history_->setItem(
-            row, 3,
-            cell(e.toleranceKnown ? QStringLiteral("%1 ≤ %2").arg(e.tolerance.method.label(zh),
-                                                                  fixed(e.tolerance.limit))
-                                  : QcText::ToleranceUnknown.in(zh)));
+        history_->setItem(row, 3,
+                          cell(e.toleranceKnown ? QStringLiteral("%1 ≤ %2").arg(
+                                                      e.tolerance.method.label(language),
+                                                      fixed(e.tolerance.limit))
+                                                : QcText::ToleranceUnknown.in(language)));
         history_->setItem(row, 5, cell(QStringLiteral("%1 / %2").arg(e.libraryName, e.colourName)));
         if (!rejudge) {
             history_->setItem(row, 4, nullptr);
@@ -814,8 +815,8 @@ void QualityPage::showHistory() {
         const Comparison again = compare(e.standard, e.sample, *now);
         history_->setItem(row, 4,
                           verdictCell(QStringLiteral("%1 (%2)").arg(
-                                          (again.pass ? QcText::Pass : QcText::Fail).in(zh),
-                                          judgement(again, zh)),
+                                          (again.pass ? QcText::Pass : QcText::Fail).in(language),
+                                          judgement(again, language)),
                                       again.pass));
     }
     showHistoryIndices(entries);
@@ -849,7 +850,7 @@ void QualityPage::showPlot() {
         data.deviation = result->sample.deviation;
         data.readings = result->sample.readings;
     }
-    plot_->setPlot(data, chinese());
+    plot_->setPlot(data, language());
 }
 
 // --- whiteness, tint and yellowness; 555 shade steps ----------------------------
@@ -911,31 +912,32 @@ void QualityPage::buildIndexRow() {
 void QualityPage::retranslateIndex() {
     if (!indexCombo_)
         return;
-    const bool zh = chinese();
-    indexLabel_->setText(IndexText::IndexLabel.in(zh));
-    stepsLabel_->setText(IndexText::ShadeStepsLabel.in(zh));
+    const Language language = this->language();
+    indexLabel_->setText(IndexText::IndexLabel.in(language));
+    stepsLabel_->setText(IndexText::ShadeStepsLabel.in(language));
     for (QDoubleSpinBox* step : steps_)
-        step->setSpecialValueText(IndexText::StepIsLimit.in(zh));
+        step->setSpecialValueText(IndexText::StepIsLimit.in(language));
     {
         const QSignalBlocker blocker(indexCombo_);
         const int index = indexCombo_->currentIndex();
         indexCombo_->clear();
-        indexCombo_->addItem(indexName(ColourIndex::None).in(zh), int(ColourIndex::None));
+        indexCombo_->addItem(indexName(ColourIndex::None).in(language), int(ColourIndex::None));
         for (ColourIndex colourIndex : colourIndices())
-            indexCombo_->addItem(indexName(colourIndex).in(zh), int(colourIndex));
+            indexCombo_->addItem(indexName(colourIndex).in(language), int(colourIndex));
         indexCombo_->setCurrentIndex(qMax(0, index));
     }
     const int column = history_->columnCount() - 1;
-    history_->setHorizontalHeaderItem(column, new QTableWidgetItem(IndexText::IndexColumn.in(zh)));
+    history_->setHorizontalHeaderItem(column,
+                                      new QTableWidgetItem(IndexText::IndexColumn.in(language)));
     loadIndexSettings();
 }
 
 void QualityPage::loadIndexSettings() {
     if (!indexCombo_)
         return;
-    const bool zh = chinese();
+    const Language language = this->language();
     indexConditions_->setText(
-        IndexText::IndexConditions.in(zh).arg(SampleIndex::conditions().label()));
+        IndexText::IndexConditions.in(language).arg(SampleIndex::conditions().label()));
     const LibraryIndexSettings settings = toleranceLibrary_.isEmpty()
                                               ? LibraryIndexSettings{}
                                               : controller_.indexSettings(toleranceLibrary_);

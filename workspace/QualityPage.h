@@ -32,7 +32,7 @@ public:
     QualityController& controller() { return controller_; }
     // Shows the catalogue texts (verdict, directions, formula names) in the
     // program's language; the form texts follow the translator.
-    void setLanguage(bool chinese);
+    void setLanguage(const Language& language);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -40,7 +40,7 @@ protected:
 private:
     void build();
     void retranslate();
-    bool chinese() const;
+    Language language() const;
 
     void fillLibraries();
     void fillColours();

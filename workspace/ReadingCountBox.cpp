@@ -97,8 +97,8 @@ void ReadingCountBox::showDeviation(const MeasuredColour& measurement) {
         deviation_->clear();
         return;
     }
-    const bool chinese = meter_.library().messenger().chinese();
-    deviation_->setText(QcText::ReadingDeviation.in(chinese).arg(
+    const Language language = meter_.library().messenger().language();
+    deviation_->setText(QcText::ReadingDeviation.in(language).arg(
         QString::number(measurement.readings), QString::number(measurement.deviation.L, 'f', 2),
         QString::number(measurement.deviation.a, 'f', 2),
         QString::number(measurement.deviation.b, 'f', 2)));

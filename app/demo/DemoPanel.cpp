@@ -11,8 +11,8 @@
 #include "DemoTexts.h"
 #include "SimHidBackend.h"
 
-DemoPanel::DemoPanel(SimHidBackend& backend, QWidget* parent, std::function<bool()> chinese)
-    : QWidget(parent, Qt::Tool), backend_(backend), chinese_(std::move(chinese)) {
+DemoPanel::DemoPanel(SimHidBackend& backend, QWidget* parent, std::function<Language()> language)
+    : QWidget(parent, Qt::Tool), backend_(backend), language_(std::move(language)) {
     auto* layout = new QVBoxLayout(this);
     plugged_ = new QCheckBox(this);
     plugged_->setChecked(backend_.isPlugged());
@@ -37,11 +37,11 @@ DemoPanel::DemoPanel(SimHidBackend& backend, QWidget* parent, std::function<bool
 }
 
 void DemoPanel::retranslate() {
-    const bool chinese = chinese_ && chinese_();
-    setWindowTitle(DemoText::PanelTitle.in(chinese));
-    plugged_->setText(DemoText::Plugged.in(chinese));
-    other_->setText(DemoText::AnotherInstrument.in(chinese));
-    colour_->setText(DemoText::ChooseColour.in(chinese));
+    const Language language = language_ ? language_() : Language::english();
+    setWindowTitle(DemoText::PanelTitle.in(language));
+    plugged_->setText(DemoText::Plugged.in(language));
+    other_->setText(DemoText::AnotherInstrument.in(language));
+    colour_->setText(DemoText::ChooseColour.in(language));
 }
 
 void DemoPanel::changeEvent(QEvent* event) {
@@ -54,8 +54,8 @@ void DemoPanel::changeEvent(QEvent* event) {
 }
 
 void DemoPanel::chooseColour() {
-    const QColor colour =
-        QColorDialog::getColor(Qt::white, this, DemoText::ColourCaption.in(chinese_ && chinese_()));
+    const QColor colour = QColorDialog::getColor(
+        Qt::white, this, DemoText::ColourCaption.in(language_ ? language_() : Language::english()));
     if (colour.isValid())
         showColour(colour);
 }

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "Language.h"
+
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -14,10 +16,10 @@ class SimHidBackend;
 class DemoPanel : public QWidget {
     Q_OBJECT
 public:
-    // chinese: whether the window shows Chinese now (asked at every language change).
+    // language: the language the window shows now (asked at every language change).
     explicit DemoPanel(
         SimHidBackend& backend, QWidget* parent = nullptr,
-        std::function<bool()> chinese = [] { return false; });
+        std::function<Language()> language = [] { return Language::english(); });
 
     // Puts colour under the meter: its next measurement, and the swatch.
     void showColour(const QColor& colour);
@@ -32,7 +34,7 @@ private:
     void swapInstrument(bool other);
 
     SimHidBackend& backend_;
-    std::function<bool()> chinese_;
+    std::function<Language()> language_;
     QCheckBox* plugged_;
     QCheckBox* other_;
     QPushButton* colour_;

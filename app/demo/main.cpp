@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
             QStringLiteral("colorcard-demo-screenshots-%1").arg(QCoreApplication::applicationPid());
     };
     options.started = [&](SingleApplication&, MainWindow& window) {
-        auto* panel = new DemoPanel(backend, &window,
-                                    [&window] { return window.language() == QLatin1String("zh"); });
+        auto* panel =
+            new DemoPanel(backend, &window, [&window] { return Language(window.language()); });
         panel->adjustSize();
         panel->move(panelPosition(window.frameGeometry(), panel->frameGeometry().size(),
                                   QGuiApplication::primaryScreen()->availableGeometry()));

@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(stack->widget(1), static_cast<QWidget*>(window->qualityPage()));
         QCOMPARE(window->page()->parent(), stack);
         // The page starts in Chinese.
-        QVERIFY(window->page()->messenger().chinese());
+        QVERIFY(window->page()->messenger().language().isChinese());
     }
 
     void windowStyleSheetIsExact() {
@@ -199,7 +199,7 @@ private slots:
 
         english->click();
         QCoreApplication::processEvents();
-        QVERIFY(window->page()->messenger().chinese());
+        QVERIFY(window->page()->messenger().language().isChinese());
         QCOMPARE(english->text(), QStringLiteral("English"));
         // The toolkit's own Chinese texts stay installed too.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), okBefore);
@@ -217,7 +217,7 @@ private slots:
         auto* chinese = window->findChild<QPushButton*>(QStringLiteral("pushButton_languageZh"));
 
         english->click();
-        QVERIFY(!window->page()->messenger().chinese());
+        QVERIFY(!window->page()->messenger().language().isChinese());
         // English drops the toolkit's Chinese texts.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("OK"));
         QCOMPARE(english->text(), QStringLiteral("English"));
@@ -226,11 +226,11 @@ private slots:
 
         // Without ColorCard_zh the language stays English.
         chinese->click();
-        QVERIFY(!window->page()->messenger().chinese());
+        QVERIFY(!window->page()->messenger().language().isChinese());
 
         QVERIFY(QFile::copy(bin + "ColorCard_zh.qm", directory.filePath("ColorCard_zh.qm")));
         chinese->click();
-        QVERIFY(window->page()->messenger().chinese());
+        QVERIFY(window->page()->messenger().language().isChinese());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("确定"));
         QCOMPARE(window->windowTitle(), AppStartup::windowTitle());
     }

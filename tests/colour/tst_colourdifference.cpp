@@ -195,8 +195,8 @@ private slots:
         QFETCH(QString, english);
         QFETCH(QString, chinese);
         const auto words = directions(::labDifferences(lab(50, 10, 10), sample));
-        QCOMPARE(describeDirections(words, false), english);
-        QCOMPARE(describeDirections(words, true), chinese);
+        QCOMPARE(describeDirections(words, Language::english()), english);
+        QCOMPARE(describeDirections(words, Language::chinese()), chinese);
     }
 
     void formulaCodes_data() {
@@ -223,7 +223,7 @@ private slots:
         QFETCH(QString, code);
         QFETCH(QString, english);
         QCOMPARE(method.code(), code);
-        QCOMPARE(method.label(false), english);
+        QCOMPARE(method.label(Language::english()), english);
         QCOMPARE(DifferenceMethod::formulaFromCode(code.toUpper()), method.formula);
     }
     void rejectedParameters() {

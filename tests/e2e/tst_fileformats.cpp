@@ -23,8 +23,8 @@ namespace {
 
 const QString kWorkbookFilter = QStringLiteral("Excel (*.xls)");
 
-QString filterOf(OpenFormat format, bool chinese = true) {
-    return OpenFormats::dialogFilters(chinese).value(int(format) - int(OpenFormat::Csv));
+QString filterOf(OpenFormat format, const Language& language = Language::chinese()) {
+    return OpenFormats::dialogFilters(language).value(int(format) - int(OpenFormat::Csv));
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -59,8 +59,8 @@ class FileFormatsEndToEnd : public QObject {
 
     FirstPage& page() { return *window_->page(); }
     QString path(const QString& name) const { return files_.filePath(name); }
-    void setLanguage(bool chinese) {
-        if (chinese)
+    void setLanguage(const Language& language) {
+        if (language.isChinese())
             window_->on_pushButton_languageZh_clicked();
         else
             window_->on_pushButton_languageEn_clicked();
@@ -117,22 +117,23 @@ private slots:
     // Both dialogs offer the workbook first, then the open formats, in the
     // language of the window; cancelling writes and changes nothing.
     void dialogsOfferEveryType() {
-        for (bool chinese : {true, false}) {
-            setLanguage(chinese);
+        for (const Language& language : {Language::chinese(), Language::english()}) {
+            setLanguage(language);
             prompt_.clear();
             page().ui()->pushButton_saveToExcel->click();
             page().ui()->pushButton_importFromExcel->click();
             const QString filters =
-                (QStringList{kWorkbookFilter} + OpenFormats::dialogFilters(chinese)).join(";;");
+                (QStringList{kWorkbookFilter} + OpenFormats::dialogFilters(language)).join(";;");
             QCOMPARE(prompt_.events.size(), 2);
             QCOMPARE(prompt_.events[0].kind, ScriptedPrompt::Kind::SaveFile);
             QCOMPARE(prompt_.events[0].filter, filters);
             QCOMPARE(prompt_.events[1].kind, ScriptedPrompt::Kind::OpenFile);
             QCOMPARE(prompt_.events[1].filter, filters);
-            QCOMPARE(prompt_.events[1].title, QString(chinese ? "选择文件" : "Select File"));
+            QCOMPARE(prompt_.events[1].title,
+                     QString(language.isChinese() ? "选择文件" : "Select File"));
         }
         QCOMPARE(QDir(files_.path()).entryList(QDir::Files), QStringList());
-        setLanguage(true);
+        setLanguage(Language::chinese());
     }
 
     // One library or all of them, by the filter or by the suffix: the file
@@ -287,15 +288,16 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         QFETCH(bool, chinese);
+        const Language language = chinese ? Language::chinese() : Language::english();
         QFETCH(QString, message);
         restoreMeterLibraries();
-        setLanguage(chinese);
+        setLanguage(language);
         QVERIFY(writeFile(path(file), content));
         const QStringList storedBefore = describe(page().store());
         const QStringList rowsBefore = pageRows();
 
         import(path(file));
-        setLanguage(true);
+        setLanguage(Language::chinese());
         QCOMPARE(prompt_.questions(), QStringList());
         QCOMPARE(prompt_.messages().size(), 1);
         if (message.isEmpty())

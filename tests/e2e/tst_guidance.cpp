@@ -27,8 +27,8 @@ Q_DECLARE_METATYPE(Prompt::SeriesAnswer)
 
 namespace {
 
-QString inLanguage(bool chinese, const char* english, const char* chineseText) {
-    return QString::fromUtf8(chinese ? chineseText : english);
+QString inLanguage(const Language& language, const char* english, const char* chineseText) {
+    return QString::fromUtf8(language.isChinese() ? chineseText : english);
 }
 
 QString overwriteQuestion(const SimLibrary& library) {
@@ -53,11 +53,13 @@ QVector<SimLibrary> fullMeter(int n) {
     return libraries;
 }
 
-void switchLanguage(SimWindow& sim, bool chinese) {
-    sim.window->findChild<QPushButton*>(chinese ? "pushButton_languageZh" : "pushButton_languageEn")
+void switchLanguage(SimWindow& sim, const Language& language) {
+    sim.window
+        ->findChild<QPushButton*>(language.isChinese() ? "pushButton_languageZh"
+                                                       : "pushButton_languageEn")
         ->click();
     QCoreApplication::processEvents();  // the forms hear of it by a posted event
-    QCOMPARE(sim.page()->language(), chinese);
+    QVERIFY(sim.page()->language() == language);
 }
 
 // Key presses as a keyboard (or an input method sending keys) makes them;
@@ -156,15 +158,16 @@ private slots:
         // Each question says what Yes would change.
         const QStringList asked{
             overwriteQuestion(meter[1]) + "\n\n" +
-                ChangeText::MergeChanges.in(true).arg("1", meter[1].colours[0].name),
+                ChangeText::MergeChanges.in(Language::chinese()).arg("1", meter[1].colours[0].name),
             overwriteQuestion(meter.last()) + "\n\n" +
-                ChangeText::MergeAdds.in(true).arg("1", "New")};
+                ChangeText::MergeAdds.in(Language::chinese()).arg("1", "New")};
         QCOMPARE(sim.prompt.seriesQuestions(), asked.mid(0, questions));
         QCOMPARE(sim.prompt.questions(), QStringList());
         QCOMPARE(sim.prompt.unscripted, 0);
         // Nothing changed at the start is said in the status line.
         if (message == kExportChangedNothing) {
-            QCOMPARE(sim.prompt.statuses(), QStringList{ChangeText::FirstExportUnchanged.in(true)});
+            QCOMPARE(sim.prompt.statuses(),
+                     QStringList{ChangeText::FirstExportUnchanged.in(Language::chinese())});
             QCOMPARE(sim.prompt.messages(), QStringList());
         } else {
             QCOMPARE(sim.prompt.messages(), QStringList{message});
@@ -227,10 +230,11 @@ private slots:
     }
     void libraryDialogShowsLimitsAndRefusesLookAlikes() {
         QFETCH(bool, chinese);
+        const Language language = chinese ? Language::chinese() : Language::english();
         SimWindow sim;
         sim.start();
         QTRY_VERIFY(sim.window->link());
-        switchLanguage(sim, chinese);
+        switchLanguage(sim, language);
         FirstPage* page = sim.page();
 
         QStringList seen;
@@ -262,16 +266,16 @@ private slots:
             "- -",
             "",
             "6/10 -",
-            inLanguage(chinese,
+            inLanguage(language,
                        "\"红\" cannot be typed here: only letters a-z and A-Z, digits, -, _ and "
                        "spaces are accepted.",
                        "此处不能输入“红”：只能输入英文字母、数字、中线、下划线和空格。"),
-            inLanguage(chinese, "At most 10 characters can be typed here.",
+            inLanguage(language, "At most 10 characters can be typed here.",
                        "此处最多输入10个字符。"),
             "10/10 -",
             "",
             "10/10 1/8",
-            inLanguage(chinese,
+            inLanguage(language,
                        "Name and description together have more than 18 characters: shorten "
                        "one of them.",
                        "名称和描述合计超过18个字符，请缩短其中一个。"),
@@ -279,7 +283,7 @@ private slots:
         QCOMPARE(seen, expected);
         // Save still refuses with its own message, then the corrected entry passes.
         QCOMPARE(sim.prompt.messages(),
-                 QStringList{inLanguage(chinese,
+                 QStringList{inLanguage(language,
                                         "Color card library name and color card library "
                                         "description length at most 18 characters!",
                                         "色卡库名称和色卡库描述总长度不能超过18个字符！")});
@@ -288,7 +292,7 @@ private slots:
         // Entries that would look the same in the table are refused; a
         // different description is a different library.
         const QString exists = inLanguage(
-            chinese,
+            language,
             "The same name and description already exist, please modify the name or description!",
             "已经存在相同的名称和描述，请修改名称或者描述！");
         struct Entry {
@@ -333,24 +337,25 @@ private slots:
     }
     void colourNameAndButtonsGuide() {
         QFETCH(bool, chinese);
+        const Language language = chinese ? Language::chinese() : Language::english();
         SimWindow sim;
         sim.backend.meter().loadLibraries(meterLibraries());
         sim.start();
         QTRY_VERIFY(sim.window->link());
-        switchLanguage(sim, chinese);
+        switchLanguage(sim, language);
         FirstPage* page = sim.page();
         Ui::FirstPage* ui = page->ui();
         QLineEdit* field = ui->lineEdit_colorDataName;
 
         QCOMPARE(countOf(field), QString("-"));
         QCOMPARE(typed(field, QStringLiteral("A色")),
-                 inLanguage(chinese,
+                 inLanguage(language,
                             "\"色\" cannot be typed here: only letters a-z and A-Z, digits, -, _ "
                             "and spaces are accepted.",
                             "此处不能输入“色”：只能输入英文字母、数字、中线、下划线和空格。"));
         QCOMPARE(field->text(), QString("A"));
         QCOMPARE(typed(field, "bcdefghijklmnopqrstuvw"),
-                 inLanguage(chinese, "At most 19 characters can be typed here.",
+                 inLanguage(language, "At most 19 characters can be typed here.",
                             "此处最多输入19个字符。"));
         QCOMPARE(field->text(), QString("Abcdefghijklmnopqrs"));
         QCOMPARE(countOf(field), QString("19/19"));
@@ -368,7 +373,7 @@ private slots:
         QTest::keyClicks(field, "Teal 1");
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(sim.prompt.messages(),
-                 QStringList{inLanguage(chinese, "Please lock color card library name！",
+                 QStringList{inLanguage(language, "Please lock color card library name！",
                                         "请先锁定色卡库名称！")});
         ui->pushButton_lock->click();
         sim.prompt.clear();
@@ -380,7 +385,7 @@ private slots:
 
         // A colour's name in its row tells refused characters too.
         QCOMPARE(typed(table->nameEditor(0), QStringLiteral("红")),
-                 inLanguage(chinese,
+                 inLanguage(language,
                             "\"红\" cannot be typed here: only letters a-z and A-Z, digits, -, _ "
                             "and spaces are accepted.",
                             "此处不能输入“红”：只能输入英文字母、数字、中线、下划线和空格。"));

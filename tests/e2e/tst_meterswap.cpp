@@ -29,7 +29,7 @@ namespace {
 const QString kExported = QStringLiteral("导出仪器色卡数据成功！");
 
 QString zh(const BilingualText& text, const QStringList& arguments = {}) {
-    return Messenger::filled(text.in(true), arguments);
+    return Messenger::filled(text.in(Language::chinese()), arguments);
 }
 
 int colourCount(const QVector<SimLibrary>& libraries) {

@@ -136,7 +136,7 @@ private slots:
             QVERIFY(w.get<QLabel>("label_sampleSwatch")
                         ->styleSheet()
                         .contains(QString("rgb(%1, %2, %3)").arg(m[16]).arg(m[17]).arg(m[18])));
-            const QString words = describeDirections(directions(d), true);
+            const QString words = describeDirections(directions(d), Language::chinese());
             QCOMPARE(w.text("label_directions"), words.isEmpty() ? QString("样品与标准色无明显差别")
                                                                  : "样品相对标准色：" + words);
         }
@@ -385,8 +385,9 @@ private slots:
         QCOMPARE(w.text("label_standardCaption"), QString("Standard: Red (Primary)"));
         const LabDifferences d =
             labDifferences(w.standardLab("Primary", "Red"), labOfRgb(200, 60, 40));
-        QCOMPARE(w.text("label_directions"),
-                 "Sample against standard: " + describeDirections(directions(d), false));
+        QCOMPARE(
+            w.text("label_directions"),
+            "Sample against standard: " + describeDirections(directions(d), Language::english()));
         QVERIFY(w.tableRows("tableWidget_history").first().contains("|FAIL|"));
         QVERIFY(w.tableRows("tableWidget_history").first().contains("|ΔE00 ≤ 1.00|"));
         QCOMPARE(w.get<QTableWidget>("tableWidget_history")->horizontalHeaderItem(3)->text(),
@@ -453,7 +454,7 @@ private slots:
         QCOMPARE(w.text("label_deltaE"), fixed(cmc));
         QCOMPARE(w.text("label_verdictDetail"),
                  QString("%1 %2 %3 %4")
-                     .arg(DifferenceMethod::cmc(2, 1).label(true), fixed(cmc),
+                     .arg(DifferenceMethod::cmc(2, 1).label(Language::chinese()), fixed(cmc),
                           cmc <= de00 + 1 ? "≤" : ">", fixed(de00 + 1)));
         // Saved: the library's tolerance from now on.
         limit->setValue(2.5);
@@ -488,10 +489,10 @@ private slots:
         w.get<QCheckBox>("checkBox_rejudgeHistory")->setChecked(true);
         QVERIFY(!table->isColumnHidden(4));
         QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("按现行容差"));
-        const QString now =
-            QString("%1 (%2 %3 %4 2.50)")
-                .arg(cmc <= 2.5 ? "合格" : "不合格", DifferenceMethod::cmc(2, 1).label(true),
-                     fixed(cmc), cmc <= 2.5 ? "≤" : ">");
+        const QString now = QString("%1 (%2 %3 %4 2.50)")
+                                .arg(cmc <= 2.5 ? "合格" : "不合格",
+                                     DifferenceMethod::cmc(2, 1).label(Language::chinese()),
+                                     fixed(cmc), cmc <= 2.5 ? "≤" : ">");
         history = w.tableRows("tableWidget_history");
         QCOMPARE(history.size(), 3);
         for (const QString& row : history)
@@ -502,7 +503,7 @@ private slots:
         limit->setValue(50);
         QVERIFY(w.tableRows("tableWidget_history")[0].contains(
             QString("|合格 (%1 %2 ≤ 50.00)|")
-                .arg(DifferenceMethod::cmc(2, 1).label(true), fixed(cmc))));
+                .arg(DifferenceMethod::cmc(2, 1).label(Language::chinese()), fixed(cmc))));
 
         // The CSV names the unknown tolerance too.
         const QString path = w.data.filePath("history.csv");

@@ -67,7 +67,7 @@ inline FormatLibraries mixedLibraries(bool withQuotes) {
 inline FormatLibraries prepared(FormatLibraries libraries) {
     const FormatError error = ImportCheck::prepare(libraries, QStringLiteral("source"));
     if (error)
-        qWarning() << "source not importable:" << error.message(false);
+        qWarning() << "source not importable:" << error.message(Language::english());
     return libraries;
 }
 

@@ -206,10 +206,11 @@ private slots:
         QCOMPARE(int(error.kind), kind);
         QVERIFY(libraries.isEmpty());
         if (!english.isEmpty()) {
-            QCOMPARE(error.message(false), english);
-            QCOMPARE(error.message(true), chinese);
+            QCOMPARE(error.message(Language::english()), english);
+            QCOMPARE(error.message(Language::chinese()), chinese);
         }
-        QVERIFY(!error.message(false).isEmpty() && !error.message(true).isEmpty());
+        QVERIFY(!error.message(Language::english()).isEmpty() &&
+                !error.message(Language::chinese()).isEmpty());
     }
 
     void formatOfAFile() {
@@ -221,8 +222,8 @@ private slots:
         for (const auto& c : cases)
             QVERIFY2(OpenFormats::forFile(c.first) == c.second, qPrintable(c.first));
         // Each dialog filter leads back to its format, in both languages.
-        for (bool chinese : {false, true}) {
-            const QStringList filters = OpenFormats::dialogFilters(chinese);
+        for (const Language& language : {Language::english(), Language::chinese()}) {
+            const QStringList filters = OpenFormats::dialogFilters(language);
             QCOMPARE(filters.size(), 3);
             for (const QString& filter : filters) {
                 const QString pattern = filter.section('(', 1).section(' ', 0, 0).remove(')');
@@ -255,7 +256,7 @@ private slots:
         FormatLibraries libraries;
         const FormatError error =
             OpenFormats::import(path, OpenFormat::Csv, ImportLimits(), libraries);
-        QVERIFY2(!error, qPrintable(error.message(false)));
+        QVERIFY2(!error, qPrintable(error.message(Language::english())));
         QCOMPARE(libraries.size(), 1);
         QCOMPARE(libraries[0].name, QStringLiteral("Hand made"));
         QCOMPARE(libraries[0].description, QString());
@@ -318,7 +319,7 @@ private slots:
         FormatLibraries libraries;
         const FormatError error =
             OpenFormats::import(file("sky.cxf", bytes), OpenFormat::Cxf, ImportLimits(), libraries);
-        QVERIFY2(!error, qPrintable(error.message(false)));
+        QVERIFY2(!error, qPrintable(error.message(Language::english())));
         QCOMPARE(libraries.size(), 1);
         QCOMPARE(libraries[0].name, QStringLiteral("sky"));
         QCOMPARE(libraries[0].colors.size(), 2);

@@ -21,7 +21,7 @@ class FormatReadersTest : public QObject {
         const QString path = dir.filePath(stem + "." + OpenFormats::suffix(format));
         const FormatError error = OpenFormats::write(path, format, source);
         if (error)
-            qWarning() << error.message(false);
+            qWarning() << error.message(Language::english());
         return path;
     }
 
@@ -202,7 +202,7 @@ private slots:
 
         FormatLibraries back;
         const FormatError error = OpenFormats::read(cie, OpenFormat::Cgats, back);
-        QVERIFY2(!error, qPrintable(error.message(false)));
+        QVERIFY2(!error, qPrintable(error.message(Language::english())));
         QCOMPARE(back.size(), 1);  // the libraries are the program's own resources
         QList<QStringList> rows;
         for (const FormatColor& color : back[0].colors)
@@ -227,7 +227,7 @@ private slots:
         FormatLibraries libraries;
         const FormatError error =
             OpenFormats::import(path, OpenFormat::Csv, ImportLimits(), libraries);
-        QVERIFY2(!error, qPrintable(error.message(false)));
+        QVERIFY2(!error, qPrintable(error.message(Language::english())));
         QCOMPARE(libraries.size(), 2);
         QCOMPARE(libraries[0].name, QStringLiteral("Python 库"));
         QCOMPARE(libraries[0].colors[0].name, QStringLiteral("橙色, 亮"));
@@ -262,7 +262,7 @@ private slots:
         FormatLibraries libraries;
         const FormatError error =
             OpenFormats::import(path, OpenFormats::forFile(path), ImportLimits(), libraries);
-        QVERIFY2(!error, qPrintable(error.message(false)));
+        QVERIFY2(!error, qPrintable(error.message(Language::english())));
         QCOMPARE(libraries.size(), 1);
         QCOMPARE(libraries[0].name, QStringLiteral("patches"));
         QCOMPARE(libraries[0].colors.size(), 2);

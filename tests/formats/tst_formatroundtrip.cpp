@@ -13,11 +13,11 @@ class FormatRoundTripTest : public QObject {
         const QString path = dir.filePath(stem + "." + OpenFormats::suffix(format));
         const FormatError written = OpenFormats::write(path, format, source, options);
         if (written)
-            qWarning() << written.message(false);
+            qWarning() << written.message(Language::english());
         FormatLibraries back;
         const FormatError read = OpenFormats::import(path, format, ImportLimits(), back);
         if (read)
-            qWarning() << read.message(false);
+            qWarning() << read.message(Language::english());
         return back;
     }
 

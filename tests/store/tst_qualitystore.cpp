@@ -210,12 +210,14 @@ private slots:
         QVERIFY(f.quality->addHistory(first));
         QVERIFY(f.quality->addHistory(second));
         const QString path = f.dir.filePath(QStringLiteral("history.csv"));
-        QVERIFY(f.quality->exportHistoryCsv(path, chinese));
+        QVERIFY(
+            f.quality->exportHistoryCsv(path, chinese ? Language::chinese() : Language::english()));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), expected);
         // A folder that is not there: refused, with the reason.
-        QVERIFY(!f.quality->exportHistoryCsv(f.dir.filePath(QStringLiteral("no/such.csv")), false));
+        QVERIFY(!f.quality->exportHistoryCsv(f.dir.filePath(QStringLiteral("no/such.csv")),
+                                             Language::english()));
         QVERIFY(f.quality->error().contains(QStringLiteral("no/such.csv")));
     }
 
@@ -229,7 +231,7 @@ private slots:
         }
         QBuffer out;
         QVERIFY(out.open(QIODevice::WriteOnly));
-        QVERIFY(f.quality->writeHistoryCsv(out, false));
+        QVERIFY(f.quality->writeHistoryCsv(out, Language::english()));
         const QByteArray csv = out.data();
         QVERIFY(csv.contains(",\"'=HYPERLINK(\"\"x\"\")\","));
         QVERIFY(csv.contains(",'@SUM(A1),"));

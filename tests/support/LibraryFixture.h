@@ -60,7 +60,7 @@ struct LibraryFixture {
 
     explicit LibraryFixture(const QString& meterNumber = QStringLiteral("2301")) {
         QLoggingCategory::setFilterRules(QStringLiteral("colorcard.link.debug=false"));
-        messenger.setChinese(false);
+        messenger.setLanguage(Language::english());
         reopen(dir.path(), meterNumber);
     }
 

@@ -221,7 +221,7 @@ private slots:
         QFETCH(QStringList, messages);
         QFETCH(int, questions);
         GuardFixture f;
-        f.messenger.setChinese(chinese);
+        f.messenger.setLanguage(chinese ? Language::chinese() : Language::english());
         if (setup != "none")
             QVERIFY(f.service().backUpBeforeChange());
         const QList<BackupEntry> entries = f.service().backups().list();

@@ -300,7 +300,7 @@ private slots:
         QFETCH(bool, chinese);
         QFETCH(QString, message);
         TwoLibraries f;
-        f.messenger.setChinese(chinese);
+        f.messenger.setLanguage(chinese ? Language::chinese() : Language::english());
         f.store().setBusyTimeout(100);
         QVERIFY(f.service().open());
         f.relist();

@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(f.prompt.questions(),
                  QStringList{"Detected that the new instrument will clear all data. Please save "
                              "the current data to Excel first. Do you want to save it?\n\n" +
-                             ChangeText::InstrumentChangeChoices.in(false)});
+                             ChangeText::InstrumentChangeChoices.in(Language::english())});
         QCOMPARE(f.store().selectLibraries().size(), 0);
         QCOMPARE(f.service().libraryCount(), 0);
     }

@@ -72,7 +72,7 @@ private slots:
     void emptyMeterIsASuccess() {
         QFETCH(bool, chinese);
         TransferFixture f;
-        f.messenger.setChinese(chinese);
+        f.messenger.setLanguage(chinese ? Language::chinese() : Language::english());
         f.meter().loadLibraries({});
         QVERIFY(f.exportMeter());
 
@@ -217,7 +217,7 @@ private slots:
         // One known library, two new ones: 8 + 2 > 9.
         f.meter().loadLibraries(
             {{"Lib1", "", simColours("a", 2)}, {"N1", "", simColours("b", 2)}, {"N2", "", {}}});
-        f.messenger.setChinese(chinese);
+        f.messenger.setLanguage(chinese ? Language::chinese() : Language::english());
         QVERIFY(!f.exportMeter());
         QCOMPARE(f.prompt.messages(),
                  QStringList{
@@ -231,7 +231,7 @@ private slots:
 
         // With a maximum of 46 the same export goes through.
         f.prompt.clear();
-        f.messenger.setChinese(false);
+        f.messenger.setLanguage(Language::english());
         f.service().setMaxLibraries(46);
         f.prompt.seriesAnswers << Answer::Yes;
         QVERIFY(f.exportMeter());
@@ -268,7 +268,7 @@ private slots:
 
         // Chinese text of the same situation.
         f.prompt.clear();
-        f.messenger.setChinese(true);
+        f.messenger.setLanguage(Language::chinese());
         QVERIFY(!f.exportMeter());
         QCOMPARE(f.prompt.seriesHeads(), QStringList());
         QCOMPARE(
@@ -333,7 +333,7 @@ private slots:
         QFETCH(QString, chinese);
         for (bool inChinese : {false, true}) {
             TransferFixture f;
-            f.messenger.setChinese(inChinese);
+            f.messenger.setLanguage(inChinese ? Language::chinese() : Language::english());
             f.meter().loadLibraries(SimMeter::sampleLibraries());  // 15 colours, 2 packages
             f.disturb(0x40, address, disturbance);
             QVERIFY(!f.exportMeter());

@@ -95,7 +95,7 @@ private slots:
             TransferFixture f;
             for (int i = 0; i < counts.size(); ++i)
                 f.addLibrary(names[i], "", colourTexts("c", counts[i].toInt()));
-            f.messenger.setChinese(inChinese);
+            f.messenger.setLanguage(inChinese ? Language::chinese() : Language::english());
             QVERIFY(!f.writeMeter());
             // The message shows the name simplified.
             QCOMPARE(f.prompt.messages(), QStringList{inChinese ? chinese : english});
@@ -136,7 +136,7 @@ private slots:
         QVERIFY(!write.writePayload(payload));
         QCOMPARE(f.prompt.messages(), QStringList{"Write content mismatch, unable to write!"});
         QVERIFY(f.meter().receivedFrames().isEmpty());
-        f.messenger.setChinese(true);
+        f.messenger.setLanguage(Language::chinese());
         QVERIFY(!write.writePayload(payload));
         QCOMPARE(f.prompt.messages().last(), QString("写入内容不匹配，无法写入!"));
     }
@@ -309,7 +309,7 @@ private slots:
                                            MeterExport::hundredthsText(c.b)};
                 f.addLibrary(library.name, library.description, colours);
             }
-            f.messenger.setChinese(inChinese);
+            f.messenger.setLanguage(inChinese ? Language::chinese() : Language::english());
             f.disturb(quint8(function), address, disturbance);
             MeterWrite write(f.service(), f.frames);
             QList<QVariantList> payload = write.buildMeterPayload();

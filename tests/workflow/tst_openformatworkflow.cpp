@@ -19,8 +19,8 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("written");
-        const QStringList zh = OpenFormats::dialogFilters(true);
-        const QStringList en = OpenFormats::dialogFilters(false);
+        const QStringList zh = OpenFormats::dialogFilters(Language::chinese());
+        const QStringList en = OpenFormats::dialogFilters(Language::english());
         const QString xls = LibraryFiles::workbookFilter();
         QTest::newRow("workbook suffix over a csv filter")
             << "a.XLS" << zh[0] << int(OpenFormat::Unknown) << "a.XLS";

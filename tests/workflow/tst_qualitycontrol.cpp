@@ -155,8 +155,9 @@ private slots:
         f.answer({true, true});
         MeasuredColour sample;
         QVERIFY(f.meter.readSample(sample));
-        QCOMPARE(f.prompt.questions(), (QStringList{QcText::NextReading.in(false).arg(2).arg(3),
-                                                    QcText::NextReading.in(false).arg(3).arg(3)}));
+        QCOMPARE(f.prompt.questions(),
+                 (QStringList{QcText::NextReading.in(Language::english()).arg(2).arg(3),
+                              QcText::NextReading.in(Language::english()).arg(3).arg(3)}));
         QVector<Lab> labs;
         for (const auto& c : colours)
             labs << labOfRgb(c[0], c[1], c[2]);
@@ -325,15 +326,16 @@ private slots:
         QualityFixture f;
         QVERIFY(!f.quality.saveTolerance(f.primary, {DifferenceMethod::cmc(0, 1), 1.0}));
         QVERIFY(!f.quality.saveTolerance(f.primary, {DifferenceMethod::ciede2000(), -1.0}));
-        QCOMPARE(f.prompt.messages(), (QStringList{QcText::ToleranceInvalid.in(false),
-                                                   QcText::ToleranceInvalid.in(false)}));
+        QCOMPARE(f.prompt.messages(),
+                 (QStringList{QcText::ToleranceInvalid.in(Language::english()),
+                              QcText::ToleranceInvalid.in(Language::english())}));
         QCOMPARE(*f.quality.tolerance(f.primary), Tolerance{});
     }
 
     void exportsTheHistory() {
         QualityFixture f;
         QVERIFY(!f.quality.exportHistory());
-        QCOMPARE(f.prompt.messages(), QStringList{QcText::ExportEmpty.in(false)});
+        QCOMPARE(f.prompt.messages(), QStringList{QcText::ExportEmpty.in(Language::english())});
         QVERIFY(f.choose(f.primary, "Red"));
         f.under(221, 31, 40);
         QVERIFY(f.quality.measureSample());
@@ -357,7 +359,7 @@ private slots:
         QVERIFY(lines[1].endsWith(",PASS\r"));
         QVERIFY(lines[2].endsWith(",FAIL\r"));
         QCOMPARE(f.prompt.messages(),
-                 QStringList{QcText::Exported.in(false).arg(2).arg(path + ".csv")});
+                 QStringList{QcText::Exported.in(Language::english()).arg(2).arg(path + ".csv")});
 
         // An existing file is replaced only after Yes.
         f.prompt.clear();
@@ -368,7 +370,7 @@ private slots:
         f.answer({false});
         QVERIFY(!f.quality.exportHistory());
         QCOMPARE(f.prompt.questions(),
-                 QStringList{QcText::ExportReplace.in(false).arg("results.csv")});
+                 QStringList{QcText::ExportReplace.in(Language::english()).arg("results.csv")});
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("keep"));
     }

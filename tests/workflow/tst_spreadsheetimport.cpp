@@ -134,7 +134,7 @@ private slots:
     void chineseTexts() {
         const QString file = workbook({{QStringLiteral("红色"), colours(1, 1)}});
         ExchangeFixture f;
-        f.messenger.setChinese(true);
+        f.messenger.setLanguage(Language::chinese());
         f.import(file);
         QCOMPARE(f.prompt.events.first().title, QStringLiteral("选择文件"));
         QCOMPARE(f.prompt.lastProgress()->text, QStringLiteral("正在导入Excel数据，请等待..."));
@@ -365,7 +365,7 @@ private slots:
         // keeps its row because it already holds colours; its C-1 would take
         // the incoming values rather than come in a second time.
         ExchangeFixture g;
-        g.messenger.setChinese(true);
+        g.messenger.setLanguage(Language::chinese());
         g.addLibrary("Full", "d", {}, QStringLiteral("19990"));
         g.addLibrary("Second", "desc", colours(1, 900));
         g.prompt.seriesAnswers << Answer::Yes;

@@ -98,7 +98,7 @@ private slots:
 
     void chineseTexts() {
         ExchangeFixture f;
-        f.messenger.setChinese(true);
+        f.messenger.setLanguage(Language::chinese());
         f.addLibrary(QStringLiteral("红色"), QStringLiteral("春季"));
         f.answer({true});
         QVERIFY(f.save(path("chinese.xls")));

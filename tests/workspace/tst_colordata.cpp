@@ -141,7 +141,7 @@ private slots:
         for (const int chinese : {0, 1}) {
             MeterPage m;
             FirstPage& page = m.page();
-            page.setLanguage(chinese);
+            page.setLanguage(chinese ? Language::chinese() : Language::english());
             QLineEdit* name = m.f.ui()->lineEdit_colorDataName;
             // Empty name comes before everything, the missing link included.
             m.sim.close();
@@ -176,7 +176,7 @@ private slots:
     void failedMeasurementChangesNothing() {
         FourColours m;
         FirstPage& page = m.page();
-        page.setLanguage(false);
+        page.setLanguage(Language::english());
         page.on_pushButton_unlock_clicked();
         m.f.ui()->lineEdit_colorDataName->setText("new");
         page.on_pushButton_measure_clicked();
@@ -262,7 +262,7 @@ private slots:
         QCOMPARE(stored(page, m.id, "ColorData3" + kStamp), QStringList{"c3"} + valueTexts(3));
 
         // Unlocked: the measurement refuses and nothing changes.
-        page.setLanguage(false);
+        page.setLanguage(Language::english());
         page.on_pushButton_unlock_clicked();
         m.sim.meter().setMeasurement(sampleMeasurement());
         m.f.prompt.clear();
@@ -276,7 +276,7 @@ private slots:
         for (const int chinese : {0, 1}) {
             FourColours m;
             FirstPage& page = m.page();
-            page.setLanguage(chinese);
+            page.setLanguage(chinese ? Language::chinese() : Language::english());
             QLineEdit* editor = m.table().nameEditor(1);
             QVERIFY(editor);
             QCOMPARE(editor->alignment(), Qt::AlignCenter);
@@ -363,7 +363,7 @@ private slots:
         QFETCH(QString, message);
         FourColours m;
         FirstPage& page = m.page();
-        page.setLanguage(false);
+        page.setLanguage(Language::english());
         const QStringList before = rows(m);
         // The colour table goes behind the page's back, as in a damaged database.
         QSqlQuery drop(QSqlDatabase::database(page.store().connectionName()));
@@ -428,7 +428,7 @@ private slots:
         QFETCH(bool, yes);
         FourColours m;
         FirstPage& page = m.page();
-        page.setLanguage(chinese);
+        page.setLanguage(chinese ? Language::chinese() : Language::english());
         m.sim.meter().setMeasurement(sampleMeasurement());
         const QStringList before = rows(m);
         const bool deleting = button == "pushButton_delete";
@@ -472,7 +472,7 @@ private slots:
         for (const int chinese : {0, 1}) {
             MeterPage m;
             FirstPage& page = m.page();
-            page.setLanguage(chinese);
+            page.setLanguage(chinese ? Language::chinese() : Language::english());
             addLibrary(page, 1, "one", {"a", "b"});
             QCOMPARE(rows(m), (QStringList{"a:100:101:102", "b:200:201:202"}));
             addLibrary(page, 2, "two", {"x", "y", "z"});

@@ -44,7 +44,7 @@ private slots:
         QVERIFY(!f.ui()->pushButton_lock->isHidden());
         QVERIFY(f.ui()->label_companyInfo->isHidden());
         QVERIFY(f.ui()->label_companyWet->isHidden());
-        QVERIFY(page.language());
+        QVERIFY(page.language().isChinese());
         QCOMPARE(f.library().maxLibraries(), 9);
         QCOMPARE(f.library().meterNumber(), QString());
         QCOMPARE(page.meter().uiIndex(), 0);
@@ -153,24 +153,25 @@ private slots:
     }
 
     void deleteAllData() {
-        for (const bool chinese : {true, false}) {
+        for (const Language& language : {Language::chinese(), Language::english()}) {
             PageFixture f;
             FirstPage& page = *f.page;
-            page.setLanguage(chinese);
+            page.setLanguage(language);
             f.newLibrary("a", "b");
             f.newLibrary("c", "d");
             const QString path = f.dir.filePath("database.db");
             const QByteArray before = fileDigest(path);
             const QString question =
-                (chinese ? "删除所有色卡数据，会清空数据库和清空所有数据，是否确认删除？\n\n"
-                         : "Deleting all color card data will clear the database and all data. "
-                           "Are you sure you want to delete it?\n\n") +
-                ChangeText::BackupFirstNote.in(chinese);
+                (language.isChinese()
+                     ? "删除所有色卡数据，会清空数据库和清空所有数据，是否确认删除？\n\n"
+                     : "Deleting all color card data will clear the database and all data. "
+                       "Are you sure you want to delete it?\n\n") +
+                ChangeText::BackupFirstNote.in(language);
 
             f.prompt.answers.enqueue(false);
             f.ui()->pushButton_deleteAllData->click();
             QCOMPARE(f.prompt.questions(), QStringList{question});
-            QCOMPARE(f.prompt.events.last().title, chinese ? "提示" : "Tip");
+            QCOMPARE(f.prompt.events.last().title, language.isChinese() ? "提示" : "Tip");
             QCOMPARE(fileDigest(path), before);
             QCOMPARE(f.libraries()->rowCount(), 2);
             QCOMPARE(page.store().selectLibraries().size(), 2);
@@ -182,7 +183,7 @@ private slots:
             f.ui()->pushButton_deleteAllData->click();
             QCOMPARE(f.prompt.questions(), QStringList{question});
             QCOMPARE(f.prompt.messages(),
-                     QStringList{ChangeText::LockReleased.in(chinese).arg(locked)});
+                     QStringList{ChangeText::LockReleased.in(language).arg(locked)});
             QVERIFY(!page.libraryLocked());
             QVERIFY(QFile::exists(path));
             QVERIFY(fileDigest(path) != before);
@@ -259,7 +260,7 @@ private slots:
         f.open();
         // Asked after construction, when the language has been chosen.
         QCOMPARE(dialogs(f), 0);
-        f.page->setLanguage(false);
+        f.page->setLanguage(Language::english());
         QTRY_COMPARE(dialogs(f), 2);
         QCOMPARE(f.prompt.questions().size(), 1);
         QVERIFY(f.prompt.questions().first().startsWith("The database " +

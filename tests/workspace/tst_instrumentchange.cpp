@@ -13,7 +13,7 @@ const QString kChangeQuestion =
     QStringLiteral(
         "Detected that the new instrument will clear all data. Please save the current data to "
         "Excel first. Do you want to save it?\n\n") +
-    ChangeText::InstrumentChangeChoices.in(false);
+    ChangeText::InstrumentChangeChoices.in(Language::english());
 
 // A library with n colours in the store and on the page.
 void addLibrary(PageFixture& f, const QString& name, int colours) {
@@ -57,7 +57,7 @@ class InstrumentChangeTest : public QObject {
     QTemporaryDir out;
 
     void fill(PageFixture& f) {
-        f.page->setLanguage(false);
+        f.page->setLanguage(Language::english());
         f.library().setMeterNumber("12345678");
         addLibrary(f, "Reds", 3);
         addLibrary(f, "Blues", 2);
@@ -95,9 +95,10 @@ private slots:
         f.prompt.fileNames << taken << file;
         f.page->meter().handleInstrumentChange();
         QCOMPARE(f.prompt.questions(), (QStringList{kChangeQuestion, kChangeQuestion}));
-        QCOMPARE(f.prompt.messages(), (QStringList{"Create color card file fail!",
-                                                   "Save file success!\n\n" +
-                                                       ChangeText::SavedFile.in(false).arg(file)}));
+        QCOMPARE(f.prompt.messages(),
+                 (QStringList{"Create color card file fail!",
+                              "Save file success!\n\n" +
+                                  ChangeText::SavedFile.in(Language::english()).arg(file)}));
         QCOMPARE(sheetsOf(file), 3);
         expectCleared(f);
     }
@@ -110,7 +111,7 @@ private slots:
         QCOMPARE(f.prompt.events[0].text,
                  QStringLiteral(
                      "检测到新仪器会清空所有数据，请您先保存当前数据到Excel，是否保存？\n\n") +
-                     ChangeText::InstrumentChangeChoices.in(true));
+                     ChangeText::InstrumentChangeChoices.in(Language::chinese()));
     }
 
     void exportRunsOncePerInstrument() {
@@ -140,7 +141,8 @@ private slots:
         QCOMPARE(m.f.prompt.questions().size() + m.f.prompt.seriesQuestions().size(), 0);
         // Nothing new at a first connection is said in the status line.
         QCOMPARE(m.f.prompt.messages(), QStringList{success});
-        QCOMPARE(m.f.prompt.statuses(), QStringList{ChangeText::FirstExportUnchanged.in(true)});
+        QCOMPARE(m.f.prompt.statuses(),
+                 QStringList{ChangeText::FirstExportUnchanged.in(Language::chinese())});
         const int afterSecond = m.f.prompt.events.size();
         page.meter().exportOnFirstConnection(7);
         page.meter().exportOnFirstConnection(9);

@@ -39,7 +39,7 @@ private slots:
     void dialogChecksRunInOrder() {
         for (const int chinese : {0, 1}) {
             PageFixture f;
-            f.page->setLanguage(chinese);
+            f.page->setLanguage(chinese ? Language::chinese() : Language::english());
             f.page->store().insertLibrary("ColorCard1" + kStamp, "", "ab", "cd", "0");
             f.page->store().insertLibrary("ColorCard2" + kStamp, "", "abcdefghij", "abcdefghi",
                                           "0");
@@ -126,7 +126,7 @@ private slots:
         CHECK_LIBRARY_INVARIANTS(f);
 
         f.library().setMeterNumber("20480");
-        page.setLanguage(false);
+        page.setLanguage(Language::english());
         f.prompt.clear();
         f.dialog.attempts = {{"Reds", "spring"}, {"Reds", "autumn"}};
         page.on_pushButton_newColorCardLibrary_clicked();
@@ -145,7 +145,7 @@ private slots:
         for (const int chinese : {0, 1}) {
             PageFixture f;
             FirstPage& page = *f.page;
-            page.setLanguage(chinese);
+            page.setLanguage(chinese ? Language::chinese() : Language::english());
             f.library().setMaxLibraries(2);
             f.newLibrary("a", "1");
             f.newLibrary("b", "2");
@@ -221,7 +221,7 @@ private slots:
         for (const int chinese : {0, 1}) {
             PageFixture f;
             FirstPage& page = *f.page;
-            page.setLanguage(chinese);
+            page.setLanguage(chinese ? Language::chinese() : Language::english());
             f.newLibrary("a", "1");
             f.newLibrary("b", "2");
             f.newLibrary("c", "3");

@@ -22,7 +22,7 @@ private slots:
         for (const int chinese : {0, 1}) {
             MeterPage m;
             FirstPage& page = m.page();
-            page.setLanguage(chinese);
+            page.setLanguage(chinese ? Language::chinese() : Language::english());
             QVector<int> values{1, 2, 3};
             // No link, no library, not locked: the link is named first.
             m.sim.close();
@@ -76,7 +76,7 @@ private slots:
         for (const int chinese : {0, 1}) {
             ScriptedPage s;
             FirstPage& page = s.page();
-            page.setLanguage(chinese);
+            page.setLanguage(chinese ? Language::chinese() : Language::english());
             addLibrary(page, 1, "lib", {});
             page.on_pushButton_lock_clicked();
             if (writeResult != -100)

@@ -149,18 +149,18 @@ private slots:
     }
 
     void unknownMeterShowsUnknownAndStops() {
-        for (const bool chinese : {false, true}) {
+        for (const Language& language : {Language::english(), Language::chinese()}) {
             MeterPage m;
             FirstPage& page = m.page();
             storeLibrary(page, 1, "mine", "4242");
-            page.setLanguage(chinese);
+            page.setLanguage(language);
             SimIdentity identity;
             identity.meterNumber = 4242;
             m.sim.meter().setIdentity(identity);
             HookSpy hooks(page);
             page.identifyMeter(0);
             QCOMPARE(m.f.ui()->lineEdit_meterModel->text(),
-                     QString(chinese ? "未知设备" : "Unknown"));
+                     QString(language.isChinese() ? "未知设备" : "Unknown"));
             QCOMPARE(page.library().meterNumber(), QString());
             QCOMPARE(m.f.libraries()->rowCount(), 0);
             QCOMPARE(page.library().maxLibraries(), 9);
@@ -171,9 +171,9 @@ private slots:
     }
 
     void meterNumberZeroIsAModelFailure() {
-        for (const bool chinese : {false, true}) {
+        for (const Language& language : {Language::english(), Language::chinese()}) {
             MeterPage m;
-            m.page().setLanguage(chinese);
+            m.page().setLanguage(language);
             m.f.ui()->lineEdit_meterModel->setText("before");
             SimIdentity identity;
             identity.meterNumber = 0;
@@ -181,8 +181,9 @@ private slots:
             HookSpy hooks(m.page());
             m.page().identifyMeter(1);
             QCOMPARE(m.f.prompt.messages(),
-                     QStringList{chinese ? "读取仪器型号失败！" : "Read meter model fail!"});
-            QCOMPARE(m.f.prompt.events[0].title, QString(chinese ? "提示" : "Tip"));
+                     QStringList{language.isChinese() ? "读取仪器型号失败！"
+                                                      : "Read meter model fail!"});
+            QCOMPARE(m.f.prompt.events[0].title, QString(language.isChinese() ? "提示" : "Tip"));
             QCOMPARE(m.f.prompt.events[0].parent, static_cast<QWidget*>(&m.page()));
             QCOMPARE(m.f.ui()->lineEdit_meterModel->text(), QString("before"));
             QCOMPARE(hooks.finished.count(), 0);
@@ -216,16 +217,17 @@ private slots:
     }
 
     void keyInformationFailureStops() {
-        for (const bool chinese : {false, true}) {
+        for (const Language& language : {Language::english(), Language::chinese()}) {
             MeterPage m;
-            m.page().setLanguage(chinese);
+            m.page().setLanguage(language);
             m.sim.meter().faults().wrongCrc = true;
             HookSpy hooks(m.page());
             m.page().identifyMeter(0);
             // No fallback to the older request for anything but "not supported".
             QCOMPARE(m.sim.requests(), QStringList{kKeyRequest});
             QCOMPARE(m.f.prompt.messages(),
-                     QStringList{chinese ? "读取关键信息失败！" : "Read key information fail!"});
+                     QStringList{language.isChinese() ? "读取关键信息失败！"
+                                                      : "Read key information fail!"});
             QCOMPARE(m.f.ui()->lineEdit_meterModel->text(), QString());
             QCOMPARE(hooks.finished.count(), 0);
         }
@@ -253,7 +255,7 @@ private slots:
         QFETCH(int, writeResult);
         QFETCH(QString, chineseOnly);
         ScriptedPage s;
-        s.page().setLanguage(false);
+        s.page().setLanguage(Language::english());
         s.linker.replies << ScriptedLinker::sealed("AB A0 04 00 00 00");
         if (writeResult != -100)
             s.linker.writeResults << 10 << writeResult;  // the key request goes out
