@@ -4,6 +4,7 @@
 // change leaves an audit row nobody can change, versions expose stale edits,
 // other connections hear of changes, backups keep the last twenty.
 #include <QFile>
+#include <QProcess>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -205,6 +206,46 @@ private slots:
                                             "library_backups WHERE library_key = 'ColorCard7'"))
                      .toString(),
                  QStringLiteral("20 edit 10"));
+    }
+
+    // colorcard-cli server init: creates, then finds the schema current; a
+    // wrong address or an unreachable server is said in one line.
+    void commandLineInit_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        const QString url =
+            QStringLiteral("postgresql://%1@/colorcard_cli_test?host=") + socketDir_;
+        QTest::newRow("creates") << url.arg("postgres") << 0 << "was 0)";
+        QTest::newRow("current")
+            << url.arg("postgres") << 0
+            << QStringLiteral("version %1 (was %1)").arg(ServerSchema::latestVersion());
+        QTest::newRow("not a server") << "/tmp/x.db" << 2 << "Not a PostgreSQL address";
+        QTest::newRow("no such host")
+            << "postgresql://postgres@/none?host=/nonexistent" << 1 << "Cannot connect";
+    }
+
+    void commandLineInit() {
+        QFETCH(QString, url);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        if (QTest::currentDataTag() == QLatin1String("creates")) {
+            QSqlDatabase admin = session(QStringLiteral("postgres"), QStringLiteral("postgres"));
+            exec(admin, QStringLiteral("DROP DATABASE IF EXISTS colorcard_cli_test"));
+            QCOMPARE(exec(admin, QStringLiteral("CREATE DATABASE colorcard_cli_test")), QString());
+        }
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+        env.remove(QStringLiteral("LC_ALL"));
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(COLORCARD_CLI),
+                  {QStringLiteral("server"), QStringLiteral("init"), QStringLiteral("--url"), url});
+        QVERIFY(cli.waitForFinished(60000));
+        const QString output =
+            QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+        QVERIFY2(output.contains(said), qPrintable(output));
+        QCOMPARE(cli.exitCode(), status);
     }
 
     void addresses_data() {
