@@ -14,3 +14,4 @@ int runTrend(CliContext& cli);
 int runReport(CliContext& cli);
 int runIndex(CliContext& cli);
 int runShadeSort(CliContext& cli);
+int runServer(CliContext& cli);

@@ -4,6 +4,7 @@
 #include "IndexTexts.h"
 #include "LibraryFileTexts.h"
 #include "ReportTexts.h"
+#include "ServerTexts.h"
 
 const QVector<CliSubcommand>& cliSubcommands() {
     static const QVector<CliSubcommand> table = {
@@ -18,6 +19,7 @@ const QVector<CliSubcommand>& cliSubcommands() {
         {"report", ReportText::ReportSummary, runReport},
         {"index", IndexText::IndexSummary, runIndex},
         {"shade-sort", IndexText::ShadeSortSummary, runShadeSort},
+        {"server", ServerText::ServerSummary, runServer},
     };
     return table;
 }

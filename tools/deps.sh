@@ -6,7 +6,9 @@
 # librsvg2-bin renders the launcher icon (tools/icons.sh); xdotool and imagemagick
 # drive the demo under xvfb-run and take its screenshots; lintian checks the
 # package and man-db its manual pages; sqlite3 is the reference of
-# bench/bench_paths.py; poppler-utils reads the PDF reports back in the tests.
+# bench/bench_paths.py; poppler-utils reads the PDF reports back in the tests;
+# postgresql is the shared store's server (the tests start a throwaway one) and
+# the Qt drivers talk to it.
 set -e
 PACKAGES="
 build-essential
@@ -49,6 +51,9 @@ lintian
 man-db
 sqlite3
 poppler-utils
+postgresql
+libqt5sql5-psql
+libqt6sql6-psql
 "
 missing=""
 for p in $PACKAGES; do
