@@ -110,7 +110,7 @@ private slots:
         RecordedProgress writing;
         QVERIFY(rig.driver.writeLibraries(written, writing).done());
         QVERIFY(rig.meter().lastTransferErrors().isEmpty());
-        QCOMPARE(rig.meter().libraryTotal(), libraries.size());
+        QCOMPARE(rig.meter().libraryTotal(), int(libraries.size()));
         QCOMPARE(writing.packages, packages);
         QCOMPARE(writing.values.last(), packages);
         QCOMPARE(writing.ends, 1);
@@ -118,7 +118,7 @@ private slots:
         RecordedProgress reading;
         MeterLibraries read;
         QVERIFY(rig.driver.readLibraries(read, MeterLimits{}, reading).done());
-        QCOMPARE(read.total, libraries.size());
+        QCOMPARE(read.total, int(libraries.size()));
         QCOMPARE(read.records.size(), written.records.size());
         for (int i = 0; i < read.records.size(); ++i) {
             QCOMPARE(read.records[i].name, written.records[i].name);
