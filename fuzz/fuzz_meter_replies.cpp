@@ -11,9 +11,9 @@
 
 #include "Crc16.h"
 #include "FrameLayer.h"
+#include "FrameMeterDriver.h"
 #include "IdentityMessages.h"
 #include "MeasureMessages.h"
-#include "MeterExport.h"
 #include "MeterScript.h"
 #include "MeterText.h"
 #include "ScriptedLinker.h"
@@ -135,7 +135,7 @@ void run(int operation, Reader& in, ScriptedLinker& link, FrameLayer& frames) {
             QByteArray stream;
             for (const Reply& reply : in.replies())
                 stream += reply.bytes;
-            const QVector<MeterExport::Colour> colours = MeterExport::decodeStream(stream, total);
+            const QVector<MeterColour> colours = FrameMeterDriver::decodeStream(stream, total);
             require(colours.size() <= total, "stream colour count");
             break;
         }

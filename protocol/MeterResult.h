@@ -16,3 +16,17 @@ enum class MeterResult {
     // The meter does not know the request.
     Unsupported = -5,
 };
+
+// The exchanges with the meter whose failures are told apart.
+enum class MeterStep {
+    Measure,
+    ReadProduction,
+    WriteTotal,
+    WriteInfo,
+    WriteEmptyPacket,
+    ReadTotal,
+    ReadInfo,
+    ReadData,
+    ReadKeyInformation,
+    WriteData,
+};

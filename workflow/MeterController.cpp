@@ -6,13 +6,12 @@
 #include "DeviceSettings.h"
 #include "FormatSettings.h"
 #include "FrameLayer.h"
-#include "IdentityMessages.h"
+#include "FrameMeterDriver.h"
 #include "LabRange.h"
 #include "LibraryFileImport.h"
 #include "LibraryFileSave.h"
 #include "LibraryService.h"
 #include "Limits.h"
-#include "MeasureMessages.h"
 #include "MeasurementAverage.h"
 #include "MeterExport.h"
 #include "MeterResultTexts.h"
@@ -46,6 +45,7 @@ MeterController::MeterController(LibraryService& library, FrameLayer* frames,
     : QObject(parent),
       library_(library),
       frames_(frames),
+      driver_(frames ? std::make_unique<FrameMeterDriver>(*frames) : nullptr),
       templateDirectory_(templateDirectory),
       deviceTable_(readDeviceSettings(settingsFile)) {}
 
@@ -56,36 +56,25 @@ qint64 MeterController::settingsNumber(const QVariant& value) {
 }
 
 void MeterController::identify(int type) {
-    if (!frames_ || !frames_->linkOpen())
+    if (!driver_ || !driver_->linkOpen())
         return;
     Messenger& messenger = library_.messenger();
-    IdentityMessages messages(*frames_);
 
-    quint32 instrumentId = 0;
-    quint32 meterNumber = 0;
-    int firmwareVersion = 0;
-    KeyInformation key;
-    const MeterResult keyResult = messages.readKeyInformation(key);
-    if (keyResult == MeterResult::Ok) {
-        instrumentId = key.instrumentId;
-        meterNumber = key.meterNumber;
-        firmwareVersion = key.firmwareVersion;
-    } else if (keyResult != MeterResult::Unsupported) {
-        messenger.tip(MeterText::KeyInformationFailed);
-        return;
-    } else {
-        // A meter that does not know key information answers the older request.
-        ProductionInformation production;
-        const MeterResult result = messages.readProductionInformation(production);
-        if (result != MeterResult::Ok) {
-            if (const BilingualText* text = meterResultText(MeterStep::ReadProduction, result))
-                messenger.chineseTip(*text);
-            messenger.tip(MeterText::MeterInformationFailed);
+    MeterInformation information;
+    const MeterOutcome outcome = driver_->identify(information);
+    if (!outcome.done()) {
+        if (outcome.step == MeterStep::ReadKeyInformation) {
+            messenger.tip(MeterText::KeyInformationFailed);
             return;
         }
-        instrumentId = production.instrumentId;
-        meterNumber = production.meterNumber;
+        if (const BilingualText* text = meterResultText(outcome.step, outcome.result))
+            messenger.chineseTip(*text);
+        messenger.tip(MeterText::MeterInformationFailed);
+        return;
     }
+    const quint32 instrumentId = information.instrumentId;
+    const quint32 meterNumber = information.meterNumber;
+    const int firmwareVersion = information.firmwareVersion;
 
     if (!deviceTable_.isEmpty()) {
         const QVariantList* model = nullptr;
@@ -202,8 +191,8 @@ bool MeterController::handleInstrumentChange() {
 void MeterController::exportOnFirstConnection(quint32 instrumentId) {
     if (seenInstruments_.contains(instrumentId))
         return;
-    if (frames_) {
-        MeterExport exporter(library_, *frames_);
+    if (driver_) {
+        MeterExport exporter(library_, *driver_);
         exporter.setAutomatic(true);
         exporter.run();
     }
@@ -217,7 +206,7 @@ void MeterController::forgetMeter() {
 
 bool MeterController::readyToMeasure() const {
     const Messenger& messenger = library_.messenger();
-    if (!frames_ || !frames_->linkOpen()) {
+    if (!driver_ || !driver_->linkOpen()) {
         messenger.tip(MeterText::OpenLinkFirst);
         return false;
     }
@@ -240,7 +229,7 @@ bool MeterController::readMeasurement(MeasuredColour& measurement) {
 }
 
 bool MeterController::readSample(MeasuredColour& sample) {
-    if (!frames_ || !frames_->linkOpen()) {
+    if (!driver_ || !driver_->linkOpen()) {
         library_.messenger().tip(MeterText::OpenLinkFirst);
         return false;
     }
@@ -273,26 +262,24 @@ bool MeterController::readAveraged(MeasuredColour& measurement, int count) {
         if (reading > 1 &&
             !messenger.ask(QcText::NextReading, {QString::number(reading), QString::number(count)}))
             return false;
-        if (!frames_ || !frames_->linkOpen()) {
+        if (!driver_ || !driver_->linkOpen()) {
             messenger.tip(MeterText::OpenLinkFirst);
             return false;
         }
-        MeasureMessages messages(*frames_);
-        QVector<int> values;
-        const MeterResult result = messages.readMeasureData(values);
-        if (result != MeterResult::Ok) {
-            const BilingualText* text = meterResultText(MeterStep::Measure, result);
+        MeasuredColour single;
+        const MeterOutcome outcome = driver_->measure(single);
+        if (!outcome.done()) {
+            const BilingualText* text = meterResultText(MeterStep::Measure, outcome.result);
             messenger.tip(text ? *text : MeterText::MeasureNotWritten);
             return false;
         }
+        const QVector<int>& values = single.values;
         // L*, a*, b* in hundredths: a value no colour can have is a garbled reply.
         if (values.size() < 3 ||
             !LabRange::valid(values[0] / 100.0, values[1] / 100.0, values[2] / 100.0)) {
             messenger.tip(MeterText::MeasureBadReply);
             return false;
         }
-        MeasuredColour single;
-        single.values = values;
         single.texts = ColorValueTexts::fromMeasurement(values);
         readings << single;
         emit readingTaken(reading, count, single);
@@ -338,13 +325,13 @@ bool MeterController::importLibraries() {
 }
 
 bool MeterController::writeToMeter() {
-    if (!frames_)
+    if (!driver_)
         return false;
-    MeterWrite write(library_, *frames_);
+    MeterWrite write(library_, *driver_);
     write.setConfirmed(true);
     return write.run();
 }
 
 bool MeterController::exportMeterData() {
-    return frames_ && MeterExport(library_, *frames_).run();
+    return driver_ && MeterExport(library_, *driver_).run();
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <QVector>
+#include <memory>
 
 #include "LibraryTypes.h"
+#include "MeterDriver.h"
 
 class FrameLayer;
 class LibraryService;
@@ -16,7 +16,10 @@ class LibraryService;
 // calling thread and reports success or the first failure in an information box.
 class MeterExport {
 public:
+    MeterExport(LibraryService& library, MeterDriver& driver);
+    // Over the meter's frame layer.
     MeterExport(LibraryService& library, FrameLayer& frames);
+    ~MeterExport();
 
     // True when every meter library was read and stored, found unchanged or
     // skipped by the user; the success message (or, when not one library
@@ -26,35 +29,17 @@ public:
     // in the status line, not in a box.
     void setAutomatic(bool automatic) { automatic_ = automatic; }
 
-    // A stream value (hundredths) as stored: exactly two decimals, -5 -> "-0.05".
-    static QString hundredthsText(qint16 value);
-
-    // One colour of the stream, with its texts as they are stored.
-    struct Colour {
-        QString name;
-        QString L;
-        QString a;
-        QString b;
-    };
-    // The stream of colourTotal colours: all names (20 bytes each), then all
-    // L*a*b* triples (6 bytes each), in the same order.
-    static QVector<Colour> decodeStream(const QByteArray& stream, int colourTotal);
-
 private:
-    struct MeterLibrary {
-        QString name;
-        QString description;
-        int count = 0;
-    };
-
-    bool readLibraries(QVector<MeterLibrary>& libraries);
-    bool readStream(int colourTotal, QByteArray& stream);
-    bool storeLibraries(const QVector<MeterLibrary>& libraries, const QVector<Colour>& colours);
+    // Tells what stopped the reading.
+    void reportReadFailure(const MeterOutcome& outcome) const;
+    bool storeLibraries(const QVector<MeterLibraryRecord>& libraries,
+                        const QVector<MeterColour>& colours);
     // Tells how many stored colours lie outside LabRange, naming the first.
-    void reportImplausible(const QVector<MeterLibrary>& libraries,
-                           const QVector<Colour>& colours) const;
+    void reportImplausible(const QVector<MeterLibraryRecord>& libraries,
+                           const QVector<MeterColour>& colours) const;
 
     LibraryService& library_;
-    FrameLayer& frames_;
+    std::unique_ptr<MeterDriver> ownDriver_;
+    MeterDriver& driver_;
     bool automatic_ = false;
 };

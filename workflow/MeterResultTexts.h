@@ -4,18 +4,6 @@
 #include "BilingualText.h"
 #include "MeterResult.h"
 
-// The requests whose failures the user is told about, each with its own texts.
-enum class MeterStep {
-    Measure,
-    ReadProduction,
-    WriteTotal,
-    WriteInfo,
-    WriteEmptyPacket,
-    ReadTotal,
-    ReadInfo,
-    ReadData,
-};
-
 // The message for a step that ended with result; null when none is shown
 // (success, or a result that step never reports to the user).
 const BilingualText* meterResultText(MeterStep step, MeterResult result);

@@ -1,23 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "MeterWrite.h"
 
-#include <memory>
-
 #include "ChangeTexts.h"
 #include "CountCheckCode.h"
 #include "Crc16.h"
-#include "FrameLayer.h"
+#include "FrameMeterDriver.h"
 #include "LibraryService.h"
 #include "MeterResultTexts.h"
 #include "StdCardMessages.h"
+#include "TransferProgress.h"
 #include "TransferTexts.h"
 
 namespace {
-
-constexpr int PackageSize = 256;
-constexpr int ColourBytes = StdCardMessages::ColorNameWidth + 6;
-constexpr int DrainTimeoutMs = 1000;
-constexpr int DrainLength = 1024;
 
 void appendWord(QByteArray& bytes, int value) {
     bytes.append(char(value & 0xFF));
@@ -40,21 +34,15 @@ void reportFailure(const Messenger& messenger, MeterStep step, MeterResult resul
 
 }  // namespace
 
-MeterWrite::MeterWrite(LibraryService& library, FrameLayer& frames)
-    : library_(library), frames_(frames) {}
+MeterWrite::MeterWrite(LibraryService& library, MeterDriver& driver)
+    : library_(library), driver_(driver) {}
 
-int MeterWrite::streamHundredths(const QString& text) {
-    const int point = text.indexOf(QLatin1Char('.'));
-    const QString whole = point < 0 ? text : text.left(point);
-    QString fraction = point < 0 ? QString() : text.mid(point + 1);
-    // Cut, not rounded: 12.345 is 1234.
-    fraction = fraction.left(2);
-    while (fraction.size() < 2)
-        fraction.append(QLatin1Char('0'));
-    bool ok = false;
-    const int value = (whole + fraction).toInt(&ok);
-    return ok ? value : 0;
-}
+MeterWrite::MeterWrite(LibraryService& library, FrameLayer& frames)
+    : library_(library),
+      ownDriver_(std::make_unique<FrameMeterDriver>(frames)),
+      driver_(*ownDriver_) {}
+
+MeterWrite::~MeterWrite() = default;
 
 bool MeterWrite::run() {
     return writePayload(buildMeterPayload());
@@ -96,7 +84,7 @@ QList<QVariantList> MeterWrite::buildMeterPayload() {
             payload << QVariantList{colour[2].toString(), colour[3].toString(),
                                     colour[4].toString(), colour[5].toString()};
             for (int v = 3; v < 6; ++v)
-                appendWord(values, streamHundredths(colour[v].toString()));
+                appendWord(values, FrameMeterDriver::streamHundredths(colour[v].toString()));
         }
         if (values.isEmpty())
             continue;
@@ -169,15 +157,9 @@ bool MeterWrite::writePayload(const QList<QVariantList>& payload) {
             return false;
     }
 
-    StdCardMessages messages(frames_);
-    MeterResult result = messages.writeStdCardTotal(payload.value(1).value(0).toInt(),
-                                                    payload.value(1).value(1).toInt());
-    if (result != MeterResult::Ok) {
-        reportFailure(messenger, MeterStep::WriteTotal, result);
-        return false;
-    }
-
-    int address = StdCardMessages::InfoBaseAddress;
+    MeterLibraries download;
+    download.total = payload.value(1).value(0).toInt();
+    download.totalCheck = payload.value(1).value(1).toInt();
     for (int r = FirstLibraryRow; r <= lastLibraryRow; ++r) {
         const QVariantList& row = payload[r];
         if (!holdsValue(row))
@@ -187,73 +169,30 @@ bool MeterWrite::writePayload(const QList<QVariantList>& payload) {
         // codes has no colours and no record.
         if (count == 0 || row.size() < 5)
             continue;
-        result = messages.writeStdCardInfo(address, row[0].toString().simplified(),
-                                           row[1].toString().simplified(), count, row[3].toInt(),
-                                           row[4].toInt());
-        if (result != MeterResult::Ok) {
-            reportFailure(messenger, MeterStep::WriteInfo, result);
-            return false;
-        }
-        address += StdCardMessages::InfoSlotSize;
+        download.records << MeterLibraryRecord{row[0].toString().simplified(),
+                                               row[1].toString().simplified(), count,
+                                               row[3].toInt(), row[4].toInt()};
     }
-
-    const int colours = int(colourTotal);
-    const int packages = (ColourBytes * colours + PackageSize - 1) / PackageSize;
-    std::unique_ptr<ProgressReporter> progress =
-        messenger.progress(TransferText::Writing, 0, packages);
-
-    QByteArray buffer;
-    buffer.reserve(2 * PackageSize);
-    int sent = 0;
-    // Sends the first 256 bytes whenever more than that are waiting.
-    const auto flushFull = [&]() {
-        while (buffer.size() > PackageSize) {
-            if (!sendPackage(sent, buffer, PackageSize)) {
-                progress->hide();
-                return false;
-            }
-            buffer.remove(0, PackageSize);
-            progress->setValue(sent);
-            ++sent;
-        }
-        return true;
-    };
-    for (int c = 0; c < colours; ++c) {
-        buffer.append(StdCardMessages::fixedField(
-            payload[FirstColourRow + c].value(0).toString().simplified(),
-            StdCardMessages::ColorNameWidth));
-        if (!flushFull())
-            return false;
-    }
-    for (int c = 0; c < colours; ++c) {
+    for (int c = 0; c < int(colourTotal); ++c) {
         const QVariantList& row = payload[FirstColourRow + c];
-        for (int v = 1; v <= 3; ++v) {
-            appendWord(buffer, streamHundredths(row.value(v).toString()));
-            if (!flushFull())
-                return false;
-        }
-    }
-    if (!buffer.isEmpty()) {
-        if (!sendPackage(sent, buffer, buffer.size())) {
-            progress->hide();
-            return false;
-        }
-        progress->setValue(sent);
+        download.colours << MeterColour{row.value(0).toString().simplified(),
+                                        row.value(1).toString(), row.value(2).toString(),
+                                        row.value(3).toString()};
     }
 
-    const int end = StdCardMessages::DataBaseAddress + PackageSize * sent + buffer.size();
-    result = messages.writeStdCardData(end, QByteArray(), 0);
-    if (result != MeterResult::Ok) {
-        reportFailure(messenger, MeterStep::WriteEmptyPacket, result);
-        progress->hide();
+    TransferProgress progress([&messenger](int packages) {
+        return messenger.progress(TransferText::Writing, 0, packages);
+    });
+    const MeterOutcome outcome = driver_.writeLibraries(download, progress);
+    if (!outcome.done()) {
+        if (outcome.step == MeterStep::WriteData)
+            messenger.tip(TransferText::PackageNotWritten, {QString::number(outcome.package + 1)});
+        else
+            reportFailure(messenger, outcome.step, outcome.result);
+        progress.end();
         return false;
     }
-    progress->setValue(packages);
-    progress->hide();
 
-    // Whatever the meter still sends after the acknowledgement is read away.
-    QByteArray rest;
-    frames_.receiveFrame(rest, DrainTimeoutMs, DrainLength, false);
     if (confirmed_)
         messenger.tipComposed(messenger.paragraphs(
             {messenger.text(TransferText::Written),
@@ -265,34 +204,15 @@ bool MeterWrite::writePayload(const QList<QVariantList>& payload) {
 }
 
 bool MeterWrite::readMeterCounts(int* libraries, int* colours) {
-    StdCardMessages messages(frames_);
-    int total = 0;
-    MeterResult result = messages.readStdCardTotal(total);
-    if (result != MeterResult::Ok) {
-        reportFailure(library_.messenger(), MeterStep::ReadTotal, result);
+    QVector<MeterLibraryRecord> records;
+    const MeterOutcome outcome = driver_.readRecords(records);
+    if (!outcome.done()) {
+        reportFailure(library_.messenger(), outcome.step, outcome.result);
         return false;
     }
-    *libraries = total;
+    *libraries = records.size();
     *colours = 0;
-    for (int i = 0; i < total; ++i) {
-        QString name, description;
-        int count = 0;
-        result =
-            messages.readStdCardInfo(StdCardMessages::infoAddress(i), name, description, count);
-        if (result != MeterResult::Ok) {
-            reportFailure(library_.messenger(), MeterStep::ReadInfo, result);
-            return false;
-        }
-        *colours += count;
-    }
+    for (const MeterLibraryRecord& record : records)
+        *colours += record.count;
     return true;
-}
-
-bool MeterWrite::sendPackage(int packagesSent, const QByteArray& data, int length) {
-    StdCardMessages messages(frames_);
-    const int address = StdCardMessages::DataBaseAddress + PackageSize * packagesSent;
-    if (messages.writeStdCardData(address, data, length) == MeterResult::Ok)
-        return true;
-    library_.messenger().tip(TransferText::PackageNotWritten, {QString::number(packagesSent + 1)});
-    return false;
 }

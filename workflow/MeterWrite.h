@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <memory>
 
 class FrameLayer;
 class LibraryService;
+class MeterDriver;
 
 // Write to meter (the download): all libraries of the store replace the
 // meter's standard colour card area. The payload is built from the store,
@@ -22,7 +23,10 @@ public:
     static constexpr int HeaderRow = FirstLibraryRow + LibraryRows;
     static constexpr int FirstColourRow = HeaderRow + 1;
 
+    MeterWrite(LibraryService& library, MeterDriver& driver);
+    // Over the meter's frame layer.
     MeterWrite(LibraryService& library, FrameLayer& frames);
+    ~MeterWrite();
 
     // Builds the payload from the store and writes it; true when the meter
     // acknowledged the whole transfer (the success message was shown).
@@ -38,17 +42,12 @@ public:
     // Checks a payload and sends it, with every message of the download.
     bool writePayload(const QList<QVariantList>& payload);
 
-    // A value text as the stream carries it: hundredths with the decimals
-    // beyond the second cut off, "12.345" -> 1234, "-0.5" -> -50, "7" -> 700;
-    // 0 when the text is no number.
-    static int streamHundredths(const QString& text);
-
 private:
     // What the meter holds now; false after a message.
     bool readMeterCounts(int* libraries, int* colours);
-    bool sendPackage(int packagesSent, const QByteArray& data, int length);
 
     LibraryService& library_;
-    FrameLayer& frames_;
+    std::unique_ptr<MeterDriver> ownDriver_;
+    MeterDriver& driver_;
     bool confirmed_ = false;
 };

@@ -9,6 +9,7 @@
 
 #include "CLinkerUSB.h"
 #include "FrameLayer.h"
+#include "FrameMeterDriver.h"
 #include "LibraryFixture.h"
 #include "MeterExport.h"
 #include "MeterWrite.h"
@@ -188,9 +189,9 @@ inline QList<StoredLibrary> asStored(const QVector<SimLibrary>& libraries) {
                         QString(),
                         {}};
         for (const SimColour& colour : library.colours)
-            s.colours << ColourTexts{colour.name, MeterExport::hundredthsText(colour.L),
-                                     MeterExport::hundredthsText(colour.a),
-                                     MeterExport::hundredthsText(colour.b)};
+            s.colours << ColourTexts{colour.name, FrameMeterDriver::hundredthsText(colour.L),
+                                     FrameMeterDriver::hundredthsText(colour.a),
+                                     FrameMeterDriver::hundredthsText(colour.b)};
         result << s;
     }
     return result;

@@ -42,19 +42,19 @@ class MeterExportTest : public QObject {
 
 private slots:
     void streamValuesAsStoredTexts() {
-        QCOMPARE(MeterExport::hundredthsText(qint16(0xFFFB)), QString("-0.05"));  // FB FF
-        QCOMPARE(MeterExport::hundredthsText(-1234), QString("-12.34"));
-        QCOMPARE(MeterExport::hundredthsText(5), QString("0.05"));
-        QCOMPARE(MeterExport::hundredthsText(0), QString("0.00"));
-        QCOMPARE(MeterExport::hundredthsText(-100), QString("-1.00"));
-        QCOMPARE(MeterExport::hundredthsText(32767), QString("327.67"));
-        QCOMPARE(MeterExport::hundredthsText(-32768), QString("-327.68"));
+        QCOMPARE(FrameMeterDriver::hundredthsText(qint16(0xFFFB)), QString("-0.05"));  // FB FF
+        QCOMPARE(FrameMeterDriver::hundredthsText(-1234), QString("-12.34"));
+        QCOMPARE(FrameMeterDriver::hundredthsText(5), QString("0.05"));
+        QCOMPARE(FrameMeterDriver::hundredthsText(0), QString("0.00"));
+        QCOMPARE(FrameMeterDriver::hundredthsText(-100), QString("-1.00"));
+        QCOMPARE(FrameMeterDriver::hundredthsText(32767), QString("327.67"));
+        QCOMPARE(FrameMeterDriver::hundredthsText(-32768), QString("-327.68"));
 
         // Names first, then the triples; a name fills its field or ends at a zero byte.
         QByteArray stream =
             QByteArray("Red").leftJustified(20, '\0') + QByteArray("TwentyCharactersLong") +
             QByteArray::fromHex("FBFF0100D2FB") + QByteArray::fromHex("000010270080");
-        const QVector<MeterExport::Colour> colours = MeterExport::decodeStream(stream, 2);
+        const QVector<MeterColour> colours = FrameMeterDriver::decodeStream(stream, 2);
         QCOMPARE(colours.size(), 2);
         QCOMPARE(colours[0].name, QString("Red"));
         QCOMPARE(colours[1].name, QString("TwentyCharactersLong"));
@@ -457,9 +457,9 @@ private slots:
         QVERIFY(f.exportMeter());
         QCOMPARE(f.stored().size(), 2);
         QCOMPARE(f.stored()[0].colours[2],
-                 (ColourTexts{"odd", MeterExport::hundredthsText(qint16(L)),
-                              MeterExport::hundredthsText(qint16(a)),
-                              MeterExport::hundredthsText(qint16(b))}));
+                 (ColourTexts{"odd", FrameMeterDriver::hundredthsText(qint16(L)),
+                              FrameMeterDriver::hundredthsText(qint16(a)),
+                              FrameMeterDriver::hundredthsText(qint16(b))}));
         QStringList expected{kSuccess};
         if (!plausible)
             expected << "1 exported colors have L*a*b* values outside L* -10 to 150, a* and b* "

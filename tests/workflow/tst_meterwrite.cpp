@@ -17,8 +17,9 @@ const QString kSuccess = QStringLiteral("Successfully written the color card to 
 QList<ColourTexts> colourTexts(const QString& prefix, int n) {
     QList<ColourTexts> colours;
     for (const SimColour& c : simColours(prefix, n))
-        colours << ColourTexts{c.name, MeterExport::hundredthsText(c.L),
-                               MeterExport::hundredthsText(c.a), MeterExport::hundredthsText(c.b)};
+        colours << ColourTexts{c.name, FrameMeterDriver::hundredthsText(c.L),
+                               FrameMeterDriver::hundredthsText(c.a),
+                               FrameMeterDriver::hundredthsText(c.b)};
     return colours;
 }
 
@@ -41,9 +42,9 @@ void fillFullStore(TransferFixture& f) {
         for (const SimColour& c : simColours(
                  i % 5 == 0 ? QStringLiteral("色%1号").arg(i) : QStringLiteral("Colour%1-").arg(i),
                  n, i))
-            colours << ColourTexts{c.name, MeterExport::hundredthsText(c.L),
-                                   MeterExport::hundredthsText(c.a),
-                                   MeterExport::hundredthsText(c.b)};
+            colours << ColourTexts{c.name, FrameMeterDriver::hundredthsText(c.L),
+                                   FrameMeterDriver::hundredthsText(c.a),
+                                   FrameMeterDriver::hundredthsText(c.b)};
         made += n;
         f.addLibrary(
             i % 5 == 0 ? QStringLiteral("库%1").arg(i) : QStringLiteral("Library %1").arg(i),
@@ -59,15 +60,15 @@ class MeterWriteTest : public QObject {
 
 private slots:
     void valuesAreCutToHundredths() {
-        QCOMPARE(MeterWrite::streamHundredths("12.345"), 1234);
-        QCOMPARE(MeterWrite::streamHundredths("-0.5"), -50);
-        QCOMPARE(MeterWrite::streamHundredths("7"), 700);
-        QCOMPARE(MeterWrite::streamHundredths("-0.05"), -5);
-        QCOMPARE(MeterWrite::streamHundredths("52.31"), 5231);
-        QCOMPARE(MeterWrite::streamHundredths("-12.349"), -1234);
-        QCOMPARE(MeterWrite::streamHundredths("3."), 300);
-        QCOMPARE(MeterWrite::streamHundredths("dark"), 0);
-        QCOMPARE(MeterWrite::streamHundredths(""), 0);
+        QCOMPARE(FrameMeterDriver::streamHundredths("12.345"), 1234);
+        QCOMPARE(FrameMeterDriver::streamHundredths("-0.5"), -50);
+        QCOMPARE(FrameMeterDriver::streamHundredths("7"), 700);
+        QCOMPARE(FrameMeterDriver::streamHundredths("-0.05"), -5);
+        QCOMPARE(FrameMeterDriver::streamHundredths("52.31"), 5231);
+        QCOMPARE(FrameMeterDriver::streamHundredths("-12.349"), -1234);
+        QCOMPARE(FrameMeterDriver::streamHundredths("3."), 300);
+        QCOMPARE(FrameMeterDriver::streamHundredths("dark"), 0);
+        QCOMPARE(FrameMeterDriver::streamHundredths(""), 0);
     }
 
     void refusals_data() {
@@ -221,7 +222,7 @@ private slots:
         const QByteArray head = words({1000, 2000});
         const qint16 last = qint16(crc16(head, head.size()));
         QVERIFY(crc16(head + words({last}), 6) == 0);
-        f.addLibrary("Zero", "", {{"z", "10.00", "20.00", MeterExport::hundredthsText(last)}});
+        f.addLibrary("Zero", "", {{"z", "10.00", "20.00", FrameMeterDriver::hundredthsText(last)}});
         QVERIFY(f.writeMeter());
         QCOMPARE(f.meter().lastTransferErrors(), QStringList());
         QCOMPARE(f.requests(0x70).size(), 3);
@@ -304,9 +305,9 @@ private slots:
             for (const SimLibrary& library : SimMeter::sampleLibraries()) {
                 QList<ColourTexts> colours;
                 for (const SimColour& c : library.colours)
-                    colours << ColourTexts{c.name, MeterExport::hundredthsText(c.L),
-                                           MeterExport::hundredthsText(c.a),
-                                           MeterExport::hundredthsText(c.b)};
+                    colours << ColourTexts{c.name, FrameMeterDriver::hundredthsText(c.L),
+                                           FrameMeterDriver::hundredthsText(c.a),
+                                           FrameMeterDriver::hundredthsText(c.b)};
                 f.addLibrary(library.name, library.description, colours);
             }
             f.messenger.setLanguage(inChinese ? Language::chinese() : Language::english());
