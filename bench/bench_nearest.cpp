@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
             checksum += found.value(0).deltaE;
         }
         std::sort(times.begin(), times.end());
-        out << qSetFieldWidth(20) << Qt::left << method.label(false) << qSetFieldWidth(0)
+        out << qSetFieldWidth(20) << Qt::left << formulaLabel(method, false) << qSetFieldWidth(0)
             << " median " << QString::number(times[times.size() / 2], 'f', 2) << " ms, worst "
             << QString::number(times.last(), 'f', 2) << " ms\n";
     }

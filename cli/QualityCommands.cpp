@@ -232,7 +232,7 @@ int runTrend(CliContext& cli) {
     }
     const bool chinese = cli.chinese();
     cli.out() << ReportText::TrendHeading.in(chinese).arg(wanted, QString::number(entries->size()),
-                                                          tolerance->method.label(chinese),
+                                                          formulaLabel(tolerance->method, chinese),
                                                           fixed(tolerance->limit, 2))
               << '\n'
               << ReportText::TrendColumns.in(chinese) << '\n';

@@ -52,7 +52,7 @@ QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, bool chinese)
         return ReportText::JudgedAgainstUnknown.in(chinese).arg(entry.readings);
     const Tolerance& t = entry.tolerance;
     return ReportText::JudgedAgainst.in(chinese).arg(
-        t.method.label(chinese), number(t.limit), number(t.limit * kDefaultWarningShare),
+        formulaLabel(t.method, chinese), number(t.limit), number(t.limit * kDefaultWarningShare),
         QString::fromUtf8(kMeasuringCondition), QString::number(entry.readings));
 }
 

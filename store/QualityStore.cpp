@@ -295,7 +295,8 @@ bool QualityStore::writeHistoryCsv(QIODevice& out, bool chinese) {
             decimal(e.sample.a - e.standard.a),
             decimal(e.sample.b - e.standard.b),
             decimal(e.deltaE),
-            e.toleranceKnown ? e.tolerance.method.label(chinese) : ToleranceUnknown.in(chinese),
+            e.toleranceKnown ? formulaLabel(e.tolerance.method, chinese)
+                             : ToleranceUnknown.in(chinese),
             e.toleranceKnown ? decimal(e.tolerance.limit) : ToleranceUnknown.in(chinese),
             (e.pass ? Pass : Fail).in(chinese)};
         for (QString& field : fields)

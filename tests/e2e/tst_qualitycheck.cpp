@@ -453,7 +453,7 @@ private slots:
         QCOMPARE(w.text("label_deltaE"), fixed(cmc));
         QCOMPARE(w.text("label_verdictDetail"),
                  QString("%1 %2 %3 %4")
-                     .arg(DifferenceMethod::cmc(2, 1).label(true), fixed(cmc),
+                     .arg(formulaLabel(DifferenceMethod::cmc(2, 1), true), fixed(cmc),
                           cmc <= de00 + 1 ? "≤" : ">", fixed(de00 + 1)));
         // Saved: the library's tolerance from now on.
         limit->setValue(2.5);
@@ -488,10 +488,10 @@ private slots:
         w.get<QCheckBox>("checkBox_rejudgeHistory")->setChecked(true);
         QVERIFY(!table->isColumnHidden(4));
         QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("按现行容差"));
-        const QString now =
-            QString("%1 (%2 %3 %4 2.50)")
-                .arg(cmc <= 2.5 ? "合格" : "不合格", DifferenceMethod::cmc(2, 1).label(true),
-                     fixed(cmc), cmc <= 2.5 ? "≤" : ">");
+        const QString now = QString("%1 (%2 %3 %4 2.50)")
+                                .arg(cmc <= 2.5 ? "合格" : "不合格",
+                                     formulaLabel(DifferenceMethod::cmc(2, 1), true), fixed(cmc),
+                                     cmc <= 2.5 ? "≤" : ">");
         history = w.tableRows("tableWidget_history");
         QCOMPARE(history.size(), 3);
         for (const QString& row : history)
@@ -502,7 +502,7 @@ private slots:
         limit->setValue(50);
         QVERIFY(w.tableRows("tableWidget_history")[0].contains(
             QString("|合格 (%1 %2 ≤ 50.00)|")
-                .arg(DifferenceMethod::cmc(2, 1).label(true), fixed(cmc))));
+                .arg(formulaLabel(DifferenceMethod::cmc(2, 1), true), fixed(cmc))));
 
         // The CSV names the unknown tolerance too.
         const QString path = w.data.filePath("history.csv");
