@@ -52,7 +52,7 @@ namespace ColorLibraryStore {
 // Every library of the store with its colours, in the store's order.
 FormatLibraries read(ColorCardStore& store);
 // One library of the store.
-FormatLibrary fromRows(const LibraryRecord& library, const QVector<ColorDataRow>& colors);
+FormatLibrary fromStored(const Library& library, const QVector<Colour>& colours);
 // The twenty parallel columns insertColorDataBatch takes: names, then values.
 QList<QStringList> batchColumns(const FormatLibrary& library);
 

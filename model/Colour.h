@@ -66,6 +66,10 @@ struct Colour {
     static Colour fromValues(const QString& name, const QStringList& values);
 
     bool sameValues(const Colour& other) const;
+    bool operator==(const Colour& other) const {
+        return rowId == other.rowId && id == other.id && name == other.name && sameValues(other);
+    }
+    bool operator!=(const Colour& other) const { return !(*this == other); }
 };
 Q_DECLARE_TYPEINFO(Colour, Q_MOVABLE_TYPE);
 
@@ -81,7 +85,7 @@ struct Library {
     QString count;
     QVector<Colour> colours;
 
-    // No library: what a lookup that found nothing returns.
-    bool isNull() const { return id.isEmpty(); }
+    // Read from the store; a lookup that found nothing returns one that is not.
+    bool isStored() const { return rowId > 0; }
 };
 Q_DECLARE_TYPEINFO(Library, Q_MOVABLE_TYPE);

@@ -523,79 +523,62 @@ QString ColorCardStore::selectColorDataName(const QString& libraryId, const QStr
     return QString(QLatin1String(""));
 }
 
-QList<LibraryRecord> ColorCardStore::selectLibraries() {
-    QList<LibraryRecord> records;
-    QSqlQuery query(d->database());
-    if (!d->exec(query, QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, "
-                                       "colorcarddesc, colorcardcount FROM ColorCard"))) {
-        d->result(StoreError::QueryLibraries);
-        return records;
-    }
-    d->result(StoreError::None);
-    while (query.next()) {
-        LibraryRecord record{query.value(0).toInt()};
-        for (int i = 1; i < 6; ++i)
-            record << query.value(i).toString();
-        records << record;
-    }
-    return records;
-}
-
 namespace {
-LibraryRecord firstRecord(QSqlQuery& query) {
-    LibraryRecord record;
-    if (!query.next())
-        return record;
-    record << query.value(0).toInt();
-    for (int i = 1; i < 6; ++i)
-        record << query.value(i).toString();
-    return record;
+const QString kSelectLibrary = QStringLiteral(
+    "SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount FROM ColorCard");
+
+Library libraryAt(const QSqlQuery& query) {
+    Library library;
+    library.rowId = query.value(0).toInt();
+    library.id = query.value(1).toString();
+    library.meterNumber = query.value(2).toString();
+    library.name = query.value(3).toString();
+    library.description = query.value(4).toString();
+    library.count = query.value(5).toString();
+    return library;
 }
 }  // namespace
 
-LibraryRecord ColorCardStore::selectLibrary(const QString& libraryId) {
+QVector<Library> ColorCardStore::selectLibraries() {
+    QVector<Library> libraries;
+    QSqlQuery query(d->database());
+    if (!d->exec(query, kSelectLibrary)) {
+        d->result(StoreError::QueryLibraries);
+        return libraries;
+    }
+    d->result(StoreError::None);
+    while (query.next())
+        libraries << libraryAt(query);
+    return libraries;
+}
+
+Library ColorCardStore::selectLibrary(const QString& libraryId) {
     QSqlQuery query(d->database());
     if (!d->exec(query,
-                 QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, "
-                                "colorcardcount FROM ColorCard WHERE colorcardid = ? ORDER BY id "
-                                "LIMIT 1"),
+                 kSelectLibrary + QStringLiteral(" WHERE colorcardid = ? ORDER BY id LIMIT 1"),
                  {text(libraryId)})) {
         d->result(StoreError::QueryLibraries);
         return {};
     }
     d->result(StoreError::None);
-    return firstRecord(query);
+    return query.next() ? libraryAt(query) : Library();
 }
 
-LibraryRecord ColorCardStore::selectLibraryByKey(const QString& name, const QString& description) {
+Library ColorCardStore::selectLibraryByKey(const QString& name, const QString& description) {
     QSqlQuery query(d->database());
     if (!d->exec(query,
-                 QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, "
-                                "colorcardcount FROM ColorCard WHERE colorcardname = ? AND "
-                                "colorcarddesc = ? ORDER BY id LIMIT 1"),
+                 kSelectLibrary + QStringLiteral(" WHERE colorcardname = ? AND colorcarddesc = ? "
+                                                 "ORDER BY id LIMIT 1"),
                  {text(name), text(description)})) {
         d->result(StoreError::QueryLibraries);
         return {};
     }
     d->result(StoreError::None);
-    return firstRecord(query);
+    return query.next() ? libraryAt(query) : Library();
 }
 
-QList<ColorDataRecord> ColorCardStore::selectColorData(const QString& libraryId) {
-    QList<ColorDataRecord> records;
-    const QVector<ColorDataRow> rows = selectColorRows(libraryId);
-    records.reserve(rows.size());
-    for (const ColorDataRow& row : rows) {
-        ColorDataRecord record{row.id, row.colorId, row.name};
-        for (const QString& value : row.values)
-            record << value;
-        records << record;
-    }
-    return records;
-}
-
-QVector<ColorDataRow> ColorCardStore::selectColorRows(const QString& libraryId, bool identifiers) {
-    QVector<ColorDataRow> rows;
+QVector<Colour> ColorCardStore::selectColours(const QString& libraryId, bool identifiers) {
+    QVector<Colour> rows;
     // Straight from SQLite, each row read once into its texts: the toolkit's
     // query would turn every cell into a variant first.
     sqlite3* db = handleOf(d->database());
@@ -615,22 +598,21 @@ QVector<ColorDataRow> ColorCardStore::selectColorRows(const QString& libraryId, 
     const int first = identifiers ? 2 : 0;
     int step;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        rows.append(ColorDataRow());
-        ColorDataRow& row = rows.last();
+        rows.append(Colour());
+        Colour& row = rows.last();
         if (identifiers) {
-            row.id = sqlite3_column_int(statement, 0);
-            row.colorId = columnText(statement, 1);
+            row.rowId = sqlite3_column_int(statement, 0);
+            row.id = columnText(statement, 1);
         }
         row.name = columnText(statement, first);
-        row.values.reserve(kValueColumns.size());
-        for (int i = 1; i <= kValueColumns.size(); ++i)
-            row.values << columnText(statement, first + i);
+        for (int i = 0; i < ColorColumns::ValueCount; ++i)
+            row.text(ColorColumns::Column(i)) = columnText(statement, first + 1 + i);
     }
     sqlite3_finalize(statement);
     if (step != SQLITE_DONE) {
         qCDebug(lcStore) << "failed:" << sqlite3_errmsg(db);
         d->result(StoreError::QueryColors);
-        return QVector<ColorDataRow>();
+        return QVector<Colour>();
     }
     d->result(StoreError::None);
     return rows;

@@ -23,7 +23,7 @@ QString quoted(const QString& identifier) {
 
 LibraryReader::LibraryReader(const QString& connectionName) : connection_(connectionName) {}
 
-std::optional<QVector<LibraryReader::Library>> LibraryReader::libraries() {
+std::optional<QVector<Library>> LibraryReader::libraries() {
     failure_ = Failure::None;
     error_.clear();
     QSqlQuery query(QSqlDatabase::database(connection_, false));
@@ -34,10 +34,15 @@ std::optional<QVector<LibraryReader::Library>> LibraryReader::libraries() {
         return std::nullopt;
     }
     QVector<Library> result;
-    while (query.next())
-        result << Library{query.value(0).toString(), query.value(1).toString(),
-                          query.value(2).toString(), query.value(3).toString(),
-                          query.value(4).toString()};
+    while (query.next()) {
+        Library library;
+        library.id = query.value(0).toString();
+        library.meterNumber = query.value(1).toString();
+        library.name = query.value(2).toString();
+        library.description = query.value(3).toString();
+        library.count = query.value(4).toString();
+        result << library;
+    }
     return result;
 }
 
@@ -63,8 +68,7 @@ std::optional<QString> LibraryReader::resolve(const QString& identifierOrName) {
     return std::nullopt;
 }
 
-std::optional<QVector<LibraryReader::Colour>> LibraryReader::colours(
-    const QString& identifierOrName) {
+std::optional<QVector<Colour>> LibraryReader::colours(const QString& identifierOrName) {
     const auto id = resolve(identifierOrName);
     if (!id)
         return std::nullopt;
@@ -78,9 +82,11 @@ std::optional<QVector<LibraryReader::Colour>> LibraryReader::colours(
     }
     QVector<Colour> result;
     while (query.next()) {
-        Colour colour{query.value(0).toString(), query.value(1).toString(), {}};
-        for (int i = 0; i < 19; ++i)
-            colour.values << query.value(2 + i).toString();
+        Colour colour;
+        colour.id = query.value(0).toString();
+        colour.name = query.value(1).toString();
+        for (int i = 0; i < ColorColumns::ValueCount; ++i)
+            colour.text(ColorColumns::Column(i)) = query.value(2 + i).toString();
         result << colour;
     }
     return result;

@@ -86,10 +86,10 @@ struct QualityWindow : SimWindow {
         }
         return rows;
     }
-    QList<QList<ColorDataRecord>> everyColour() {
-        QList<QList<ColorDataRecord>> all;
-        for (const LibraryRecord& record : page()->store().selectLibraries())
-            all << page()->store().selectColorData(record.value(1).toString());
+    QList<QVector<Colour>> everyColour() {
+        QList<QVector<Colour>> all;
+        for (const Library& record : page()->store().selectLibraries())
+            all << page()->store().selectColours(record.id);
         return all;
     }
 };
@@ -104,7 +104,7 @@ private slots:
     void judgesSamplesAgainstAStandard() {
         QualityWindow w;
         QVERIFY(w.ready());
-        const QList<QList<ColorDataRecord>> before = w.everyColour();
+        const QList<QVector<Colour>> before = w.everyColour();
 
         w.chooseStandard("Primary", "Red");
         QCOMPARE(w.text("label_standardCaption"), QString("标准色：Red（Primary）"));
