@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ColorCardStore.h"
 
-#include <sqlite3.h>
-
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
@@ -16,6 +14,8 @@
 #include <QSqlQuery>
 
 #include "DataFiles.h"
+#include "sqlite/SqliteRepository.h"
+#include "sqlite/SqliteStatements.h"
 
 // Every statement and every failure is traced here; enable with
 // QT_LOGGING_RULES="colorcard.store.debug=true".
@@ -25,10 +25,6 @@ namespace {
 
 const char* const kDatabaseFileName = "database.db";
 const char* const kIdTimeFormat = "yyMMddhhmmss";
-
-const QString kCreateLibraryTable = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS ColorCard (id INTEGER PRIMARY KEY AUTOINCREMENT, colorcardid TEXT "
-    "NOT NULL, meterno TEXT, colorcardname TEXT, colorcarddesc TEXT, colorcardcount TEXT)");
 
 // The nineteen value columns of a colour table, in column order.
 const QStringList kValueColumns = {
@@ -74,46 +70,6 @@ QString insertLabStatement(const QString& libraryId) {
 }
 
 QAtomicInt connectionCounter;
-
-// The SQLite connection behind an open connection of the toolkit's driver.
-sqlite3* handleOf(const QSqlDatabase& db) {
-    if (!db.isOpen() || !db.driver())
-        return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
-
-const QString& smallNumber(int value) {
-    static const QVector<QString> texts = [] {
-        QVector<QString> all;
-        for (int n = 0; n <= 255; ++n)
-            all << QString::number(n);
-        return all;
-    }();
-    return texts.at(value);
-}
-
-// A column of a colour table as text. The columns are declared TEXT, so
-// SQLite keeps every value in them as text (a number given is stored as its
-// text): only NULL, a null string, and the rare blob (read as UTF-8, as the
-// toolkit's driver reads it) are left.
-QString columnText(sqlite3_stmt* statement, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    if (!text)
-        return QString();
-    const int size = sqlite3_column_bytes(statement, column);
-    // CMYK and RGB are whole numbers to 255: one shared text each.
-    if (size > 0 && size <= 3 && (size == 1 || text[0] != '0')) {
-        int value = 0;
-        for (int i = 0; i < size && value >= 0; ++i)
-            value = text[i] >= '0' && text[i] <= '9' ? value * 10 + (text[i] - '0') : -1;
-        if (value >= 0 && value <= 255)
-            return smallNumber(value);
-    }
-    return QString::fromUtf8(text, size);
-}
 
 }  // namespace
 
@@ -337,8 +293,7 @@ StoreResult ColorCardStore::openDatabase() {
         }
     }
     QSqlQuery query(d->database());
-    if (!d->exec(query, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                       "name = 'ColorCard'")))
+    if (!d->exec(query, SqliteStatements::libraryTableName()))
         return d->result(StoreError::QueryLibraryTable);
     if (query.next()) {
         query.finish();
@@ -362,7 +317,8 @@ void ColorCardStore::closeDatabase() {
 }
 
 StoreResult ColorCardStore::createLibraryTable() {
-    return d->result(d->exec(kCreateLibraryTable), StoreError::CreateLibraryTable);
+    return d->result(d->exec(SqliteStatements::createLibraryTable()),
+                     StoreError::CreateLibraryTable);
 }
 
 StoreResult ColorCardStore::createColorDataTable(const QString& libraryId) {
@@ -370,10 +326,7 @@ StoreResult ColorCardStore::createColorDataTable(const QString& libraryId) {
     for (const QString& column : kValueColumns)
         columns << column + QStringLiteral(" TEXT");
     const QString statement =
-        QStringLiteral(
-            "CREATE TABLE IF NOT EXISTS %1 (id INTEGER PRIMARY KEY AUTOINCREMENT, colordataid TEXT "
-            "NOT NULL, colordataname TEXT, %2)")
-            .arg(quoted(libraryId), columns.join(QStringLiteral(", ")));
+        SqliteStatements::createColourTable(quoted(libraryId), columns.join(QStringLiteral(", ")));
     return d->result(d->exec(statement), StoreError::CreateColorTable);
 }
 
@@ -539,29 +492,23 @@ Library libraryAt(const QSqlQuery& query) {
 }
 }  // namespace
 
+// The window reads as the command line does: through the repository.
 QVector<Library> ColorCardStore::selectLibraries() {
-    QVector<Library> libraries;
-    QSqlQuery query(d->database());
-    if (!d->exec(query, kSelectLibrary)) {
-        d->result(StoreError::QueryLibraries);
-        return libraries;
-    }
-    d->result(StoreError::None);
-    while (query.next())
-        libraries << libraryAt(query);
-    return libraries;
+    SqliteRepository repository(d->database());
+    const auto libraries = repository.libraries();
+    if (!libraries)
+        d->failed(repository.sqlError());
+    d->result(libraries ? StoreError::None : StoreError::QueryLibraries);
+    return libraries.value_or(QVector<Library>());
 }
 
 Library ColorCardStore::selectLibrary(const QString& libraryId) {
-    QSqlQuery query(d->database());
-    if (!d->exec(query,
-                 kSelectLibrary + QStringLiteral(" WHERE colorcardid = ? ORDER BY id LIMIT 1"),
-                 {text(libraryId)})) {
-        d->result(StoreError::QueryLibraries);
-        return {};
-    }
-    d->result(StoreError::None);
-    return query.next() ? libraryAt(query) : Library();
+    SqliteRepository repository(d->database());
+    const auto library = repository.library(libraryId);
+    if (!library)
+        d->failed(repository.sqlError());
+    d->result(library ? StoreError::None : StoreError::QueryLibraries);
+    return library.value_or(Library());
 }
 
 Library ColorCardStore::selectLibraryByKey(const QString& name, const QString& description) {
@@ -578,44 +525,14 @@ Library ColorCardStore::selectLibraryByKey(const QString& name, const QString& d
 }
 
 QVector<Colour> ColorCardStore::selectColours(const QString& libraryId, bool identifiers) {
-    QVector<Colour> rows;
-    // Straight from SQLite, each row read once into its texts: the toolkit's
-    // query would turn every cell into a variant first.
-    sqlite3* db = handleOf(d->database());
-    sqlite3_stmt* statement = nullptr;
-    const QByteArray sql = QStringLiteral("SELECT %1colordataname, %2 FROM %3")
-                               .arg(identifiers ? QStringLiteral("id, colordataid, ") : QString(),
-                                    kValueColumns.join(QStringLiteral(", ")), quoted(libraryId))
-                               .toUtf8();
-    qCDebug(lcStore) << "select:" << sql;
-    if (!db ||
-        sqlite3_prepare_v2(db, sql.constData(), sql.size(), &statement, nullptr) != SQLITE_OK) {
-        qCDebug(lcStore) << "failed:" << (db ? sqlite3_errmsg(db) : "database not open");
-        sqlite3_finalize(statement);
-        d->result(StoreError::QueryColors);
-        return rows;
+    SqliteRepository repository(d->database());
+    const auto colours = repository.colours(libraryId, identifiers);
+    if (!colours) {
+        d->failureCause = StoreCause::None;
+        qCDebug(lcStore) << "failed:" << repository.error();
     }
-    const int first = identifiers ? 2 : 0;
-    int step;
-    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        rows.append(Colour());
-        Colour& row = rows.last();
-        if (identifiers) {
-            row.rowId = sqlite3_column_int(statement, 0);
-            row.id = columnText(statement, 1);
-        }
-        row.name = columnText(statement, first);
-        for (int i = 0; i < ColorColumns::ValueCount; ++i)
-            row.text(ColorColumns::Column(i)) = columnText(statement, first + 1 + i);
-    }
-    sqlite3_finalize(statement);
-    if (step != SQLITE_DONE) {
-        qCDebug(lcStore) << "failed:" << sqlite3_errmsg(db);
-        d->result(StoreError::QueryColors);
-        return QVector<Colour>();
-    }
-    d->result(StoreError::None);
-    return rows;
+    d->result(colours ? StoreError::None : StoreError::QueryColors);
+    return colours.value_or(QVector<Colour>());
 }
 
 StoreResult ColorCardStore::dropColorDataTable(const QString& libraryId) {
@@ -663,10 +580,7 @@ QString ColorCardStore::makeLibraryId(int number) {
             query.next())
             return true;
         query.finish();
-        return d->exec(query,
-                       QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = ? COLLATE NOCASE"),
-                       {id}) &&
-               query.next();
+        return d->exec(query, SqliteStatements::nameTaken(), {id}) && query.next();
     };
     QString id;
     for (int n = number;; ++n) {
