@@ -426,10 +426,8 @@ StoreResult ColorCardStore::recountLibrary(const QString& libraryId) {
 }
 
 qint64 ColorCardStore::dataVersion() {
-    QSqlQuery query(d->database());
-    if (!d->exec(query, QStringLiteral("PRAGMA data_version")) || !query.next())
-        return -1;
-    return query.value(0).toLongLong();
+    // The window's polling for other writers asks what the repository would.
+    return SqliteRepository(d->database()).dataVersion();
 }
 
 StoreResult ColorCardStore::updateMeterNumberOfAll(const QString& meterNumber) {
