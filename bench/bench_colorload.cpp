@@ -84,7 +84,7 @@ int runChild(int count, bool eager) {
     QTableWidget* table = page.ui()->tableWidget_colorData;
     QElapsedTimer timer;
     timer.start();
-    const int read = page.store().selectColorData(QStringLiteral("ColorCard2261206184231")).size();
+    const int read = page.store().selectColours(QStringLiteral("ColorCard2261206184231")).size();
     const qint64 readMs = timer.elapsed();
 
     const long before = residentKilobytes();

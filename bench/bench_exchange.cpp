@@ -138,8 +138,8 @@ int main(int argc, char* argv[]) {
     SpreadsheetImport(target.library).importFromSpreadsheet();
     const qint64 importMs = timer.elapsed();
     int total = 0;
-    for (const LibraryRecord& record : target.store().selectLibraries())
-        total += record.value(5).toString().toInt();
+    for (const Library& record : target.store().selectLibraries())
+        total += record.count.toInt();
     std::printf("import into an empty store: %lld ms (%d colours, %s)\n",
                 static_cast<long long>(importMs), total,
                 qPrintable(target.prompt.messages.join(" / ")));

@@ -195,8 +195,8 @@ bool roundTrip(const QVector<SimLibrary>& libraries, FrameLayer::Pacing pacing, 
         measure(backend, frames, [&] { exported = MeterExport(page.library(), frames).run(); });
     print("export meter data", exportRun);
     int stored = 0;
-    for (const LibraryRecord& record : page.store().selectLibraries())
-        stored += record.value(5).toString().toInt();
+    for (const Library& record : page.store().selectLibraries())
+        stored += record.count.toInt();
 
     backend.meter().loadLibraries({});
     bool written = false;

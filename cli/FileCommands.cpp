@@ -29,9 +29,6 @@
 
 namespace {
 
-// Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
-enum RecordColumn { IdValue = 1, MeterValue, NameValue };
-
 // The type of a file: the exchange workbook or an open format.
 struct FileType {
     bool workbook = false;
@@ -75,7 +72,7 @@ struct Session {
     CliPrompt prompt;
     Messenger messenger;
     LibraryService library;
-    QList<LibraryRecord> records;
+    QVector<Library> records;
 
     Session(CliContext& cli, const QString& path)
         : prompt(cli.language()),
@@ -98,7 +95,7 @@ struct Session {
 
     // The meter the stored libraries belong to ("" for an empty store).
     QString storedMeter() const {
-        return records.isEmpty() ? QString() : records.first().value(MeterValue).toString();
+        return records.isEmpty() ? QString() : records.first().meterNumber;
     }
 
     // --max-libraries, else 9, or 46 when more than 9 libraries are stored.
@@ -122,13 +119,13 @@ struct Session {
 // The identifier of the library named by --library (its identifier or name).
 bool libraryId(CliContext& cli, const Session& session, const QString& wanted, QString& id) {
     QStringList named;
-    for (const LibraryRecord& record : session.records) {
-        if (record.value(IdValue).toString() == wanted) {
+    for (const Library& record : session.records) {
+        if (record.id == wanted) {
             id = wanted;
             return true;
         }
-        if (record.value(NameValue).toString() == wanted)
-            named << record.value(IdValue).toString();
+        if (record.name == wanted)
+            named << record.id;
     }
     if (named.size() == 1) {
         id = named.first();

@@ -28,8 +28,8 @@ void printJson(CliContext& cli, const QJsonObject& object) {
 }
 
 struct ChosenStandard {
-    LibraryReader::Library library;
-    LibraryReader::Colour colour;
+    Library library;
+    Colour colour;
 };
 
 // LIBRARY/COLOUR, each an identifier or a name; a name may hold "/" itself,
@@ -46,7 +46,7 @@ std::optional<ChosenStandard> findStandard(CliContext& cli, LibraryReader& reade
          slash = text.indexOf(QLatin1Char('/'), slash + 1)) {
         const QString libraryPart = text.left(slash);
         const QString colourPart = text.mid(slash + 1);
-        for (const LibraryReader::Library& library : *libraries) {
+        for (const Library& library : *libraries) {
             if (library.id != libraryPart && library.name != libraryPart)
                 continue;
             const auto colours = reader.colours(library.id);
@@ -54,7 +54,7 @@ std::optional<ChosenStandard> findStandard(CliContext& cli, LibraryReader& reade
                 cli.fail(reader.error());
                 return std::nullopt;
             }
-            for (const LibraryReader::Colour& colour : *colours)
+            for (const Colour& colour : *colours)
                 if (colour.id == colourPart || colour.name == colourPart)
                     found << ChosenStandard{library, colour};
         }

@@ -97,19 +97,18 @@ int runColours(CliContext& cli) {
         for (const auto& colour : *colours)
             array.append(QJsonObject{{QStringLiteral("id"), colour.id},
                                      {QStringLiteral("name"), colour.name},
-                                     {QStringLiteral("lab"), group(colour.values, 0, 3)},
-                                     {QStringLiteral("luv"), group(colour.values, 3, 3)},
-                                     {QStringLiteral("lch"), group(colour.values, 6, 3)},
-                                     {QStringLiteral("yxy"), group(colour.values, 9, 3)},
-                                     {QStringLiteral("cmyk"), group(colour.values, 12, 4)},
-                                     {QStringLiteral("rgb"), group(colour.values, 16, 3)}});
+                                     {QStringLiteral("lab"), group(colour.values(), 0, 3)},
+                                     {QStringLiteral("luv"), group(colour.values(), 3, 3)},
+                                     {QStringLiteral("lch"), group(colour.values(), 6, 3)},
+                                     {QStringLiteral("yxy"), group(colour.values(), 9, 3)},
+                                     {QStringLiteral("cmyk"), group(colour.values(), 12, 4)},
+                                     {QStringLiteral("rgb"), group(colour.values(), 16, 3)}});
         printJson(cli, array);
         return ExitSuccess;
     }
     // Identifier, name, L*, a*, b* as stored: one colour a line, tab-separated.
     for (const auto& colour : *colours)
-        cli.out() << colour.id << '\t' << TextSafety::visible(colour.name) << '\t'
-                  << colour.values.value(0) << '\t' << colour.values.value(1) << '\t'
-                  << colour.values.value(2) << '\n';
+        cli.out() << colour.id << '\t' << TextSafety::visible(colour.name) << '\t' << colour.labL
+                  << '\t' << colour.laba << '\t' << colour.labb << '\n';
     return ExitSuccess;
 }

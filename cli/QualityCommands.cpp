@@ -232,8 +232,8 @@ int runTrend(CliContext& cli) {
     }
     const Language language = cli.language();
     cli.out() << ReportText::TrendHeading.in(language).arg(wanted, QString::number(entries->size()),
-                                                           tolerance->method.label(language),
-                                                           fixed(tolerance->limit, 2))
+                                                          formulaLabel(tolerance->method, language),
+                                                          fixed(tolerance->limit, 2))
               << '\n'
               << ReportText::TrendColumns.in(language) << '\n';
     for (const AxisTrend& a : axes) {

@@ -27,39 +27,8 @@ QString number(double value) {
 
 }  // namespace
 
-QString DifferenceMethod::code() const {
-    switch (formula) {
-        case DeltaEFormula::Cie76:
-            return QStringLiteral("76");
-        case DeltaEFormula::Cie94:
-            return QStringLiteral("94");
-        case DeltaEFormula::Cie94Textiles:
-            return QStringLiteral("94t");
-        case DeltaEFormula::Cmc:
-            return QStringLiteral("cmc");
-        case DeltaEFormula::Ciede2000:
-            break;
-    }
-    return QStringLiteral("00");
-}
-
-std::optional<DeltaEFormula> DifferenceMethod::formulaFromCode(const QString& code) {
-    const QString c = code.trimmed().toLower();
-    if (c == QLatin1String("76"))
-        return DeltaEFormula::Cie76;
-    if (c == QLatin1String("94"))
-        return DeltaEFormula::Cie94;
-    if (c == QLatin1String("94t"))
-        return DeltaEFormula::Cie94Textiles;
-    if (c == QLatin1String("cmc"))
-        return DeltaEFormula::Cmc;
-    if (c == QLatin1String("00"))
-        return DeltaEFormula::Ciede2000;
-    return std::nullopt;
-}
-
-QString DifferenceMethod::label(const Language& language) const {
-    switch (formula) {
+QString formulaLabel(const DifferenceMethod& method, const Language& language) {
+    switch (method.formula) {
         case DeltaEFormula::Cie76:
             return QcText::FormulaCie76.in(language);
         case DeltaEFormula::Cie94:
@@ -68,36 +37,15 @@ QString DifferenceMethod::label(const Language& language) const {
             return QcText::FormulaCie94Textiles.in(language);
         case DeltaEFormula::Cmc:
             return QStringLiteral("%1(%2:%3)")
-                .arg(QcText::FormulaCmc.in(language), number(l), number(c));
+                .arg(QcText::FormulaCmc.in(language), number(method.l), number(method.c));
         case DeltaEFormula::Ciede2000:
             break;
     }
     QString text = QcText::FormulaCiede2000.in(language);
-    if (kL != 1 || kC != 1 || kH != 1)
-        text += QStringLiteral(" (%1:%2:%3)").arg(number(kL), number(kC), number(kH));
+    if (method.kL != 1 || method.kC != 1 || method.kH != 1)
+        text += QStringLiteral(" (%1:%2:%3)")
+                    .arg(number(method.kL), number(method.kC), number(method.kH));
     return text;
-}
-
-bool DifferenceMethod::valid() const {
-    const auto positive = [](double x) { return std::isfinite(x) && x > 0; };
-    switch (formula) {
-        case DeltaEFormula::Cmc:
-            return positive(l) && positive(c);
-        case DeltaEFormula::Ciede2000:
-            return positive(kL) && positive(kC) && positive(kH);
-        default:
-            return true;
-    }
-}
-
-bool DifferenceMethod::operator==(const DifferenceMethod& other) const {
-    if (formula != other.formula)
-        return false;
-    if (formula == DeltaEFormula::Cmc)
-        return l == other.l && c == other.c;
-    if (formula == DeltaEFormula::Ciede2000)
-        return kL == other.kL && kC == other.kC && kH == other.kH;
-    return true;
 }
 
 double deltaE(const Lab& reference, const Lab& sample, const DifferenceMethod& method) {

@@ -3,10 +3,6 @@
 
 #include <cmath>
 
-bool Tolerance::valid() const {
-    return method.valid() && std::isfinite(limit) && limit > 0;
-}
-
 Comparison compare(const Lab& standard, const Lab& sample, const Tolerance& tolerance) {
     Comparison result;
     result.standard = standard;

@@ -9,14 +9,6 @@
 
 namespace {
 
-// Columns of a ColorDataRecord: the name, then the nineteen values.
-constexpr int kRecordName = 2;
-constexpr int kRecordFirstValue = 3;
-
-QString recordText(const QVariantList& record, int index) {
-    return record.value(index).toString();
-}
-
 bool isNumber(const QVariant& cell) {
     return cell.userType() == QMetaType::Double || cell.userType() == QMetaType::Int ||
            cell.userType() == QMetaType::LongLong || cell.userType() == QMetaType::UInt;
@@ -55,12 +47,11 @@ QStringList ExchangeWorkbook::dataHeader() {
 }
 
 QList<QVariantList> ExchangeWorkbook::librarySheet(const QString& meterNumber,
-                                                   const QList<LibraryRecord>& libraries,
-                                                   const QList<QList<ColorDataRecord>>& colors) {
+                                                   const QVector<Library>& libraries) {
     QList<QVariantList> rows;
     int colorRows = 0;
-    for (const QList<ColorDataRecord>& list : colors)
-        colorRows += list.size();
+    for (const Library& library : libraries)
+        colorRows += library.colours.size();
     rows.reserve(qMax(kLibraryAreaRows, libraries.size() + 2) + 1 + colorRows);
 
     // The first row sets the block's width: five columns. A1 stays a used
@@ -70,14 +61,13 @@ QList<QVariantList> ExchangeWorkbook::librarySheet(const QString& meterNumber,
     const int count = libraries.size();
     rows.append({count, int(countCheckCode(count))});
     for (int k = 0; k < count; ++k) {
-        const LibraryRecord& library = libraries.at(k);
-        const QString name = recordText(library, 3);
-        const QString description = recordText(library, 4);
-        const QString storedCount = recordText(library, 5);
+        const Library& library = libraries.at(k);
+        const QString& name = library.name;
+        const QString& description = library.description;
+        const QString& storedCount = library.count;
         QVariantList row{name, description, storedCount};
-        const QList<ColorDataRecord> libraryColors = colors.value(k);
-        if (!libraryColors.isEmpty()) {
-            const quint16 data = dataCheckCode(labValues(libraryColors));
+        if (!library.colours.isEmpty()) {
+            const quint16 data = dataCheckCode(labValues(library.colours));
             row << int(data) << int(infoCheckCode(name, description, storedCount.toInt(), data));
         }
         rows.append(row);
@@ -86,39 +76,36 @@ QList<QVariantList> ExchangeWorkbook::librarySheet(const QString& meterNumber,
         rows.append({QVariant(), QVariant(), QVariant(), QVariant(), QVariant()});
     rows.append(
         {QStringLiteral("name"), QStringLiteral("L"), QStringLiteral("a"), QStringLiteral("b")});
-    for (const QList<ColorDataRecord>& list : colors) {
-        for (const ColorDataRecord& color : list)
-            rows.append({recordText(color, kRecordName), recordText(color, kRecordFirstValue),
-                         recordText(color, kRecordFirstValue + 1),
-                         recordText(color, kRecordFirstValue + 2)});
+    for (const Library& library : libraries) {
+        for (const Colour& color : library.colours)
+            rows.append({color.name, color.labL, color.laba, color.labb});
     }
     return rows;
 }
 
-QList<QVariantList> ExchangeWorkbook::dataSheet(const QList<ColorDataRecord>& colors) {
+QList<QVariantList> ExchangeWorkbook::dataSheet(const QVector<Colour>& colors) {
     QList<QVariantList> rows;
     rows.reserve(colors.size() + 1);
     QVariantList header;
     for (const QString& text : dataHeader())
         header << text;
     rows.append(header);
-    for (const ColorDataRecord& color : colors) {
+    for (const Colour& color : colors) {
         QVariantList row;
         row.reserve(kDataColumns);
-        row << recordText(color, kRecordName);
-        for (int v = 0; v < kDataColumns - 1; ++v)
-            row << recordText(color, kRecordFirstValue + v);
+        row << color.name;
+        for (int v = 0; v < ColorColumns::ValueCount; ++v)
+            row << color.text(ColorColumns::Column(v));
         rows.append(row);
     }
     return rows;
 }
 
-QVariantList ExchangeWorkbook::labValues(const QList<ColorDataRecord>& colors) {
+QVariantList ExchangeWorkbook::labValues(const QVector<Colour>& colors) {
     QVariantList values;
     values.reserve(colors.size() * 3);
-    for (const ColorDataRecord& color : colors)
-        for (int v = 0; v < 3; ++v)
-            values << recordText(color, kRecordFirstValue + v);
+    for (const Colour& color : colors)
+        values << color.labL << color.laba << color.labb;
     return values;
 }
 

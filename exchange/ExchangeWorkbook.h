@@ -25,16 +25,15 @@ public:
     // "Name", "LabL", ..., "RGBB".
     static QStringList dataHeader();
 
-    // colors[k]: the colours of libraries[k], as the store returned them.
+    // The libraries with their colours, as the store returned them.
     // Texts stay texts; the library count and the two check codes are
     // numbers; a library without colours gets empty D and E.
     static QList<QVariantList> librarySheet(const QString& meterNumber,
-                                            const QList<LibraryRecord>& libraries,
-                                            const QList<QList<ColorDataRecord>>& colors);
+                                            const QVector<Library>& libraries);
     // The header, then one row of twenty texts per colour.
-    static QList<QVariantList> dataSheet(const QList<ColorDataRecord>& colors);
+    static QList<QVariantList> dataSheet(const QVector<Colour>& colors);
     // L*, a*, b* of every colour, for the data check code.
-    static QVariantList labValues(const QList<ColorDataRecord>& colors);
+    static QVariantList labValues(const QVector<Colour>& colors);
 
     // Cells as they come back from a workbook: numbers, texts or invalid.
     // Text of a cell; a number as with precision 15 ("45", "52.31").

@@ -74,31 +74,20 @@ bool isPlainNumber(const QString& text) {
 
 namespace ColorLibraryStore {
 
-namespace {
-
-// Columns of a LibraryRecord.
-constexpr int kLibraryId = 1;
-constexpr int kLibraryName = 3;
-constexpr int kLibraryDescription = 4;
-
-}  // namespace
-
-FormatLibrary fromRows(const LibraryRecord& library, const QVector<ColorDataRow>& colors) {
+FormatLibrary fromStored(const Library& library, const QVector<Colour>& colours) {
     FormatLibrary result;
-    result.name = library.value(kLibraryName).toString();
-    result.description = library.value(kLibraryDescription).toString();
-    result.colors.reserve(colors.size());
-    // The value lists are shared with the rows, not copied.
-    for (const ColorDataRow& row : colors)
-        result.colors.append(FormatColor{row.name, row.values});
+    result.name = library.name;
+    result.description = library.description;
+    result.colors.reserve(colours.size());
+    for (const Colour& colour : colours)
+        result.colors.append(FormatColor{colour.name, colour.values()});
     return result;
 }
 
 FormatLibraries read(ColorCardStore& store) {
     FormatLibraries libraries;
-    for (const LibraryRecord& library : store.selectLibraries())
-        libraries.append(
-            fromRows(library, store.selectColorRows(library.value(kLibraryId).toString(), false)));
+    for (const Library& library : store.selectLibraries())
+        libraries.append(fromStored(library, store.selectColours(library.id, false)));
     return libraries;
 }
 

@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include "ColorCardStore.h"
+#include "Colour.h"
 
 // One colour as the open formats carry it: its name and the nineteen value
 // texts in the store's column order (L*a*b*, L*u*v*, LCh, Yxy, CMYK, RGB).
@@ -28,29 +29,6 @@ using FormatLibraries = QVector<FormatLibrary>;
 // The value columns: their names in files, how a measurement writes them and
 // the range of the meter's field that holds them.
 namespace ColorColumns {
-
-inline constexpr int ValueCount = 19;
-enum Column {
-    LabL,
-    Laba,
-    Labb,
-    LuvL,
-    Luvu,
-    Luvv,
-    LChL,
-    LChC,
-    LChh,
-    YxyY,
-    Yxyx,
-    Yxyy,
-    CmykC,
-    CmykM,
-    CmykY,
-    CmykK,
-    RgbR,
-    RgbG,
-    RgbB
-};
 
 struct Rule {
     const char* header;  // as in the exchange workbook's data sheets
@@ -74,7 +52,7 @@ namespace ColorLibraryStore {
 // Every library of the store with its colours, in the store's order.
 FormatLibraries read(ColorCardStore& store);
 // One library of the store.
-FormatLibrary fromRows(const LibraryRecord& library, const QVector<ColorDataRow>& colors);
+FormatLibrary fromStored(const Library& library, const QVector<Colour>& colours);
 // The twenty parallel columns insertColorDataBatch takes: names, then values.
 QList<QStringList> batchColumns(const FormatLibrary& library);
 

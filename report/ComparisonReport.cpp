@@ -52,7 +52,7 @@ QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, const Languag
         return ReportText::JudgedAgainstUnknown.in(language).arg(entry.readings);
     const Tolerance& t = entry.tolerance;
     return ReportText::JudgedAgainst.in(language).arg(
-        t.method.label(language), number(t.limit), number(t.limit * kDefaultWarningShare),
+        formulaLabel(t.method, language), number(t.limit), number(t.limit * kDefaultWarningShare),
         QString::fromUtf8(kMeasuringCondition), QString::number(entry.readings));
 }
 

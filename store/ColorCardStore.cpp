@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ColorCardStore.h"
 
-#include <sqlite3.h>
-
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
@@ -16,6 +14,8 @@
 #include <QSqlQuery>
 
 #include "DataFiles.h"
+#include "sqlite/SqliteRepository.h"
+#include "sqlite/SqliteStatements.h"
 
 // Every statement and every failure is traced here; enable with
 // QT_LOGGING_RULES="colorcard.store.debug=true".
@@ -25,10 +25,6 @@ namespace {
 
 const char* const kDatabaseFileName = "database.db";
 const char* const kIdTimeFormat = "yyMMddhhmmss";
-
-const QString kCreateLibraryTable = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS ColorCard (id INTEGER PRIMARY KEY AUTOINCREMENT, colorcardid TEXT "
-    "NOT NULL, meterno TEXT, colorcardname TEXT, colorcarddesc TEXT, colorcardcount TEXT)");
 
 // The nineteen value columns of a colour table, in column order.
 const QStringList kValueColumns = {
@@ -74,46 +70,6 @@ QString insertLabStatement(const QString& libraryId) {
 }
 
 QAtomicInt connectionCounter;
-
-// The SQLite connection behind an open connection of the toolkit's driver.
-sqlite3* handleOf(const QSqlDatabase& db) {
-    if (!db.isOpen() || !db.driver())
-        return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
-
-const QString& smallNumber(int value) {
-    static const QVector<QString> texts = [] {
-        QVector<QString> all;
-        for (int n = 0; n <= 255; ++n)
-            all << QString::number(n);
-        return all;
-    }();
-    return texts.at(value);
-}
-
-// A column of a colour table as text. The columns are declared TEXT, so
-// SQLite keeps every value in them as text (a number given is stored as its
-// text): only NULL, a null string, and the rare blob (read as UTF-8, as the
-// toolkit's driver reads it) are left.
-QString columnText(sqlite3_stmt* statement, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    if (!text)
-        return QString();
-    const int size = sqlite3_column_bytes(statement, column);
-    // CMYK and RGB are whole numbers to 255: one shared text each.
-    if (size > 0 && size <= 3 && (size == 1 || text[0] != '0')) {
-        int value = 0;
-        for (int i = 0; i < size && value >= 0; ++i)
-            value = text[i] >= '0' && text[i] <= '9' ? value * 10 + (text[i] - '0') : -1;
-        if (value >= 0 && value <= 255)
-            return smallNumber(value);
-    }
-    return QString::fromUtf8(text, size);
-}
 
 }  // namespace
 
@@ -337,8 +293,7 @@ StoreResult ColorCardStore::openDatabase() {
         }
     }
     QSqlQuery query(d->database());
-    if (!d->exec(query, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                       "name = 'ColorCard'")))
+    if (!d->exec(query, SqliteStatements::libraryTableName()))
         return d->result(StoreError::QueryLibraryTable);
     if (query.next()) {
         query.finish();
@@ -362,7 +317,8 @@ void ColorCardStore::closeDatabase() {
 }
 
 StoreResult ColorCardStore::createLibraryTable() {
-    return d->result(d->exec(kCreateLibraryTable), StoreError::CreateLibraryTable);
+    return d->result(d->exec(SqliteStatements::createLibraryTable()),
+                     StoreError::CreateLibraryTable);
 }
 
 StoreResult ColorCardStore::createColorDataTable(const QString& libraryId) {
@@ -370,10 +326,7 @@ StoreResult ColorCardStore::createColorDataTable(const QString& libraryId) {
     for (const QString& column : kValueColumns)
         columns << column + QStringLiteral(" TEXT");
     const QString statement =
-        QStringLiteral(
-            "CREATE TABLE IF NOT EXISTS %1 (id INTEGER PRIMARY KEY AUTOINCREMENT, colordataid TEXT "
-            "NOT NULL, colordataname TEXT, %2)")
-            .arg(quoted(libraryId), columns.join(QStringLiteral(", ")));
+        SqliteStatements::createColourTable(quoted(libraryId), columns.join(QStringLiteral(", ")));
     return d->result(d->exec(statement), StoreError::CreateColorTable);
 }
 
@@ -473,10 +426,8 @@ StoreResult ColorCardStore::recountLibrary(const QString& libraryId) {
 }
 
 qint64 ColorCardStore::dataVersion() {
-    QSqlQuery query(d->database());
-    if (!d->exec(query, QStringLiteral("PRAGMA data_version")) || !query.next())
-        return -1;
-    return query.value(0).toLongLong();
+    // The window's polling for other writers asks what the repository would.
+    return SqliteRepository(d->database()).dataVersion();
 }
 
 StoreResult ColorCardStore::updateMeterNumberOfAll(const QString& meterNumber) {
@@ -523,117 +474,63 @@ QString ColorCardStore::selectColorDataName(const QString& libraryId, const QStr
     return QString(QLatin1String(""));
 }
 
-QList<LibraryRecord> ColorCardStore::selectLibraries() {
-    QList<LibraryRecord> records;
-    QSqlQuery query(d->database());
-    if (!d->exec(query, QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, "
-                                       "colorcarddesc, colorcardcount FROM ColorCard"))) {
-        d->result(StoreError::QueryLibraries);
-        return records;
-    }
-    d->result(StoreError::None);
-    while (query.next()) {
-        LibraryRecord record{query.value(0).toInt()};
-        for (int i = 1; i < 6; ++i)
-            record << query.value(i).toString();
-        records << record;
-    }
-    return records;
-}
-
 namespace {
-LibraryRecord firstRecord(QSqlQuery& query) {
-    LibraryRecord record;
-    if (!query.next())
-        return record;
-    record << query.value(0).toInt();
-    for (int i = 1; i < 6; ++i)
-        record << query.value(i).toString();
-    return record;
+const QString kSelectLibrary = QStringLiteral(
+    "SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount FROM ColorCard");
+
+Library libraryAt(const QSqlQuery& query) {
+    Library library;
+    library.rowId = query.value(0).toInt();
+    library.id = query.value(1).toString();
+    library.meterNumber = query.value(2).toString();
+    library.name = query.value(3).toString();
+    library.description = query.value(4).toString();
+    library.count = query.value(5).toString();
+    return library;
 }
 }  // namespace
 
-LibraryRecord ColorCardStore::selectLibrary(const QString& libraryId) {
-    QSqlQuery query(d->database());
-    if (!d->exec(query,
-                 QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, "
-                                "colorcardcount FROM ColorCard WHERE colorcardid = ? ORDER BY id "
-                                "LIMIT 1"),
-                 {text(libraryId)})) {
-        d->result(StoreError::QueryLibraries);
-        return {};
-    }
-    d->result(StoreError::None);
-    return firstRecord(query);
+// The window reads as the command line does: through the repository.
+QVector<Library> ColorCardStore::selectLibraries() {
+    SqliteRepository repository(d->database());
+    const auto libraries = repository.libraries();
+    if (!libraries)
+        d->failed(repository.sqlError());
+    d->result(libraries ? StoreError::None : StoreError::QueryLibraries);
+    return libraries.value_or(QVector<Library>());
 }
 
-LibraryRecord ColorCardStore::selectLibraryByKey(const QString& name, const QString& description) {
+Library ColorCardStore::selectLibrary(const QString& libraryId) {
+    SqliteRepository repository(d->database());
+    const auto library = repository.library(libraryId);
+    if (!library)
+        d->failed(repository.sqlError());
+    d->result(library ? StoreError::None : StoreError::QueryLibraries);
+    return library.value_or(Library());
+}
+
+Library ColorCardStore::selectLibraryByKey(const QString& name, const QString& description) {
     QSqlQuery query(d->database());
     if (!d->exec(query,
-                 QStringLiteral("SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, "
-                                "colorcardcount FROM ColorCard WHERE colorcardname = ? AND "
-                                "colorcarddesc = ? ORDER BY id LIMIT 1"),
+                 kSelectLibrary + QStringLiteral(" WHERE colorcardname = ? AND colorcarddesc = ? "
+                                                 "ORDER BY id LIMIT 1"),
                  {text(name), text(description)})) {
         d->result(StoreError::QueryLibraries);
         return {};
     }
     d->result(StoreError::None);
-    return firstRecord(query);
+    return query.next() ? libraryAt(query) : Library();
 }
 
-QList<ColorDataRecord> ColorCardStore::selectColorData(const QString& libraryId) {
-    QList<ColorDataRecord> records;
-    const QVector<ColorDataRow> rows = selectColorRows(libraryId);
-    records.reserve(rows.size());
-    for (const ColorDataRow& row : rows) {
-        ColorDataRecord record{row.id, row.colorId, row.name};
-        for (const QString& value : row.values)
-            record << value;
-        records << record;
+QVector<Colour> ColorCardStore::selectColours(const QString& libraryId, bool identifiers) {
+    SqliteRepository repository(d->database());
+    const auto colours = repository.colours(libraryId, identifiers);
+    if (!colours) {
+        d->failureCause = StoreCause::None;
+        qCDebug(lcStore) << "failed:" << repository.error();
     }
-    return records;
-}
-
-QVector<ColorDataRow> ColorCardStore::selectColorRows(const QString& libraryId, bool identifiers) {
-    QVector<ColorDataRow> rows;
-    // Straight from SQLite, each row read once into its texts: the toolkit's
-    // query would turn every cell into a variant first.
-    sqlite3* db = handleOf(d->database());
-    sqlite3_stmt* statement = nullptr;
-    const QByteArray sql = QStringLiteral("SELECT %1colordataname, %2 FROM %3")
-                               .arg(identifiers ? QStringLiteral("id, colordataid, ") : QString(),
-                                    kValueColumns.join(QStringLiteral(", ")), quoted(libraryId))
-                               .toUtf8();
-    qCDebug(lcStore) << "select:" << sql;
-    if (!db ||
-        sqlite3_prepare_v2(db, sql.constData(), sql.size(), &statement, nullptr) != SQLITE_OK) {
-        qCDebug(lcStore) << "failed:" << (db ? sqlite3_errmsg(db) : "database not open");
-        sqlite3_finalize(statement);
-        d->result(StoreError::QueryColors);
-        return rows;
-    }
-    const int first = identifiers ? 2 : 0;
-    int step;
-    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        rows.append(ColorDataRow());
-        ColorDataRow& row = rows.last();
-        if (identifiers) {
-            row.id = sqlite3_column_int(statement, 0);
-            row.colorId = columnText(statement, 1);
-        }
-        row.name = columnText(statement, first);
-        row.values.reserve(kValueColumns.size());
-        for (int i = 1; i <= kValueColumns.size(); ++i)
-            row.values << columnText(statement, first + i);
-    }
-    sqlite3_finalize(statement);
-    if (step != SQLITE_DONE) {
-        qCDebug(lcStore) << "failed:" << sqlite3_errmsg(db);
-        d->result(StoreError::QueryColors);
-        return QVector<ColorDataRow>();
-    }
-    d->result(StoreError::None);
-    return rows;
+    d->result(colours ? StoreError::None : StoreError::QueryColors);
+    return colours.value_or(QVector<Colour>());
 }
 
 StoreResult ColorCardStore::dropColorDataTable(const QString& libraryId) {
@@ -681,10 +578,7 @@ QString ColorCardStore::makeLibraryId(int number) {
             query.next())
             return true;
         query.finish();
-        return d->exec(query,
-                       QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = ? COLLATE NOCASE"),
-                       {id}) &&
-               query.next();
+        return d->exec(query, SqliteStatements::nameTaken(), {id}) && query.next();
     };
     QString id;
     for (int n = number;; ++n) {

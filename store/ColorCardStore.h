@@ -5,24 +5,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
 #include <QVector>
 #include <functional>
 
-// id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
-using LibraryRecord = QVariantList;
-// id, colordataid, colordataname, then the nineteen value texts.
-using ColorDataRecord = QVariantList;
-
-// A stored colour read in one piece: what a ColorDataRecord holds, typed.
-struct ColorDataRow {
-    int id = 0;
-    QString colorId;
-    QString name;
-    // The nineteen value texts in column order.
-    QStringList values;
-};
-Q_DECLARE_TYPEINFO(ColorDataRow, Q_MOVABLE_TYPE);
+#include "Colour.h"
 
 // The step of the store that failed; each has the message the user is shown
 // for it (the workflows choose and show it, the store shows nothing).
@@ -146,15 +132,15 @@ public:
                                 const QString& colorId);
     // "" when the colour is not there or the query failed (see lastError()).
     QString selectColorDataName(const QString& libraryId, const QString& colorId);
-    QList<LibraryRecord> selectLibraries();
+    // The libraries without their colours, in stored order.
+    QVector<Library> selectLibraries();
     // The library of that identifier, or the first (lowest id) of that name
-    // and description; empty when there is none or the query failed.
-    LibraryRecord selectLibrary(const QString& libraryId);
-    LibraryRecord selectLibraryByKey(const QString& name, const QString& description);
-    QList<ColorDataRecord> selectColorData(const QString& libraryId);
-    // The same colours as typed rows, read once front to back; without
-    // identifiers (id 0, colorId null) when only names and values are wanted.
-    QVector<ColorDataRow> selectColorRows(const QString& libraryId, bool identifiers = true);
+    // and description; a null library when there is none or the query failed.
+    Library selectLibrary(const QString& libraryId);
+    Library selectLibraryByKey(const QString& name, const QString& description);
+    // The library's colours, read once front to back; without identifiers
+    // (row id 0, id null) when only names and values are wanted.
+    QVector<Colour> selectColours(const QString& libraryId, bool identifiers = true);
     StoreResult dropColorDataTable(const QString& libraryId);
     StoreResult deleteLibrary(const QString& libraryId);
     StoreResult deleteColorData(const QString& libraryId, const QString& colorId);

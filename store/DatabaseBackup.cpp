@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "sqlite/SqliteStatements.h"
+
 Q_LOGGING_CATEGORY(lcBackup, "colorcard.backup", QtInfoMsg)
 
 namespace {
@@ -174,10 +176,7 @@ QString columnText(sqlite3_stmt* stmt, int column) {
 // is not a readable colour database.
 bool countContent(sqlite3* db, int* libraries, int* colours) {
     const auto nothing = [](sqlite3_stmt*) {};
-    if (queryRows(db,
-                  QStringLiteral(
-                      "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ColorCard'"),
-                  nothing) != 1)
+    if (queryRows(db, SqliteStatements::libraryTableExists(), nothing) != 1)
         return false;
     QStringList ids;
     if (queryRows(db, QStringLiteral("SELECT colorcardid FROM ColorCard"),

@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <cmath>
 
+#include "sqlite/SqliteStatements.h"
+
 namespace {
 
 const QString kTable = QStringLiteral("QcIndexSettings");
@@ -48,7 +50,7 @@ bool IndexSettingsStore::fail(const QString& what, const QString& detail) {
 
 bool IndexSettingsStore::tableExists() {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"));
+    query.prepare(SqliteStatements::tableExists());
     query.addBindValue(kTable);
     if (!query.exec())
         return fail(QStringLiteral("cannot read the store"), query.lastError().text());
@@ -91,9 +93,10 @@ bool IndexSettingsStore::setSettings(const QString& libraryId,
     if (!query.exec(kCreate))
         return fail(QStringLiteral("cannot create the index settings table"),
                     query.lastError().text());
-    query.prepare(
-        QStringLiteral("INSERT OR REPLACE INTO QcIndexSettings (colorcardid, colourindex, stepl, "
-                       "stepc, steph) VALUES (?, ?, ?, ?, ?)"));
+    query.prepare(SqliteStatements::replaceRow(
+        QStringLiteral("QcIndexSettings"),
+        {QStringLiteral("colorcardid"), QStringLiteral("colourindex"), QStringLiteral("stepl"),
+         QStringLiteral("stepc"), QStringLiteral("steph")}));
     query.addBindValue(libraryId);
     query.addBindValue(indexCode(settings.index));
     query.addBindValue(stepValue(settings.stepL));

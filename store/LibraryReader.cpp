@@ -2,42 +2,20 @@
 #include "LibraryReader.h"
 
 #include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
-#include <cmath>
 
-namespace {
-
-const char* const kValueColumns =
-    "LabL, Laba, Labb, LuvL, Luvu, Luvv, LChL, LChC, LChh, YxyY, Yxyx, Yxyy2, CMYKC, CMYKM, CMYKY, "
-    "CMYKK, RGBR, RGBG, RGBB";
-
-QString quoted(const QString& identifier) {
-    QString inner = identifier;
-    inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + inner + QLatin1Char('"');
-}
-
-}  // namespace
+#include "sqlite/SqliteRepository.h"
 
 LibraryReader::LibraryReader(const QString& connectionName) : connection_(connectionName) {}
 
-std::optional<QVector<LibraryReader::Library>> LibraryReader::libraries() {
+std::optional<QVector<Library>> LibraryReader::libraries() {
     failure_ = Failure::None;
     error_.clear();
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    if (!query.exec(QStringLiteral("SELECT colorcardid, meterno, colorcardname, colorcarddesc, "
-                                   "colorcardcount FROM ColorCard ORDER BY id"))) {
-        error_ = QStringLiteral("cannot read the libraries: %1").arg(query.lastError().text());
+    SqliteRepository repository(QSqlDatabase::database(connection_, false));
+    auto result = repository.libraries();
+    if (!result) {
+        error_ = repository.error();
         failure_ = Failure::Store;
-        return std::nullopt;
     }
-    QVector<Library> result;
-    while (query.next())
-        result << Library{query.value(0).toString(), query.value(1).toString(),
-                          query.value(2).toString(), query.value(3).toString(),
-                          query.value(4).toString()};
     return result;
 }
 
@@ -63,25 +41,15 @@ std::optional<QString> LibraryReader::resolve(const QString& identifierOrName) {
     return std::nullopt;
 }
 
-std::optional<QVector<LibraryReader::Colour>> LibraryReader::colours(
-    const QString& identifierOrName) {
+std::optional<QVector<Colour>> LibraryReader::colours(const QString& identifierOrName) {
     const auto id = resolve(identifierOrName);
     if (!id)
         return std::nullopt;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    if (!query.exec(QStringLiteral("SELECT colordataid, colordataname, %1 FROM %2 ORDER BY id")
-                        .arg(QLatin1String(kValueColumns), quoted(*id)))) {
-        error_ =
-            QStringLiteral("cannot read the colours of %1: %2").arg(*id, query.lastError().text());
+    SqliteRepository repository(QSqlDatabase::database(connection_, false));
+    auto result = repository.colours(*id);
+    if (!result) {
+        error_ = repository.error();
         failure_ = Failure::Store;
-        return std::nullopt;
-    }
-    QVector<Colour> result;
-    while (query.next()) {
-        Colour colour{query.value(0).toString(), query.value(1).toString(), {}};
-        for (int i = 0; i < 19; ++i)
-            colour.values << query.value(2 + i).toString();
-        result << colour;
     }
     return result;
 }
@@ -91,25 +59,18 @@ std::optional<StandardIndex> LibraryReader::standards() {
     if (!all)
         return std::nullopt;
     StandardIndex index;
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    SqliteRepository repository(QSqlDatabase::database(connection_, false));
     for (const Library& library : *all) {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
         // A library row without its table holds no standards.
-        if (!query.exec(QStringLiteral("SELECT colordataid, colordataname, LabL, Laba, Labb FROM "
-                                       "%1 ORDER BY id")
-                            .arg(quoted(library.id))))
+        const auto colours = repository.colours(library.id);
+        if (!colours)
             continue;
-        while (query.next()) {
-            bool okL = false, okA = false, okB = false;
-            const Lab lab{query.value(2).toString().toDouble(&okL),
-                          query.value(3).toString().toDouble(&okA),
-                          query.value(4).toString().toDouble(&okB)};
-            if (okL && okA && okB && std::isfinite(lab.L) && std::isfinite(lab.a) &&
-                std::isfinite(lab.b))
-                index.add(Standard{library.id, library.name, query.value(0).toString(),
-                                   query.value(1).toString(), lab});
-        }
+        for (const Colour& colour : *colours)
+            if (colour.hasLab())
+                index.add(Standard{
+                    library.id, library.name, colour.id, colour.name,
+                    Lab{*colour.number(ColorColumns::LabL), *colour.number(ColorColumns::Laba),
+                        *colour.number(ColorColumns::Labb)}});
     }
     return index;
 }

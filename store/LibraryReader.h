@@ -6,6 +6,7 @@
 #include <QVector>
 #include <optional>
 
+#include "Colour.h"
 #include "NearestStandards.h"
 
 // Reads the libraries and their colours on any connection to a store,
@@ -13,19 +14,6 @@
 // source. Failures leave error() set.
 class LibraryReader {
 public:
-    struct Library {
-        QString id;
-        QString meterNumber;
-        QString name;
-        QString description;
-        QString count;  // as stored
-    };
-    struct Colour {
-        QString id;
-        QString name;
-        QStringList values;  // the nineteen value texts, L*a*b* first
-    };
-
     enum class Failure { None, Store, NoLibrary, AmbiguousName };
 
     explicit LibraryReader(const QString& connectionName);

@@ -11,19 +11,13 @@
 
 #include "CsvCell.h"
 #include "QcTexts.h"
+#include "sqlite/SqliteStatements.h"
 
 namespace {
 
 const QString kCreateTolerance = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS QcTolerance (colorcardid TEXT PRIMARY KEY NOT NULL, formula TEXT "
     "NOT NULL, cmcl REAL, cmcc REAL, kl REAL, kc REAL, kh REAL, tolerancelimit REAL NOT NULL)");
-
-const QString kCreateHistory = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS QcHistory (id INTEGER PRIMARY KEY AUTOINCREMENT, measuredat TEXT "
-    "NOT NULL, meterno TEXT, colorcardid TEXT, colorcardname TEXT, colordataid TEXT, "
-    "colordataname TEXT, stdL REAL, stda REAL, stdb REAL, L REAL, a REAL, b REAL, readings "
-    "INTEGER, sdL REAL, sda REAL, sdb REAL, deltae REAL, formula TEXT, cmcl REAL, cmcc REAL, kl "
-    "REAL, kc REAL, kh REAL, tolerancelimit REAL, pass INTEGER)");
 
 const QString kHistoryColumns = QStringLiteral(
     "id, measuredat, meterno, colorcardid, colorcardname, colordataid, colordataname, stdL, stda, "
@@ -72,7 +66,7 @@ bool QualityStore::fail(const QString& what, const QString& detail) {
 
 bool QualityStore::tableExists(const QString& name) {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"));
+    query.prepare(SqliteStatements::tableExists());
     query.addBindValue(name);
     if (!query.exec())
         return fail(QStringLiteral("cannot read the store"), query.lastError().text());
@@ -84,7 +78,7 @@ bool QualityStore::ensureTables() {
     if (!db.isOpen())
         return fail(QStringLiteral("cannot write"), QStringLiteral("the store is not open"));
     QSqlQuery query(db);
-    for (const QString& statement : {kCreateTolerance, kCreateHistory}) {
+    for (const QString& statement : {kCreateTolerance, SqliteStatements::createHistoryTable()}) {
         if (!query.exec(statement))
             return fail(QStringLiteral("cannot create the quality tables"),
                         query.lastError().text());
@@ -122,9 +116,11 @@ bool QualityStore::setTolerance(const QString& libraryId, const Tolerance& toler
     if (!ensureTables())
         return false;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(
-        QStringLiteral("INSERT OR REPLACE INTO QcTolerance (colorcardid, formula, cmcl, "
-                       "cmcc, kl, kc, kh, tolerancelimit) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.prepare(SqliteStatements::replaceRow(
+        QStringLiteral("QcTolerance"),
+        {QStringLiteral("colorcardid"), QStringLiteral("formula"), QStringLiteral("cmcl"),
+         QStringLiteral("cmcc"), QStringLiteral("kl"), QStringLiteral("kc"), QStringLiteral("kh"),
+         QStringLiteral("tolerancelimit")}));
     query.addBindValue(libraryId);
     for (const QVariant& value : methodValues(tolerance.method))
         query.addBindValue(value);
@@ -295,7 +291,8 @@ bool QualityStore::writeHistoryCsv(QIODevice& out, const Language& language) {
             decimal(e.sample.a - e.standard.a),
             decimal(e.sample.b - e.standard.b),
             decimal(e.deltaE),
-            e.toleranceKnown ? e.tolerance.method.label(language) : ToleranceUnknown.in(language),
+            e.toleranceKnown ? formulaLabel(e.tolerance.method, language)
+                             : ToleranceUnknown.in(language),
             e.toleranceKnown ? decimal(e.tolerance.limit) : ToleranceUnknown.in(language),
             (e.pass ? Pass : Fail).in(language)};
         for (QString& field : fields)

@@ -19,31 +19,9 @@ class QIODevice;
 // Shows nothing: failures come back as results with error() set.
 class QualityStore {
 public:
-    struct HistoryEntry {
-        qint64 id = 0;
-        QDateTime time;  // UTC
-        QString meterNumber;
-        QString libraryId;
-        QString libraryName;
-        QString colourId;
-        QString colourName;
-        Lab standard;
-        Lab sample;        // the mean when several readings were taken
-        int readings = 1;  // how many were averaged
-        Lab deviation;     // their standard deviations
-        double deltaE = 0;
-        Tolerance tolerance;
-        // False for an entry kept without its formula and limit: its
-        // tolerance is then unknown (not the default).
-        bool toleranceKnown = true;
-        bool pass = false;
-    };
-    struct PassRate {
-        int passed = 0;
-        int total = 0;
-        // passed / total, 0 without entries.
-        double rate() const { return total ? double(passed) / total : 0.0; }
-    };
+    // The plain records live in the model; the old names stay usable.
+    using HistoryEntry = ::HistoryEntry;
+    using PassRate = ::PassRate;
 
     explicit QualityStore(const QString& connectionName);
 

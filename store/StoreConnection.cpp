@@ -7,6 +7,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include "sqlite/SqliteStatements.h"
+
 namespace {
 QAtomicInt counter;
 }
@@ -40,7 +42,7 @@ bool StoreConnection::open(const QString& path, Mode mode, int busyTimeoutMs) {
         }
         // SQLite opens anything lazily; the first read shows whether it is a database.
         QSqlQuery probe(db);
-        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        if (!probe.exec(SqliteStatements::catalogueProbe())) {
             error_ = QStringLiteral("%1 is not a readable database: %2")
                          .arg(path, probe.lastError().text());
             probe.finish();

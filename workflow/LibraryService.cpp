@@ -23,10 +23,6 @@
 
 namespace {
 
-// Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
-enum RecordColumn { IdValue = 1, NameValue = 3, DescriptionValue, CountValue };
-constexpr int kRecordSize = 6;
-
 // Value texts of a colour.
 constexpr int kValueCount = 19;
 
@@ -59,18 +55,18 @@ struct StoreTotals {
     qint64 colours = 0;
 };
 
-StoreTotals totalsOf(const QList<LibraryRecord>& records) {
+StoreTotals totalsOf(const QVector<Library>& records) {
     StoreTotals totals;
     totals.libraries = records.size();
-    for (const LibraryRecord& record : records)
-        totals.colours += qMax(0, record.value(CountValue).toString().toInt());
+    for (const Library& record : records)
+        totals.colours += qMax(0, record.count.toInt());
     return totals;
 }
 
 // As lookAlikeRow compares: spaces at the ends and doubled ones unseen.
-bool looksAlike(const LibraryRecord& record, const QString& name, const QString& description) {
-    return record.value(NameValue).toString().simplified() == name.simplified() &&
-           record.value(DescriptionValue).toString().simplified() == description.simplified();
+bool looksAlike(const Library& record, const QString& name, const QString& description) {
+    return record.name.simplified() == name.simplified() &&
+           record.description.simplified() == description.simplified();
 }
 
 }  // namespace
@@ -203,17 +199,13 @@ void LibraryService::reloadFromStore() {
         return;
     const QString currentId =
         current_ >= 0 && current_ < libraries_.size() ? libraries_[current_].id : QString();
-    const QList<LibraryRecord> records = store_.selectLibraries();
+    const QVector<Library> records = store_.selectLibraries();
     // A store that cannot be read now keeps the list as it was.
     if (store_.lastError() != StoreError::None)
         return;
     QList<LibraryEntry> entries;
-    for (const LibraryRecord& record : records) {
-        if (record.size() < kRecordSize)
-            continue;
-        LibraryEntry entry = entryOf(record);
-        entries << entry;
-    }
+    for (const Library& record : records)
+        entries << entryOf(record);
     const bool wasLocked = locked_;
     libraries_.clear();
     current_ = -1;
@@ -253,27 +245,18 @@ int LibraryService::lookAlikeRow(const QString& name, const QString& description
     return -1;
 }
 
-QList<LibraryRecord> LibraryService::storedLibraries() {
+QVector<Library> LibraryService::storedLibraries() {
     // A store that could not be opened was told once, when it was opened.
     if (!databaseOpen_)
         return {};
-    const QList<LibraryRecord> records = store_.selectLibraries();
+    const QVector<Library> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
         reported(StoreResult{store_.lastError()});
     return records;
 }
 
-QList<ColorDataRecord> LibraryService::storedColours(const QString& libraryId) {
-    if (!databaseOpen_)
-        return {};
-    const QList<ColorDataRecord> colours = store_.selectColorData(libraryId);
-    if (store_.lastError() != StoreError::None)
-        reported(StoreResult{store_.lastError()});
-    return colours;
-}
-
-QVector<ColorDataRow> LibraryService::storedColourRows(const QString& libraryId, bool identifiers) {
-    const QVector<ColorDataRow> colours = store_.selectColorRows(libraryId, identifiers);
+QVector<Colour> LibraryService::storedColours(const QString& libraryId, bool identifiers) {
+    const QVector<Colour> colours = store_.selectColours(libraryId, identifiers);
     if (store_.lastError() != StoreError::None)
         reported(StoreResult{store_.lastError()});
     return colours;
@@ -281,8 +264,8 @@ QVector<ColorDataRow> LibraryService::storedColourRows(const QString& libraryId,
 
 int LibraryService::totalColorCount() {
     qint64 total = 0;
-    for (const LibraryRecord& record : storedLibraries())
-        total += record.value(CountValue).toString().toInt();
+    for (const Library& record : storedLibraries())
+        total += record.count.toInt();
     return int(std::clamp<qint64>(total, 0, std::numeric_limits<int>::max()));
 }
 
@@ -307,12 +290,12 @@ void LibraryService::reselectLibrary() {
     emit libraryReselected(current_ >= 0 && current_ < libraries_.size() ? current_ : 0);
 }
 
-LibraryEntry LibraryService::entryOf(const LibraryRecord& record) const {
+LibraryEntry LibraryService::entryOf(const Library& record) const {
     LibraryEntry entry;
-    entry.id = record.value(IdValue).toString();
-    entry.name = record.value(NameValue).toString();
-    entry.description = record.value(DescriptionValue).toString();
-    entry.count = record.value(CountValue).toString();
+    entry.id = record.id;
+    entry.name = record.name;
+    entry.description = record.description;
+    entry.count = record.count;
     // A library counted empty has no colours to read.
     entry.coloursRead = entry.count.toInt() <= 0;
     return entry;
@@ -324,11 +307,10 @@ void LibraryService::readColours(int row) {
         return;
     // Read once, also when the query fails (its message is shown once).
     entry.coloursRead = true;
-    const QVector<ColorDataRow> colours = storedColourRows(entry.id);
+    const QVector<Colour> colours = storedColours(entry.id);
     entry.colours.reserve(colours.size());
-    for (const ColorDataRow& colour : colours)
-        entry.colours << ColourEntry{colour.colorId, colour.name, colour.values.value(0),
-                                     colour.values.value(1), colour.values.value(2)};
+    for (const Colour& colour : colours)
+        entry.colours << ColourEntry{colour.id, colour.name, colour.labL, colour.laba, colour.labb};
 }
 
 const QList<LibraryEntry>& LibraryService::libraries() {
@@ -347,13 +329,12 @@ void LibraryService::appendEntry(const LibraryEntry& entry) {
     emit libraryAppended(libraries_.size() - 1);
 }
 
-void LibraryService::showStoredLibraries(const QList<LibraryRecord>& records) {
+void LibraryService::showStoredLibraries(const QVector<Library>& records) {
     // Only into an empty list: the libraries already shown stay as they are.
     if (!libraries_.isEmpty())
         return;
-    for (const LibraryRecord& record : records)
-        if (record.size() >= kRecordSize)
-            appendEntry(entryOf(record));
+    for (const Library& record : records)
+        appendEntry(entryOf(record));
 }
 
 void LibraryService::clear() {
@@ -379,14 +360,14 @@ void LibraryService::clearAllData() {
 }
 
 bool LibraryService::removeAllLibraries() {
-    const QList<LibraryRecord> records = storedLibraries();
+    const QVector<Library> records = storedLibraries();
     if (store_.lastError() != StoreError::None)
         return false;
     QualityStore quality(store_.connectionName());
     store_.beginTransaction();
     StoreResult result;
-    for (const LibraryRecord& record : records) {
-        const QString id = record.value(IdValue).toString();
+    for (const Library& record : records) {
+        const QString id = record.id;
         result = store_.dropColorDataTable(id);
         if (result)
             result = store_.deleteLibrary(id);
@@ -406,8 +387,8 @@ bool LibraryService::removeAllLibraries() {
 QString LibraryService::dataMeterNumber() {
     QHash<QString, int> stamps;
     QString most;
-    for (const LibraryRecord& record : store_.selectLibraries()) {
-        const QString meter = record.value(2).toString();
+    for (const Library& record : store_.selectLibraries()) {
+        const QString meter = record.meterNumber;
         if (meter.isEmpty())
             continue;
         const int seen = ++stamps[meter];
@@ -498,11 +479,11 @@ bool LibraryService::createLibrary(const QString& name, const QString& descripti
         return false;
     // Whether it exists, the limit and the next identifier, as the store is
     // now: another process may have added libraries since the list was read.
-    const QList<LibraryRecord> records = store_.selectLibraries();
+    const QVector<Library> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
         return undone(store_.lastResult());
     const BilingualText* refusal = nullptr;
-    for (const LibraryRecord& record : records)
+    for (const Library& record : records)
         if (looksAlike(record, name, description))
             refusal = &LibraryText::SameLibraryExists;
     if (!refusal && records.size() >= maxLibraries_)
@@ -636,14 +617,14 @@ bool LibraryService::addColour(const QString& name, const QStringList& values) {
     if (!begin())
         return false;
     // The name, the limit and the next identifier as the store is now.
-    const QVector<ColorDataRow> held = store_.selectColorRows(libraryId, false);
+    const QVector<Colour> held = store_.selectColours(libraryId, false);
     if (store_.lastError() != StoreError::None)
         return undone(store_.lastResult());
-    const QList<LibraryRecord> records = store_.selectLibraries();
+    const QVector<Library> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
         return undone(store_.lastResult());
     bool taken = false;
-    for (const ColorDataRow& colour : held)
+    for (const Colour& colour : held)
         taken = taken || colour.name == name;
     const bool full = totalsOf(records).colours >= Limits::MaxColors;
     if (taken || full) {
@@ -666,7 +647,7 @@ bool LibraryService::addColour(const QString& name, const QStringList& values) {
         result = store_.commitTransaction();
     if (!result)
         return undone(result);
-    const QString count = store_.selectLibrary(libraryId).value(CountValue).toString();
+    const QString count = store_.selectLibrary(libraryId).count;
     if (refreshIfChangedElsewhere())
         return true;
     LibraryEntry& library = libraries_[current_];
@@ -733,7 +714,7 @@ bool LibraryService::deleteColour(int colourRow) {
         result = store_.commitTransaction();
     if (!result)
         return undone(result);
-    const QString count = store_.selectLibrary(libraryId).value(CountValue).toString();
+    const QString count = store_.selectLibrary(libraryId).count;
     if (refreshIfChangedElsewhere())
         return true;
     LibraryEntry& library = libraries_[current_];
@@ -904,8 +885,8 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
 
 void LibraryService::showMerged(const QStringList& ids) {
     for (const QString& id : ids) {
-        const LibraryRecord record = store_.selectLibrary(id);
-        if (record.size() < kRecordSize)
+        const Library record = store_.selectLibrary(id);
+        if (!record.isStored())
             continue;
         const LibraryEntry entry = entryOf(record);
         int row = -1;
@@ -930,20 +911,18 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     };
     // The library as the store holds it now (earlier libraries of this
     // transaction included), not as the list was read.
-    const LibraryRecord stored = store_.selectLibraryByKey(incoming.name, incoming.description);
+    const Library stored = store_.selectLibraryByKey(incoming.name, incoming.description);
     if (store_.lastError() != StoreError::None)
         return stopped();
-    const bool exists = stored.size() >= kRecordSize;
+    const bool exists = stored.isStored();
     QList<ColourEntry> held;
     if (exists) {
-        const QVector<ColorDataRow> colours =
-            store_.selectColorRows(stored.value(IdValue).toString());
+        const QVector<Colour> colours = store_.selectColours(stored.id);
         if (store_.lastError() != StoreError::None)
             return stopped();
         held.reserve(colours.size());
-        for (const ColorDataRow& colour : colours)
-            held << ColourEntry{colour.colorId, colour.name, colour.values.value(0),
-                                colour.values.value(1), colour.values.value(2)};
+        for (const Colour& colour : colours)
+            held << ColourEntry{colour.id, colour.name, colour.labL, colour.laba, colour.labb};
     }
 
     // What the library holds, then every incoming colour in order: a new
@@ -1020,7 +999,7 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
             return kept(MergeOutcome::Skipped);
     }
 
-    const QList<LibraryRecord> records = store_.selectLibraries();
+    const QVector<Library> records = store_.selectLibraries();
     if (store_.lastError() != StoreError::None)
         return stopped();
     const StoreTotals totals = totalsOf(records);
@@ -1041,8 +1020,7 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     if (exists && backupPending())
         return MergeOutcome::NeedsBackup;
 
-    const QString id =
-        exists ? stored.value(IdValue).toString() : store_.makeLibraryId(totals.libraries + 1);
+    const QString id = exists ? stored.id : store_.makeLibraryId(totals.libraries + 1);
     StoreResult result;
     if (!exists) {
         result = store_.createColorDataTable(id);

@@ -125,15 +125,13 @@ public:
     void reselectLibrary();
 
     // The stored libraries (a failed query is shown).
-    QList<LibraryRecord> storedLibraries();
-    // The stored colours of a library (a failed query is shown).
-    QList<ColorDataRecord> storedColours(const QString& libraryId);
-    // The same as typed rows, without identifiers when not wanted (a failed
-    // query is shown).
-    QVector<ColorDataRow> storedColourRows(const QString& libraryId, bool identifiers = true);
+    QVector<Library> storedLibraries();
+    // The stored colours of a library, without identifiers when not wanted
+    // (a failed query is shown).
+    QVector<Colour> storedColours(const QString& libraryId, bool identifiers = true);
     // Lists the stored libraries, only into an empty list; the colours of
     // each are read when first needed.
-    void showStoredLibraries(const QList<LibraryRecord>& records);
+    void showStoredLibraries(const QVector<Library>& records);
     // Empties the list; the store keeps everything.
     void clear();
     // Deletes and recreates the database file, then empties the list. No
@@ -246,7 +244,7 @@ private:
     bool reported(StoreResult result) const;
     // Rolls back and shows the failure; always false.
     bool undone(StoreResult result);
-    LibraryEntry entryOf(const LibraryRecord& record) const;
+    LibraryEntry entryOf(const Library& record) const;
     // Reads the colours of a listed library that has not had them read.
     void readColours(int row);
     void appendEntry(const LibraryEntry& entry);

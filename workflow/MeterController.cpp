@@ -33,9 +33,6 @@ enum SettingsColumn {
     VersionColumn,
     FlushColumn
 };
-// Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
-constexpr int kMeterNumberValue = 2;
-constexpr int kRecordSize = 6;
 
 }  // namespace
 
@@ -131,13 +128,10 @@ void MeterController::identify(int type) {
 }
 
 bool MeterController::checkAtStartup() {
-    QList<QVariantList> records;
-    for (const QVariantList& record : library_.storedLibraries())
-        if (record.size() >= kRecordSize)
-            records << record;
+    const QVector<Library> records = library_.storedLibraries();
     const QString meterNumber = library_.meterNumber();
     for (int i = 0; i < records.size(); ++i) {
-        if (records[i].value(kMeterNumberValue).toString() == meterNumber) {
+        if (records[i].meterNumber == meterNumber) {
             library_.showStoredLibraries(records);
             return true;
         }
@@ -148,12 +142,10 @@ bool MeterController::checkAtStartup() {
 }
 
 bool MeterController::checkOnArrival() {
-    const QList<QVariantList> records = library_.storedLibraries();
+    const QVector<Library> records = library_.storedLibraries();
     const QString meterNumber = library_.meterNumber();
-    for (const QVariantList& record : records) {
-        if (record.size() < kRecordSize)
-            continue;
-        if (record.value(kMeterNumberValue).toString() != meterNumber)
+    for (const Library& record : records) {
+        if (record.meterNumber != meterNumber)
             return runInstrumentChange();
         library_.showStoredLibraries(records);
     }

@@ -114,7 +114,6 @@ signals:
     void meterRefused();
 
 private:
-    void showStoredLibraries(const QList<QVariantList>& records);
     bool runInstrumentChange();
     // The readings of one measurement and their mean; false after a message
     // or when the user stopped.

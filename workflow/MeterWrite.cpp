@@ -50,7 +50,7 @@ bool MeterWrite::run() {
 
 QList<QVariantList> MeterWrite::buildMeterPayload() {
     QList<QVariantList> payload;
-    const QList<LibraryRecord> libraries = library_.storedLibraries();
+    QVector<Library> libraries = library_.storedLibraries();
     if (libraries.isEmpty())
         return payload;
 
@@ -59,12 +59,10 @@ QList<QVariantList> MeterWrite::buildMeterPayload() {
     payload << QVariantList();
 
     int withColours = libraries.size();
-    QList<QList<ColorDataRecord>> colours;
-    for (const LibraryRecord& library : libraries) {
-        payload << QVariantList{library.value(3).toString(), library.value(4).toString(),
-                                library.value(5).toString()};
-        colours << library_.storedColours(library.value(1).toString());
-        if (library.value(5).toString().toInt() == 0)
+    for (Library& library : libraries) {
+        payload << QVariantList{library.name, library.description, library.count};
+        library.colours = library_.storedColours(library.id);
+        if (library.count.toInt() == 0)
             --withColours;
     }
     payload[1] = QVariantList{withColours, int(countCheckCode(withColours))};
@@ -78,13 +76,10 @@ QList<QVariantList> MeterWrite::buildMeterPayload() {
         // The check codes describe the bytes the meter receives: the values
         // as the stream carries them, the texts simplified and in their fields.
         QByteArray values;
-        for (const ColorDataRecord& colour : colours[i]) {
-            if (colour.size() < 6)
-                continue;
-            payload << QVariantList{colour[2].toString(), colour[3].toString(),
-                                    colour[4].toString(), colour[5].toString()};
-            for (int v = 3; v < 6; ++v)
-                appendWord(values, FrameMeterDriver::streamHundredths(colour[v].toString()));
+        for (const Colour& colour : libraries[i].colours) {
+            payload << QVariantList{colour.name, colour.labL, colour.laba, colour.labb};
+            for (const QString* v : {&colour.labL, &colour.laba, &colour.labb})
+                appendWord(values, FrameMeterDriver::streamHundredths(*v));
         }
         if (values.isEmpty())
             continue;

@@ -10,13 +10,6 @@
 #include "LibraryFileTexts.h"
 #include "LibraryService.h"
 
-namespace {
-
-// Library record: id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount.
-constexpr int kLibraryId = 1;
-
-}  // namespace
-
 OpenFormatExport::OpenFormatExport(LibraryService& library, const FormatWriteOptions& options)
     : library(library), options(options) {}
 
@@ -37,9 +30,9 @@ bool OpenFormatExport::run(const QString& fileName, OpenFormat format) {
 bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat format,
                                        const QStringList& libraryIds) {
     Messenger& messenger = library.messenger();
-    QList<LibraryRecord> records;
-    for (const LibraryRecord& record : library.storedLibraries())
-        if (libraryIds.isEmpty() || libraryIds.contains(record.value(kLibraryId).toString()))
+    QVector<Library> records;
+    for (const Library& record : library.storedLibraries())
+        if (libraryIds.isEmpty() || libraryIds.contains(record.id))
             records << record;
     if (library.store().lastError() != StoreError::None)
         return false;
@@ -50,13 +43,12 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     FormatLibraries libraries;
     qint64 colors = 0;
     for (int k = 0; k < records.size(); ++k) {
-        const QVector<ColorDataRow> stored =
-            library.storedColourRows(records[k].value(kLibraryId).toString(), false);
+        const QVector<Colour> stored = library.storedColours(records[k].id, false);
         if (library.store().lastError() != StoreError::None) {
             progress->hide();
             return false;
         }
-        libraries << ColorLibraryStore::fromRows(records[k], stored);
+        libraries << ColorLibraryStore::fromStored(records[k], stored);
         colors += stored.size();
         progress->setValue(k + 1);
     }

@@ -14,11 +14,6 @@
 
 namespace {
 
-// Colour record: id, colordataid, colordataname, then the value texts; R, G,
-// B are the last three of the nineteen.
-constexpr int kColourIdValue = 1;
-constexpr int kFirstRgbValue = 3 + 16;
-
 std::optional<Lab> labOf(const ColourEntry& colour) {
     bool okL = false, okA = false, okB = false;
     const Lab lab{colour.L.trimmed().toDouble(&okL), colour.a.trimmed().toDouble(&okA),
@@ -88,14 +83,16 @@ std::optional<QualityStandard> QualityController::findStandard(const QString& li
             // a file with L*a*b* only has none, so it is computed.
             const std::array<double, 19> derived = ColorDerivation::fromLab(lab->L, lab->a, lab->b);
             int rgb[3] = {int(derived[16]), int(derived[17]), int(derived[18])};
-            for (const ColorDataRecord& record : library_.store().selectColorData(libraryId)) {
-                if (record.value(kColourIdValue).toString() != colourId)
+            for (const Colour& record : library_.store().selectColours(libraryId)) {
+                if (record.id != colourId)
                     continue;
                 bool all = true;
                 int stored[3];
                 for (int i = 0; i < 3; ++i) {
                     bool ok = false;
-                    stored[i] = record.value(kFirstRgbValue + i).toString().trimmed().toInt(&ok);
+                    stored[i] = record.text(ColorColumns::Column(ColorColumns::RgbR + i))
+                                    .trimmed()
+                                    .toInt(&ok);
                     all = all && ok && stored[i] >= 0 && stored[i] <= 255;
                 }
                 if (all)

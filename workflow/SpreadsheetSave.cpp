@@ -65,18 +65,15 @@ bool SpreadsheetSave::saveToSpreadsheet() {
 bool SpreadsheetSave::prepare() {
     Messenger& messenger = library.messenger();
     libraries = library.storedLibraries();
-    const int count = libraries.size();
 
     // Everything written is read and built first.
-    colors.clear();
-    colors.reserve(count);
-    for (const LibraryRecord& record : libraries) {
-        if (record.value(5).toString().toInt() == 0 &&
-            !messenger.ask(ExchangeText::ConfirmSaveEmpty, {record.value(3).toString()}))
+    for (Library& record : libraries) {
+        if (record.count.toInt() == 0 &&
+            !messenger.ask(ExchangeText::ConfirmSaveEmpty, {record.name}))
             return false;
-        colors.append(library.storedColours(record.value(1).toString()));
+        record.colours = library.storedColours(record.id);
     }
-    librarySheet = ExchangeWorkbook::librarySheet(library.meterNumber(), libraries, colors);
+    librarySheet = ExchangeWorkbook::librarySheet(library.meterNumber(), libraries);
     return true;
 }
 
@@ -131,7 +128,7 @@ bool SpreadsheetSave::writeTo(const QString& fileName) {
             progress->hide();
             return false;
         }
-        if (!file->writeRows(ExchangeWorkbook::dataSheet(colors.at(k - 1)))) {
+        if (!file->writeRows(ExchangeWorkbook::dataSheet(libraries.at(k - 1).colours))) {
             messenger.tip(ExchangeText::SaveDataSheetFailed);
             // Keep the library sheet and the data sheets written before.
             deleteSheetsDownTo(*file, k + 1);

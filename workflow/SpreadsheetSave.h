@@ -54,7 +54,7 @@ private:
     FileOpener openFile;
     std::function<QDateTime()> clock;
     // What prepare read and built.
-    QList<LibraryRecord> libraries;
-    QList<QList<ColorDataRecord>> colors;
+    // The stored libraries, each with its colours.
+    QVector<Library> libraries;
     QList<QVariantList> librarySheet;
 };

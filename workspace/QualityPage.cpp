@@ -100,7 +100,7 @@ QTableWidgetItem* cell(const QString& text) {
 
 QString judgement(const Comparison& c, const Language& language) {
     return QStringLiteral("%1 %2 %3 %4")
-        .arg(c.tolerance.method.label(language), fixed(c.deltaE),
+        .arg(formulaLabel(c.tolerance.method, language), fixed(c.deltaE),
              c.pass ? QStringLiteral("≤") : QStringLiteral(">"), fixed(c.tolerance.limit));
 }
 
@@ -501,7 +501,7 @@ void QualityPage::fillFormulaCombos() {
         const int index = qMax(0, nearestFormula_->currentIndex());
         nearestFormula_->clear();
         for (const DifferenceMethod& method : nearestMethods_)
-            nearestFormula_->addItem(method.label(language));
+            nearestFormula_->addItem(formulaLabel(method, language));
         nearestFormula_->setCurrentIndex(index);
     }
     {
@@ -516,7 +516,7 @@ void QualityPage::fillFormulaCombos() {
             // The family's name; its parameters are edited beside it.
             const QString label = formula == DeltaEFormula::Cmc
                                       ? QcText::FormulaCmc.in(language) + QStringLiteral("(l:c)")
-                                      : method.label(language);
+                                      : formulaLabel(method, language);
             formulaCombo_->addItem(label, int(formula));
         }
         formulaCombo_->setCurrentIndex(index);
@@ -759,7 +759,7 @@ void QualityPage::showResult() {
     const double values[DifferenceCount] = {d.dL, d.da, d.db, d.dC, d.dH, c.deltaE};
     for (int i = 0; i < DifferenceCount; ++i)
         differences_[i]->setText(i == DE ? fixed(values[i]) : signedFixed(values[i]));
-    differenceNames_[DE]->setText(c.tolerance.method.label(language));
+    differenceNames_[DE]->setText(formulaLabel(c.tolerance.method, language));
     verdict_->setText((c.pass ? QcText::Pass : QcText::Fail).in(language));
     verdict_->setStyleSheet(QLatin1String(c.pass ? kPassStyle : kFailStyle));
     verdictDetail_->setText(judgement(c, language));
@@ -797,7 +797,7 @@ void QualityPage::showHistory() {
         history_->setItem(row, 2, cell(fixed(e.deltaE)));
         history_->setItem(row, 3,
                           cell(e.toleranceKnown ? QStringLiteral("%1 ≤ %2").arg(
-                                                      e.tolerance.method.label(language),
+                                                      formulaLabel(e.tolerance.method, language),
                                                       fixed(e.tolerance.limit))
                                                 : QcText::ToleranceUnknown.in(language)));
         history_->setItem(row, 5, cell(QStringLiteral("%1 / %2").arg(e.libraryName, e.colourName)));

@@ -152,7 +152,7 @@ private slots:
         ColorCardStore fresh(f.dir.path());
         fresh.setDatabasePath(f.path("fresh.db"));
         fresh.openDatabase();
-        QCOMPARE(fresh.selectLibraries().value(0).value(2).toString(),
+        QCOMPARE(fresh.selectLibraries().value(0).meterNumber,
                  type == OpenFormat::Unknown ? kMeter : QString());
     }
 
@@ -191,7 +191,7 @@ private slots:
         ColorCardStore store(f.dir.path());
         store.setDatabasePath(f.path("source.db"));
         store.openDatabase();
-        options.replaceInStrings("%ID", store.selectLibraries().value(0).value(1).toString());
+        options.replaceInStrings("%ID", store.selectLibraries().value(0).id);
         options.last() = f.path(options.last());
         const Run r = f.run(QStringList{"export", "--database", "%D/source.db"} + options);
         QCOMPARE(r.status, 0);
@@ -401,15 +401,14 @@ private slots:
             ColorCardStore store(f.dir.path());
             store.setDatabasePath(f.path("store.db"));
             QVERIFY(store.openDatabase());
-            const QList<LibraryRecord> records = store.selectLibraries();
+            const QVector<Library> records = store.selectLibraries();
             QCOMPARE(records.size(), 1);
-            const QList<ColorDataRecord> rows =
-                store.selectColorData(records[0].value(1).toString());
+            const QVector<Colour> rows = store.selectColours(records[0].id);
             QCOMPARE(rows.size(), 120);
-            QCOMPARE(records[0].value(5).toString(), QString("120"));
+            QCOMPARE(records[0].count, QString("120"));
             QSet<QString> colourNames;
-            for (const ColorDataRecord& row : rows)
-                colourNames.insert(row.value(2).toString());
+            for (const Colour& row : rows)
+                colourNames.insert(row.name);
             QCOMPARE(colourNames.size(), 120);
         }
     }
@@ -438,8 +437,7 @@ private slots:
             values << "0";
         QVERIFY(window.service().addColour("r3", values));
         QCOMPARE(window.service().library(0).count, QString("3"));
-        QCOMPARE(window.store().selectLibrary(window.service().library(0).id).value(5).toString(),
-                 QString("3"));
+        QCOMPARE(window.store().selectLibrary(window.service().library(0).id).count, QString("3"));
     }
 
     // A store another process keeps busy past the wait: the import says so
@@ -506,12 +504,12 @@ private slots:
             ColorCardStore store(f.dir.path());
             store.setDatabasePath(f.path(name));
             QVERIFY(store.openDatabase());
-            const QList<LibraryRecord> records = store.selectLibraries();
+            const QVector<Library> records = store.selectLibraries();
             QVERIFY2(records.size() == 0 || records.size() == 46,
                      qPrintable(QString::number(records.size())));
-            for (const LibraryRecord& record : records) {
-                QCOMPARE(store.selectColorData(record.value(1).toString()).size(), 400);
-                QCOMPARE(record.value(5).toString(), QString("400"));
+            for (const Library& record : records) {
+                QCOMPARE(store.selectColours(record.id).size(), 400);
+                QCOMPARE(record.count, QString("400"));
             }
         }
     }

@@ -39,14 +39,14 @@ inline QStringList describe(const QVector<SimLibrary>& libraries) {
 // The same from the store.
 inline QStringList describe(ColorCardStore& store) {
     QStringList lines;
-    for (const LibraryRecord& library : store.selectLibraries()) {
-        lines << library.value(3).toString() + QLatin1Char('/') + library.value(4).toString();
-        for (const ColorDataRecord& colour : store.selectColorData(library.value(1).toString()))
+    for (const Library& library : store.selectLibraries()) {
+        lines << library.name + QLatin1Char('/') + library.description;
+        for (const Colour& colour : store.selectColours(library.id))
             lines << QStringLiteral("  %1 %2 %3 %4")
-                         .arg(colour.value(2).toString())
-                         .arg(qRound(colour.value(3).toString().toDouble() * 100))
-                         .arg(qRound(colour.value(4).toString().toDouble() * 100))
-                         .arg(qRound(colour.value(5).toString().toDouble() * 100));
+                         .arg(colour.name)
+                         .arg(qRound(colour.labL.toDouble() * 100))
+                         .arg(qRound(colour.laba.toDouble() * 100))
+                         .arg(qRound(colour.labb.toDouble() * 100));
     }
     return lines;
 }

@@ -28,16 +28,11 @@ namespace {
 // every colour with its name and the nineteen stored value texts.
 QStringList storeContents(ColorCardStore& store) {
     QStringList lines;
-    for (const LibraryRecord& library : store.selectLibraries()) {
-        lines << QStringList{library.value(3).toString(), library.value(4).toString(),
-                             library.value(2).toString(), library.value(5).toString()}
+    for (const Library& library : store.selectLibraries()) {
+        lines << QStringList{library.name, library.description, library.meterNumber, library.count}
                      .join('|');
-        for (const ColorDataRecord& colour : store.selectColorData(library.value(1).toString())) {
-            QStringList values{colour.value(2).toString()};
-            for (int i = 3; i < 22; ++i)
-                values << colour.value(i).toString();
-            lines << QStringLiteral("  ") + values.join('|');
-        }
+        for (const Colour& colour : store.selectColours(library.id))
+            lines << QStringLiteral("  ") + (QStringList{colour.name} + colour.values()).join('|');
     }
     return lines;
 }

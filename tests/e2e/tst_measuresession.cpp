@@ -127,15 +127,15 @@ private slots:
         QCOMPARE(sim.prompt.messages(), QStringList{"导出仪器色卡数据成功！"});
 
         // The stored values of the re-measured colour are the yellow's, in full.
-        const QList<ColorDataRecord> records = again->store().selectColorData(libraryId);
+        const QVector<Colour> records = again->store().selectColours(libraryId);
         QCOMPARE(records.size(), 2);
-        QCOMPARE(records[1].value(2).toString(), QString("green"));
+        QCOMPARE(records[1].name, QString("green"));
         const SimMeasurement yellow = SimMeter::measurementFromRgb(230, 220, 40);
-        QCOMPARE(records[1].value(19).toString(), QString::number(yellow[16]));
-        QCOMPARE(records[1].value(11).toString(),
+        QCOMPARE(records[1].rgbR, QString::number(yellow[16]));
+        QCOMPARE(records[1].lchh,
                  QString::number(yellow[8] / 10) + "." + QString::number(yellow[8] % 10));
-        for (const LibraryRecord& library : again->store().selectLibraries())
-            QCOMPARE(library.value(2).toString(), QString("2301"));
+        for (const Library& library : again->store().selectLibraries())
+            QCOMPARE(library.meterNumber, QString("2301"));
     }
 };
 

@@ -86,10 +86,10 @@ struct QualityWindow : SimWindow {
         }
         return rows;
     }
-    QList<QList<ColorDataRecord>> everyColour() {
-        QList<QList<ColorDataRecord>> all;
-        for (const LibraryRecord& record : page()->store().selectLibraries())
-            all << page()->store().selectColorData(record.value(1).toString());
+    QList<QVector<Colour>> everyColour() {
+        QList<QVector<Colour>> all;
+        for (const Library& record : page()->store().selectLibraries())
+            all << page()->store().selectColours(record.id);
         return all;
     }
 };
@@ -104,7 +104,7 @@ private slots:
     void judgesSamplesAgainstAStandard() {
         QualityWindow w;
         QVERIFY(w.ready());
-        const QList<QList<ColorDataRecord>> before = w.everyColour();
+        const QList<QVector<Colour>> before = w.everyColour();
 
         w.chooseStandard("Primary", "Red");
         QCOMPARE(w.text("label_standardCaption"), QString("标准色：Red（Primary）"));
@@ -454,7 +454,7 @@ private slots:
         QCOMPARE(w.text("label_deltaE"), fixed(cmc));
         QCOMPARE(w.text("label_verdictDetail"),
                  QString("%1 %2 %3 %4")
-                     .arg(DifferenceMethod::cmc(2, 1).label(Language::chinese()), fixed(cmc),
+                     .arg(formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()), fixed(cmc),
                           cmc <= de00 + 1 ? "≤" : ">", fixed(de00 + 1)));
         // Saved: the library's tolerance from now on.
         limit->setValue(2.5);
@@ -491,8 +491,8 @@ private slots:
         QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("按现行容差"));
         const QString now = QString("%1 (%2 %3 %4 2.50)")
                                 .arg(cmc <= 2.5 ? "合格" : "不合格",
-                                     DifferenceMethod::cmc(2, 1).label(Language::chinese()),
-                                     fixed(cmc), cmc <= 2.5 ? "≤" : ">");
+                                     formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()), fixed(cmc),
+                                     cmc <= 2.5 ? "≤" : ">");
         history = w.tableRows("tableWidget_history");
         QCOMPARE(history.size(), 3);
         for (const QString& row : history)
@@ -503,7 +503,7 @@ private slots:
         limit->setValue(50);
         QVERIFY(w.tableRows("tableWidget_history")[0].contains(
             QString("|合格 (%1 %2 ≤ 50.00)|")
-                .arg(DifferenceMethod::cmc(2, 1).label(Language::chinese()), fixed(cmc))));
+                .arg(formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()), fixed(cmc))));
 
         // The CSV names the unknown tolerance too.
         const QString path = w.data.filePath("history.csv");

@@ -11,19 +11,28 @@
 
 namespace {
 
-LibraryRecord library(const QString& name, const QString& description, const QString& count) {
-    return {1, QStringLiteral("ColorCard1"), QStringLiteral("1"), name, description, count};
-}
-
-QList<ColorDataRecord> records(const QList<Colour>& list) {
-    QList<ColorDataRecord> result;
-    for (const Colour& c : list) {
-        ColorDataRecord record{1, QStringLiteral("ColorData1"), c.name};
-        for (const QString& v : c.values)
-            record << v;
+QVector<Colour> records(const QList<SheetColour>& list) {
+    QVector<Colour> result;
+    for (const SheetColour& c : list) {
+        Colour record = Colour::fromValues(c.name, c.values);
+        record.rowId = 1;
+        record.id = QStringLiteral("ColorData1");
         result << record;
     }
     return result;
+}
+
+Library library(const QString& name, const QString& description, const QString& count,
+                const QVector<Colour>& colours = {}) {
+    Library record;
+    record.rowId = 1;
+    record.id = QStringLiteral("ColorCard1");
+    record.meterNumber = QStringLiteral("1");
+    record.name = name;
+    record.description = description;
+    record.count = count;
+    record.colours = colours;
+    return record;
 }
 
 bool isText(const QVariant& v) {
@@ -57,13 +66,11 @@ private slots:
     void initTestCase() { quietEngineTraces(); }
 
     void librarySheetLayout() {
-        const QList<Colour> reds = colours(3, 1);
-        const QList<LibraryRecord> libraries{library("Reds", "spring", "3"),
-                                             library("Claims", "five", "5"),
-                                             library(QStringLiteral("绿色"), "", "0")};
-        const QList<QList<ColorDataRecord>> colors{records(reds), {}, {}};
-        const QList<QVariantList> rows =
-            ExchangeWorkbook::librarySheet("12345678", libraries, colors);
+        const QList<SheetColour> reds = colours(3, 1);
+        const QVector<Library> libraries{library("Reds", "spring", "3", records(reds)),
+                                         library("Claims", "five", "5"),
+                                         library(QStringLiteral("绿色"), "", "0")};
+        const QList<QVariantList> rows = ExchangeWorkbook::librarySheet("12345678", libraries);
 
         QCOMPARE(rows.size(), 48 + 1 + 3);
         QCOMPARE(rows[0].size(), 5);  // the block is five columns wide
@@ -76,7 +83,7 @@ private slots:
         QCOMPARE(rows[1][1].toInt(), int(countCheckCode(3)));
 
         QVariantList lab;
-        for (const Colour& c : reds)
+        for (const SheetColour& c : reds)
             lab << c.values[0] << c.values[1] << c.values[2];
         const quint16 data = dataCheckCode(lab);
         QCOMPARE(rows[2], (QVariantList{"Reds", "spring", "3", int(data),
@@ -94,20 +101,17 @@ private slots:
                                                  reds[i].values[2]}));
 
         // No meter: A1 is an empty text, still a used cell.
-        const QList<QVariantList> none = ExchangeWorkbook::librarySheet(QString(), {}, {});
+        const QList<QVariantList> none = ExchangeWorkbook::librarySheet(QString(), {});
         QVERIFY(isText(none[0][0]));
         QCOMPARE(none[0][0].toString(), QString());
         QCOMPARE(none.size(), 49);
     }
 
     void fullLibraryAreaHasNoPadding() {
-        QList<LibraryRecord> libraries;
-        QList<QList<ColorDataRecord>> colors;
-        for (int k = 0; k < 46; ++k) {
-            libraries << library(QStringLiteral("L%1").arg(k), "d", "1");
-            colors << records(colours(1, k));
-        }
-        const QList<QVariantList> rows = ExchangeWorkbook::librarySheet("1", libraries, colors);
+        QVector<Library> libraries;
+        for (int k = 0; k < 46; ++k)
+            libraries << library(QStringLiteral("L%1").arg(k), "d", "1", records(colours(1, k)));
+        const QList<QVariantList> rows = ExchangeWorkbook::librarySheet("1", libraries);
         QCOMPARE(rows.size(), 48 + 1 + 46);
         QCOMPARE(rows[47][0], QVariant("L45"));
         QCOMPARE(rows[48][0], QVariant("name"));
@@ -115,7 +119,7 @@ private slots:
     }
 
     void dataSheetLayout() {
-        const QList<Colour> list = colours(2, 4);
+        const QList<SheetColour> list = colours(2, 4);
         const QList<QVariantList> rows = ExchangeWorkbook::dataSheet(records(list));
         QCOMPARE(rows.size(), 3);
         QVariantList header;
@@ -161,8 +165,8 @@ private slots:
 
     void independentReaderSeesTheLayout() {
         ExchangeFixture f;
-        const QList<Colour> reds{{QStringLiteral("红 1"), measuredValues(3)},
-                                 {"R-2", measuredValues(4)}};
+        const QList<SheetColour> reds{{QStringLiteral("红 1"), measuredValues(3)},
+                                      {"R-2", measuredValues(4)}};
         f.addLibrary(QStringLiteral("红色"), "spring", reds);
         f.addLibrary("Empty", "none");
         f.answer({true});
@@ -185,7 +189,7 @@ private slots:
         QCOMPARE(cell(2, 3)[0].toString(), QStringLiteral("number"));
         QCOMPARE(cell(2, 4)[0].toString(), QStringLiteral("number"));
         QVariantList lab;
-        for (const Colour& c : reds)
+        for (const SheetColour& c : reds)
             lab << c.values[0] << c.values[1] << c.values[2];
         QCOMPARE(cell(2, 3)[1].toInt(), int(dataCheckCode(lab)));
         QCOMPARE(cell(3, 0), (QJsonArray{"text", "Empty"}));

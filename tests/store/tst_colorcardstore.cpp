@@ -167,7 +167,7 @@ private slots:
             {"updateColorData", E::UpdateColor, false},
             {"selectColorDataName", E::QueryColorName, false},
             {"selectLibraries", E::QueryLibraries, false},
-            {"selectColorData", E::QueryColors, false},
+            {"selectColours", E::QueryColors, false},
             {"dropColorDataTable", E::DropColorTable, false},
             {"deleteLibrary", E::DeleteLibrary, false},
             {"deleteColorData", E::DeleteColor, false},
@@ -215,8 +215,8 @@ private slots:
             {"selectColorDataName",
              [](ColorCardStore& s) { QCOMPARE(s.selectColorDataName(kLibrary, "c"), QString()); }},
             {"selectLibraries", [](ColorCardStore& s) { QVERIFY(s.selectLibraries().isEmpty()); }},
-            {"selectColorData",
-             [](ColorCardStore& s) { QVERIFY(s.selectColorData(kLibrary).isEmpty()); }},
+            {"selectColours",
+             [](ColorCardStore& s) { QVERIFY(s.selectColours(kLibrary).isEmpty()); }},
             {"dropColorDataTable", [](ColorCardStore& s) { s.dropColorDataTable(kLibrary); }},
             {"deleteLibrary", [](ColorCardStore& s) { s.deleteLibrary(kLibrary); }},
             {"deleteColorData", [](ColorCardStore& s) { s.deleteColorData(kLibrary, "c"); }},
@@ -241,14 +241,15 @@ private slots:
         f.store->insertLibrary(id, "", name, "it's", "0");
         f.store->insertLibrary(kLibrary, "12345", "b", "c", "7");
 
-        QList<LibraryRecord> libraries = f.store->selectLibraries();
+        const auto fields = [](const Library& l) {
+            return QStringList{l.id, l.meterNumber, l.name, l.description, l.count};
+        };
+        QVector<Library> libraries = f.store->selectLibraries();
         QCOMPARE(libraries.size(), 2);
-        QCOMPARE(libraries[0].size(), 6);
-        QCOMPARE(libraries[0][0].userType(), int(QMetaType::Int));
-        QCOMPARE(libraries[0][0].toInt(), 1);
-        QCOMPARE(libraries[0].mid(1), (QVariantList{id, "", name, "it's", "0"}));
-        QCOMPARE(libraries[1][5].userType(), int(QMetaType::QString));
-        QCOMPARE(libraries[1][2].toString(), QString("12345"));
+        QCOMPARE(libraries[0].rowId, 1);
+        QCOMPARE(fields(libraries[0]), (QStringList{id, "", name, "it's", "0"}));
+        QCOMPARE(libraries[1].count, QString("7"));
+        QCOMPARE(libraries[1].meterNumber, QString("12345"));
         // Empty texts are stored as texts, not as NULL.
         QSqlQuery type = f.query("SELECT typeof(meterno) FROM ColorCard WHERE id = 1");
         QVERIFY(type.next());
@@ -258,20 +259,18 @@ private slots:
         f.store->updateLibraryName("new'name", "new\"desc", id);
         f.store->updateLibraryCount("2", id);
         libraries = f.store->selectLibraries();
-        QCOMPARE(libraries[0].mid(3), (QVariantList{"new'name", "new\"desc", "2"}));
-        QCOMPARE(libraries[1].mid(3), (QVariantList{"b", "c", "7"}));
+        QCOMPARE(fields(libraries[0]).mid(2), (QStringList{"new'name", "new\"desc", "2"}));
+        QCOMPARE(fields(libraries[1]).mid(2), (QStringList{"b", "c", "7"}));
 
         const QStringList values = values19("v");
         f.store->insertColorData(id, "ColorData1", "it's blue", values);
         f.store->insertColorData(id, "ColorData2", "green", values19("w"));
-        QList<ColorDataRecord> colors = f.store->selectColorData(id);
+        QVector<Colour> colors = f.store->selectColours(id);
         QCOMPARE(colors.size(), 2);
-        QCOMPARE(colors[0].size(), 22);
-        QCOMPARE(colors[0][0].userType(), int(QMetaType::Int));
-        QCOMPARE(colors[0][1].toString(), QString("ColorData1"));
-        QCOMPARE(colors[0][2].toString(), QString("it's blue"));
-        for (int i = 0; i < 19; ++i)
-            QCOMPARE(colors[0][3 + i].toString(), values[i]);
+        QCOMPARE(colors[0].rowId, 1);
+        QCOMPARE(colors[0].id, QString("ColorData1"));
+        QCOMPARE(colors[0].name, QString("it's blue"));
+        QCOMPARE(colors[0].values(), values);
         // LuvL and LChL are separate columns.
         QSqlQuery columns = f.query("SELECT LuvL, LChL, Yxyy2, RGBB FROM \"Odd'\"\"Table\"");
         QVERIFY(columns.next());
@@ -285,19 +284,19 @@ private slots:
         QCOMPARE(f.store->selectColorDataName(id, "ColorData9"), QString(""));
         f.store->updateColorDataName(id, "x'y", "ColorData1");
         f.store->updateColorData(id, values19("u"), "ColorData1");
-        colors = f.store->selectColorData(id);
-        QCOMPARE(colors[0][2].toString(), QString("x'y"));
-        QCOMPARE(colors[0][21].toString(), QString("u18"));
-        QCOMPARE(colors[1][21].toString(), QString("w18"));
+        colors = f.store->selectColours(id);
+        QCOMPARE(colors[0].name, QString("x'y"));
+        QCOMPARE(colors[0].rgbB, QString("u18"));
+        QCOMPARE(colors[1].rgbB, QString("w18"));
 
         f.store->deleteColorData(id, "ColorData1");
-        QCOMPARE(f.store->selectColorData(id).size(), 1);
+        QCOMPARE(f.store->selectColours(id).size(), 1);
         f.store->dropColorDataTable(id);
         f.store->deleteLibrary(id);
         QCOMPARE(f.store->selectLibraries().size(), 1);
         QVERIFY(f.store->lastError() == StoreError::None);
         // Without its table the colours cannot be read.
-        QVERIFY(f.store->selectColorData(id).isEmpty());
+        QVERIFY(f.store->selectColours(id).isEmpty());
         QVERIFY(f.store->lastError() == StoreError::QueryColors);
     }
 
@@ -315,25 +314,25 @@ private slots:
         // A row that cannot be stored undoes the rows before it.
         QVERIFY(f.store->insertColorDataBatch(kLibrary, {"c1", "c2", "c3"}, columns).error ==
                 StoreError::InsertColor);
-        QList<ColorDataRecord> rows = f.store->selectColorData(kLibrary);
+        QVector<Colour> rows = f.store->selectColours(kLibrary);
         QCOMPARE(rows.size(), 0);
         columns[5] << "b4";
         QVERIFY(f.store->insertColorDataBatch(kLibrary, {"c1", "c2", "c3"}, columns));
-        rows = f.store->selectColorData(kLibrary);
+        rows = f.store->selectColours(kLibrary);
         QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows[1][2].toString(), QString("green"));
-        QCOMPARE(rows[1][21].toString(), QString("g18"));
+        QCOMPARE(rows[1].name, QString("green"));
+        QCOMPARE(rows[1].rgbB, QString("g18"));
         // Inside the caller's transaction a failed row leaves the rollback to the caller.
         QVERIFY(f.store->beginTransaction());
         QVERIFY(f.store->insertColorDataBatchLab(kLibrary, {"c6"}, {"x"}, {"1"}, {"2"}, {"3"}));
         QVERIFY(!f.store->insertColorDataBatchLab(kLibrary, {"c7"}, {"y"}, {}, {}, {}));
         f.store->rollbackTransaction();
-        QCOMPARE(f.store->selectColorData(kLibrary).size(), 3);
+        QCOMPARE(f.store->selectColours(kLibrary).size(), 3);
         QVERIFY(f.store->beginTransaction());
         QVERIFY(!f.store->beginTransaction());
         QVERIFY(f.store->insertColorDataBatchLab(kLibrary, {"c6"}, {"x"}, {"1"}, {"2"}, {"3"}));
         QVERIFY(f.store->commitTransaction());
-        QCOMPARE(f.store->selectColorData(kLibrary).size(), 4);
+        QCOMPARE(f.store->selectColours(kLibrary).size(), 4);
         f.store->deleteColorData(kLibrary, "c6");
 
         f.store->insertColorDataBatchLab(kLibrary, {"c4", "c5"}, {"it's", "x"}, {"1.00", "2.00"},
@@ -341,10 +340,11 @@ private slots:
         f.store->insertColorDataBatch(kLibrary, {}, {});
         f.store->insertColorDataBatchLab(kLibrary, {}, {}, {}, {}, {});
         QVERIFY(f.store->lastError() == StoreError::None);
-        rows = f.store->selectColorData(kLibrary);
+        rows = f.store->selectColours(kLibrary);
         QCOMPARE(rows.size(), 5);
-        QCOMPARE(rows[3].mid(1, 5), (QVariantList{"c4", "it's", "1.00", "-3.00", "5.00"}));
-        QCOMPARE(rows[3][6].toString(), QString());
+        QCOMPARE((QStringList{rows[3].id, rows[3].name} + rows[3].values().mid(0, 3)),
+                 (QStringList{"c4", "it's", "1.00", "-3.00", "5.00"}));
+        QCOMPARE(rows[3].luvL, QString());
         // No transaction is left open.
         QSqlDatabase db = QSqlDatabase::database(f.store->connectionName());
         QVERIFY(db.transaction());
@@ -481,7 +481,7 @@ private slots:
         QVERIFY(result.error == StoreError::InsertColor);
         QVERIFY(result.cause == StoreCause::DiskFull);
         QVERIFY(f.store->lastCause() == StoreCause::DiskFull);
-        QCOMPARE(f.store->selectColorData(kLibrary).size(), 0);
+        QCOMPARE(f.store->selectColours(kLibrary).size(), 0);
     }
 
     // Bytes that are not a database: the open says so (Damaged), once.
@@ -527,9 +527,9 @@ private slots:
         QVERIFY(f.store->insertColorDataBatchLab(kLibrary, {"c1", "c2"}, {"a", "b"}, {"1", "2"},
                                                  {"0", "0"}, {"0", "0"}));
         QVERIFY(f.store->recountLibrary(kLibrary));
-        QCOMPARE(f.store->selectLibrary(kLibrary).value(5).toString(), QString("2"));
-        QCOMPARE(f.store->selectLibraryByKey("Lib", "").value(1).toString(), kLibrary);
-        QVERIFY(f.store->selectLibraryByKey("Lib", "x").isEmpty());
+        QCOMPARE(f.store->selectLibrary(kLibrary).count, QString("2"));
+        QCOMPARE(f.store->selectLibraryByKey("Lib", "").id, kLibrary);
+        QVERIFY(!f.store->selectLibraryByKey("Lib", "x").isStored());
     }
 
     // Commits of another connection change the data version; its own do not.

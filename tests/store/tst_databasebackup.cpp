@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(f.backup->list().first().cause, QString("restore"));
         // The same store object goes on working on the restored data.
         QCOMPARE(f.store->selectLibraries().size(), 3);
-        QCOMPARE(f.store->selectColorData("ColorCard3\"q").size(), 5);
+        QCOMPARE(f.store->selectColours("ColorCard3\"q").size(), 5);
         f.addLibrary(9, 1);
         QVERIFY(f.stored);
         QCOMPARE(f.store->selectLibraries().size(), 4);

@@ -310,7 +310,7 @@ private slots:
         QCOMPARE(reader.colours(kReds)->size(), 3);
         const auto blues = reader.colours(QStringLiteral("Blues"));
         QCOMPARE(blues->at(1).name, QStringLiteral("Sky \"light\""));
-        QCOMPARE(blues->at(1).values.mid(0, 4), (QStringList{"70.00", "-10.00", "-30.00", "0"}));
+        QCOMPARE(blues->at(1).values().mid(0, 4), (QStringList{"70.00", "-10.00", "-30.00", "0"}));
         QVERIFY(!reader.colours(QStringLiteral("Greens")));
         QVERIFY(reader.error().contains(QStringLiteral("Greens")));
         // The unmeasured colour is no standard.

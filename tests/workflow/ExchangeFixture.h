@@ -40,14 +40,15 @@ inline QStringList measuredValues(int seed) {
             QString::number((s / 47) % 256)};
 }
 
-// A colour as the store holds it: the name, then nineteen value texts.
-struct Colour {
+// A colour as a workbook row holds it: the name, then nineteen value texts.
+struct SheetColour {
     QString name;
     QStringList values;
 };
 
-inline QList<Colour> colours(int count, int seed, const QString& prefix = QStringLiteral("C")) {
-    QList<Colour> list;
+inline QList<SheetColour> colours(int count, int seed,
+                                  const QString& prefix = QStringLiteral("C")) {
+    QList<SheetColour> list;
     for (int i = 0; i < count; ++i)
         list.append({QStringLiteral("%1-%2").arg(prefix).arg(i + 1), measuredValues(seed + i)});
     return list;
@@ -63,9 +64,9 @@ struct ExchangeFixture : LibraryFixture {
 
     // A stored and listed library. count overrides the stored colour count.
     QString addLibrary(const QString& name, const QString& description,
-                       const QList<Colour>& list = {}, const QString& count = QString()) {
+                       const QList<SheetColour>& list = {}, const QString& count = QString()) {
         QList<QStringList> colours;
-        for (const Colour& colour : list)
+        for (const SheetColour& colour : list)
             colours << (QStringList{colour.name} + colour.values);
         return LibraryFixture::addLibrary(name, description, colours, count);
     }
@@ -88,16 +89,12 @@ struct ExchangeFixture : LibraryFixture {
     // id and identifier) and every colour's name and values.
     QStringList snapshot() {
         QStringList lines;
-        for (const LibraryRecord& library : store().selectLibraries()) {
+        for (const Library& library : store().selectLibraries()) {
             lines << QStringLiteral("library %1|%2|%3|%4")
-                         .arg(library[2].toString(), library[3].toString(), library[4].toString(),
-                              library[5].toString());
-            for (const ColorDataRecord& colour : store().selectColorData(library[1].toString())) {
-                QStringList texts;
-                for (int i = 2; i < colour.size(); ++i)
-                    texts << colour[i].toString();
-                lines << texts.join('|');
-            }
+                         .arg(library.meterNumber, library.name, library.description,
+                              library.count);
+            for (const Colour& colour : store().selectColours(library.id))
+                lines << (QStringList{colour.name} + colour.values()).join('|');
         }
         return lines;
     }

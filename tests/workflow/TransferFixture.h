@@ -153,16 +153,11 @@ struct TransferFixture : LibraryFixture {
 
     static QList<StoredLibrary> stored(ColorCardStore& store) {
         QList<StoredLibrary> result;
-        for (const LibraryRecord& record : store.selectLibraries()) {
-            StoredLibrary library{record.value(3).toString(),
-                                  record.value(4).toString(),
-                                  record.value(5).toString(),
-                                  record.value(2).toString(),
-                                  {}};
-            for (const ColorDataRecord& colour : store.selectColorData(record.value(1).toString()))
-                library.colours << ColourTexts{
-                    colour.value(2).toString(), colour.value(3).toString(),
-                    colour.value(4).toString(), colour.value(5).toString()};
+        for (const Library& record : store.selectLibraries()) {
+            StoredLibrary library{
+                record.name, record.description, record.count, record.meterNumber, {}};
+            for (const Colour& colour : store.selectColours(record.id))
+                library.colours << ColourTexts{colour.name, colour.labL, colour.laba, colour.labb};
             result << library;
         }
         return result;

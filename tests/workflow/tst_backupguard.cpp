@@ -38,7 +38,7 @@ struct GuardFixture : TransferFixture {
         for (const auto& library : {qMakePair(QStringLiteral("Reds"), colours(3, 1)),
                                     qMakePair(QStringLiteral("Blues"), colours(2, 9))}) {
             QList<QStringList> rows;
-            for (const Colour& colour : library.second)
+            for (const SheetColour& colour : library.second)
                 rows << (QStringList{colour.name} + colour.values);
             LibraryFixture::addLibrary(library.first, QStringLiteral("d"), rows);
         }
@@ -61,7 +61,7 @@ struct GuardFixture : TransferFixture {
     }
 
     // A workbook of meter 2301 with these libraries (description "d").
-    QString workbook(const QList<QPair<QString, QList<Colour>>>& libraries) {
+    QString workbook(const QList<QPair<QString, QList<SheetColour>>>& libraries) {
         ExchangeFixture source(QStringLiteral("2301"));
         for (const auto& library : libraries)
             source.addLibrary(library.first, QStringLiteral("d"), library.second);

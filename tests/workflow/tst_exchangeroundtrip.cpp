@@ -38,7 +38,7 @@ private slots:
 
     void everyValueComesBack() {
         ExchangeFixture source;
-        QList<Colour> mixed = colours(6, 40, QStringLiteral("颜色"));
+        QList<SheetColour> mixed = colours(6, 40, QStringLiteral("颜色"));
         mixed[0].name = QStringLiteral("深红 Deep-red_1");
         mixed[1].values[8] = QStringLiteral("359.9");  // h with one decimal
         mixed[1].values[10] = QStringLiteral("0.0001");

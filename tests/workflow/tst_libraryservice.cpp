@@ -21,11 +21,13 @@ bool dropTable(LibraryFixture& f, const QString& table) {
     return query.exec("DROP TABLE \"" + table + "\"");
 }
 
-QString joined(const QVariantList& row) {
-    QStringList texts;
-    for (const QVariant& v : row.mid(1))
-        texts << v.toString();
-    return texts.join('|');
+// A row without its row id: what another connection could also tell apart.
+QString joined(const Library& row) {
+    return QStringList{row.id, row.meterNumber, row.name, row.description, row.count}.join('|');
+}
+
+QString joined(const Colour& row) {
+    return (QStringList{row.id, row.name} + row.values()).join('|');
 }
 
 bool tableExists(LibraryFixture& f, const QString& table) {
@@ -48,11 +50,11 @@ struct TwoLibraries : LibraryFixture {
         QStringList lines = probe->rows;
         for (const LibraryEntry& e : service().libraries())
             lines << e.id + '=' + colourKeys(e.name, e.description).join(',');
-        for (const LibraryRecord& r : store().selectLibraries())
+        for (const Library& r : store().selectLibraries())
             lines << joined(r);
         // The colour tables of the listed libraries, whatever the library table says.
         for (const LibraryEntry& e : service().libraries())
-            for (const ColorDataRecord& c : store().selectColorData(e.id))
+            for (const Colour& c : store().selectColours(e.id))
                 lines << joined(c);
         return lines;
     }
@@ -248,11 +250,11 @@ private slots:
         QCOMPARE(f.prompt.seriesQuestions().size(), 1);
         int greens = 0;
         QString id;
-        for (const LibraryRecord& r : f.store().selectLibraries())
-            if (r.value(3).toString() == "Greens") {
+        for (const Library& r : f.store().selectLibraries())
+            if (r.name == "Greens") {
                 ++greens;
-                id = r.value(1).toString();
-                QCOMPARE(r.value(5).toString(), QString("2"));
+                id = r.id;
+                QCOMPARE(r.count, QString("2"));
             }
         QCOMPARE(greens, 1);
         QCOMPARE(rowsOf(f, id), 2);
@@ -271,10 +273,10 @@ private slots:
         QVERIFY(other.store.insertColorData(reds, "ColorData9" + kStamp, "other", values(9)));
         QVERIFY(s.addColour("r3", values(4)));
         QCOMPARE(rowsOf(f, reds), 4);
-        QCOMPARE(f.store().selectLibrary(reds).value(5).toString(), QString("4"));
+        QCOMPARE(f.store().selectLibrary(reds).count, QString("4"));
         QCOMPARE(s.library(0).count, QString("4"));
         QVERIFY(s.deleteColour(0));
-        QCOMPARE(f.store().selectLibrary(reds).value(5).toString(), QString("3"));
+        QCOMPARE(f.store().selectLibrary(reds).count, QString("3"));
         // A name another process stored meanwhile is refused.
         QVERIFY(other.store.insertColorData(reds, "ColorData8" + kStamp, "late", values(9)));
         QVERIFY(!s.addColour("late", values(4)));

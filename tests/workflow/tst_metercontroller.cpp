@@ -124,7 +124,7 @@ private slots:
         }
         QCOMPARE(measured.size(), 0);
         QCOMPARE(f.service().library(0).count, QString("0"));
-        QVERIFY(f.store().selectColorData(f.service().library(0).id).isEmpty());
+        QVERIFY(f.store().selectColours(f.service().library(0).id).isEmpty());
 
         f.meter().setMeasurement(good);
         QVERIFY(f.controller->measure("blue"));

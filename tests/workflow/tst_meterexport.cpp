@@ -122,9 +122,9 @@ private slots:
         const ColourTexts first = f.stored()[0].colours[0];
         QCOMPARE(f.colourKeys("Lib", "Desc").size(), 10);
         QCOMPARE(f.colourKeys("Lib", "Desc")[0], first.join(':'));
-        const QList<ColorDataRecord> records = f.store().selectColorData("ColorCard1" + kStamp);
-        QCOMPARE(records[0].value(1).toString(), "ColorData0" + kStamp);
-        QCOMPARE(records[9].value(1).toString(), "ColorData9" + kStamp);
+        const QVector<Colour> records = f.store().selectColours("ColorCard1" + kStamp);
+        QCOMPARE(records[0].id, "ColorData0" + kStamp);
+        QCOMPARE(records[9].id, "ColorData9" + kStamp);
         QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
     }
 
@@ -163,8 +163,8 @@ private slots:
         QCOMPARE(f.colourKeys("Lib", "Desc")[1], meterTexts[2].join(':'));
         // Identifiers stay unique next to the ones the library had.
         QSet<QString> ids;
-        for (const ColorDataRecord& record : f.store().selectColorData(f.service().library(0).id))
-            ids.insert(record.value(1).toString());
+        for (const Colour& record : f.store().selectColours(f.service().library(0).id))
+            ids.insert(record.id);
         QCOMPARE(ids.size(), 4);
 
         // A second export finds everything present: nothing is asked or changed.
@@ -382,7 +382,7 @@ private slots:
         QCOMPARE(committedLibraries(), 0);
         store.commitTransaction();
         QCOMPARE(committedLibraries(), 1);
-        QCOMPARE(store.selectColorData(id).size(), 2);
+        QCOMPARE(store.selectColours(id).size(), 2);
         QVERIFY(f.prompt.messages().isEmpty());
     }
 

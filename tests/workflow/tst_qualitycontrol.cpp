@@ -203,10 +203,10 @@ private slots:
         const SimMeasurement one = SimMeter::measurementFromRgb(100, 100, 100);
         const SimMeasurement two = SimMeter::measurementFromRgb(110, 100, 90);
         QCOMPARE(mean.values[0], int(std::lround((one[0] + two[0]) / 2.0)));
-        const QList<ColorDataRecord> stored = f.store().selectColorData(f.primary);
-        QCOMPARE(stored.last().value(2).toString(), QString("mixed"));
-        QCOMPARE(stored.last().value(3).toString(), mean.texts.value(0));
-        QCOMPARE(stored.last().value(21).toString(), mean.texts.value(18));
+        const QVector<Colour> stored = f.store().selectColours(f.primary);
+        QCOMPARE(stored.last().name, QString("mixed"));
+        QCOMPARE(stored.last().labL, mean.texts.value(0));
+        QCOMPARE(stored.last().rgbB, mean.texts.value(18));
     }
 
     // Compared by the library's tolerance, kept in the history, nearest
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(standard.colourName, QString("Red"));
         QCOMPARE((QVector<int>{standard.red, standard.green, standard.blue}),
                  (QVector<int>{220, 30, 40}));
-        const QList<ColorDataRecord> before = f.store().selectColorData(f.primary);
+        const QVector<Colour> before = f.store().selectColours(f.primary);
 
         f.under(sample[0], sample[1], sample[2]);
         QSignalSpy history(&f.quality, &QualityController::historyChanged);
@@ -259,7 +259,7 @@ private slots:
         QCOMPARE(e.deltaE, result.comparison.deltaE);
         QCOMPARE(e.sample.L, expectedSample.L);
         QCOMPARE(e.time, QDateTime(QDate(2026, 3, 1), QTime(9, 30), Qt::UTC));
-        QCOMPARE(f.store().selectColorData(f.primary), before);
+        QCOMPARE(f.store().selectColours(f.primary), before);
         QCOMPARE(f.service().library(0).count, QString("3"));
         QCOMPARE(f.prompt.messages(), QStringList());
     }

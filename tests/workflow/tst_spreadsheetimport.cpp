@@ -36,7 +36,7 @@ class SpreadsheetImportTest : public QObject {
     int files = 0;
 
     // A workbook saved from a store of meter 12345678 with these libraries.
-    QString workbook(const QList<QPair<QString, QList<Colour>>>& libraries,
+    QString workbook(const QList<QPair<QString, QList<SheetColour>>>& libraries,
                      const QString& meterNumber = QStringLiteral("12345678")) {
         ExchangeFixture source(meterNumber);
         source.service().setMaxLibraries(46);
@@ -108,16 +108,16 @@ private slots:
         QCOMPARE(f.service().library(0).count, QStringLiteral("3"));
         QCOMPARE(f.service().library(1).count, QStringLiteral("0"));
         QCOMPARE(f.service().library(2).count, QStringLiteral("2"));
-        const QList<LibraryRecord> stored = f.store().selectLibraries();
+        const QVector<Library> stored = f.store().selectLibraries();
         QCOMPARE(stored.size(), 3);
-        QCOMPARE(stored[0][2].toString(), QStringLiteral("12345678"));
-        QCOMPARE(stored[2][5].toString(), QStringLiteral("2"));
+        QCOMPARE(stored[0].meterNumber, QStringLiteral("12345678"));
+        QCOMPARE(stored[2].count, QStringLiteral("2"));
         // Identifiers as a new library and new colours get them.
-        QVERIFY(stored[0][1].toString().startsWith("ColorCard1"));
-        QVERIFY(stored[2][1].toString().startsWith("ColorCard3"));
-        const QList<ColorDataRecord> blues = f.store().selectColorData(stored[2][1].toString());
+        QVERIFY(stored[0].id.startsWith("ColorCard1"));
+        QVERIFY(stored[2].id.startsWith("ColorCard3"));
+        const QVector<Colour> blues = f.store().selectColours(stored[2].id);
         QCOMPARE(blues.size(), 2);
-        QVERIFY(blues[1][1].toString().startsWith("ColorData2"));
+        QVERIFY(blues[1].id.startsWith("ColorData2"));
         const QStringList values = measuredValues(51);
         QCOMPARE(f.colourKeys("Blues", "desc"),
                  (QStringList{"C-1:" + measuredValues(50).mid(0, 3).join(':'),
@@ -206,10 +206,10 @@ private slots:
         ExchangeFixture f;
         f.import(file);
         QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
-        const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
-        QCOMPARE(stored[0][19].toString(), QStringLiteral("12"));
-        QCOMPARE(stored[2][21].toString(), QStringLiteral("7"));
-        QCOMPARE(stored[1][19].toString(), measuredValues(2)[16]);
+        const QVector<Colour> stored = f.store().selectColours(f.service().library(0).id);
+        QCOMPARE(stored[0].rgbR, QStringLiteral("12"));
+        QCOMPARE(stored[2].rgbB, QStringLiteral("7"));
+        QCOMPARE(stored[1].rgbR, measuredValues(2)[16]);
     }
 
     // Importing again asks only about the libraries that would change (here
@@ -273,7 +273,7 @@ private slots:
     }
 
     void mergeAddsTheMissingColours() {
-        const QList<Colour> all = colours(5, 20);
+        const QList<SheetColour> all = colours(5, 20);
         const QString file = workbook({{"Reds", all}, {"Blues", colours(2, 3)}});
         ExchangeFixture f;
         f.addLibrary("Reds", "desc", {all[1], all[3]});
@@ -281,13 +281,13 @@ private slots:
         f.import(file);
         QCOMPARE(f.prompt.seriesHeads(), QStringList{overwriteQuestion("Reds", "desc")});
         QCOMPARE(f.service().library(0).count, QStringLiteral("5"));
-        QCOMPARE(f.store().selectLibraries()[0][5].toString(), QStringLiteral("5"));
-        const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
+        QCOMPARE(f.store().selectLibraries()[0].count, QStringLiteral("5"));
+        const QVector<Colour> stored = f.store().selectColours(f.service().library(0).id);
         QStringList names;
         QSet<QString> ids;
-        for (const ColorDataRecord& c : stored) {
-            names << c[2].toString();
-            ids.insert(c[1].toString());
+        for (const Colour& c : stored) {
+            names << c.name;
+            ids.insert(c.id);
         }
         QCOMPARE(names, (QStringList{"C-2", "C-4", "C-1", "C-3", "C-5"}));
         QCOMPARE(ids.size(), 5);
@@ -296,7 +296,7 @@ private slots:
     }
 
     void libraryLimit() {
-        QList<QPair<QString, QList<Colour>>> libraries;
+        QList<QPair<QString, QList<SheetColour>>> libraries;
         for (int k = 0; k < 5; ++k)
             libraries.append({QStringLiteral("Lib%1").arg(k), colours(1, k)});
         const QString file = workbook(libraries);
@@ -330,17 +330,17 @@ private slots:
     }
 
     void emptyLabStoredAsZero() {
-        QList<Colour> list = colours(2, 5);
+        QList<SheetColour> list = colours(2, 5);
         list[1].values[0] = QString();  // LabL
         list[1].values[4] = QString();  // a value never measured stays empty
         const QString file = workbook({{"Reds", list}});
         ExchangeFixture f;
         f.import(file);
         QCOMPARE(f.prompt.messages(), QStringList{kSuccess});
-        const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
-        QCOMPARE(stored[1][3].toString(), QStringLiteral("0.00"));
-        QCOMPARE(stored[1][7].toString(), QString(""));
-        QCOMPARE(stored[0][3].toString(), list[0].values[0]);
+        const QVector<Colour> stored = f.store().selectColours(f.service().library(0).id);
+        QCOMPARE(stored[1].labL, QStringLiteral("0.00"));
+        QCOMPARE(stored[1].luvu, QString(""));
+        QCOMPARE(stored[0].labL, list[0].values[0]);
     }
 
     // The whole workbook is one transaction: the library that exceeds the
@@ -418,7 +418,7 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(QString, message);
         // The workbook: C-1 with other values, C-2 as held, C-3 new.
-        QList<Colour> sheet = colours(3, 7);
+        QList<SheetColour> sheet = colours(3, 7);
         sheet[1] = colours(2, 1)[1];
         const QString file = workbook({{"Reds", sheet}});
         ExchangeFixture f;
@@ -428,15 +428,15 @@ private slots:
         QCOMPARE(f.prompt.messages(), QStringList{message});
         QCOMPARE(f.colourKeys("Reds", "desc"), expected);
         QCOMPARE(f.service().library(0).count, QString::number(expected.size()));
-        const QList<ColorDataRecord> stored = f.store().selectColorData(f.service().library(0).id);
+        const QVector<Colour> stored = f.store().selectColours(f.service().library(0).id);
         QCOMPARE(stored.size(), expected.size());
-        QCOMPARE(stored[0][21].toString(), (overwrite ? measuredValues(7) : measuredValues(1))[18]);
+        QCOMPARE(stored[0].rgbB, (overwrite ? measuredValues(7) : measuredValues(1))[18]);
         f.relist();
         QCOMPARE(f.colourKeys("Reds", "desc"), expected);
     }
 
     void repeatedNameInOneSheetKeepsTheLast() {
-        QList<Colour> sheet = colours(3, 4);
+        QList<SheetColour> sheet = colours(3, 4);
         sheet[2].name = sheet[0].name;
         const QString file = workbook({{"Reds", sheet}});
         ExchangeFixture f;
@@ -444,7 +444,7 @@ private slots:
         QCOMPARE(f.colourKeys("Reds", "desc"),
                  (QStringList{"C-1:" + measuredValues(6).mid(0, 3).join(':'),
                               "C-2:" + measuredValues(5).mid(0, 3).join(':')}));
-        QCOMPARE(f.store().selectLibraries()[0][5].toString(), QStringLiteral("2"));
+        QCOMPARE(f.store().selectLibraries()[0].count, QStringLiteral("2"));
     }
 
     // Exactly on the colour limit: 20000 stored afterwards is fine, 20001 is not.
@@ -604,7 +604,7 @@ private slots:
         QFETCH(QString, message);
         static QList<QList<QVariantList>> sheets;
         if (sheets.isEmpty()) {
-            QList<Colour> reds = colours(3, 1);
+            QList<SheetColour> reds = colours(3, 1);
             reds[0].values[0] = reds[0].values[1] = reds[0].values[2] = QStringLiteral("0.00");
             sheets = WorkbookEdit::readSheets(workbook({{"Reds", reds}, {"Empty", {}}}));
             QCOMPARE(sheets.size(), 3);

@@ -108,8 +108,8 @@ struct PageFixture {
     }
     QStringList storedNames() {
         QStringList names;
-        for (const LibraryRecord& record : page->store().selectLibraries())
-            names << record.value(3).toString() + ":" + record.value(4).toString();
+        for (const Library& record : page->store().selectLibraries())
+            names << record.name + ":" + record.description;
         return names;
     }
 };

@@ -34,20 +34,16 @@ const QStringList kSampleTexts = {"50.23", "-10.00", "12.34", "51.00",  "-2.50",
 
 // name followed by the nineteen stored texts, or empty when the colour is not stored.
 QStringList stored(FirstPage& page, const QString& libraryId, const QString& colorId) {
-    for (const ColorDataRecord& record : page.store().selectColorData(libraryId))
-        if (record.value(1).toString() == colorId) {
-            QStringList texts;
-            for (int i = 2; i < record.size(); ++i)
-                texts << record[i].toString();
-            return texts;
-        }
+    for (const Colour& record : page.store().selectColours(libraryId))
+        if (record.id == colorId)
+            return QStringList{record.name} + record.values();
     return {};
 }
 
 QString storedCount(FirstPage& page, const QString& libraryId) {
-    for (const LibraryRecord& record : page.store().selectLibraries())
-        if (record.value(1).toString() == libraryId)
-            return record.value(5).toString();
+    for (const Library& record : page.store().selectLibraries())
+        if (record.id == libraryId)
+            return record.count;
     return {};
 }
 
@@ -225,8 +221,8 @@ private slots:
         m.f.ui()->lineEdit_colorDataName->setText("n");
         page.on_pushButton_measure_clicked();
         QStringList ids;
-        for (const ColorDataRecord& record : page.store().selectColorData(m.id))
-            ids << record.value(1).toString();
+        for (const Colour& record : page.store().selectColours(m.id))
+            ids << record.id;
         QCOMPARE(ids.size(), 4);
         QCOMPARE(ids.last(), "ColorData5" + kStamp);
         QCOMPARE(stored(page, m.id, "ColorData4" + kStamp).value(0), QString("c4"));
@@ -407,7 +403,7 @@ private slots:
         QCOMPARE(rows(m), QStringList{"c3:300:301:302"});
         QCOMPARE(keys(m), rows(m));
         QCOMPARE(storedCount(page, m.id), QString("1"));
-        QCOMPARE(page.store().selectColorData(m.id).size(), 1);
+        QCOMPARE(page.store().selectColours(m.id).size(), 1);
     }
 
     // Neither a deletion nor a second measurement can be taken back: both

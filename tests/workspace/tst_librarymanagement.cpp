@@ -135,10 +135,13 @@ private slots:
         QCOMPARE(page.libraryCell(1, 0), "ColorCard2" + kStamp);
         CHECK_LIBRARY_INVARIANTS(f);
 
-        const QList<LibraryRecord> stored = page.store().selectLibraries();
-        QCOMPARE(stored[0].mid(1), (QVariantList{first, "", "Reds", "spring", "0"}));
-        QCOMPARE(stored[1].mid(1),
-                 (QVariantList{"ColorCard2" + kStamp, "20480", "Reds", "autumn", "0"}));
+        const auto fields = [](const Library& l) {
+            return QStringList{l.id, l.meterNumber, l.name, l.description, l.count};
+        };
+        const QVector<Library> stored = page.store().selectLibraries();
+        QCOMPARE(fields(stored[0]), (QStringList{first, "", "Reds", "spring", "0"}));
+        QCOMPARE(fields(stored[1]),
+                 (QStringList{"ColorCard2" + kStamp, "20480", "Reds", "autumn", "0"}));
     }
 
     void libraryLimit() {

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <optional>
+
+#include "Colour.h"
+#include "Quality.h"
+
+// Where the libraries, their colours, the tolerances and the history are
+// kept, whatever keeps them: the window and the command line read and write
+// through this and never see the statements behind it. Reads return nullopt
+// when the store cannot be read; writes return false; error() says why.
+class LibraryRepository : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    ~LibraryRepository() override = default;
+
+    // The libraries in stored order, without their colours.
+    virtual std::optional<QVector<Library>> libraries() = 0;
+    // The library of that identifier (the first stored when several claim
+    // it); one that is not stored when there is none.
+    virtual std::optional<Library> library(const QString& libraryId) = 0;
+    // The library's colours in stored order; without identifiers (row id 0,
+    // id null) when only names and values are wanted.
+    virtual std::optional<QVector<Colour>> colours(const QString& libraryId,
+                                                   bool identifiers = true) = 0;
+    // The library's own tolerance, or the default when it has none.
+    virtual std::optional<Tolerance> tolerance(const QString& libraryId) = 0;
+    // Newest first; at most limit entries (all when limit < 0), of one
+    // library when libraryId is not empty.
+    virtual std::optional<QVector<HistoryEntry>> history(int limit = -1,
+                                                         const QString& libraryId = {}) = 0;
+
+    // Everything written between begin and commit lands together or not at
+    // all; a failed commit is rolled back.
+    virtual bool begin() = 0;
+    virtual bool commit() = 0;
+    virtual void rollback() = 0;
+    // The library with its colours; rowIds of what was stored are set.
+    virtual bool addLibrary(Library& library) = 0;
+    // Appends colours and sets the library's count to its rows.
+    virtual bool addColours(const QString& libraryId, QVector<Colour>& colours) = 0;
+    // The library, its colours and its tolerance.
+    virtual bool removeLibrary(const QString& libraryId) = 0;
+    virtual bool setTolerance(const QString& libraryId, const Tolerance& tolerance) = 0;
+    // entry.id and entry.time are set.
+    virtual bool addHistory(HistoryEntry& entry) = 0;
+
+    virtual QString error() const = 0;
+
+    // Whether anyone, another process included, committed since the last
+    // look (or since this repository was made); emits changed() when so.
+    virtual bool checkForChanges() = 0;
+
+signals:
+    // What is stored changed: by a commit of this repository or, noticed by
+    // checkForChanges, of another connection.
+    void changed();
+};
