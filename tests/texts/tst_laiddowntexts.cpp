@@ -113,9 +113,8 @@ QString shown(const QTranslator& translator, const FormMessage& message) {
 QStringList formRows() {
     QTranslator english;
     QTranslator chinese;
-    // A language without a file of its own reads the source texts.
-    english.load(QStringLiteral("ColorCard_en.qm"), kBin);
-    if (!chinese.load(QStringLiteral("ColorCard_zh.qm"), kBin))
+    if (!english.load(QStringLiteral("ColorCard_en.qm"), kBin) ||
+        !chinese.load(QStringLiteral("ColorCard_zh.qm"), kBin))
         return {};
     QStringList rows;
     for (const FormMessage& message : formMessages())
