@@ -54,9 +54,9 @@ int main(int argc, char** argv) {
             checksum += found.value(0).deltaE;
         }
         std::sort(times.begin(), times.end());
-        out << qSetFieldWidth(20) << Qt::left << formulaLabel(method, Language::english()) << qSetFieldWidth(0)
-            << " median " << QString::number(times[times.size() / 2], 'f', 2) << " ms, worst "
-            << QString::number(times.last(), 'f', 2) << " ms\n";
+        out << qSetFieldWidth(20) << Qt::left << formulaLabel(method, Language::english())
+            << qSetFieldWidth(0) << " median " << QString::number(times[times.size() / 2], 'f', 2)
+            << " ms, worst " << QString::number(times.last(), 'f', 2) << " ms\n";
     }
 
     // The same standards in a store, 20 libraries.

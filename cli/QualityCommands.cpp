@@ -231,9 +231,9 @@ int runTrend(CliContext& cli) {
         return ExitSuccess;
     }
     const Language language = cli.language();
-    cli.out() << ReportText::TrendHeading.in(language).arg(wanted, QString::number(entries->size()),
-                                                          formulaLabel(tolerance->method, language),
-                                                          fixed(tolerance->limit, 2))
+    cli.out() << ReportText::TrendHeading.in(language).arg(
+                     wanted, QString::number(entries->size()),
+                     formulaLabel(tolerance->method, language), fixed(tolerance->limit, 2))
               << '\n'
               << ReportText::TrendColumns.in(language) << '\n';
     for (const AxisTrend& a : axes) {

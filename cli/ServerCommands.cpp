@@ -30,13 +30,13 @@ int runServer(CliContext& cli) {
         QSqlDatabase db = server->addDatabase(QStringLiteral("colorcard-cli-server"),
                                               QStringLiteral("colorcard-cli"));
         if (!db.open()) {
-            status = cli.fail(
-                ServerText::CannotConnect.in(language).arg(server->display(), db.lastError().text()));
+            status = cli.fail(ServerText::CannotConnect.in(language).arg(server->display(),
+                                                                         db.lastError().text()));
         } else {
             const ServerSchema::Result result = ServerSchema::migrate(db);
             if (!result.ok)
-                status =
-                    cli.fail(ServerText::SchemaFailed.in(language).arg(server->display(), result.error));
+                status = cli.fail(
+                    ServerText::SchemaFailed.in(language).arg(server->display(), result.error));
             else
                 cli.out() << ServerText::SchemaReady.in(language)
                                  .arg(server->display())

@@ -454,8 +454,8 @@ private slots:
         QCOMPARE(w.text("label_deltaE"), fixed(cmc));
         QCOMPARE(w.text("label_verdictDetail"),
                  QString("%1 %2 %3 %4")
-                     .arg(formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()), fixed(cmc),
-                          cmc <= de00 + 1 ? "≤" : ">", fixed(de00 + 1)));
+                     .arg(formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()),
+                          fixed(cmc), cmc <= de00 + 1 ? "≤" : ">", fixed(de00 + 1)));
         // Saved: the library's tolerance from now on.
         limit->setValue(2.5);
         save->click();
@@ -491,8 +491,8 @@ private slots:
         QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("按现行容差"));
         const QString now = QString("%1 (%2 %3 %4 2.50)")
                                 .arg(cmc <= 2.5 ? "合格" : "不合格",
-                                     formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()), fixed(cmc),
-                                     cmc <= 2.5 ? "≤" : ">");
+                                     formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()),
+                                     fixed(cmc), cmc <= 2.5 ? "≤" : ">");
         history = w.tableRows("tableWidget_history");
         QCOMPARE(history.size(), 3);
         for (const QString& row : history)
