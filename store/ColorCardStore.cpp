@@ -15,6 +15,7 @@
 
 #include "DataFiles.h"
 #include "sqlite/SqliteRepository.h"
+#include "sqlite/SqliteRows.h"
 #include "sqlite/SqliteStatements.h"
 
 // Every statement and every failure is traced here; enable with
@@ -22,6 +23,8 @@
 Q_LOGGING_CATEGORY(lcStore, "colorcard.store", QtInfoMsg)
 
 namespace {
+
+using namespace SqliteRows;
 
 const char* const kDatabaseFileName = "database.db";
 const char* const kIdTimeFormat = "yyMMddhhmmss";
@@ -35,19 +38,6 @@ const QStringList kValueColumns = {
     QStringLiteral("CMYKC"), QStringLiteral("CMYKM"), QStringLiteral("CMYKY"),
     QStringLiteral("CMYKK"), QStringLiteral("RGBR"),  QStringLiteral("RGBG"),
     QStringLiteral("RGBB")};
-
-// Table names are identifiers, never values: quote them so that no name can
-// change the statement.
-QString quoted(const QString& identifier) {
-    QString inner = identifier;
-    inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + inner + QLatin1Char('"');
-}
-
-// A null string would bind as NULL; the columns hold texts, so bind "".
-QVariant text(const QString& value) {
-    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
-}
 
 QString placeholders(int count) {
     QStringList marks;
@@ -474,22 +464,6 @@ QString ColorCardStore::selectColorDataName(const QString& libraryId, const QStr
     return QString(QLatin1String(""));
 }
 
-namespace {
-const QString kSelectLibrary = QStringLiteral(
-    "SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount FROM ColorCard");
-
-Library libraryAt(const QSqlQuery& query) {
-    Library library;
-    library.rowId = query.value(0).toInt();
-    library.id = query.value(1).toString();
-    library.meterNumber = query.value(2).toString();
-    library.name = query.value(3).toString();
-    library.description = query.value(4).toString();
-    library.count = query.value(5).toString();
-    return library;
-}
-}  // namespace
-
 // The window reads as the command line does: through the repository.
 QVector<Library> ColorCardStore::selectLibraries() {
     SqliteRepository repository(d->database());
@@ -512,14 +486,15 @@ Library ColorCardStore::selectLibrary(const QString& libraryId) {
 Library ColorCardStore::selectLibraryByKey(const QString& name, const QString& description) {
     QSqlQuery query(d->database());
     if (!d->exec(query,
-                 kSelectLibrary + QStringLiteral(" WHERE colorcardname = ? AND colorcarddesc = ? "
-                                                 "ORDER BY id LIMIT 1"),
+                 SqliteRows::selectLibrary() +
+                     QStringLiteral(" WHERE colorcardname = ? AND colorcarddesc = ? "
+                                    "ORDER BY id LIMIT 1"),
                  {text(name), text(description)})) {
         d->result(StoreError::QueryLibraries);
         return {};
     }
     d->result(StoreError::None);
-    return query.next() ? libraryAt(query) : Library();
+    return query.next() ? SqliteRows::libraryAt(query) : Library();
 }
 
 QVector<Colour> ColorCardStore::selectColours(const QString& libraryId, bool identifiers) {

@@ -9,9 +9,12 @@
 #include <QVariant>
 
 #include "QualityStore.h"
+#include "SqliteRows.h"
 #include "SqliteStatements.h"
 
 namespace {
+
+using namespace SqliteRows;
 
 // The nineteen value columns of a colour table, in column order.
 const QStringList kValueColumns = {
@@ -22,33 +25,6 @@ const QStringList kValueColumns = {
     QStringLiteral("CMYKC"), QStringLiteral("CMYKM"), QStringLiteral("CMYKY"),
     QStringLiteral("CMYKK"), QStringLiteral("RGBR"),  QStringLiteral("RGBG"),
     QStringLiteral("RGBB")};
-
-const QString kSelectLibrary = QStringLiteral(
-    "SELECT id, colorcardid, meterno, colorcardname, colorcarddesc, colorcardcount FROM ColorCard");
-
-// Table names are identifiers, never values: quote them so that no name can
-// change the statement.
-QString quoted(const QString& identifier) {
-    QString inner = identifier;
-    inner.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + inner + QLatin1Char('"');
-}
-
-// A null string would bind as NULL; the columns hold texts, so bind "".
-QVariant text(const QString& value) {
-    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
-}
-
-Library libraryAt(const QSqlQuery& query) {
-    Library library;
-    library.rowId = query.value(0).toInt();
-    library.id = query.value(1).toString();
-    library.meterNumber = query.value(2).toString();
-    library.name = query.value(3).toString();
-    library.description = query.value(4).toString();
-    library.count = query.value(5).toString();
-    return library;
-}
 
 // The SQLite connection behind an open connection of the toolkit's driver.
 sqlite3* handleOf(const QSqlDatabase& db) {
@@ -124,7 +100,7 @@ bool SqliteRepository::run(const QString& statement, const QVariantList& values)
 std::optional<QVector<Library>> SqliteRepository::libraries() {
     error_.clear();
     QSqlQuery query(database_);
-    if (!database_.isOpen() || !query.exec(kSelectLibrary + QStringLiteral(" ORDER BY id"))) {
+    if (!database_.isOpen() || !query.exec(selectLibrary() + QStringLiteral(" ORDER BY id"))) {
         sqlError_ = query.lastError();
         fail(QStringLiteral("cannot read the libraries"), query.lastError().text());
         return std::nullopt;
@@ -139,7 +115,7 @@ std::optional<Library> SqliteRepository::library(const QString& libraryId) {
     error_.clear();
     QSqlQuery query(database_);
     if (!database_.isOpen() ||
-        !query.prepare(kSelectLibrary +
+        !query.prepare(selectLibrary() +
                        QStringLiteral(" WHERE colorcardid = ? ORDER BY id LIMIT 1"))) {
         fail(QStringLiteral("cannot read the library"), query.lastError().text());
         return std::nullopt;
