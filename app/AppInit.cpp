@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "AppInit.h"
+#include "app/AppInit.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "QtCompat.h"
+#include "compat/QtCompat.h"
 
 AppInit* AppInit::instance() {
     static AppInit self;

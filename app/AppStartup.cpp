@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "AppStartup.h"
+#include "app/AppStartup.h"
 
 #include <QColor>
 #include <QCommandLineParser>
@@ -12,15 +12,15 @@
 #include <cstdio>
 #include <memory>
 
-#include "AppInit.h"
 #include "ColorCardVersion.h"
-#include "DataFiles.h"
-#include "DeviceEventSource.h"
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "QtCompat.h"
-#include "SingleApplication.h"
-#include "WidgetPrompt.h"
+#include "app/AppInit.h"
+#include "app/MainWindow.h"
+#include "app/SingleApplication.h"
+#include "compat/QtCompat.h"
+#include "link/DeviceEventSource.h"
+#include "store/DataFiles.h"
+#include "workspace/FirstPage.h"
+#include "workspace/WidgetPrompt.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "CLinker.h"
+#include "link/CLinker.h"
 
 class DeviceEventSource;
 class MainWindow;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "LayoutFit.h"
+#include "app/LayoutFit.h"
 
 #include <QAbstractItemModel>
 #include <QEvent>

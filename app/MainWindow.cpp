@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,18 +16,18 @@
 #include <QTranslator>
 #include <QtGlobal>
 
-#include "AppStartup.h"
-#include "DataFiles.h"
-#include "DeviceEventSource.h"
-#include "FirstPage.h"
-#include "LayoutFit.h"
-#include "MeterTexts.h"
-#include "PageSwitcher.h"
-#include "QtCompat.h"
-#include "QualityPage.h"
-#include "ReadingCountBox.h"
-#include "WidgetPrompt.h"
+#include "app/AppStartup.h"
+#include "app/LayoutFit.h"
+#include "compat/QtCompat.h"
+#include "link/DeviceEventSource.h"
+#include "store/DataFiles.h"
+#include "texts/MeterTexts.h"
 #include "ui_MainWindow.h"
+#include "workspace/FirstPage.h"
+#include "workspace/PageSwitcher.h"
+#include "workspace/QualityPage.h"
+#include "workspace/ReadingCountBox.h"
+#include "workspace/WidgetPrompt.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <memory>
 
-#include "CLinker.h"
-#include "FrameLayer.h"
-#include "Language.h"
+#include "link/CLinker.h"
+#include "protocol/FrameLayer.h"
+#include "texts/Language.h"
 
 class DeviceEventSource;
 class FirstPage;

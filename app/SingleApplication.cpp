@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SingleApplication.h"
+#include "app/SingleApplication.h"
 
 #include <unistd.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "AppStartup.h"
-#include "HidapiBackend.h"
-#include "UdevEventSource.h"
-#include "UsbLinkOpener.h"
+#include "app/AppStartup.h"
+#include "link/HidapiBackend.h"
+#include "link/UdevEventSource.h"
+#include "link/UsbLinkOpener.h"
 
 int main(int argc, char** argv) {
     HidapiBackend backend;

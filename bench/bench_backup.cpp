@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "ColorCardStore.h"
-#include "DatabaseBackup.h"
+#include "store/ColorCardStore.h"
+#include "store/DatabaseBackup.h"
 
 namespace {
 

@@ -23,11 +23,11 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "AppStartup.h"
-#include "ColorDataTable.h"
-#include "FirstPage.h"
-#include "WidgetPrompt.h"
+#include "app/AppStartup.h"
 #include "ui_FirstPage.h"
+#include "workspace/ColorDataTable.h"
+#include "workspace/FirstPage.h"
+#include "workspace/WidgetPrompt.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "ExcelEngine.h"
-#include "Workbook.h"
-#include "XlsReader.h"
-#include "XlsWriter.h"
+#include "xls/ExcelEngine.h"
+#include "xls/Workbook.h"
+#include "xls/XlsReader.h"
+#include "xls/XlsWriter.h"
 
 namespace {
 

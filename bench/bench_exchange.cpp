@@ -14,10 +14,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "LibraryService.h"
-#include "Messenger.h"
-#include "SpreadsheetImport.h"
-#include "SpreadsheetSave.h"
+#include "prompt/Messenger.h"
+#include "workflow/LibraryService.h"
+#include "workflow/SpreadsheetImport.h"
+#include "workflow/SpreadsheetSave.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "CgatsFormat.h"
-#include "CsvFormat.h"
-#include "ImportCheck.h"
-#include "OpenFormats.h"
+#include "formats/CgatsFormat.h"
+#include "formats/CsvFormat.h"
+#include "formats/ImportCheck.h"
+#include "formats/OpenFormats.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

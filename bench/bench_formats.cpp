@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "ImportCheck.h"
-#include "OpenFormats.h"
+#include "formats/ImportCheck.h"
+#include "formats/OpenFormats.h"
 
 namespace {
 

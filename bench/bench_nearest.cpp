@@ -10,10 +10,10 @@
 #include <QTextStream>
 #include <algorithm>
 
-#include "ColorCardStore.h"
-#include "LibraryReader.h"
-#include "NearestStandards.h"
-#include "StoreConnection.h"
+#include "colour/NearestStandards.h"
+#include "store/ColorCardStore.h"
+#include "store/LibraryReader.h"
+#include "store/StoreConnection.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "AppStartup.h"
-#include "HidapiBackend.h"
-#include "SingleApplication.h"
-#include "UdevEventSource.h"
-#include "UsbLinkOpener.h"
+#include "app/AppStartup.h"
+#include "app/SingleApplication.h"
+#include "link/HidapiBackend.h"
+#include "link/UdevEventSource.h"
+#include "link/UsbLinkOpener.h"
 
 int main(int argc, char** argv) {
     QString directory = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QString();

@@ -23,13 +23,13 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "CLinkerUSB.h"
-#include "FirstPage.h"
-#include "FrameLayer.h"
-#include "MeterExport.h"
-#include "MeterWrite.h"
-#include "SimHidBackend.h"
-#include "WidgetPrompt.h"
+#include "link/CLinkerUSB.h"
+#include "protocol/FrameLayer.h"
+#include "sim/SimHidBackend.h"
+#include "workflow/MeterExport.h"
+#include "workflow/MeterWrite.h"
+#include "workspace/FirstPage.h"
+#include "workspace/WidgetPrompt.h"
 
 namespace {
 

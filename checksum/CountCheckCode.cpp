@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "CountCheckCode.h"
+#include "checksum/CountCheckCode.h"
 
-#include "Crc16.h"
+#include "checksum/Crc16.h"
 
 quint16 countCheckCode(int count) {
     const char bytes[2] = {static_cast<char>(count & 0xFF), static_cast<char>((count >> 8) & 0xFF)};

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Crc16.h"
+#include "checksum/Crc16.h"
 
 quint16 crc16(const char* bytes, int count) {
     quint16 crc = 0xFFFF;

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 #include <QDir>
 #include <cmath>
 #include <cstdio>
 
-#include "CliTexts.h"
-#include "ColorCardStore.h"
-#include "QtCompat.h"
-#include "TextSafety.h"
+#include "compat/QtCompat.h"
+#include "store/ColorCardStore.h"
+#include "store/TextSafety.h"
+#include "texts/CliTexts.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "BilingualText.h"
-#include "StoreConnection.h"
+#include "store/StoreConnection.h"
+#include "texts/BilingualText.h"
 
 // Exit status of the command line program.
 enum CliExit { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };

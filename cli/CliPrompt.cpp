@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "CliPrompt.h"
+#include "cli/CliPrompt.h"
 
 #include <cstdio>
 
-#include "LibraryFileTexts.h"
-#include "QtCompat.h"
-#include "TextSafety.h"
+#include "compat/QtCompat.h"
+#include "store/TextSafety.h"
+#include "texts/LibraryFileTexts.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QTextStream>
 
-#include "Language.h"
-#include "Prompt.h"
+#include "prompt/Prompt.h"
+#include "texts/Language.h"
 
 // The prompt of the command line: nobody is there to answer. Messages go to
 // stderr as one line each; every question gets the answer the options gave,

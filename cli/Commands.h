@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 int runLibraries(CliContext& cli);
 int runColours(CliContext& cli);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "Completion.h"
+#include "cli/Completion.h"
 
 #include <QRegularExpression>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <optional>
 
-#include "CliTexts.h"
-#include "Commands.h"
-#include "LibraryReader.h"
-#include "TextSafety.h"
+#include "cli/Commands.h"
+#include "store/LibraryReader.h"
+#include "store/TextSafety.h"
+#include "texts/CliTexts.h"
 
 namespace {
 

@@ -11,21 +11,21 @@
 #include <QTemporaryFile>
 #include <cstdio>
 
-#include "CliPrompt.h"
-#include "CliTexts.h"
-#include "Commands.h"
-#include "DataFiles.h"
-#include "EngineWorkbookFile.h"
-#include "ExchangeTexts.h"
-#include "ExchangeWorkbook.h"
-#include "FormatSettings.h"
-#include "LibraryFileTexts.h"
-#include "LibraryService.h"
-#include "Limits.h"
-#include "OpenFormatExport.h"
-#include "OpenFormatImport.h"
-#include "SpreadsheetImport.h"
-#include "SpreadsheetSave.h"
+#include "cli/CliPrompt.h"
+#include "cli/Commands.h"
+#include "exchange/ExchangeWorkbook.h"
+#include "store/DataFiles.h"
+#include "texts/CliTexts.h"
+#include "texts/ExchangeTexts.h"
+#include "texts/LibraryFileTexts.h"
+#include "workflow/FormatSettings.h"
+#include "workflow/LibraryService.h"
+#include "workflow/Limits.h"
+#include "workflow/OpenFormatExport.h"
+#include "workflow/OpenFormatImport.h"
+#include "workflow/SpreadsheetImport.h"
+#include "workflow/SpreadsheetSave.h"
+#include "xls/EngineWorkbookFile.h"
 
 namespace {
 

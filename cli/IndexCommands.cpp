@@ -6,15 +6,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "CliTexts.h"
-#include "ColourIndices.h"
-#include "Commands.h"
-#include "IndexSettingsStore.h"
-#include "IndexTexts.h"
-#include "LibraryReader.h"
-#include "QualityStore.h"
-#include "SampleIndex.h"
-#include "ShadeSort.h"
+#include "cli/Commands.h"
+#include "colour/ColourIndices.h"
+#include "colour/ShadeSort.h"
+#include "store/IndexSettingsStore.h"
+#include "store/LibraryReader.h"
+#include "store/QualityStore.h"
+#include "texts/CliTexts.h"
+#include "texts/IndexTexts.h"
+#include "workflow/SampleIndex.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <QJsonObject>
 #include <cmath>
 
-#include "CliTexts.h"
-#include "Commands.h"
-#include "LibraryReader.h"
-#include "TextSafety.h"
+#include "cli/Commands.h"
+#include "store/LibraryReader.h"
+#include "store/TextSafety.h"
+#include "texts/CliTexts.h"
 
 namespace {
 

@@ -9,14 +9,14 @@
 #include <cmath>
 #include <memory>
 
-#include "CliTexts.h"
-#include "Commands.h"
-#include "ComparisonReport.h"
-#include "FormatSettings.h"
-#include "QcTexts.h"
-#include "QualityStore.h"
-#include "QualityTrend.h"
-#include "ReportTexts.h"
+#include "cli/Commands.h"
+#include "report/ComparisonReport.h"
+#include "report/QualityTrend.h"
+#include "store/QualityStore.h"
+#include "texts/CliTexts.h"
+#include "texts/QcTexts.h"
+#include "texts/ReportTexts.h"
+#include "workflow/FormatSettings.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-#include "Commands.h"
-#include "ServerSchema.h"
-#include "ServerTexts.h"
-#include "ServerUrl.h"
+#include "cli/Commands.h"
+#include "server/ServerSchema.h"
+#include "server/ServerUrl.h"
+#include "texts/ServerTexts.h"
 
 int runServer(CliContext& cli) {
     const Language language = cli.language();

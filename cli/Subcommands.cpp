@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "CliTexts.h"
-#include "Commands.h"
-#include "IndexTexts.h"
-#include "LibraryFileTexts.h"
-#include "ReportTexts.h"
-#include "ServerTexts.h"
+#include "cli/Commands.h"
+#include "texts/CliTexts.h"
+#include "texts/IndexTexts.h"
+#include "texts/LibraryFileTexts.h"
+#include "texts/ReportTexts.h"
+#include "texts/ServerTexts.h"
 
 const QVector<CliSubcommand>& cliSubcommands() {
     static const QVector<CliSubcommand> table = {

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <cstdio>
 
-#include "Completion.h"
+#include "cli/Completion.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

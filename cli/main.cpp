@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 #include <memory>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 int main(int argc, char** argv) {
     // A report draws text, which needs the toolkit's fonts but never a

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "ColourDifference.h"
+#include "colour/ColourDifference.h"
 
 #include <lcms2.h>
 
 #include <QStringList>
 #include <cmath>
 
-#include "QcTexts.h"
+#include "texts/QcTexts.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QVector>
 #include <optional>
 
-#include "BilingualText.h"
-#include "Quality.h"
+#include "model/Quality.h"
+#include "texts/BilingualText.h"
 
 // The formula's name as the page and the reports show it: "ΔE00",
 // "ΔE CMC(2:1)", "ΔE94 (textiles)"…, the ΔE00 factors shown where they

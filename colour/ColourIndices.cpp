@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "ColourIndices.h"
+#include "colour/ColourIndices.h"
 
 #include <QStringList>
 #include <cmath>
 
-#include "IndexTexts.h"
+#include "texts/IndexTexts.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QVector>
 #include <optional>
 
-#include "BilingualText.h"
-#include "ColourDifference.h"
+#include "colour/ColourDifference.h"
+#include "texts/BilingualText.h"
 
 // CIE XYZ tristimulus values, Y of the perfect white 100.
 struct Xyz {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "NearestStandards.h"
+#include "colour/NearestStandards.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVector>
 
-#include "ColourDifference.h"
+#include "colour/ColourDifference.h"
 
 // One standard colour of a library, as the nearest-standard search sees it.
 struct Standard {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ShadeSort.h"
+#include "colour/ShadeSort.h"
 
 #include <algorithm>
 #include <cmath>

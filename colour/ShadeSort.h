@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVector>
 
-#include "ColourDifference.h"
+#include "colour/ColourDifference.h"
 
 // 555 shade sorting: samples of one standard get a three-digit code, one
 // digit each for ΔL*, ΔC* and ΔH* (sample minus standard), 5 meaning within

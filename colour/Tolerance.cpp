@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Tolerance.h"
+#include "colour/Tolerance.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 
 #include <QVector>
 
-#include "ColourDifference.h"
+#include "colour/ColourDifference.h"
 
 Comparison compare(const Lab& standard, const Lab& sample, const Tolerance& tolerance);
 

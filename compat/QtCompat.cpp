@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "QtCompat.h"
+#include "compat/QtCompat.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

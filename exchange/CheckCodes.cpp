@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "CheckCodes.h"
+#include "exchange/CheckCodes.h"
 
 #include <QByteArray>
 
-#include "Crc16.h"
+#include "checksum/Crc16.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QVariantList>
 #include <QtGlobal>
 
-#include "CountCheckCode.h"
+#include "checksum/CountCheckCode.h"
 
 // The three check codes that protect library records in exchange workbooks
 // and in the meter, all CRC-16/MODBUS over defined byte strings. The count's

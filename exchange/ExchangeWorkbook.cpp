@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "ExchangeWorkbook.h"
+#include "exchange/ExchangeWorkbook.h"
 
 #include <cmath>
 #include <limits>
 
-#include "CheckCodes.h"
-#include "LabRange.h"
+#include "exchange/CheckCodes.h"
+#include "store/LabRange.h"
 
 namespace {
 

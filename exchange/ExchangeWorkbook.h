@@ -7,7 +7,7 @@
 #include <QVariant>
 #include <QVariantList>
 
-#include "ColorCardStore.h"
+#include "store/ColorCardStore.h"
 
 // The exchange workbook: worksheet 1 lists the libraries with their check
 // codes and, below row 49, the name, L, a and b of every colour; worksheet

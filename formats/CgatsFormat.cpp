@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "CgatsFormat.h"
+#include "formats/CgatsFormat.h"
 
 #include <lcms2.h>
 
@@ -7,8 +7,8 @@
 #include <cstring>
 #include <memory>
 
-#include "LibraryGrouper.h"
-#include "QtCompat.h"
+#include "compat/QtCompat.h"
+#include "formats/LibraryGrouper.h"
 
 namespace CgatsFormat {
 

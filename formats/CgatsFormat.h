@@ -3,9 +3,9 @@
 
 #include <QByteArray>
 
-#include "ColorLibrary.h"
-#include "FormatError.h"
-#include "FormatOptions.h"
+#include "formats/ColorLibrary.h"
+#include "formats/FormatError.h"
+#include "formats/FormatOptions.h"
 
 // CGATS.17 text through Little CMS's IT8 functions: one table per library
 // with SAMPLE_ID, SAMPLE_NAME, LAB_L, LAB_A, LAB_B and, where every colour of

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ColorDerivation.h"
+#include "formats/ColorDerivation.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ColorLibrary.h"
+#include "formats/ColorLibrary.h"
 
 namespace ColorColumns {
 

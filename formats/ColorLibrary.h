@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
-#include "ColorCardStore.h"
-#include "Colour.h"
+#include "model/Colour.h"
+#include "store/ColorCardStore.h"
 
 // One colour as the open formats carry it: its name and the nineteen value
 // texts in the store's column order (L*a*b*, L*u*v*, LCh, Yxy, CMYK, RGB).

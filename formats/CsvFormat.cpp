@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "CsvFormat.h"
+#include "formats/CsvFormat.h"
 
-#include "CsvCell.h"
-#include "LibraryGrouper.h"
-#include "QtCompat.h"
+#include "compat/QtCompat.h"
+#include "formats/LibraryGrouper.h"
+#include "store/CsvCell.h"
 
 namespace CsvFormat {
 

@@ -3,9 +3,9 @@
 
 #include <QByteArray>
 
-#include "ColorLibrary.h"
-#include "FormatError.h"
-#include "FormatOptions.h"
+#include "formats/ColorLibrary.h"
+#include "formats/FormatError.h"
+#include "formats/FormatOptions.h"
 
 // Comma-separated values after RFC 4180 in UTF-8: the header
 // Library,Description,Name,LabL,...,RGBB and one row per colour with its

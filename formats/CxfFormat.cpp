@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "CxfFormat.h"
+#include "formats/CxfFormat.h"
 
 #include <QHash>
 #include <QSet>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-#include "LibraryGrouper.h"
+#include "formats/LibraryGrouper.h"
 
 namespace CxfFormat {
 

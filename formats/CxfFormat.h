@@ -3,9 +3,9 @@
 
 #include <QByteArray>
 
-#include "ColorLibrary.h"
-#include "FormatError.h"
-#include "FormatOptions.h"
+#include "formats/ColorLibrary.h"
+#include "formats/FormatError.h"
+#include "formats/FormatOptions.h"
 
 // CxF3 (core namespace http://colorexchangeformat.com/CxF3-core) through
 // QXmlStreamWriter and QXmlStreamReader. Every colour is an Object

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "FormatError.h"
+#include "formats/FormatError.h"
 
 #include <QFileInfo>
 #include <QVector>
 #include <initializer_list>
 
-#include "FormatTexts.h"
-#include "TextSafety.h"
+#include "store/TextSafety.h"
+#include "texts/FormatTexts.h"
 
 namespace {
 

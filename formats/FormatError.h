@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "Language.h"
+#include "texts/Language.h"
 
 // Why a file could not be read, checked or written. Every refusal of the open
 // formats is one of these; message() says it in either language.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "ImportCheck.h"
+#include "formats/ImportCheck.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "ColorDerivation.h"
-#include "TextSafety.h"
+#include "formats/ColorDerivation.h"
+#include "store/TextSafety.h"
 
 namespace ImportCheck {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ColorLibrary.h"
-#include "FormatError.h"
+#include "formats/ColorLibrary.h"
+#include "formats/FormatError.h"
 
 // What an import may bring in. The byte lengths are the meter's fields: 16
 // bytes for a library name and for a description, 20 for a colour name, in

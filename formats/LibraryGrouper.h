@@ -3,7 +3,7 @@
 
 #include <QHash>
 
-#include "ColorLibrary.h"
+#include "formats/ColorLibrary.h"
 
 // Collects colours read from a file into libraries keyed by name and
 // description, in the order each library first appears.

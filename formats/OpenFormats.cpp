@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "OpenFormats.h"
+#include "formats/OpenFormats.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <limits>
 
-#include "CgatsFormat.h"
-#include "CsvFormat.h"
-#include "CxfFormat.h"
-#include "FormatTexts.h"
+#include "formats/CgatsFormat.h"
+#include "formats/CsvFormat.h"
+#include "formats/CxfFormat.h"
+#include "texts/FormatTexts.h"
 
 namespace OpenFormats {
 

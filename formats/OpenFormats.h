@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ColorLibrary.h"
-#include "FormatError.h"
-#include "FormatOptions.h"
-#include "ImportCheck.h"
+#include "formats/ColorLibrary.h"
+#include "formats/FormatError.h"
+#include "formats/FormatOptions.h"
+#include "formats/ImportCheck.h"
 
 enum class OpenFormat { Unknown, Csv, Cgats, Cxf };
 

@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "LibraryService.h"
-#include "Messenger.h"
-#include "ScriptedPrompt.h"
+#include "prompt/Messenger.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "workflow/LibraryService.h"
 
 // The library service of meter 2301 with room for 46 libraries, on a store
 // in a directory of its own (removed at the end), with prompts answered

@@ -9,15 +9,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Crc16.h"
-#include "FrameLayer.h"
-#include "FrameMeterDriver.h"
-#include "IdentityMessages.h"
-#include "MeasureMessages.h"
-#include "MeterScript.h"
-#include "MeterText.h"
-#include "ScriptedLinker.h"
-#include "StdCardMessages.h"
+#include "checksum/Crc16.h"
+#include "fuzz/MeterScript.h"
+#include "protocol/FrameLayer.h"
+#include "protocol/FrameMeterDriver.h"
+#include "protocol/IdentityMessages.h"
+#include "protocol/MeasureMessages.h"
+#include "protocol/MeterText.h"
+#include "protocol/StdCardMessages.h"
+#include "tests/support/ScriptedLinker.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "FuzzFile.h"
-#include "OpenFormats.h"
+#include "formats/OpenFormats.h"
+#include "fuzz/FuzzFile.h"
 
 namespace {
 

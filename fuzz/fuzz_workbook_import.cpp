@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "FuzzFile.h"
-#include "FuzzWorkspace.h"
-#include "SpreadsheetImport.h"
+#include "fuzz/FuzzFile.h"
+#include "fuzz/FuzzWorkspace.h"
+#include "workflow/SpreadsheetImport.h"
 
 namespace {
 

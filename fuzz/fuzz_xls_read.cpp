@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ExcelEngine.h"
-#include "FuzzFile.h"
+#include "fuzz/FuzzFile.h"
+#include "xls/ExcelEngine.h"
 
 namespace {
 

@@ -15,17 +15,17 @@
 #include <QLoggingCategory>
 #include <QTextStream>
 
-#include "CLinkerUSB.h"
-#include "Crc16.h"
-#include "FrameLayer.h"
-#include "FuzzWorkspace.h"
-#include "IdentityMessages.h"
-#include "MeasureMessages.h"
-#include "MeterScript.h"
-#include "OpenFormats.h"
-#include "SimHidBackend.h"
-#include "SpreadsheetSave.h"
-#include "StdCardMessages.h"
+#include "checksum/Crc16.h"
+#include "formats/OpenFormats.h"
+#include "fuzz/FuzzWorkspace.h"
+#include "fuzz/MeterScript.h"
+#include "link/CLinkerUSB.h"
+#include "protocol/FrameLayer.h"
+#include "protocol/IdentityMessages.h"
+#include "protocol/MeasureMessages.h"
+#include "protocol/StdCardMessages.h"
+#include "sim/SimHidBackend.h"
+#include "workflow/SpreadsheetSave.h"
 
 namespace {
 

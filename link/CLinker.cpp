@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "CLinker.h"
+#include "link/CLinker.h"
 
 #include <QElapsedTimer>
 

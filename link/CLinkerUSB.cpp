@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "CLinkerUSB.h"
+#include "link/CLinkerUSB.h"
 
-#include "LinkLogging.h"
+#include "link/LinkLogging.h"
 
 CLinkerUSB::CLinkerUSB(HidBackend& backend, QObject* parent)
     : CLinker(parent), device_(backend), backend_(backend) {}

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "CLinker.h"
-#include "HidBackend.h"
-#include "libHidDevice.h"
+#include "link/CLinker.h"
+#include "link/HidBackend.h"
+#include "link/libHidDevice.h"
 
 // The link over the meter's HID interface: reply reads synchronise on the
 // frame start byte and wait for a whole reply, flush reads collect whatever

@@ -6,7 +6,7 @@
 #include <QtGlobal>
 #include <memory>
 
-#include "HidConnection.h"
+#include "link/HidConnection.h"
 
 // What enumeration tells about one HID interface, before it is opened.
 struct HidDeviceInfo {

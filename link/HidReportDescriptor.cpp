@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "HidReportDescriptor.h"
+#include "link/HidReportDescriptor.h"
 
 #include <QVector>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "HidapiBackend.h"
+#include "link/HidapiBackend.h"
 
 #include <fcntl.h>
 #include <hidapi/hidapi.h>
@@ -10,9 +10,9 @@
 #include <QThread>
 #include <cerrno>
 
-#include "HidReportDescriptor.h"
-#include "HidapiConnection.h"
-#include "libHidDevice.h"
+#include "link/HidReportDescriptor.h"
+#include "link/HidapiConnection.h"
+#include "link/libHidDevice.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QElapsedTimer>
 
-#include "HidBackend.h"
+#include "link/HidBackend.h"
 
 // HID devices of the system through hidapi's hidraw backend.
 class HidapiBackend : public HidBackend {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "HidapiConnection.h"
+#include "link/HidapiConnection.h"
 
 #include <hidapi/hidapi.h>
 #include <sys/stat.h>

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "HidConnection.h"
+#include "link/HidConnection.h"
 
 struct hid_device_;
 

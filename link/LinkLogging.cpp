@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "LinkLogging.h"
+#include "link/LinkLogging.h"
 
 // Off unless asked for: a start without a meter must not fill stderr.
 Q_LOGGING_CATEGORY(lcLink, "colorcard.link", QtInfoMsg)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "UdevEventSource.h"
+#include "link/UdevEventSource.h"
 
 #include <libudev.h>
 

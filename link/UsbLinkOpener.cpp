@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "UsbLinkOpener.h"
+#include "link/UsbLinkOpener.h"
 
-#include "CLinkerUSB.h"
+#include "link/CLinkerUSB.h"
 
 LinkOpener makeUsbLinkOpener(HidBackend& backend) {
     return [&backend](quint16 vendorId, quint16 productId, bool* permissionDenied) -> CLinker* {

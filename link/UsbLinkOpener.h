@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "CLinker.h"
+#include "link/CLinker.h"
 
 class HidBackend;
 

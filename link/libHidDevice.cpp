@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "libHidDevice.h"
+#include "link/libHidDevice.h"
 
 #include <QStringList>
 #include <cstring>

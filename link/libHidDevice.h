@@ -6,7 +6,7 @@
 #include <QtGlobal>
 #include <memory>
 
-#include "HidBackend.h"
+#include "link/HidBackend.h"
 
 // Byte-stream view of the meter's HID interface: outgoing bytes are cut into
 // reports of at most 62 payload bytes (0x3F, count, payload, padded to the full

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Colour.h"
+#include "model/Colour.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Quality.h"
+#include "model/Quality.h"
 
 #include <cmath>
 

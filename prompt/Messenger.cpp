@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "Messenger.h"
+#include "prompt/Messenger.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "PromptTexts.h"
+#include "texts/PromptTexts.h"
 
 namespace {
 

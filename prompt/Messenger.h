@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <memory>
 
-#include "BilingualText.h"
-#include "Prompt.h"
+#include "prompt/Prompt.h"
+#include "texts/BilingualText.h"
 
 // The user's language together with the prompt seam: every message is a
 // catalogue text, shown in the language chosen. Arguments fill the text's

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FrameBytes.h"
+#include "protocol/FrameBytes.h"
 
 QByteArray FrameBytes::longHeader(quint8 function, quint32 address, quint16 length) {
     QByteArray header;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "FrameHeader.h"
+#include "protocol/FrameHeader.h"
 
-#include "FrameBytes.h"
+#include "protocol/FrameBytes.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "FrameLayer.h"
+#include "protocol/FrameLayer.h"
 
 #include <QCoreApplication>
 #include <QSettings>
 #include <memory>
 
-#include "CLinker.h"
-#include "Crc16.h"
-#include "FrameBytes.h"
+#include "checksum/Crc16.h"
+#include "link/CLinker.h"
+#include "protocol/FrameBytes.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <bitset>
 #include <functional>
 
-#include "FrameHeader.h"
+#include "protocol/FrameHeader.h"
 
 class CLinker;
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "FrameMeterDriver.h"
+#include "protocol/FrameMeterDriver.h"
 
-#include "FrameLayer.h"
-#include "IdentityMessages.h"
-#include "MeasureMessages.h"
-#include "StdCardMessages.h"
+#include "protocol/FrameLayer.h"
+#include "protocol/IdentityMessages.h"
+#include "protocol/MeasureMessages.h"
+#include "protocol/StdCardMessages.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVector>
 
-#include "MeterDriver.h"
+#include "protocol/MeterDriver.h"
 
 class FrameLayer;
 

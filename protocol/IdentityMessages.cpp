@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "IdentityMessages.h"
+#include "protocol/IdentityMessages.h"
 
-#include "Crc16.h"
-#include "FrameBytes.h"
-#include "FrameLayer.h"
+#include "checksum/Crc16.h"
+#include "protocol/FrameBytes.h"
+#include "protocol/FrameLayer.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "KeyInformation.h"
-#include "MeterResult.h"
-#include "ProductionInformation.h"
+#include "protocol/KeyInformation.h"
+#include "protocol/MeterResult.h"
+#include "protocol/ProductionInformation.h"
 
 class FrameLayer;
 

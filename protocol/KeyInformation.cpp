@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "KeyInformation.h"
+#include "protocol/KeyInformation.h"
 
-#include "FrameBytes.h"
+#include "protocol/FrameBytes.h"
 
 KeyInformation KeyInformation::fromReply(const QByteArray& reply) {
     KeyInformation info;

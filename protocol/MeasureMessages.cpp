@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "MeasureMessages.h"
+#include "protocol/MeasureMessages.h"
 
-#include "FrameBytes.h"
-#include "FrameLayer.h"
+#include "protocol/FrameBytes.h"
+#include "protocol/FrameLayer.h"
 
 namespace {
 

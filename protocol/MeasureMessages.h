@@ -3,7 +3,7 @@
 
 #include <QVector>
 
-#include "MeterResult.h"
+#include "protocol/MeterResult.h"
 
 class FrameLayer;
 

@@ -6,8 +6,8 @@
 #include <QtGlobal>
 #include <limits>
 
-#include "MeterResult.h"
-#include "MeterTypes.h"
+#include "protocol/MeterResult.h"
+#include "protocol/MeterTypes.h"
 
 // What the meter tells about itself when asked who it is.
 struct MeterInformation {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "MeterText.h"
+#include "protocol/MeterText.h"
 
 #include <QVector>
 
-#include "QtCompat.h"
+#include "compat/QtCompat.h"
 
 namespace {
 

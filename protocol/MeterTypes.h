@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
-#include "ColourDifference.h"
+#include "colour/ColourDifference.h"
 
 // A measurement as the meter sent it and as it is shown and stored.
 struct MeasuredColour {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ProductionInformation.h"
+#include "protocol/ProductionInformation.h"
 
-#include "FrameBytes.h"
+#include "protocol/FrameBytes.h"
 
 ProductionInformation ProductionInformation::fromReply(const QByteArray& reply) {
     ProductionInformation info;

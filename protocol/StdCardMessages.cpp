@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "StdCardMessages.h"
+#include "protocol/StdCardMessages.h"
 
-#include "Crc16.h"
-#include "FrameBytes.h"
-#include "FrameLayer.h"
-#include "MeterText.h"
+#include "checksum/Crc16.h"
+#include "protocol/FrameBytes.h"
+#include "protocol/FrameLayer.h"
+#include "protocol/MeterText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "MeterResult.h"
+#include "protocol/MeterResult.h"
 
 class FrameLayer;
 

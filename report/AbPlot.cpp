@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "AbPlot.h"
+#include "report/AbPlot.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ReportTexts.h"
-#include "ToleranceContour.h"
+#include "report/ToleranceContour.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 

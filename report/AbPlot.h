@@ -5,9 +5,9 @@
 #include <QRectF>
 #include <optional>
 
-#include "Language.h"
-#include "Tolerance.h"
-#include "ToleranceContour.h"
+#include "colour/Tolerance.h"
+#include "report/ToleranceContour.h"
+#include "texts/Language.h"
 
 class QPainter;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ComparisonReport.h"
+#include "report/ComparisonReport.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -7,10 +7,10 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "ColorDerivation.h"
-#include "QcTexts.h"
-#include "ReportTexts.h"
-#include "ToleranceContour.h"
+#include "formats/ColorDerivation.h"
+#include "report/ToleranceContour.h"
+#include "texts/QcTexts.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 

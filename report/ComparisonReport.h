@@ -5,8 +5,8 @@
 #include <QRectF>
 #include <QString>
 
-#include "AbPlot.h"
-#include "QualityStore.h"
+#include "report/AbPlot.h"
+#include "store/QualityStore.h"
 
 class QPainter;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ControlChart.h"
+#include "report/ControlChart.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "QualityTrend.h"
+#include "report/QualityTrend.h"
 
 #include <cmath>
 #include <iterator>
 
-#include "ToleranceContour.h"
+#include "report/ToleranceContour.h"
 
 QVector<AxisTrend> qualityTrend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
                                 const Lab& standard, const Tolerance& tolerance) {

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QVector>
 
-#include "ControlChart.h"
-#include "QualityStore.h"
+#include "report/ControlChart.h"
+#include "store/QualityStore.h"
 
 // The control chart of one axis of a standard's comparisons.
 struct AxisTrend {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ToleranceContour.h"
+#include "report/ToleranceContour.h"
 
 #include <cmath>
 

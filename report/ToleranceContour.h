@@ -4,7 +4,7 @@
 #include <QPointF>
 #include <QVector>
 
-#include "ColourDifference.h"
+#include "colour/ColourDifference.h"
 
 // The closed curve on the a*b* plane, at the standard's L*, where the
 // formula's ΔE from the standard equals the limit: a circle for ΔE*ab, the

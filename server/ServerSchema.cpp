@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ServerSchema.h"
+#include "server/ServerSchema.h"
 
 #include <QDir>
 #include <QFile>

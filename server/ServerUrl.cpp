@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ServerUrl.h"
+#include "server/ServerUrl.h"
 
 #include <QUrl>
 #include <QUrlQuery>

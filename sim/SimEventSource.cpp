@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "SimEventSource.h"
+#include "sim/SimEventSource.h"
 
-#include "SimHidBackend.h"
+#include "sim/SimHidBackend.h"
 
 SimEventSource::SimEventSource(SimHidBackend& backend, QObject* parent)
     : DeviceEventSource(parent), backend_(backend) {}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "DeviceEventSource.h"
+#include "link/DeviceEventSource.h"
 
 class SimHidBackend;
 

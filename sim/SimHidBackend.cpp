@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SimHidBackend.h"
+#include "sim/SimHidBackend.h"
 
 class SimHidBackend::Connection : public HidConnection {
 public:

@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QQueue>
 
-#include "HidBackend.h"
-#include "SimMeter.h"
+#include "link/HidBackend.h"
+#include "sim/SimMeter.h"
 
 // A HID backend with one simulated meter that can be plugged and unplugged.
 // Its clock is virtual: a read that finds nothing pending moves the clock on by

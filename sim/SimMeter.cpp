@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "SimMeter.h"
+#include "sim/SimMeter.h"
 
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
 
-#include "Crc16.h"
+#include "checksum/Crc16.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ColorCardStore.h"
+#include "store/ColorCardStore.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -13,10 +13,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "DataFiles.h"
-#include "sqlite/SqliteRepository.h"
-#include "sqlite/SqliteRows.h"
-#include "sqlite/SqliteStatements.h"
+#include "store/DataFiles.h"
+#include "store/sqlite/SqliteRepository.h"
+#include "store/sqlite/SqliteRows.h"
+#include "store/sqlite/SqliteStatements.h"
 
 // Every statement and every failure is traced here; enable with
 // QT_LOGGING_RULES="colorcard.store.debug=true".

@@ -8,7 +8,7 @@
 #include <QVector>
 #include <functional>
 
-#include "Colour.h"
+#include "model/Colour.h"
 
 // The step of the store that failed; each has the message the user is shown
 // for it (the workflows choose and show it, the store shows nothing).

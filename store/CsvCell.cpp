@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "CsvCell.h"
+#include "store/CsvCell.h"
 
 namespace CsvCell {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "DataFiles.h"
+#include "store/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

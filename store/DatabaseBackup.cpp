@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "DatabaseBackup.h"
+#include "store/DatabaseBackup.h"
 
 #include <sqlite3.h>
 
@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "sqlite/SqliteStatements.h"
+#include "store/sqlite/SqliteStatements.h"
 
 Q_LOGGING_CATEGORY(lcBackup, "colorcard.backup", QtInfoMsg)
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "DeviceSettings.h"
+#include "store/DeviceSettings.h"
 
 #include <QSettings>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "IndexSettingsStore.h"
+#include "store/IndexSettingsStore.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -7,7 +7,7 @@
 #include <QVariant>
 #include <cmath>
 
-#include "sqlite/SqliteStatements.h"
+#include "store/sqlite/SqliteStatements.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-#include "ColourIndices.h"
-#include "ShadeSort.h"
+#include "colour/ColourIndices.h"
+#include "colour/ShadeSort.h"
 
 // What a library shows besides its colour differences: the whiteness, tint
 // or yellowness index of each sample, and the steps of its 555 shade codes.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "LabRange.h"
+#include "store/LabRange.h"
 
 #include <cmath>
 

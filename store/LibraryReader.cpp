@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "LibraryReader.h"
+#include "store/LibraryReader.h"
 
 #include <QSqlDatabase>
 
-#include "sqlite/SqliteRepository.h"
+#include "store/sqlite/SqliteRepository.h"
 
 LibraryReader::LibraryReader(const QString& connectionName) : connection_(connectionName) {}
 

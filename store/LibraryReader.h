@@ -6,8 +6,8 @@
 #include <QVector>
 #include <optional>
 
-#include "Colour.h"
-#include "NearestStandards.h"
+#include "colour/NearestStandards.h"
+#include "model/Colour.h"
 
 // Reads the libraries and their colours on any connection to a store,
 // without writing: the command line's view, and the nearest-standard search's

@@ -6,8 +6,8 @@
 #include <QVector>
 #include <optional>
 
-#include "Colour.h"
-#include "Quality.h"
+#include "model/Colour.h"
+#include "model/Quality.h"
 
 // Where the libraries, their colours, the tolerances and the history are
 // kept, whatever keeps them: the window and the command line read and write

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "QualityStore.h"
+#include "store/QualityStore.h"
 
 #include <QIODevice>
 #include <QSaveFile>
@@ -9,9 +9,9 @@
 #include <QStringList>
 #include <QVariant>
 
-#include "CsvCell.h"
-#include "QcTexts.h"
-#include "sqlite/SqliteStatements.h"
+#include "store/CsvCell.h"
+#include "store/sqlite/SqliteStatements.h"
+#include "texts/QcTexts.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "Language.h"
-#include "Tolerance.h"
+#include "colour/Tolerance.h"
+#include "texts/Language.h"
 
 class QIODevice;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "StoreConnection.h"
+#include "store/StoreConnection.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -7,7 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "sqlite/SqliteStatements.h"
+#include "store/sqlite/SqliteStatements.h"
 
 namespace {
 QAtomicInt counter;

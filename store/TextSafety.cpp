@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "TextSafety.h"
+#include "store/TextSafety.h"
 
 namespace TextSafety {
 

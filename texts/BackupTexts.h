@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
+#include "texts/BilingualText.h"
 
 // Copies of the database taken before destructive changes, and restoring one.
 namespace BackupText {

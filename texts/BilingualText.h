@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "Language.h"
+#include "texts/Language.h"
 
 // One message of the program in both of its languages. Every text the user
 // reads outside the forms is one of these constants, declared once in a

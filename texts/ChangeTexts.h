@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
+#include "texts/BilingualText.h"
 
 // Changes that replace data wholesale (another meter, a restore, writing the
 // meter, merging libraries) and the remarks that say what they did.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
+#include "texts/BilingualText.h"
 
 // Texts of the command line program; errors are printed after "colorcard-cli: ".
 namespace CliText {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
+#include "texts/BilingualText.h"
 
 // The demo's panel that stands in for a hand on the simulated meter.
 namespace DemoText {

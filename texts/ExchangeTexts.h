@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
+#include "texts/BilingualText.h"
 
 // Saving to and importing from the exchange workbook.
 namespace ExchangeText {

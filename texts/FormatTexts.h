@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
+#include "texts/BilingualText.h"
 
 // Messages of the open exchange formats (CSV, CGATS.17, CxF3): reading,
 // checking and writing files. Placeholders are filled in order with %1, %2, ...

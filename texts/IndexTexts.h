@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
+#include "texts/BilingualText.h"
 
 // Texts of the whiteness, tint and yellowness indices and of 555 shade sorting.
 namespace IndexText {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
+#include "texts/BilingualText.h"
 
 // Saving libraries to and importing them from files of every type the Save
 // and Import buttons and the command line offer (the exchange workbook keeps

@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QTextStream>
 
-#include "Workbook.h"
-#include "XlsWriter.h"
+#include "xls/Workbook.h"
+#include "xls/XlsWriter.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "BackupRestore.h"
+#include "workflow/BackupRestore.h"
 
-#include "BackupTexts.h"
-#include "ChangeTexts.h"
-#include "LibraryService.h"
+#include "texts/BackupTexts.h"
+#include "texts/ChangeTexts.h"
+#include "workflow/LibraryService.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "DatabaseBackup.h"
+#include "store/DatabaseBackup.h"
 
 class LibraryService;
 class Messenger;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ColorValueTexts.h"
+#include "workflow/ColorValueTexts.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FormatSettings.h"
+#include "workflow/FormatSettings.h"
 
 #include <memory>
 

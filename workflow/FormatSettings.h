@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "FormatOptions.h"
+#include "formats/FormatOptions.h"
 
 // The user's settings of the open formats, kept with the program's other
 // settings: the CxF3 measuring conditions (illuminant and observer the

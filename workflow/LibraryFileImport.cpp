@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "LibraryFileImport.h"
+#include "workflow/LibraryFileImport.h"
 
-#include "ExchangeTexts.h"
-#include "LibraryFiles.h"
-#include "LibraryService.h"
-#include "OpenFormatImport.h"
+#include "texts/ExchangeTexts.h"
+#include "workflow/LibraryFiles.h"
+#include "workflow/LibraryService.h"
+#include "workflow/OpenFormatImport.h"
 
 LibraryFileImport::LibraryFileImport(LibraryService& library) : library(library), import(library) {}
 

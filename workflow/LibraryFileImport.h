@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "SpreadsheetImport.h"
+#include "workflow/SpreadsheetImport.h"
 
 class LibraryService;
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "LibraryFileSave.h"
+#include "workflow/LibraryFileSave.h"
 
-#include "ExchangeTexts.h"
-#include "LibraryFiles.h"
-#include "LibraryService.h"
-#include "OpenFormatExport.h"
+#include "texts/ExchangeTexts.h"
+#include "workflow/LibraryFiles.h"
+#include "workflow/LibraryService.h"
+#include "workflow/OpenFormatExport.h"
 
 LibraryFileSave::LibraryFileSave(LibraryService& library, const QString& templateDirectory,
                                  const FormatWriteOptions& options)

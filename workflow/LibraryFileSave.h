@@ -3,8 +3,8 @@
 
 #include <QString>
 
-#include "FormatOptions.h"
-#include "SpreadsheetSave.h"
+#include "formats/FormatOptions.h"
+#include "workflow/SpreadsheetSave.h"
 
 class LibraryService;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "LibraryFiles.h"
+#include "workflow/LibraryFiles.h"
 
 #include <QFileInfo>
 #include <QStringList>

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "OpenFormats.h"
+#include "formats/OpenFormats.h"
 
 // The file types the Save and Import buttons offer in one dialog: the
 // exchange workbook first (the dialog opens on it), then CSV, CGATS.17 and

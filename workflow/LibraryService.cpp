@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "LibraryService.h"
+#include "workflow/LibraryService.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -10,16 +10,16 @@
 #include <algorithm>
 #include <limits>
 
-#include "BackupTexts.h"
-#include "ChangeTexts.h"
-#include "GuidanceTexts.h"
-#include "IndexSettingsStore.h"
-#include "LibraryTexts.h"
-#include "Limits.h"
-#include "QualityStore.h"
-#include "StoreErrorTexts.h"
-#include "StoreTexts.h"
-#include "TextSafety.h"
+#include "store/IndexSettingsStore.h"
+#include "store/QualityStore.h"
+#include "store/TextSafety.h"
+#include "texts/BackupTexts.h"
+#include "texts/ChangeTexts.h"
+#include "texts/GuidanceTexts.h"
+#include "texts/LibraryTexts.h"
+#include "texts/StoreTexts.h"
+#include "workflow/Limits.h"
+#include "workflow/StoreErrorTexts.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QStringList>
 #include <functional>
 
-#include "ColorCardStore.h"
-#include "DatabaseBackup.h"
-#include "LibraryTypes.h"
-#include "Messenger.h"
+#include "prompt/Messenger.h"
+#include "store/ColorCardStore.h"
+#include "store/DatabaseBackup.h"
+#include "workflow/LibraryTypes.h"
 
 // The libraries and colours of the store as the page lists them, and every
 // change to them: the store is changed first and the list (with its signals)

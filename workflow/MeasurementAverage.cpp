@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "MeasurementAverage.h"
+#include "workflow/MeasurementAverage.h"
 
 #include <cmath>
 
-#include "ColorValueTexts.h"
-#include "Tolerance.h"
+#include "colour/Tolerance.h"
+#include "workflow/ColorValueTexts.h"
 
 namespace {
 

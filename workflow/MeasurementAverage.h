@@ -3,7 +3,7 @@
 
 #include <QVector>
 
-#include "MeterTypes.h"
+#include "protocol/MeterTypes.h"
 
 // One measurement from several readings of the same sample: each of the
 // nineteen values is the mean of the readings, rounded to the meter's unit,

@@ -10,8 +10,8 @@
 #include <QVector>
 #include <memory>
 
-#include "MeterDriver.h"
-#include "MeterTypes.h"
+#include "protocol/MeterDriver.h"
+#include "protocol/MeterTypes.h"
 
 class FrameLayer;
 class LibraryService;

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "MeterExport.h"
+#include "workflow/MeterExport.h"
 
 #include <QStringList>
 
-#include "ChangeTexts.h"
-#include "FrameMeterDriver.h"
-#include "GuidanceTexts.h"
-#include "LabRange.h"
-#include "LibraryService.h"
-#include "LibraryTexts.h"
-#include "Limits.h"
-#include "MeterResultTexts.h"
-#include "TransferProgress.h"
-#include "TransferTexts.h"
+#include "protocol/FrameMeterDriver.h"
+#include "store/LabRange.h"
+#include "texts/ChangeTexts.h"
+#include "texts/GuidanceTexts.h"
+#include "texts/LibraryTexts.h"
+#include "texts/TransferTexts.h"
+#include "workflow/LibraryService.h"
+#include "workflow/Limits.h"
+#include "workflow/MeterResultTexts.h"
+#include "workflow/TransferProgress.h"
 
 namespace {
 

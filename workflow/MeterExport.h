@@ -4,8 +4,8 @@
 #include <QVector>
 #include <memory>
 
-#include "LibraryTypes.h"
-#include "MeterDriver.h"
+#include "protocol/MeterDriver.h"
+#include "workflow/LibraryTypes.h"
 
 class FrameLayer;
 class LibraryService;

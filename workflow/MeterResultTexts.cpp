@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "MeterResultTexts.h"
+#include "workflow/MeterResultTexts.h"
 
-#include "MeterTexts.h"
-#include "TransferTexts.h"
+#include "texts/MeterTexts.h"
+#include "texts/TransferTexts.h"
 
 namespace {
 

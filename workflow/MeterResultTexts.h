@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BilingualText.h"
-#include "MeterResult.h"
+#include "protocol/MeterResult.h"
+#include "texts/BilingualText.h"
 
 // The message for a step that ended with result; null when none is shown
 // (success, or a result that step never reports to the user).

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "MeterWrite.h"
+#include "workflow/MeterWrite.h"
 
-#include "ChangeTexts.h"
-#include "CountCheckCode.h"
-#include "Crc16.h"
-#include "FrameMeterDriver.h"
-#include "LibraryService.h"
-#include "MeterResultTexts.h"
-#include "StdCardMessages.h"
-#include "TransferProgress.h"
-#include "TransferTexts.h"
+#include "checksum/CountCheckCode.h"
+#include "checksum/Crc16.h"
+#include "protocol/FrameMeterDriver.h"
+#include "protocol/StdCardMessages.h"
+#include "texts/ChangeTexts.h"
+#include "texts/TransferTexts.h"
+#include "workflow/LibraryService.h"
+#include "workflow/MeterResultTexts.h"
+#include "workflow/TransferProgress.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "OpenFormatExport.h"
+#include "workflow/OpenFormatExport.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
 
-#include "ChangeTexts.h"
-#include "ExchangeTexts.h"
-#include "LibraryFileTexts.h"
-#include "LibraryService.h"
+#include "texts/ChangeTexts.h"
+#include "texts/ExchangeTexts.h"
+#include "texts/LibraryFileTexts.h"
+#include "workflow/LibraryService.h"
 
 OpenFormatExport::OpenFormatExport(LibraryService& library, const FormatWriteOptions& options)
     : library(library), options(options) {}

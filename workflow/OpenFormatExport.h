@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "FormatOptions.h"
-#include "OpenFormats.h"
+#include "formats/FormatOptions.h"
+#include "formats/OpenFormats.h"
 
 class LibraryService;
 

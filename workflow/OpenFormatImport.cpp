@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "OpenFormatImport.h"
+#include "workflow/OpenFormatImport.h"
 
 #include <QSet>
 
-#include "ExchangeTexts.h"
-#include "GuidanceTexts.h"
-#include "LabRange.h"
-#include "LibraryFileTexts.h"
-#include "LibraryService.h"
-#include "Limits.h"
+#include "store/LabRange.h"
+#include "texts/ExchangeTexts.h"
+#include "texts/GuidanceTexts.h"
+#include "texts/LibraryFileTexts.h"
+#include "workflow/LibraryService.h"
+#include "workflow/Limits.h"
 
 OpenFormatImport::OpenFormatImport(LibraryService& library) : library(library) {}
 

@@ -5,9 +5,9 @@
 #include <QString>
 #include <memory>
 
-#include "LibraryTypes.h"
-#include "OpenFormats.h"
-#include "Prompt.h"
+#include "formats/OpenFormats.h"
+#include "prompt/Prompt.h"
+#include "workflow/LibraryTypes.h"
 
 class LibraryService;
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "QualityController.h"
+#include "workflow/QualityController.h"
 
 #include <QFileInfo>
 #include <cmath>
 
-#include "ColorDerivation.h"
-#include "ComparisonReport.h"
-#include "IndexTexts.h"
-#include "LibraryService.h"
-#include "QcTexts.h"
-#include "ReportTexts.h"
-#include "SampleIndex.h"
+#include "formats/ColorDerivation.h"
+#include "report/ComparisonReport.h"
+#include "texts/IndexTexts.h"
+#include "texts/QcTexts.h"
+#include "texts/ReportTexts.h"
+#include "workflow/LibraryService.h"
+#include "workflow/SampleIndex.h"
 
 namespace {
 

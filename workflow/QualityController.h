@@ -8,11 +8,11 @@
 #include <functional>
 #include <optional>
 
-#include "IndexSettingsStore.h"
-#include "MeterController.h"
-#include "NearestStandards.h"
-#include "QualityStore.h"
-#include "Tolerance.h"
+#include "colour/NearestStandards.h"
+#include "colour/Tolerance.h"
+#include "store/IndexSettingsStore.h"
+#include "store/QualityStore.h"
+#include "workflow/MeterController.h"
 
 class LibraryService;
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "SampleIndex.h"
+#include "workflow/SampleIndex.h"
 
-#include "FormatSettings.h"
-#include "IndexTexts.h"
+#include "texts/IndexTexts.h"
+#include "workflow/FormatSettings.h"
 
 namespace SampleIndex {
 

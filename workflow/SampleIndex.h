@@ -4,8 +4,8 @@
 #include <QSettings>
 #include <QString>
 
-#include "ColourIndices.h"
-#include "Language.h"
+#include "colour/ColourIndices.h"
+#include "texts/Language.h"
 
 // The whiteness, tint or yellowness index of a sample as the user reads it,
 // under the measuring conditions of the settings.

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "SpreadsheetImport.h"
+#include "workflow/SpreadsheetImport.h"
 
-#include "CheckCodes.h"
-#include "EngineWorkbookFile.h"
-#include "ExchangeTexts.h"
-#include "ExchangeWorkbook.h"
-#include "GuidanceTexts.h"
-#include "LibraryService.h"
-#include "TextSafety.h"
+#include "exchange/CheckCodes.h"
+#include "exchange/ExchangeWorkbook.h"
+#include "store/TextSafety.h"
+#include "texts/ExchangeTexts.h"
+#include "texts/GuidanceTexts.h"
+#include "workflow/LibraryService.h"
+#include "xls/EngineWorkbookFile.h"
 
 SpreadsheetImport::SpreadsheetImport(LibraryService& library)
     : library(library), openFile(EngineWorkbookFile::create) {}

@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "LibraryTypes.h"
-#include "Prompt.h"
-#include "WorkbookFile.h"
+#include "prompt/Prompt.h"
+#include "workflow/LibraryTypes.h"
+#include "xls/WorkbookFile.h"
 
 class LibraryService;
 

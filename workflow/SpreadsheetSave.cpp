@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "SpreadsheetSave.h"
+#include "workflow/SpreadsheetSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "ChangeTexts.h"
-#include "EngineWorkbookFile.h"
-#include "ExchangeTexts.h"
-#include "ExchangeWorkbook.h"
-#include "LibraryService.h"
-#include "Limits.h"
+#include "exchange/ExchangeWorkbook.h"
+#include "texts/ChangeTexts.h"
+#include "texts/ExchangeTexts.h"
+#include "workflow/LibraryService.h"
+#include "workflow/Limits.h"
+#include "xls/EngineWorkbookFile.h"
 
 namespace {
 

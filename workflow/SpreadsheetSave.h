@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "ColorCardStore.h"
-#include "WorkbookFile.h"
+#include "store/ColorCardStore.h"
+#include "xls/WorkbookFile.h"
 
 class LibraryService;
 

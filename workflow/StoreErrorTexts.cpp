@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "StoreErrorTexts.h"
+#include "workflow/StoreErrorTexts.h"
 
-#include "StoreTexts.h"
+#include "texts/StoreTexts.h"
 
 BilingualText storeErrorText(StoreError error) {
     switch (error) {

@@ -3,8 +3,8 @@
 
 #include <QStringList>
 
-#include "BilingualText.h"
-#include "ColorCardStore.h"
+#include "store/ColorCardStore.h"
+#include "texts/BilingualText.h"
 
 // The message the user is shown for a failed step of the store.
 BilingualText storeErrorText(StoreError error);

@@ -4,8 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include "MeterDriver.h"
-#include "Prompt.h"
+#include "prompt/Prompt.h"
+#include "protocol/MeterDriver.h"
 
 // The progress dialog of a meter transfer: opened once the driver knows how
 // many packages there are, hidden once, whether by the driver after the last

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "AbPlotView.h"
+#include "workspace/AbPlotView.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "AbPlot.h"
+#include "report/AbPlot.h"
 
 // The a*b* plot of the quality page, painted by the same code as the report.
 class AbPlotView : public QWidget {

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "ColorCardDialog.h"
+#include "workspace/ColorCardDialog.h"
 
 #include <QEvent>
 #include <QLineEdit>
 
-#include "GuidanceTexts.h"
-#include "InputGuide.h"
-#include "Limits.h"
-#include "NameValidator.h"
+#include "texts/GuidanceTexts.h"
 #include "ui_ColorCardDialog.h"
+#include "workflow/Limits.h"
+#include "workspace/InputGuide.h"
+#include "workspace/NameValidator.h"
 
 ColorCardDialog::ColorCardDialog(const QString& title, const QString& name,
                                  const QString& description, Check check, QWidget* parent)

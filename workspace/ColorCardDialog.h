@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "Language.h"
+#include "texts/Language.h"
 
 class InputGuide;
 

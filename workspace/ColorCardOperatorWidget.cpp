@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ColorCardOperatorWidget.h"
+#include "workspace/ColorCardOperatorWidget.h"
 
 #include <QEvent>
 

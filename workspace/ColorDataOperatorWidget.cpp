@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ColorDataOperatorWidget.h"
+#include "workspace/ColorDataOperatorWidget.h"
 
 #include <QEvent>
 

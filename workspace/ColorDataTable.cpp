@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ColorDataTable.h"
+#include "workspace/ColorDataTable.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "ColorDataOperatorWidget.h"
-#include "NameValidator.h"
+#include "workspace/ColorDataOperatorWidget.h"
+#include "workspace/NameValidator.h"
 
 namespace {
 

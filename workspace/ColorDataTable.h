@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <functional>
 
-#include "LibraryTypes.h"
+#include "workflow/LibraryTypes.h"
 
 class ColorDataOperatorWidget;
 class QLineEdit;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FirstPage.h"
+#include "workspace/FirstPage.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -12,19 +12,19 @@
 #include <QThread>
 #include <QTimer>
 
-#include "BackupRestore.h"
-#include "BackupTexts.h"
-#include "ColorCardDialog.h"
-#include "ColorCardOperatorWidget.h"
-#include "ColorDataOperatorWidget.h"
-#include "ColorDataTable.h"
-#include "DataFiles.h"
-#include "GuidanceTexts.h"
-#include "InputGuide.h"
-#include "LibraryTable.h"
-#include "NameValidator.h"
-#include "RowSlotWarnings.h"
+#include "store/DataFiles.h"
+#include "texts/BackupTexts.h"
+#include "texts/GuidanceTexts.h"
 #include "ui_FirstPage.h"
+#include "workflow/BackupRestore.h"
+#include "workspace/ColorCardDialog.h"
+#include "workspace/ColorCardOperatorWidget.h"
+#include "workspace/ColorDataOperatorWidget.h"
+#include "workspace/ColorDataTable.h"
+#include "workspace/InputGuide.h"
+#include "workspace/LibraryTable.h"
+#include "workspace/NameValidator.h"
+#include "workspace/RowSlotWarnings.h"
 
 namespace {
 

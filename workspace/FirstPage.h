@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "LibraryService.h"
-#include "Messenger.h"
-#include "MeterController.h"
+#include "prompt/Messenger.h"
+#include "workflow/LibraryService.h"
+#include "workflow/MeterController.h"
 
 class ColorCardDialog;
 class ColorDataTable;

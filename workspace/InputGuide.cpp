@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "InputGuide.h"
+#include "workspace/InputGuide.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QValidator>
 
-#include "GuidanceTexts.h"
-#include "Messenger.h"
+#include "prompt/Messenger.h"
+#include "texts/GuidanceTexts.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QString>
 #include <functional>
 
-#include "BilingualText.h"
-#include "Language.h"
+#include "texts/BilingualText.h"
+#include "texts/Language.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "LibraryTable.h"
+#include "workspace/LibraryTable.h"
 
 #include <QComboBox>
 #include <QTableWidget>
 
-#include "ColorCardOperatorWidget.h"
-#include "LibraryService.h"
+#include "workflow/LibraryService.h"
+#include "workspace/ColorCardOperatorWidget.h"
 
 namespace {
 

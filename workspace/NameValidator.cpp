@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "NameValidator.h"
+#include "workspace/NameValidator.h"
 
 NameValidator::NameValidator(QObject* parent)
     : QRegularExpressionValidator(QRegularExpression(QString::fromLatin1(pattern())), parent) {}

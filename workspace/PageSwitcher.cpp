@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "PageSwitcher.h"
+#include "workspace/PageSwitcher.h"
 
 #include <QButtonGroup>
 #include <QEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "QualityPage.h"
+#include "workspace/QualityPage.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -20,13 +20,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "AbPlotView.h"
-#include "ComparisonReport.h"
-#include "IndexTexts.h"
-#include "LibraryService.h"
-#include "QcTexts.h"
-#include "ReportTexts.h"
-#include "SampleIndex.h"
+#include "report/ComparisonReport.h"
+#include "texts/IndexTexts.h"
+#include "texts/QcTexts.h"
+#include "texts/ReportTexts.h"
+#include "workflow/LibraryService.h"
+#include "workflow/SampleIndex.h"
+#include "workspace/AbPlotView.h"
 
 namespace {
 

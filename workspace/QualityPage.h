@@ -4,7 +4,7 @@
 #include <QVector>
 #include <QWidget>
 
-#include "QualityController.h"
+#include "workflow/QualityController.h"
 
 class AbPlotView;
 class QCheckBox;

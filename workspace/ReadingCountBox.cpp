@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ReadingCountBox.h"
+#include "workspace/ReadingCountBox.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include "LibraryService.h"
-#include "MeterController.h"
-#include "QcTexts.h"
-#include "Tolerance.h"
+#include "colour/Tolerance.h"
+#include "texts/QcTexts.h"
+#include "workflow/LibraryService.h"
+#include "workflow/MeterController.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "MeterController.h"
+#include "workflow/MeterController.h"
 
 class QLabel;
 class QSpinBox;

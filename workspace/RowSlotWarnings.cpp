@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "RowSlotWarnings.h"
+#include "workspace/RowSlotWarnings.h"
 
 #include <QString>
 #include <QtGlobal>

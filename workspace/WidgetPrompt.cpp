@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "WidgetPrompt.h"
+#include "workspace/WidgetPrompt.h"
 
 #include <QApplication>
 #include <QDialog>

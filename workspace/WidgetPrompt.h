@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "Prompt.h"
+#include "prompt/Prompt.h"
 
 // The real prompt: the toolkit's message boxes, file dialogs and progress
 // dialogs. A progress dialog appears only once its action has run for the

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "BiffReader.h"
+#include "xls/BiffReader.h"
 
 #include <QDate>
 #include <QtEndian>
@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "QtCompat.h"
-#include "Workbook.h"
+#include "compat/QtCompat.h"
+#include "xls/Workbook.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "BiffScanner.h"
+#include "xls/BiffScanner.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "BiffWriter.h"
+#include "xls/BiffWriter.h"
 
 #include <QHash>
 #include <QString>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-#include "Workbook.h"
+#include "xls/Workbook.h"
 
 namespace {
 

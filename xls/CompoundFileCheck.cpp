@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "CompoundFileCheck.h"
+#include "xls/CompoundFileCheck.h"
 
 #include <QtEndian>
 #include <vector>

@@ -5,7 +5,7 @@
 #define QT_NO_KEYWORDS
 #endif
 
-#include "CompoundFileReader.h"
+#include "xls/CompoundFileReader.h"
 
 #include <glib.h>
 #include <gsf/gsf-infile-msole.h>

@@ -5,7 +5,7 @@
 #define QT_NO_KEYWORDS
 #endif
 
-#include "CompoundFileWriter.h"
+#include "xls/CompoundFileWriter.h"
 
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "EngineWorkbookFile.h"
+#include "xls/EngineWorkbookFile.h"
 
 EngineWorkbookFile::EngineWorkbookFile(const QString& fileName) : engine(fileName) {}
 

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "ExcelEngine.h"
-#include "WorkbookFile.h"
+#include "xls/ExcelEngine.h"
+#include "xls/WorkbookFile.h"
 
 // A workbook file on disk, read and written by ExcelEngine.
 class EngineWorkbookFile : public WorkbookFile {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "ExcelEngine.h"
+#include "xls/ExcelEngine.h"
 
 #include <QFile>
 #include <QtGlobal>
 
-#include "Workbook.h"
-#include "XlsReader.h"
-#include "XlsWriter.h"
+#include "xls/Workbook.h"
+#include "xls/XlsReader.h"
+#include "xls/XlsWriter.h"
 
 ExcelEngine::ExcelEngine(const QString& fileName, QObject* parent)
     : QObject(parent), fileName(fileName) {}

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Workbook.h"
+#include "xls/Workbook.h"
 
 namespace {
 constexpr int kMaxSheetName = 31;

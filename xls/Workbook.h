@@ -3,7 +3,7 @@
 
 #include <deque>
 
-#include "Worksheet.h"
+#include "xls/Worksheet.h"
 
 // A whole workbook held in memory: its worksheets in tab order.
 class Workbook {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Worksheet.h"
+#include "xls/Worksheet.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "XlsReader.h"
+#include "xls/XlsReader.h"
 
 #include <QFile>
 #include <vector>
 
-#include "BiffReader.h"
-#include "BiffScanner.h"
-#include "CompoundFileCheck.h"
-#include "CompoundFileReader.h"
-#include "Workbook.h"
+#include "xls/BiffReader.h"
+#include "xls/BiffScanner.h"
+#include "xls/CompoundFileCheck.h"
+#include "xls/CompoundFileReader.h"
+#include "xls/Workbook.h"
 
 bool XlsReader::read(const QString& path, Workbook* workbook) {
     *workbook = Workbook();

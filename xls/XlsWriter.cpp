@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "XlsWriter.h"
+#include "xls/XlsWriter.h"
 
 #include <QSaveFile>
 
-#include "BiffWriter.h"
-#include "CompoundFileWriter.h"
-#include "Workbook.h"
+#include "xls/BiffWriter.h"
+#include "xls/CompoundFileWriter.h"
+#include "xls/Workbook.h"
 
 bool XlsWriter::write(const Workbook& workbook, const QString& path, QByteArray* written) {
     if (path.isEmpty() || workbook.sheetCount() == 0)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "DemoPanel.h"
+#include "app/demo/DemoPanel.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "DemoTexts.h"
-#include "SimHidBackend.h"
+#include "sim/SimHidBackend.h"
+#include "texts/DemoTexts.h"
 
 DemoPanel::DemoPanel(SimHidBackend& backend, QWidget* parent, std::function<Language()> language)
     : QWidget(parent, Qt::Tool), backend_(backend), language_(std::move(language)) {

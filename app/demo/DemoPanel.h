@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "Language.h"
+#include "texts/Language.h"
 
 class QCheckBox;
 class QLabel;

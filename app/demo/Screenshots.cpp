@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Screenshots.h"
+#include "app/demo/Screenshots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "DemoPanel.h"
-#include "MainWindow.h"
+#include "app/MainWindow.h"
+#include "app/demo/DemoPanel.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "AppStartup.h"
-#include "DemoPanel.h"
-#include "MainWindow.h"
-#include "Screenshots.h"
-#include "SimEventSource.h"
-#include "SimHidBackend.h"
-#include "SingleApplication.h"
-#include "UsbLinkOpener.h"
+#include "app/AppStartup.h"
+#include "app/MainWindow.h"
+#include "app/SingleApplication.h"
+#include "app/demo/DemoPanel.h"
+#include "app/demo/Screenshots.h"
+#include "link/UsbLinkOpener.h"
+#include "sim/SimEventSource.h"
+#include "sim/SimHidBackend.h"
 
 namespace {
 

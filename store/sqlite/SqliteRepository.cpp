@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SqliteRepository.h"
+#include "store/sqlite/SqliteRepository.h"
 
 #include <sqlite3.h>
 
@@ -8,9 +8,9 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include "QualityStore.h"
-#include "SqliteRows.h"
-#include "SqliteStatements.h"
+#include "store/QualityStore.h"
+#include "store/sqlite/SqliteRows.h"
+#include "store/sqlite/SqliteStatements.h"
 
 namespace {
 

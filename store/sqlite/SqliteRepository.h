@@ -6,7 +6,7 @@
 #include <QSqlError>
 #include <functional>
 
-#include "LibraryRepository.h"
+#include "store/LibraryRepository.h"
 
 // The repository on an SQLite file through an open connection of the
 // toolkit, which the caller owns (the window's store or a StoreConnection).

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "Colour.h"
+#include "model/Colour.h"
 
 // What the store and the repository both need to read and bind rows of the
 // SQLite file the same way.

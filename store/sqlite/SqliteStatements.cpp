@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SqliteStatements.h"
+#include "store/sqlite/SqliteStatements.h"
 
 namespace SqliteStatements {
 

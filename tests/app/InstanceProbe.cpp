@@ -13,10 +13,10 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "AppStartup.h"
-#include "MainWindow.h"
-#include "ScriptedPrompt.h"
-#include "SingleApplication.h"
+#include "app/AppStartup.h"
+#include "app/MainWindow.h"
+#include "app/SingleApplication.h"
+#include "tests/support/ScriptedPrompt.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QMouseEvent>
 #include <QtTest>
 
-#include "AppInit.h"
+#include "app/AppInit.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "AppStartup.h"
+#include "app/AppStartup.h"
 
 class TestAppStartup : public QObject {
     Q_OBJECT

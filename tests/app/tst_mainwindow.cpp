@@ -9,14 +9,14 @@
 #include <QtTest>
 #include <memory>
 
-#include "AppStartup.h"
-#include "Crc16.h"
-#include "DeviceEventSource.h"
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "PageSwitcher.h"
-#include "QualityPage.h"
-#include "ScriptedPrompt.h"
+#include "app/AppStartup.h"
+#include "app/MainWindow.h"
+#include "checksum/Crc16.h"
+#include "link/DeviceEventSource.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "workspace/FirstPage.h"
+#include "workspace/PageSwitcher.h"
+#include "workspace/QualityPage.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "AppStartup.h"
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "ScriptedPrompt.h"
+#include "app/AppStartup.h"
+#include "app/MainWindow.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "workspace/FirstPage.h"
 
 class WindowSettingsTest : public QObject {
     Q_OBJECT

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "CountCheckCode.h"
-#include "Crc16.h"
+#include "checksum/CountCheckCode.h"
+#include "checksum/Crc16.h"
 
 class Crc16Test : public QObject {
     Q_OBJECT

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ColorCardStore.h"
-#include "SampleLibraries.h"
+#include "store/ColorCardStore.h"
+#include "tests/support/SampleLibraries.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "Completion.h"
+#include "cli/Completion.h"
 
 class CliDocsTest : public QObject {
     Q_OBJECT

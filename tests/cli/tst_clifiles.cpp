@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ColorCardStore.h"
-#include "FormatFixture.h"
-#include "LibraryFixture.h"
-#include "TextSafety.h"
+#include "store/ColorCardStore.h"
+#include "store/TextSafety.h"
+#include "tests/formats/FormatFixture.h"
+#include "tests/support/LibraryFixture.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ColorCardStore.h"
-#include "IndexSettingsStore.h"
-#include "QualityStore.h"
-#include "SampleLibraries.h"
+#include "store/ColorCardStore.h"
+#include "store/IndexSettingsStore.h"
+#include "store/QualityStore.h"
+#include "tests/support/SampleLibraries.h"
 
 namespace {
 

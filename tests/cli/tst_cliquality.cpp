@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ColorCardStore.h"
-#include "QualityStore.h"
-#include "SampleLibraries.h"
+#include "store/ColorCardStore.h"
+#include "store/QualityStore.h"
+#include "tests/support/SampleLibraries.h"
 
 namespace {
 

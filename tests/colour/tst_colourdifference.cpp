@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "ColourDifference.h"
+#include "colour/ColourDifference.h"
 
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(DifferenceMethod)

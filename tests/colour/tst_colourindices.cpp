@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <cmath>
 
-#include "ColourIndices.h"
-#include "ShadeSort.h"
+#include "colour/ColourIndices.h"
+#include "colour/ShadeSort.h"
 
 Q_DECLARE_METATYPE(ColourIndex)
 Q_DECLARE_METATYPE(IndexValue::Status)

@@ -2,8 +2,8 @@
 #include <QtTest>
 #include <cmath>
 
-#include "NearestStandards.h"
-#include "Tolerance.h"
+#include "colour/NearestStandards.h"
+#include "colour/Tolerance.h"
 
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(Tolerance)

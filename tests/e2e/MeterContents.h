@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <QVector>
 
-#include "ColorCardStore.h"
-#include "SimMeter.h"
+#include "sim/SimMeter.h"
+#include "store/ColorCardStore.h"
 
 // The demo's samples and a library with Chinese names, as another program
 // could have written them into the meter.

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "ColorDataTable.h"
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "MeterContents.h"
-#include "SimWindow.h"
+#include "app/MainWindow.h"
+#include "tests/e2e/MeterContents.h"
+#include "tests/support/SimWindow.h"
 #include "ui_FirstPage.h"
+#include "workspace/ColorDataTable.h"
+#include "workspace/FirstPage.h"
 
 class BackupWindowTest : public QObject {
     Q_OBJECT

@@ -10,14 +10,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "FirstPage.h"
-#include "FormatFixture.h"
-#include "MainWindow.h"
-#include "MeterContents.h"
-#include "ScriptedPrompt.h"
-#include "SimHidBackend.h"
-#include "UsbLinkOpener.h"
+#include "app/MainWindow.h"
+#include "link/UsbLinkOpener.h"
+#include "sim/SimHidBackend.h"
+#include "tests/e2e/MeterContents.h"
+#include "tests/formats/FormatFixture.h"
+#include "tests/support/ScriptedPrompt.h"
 #include "ui_FirstPage.h"
+#include "workspace/FirstPage.h"
 
 namespace {
 

@@ -12,15 +12,15 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "ChangeTexts.h"
-#include "ColorCardDialog.h"
-#include "ColorCardOperatorWidget.h"
-#include "ColorDataOperatorWidget.h"
-#include "ColorDataTable.h"
-#include "InputGuide.h"
-#include "MeterContents.h"
-#include "SimWindow.h"
+#include "tests/e2e/MeterContents.h"
+#include "tests/support/SimWindow.h"
+#include "texts/ChangeTexts.h"
 #include "ui_FirstPage.h"
+#include "workspace/ColorCardDialog.h"
+#include "workspace/ColorCardOperatorWidget.h"
+#include "workspace/ColorDataOperatorWidget.h"
+#include "workspace/ColorDataTable.h"
+#include "workspace/InputGuide.h"
 
 using Answer = Prompt::SeriesAnswer;
 Q_DECLARE_METATYPE(Prompt::SeriesAnswer)

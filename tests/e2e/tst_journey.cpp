@@ -13,14 +13,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ChangeTexts.h"
-#include "ColorCardDialog.h"
-#include "ColorDataTable.h"
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "MeterContents.h"
-#include "SimWindow.h"
+#include "app/MainWindow.h"
+#include "tests/e2e/MeterContents.h"
+#include "tests/support/SimWindow.h"
+#include "texts/ChangeTexts.h"
 #include "ui_FirstPage.h"
+#include "workspace/ColorCardDialog.h"
+#include "workspace/ColorDataTable.h"
+#include "workspace/FirstPage.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <QtTest>
 #include <memory>
 
-#include "ColorCardDialog.h"
-#include "ColorDataOperatorWidget.h"
-#include "ColorDataTable.h"
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "SimWindow.h"
+#include "app/MainWindow.h"
+#include "tests/support/SimWindow.h"
 #include "ui_FirstPage.h"
+#include "workspace/ColorCardDialog.h"
+#include "workspace/ColorDataOperatorWidget.h"
+#include "workspace/ColorDataTable.h"
+#include "workspace/FirstPage.h"
 
 namespace {
 

@@ -15,14 +15,14 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "BackupTexts.h"
-#include "ChangeTexts.h"
-#include "ColorDataTable.h"
-#include "MeterContents.h"
-#include "QualityStore.h"
-#include "SimWindow.h"
-#include "WidgetPrompt.h"
+#include "store/QualityStore.h"
+#include "tests/e2e/MeterContents.h"
+#include "tests/support/SimWindow.h"
+#include "texts/BackupTexts.h"
+#include "texts/ChangeTexts.h"
 #include "ui_FirstPage.h"
+#include "workspace/ColorDataTable.h"
+#include "workspace/WidgetPrompt.h"
 
 namespace {
 

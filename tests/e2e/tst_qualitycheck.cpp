@@ -14,10 +14,10 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "IndexSettingsStore.h"
-#include "PageSwitcher.h"
-#include "QualityPage.h"
-#include "SimWindow.h"
+#include "store/IndexSettingsStore.h"
+#include "tests/support/SimWindow.h"
+#include "workspace/PageSwitcher.h"
+#include "workspace/QualityPage.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "AbPlotView.h"
-#include "PageSwitcher.h"
-#include "QualityPage.h"
-#include "SimWindow.h"
+#include "tests/support/SimWindow.h"
+#include "workspace/AbPlotView.h"
+#include "workspace/PageSwitcher.h"
+#include "workspace/QualityPage.h"
 
 namespace {
 

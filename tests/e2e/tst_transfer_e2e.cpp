@@ -9,13 +9,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "MeterContents.h"
-#include "ScriptedPrompt.h"
-#include "SimHidBackend.h"
-#include "TestPacing.h"
-#include "UsbLinkOpener.h"
+#include "app/MainWindow.h"
+#include "link/UsbLinkOpener.h"
+#include "sim/SimHidBackend.h"
+#include "tests/e2e/MeterContents.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TestPacing.h"
+#include "workspace/FirstPage.h"
 
 class TransferEndToEnd : public QObject {
     Q_OBJECT

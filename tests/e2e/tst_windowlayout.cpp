@@ -21,15 +21,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "AppStartup.h"
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "PageSwitcher.h"
-#include "QualityPage.h"
-#include "ScriptedPrompt.h"
-#include "SimEventSource.h"
-#include "SimHidBackend.h"
-#include "UsbLinkOpener.h"
+#include "app/AppStartup.h"
+#include "app/MainWindow.h"
+#include "link/UsbLinkOpener.h"
+#include "sim/SimEventSource.h"
+#include "sim/SimHidBackend.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "workspace/FirstPage.h"
+#include "workspace/PageSwitcher.h"
+#include "workspace/QualityPage.h"
 
 namespace {
 

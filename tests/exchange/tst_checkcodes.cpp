@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "CheckCodes.h"
-#include "Crc16.h"
+#include "checksum/Crc16.h"
+#include "exchange/CheckCodes.h"
 
 namespace {
 quint16 crcOf(const QByteArray& bytes) {

@@ -5,9 +5,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "CheckCodes.h"
-#include "ExchangeFixture.h"
-#include "ExchangeWorkbook.h"
+#include "exchange/CheckCodes.h"
+#include "exchange/ExchangeWorkbook.h"
+#include "tests/workflow/ExchangeFixture.h"
 
 namespace {
 

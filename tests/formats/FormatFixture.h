@@ -3,10 +3,10 @@
 
 #include <QtTest>
 
-#include "ColorCardStore.h"
-#include "ColorLibrary.h"
-#include "ImportCheck.h"
-#include "OpenFormats.h"
+#include "formats/ColorLibrary.h"
+#include "formats/ImportCheck.h"
+#include "formats/OpenFormats.h"
+#include "store/ColorCardStore.h"
 
 // Colours as a measurement stores them: L*a*b* spread over the meter's range
 // and the other values of that L*a*b*, all in the stored form.

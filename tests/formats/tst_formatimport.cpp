@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "FormatFixture.h"
-#include "SimMeter.h"
+#include "sim/SimMeter.h"
+#include "tests/formats/FormatFixture.h"
 
 // Files written by hand after each format's published structure import as
 // their authors meant; every refusal happens before anything is returned and

@@ -5,7 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "FormatFixture.h"
+#include "tests/formats/FormatFixture.h"
 
 // The files written are read by readers that share no code with the
 // program: Python's csv module, Little CMS, a plain CGATS parser in Python

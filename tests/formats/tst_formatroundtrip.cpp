@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FormatFixture.h"
+#include "tests/formats/FormatFixture.h"
 
 // Libraries written in each open format and imported again come back with
 // every name and value; the store's libraries survive the way through a file.

@@ -5,7 +5,7 @@
 #include <QMap>
 #include <functional>
 
-#include "HidBackend.h"
+#include "link/HidBackend.h"
 
 // A HID backend whose input reports are scripted, with a virtual clock: a
 // read waits only by moving the clock. Shared by the link and frame tests.

@@ -3,11 +3,11 @@
 
 #include <QtTest>
 
-#include "CLinkerUSB.h"
-#include "HidapiBackend.h"
-#include "ScriptedHidBackend.h"
-#include "UdevEventSource.h"
-#include "UsbLinkOpener.h"
+#include "link/CLinkerUSB.h"
+#include "link/HidapiBackend.h"
+#include "link/UdevEventSource.h"
+#include "link/UsbLinkOpener.h"
+#include "tests/link/ScriptedHidBackend.h"
 
 namespace {
 

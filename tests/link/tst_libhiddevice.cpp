@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "HidReportDescriptor.h"
-#include "ScriptedHidBackend.h"
-#include "libHidDevice.h"
+#include "link/HidReportDescriptor.h"
+#include "link/libHidDevice.h"
+#include "tests/link/ScriptedHidBackend.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "Colour.h"
-#include "Quality.h"
+#include "model/Colour.h"
+#include "model/Quality.h"
 
 class TestColour : public QObject {
     Q_OBJECT

@@ -2,10 +2,10 @@
 #include <QtTest>
 
 #include "../link/ScriptedHidBackend.h"
-#include "CLinkerUSB.h"
-#include "Crc16.h"
-#include "FrameBytes.h"
-#include "FrameLayer.h"
+#include "checksum/Crc16.h"
+#include "link/CLinkerUSB.h"
+#include "protocol/FrameBytes.h"
+#include "protocol/FrameLayer.h"
 
 namespace {
 

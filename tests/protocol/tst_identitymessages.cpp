@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "IdentityMessages.h"
-#include "ScriptedFrames.h"
+#include "protocol/IdentityMessages.h"
+#include "tests/support/ScriptedFrames.h"
 
 namespace {
 

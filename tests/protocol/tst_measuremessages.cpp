@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "MeasureMessages.h"
-#include "ScriptedFrames.h"
+#include "protocol/MeasureMessages.h"
+#include "tests/support/ScriptedFrames.h"
 
 namespace {
 

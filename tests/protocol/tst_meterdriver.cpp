@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "CLinkerUSB.h"
-#include "CountCheckCode.h"
-#include "Crc16.h"
-#include "FrameMeterDriver.h"
-#include "SimHidBackend.h"
-#include "StdCardMessages.h"
-#include "TestPacing.h"
+#include "checksum/CountCheckCode.h"
+#include "checksum/Crc16.h"
+#include "link/CLinkerUSB.h"
+#include "protocol/FrameMeterDriver.h"
+#include "protocol/StdCardMessages.h"
+#include "sim/SimHidBackend.h"
+#include "tests/support/TestPacing.h"
 
 namespace {
 

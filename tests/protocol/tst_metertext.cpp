@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-#include "MeterText.h"
-#include "StdCardMessages.h"
+#include "protocol/MeterText.h"
+#include "protocol/StdCardMessages.h"
 
 namespace {
 

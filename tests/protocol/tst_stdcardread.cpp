@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "ScriptedFrames.h"
-#include "StdCardMessages.h"
+#include "protocol/StdCardMessages.h"
+#include "tests/support/ScriptedFrames.h"
 
 namespace {
 

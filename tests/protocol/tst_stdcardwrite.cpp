@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "Crc16.h"
-#include "ScriptedFrames.h"
-#include "StdCardMessages.h"
+#include "checksum/Crc16.h"
+#include "protocol/StdCardMessages.h"
+#include "tests/support/ScriptedFrames.h"
 
 namespace {
 

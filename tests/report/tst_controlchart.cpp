@@ -2,7 +2,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "ControlChart.h"
+#include "report/ControlChart.h"
 
 namespace {
 bool near(double x, double y) {

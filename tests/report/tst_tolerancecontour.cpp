@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "ToleranceContour.h"
+#include "report/ToleranceContour.h"
 
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(DifferenceMethod)

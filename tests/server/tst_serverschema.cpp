@@ -10,8 +10,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
-#include "ServerSchema.h"
-#include "ServerUrl.h"
+#include "server/ServerSchema.h"
+#include "server/ServerUrl.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "CLinkerUSB.h"
-#include "SimEventSource.h"
-#include "SimHidBackend.h"
+#include "link/CLinkerUSB.h"
+#include "sim/SimEventSource.h"
+#include "sim/SimHidBackend.h"
 
 // Every expected frame here is written out by hand from the protocol's frame
 // tables; only the CRCs are computed, by the little function below.

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "ColorCardStore.h"
+#include "store/ColorCardStore.h"
 
 namespace {
 

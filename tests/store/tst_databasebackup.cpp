@@ -8,8 +8,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "ColorCardStore.h"
-#include "DatabaseBackup.h"
+#include "store/ColorCardStore.h"
+#include "store/DatabaseBackup.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "DeviceSettings.h"
+#include "store/DeviceSettings.h"
 
 namespace {
 

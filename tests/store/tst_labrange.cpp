@@ -2,7 +2,7 @@
 #include <QtTest>
 #include <limits>
 
-#include "LabRange.h"
+#include "store/LabRange.h"
 
 class LabRangeTest : public QObject {
     Q_OBJECT

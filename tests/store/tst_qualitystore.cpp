@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "ColorCardStore.h"
-#include "LibraryReader.h"
-#include "QualityStore.h"
-#include "SampleLibraries.h"
-#include "StoreConnection.h"
+#include "store/ColorCardStore.h"
+#include "store/LibraryReader.h"
+#include "store/QualityStore.h"
+#include "store/StoreConnection.h"
+#include "tests/support/SampleLibraries.h"
 
 Q_DECLARE_METATYPE(Tolerance)
 

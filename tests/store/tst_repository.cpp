@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ColorCardStore.h"
-#include "SampleLibraries.h"
-#include "StoreConnection.h"
-#include "sqlite/SqliteRepository.h"
+#include "store/ColorCardStore.h"
+#include "store/StoreConnection.h"
+#include "store/sqlite/SqliteRepository.h"
+#include "tests/support/SampleLibraries.h"
 
 namespace {
 

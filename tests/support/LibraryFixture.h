@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "FixedClock.h"
-#include "LibraryService.h"
-#include "Messenger.h"
-#include "ScriptedPrompt.h"
+#include "prompt/Messenger.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "workflow/LibraryService.h"
 
 // The library list a view would show, kept only from the service's signals:
 // "name|description|count" per row. When it differs from the service's own

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "ColorCardStore.h"
+#include "store/ColorCardStore.h"
 
 // Libraries written through the window's own store, for tests of what reads
 // them beside it. Each colour: identifier, name, L*, a*, b* (other values "0").

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "FrameLayer.h"
-#include "ScriptedLinker.h"
+#include "protocol/FrameLayer.h"
+#include "tests/support/ScriptedLinker.h"
 
 // The frame layer over a scripted link, as the meter messages are tested:
 // a test class derives from it (after QObject) and scripts linker.

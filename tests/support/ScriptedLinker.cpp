@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ScriptedLinker.h"
+#include "tests/support/ScriptedLinker.h"
 
-#include "Crc16.h"
+#include "checksum/Crc16.h"
 
 void ScriptedLinker::close() {
     open = false;

@@ -6,7 +6,7 @@
 #include <QQueue>
 #include <functional>
 
-#include "CLinker.h"
+#include "link/CLinker.h"
 
 // A link that records what is written and replays scripted replies, so the
 // meter messages can be checked byte for byte without a device. Time-outs are

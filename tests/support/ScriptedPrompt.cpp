@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ScriptedPrompt.h"
+#include "tests/support/ScriptedPrompt.h"
 
 namespace {
 

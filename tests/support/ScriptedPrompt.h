@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Prompt.h"
+#include "prompt/Prompt.h"
 
 // Records every prompt and answers questions and file dialogs from a script.
 // An unscripted question (of either kind) is answered No and an unscripted

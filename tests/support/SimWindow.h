@@ -6,13 +6,13 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
-#include "FirstPage.h"
-#include "MainWindow.h"
-#include "ScriptedPrompt.h"
-#include "SimEventSource.h"
-#include "SimHidBackend.h"
-#include "TestPacing.h"
-#include "UsbLinkOpener.h"
+#include "app/MainWindow.h"
+#include "link/UsbLinkOpener.h"
+#include "sim/SimEventSource.h"
+#include "sim/SimHidBackend.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TestPacing.h"
+#include "workspace/FirstPage.h"
 
 // The program as the demo runs it: the one window over the simulated meter,
 // with plug and unplug events, its data and the example device settings in a

@@ -3,7 +3,7 @@
 
 #include <QtGlobal>
 
-#include "FrameLayer.h"
+#include "protocol/FrameLayer.h"
 
 // The pacing the transfer tests run with: COLORCARD_TEST_PACING=every runs
 // them again with the full flush before every request.

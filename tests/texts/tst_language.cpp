@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "BilingualText.h"
-#include "PromptTexts.h"
+#include "texts/BilingualText.h"
+#include "texts/PromptTexts.h"
 
 // The language code and the catalogue text read in it.
 class LanguageTest : public QObject {

@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "EngineWorkbookFile.h"
-#include "ExcelEngine.h"
-#include "LibraryFixture.h"
-#include "SpreadsheetImport.h"
-#include "SpreadsheetSave.h"
-#include "Workbook.h"
-#include "XlsWriter.h"
+#include "tests/support/LibraryFixture.h"
+#include "workflow/SpreadsheetImport.h"
+#include "workflow/SpreadsheetSave.h"
+#include "xls/EngineWorkbookFile.h"
+#include "xls/ExcelEngine.h"
+#include "xls/Workbook.h"
+#include "xls/XlsWriter.h"
 
 // Nineteen value texts as a measurement stores them: L*a*b*, L*u*v*, L, C
 // and Y with 2 decimals, h with 1, x and y with 4, CMYK and RGB integers.

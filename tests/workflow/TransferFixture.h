@@ -7,14 +7,14 @@
 #include <functional>
 #include <memory>
 
-#include "CLinkerUSB.h"
-#include "FrameLayer.h"
-#include "FrameMeterDriver.h"
-#include "LibraryFixture.h"
-#include "MeterExport.h"
-#include "MeterWrite.h"
-#include "SimHidBackend.h"
-#include "TestPacing.h"
+#include "link/CLinkerUSB.h"
+#include "protocol/FrameLayer.h"
+#include "protocol/FrameMeterDriver.h"
+#include "sim/SimHidBackend.h"
+#include "tests/support/LibraryFixture.h"
+#include "tests/support/TestPacing.h"
+#include "workflow/MeterExport.h"
+#include "workflow/MeterWrite.h"
 
 // Between the frame layer and the link to the simulated meter: records the
 // reads that wait for a reply and lets a test fail or disturb chosen requests.

@@ -5,10 +5,10 @@
 
 #include <QFile>
 
-#include "BackupRestore.h"
-#include "ExchangeFixture.h"
-#include "MeterController.h"
-#include "TransferFixture.h"
+#include "tests/workflow/ExchangeFixture.h"
+#include "tests/workflow/TransferFixture.h"
+#include "workflow/BackupRestore.h"
+#include "workflow/MeterController.h"
 
 namespace {
 

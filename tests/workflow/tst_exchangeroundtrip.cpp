@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ExchangeFixture.h"
+#include "tests/workflow/ExchangeFixture.h"
 
 // Saved and imported into an empty store, every library and every value of
 // every colour comes back as it was stored.

@@ -5,7 +5,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 
-#include "LibraryFixture.h"
+#include "tests/support/LibraryFixture.h"
 
 namespace {
 

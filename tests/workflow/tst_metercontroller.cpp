@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <QSignalSpy>
 
-#include "ChangeTexts.h"
-#include "ColorValueTexts.h"
-#include "MeterController.h"
-#include "TransferFixture.h"
+#include "tests/workflow/TransferFixture.h"
+#include "texts/ChangeTexts.h"
+#include "workflow/ColorValueTexts.h"
+#include "workflow/MeterController.h"
 
 namespace {
 

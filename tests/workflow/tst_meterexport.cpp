@@ -4,8 +4,8 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include "Crc16.h"
-#include "TransferFixture.h"
+#include "checksum/Crc16.h"
+#include "tests/workflow/TransferFixture.h"
 
 using D = TransferFixture::Disturbance;
 Q_DECLARE_METATYPE(TransferFixture::Disturbance)

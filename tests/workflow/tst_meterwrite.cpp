@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "CheckCodes.h"
-#include "Crc16.h"
-#include "StdCardMessages.h"
-#include "TransferFixture.h"
+#include "checksum/Crc16.h"
+#include "exchange/CheckCodes.h"
+#include "protocol/StdCardMessages.h"
+#include "tests/workflow/TransferFixture.h"
 
 using D = TransferFixture::Disturbance;
 Q_DECLARE_METATYPE(TransferFixture::Disturbance)

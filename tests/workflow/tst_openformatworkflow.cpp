@@ -5,11 +5,11 @@
 
 #include <QtTest>
 
-#include "LibraryFileTexts.h"
-#include "LibraryFiles.h"
-#include "LibraryFixture.h"
-#include "OpenFormatExport.h"
-#include "OpenFormatImport.h"
+#include "tests/support/LibraryFixture.h"
+#include "texts/LibraryFileTexts.h"
+#include "workflow/LibraryFiles.h"
+#include "workflow/OpenFormatExport.h"
+#include "workflow/OpenFormatImport.h"
 
 class OpenFormatWorkflowTest : public QObject {
     Q_OBJECT

@@ -5,14 +5,14 @@
 #include <QtTest>
 #include <cmath>
 
-#include "ColorValueTexts.h"
-#include "FrameLayer.h"
-#include "LibraryFixture.h"
-#include "MeasurementAverage.h"
-#include "QcTexts.h"
-#include "QualityController.h"
-#include "SimHidBackend.h"
-#include "UsbLinkOpener.h"
+#include "link/UsbLinkOpener.h"
+#include "protocol/FrameLayer.h"
+#include "sim/SimHidBackend.h"
+#include "tests/support/LibraryFixture.h"
+#include "texts/QcTexts.h"
+#include "workflow/ColorValueTexts.h"
+#include "workflow/MeasurementAverage.h"
+#include "workflow/QualityController.h"
 
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(Tolerance)

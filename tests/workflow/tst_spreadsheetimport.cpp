@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <QFileInfo>
 
-#include "CheckCodes.h"
-#include "ExchangeFixture.h"
-#include "ExchangeWorkbook.h"
-#include "XlsTestFiles.h"
+#include "exchange/CheckCodes.h"
+#include "exchange/ExchangeWorkbook.h"
+#include "tests/workflow/ExchangeFixture.h"
+#include "tests/xls/XlsTestFiles.h"
 
 using Kind = ScriptedPrompt::Kind;
 

@@ -2,9 +2,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "CheckCodes.h"
-#include "ExchangeFixture.h"
-#include "XlsTestFiles.h"
+#include "exchange/CheckCodes.h"
+#include "tests/workflow/ExchangeFixture.h"
+#include "tests/xls/XlsTestFiles.h"
 
 using Kind = ScriptedPrompt::Kind;
 

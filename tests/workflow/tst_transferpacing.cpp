@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-#include "TransferFixture.h"
+#include "tests/workflow/TransferFixture.h"
 
 using Pacing = FrameLayer::Pacing;
 

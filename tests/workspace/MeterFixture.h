@@ -4,14 +4,14 @@
 #include <QSignalSpy>
 #include <memory>
 
-#include "ColorDataOperatorWidget.h"
-#include "ColorDataTable.h"
-#include "Crc16.h"
-#include "FrameLayer.h"
-#include "PageFixture.h"
-#include "ScriptedLinker.h"
-#include "SimHidBackend.h"
-#include "UsbLinkOpener.h"
+#include "checksum/Crc16.h"
+#include "link/UsbLinkOpener.h"
+#include "protocol/FrameLayer.h"
+#include "sim/SimHidBackend.h"
+#include "tests/support/ScriptedLinker.h"
+#include "tests/workspace/PageFixture.h"
+#include "workspace/ColorDataOperatorWidget.h"
+#include "workspace/ColorDataTable.h"
 
 // Device settings listing the simulated meter (2301, Version 1) and another model.
 inline const QByteArray kSettings =

@@ -10,12 +10,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "ColorCardDialog.h"
-#include "ColorCardOperatorWidget.h"
-#include "FirstPage.h"
-#include "FixedClock.h"
-#include "ScriptedPrompt.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ScriptedPrompt.h"
 #include "ui_FirstPage.h"
+#include "workspace/ColorCardDialog.h"
+#include "workspace/ColorCardOperatorWidget.h"
+#include "workspace/FirstPage.h"
 
 // What a scripted user types into a library dialog and what the dialog showed.
 struct DialogScript {

@@ -6,8 +6,8 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
-#include "ColorValueTexts.h"
-#include "MeterFixture.h"
+#include "tests/workspace/MeterFixture.h"
+#include "workflow/ColorValueTexts.h"
 
 namespace {
 

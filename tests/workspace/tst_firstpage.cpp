@@ -7,8 +7,8 @@
 #include <QSqlQuery>
 #include <QTranslator>
 
-#include "ChangeTexts.h"
-#include "PageFixture.h"
+#include "tests/workspace/PageFixture.h"
+#include "texts/ChangeTexts.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QLoggingCategory>
 
-#include "ChangeTexts.h"
-#include "ExcelEngine.h"
-#include "MeterFixture.h"
+#include "tests/workspace/MeterFixture.h"
+#include "texts/ChangeTexts.h"
+#include "xls/ExcelEngine.h"
 
 // The instrument-change hooks and the page's exchange buttons, on a page
 // whose templates lie in the application directory.

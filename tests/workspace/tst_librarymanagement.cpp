@@ -3,7 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include "PageFixture.h"
+#include "tests/workspace/PageFixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "MeterFixture.h"
+#include "tests/workspace/MeterFixture.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "WidgetPrompt.h"
+#include "workspace/WidgetPrompt.h"
 
 namespace {
 

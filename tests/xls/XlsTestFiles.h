@@ -6,8 +6,8 @@
 #include <QString>
 #include <QVariant>
 
-#include "Workbook.h"
-#include "XlsWriter.h"
+#include "xls/Workbook.h"
+#include "xls/XlsWriter.h"
 
 // Small helpers shared by the exchange tests.
 namespace XlsTestFiles {

@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ExcelEngine.h"
-#include "Workbook.h"
-#include "XlsReader.h"
-#include "XlsTestFiles.h"
-#include "XlsWriter.h"
+#include "tests/xls/XlsTestFiles.h"
+#include "xls/ExcelEngine.h"
+#include "xls/Workbook.h"
+#include "xls/XlsReader.h"
+#include "xls/XlsWriter.h"
 
 using XlsTestFiles::bytesOf;
 using XlsTestFiles::writeSheets;

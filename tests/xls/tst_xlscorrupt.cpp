@@ -5,13 +5,13 @@
 #include <QtTest>
 #include <cstring>
 
-#include "BiffWriter.h"
-#include "CompoundFileWriter.h"
-#include "ExcelEngine.h"
-#include "Workbook.h"
-#include "XlsReader.h"
-#include "XlsTestFiles.h"
-#include "XlsWriter.h"
+#include "tests/xls/XlsTestFiles.h"
+#include "xls/BiffWriter.h"
+#include "xls/CompoundFileWriter.h"
+#include "xls/ExcelEngine.h"
+#include "xls/Workbook.h"
+#include "xls/XlsReader.h"
+#include "xls/XlsWriter.h"
 
 using XlsTestFiles::bytesOf;
 using XlsTestFiles::writeBytes;

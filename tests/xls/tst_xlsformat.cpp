@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "BiffScanner.h"
-#include "BiffWriter.h"
-#include "Workbook.h"
+#include "xls/BiffScanner.h"
+#include "xls/BiffWriter.h"
+#include "xls/Workbook.h"
 
 // Checks the records of written workbook streams against the format's
 // rules, independently of any reader.

@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "BiffReader.h"
-#include "CompoundFileReader.h"
-#include "ExcelEngine.h"
-#include "Workbook.h"
-#include "XlsTestFiles.h"
+#include "tests/xls/XlsTestFiles.h"
+#include "xls/BiffReader.h"
+#include "xls/CompoundFileReader.h"
+#include "xls/ExcelEngine.h"
+#include "xls/Workbook.h"
 
 // Workbooks exchanged with independent implementations of the format:
 // python3-xlrd reads what the engine writes, the engine reads what
