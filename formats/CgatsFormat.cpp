@@ -4,6 +4,7 @@
 #include <lcms2.h>
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -121,54 +122,145 @@ bool hasExponent(const char* c, const char* end) {
     return digits() && c == end;
 }
 
+// A number Little CMS would store as the same text: [-]digits, then
+// optionally a point and digits not ending in zero, ten digits at most, no
+// leading zero, not below 0.0001 and not -0. Little CMS prints every number
+// it reads again (the larger part of its load); quoted, such a cell is taken
+// as it stands, and reads as the same text.
+bool keepsItsText(const char* c, const char* end) {
+    const bool negative = c < end && *c == '-';
+    if (negative)
+        ++c;
+    const char* const whole = c;
+    while (c < end && *c >= '0' && *c <= '9')
+        ++c;
+    const long wholeDigits = c - whole;
+    if (wholeDigits == 0 || (wholeDigits > 1 && *whole == '0'))
+        return false;
+    if (c == end)
+        return wholeDigits <= 9 && !(negative && *whole == '0');
+    if (*c != '.')
+        return false;
+    const char* const fraction = ++c;
+    while (c < end && *c >= '0' && *c <= '9')
+        ++c;
+    const long fractionDigits = c - fraction;
+    if (c != end || fractionDigits == 0 || end[-1] == '0' || wholeDigits + fractionDigits > 10)
+        return false;
+    // Below 0.0001 it would come back with an exponent.
+    return *whole != '0' || fractionDigits < 4 || std::strncmp(fraction, "0000", 4) != 0;
+}
+
 // Rewrites what this version of Little CMS misreads: numbers with an
 // exponent become plain decimals, an empty quoted text becomes kEmptyText.
+// Numbers in the data that keep their text are quoted (keepsItsText). A
+// file needing none of that comes back shared, not copied.
 QByteArray normalised(const QByteArray& bytes) {
-    QByteArray out;
-    out.reserve(bytes.size() + 64);
     const char* const data = bytes.constData();
+    // Written through a cursor: QByteArray::append costs more than the bytes
+    // of a cell. The buffer grows as needed and is cut to length at the end.
+    QByteArray out;
+    int length = 0;
+    const auto put = [&out, &length](const char* from, int count) {
+        if (length + count > out.size())
+            out.resize(qMax(length + count, out.size() + out.size() / 2 + 64));
+        std::memcpy(out.data() + length, from, size_t(count));
+        length += count;
+    };
+    // Bytes before this are in out already; the rest are copied on the next rewrite.
+    int copied = 0;
+    // Copies what lies before from; the caller puts what stands for [from, to).
+    const auto rewrite = [&](int from, int to) {
+        if (copied == 0)
+            out.resize(bytes.size() + bytes.size() / 8 + 64);
+        put(data + copied, from - copied);
+        copied = to;
+    };
     const int size = bytes.size();
     // What ends a token: a zero byte, white space, a quote or a comment.
     bool separator[256] = {};
     for (const unsigned char c : {'\0', ' ', '\t', '\r', '\n', '"', '\'', '#'})
         separator[c] = true;
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    bool inData = false;
     int i = 0;
     while (i < size) {
         const char c = data[i];
         if (c == '#') {
             const int end = bytes.indexOf('\n', i);
-            const int stop = end < 0 ? size : end;
-            out.append(data + i, stop - i);
-            i = stop;
+            i = end < 0 ? size : end;
         } else if (c == '"' || c == '\'') {
-            const int end = bytes.indexOf(c, i + 1);
-            const int newline = bytes.indexOf('\n', i + 1);
-            if (end < 0 || (newline >= 0 && newline < end)) {
-                out.append(c);  // left for the parser to refuse
-                ++i;
+            const char* const close =
+                static_cast<const char*>(std::memchr(data + i + 1, c, size_t(size - i - 1)));
+            const int end = close ? int(close - data) : -1;
+            const char* const newline =
+                end < 0
+                    ? nullptr
+                    : static_cast<const char*>(std::memchr(data + i + 1, '\n', size_t(end - i)));
+            if (end < 0 || newline) {
+                ++i;  // left for the parser to refuse
             } else if (end == i + 1) {
-                out.append(c).append(kEmptyText).append(c);
+                rewrite(i, end + 1);
+                const char empty[] = {c, kEmptyText, c};
+                put(empty, 3);
                 i = end + 1;
             } else {
-                out.append(data + i, end + 1 - i);
                 i = end + 1;
             }
         } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-            out.append(c);
             ++i;
         } else {
             // A token runs to the next separator; a zero byte is a token of its own.
             int end = i + 1;
             while (end < size && !separator[static_cast<unsigned char>(data[end])])
                 ++end;
-            if (hasExponent(data + i, data + end))
-                out.append(QByteArray::number(QByteArray(data + i, end - i).toDouble(), 'f', 8));
-            else
-                out.append(data + i, end - i);
+            // Keywords are read in any letter case.
+            const auto is = [&](const char* keyword) {
+                return qstrnicmp(data + i, end - i, keyword, -1) == 0;
+            };
+            if (hasExponent(data + i, data + end)) {
+                rewrite(i, end);
+                const QByteArray plain =
+                    QByteArray::number(QByteArray(data + i, end - i).toDouble(), 'f', 8);
+                put(plain.constData(), plain.size());
+            } else if (inData && (end == size || isSpace(data[end])) &&
+                       keepsItsText(data + i, data + end)) {
+                rewrite(i, end);
+                put("\"", 1);
+                put(data + i, end - i);
+                put("\"", 1);
+            } else if (is("BEGIN_DATA"))
+                inData = true;
+            else if (is("END_DATA"))
+                inData = false;
             i = end;
         }
     }
+    if (copied == 0)
+        return bytes;
+    put(data + copied, size - copied);
+    out.truncate(length);
     return out;
+}
+
+// Strict UTF-8: ASCII bytes are never part of a longer sequence, so only the
+// runs of other bytes are decoded, each run apart.
+bool isUtf8(const QByteArray& bytes) {
+    QByteArray runs;
+    const char* const data = bytes.constData();
+    const int size = bytes.size();
+    for (int i = 0; i < size;) {
+        if (static_cast<unsigned char>(data[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        int end = i + 1;
+        while (end < size && static_cast<unsigned char>(data[end]) >= 0x80)
+            ++end;
+        runs.append(data + i, end - i).append('\n');
+        i = end;
+    }
+    return runs.isEmpty() || !QtCompat::decodeStrictly(runs, "UTF-8").isNull();
 }
 
 QString readText(const char* text) {
@@ -294,13 +386,14 @@ FormatError write(const FormatLibraries& libraries, const FormatWriteOptions& op
 
 FormatError read(const QByteArray& bytes, const QString& file, const QString& defaultLibrary,
                  FormatLibraries& libraries) {
-    if (QtCompat::decodeStrictly(bytes, "UTF-8").isNull())
+    if (!isUtf8(bytes))
         return FormatError::make(FormatError::NotUtf8, file);
 
     Context context;
     const QByteArray text = normalised(bytes);
     // Little CMS asserts on an empty buffer instead of refusing it.
-    if (text.trimmed().isEmpty())
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    if (std::all_of(text.cbegin(), text.cend(), blank))
         return FormatError::make(FormatError::NoColors, file);
     Handle it8(cmsIT8LoadFromMem(context.context, text.constData(), cmsUInt32Number(text.size())));
     // Some faults are logged while a handle still comes back: the file is refused all the same.
@@ -313,6 +406,10 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
         for (const Field& field : group)
             columnOf.insert(QString::fromLatin1(field.name), field.column);
 
+    QStringList nullValues;
+    nullValues.reserve(ColorColumns::ValueCount);
+    for (int v = 0; v < ColorColumns::ValueCount; ++v)
+        nullValues << QString();
     LibraryGrouper grouper(libraries);
     const int tables = int(cmsIT8TableCount(h));
     for (int t = 0; t < tables; ++t) {
@@ -359,14 +456,11 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
             if (labelField >= 0)
                 color.name = readText(cmsIT8GetDataRowCol(h, row, labelField));
             // Each value cell becomes one text, in column order; the rest stay null.
-            QString cells[ColorColumns::ValueCount];
+            color.values = nullValues;
             for (int f = 0; f < fieldCount; ++f)
                 if (columns[f] >= 0)
-                    cells[columns[f]] = numberText(cmsIT8GetDataRowCol(h, row, f));
-            color.values.reserve(ColorColumns::ValueCount);
-            for (const QString& cell : cells)
-                color.values << cell;
-            library.colors.append(color);
+                    color.values[columns[f]] = numberText(cmsIT8GetDataRowCol(h, row, f));
+            library.colors.append(std::move(color));
         }
     }
     return FormatError();

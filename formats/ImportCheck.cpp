@@ -39,6 +39,18 @@ FormatError checkUnsafe(const FormatLibrary& library, const QString& file) {
     return FormatError();
 }
 
+// The length of text in UTF-8, without writing it out (a name per colour).
+int utf8Size(const QString& text) {
+    int size = 0;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (c.isSurrogate())
+            return text.toUtf8().size();
+        size += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;
+    }
+    return size;
+}
+
 FormatError checkNames(const FormatLibrary& library, const QString& file,
                        const ImportLimits& limits) {
     FormatError error = checkUnsafe(library, file);
@@ -62,7 +74,7 @@ FormatError checkNames(const FormatLibrary& library, const QString& file,
         if (name.isEmpty()) {
             error = FormatError::make(FormatError::EmptyColorName, file);
             error.count = i + 1;
-        } else if (name.toUtf8().size() > limits.colorNameBytes) {
+        } else if (utf8Size(name) > limits.colorNameBytes) {
             error = FormatError::make(FormatError::ColorNameTooLong, file);
             error.color = name;
             error.count = name.toUtf8().size();
@@ -170,8 +182,17 @@ FormatError prepareColor(const FormatLibrary& library, FormatColor& color) {
             lab[column] = rounded;
     }
     if (missing) {
-        // Only the values the file lacks are derived and written.
-        const auto derived = ColorDerivation::fromLab(lab[0], lab[1], lab[2]);
+        // Only the values the file lacks are derived and written. The L of
+        // L*u*v* and of LCh is L* itself: a file lacking only those (CGATS has
+        // no field for LCh's L) needs no conversion.
+        bool convert = false;
+        for (int column = 0; column < ColorColumns::ValueCount && !convert; ++column)
+            convert = values.at(column).isEmpty() && column != ColorColumns::LuvL &&
+                      column != ColorColumns::LChL;
+        std::array<double, 19> derived{};
+        if (convert)
+            derived = ColorDerivation::fromLab(lab[0], lab[1], lab[2]);
+        derived[size_t(ColorColumns::LuvL)] = derived[size_t(ColorColumns::LChL)] = lab[0];
         for (int column = 0; column < ColorColumns::ValueCount; ++column)
             if (values.at(column).isEmpty())
                 values[column] = derivedText(derived, column);
