@@ -4,7 +4,7 @@
 measured in the same run, A and B in turn (A B A B ...), medians of the runs.
 
     bench/bench_paths.py [--build build] [--runs 5] [--sizes 1000,5000,20000]
-                         [--only export,import,parse,cgats,startup]
+                         [--only export,import,parse,cgats,workbook,startup]
 
 Paths (46 libraries at every size, every value held):
   export   colorcard-cli export --format csv   vs  sqlite3 -csv of the same rows
@@ -13,6 +13,9 @@ Paths (46 libraries at every size, every value held):
   parse    CSV parse in process                vs  Python's csv.reader in process
   cgats    reading a CGATS file for import     vs  Little CMS cmsIT8LoadFromFile
            (bench_fileread)                        (ref_it8_load)
+  workbook colorcard-cli import of the exchange vs  xlrd + sqlite3, one transaction
+           workbook into an empty store            (ref_xls_import.py; skipped
+                                                   without xlrd)
   startup  the program up to its first window  vs  an empty toolkit window
            (bench_startup, a store of that size)   (ref_empty_window)
 The windows run on a virtual X server (Xvfb) when there is one, else offscreen. Needs the sqlite3 command
@@ -116,12 +119,21 @@ def parse_in_process(build, path, runs):
     return statistics.median(ours), statistics.median(theirs) * 1e3
 
 
+def python_with(module):
+    """A Python that imports module: this one, else the system's (Debian's packages)."""
+    for python in (sys.executable, "/usr/bin/python3"):
+        if os.path.exists(python) and subprocess.run(
+                [python, "-c", "import " + module], capture_output=True).returncode == 0:
+            return python
+    return None
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--build", default=os.path.join(HERE, os.pardir, "build"))
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--sizes", default="1000,5000,20000")
-    parser.add_argument("--only", default="export,import,parse,cgats,startup")
+    parser.add_argument("--only", default="export,import,parse,cgats,workbook,startup")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     only = set(args.only.split(","))
@@ -191,6 +203,27 @@ def main():
                             {"command": [os.path.join(build, "bench", "ref_it8_load"), cgats]},
                             args.runs)
                 row("CGATS read for import", size, a, b, "cmsIT8LoadFromFile")
+
+            xlrd_python = python_with("xlrd")
+            if "workbook" in only and xlrd_python is None:
+                print("| workbook import | %d | - | xlrd is not installed: skipped | - |" % size,
+                      flush=True)
+            elif "workbook" in only:
+                book = os.path.join(d, "full.xls")
+                run_once([cli, "--database", store, "export", "--format", "xls", "--overwrite",
+                          book], env=env)
+                fresh = os.path.join(d, "fresh.db")
+                ref = os.path.join(d, "ref.db")
+
+                def clear_both():
+                    for p in (fresh, ref):
+                        if os.path.exists(p):
+                            os.remove(p)
+                a, b = pair({"command": [cli, "--database", fresh, "import", "--max-libraries",
+                                         "46", book], "env": env, "before": clear_both},
+                            {"command": [xlrd_python, os.path.join(HERE, "ref_xls_import.py"),
+                                         book, ref], "before": clear_both}, args.runs)
+                row("workbook import", size, a, b, "xlrd + sqlite3")
 
             if "startup" in only:
                 shown = dict(env, **display)

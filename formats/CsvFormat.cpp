@@ -14,6 +14,17 @@ const char kByteOrderMark[] = "\xEF\xBB\xBF";
 // The field in UTF-8, guarded against formulas (CsvCell), quoted when it holds a comma, a quote, a
 // line break or spaces at an end. Plain ASCII (numbers, most names) is copied byte by byte.
 void appendField(QByteArray& out, const QString& text) {
+    // A plain number (most fields) needs no guard and no quotes: no formula
+    // starts with a digit or with a minus before a number. Short ones only,
+    // so that the number is one the guard would read as well.
+    if (text.size() <= 20 && ColorColumns::isPlainNumber(text)) {
+        const int at = out.size();
+        out.resize(at + text.size());
+        char* to = out.data() + at;
+        for (const QChar c : text)
+            *to++ = char(c.unicode());
+        return;
+    }
     const QString field = CsvCell::guarded(text);
     const QChar* begin = field.constData();
     const QChar* end = begin + field.size();

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <lcms2.h>
+
 #include "sim/SimMeter.h"
 #include "tests/formats/FormatFixture.h"
 
@@ -301,6 +303,35 @@ private slots:
         QCOMPARE(imported[0].colors[0].values.mid(0, 3), (QStringList{"55.00", "-12.50", "3.00"}));
         QCOMPARE(imported[0].colors[0].values[ColorColumns::RgbR], QStringLiteral("10"));
         QCOMPARE(imported[1].colors[0].values.mid(0, 3), (QStringList{"1.00", "2.00", "3.00"}));
+    }
+
+    // Number cells come back as Little CMS itself reads them, whether the
+    // reader takes them as texts or lets Little CMS print them again: as a
+    // colour's name and as a value.
+    void cgatsNumberCellsAsLittleCmsReadsThem_data() {
+        QTest::addColumn<QByteArray>("cell");
+        for (const char* cell : {"12.5", "12.50", "128", "0", "-0", "-0.5", "007", "0.0001",
+                                 "0.00001", "0.12345", "1234567.891", "123456789", "1234567890",
+                                 "2147483648", "99.999999999", ".5", "5.", "-12"})
+            QTest::newRow(cell) << QByteArray(cell);
+    }
+
+    void cgatsNumberCellsAsLittleCmsReadsThem() {
+        QFETCH(QByteArray, cell);
+        const QByteArray bytes = cgats("SAMPLE_ID\tSAMPLE_NAME\tLAB_L\tLAB_A\tLAB_B",
+                                       "1 " + cell + " " + cell + " 0 0\n");
+        cmsHANDLE it8 =
+            cmsIT8LoadFromMem(nullptr, bytes.constData(), cmsUInt32Number(bytes.size()));
+        QVERIFY(it8);
+        const QString expected = QString::fromUtf8(cmsIT8GetDataRowCol(it8, 0, 1));
+        cmsIT8Free(it8);
+
+        FormatLibraries read;
+        QVERIFY(!OpenFormats::read(file("cells.txt", bytes), OpenFormat::Cgats, read));
+        QCOMPARE(read.size(), 1);
+        QCOMPARE(read[0].colors.size(), 1);
+        QCOMPARE(read[0].colors[0].name, expected);
+        QCOMPARE(read[0].colors[0].values[ColorColumns::LabL], expected);
     }
 
     void cxfByHand() {

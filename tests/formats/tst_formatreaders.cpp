@@ -105,9 +105,28 @@ private slots:
         FormatLibraries libraries(1);
         libraries[0].name = "=cmd|'/c'!A1";
         libraries[0].description = "@SUM(1)";
-        const QStringList names{"=HYPERLINK(\"x\")", "+1x", "-x", "'=x", "'plain", "-12.5", "a=b"};
-        const QStringList cells{
-            "'=HYPERLINK(\"x\")", "'+1x", "'-x", "''=x", "'plain", "-12.5", "a=b"};
+        const QStringList names{"=HYPERLINK(\"x\")",
+                                "+1x",
+                                "-x",
+                                "'=x",
+                                "'plain",
+                                "-12.5",
+                                "a=b",
+                                "-7",
+                                "-3-4",
+                                "12",
+                                "-1e5"};
+        const QStringList cells{"'=HYPERLINK(\"x\")",
+                                "'+1x",
+                                "'-x",
+                                "''=x",
+                                "'plain",
+                                "-12.5",
+                                "a=b",
+                                "-7",
+                                "'-3-4",
+                                "12",
+                                "-1e5"};
         for (int i = 0; i < names.size(); ++i)
             libraries[0].colors << storedColor(names[i], i + 1);
         const QString path = dir.filePath("formulas.csv");
