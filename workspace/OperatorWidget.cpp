@@ -42,21 +42,21 @@ OperatorWidget::OperatorWidget(Use use, QWidget* parent) : QWidget(parent), use_
 }
 
 void OperatorWidget::retranslate() {
+    // The form texts as the forms had them, each in its form's context.
+    const char* const context = use_ == Use::Library ? kLibraryContext : kColourContext;
+    const auto tr = [context](const char* text) {
+        return QCoreApplication::translate(context, text);
+    };
+    delete_->setText(tr("删除"));
     if (use_ == Use::Library) {
-        delete_->setText(QCoreApplication::translate(kLibraryContext, "删除"));
-        delete_->setToolTip(QCoreApplication::translate(
-            kLibraryContext, "删除此色卡库及其全部颜色（会先询问）。\n锁定的色卡库不能删除。"));
-        second_->setText(QCoreApplication::translate(kLibraryContext, "修改"));
-        second_->setToolTip(
-            QCoreApplication::translate(kLibraryContext, "修改此色卡库的名称和描述。"));
+        delete_->setToolTip(tr("删除此色卡库及其全部颜色（会先询问）。\n锁定的色卡库不能删除。"));
+        second_->setText(tr("修改"));
+        second_->setToolTip(tr("修改此色卡库的名称和描述。"));
     } else {
-        delete_->setText(QCoreApplication::translate(kColourContext, "删除"));
-        delete_->setToolTip(
-            QCoreApplication::translate(kColourContext, "删除此颜色（会先询问）。"));
-        second_->setText(QCoreApplication::translate(kColourContext, "重测"));
-        second_->setToolTip(QCoreApplication::translate(
-            kColourContext,
-            "用仪器的新测量值替换此颜色的数值（会先询问）。\n需要：已连接仪器、已锁定色卡库。"));
+        delete_->setToolTip(tr("删除此颜色（会先询问）。"));
+        second_->setText(tr("重测"));
+        second_->setToolTip(
+            tr("用仪器的新测量值替换此颜色的数值（会先询问）。\n需要：已连接仪器、已锁定色卡库。"));
     }
 }
 
