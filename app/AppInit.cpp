@@ -17,6 +17,12 @@ void AppInit::start() {
 }
 
 bool AppInit::eventFilter(QObject* watched, QEvent* event) {
+    // Every event of every object passes here: the type is the cheap test,
+    // the property lookup only follows for the mouse.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseMove)
+        return QObject::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !widget->property("canMove").toBool())
         return QObject::eventFilter(watched, event);

@@ -23,6 +23,7 @@
 #include "store/DataFiles.h"
 #include "texts/MeterTexts.h"
 #include "ui_MainWindow.h"
+#include "workflow/Session.h"
 #include "workspace/FirstPage.h"
 #include "workspace/PageSwitcher.h"
 #include "workspace/QualityPage.h"
@@ -104,6 +105,9 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
 MainWindow::~MainWindow() {
     if (link_)
         link_->close();
+    // The pages show the session's services: they go first.
+    delete quality_;
+    delete page_;
     delete ui_;
 }
 
@@ -116,24 +120,11 @@ int MainWindow::receiveFrame(QByteArray& buffer, int timeoutMs, int expectedLeng
 }
 
 void MainWindow::initForm() {
-    // An installed program keeps its database per user, not in bin/.
-    const QString dataDirectory =
-        setup_.dataDirectory.isEmpty() ? DataFiles::databaseDirectory() : setup_.dataDirectory;
-    const QString settingsFile = setup_.settingsFile.isEmpty()
-                                     ? DataFiles::locate(QStringLiteral("meterno"))
-                                     : setup_.settingsFile;
-    page_ = new FirstPage(this, &frames_, prompt_, dataDirectory, settingsFile);
-    ui_->stackedWidget->addWidget(page_);
-    // Closed once the identification that refused it has returned.
-    connect(&page_->meter(), &MeterController::meterRefused, this, &MainWindow::CloseUSB,
-            Qt::QueuedConnection);
-    ui_->stackedWidget->setCurrentWidget(page_);
-    addQualityPage();
-    placePagesInScrollArea();
-
     setWindowFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
+    // Before the pages exist: set afterwards, every widget already made
+    // would be styled a second time.
     QStringList sheet;
     sheet << QStringLiteral(
                  "QComboBox::drop-down,QDateEdit::drop-down,QTimeEdit::drop-down,"
@@ -168,6 +159,29 @@ void MainWindow::initForm() {
                  "{border-width:0px 0px 0px %1px;}")
                  .arg(3);
     setStyleSheet(sheet.join(QString()));
+
+    // An installed program keeps its database per user, not in bin/.
+    const QString dataDirectory =
+        setup_.dataDirectory.isEmpty() ? DataFiles::databaseDirectory() : setup_.dataDirectory;
+    const QString settingsFile = setup_.settingsFile.isEmpty()
+                                     ? DataFiles::locate(QStringLiteral("meterno"))
+                                     : setup_.settingsFile;
+    Session::Setup session;
+    session.prompt = prompt_;
+    session.frames = &frames_;
+    session.dataDirectory = dataDirectory;
+    session.settingsFile = settingsFile;
+    session_ = std::make_unique<Session>(session);
+    // The stack is in its place before the page is made, and the page is
+    // made in the stack: moving a built page styles every widget again.
+    placePagesInScrollArea();
+    page_ = new FirstPage(*session_, ui_->stackedWidget);
+    ui_->stackedWidget->addWidget(page_);
+    // Closed once the identification that refused it has returned.
+    connect(&session_->meter(), &MeterController::meterRefused, this, &MainWindow::CloseUSB,
+            Qt::QueuedConnection);
+    ui_->stackedWidget->setCurrentWidget(page_);
+    addQualityPage();
 }
 
 void MainWindow::placePagesInScrollArea() {
@@ -191,7 +205,7 @@ void MainWindow::placePagesInScrollArea() {
 void MainWindow::addQualityPage() {
     // The page is built when first shown (qualityPage()): the window comes up
     // without it. Until then an empty widget holds its place in the stack.
-    qualityPlaceholder_ = new QWidget(this);
+    qualityPlaceholder_ = new QWidget(ui_->stackedWidget);
     ui_->stackedWidget->addWidget(qualityPlaceholder_);
     switcher_ = new PageSwitcher(this);
     // In the top row, left of the language buttons, and after it the status
@@ -215,13 +229,13 @@ void MainWindow::addQualityPage() {
                                                  : static_cast<QWidget*>(page_));
     });
     ReadingCountBox::placeBelow(
-        page_->findChild<QPushButton*>(QStringLiteral("pushButton_measure")), page_->meter());
+        page_->findChild<QPushButton*>(QStringLiteral("pushButton_measure")), session_->meter());
 }
 
 QualityPage* MainWindow::qualityPage() {
     if (quality_)
         return quality_;
-    quality_ = new QualityPage(page_->library(), page_->meter(), this);
+    quality_ = new QualityPage(session_->quality(), ui_->stackedWidget);
     quality_->setLanguage(language_);
     const int index = ui_->stackedWidget->indexOf(qualityPlaceholder_);
     ui_->stackedWidget->insertWidget(index, quality_);

@@ -19,6 +19,7 @@ class PageSwitcher;
 class Prompt;
 class QualityPage;
 class QTranslator;
+class Session;
 
 namespace Ui {
 class MainWindow;
@@ -63,6 +64,8 @@ public:
 
     // The open link, null while there is none.
     CLinker* link() const { return link_; }
+    // The services the pages show, built before them and gone after them.
+    Session& session() const { return *session_; }
     FirstPage* page() const { return page_; }
     // The quality-control page, the window's second page; built on first use.
     QualityPage* qualityPage();
@@ -115,6 +118,7 @@ private:
     void addQualityPage();
 
     Ui::MainWindow* ui_;
+    std::unique_ptr<Session> session_;
     FirstPage* page_ = nullptr;
     QualityPage* quality_ = nullptr;
     LayoutFit* fit_ = nullptr;

@@ -71,7 +71,13 @@ void storeLibrary(FirstPage& page, const QString& id, const QString& name, int c
 int runChild(int count, bool eager) {
     QTemporaryDir dir;
     WidgetPrompt prompt;
-    FirstPage page(nullptr, nullptr, &prompt, dir.path(), dir.filePath(QStringLiteral("meterno")));
+    Session::Setup setup;
+    setup.prompt = &prompt;
+    setup.frames = nullptr;
+    setup.dataDirectory = dir.path();
+    setup.settingsFile = dir.filePath(QStringLiteral("meterno"));
+    Session session(setup);
+    FirstPage page(session);
     page.resize(1261, 638);
     page.show();
     settle();

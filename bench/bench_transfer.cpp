@@ -186,7 +186,13 @@ bool roundTrip(const QVector<SimLibrary>& libraries, FrameLayer::Pacing pacing, 
 
     QTemporaryDir dir;
     BenchPrompt prompt(quiet);
-    FirstPage page(nullptr, &frames, &prompt, dir.path(), dir.filePath(QStringLiteral("meterno")));
+    Session::Setup setup;
+    setup.prompt = &prompt;
+    setup.frames = &frames;
+    setup.dataDirectory = dir.path();
+    setup.settingsFile = dir.filePath(QStringLiteral("meterno"));
+    Session session(setup);
+    FirstPage page(session);
     page.setLanguage(Language::english());
     page.library().setMaxLibraries(kLibraries);
 

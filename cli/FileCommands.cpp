@@ -23,6 +23,7 @@
 #include "workflow/Limits.h"
 #include "workflow/OpenFormatExport.h"
 #include "workflow/OpenFormatImport.h"
+#include "workflow/Session.h"
 #include "workflow/SpreadsheetImport.h"
 #include "workflow/SpreadsheetSave.h"
 #include "xls/EngineWorkbookFile.h"
@@ -66,18 +67,28 @@ bool optionFits(CliContext& cli, const QCommandLineParser& parser, const QString
     return false;
 }
 
+// The window's session on the store of --database: no meter link.
+Session::Setup setupFor(Prompt* prompt, const QString& path) {
+    Session::Setup setup;
+    setup.prompt = prompt;
+    setup.dataDirectory = QFileInfo(path).absolutePath();
+    return setup;
+}
+
 // The library service of the window on the store of --database, listing
 // every stored library, with the command line's prompt.
-struct Session {
+struct CliSession {
     CliPrompt prompt;
-    Messenger messenger;
-    LibraryService library;
+    Session session;
+    Messenger& messenger;
+    LibraryService& library;
     QVector<Library> records;
 
-    Session(CliContext& cli, const QString& path)
+    CliSession(CliContext& cli, const QString& path)
         : prompt(cli.language()),
-          messenger(&prompt),
-          library(messenger, QFileInfo(path).absolutePath()) {
+          session(setupFor(&prompt, path)),
+          messenger(session.messenger()),
+          library(session.library()) {
         messenger.setLanguage(cli.language());
         library.store().setDatabasePath(path);
     }
@@ -117,7 +128,7 @@ struct Session {
 };
 
 // The identifier of the library named by --library (its identifier or name).
-bool libraryId(CliContext& cli, const Session& session, const QString& wanted, QString& id) {
+bool libraryId(CliContext& cli, const CliSession& session, const QString& wanted, QString& id) {
     QStringList named;
     for (const Library& record : session.records) {
         if (record.id == wanted) {
@@ -173,7 +184,7 @@ bool writeOptions(CliContext& cli, const QCommandLineParser& parser, FormatWrite
 // The workbook is written beside the file under a name of its own and moved
 // over the file only when it is complete: a failed save leaves no part of a
 // workbook behind, and a replaced file is never half written.
-int saveWorkbook(Session& session, const QString& file) {
+int saveWorkbook(CliSession& session, const QString& file) {
     QString partial;
     {
         QTemporaryFile reserve(QFileInfo(file).absoluteDir().filePath(
@@ -198,7 +209,7 @@ int saveWorkbook(Session& session, const QString& file) {
 
 // "wrote FILE: N libraries, M colours" for the libraries of these
 // identifiers (every one when none is given), as the store lists them.
-void printWritten(CliContext& cli, const Session& session, const QString& file,
+void printWritten(CliContext& cli, const CliSession& session, const QString& file,
                   const QStringList& ids) {
     int libraries = 0;
     int colours = 0;
@@ -302,7 +313,7 @@ int runExport(CliContext& cli) {
 
     // Asked only whether to save a library without colours: the command
     // asked for every one.
-    Session session(cli, database);
+    CliSession session(cli, database);
     session.prompt.setAnswer(CliPrompt::Answer::Yes);
     if (!session.open())
         return ExitFailure;
@@ -357,7 +368,7 @@ int runImport(CliContext& cli) {
             LibraryFileText::ExclusiveOptions.in(language).arg("overwrite", "skip-existing"),
             ExitUsage);
 
-    Session session(cli, cli.databasePath());
+    CliSession session(cli, cli.databasePath());
     if (!session.open())
         return ExitFailure;
     if (!session.setMaxLibraries(cli, parser.value(QStringLiteral("max-libraries"))))

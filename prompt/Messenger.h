@@ -21,6 +21,21 @@ public:
     void setPrompt(Prompt* prompt) { prompt_ = prompt; }
     QWidget* parent() const { return parent_; }
     void setParent(QWidget* parent) { parent_ = parent; }
+    // While it lives, boxes have this parent (a dialog over the page).
+    class ParentScope {
+    public:
+        ParentScope(Messenger& messenger, QWidget* parent)
+            : messenger_(messenger), previous_(messenger.parent()) {
+            messenger.setParent(parent);
+        }
+        ~ParentScope() { messenger_.setParent(previous_); }
+        ParentScope(const ParentScope&) = delete;
+        ParentScope& operator=(const ParentScope&) = delete;
+
+    private:
+        Messenger& messenger_;
+        QWidget* previous_;
+    };
 
     // The text in the current language with its arguments filled in.
     QString text(const BilingualText& text, const QStringList& arguments = {}) const;

@@ -127,7 +127,7 @@ void LibraryService::offerDamagedStoreRestore() {
     if (!databaseOpen_)
         return;
     dataVersion_ = store_.dataVersion();
-    if (!libraries_.isEmpty())
+    if (!list_.isEmpty())
         reloadFromStore();
 }
 
@@ -198,7 +198,7 @@ void LibraryService::reloadFromStore() {
     if (!databaseOpen_ || store_.inTransaction())
         return;
     const QString currentId =
-        current_ >= 0 && current_ < libraries_.size() ? libraries_[current_].id : QString();
+        current_ >= 0 && current_ < list_.size() ? list_.entry(current_).id : QString();
     const QVector<Library> records = store_.selectLibraries();
     // A store that cannot be read now keeps the list as it was.
     if (store_.lastError() != StoreError::None)
@@ -207,14 +207,14 @@ void LibraryService::reloadFromStore() {
     for (const Library& record : records)
         entries << entryOf(record);
     const bool wasLocked = locked_;
-    libraries_.clear();
     current_ = -1;
+    list_.clear();
     emit librariesCleared();
     for (const LibraryEntry& entry : entries)
         appendEntry(entry);
     int row = -1;
-    for (int r = 0; r < libraries_.size() && !currentId.isEmpty(); ++r)
-        if (libraries_[r].id == currentId)
+    for (int r = 0; r < list_.size() && !currentId.isEmpty(); ++r)
+        if (list_.entry(r).id == currentId)
             row = r;
     if (row < 0 && wasLocked) {
         locked_ = false;
@@ -227,8 +227,8 @@ void LibraryService::reloadFromStore() {
 }
 
 int LibraryService::rowOf(const LibraryKey& key) const {
-    for (int row = 0; row < libraries_.size(); ++row)
-        if (libraries_[row].key() == key)
+    for (int row = 0; row < list_.size(); ++row)
+        if (list_.entry(row).key() == key)
             return row;
     return -1;
 }
@@ -238,9 +238,9 @@ int LibraryService::lookAlikeRow(const QString& name, const QString& description
     // cannot be seen: such keys would be two rows that look the same.
     const QString shownName = name.simplified();
     const QString shownDescription = description.simplified();
-    for (int row = 0; row < libraries_.size(); ++row)
-        if (libraries_[row].name.simplified() == shownName &&
-            libraries_[row].description.simplified() == shownDescription)
+    for (int row = 0; row < list_.size(); ++row)
+        if (list_.entry(row).name.simplified() == shownName &&
+            list_.entry(row).description.simplified() == shownDescription)
             return row;
     return -1;
 }
@@ -270,7 +270,7 @@ int LibraryService::totalColorCount() {
 }
 
 void LibraryService::selectLibrary(int row) {
-    if (row >= libraries_.size())
+    if (row >= list_.size())
         return;
     current_ = row;
     if (row < 0)
@@ -278,16 +278,16 @@ void LibraryService::selectLibrary(int row) {
     // The colours of the current library are what the page works on.
     readColours(row);
     std::unique_ptr<ProgressReporter> progress =
-        messenger_.progress(LibraryText::UpdatingPage, 0, libraries_[row].colours.size());
+        messenger_.progress(LibraryText::UpdatingPage, 0, list_.entry(row).colours.size());
     // Cancel is not consulted: every row is filled.
     emit coloursReset(progress.get());
     progress->hide();
 }
 
 void LibraryService::reselectLibrary() {
-    if (libraries_.isEmpty())
+    if (list_.isEmpty())
         return;
-    emit libraryReselected(current_ >= 0 && current_ < libraries_.size() ? current_ : 0);
+    emit libraryReselected(current_ >= 0 && current_ < list_.size() ? current_ : 0);
 }
 
 LibraryEntry LibraryService::entryOf(const Library& record) const {
@@ -302,7 +302,7 @@ LibraryEntry LibraryService::entryOf(const Library& record) const {
 }
 
 void LibraryService::readColours(int row) {
-    LibraryEntry& entry = libraries_[row];
+    LibraryEntry& entry = list_.editable(row);
     if (entry.coloursRead)
         return;
     // Read once, also when the query fails (its message is shown once).
@@ -314,35 +314,35 @@ void LibraryService::readColours(int row) {
 }
 
 const QList<LibraryEntry>& LibraryService::libraries() {
-    for (int row = 0; row < libraries_.size(); ++row)
+    for (int row = 0; row < list_.size(); ++row)
         readColours(row);
-    return libraries_;
+    return list_.entries();
 }
 
 const LibraryEntry& LibraryService::library(int row) {
     readColours(row);
-    return libraries_.at(row);
+    return list_.entry(row);
 }
 
 void LibraryService::appendEntry(const LibraryEntry& entry) {
-    libraries_.append(entry);
-    emit libraryAppended(libraries_.size() - 1);
+    list_.append(entry);
+    emit libraryAppended(list_.size() - 1);
 }
 
 void LibraryService::showStoredLibraries(const QVector<Library>& records) {
     // Only into an empty list: the libraries already shown stay as they are.
-    if (!libraries_.isEmpty())
+    if (!list_.isEmpty())
         return;
     for (const Library& record : records)
         appendEntry(entryOf(record));
 }
 
 void LibraryService::clear() {
-    const QString lockedName = locked_ && current_ >= 0 && current_ < libraries_.size()
-                                   ? libraries_[current_].name
+    const QString lockedName = locked_ && current_ >= 0 && current_ < list_.size()
+                                   ? list_.entry(current_).name
                                    : QString();
-    libraries_.clear();
     current_ = -1;
+    list_.clear();
     emit librariesCleared();
     // A lock left standing would move to whichever library is chosen next,
     // and the next measurement would go there unnoticed.
@@ -450,14 +450,13 @@ LibraryService::BackupScope::~BackupScope() {
 // --- libraries ------------------------------------------------------------
 
 bool LibraryService::canAddLibrary() const {
-    if (libraries_.size() < maxLibraries_)
+    if (list_.size() < maxLibraries_)
         return true;
     messenger_.tip(LibraryText::TooManyLibraries, {number(maxLibraries_)});
     return false;
 }
 
-bool LibraryService::acceptLibraryEntry(QWidget* dialog, const QString& name,
-                                        const QString& description) const {
+bool LibraryService::acceptLibraryEntry(const QString& name, const QString& description) const {
     const BilingualText* refusal = nullptr;
     if (name.isEmpty())
         refusal = &LibraryText::EnterName;
@@ -470,7 +469,7 @@ bool LibraryService::acceptLibraryEntry(QWidget* dialog, const QString& name,
     else if (lookAlikeRow(name, description) >= 0)
         refusal = &LibraryText::SameLibraryExists;
     if (refusal)
-        messenger_.tip(dialog, *refusal);
+        messenger_.tip(*refusal);
     return !refusal;
 }
 
@@ -512,12 +511,14 @@ bool LibraryService::createLibrary(const QString& name, const QString& descripti
 }
 
 bool LibraryService::renameLibrary(int row, const QString& name, const QString& description) {
-    if (row < 0 || row >= libraries_.size())
+    if (row < 0 || row >= list_.size())
         return false;
-    if (!reported(store_.updateLibraryName(name, description, libraries_[row].id)))
+    if (!reported(store_.updateLibraryName(name, description, list_.entry(row).id)))
         return false;
-    libraries_[row].name = name;
-    libraries_[row].description = description;
+    LibraryEntry& renamed = list_.editable(row);
+    renamed.name = name;
+    renamed.description = description;
+    list_.changed(row);
     emit libraryChanged(row);
     return true;
 }
@@ -527,7 +528,7 @@ bool LibraryService::confirmDeleteLibrary() const {
 }
 
 bool LibraryService::deleteLibrary(int row) {
-    if (row < 0 || row >= libraries_.size())
+    if (row < 0 || row >= list_.size())
         return false;
     if (row == current_ && locked_) {
         messenger_.tip(LibraryText::LibraryLocked);
@@ -535,7 +536,7 @@ bool LibraryService::deleteLibrary(int row) {
     }
     if (!backUpBeforeChange(BackupCause::DeleteLibrary))
         return false;
-    const QString id = libraries_[row].id;
+    const QString id = list_.entry(row).id;
     if (!begin())
         return false;
     StoreResult result = store_.dropColorDataTable(id);
@@ -550,11 +551,13 @@ bool LibraryService::deleteLibrary(int row) {
         result = store_.commitTransaction();
     if (!result)
         return undone(result);
-    libraries_.removeAt(row);
+    // The current row first: the views follow the removal at once and may
+    // choose another library meanwhile.
     if (row < current_)
         --current_;
     else if (row == current_)
         current_ = -1;
+    list_.removeAt(row);
     emit libraryRemoved(row);
     return true;
 }
@@ -562,9 +565,9 @@ bool LibraryService::deleteLibrary(int row) {
 // --- colours of the current library ---------------------------------------
 
 int LibraryService::colourRowOf(const QString& colourId) const {
-    if (current_ < 0 || current_ >= libraries_.size())
+    if (current_ < 0 || current_ >= list_.size())
         return -1;
-    const QList<ColourEntry>& colours = libraries_[current_].colours;
+    const QList<ColourEntry>& colours = list_.entry(current_).colours;
     for (int row = 0; row < colours.size(); ++row)
         if (colours[row].id == colourId)
             return row;
@@ -572,14 +575,14 @@ int LibraryService::colourRowOf(const QString& colourId) const {
 }
 
 bool LibraryService::isColourRow(int colourRow) const {
-    return current_ >= 0 && current_ < libraries_.size() && colourRow >= 0 &&
-           colourRow < libraries_[current_].colours.size();
+    return current_ >= 0 && current_ < list_.size() && colourRow >= 0 &&
+           colourRow < list_.entry(current_).colours.size();
 }
 
 bool LibraryService::colourNameTaken(const QString& name) const {
-    if (current_ < 0 || current_ >= libraries_.size())
+    if (current_ < 0 || current_ >= list_.size())
         return false;
-    for (const ColourEntry& colour : libraries_[current_].colours)
+    for (const ColourEntry& colour : list_.entry(current_).colours)
         if (colour.name == name)
             return true;
     return false;
@@ -611,9 +614,9 @@ bool LibraryService::acceptNewColour(const QString& name) {
 }
 
 bool LibraryService::addColour(const QString& name, const QStringList& values) {
-    if (current_ < 0 || current_ >= libraries_.size())
+    if (current_ < 0 || current_ >= list_.size())
         return false;
-    const QString libraryId = libraries_[current_].id;
+    const QString libraryId = list_.entry(current_).id;
     if (!begin())
         return false;
     // The name, the limit and the next identifier as the store is now.
@@ -650,9 +653,10 @@ bool LibraryService::addColour(const QString& name, const QStringList& values) {
     const QString count = store_.selectLibrary(libraryId).count;
     if (refreshIfChangedElsewhere())
         return true;
-    LibraryEntry& library = libraries_[current_];
+    LibraryEntry& library = list_.editable(current_);
     library.count = count;
     library.colours << ColourEntry{id, name, values.value(0), values.value(1), values.value(2)};
+    list_.changed(current_);
     emit libraryChanged(current_);
     emit colourAppended(library.colours.size() - 1);
     return true;
@@ -661,7 +665,7 @@ bool LibraryService::addColour(const QString& name, const QStringList& values) {
 bool LibraryService::replaceColourValues(int colourRow, const QStringList& values) {
     if (!isColourRow(colourRow))
         return false;
-    LibraryEntry& library = libraries_[current_];
+    LibraryEntry& library = list_.editable(current_);
     ColourEntry& colour = library.colours[colourRow];
     if (!reported(store_.updateColorData(library.id, values, colour.id)))
         return false;
@@ -675,7 +679,7 @@ bool LibraryService::replaceColourValues(int colourRow, const QStringList& value
 bool LibraryService::renameColour(int colourRow, const QString& name) {
     if (!isColourRow(colourRow))
         return false;
-    LibraryEntry& library = libraries_[current_];
+    LibraryEntry& library = list_.editable(current_);
     ColourEntry& colour = library.colours[colourRow];
     if (name == colour.name)
         return true;
@@ -702,11 +706,11 @@ bool LibraryService::renameColour(int colourRow, const QString& name) {
 bool LibraryService::deleteColour(int colourRow) {
     if (!isColourRow(colourRow))
         return false;
-    const QString libraryId = libraries_[current_].id;
+    const QString libraryId = list_.entry(current_).id;
     if (!begin())
         return false;
     StoreResult result =
-        store_.deleteColorData(libraryId, libraries_[current_].colours[colourRow].id);
+        store_.deleteColorData(libraryId, list_.entry(current_).colours[colourRow].id);
     // The count is the table's rows, counted in the statement that sets it.
     if (result)
         result = store_.recountLibrary(libraryId);
@@ -717,9 +721,10 @@ bool LibraryService::deleteColour(int colourRow) {
     const QString count = store_.selectLibrary(libraryId).count;
     if (refreshIfChangedElsewhere())
         return true;
-    LibraryEntry& library = libraries_[current_];
+    LibraryEntry& library = list_.editable(current_);
     library.count = count;
     library.colours.removeAt(colourRow);
+    list_.changed(current_);
     emit libraryChanged(current_);
     emit colourRemoved(colourRow);
     return true;
@@ -728,13 +733,13 @@ bool LibraryService::deleteColour(int colourRow) {
 bool LibraryService::confirmDeleteColour(int colourRow) const {
     return isColourRow(colourRow) &&
            messenger_.askRisky(GuidanceText::ConfirmDeleteColour,
-                               {libraries_[current_].colours[colourRow].name});
+                               {list_.entry(current_).colours[colourRow].name});
 }
 
 bool LibraryService::confirmRemeasure(int colourRow) const {
     return isColourRow(colourRow) &&
            messenger_.askRisky(GuidanceText::ConfirmRemeasure,
-                               {libraries_[current_].colours[colourRow].name});
+                               {list_.entry(current_).colours[colourRow].name});
 }
 
 // --- the merge ------------------------------------------------------------
@@ -745,7 +750,7 @@ bool LibraryService::fitsLibraryLimit(const QList<LibraryKey>& incoming,
     for (const LibraryKey& key : incoming)
         if (rowOf(key) < 0)
             added.insert(key);
-    const int rows = libraries_.size();
+    const int rows = list_.size();
     if (rows + added.size() <= maxLibraries_)
         return true;
     if (progress)
@@ -890,13 +895,13 @@ void LibraryService::showMerged(const QStringList& ids) {
             continue;
         const LibraryEntry entry = entryOf(record);
         int row = -1;
-        for (int r = 0; r < libraries_.size(); ++r)
-            if (libraries_[r].id == id)
+        for (int r = 0; r < list_.size(); ++r)
+            if (list_.entry(r).id == id)
                 row = r;
         if (row < 0) {
             appendEntry(entry);
         } else {
-            libraries_[row] = entry;
+            list_.replace(row, entry);
             emit libraryChanged(row);
         }
     }

@@ -11,6 +11,7 @@
 #include "prompt/Messenger.h"
 #include "store/ColorCardStore.h"
 #include "store/DatabaseBackup.h"
+#include "workflow/LibraryListModel.h"
 #include "workflow/LibraryTypes.h"
 
 // The libraries and colours of the store as the page lists them, and every
@@ -99,12 +100,14 @@ public:
 
     // Every listed library with its colours (those not read yet are read now).
     const QList<LibraryEntry>& libraries();
-    int libraryCount() const { return libraries_.size(); }
+    int libraryCount() const { return list_.size(); }
     // A listed library with its colours (read now when they were not yet).
     const LibraryEntry& library(int row);
     // A listed library as the list shows it: identifier, name, description
     // and count; its colours may not have been read.
-    const LibraryEntry& listedLibrary(int row) const { return libraries_.at(row); }
+    const LibraryEntry& listedLibrary(int row) const { return list_.entry(row); }
+    // The listed libraries as a table model, for views to bind to.
+    const LibraryListModel& list() const { return list_; }
     // -1 when no library has that key.
     int rowOf(const LibraryKey& key) const;
     // A library whose name and description read the same as these once
@@ -174,8 +177,9 @@ public:
 
     // Libraries. False after a message.
     bool canAddLibrary() const;
-    // The checks of the library dialog; messages have the dialog as parent.
-    bool acceptLibraryEntry(QWidget* dialog, const QString& name, const QString& description) const;
+    // The checks of the library dialog; a refusal is told through the
+    // messenger (its parent: the dialog, see Messenger::ParentScope).
+    bool acceptLibraryEntry(const QString& name, const QString& description) const;
     bool createLibrary(const QString& name, const QString& description);
     bool renameLibrary(int row, const QString& name, const QString& description);
     bool confirmDeleteLibrary() const;
@@ -279,7 +283,7 @@ private:
     // Names of libraries a merge left alone though the incoming copy lacks
     // some of their colours.
     QStringList lackingLibraries_;
-    QList<LibraryEntry> libraries_;
+    LibraryListModel list_;
     QString meterNumber_;
     int maxLibraries_;
     bool databaseOpen_ = false;

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "workspace/ColorDataOperatorWidget.h"
 #include "workspace/NameValidator.h"
+#include "workspace/OperatorWidget.h"
 
 namespace {
 
@@ -178,11 +178,11 @@ QLineEdit* ColorDataTable::nameEditor(int row) {
     return qobject_cast<QLineEdit*>(table_->cellWidget(row, NameColumn));
 }
 
-ColorDataOperatorWidget* ColorDataTable::buttons(int row) {
+OperatorWidget* ColorDataTable::buttons(int row) {
     if (!table_ || row < 0 || row >= table_->rowCount())
         return nullptr;
     makeRowWidgets(row);
-    return qobject_cast<ColorDataOperatorWidget*>(table_->cellWidget(row, OperatorColumn));
+    return colourButtons(table_->cellWidget(row, OperatorColumn));
 }
 
 int ColorDataTable::rowsWithWidgets() const {
@@ -242,7 +242,7 @@ void ColorDataTable::makeRowWidgets(int row) {
     editor->setValidator(new NameValidator(editor));
     if (const QTableWidgetItem* item = table_->item(row, NameColumn))
         editor->setText(item->data(NameRole).toString());
-    auto* buttons = new ColorDataOperatorWidget(widgetParent_);
+    auto* buttons = new OperatorWidget(OperatorWidget::Use::Colour, widgetParent_);
     if (connector_)
         connector_(editor, buttons);
     table_->setCellWidget(row, NameColumn, editor);

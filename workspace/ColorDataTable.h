@@ -12,7 +12,7 @@
 
 #include "workflow/LibraryTypes.h"
 
-class ColorDataOperatorWidget;
+class OperatorWidget;
 class QLineEdit;
 
 // The colour table of the page. Every row has a name editor (column 1) and
@@ -30,7 +30,7 @@ public:
     static constexpr int NameRole = Qt::UserRole;
 
     // Connects the widgets of a row just made to the page's row slots.
-    using RowConnector = std::function<void(QLineEdit* editor, ColorDataOperatorWidget* buttons)>;
+    using RowConnector = std::function<void(QLineEdit* editor, OperatorWidget* buttons)>;
 
     // widgetParent: the parent the row widgets are created with (the page).
     ColorDataTable(QTableWidget* table, QWidget* widgetParent, QObject* parent = nullptr);
@@ -82,7 +82,7 @@ public:
     // The widgets of a row, made at once if it has none yet (as scrolling to
     // the row would); null for a row that does not exist.
     QLineEdit* nameEditor(int row);
-    ColorDataOperatorWidget* buttons(int row);
+    OperatorWidget* buttons(int row);
     // How many rows have their widgets at the moment.
     int rowsWithWidgets() const;
 
@@ -98,7 +98,7 @@ private:
     struct RowWidgets {
         QPersistentModelIndex index;
         QPointer<QLineEdit> editor;
-        QPointer<ColorDataOperatorWidget> buttons;
+        QPointer<OperatorWidget> buttons;
     };
 
     void makeRowWidgets(int row);

@@ -2,7 +2,6 @@
 #include "workspace/FirstPage.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,18 +11,16 @@
 #include <QThread>
 #include <QTimer>
 
-#include "store/DataFiles.h"
 #include "texts/BackupTexts.h"
 #include "texts/GuidanceTexts.h"
 #include "ui_FirstPage.h"
 #include "workflow/BackupRestore.h"
 #include "workspace/ColorCardDialog.h"
-#include "workspace/ColorCardOperatorWidget.h"
-#include "workspace/ColorDataOperatorWidget.h"
 #include "workspace/ColorDataTable.h"
 #include "workspace/InputGuide.h"
 #include "workspace/LibraryTable.h"
 #include "workspace/NameValidator.h"
+#include "workspace/OperatorWidget.h"
 #include "workspace/RowSlotWarnings.h"
 
 namespace {
@@ -63,19 +60,16 @@ bool runModally(ColorCardDialog& dialog) {
 
 }  // namespace
 
-FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
-                     const QString& dataDirectory, const QString& settingsFile)
+FirstPage::FirstPage(Session& session, QWidget* parent)
     : QWidget(parent),
       ui_(new Ui::FirstPage),
-      messenger_(prompt, this),
-      library_(messenger_,
-               dataDirectory.isEmpty() ? ColorCardStore::defaultDirectory() : dataDirectory),
-      meter_(library_, frames,
-             settingsFile.isEmpty()
-                 ? QCoreApplication::applicationDirPath() + QStringLiteral("/meterno")
-                 : settingsFile,
-             DataFiles::templateDirectory()),
+      session_(session),
+      messenger_(session.messenger()),
+      library_(session.library()),
+      meter_(session.meter()),
       dialogRunner_(runModally) {
+    // Boxes without a parent of their own are centred on the page.
+    messenger_.setParent(this);
     withoutRowSlotWarnings([this] { ui_->setupUi(this); });
 
     ui_->label_companyInfo->hide();
@@ -98,17 +92,16 @@ FirstPage::FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt,
     ui_->tableWidget_colorData->setColumnHidden(0, true);
 
     colorTable_ = new ColorDataTable(ui_->tableWidget_colorData, this, this);
-    colorTable_->setRowConnector(
-        [this, language](QLineEdit* editor, ColorDataOperatorWidget* buttons) {
-            // A colour's name may be longer here; only refused characters are told.
-            new InputGuide(editor, language, false);
-            connect(editor, &QLineEdit::editingFinished, this,
-                    &FirstPage::on_colorDataNameLineEdit_editingFinished);
-            connect(buttons, &ColorDataOperatorWidget::signal_delete, this,
-                    &FirstPage::on_deleteColorDataPushButton_clicked);
-            connect(buttons, &ColorDataOperatorWidget::signal_reMeasure, this,
-                    &FirstPage::on_reMeasureColorDataPushButton_clicked);
-        });
+    colorTable_->setRowConnector([this, language](QLineEdit* editor, OperatorWidget* buttons) {
+        // A colour's name may be longer here; only refused characters are told.
+        new InputGuide(editor, language, false);
+        connect(editor, &QLineEdit::editingFinished, this,
+                &FirstPage::on_colorDataNameLineEdit_editingFinished);
+        connect(buttons, &OperatorWidget::signal_delete, this,
+                &FirstPage::on_deleteColorDataPushButton_clicked);
+        connect(buttons, &OperatorWidget::signal_reMeasure, this,
+                &FirstPage::on_reMeasureColorDataPushButton_clicked);
+    });
     // Left of the bulk actions, in the room of the spacer: the buttons of the
     // form keep their places.
     restoreButton_ = new QPushButton(ui_->widget_buttons);
@@ -159,16 +152,18 @@ void FirstPage::setLanguage(const Language& language) {
 }
 
 FirstPage::~FirstPage() {
+    if (messenger_.parent() == this)
+        messenger_.setParent(nullptr);
     delete ui_;
 }
 
 void FirstPage::bindLibraries() {
     libraryTable_ =
         new LibraryTable(library_, ui_->tableWidget_colorCard, ui_->comboBox_colorCardName, this,
-                         [this](ColorCardOperatorWidget* buttons) {
-                             connect(buttons, &ColorCardOperatorWidget::signal_delete, this,
+                         [this](OperatorWidget* buttons) {
+                             connect(buttons, &OperatorWidget::signal_delete, this,
                                      &FirstPage::on_deleteColorCardPushButton_clicked);
-                             connect(buttons, &ColorCardOperatorWidget::signal_modify, this,
+                             connect(buttons, &OperatorWidget::signal_modify, this,
                                      &FirstPage::on_modifyColorCardPushButton_clicked);
                          });
     connect(&library_, &LibraryService::libraryRemoved, this, [this] {
@@ -255,7 +250,8 @@ bool FirstPage::runLibraryDialog(const QString& title, QString* name, QString* d
     ColorCardDialog dialog(
         title, *name, *description,
         [this](QWidget* box, const QString& n, const QString& d) {
-            return library_.acceptLibraryEntry(box, n, d);
+            const Messenger::ParentScope over(messenger_, box);
+            return library_.acceptLibraryEntry(n, d);
         },
         this);
     dialog.setLanguage(messenger_.language());
@@ -275,7 +271,7 @@ void FirstPage::changeEvent(QEvent* event) {
 // --- slots ----------------------------------------------------------------
 
 void FirstPage::on_deleteColorCardPushButton_clicked() {
-    QPointer<QWidget> buttons = qobject_cast<ColorCardOperatorWidget*>(sender());
+    QPointer<QWidget> buttons = libraryButtons(sender());
     if (!buttons || !library_.confirmDeleteLibrary())
         return;
     // The row is looked up after the question: the page may have changed meanwhile.
@@ -283,7 +279,7 @@ void FirstPage::on_deleteColorCardPushButton_clicked() {
 }
 
 void FirstPage::on_modifyColorCardPushButton_clicked() {
-    QPointer<QWidget> buttons = qobject_cast<ColorCardOperatorWidget*>(sender());
+    QPointer<QWidget> buttons = libraryButtons(sender());
     int row = libraryTable_->rowOf(buttons);
     if (row < 0)
         return;

@@ -8,6 +8,7 @@
 #include "prompt/Messenger.h"
 #include "workflow/LibraryService.h"
 #include "workflow/MeterController.h"
+#include "workflow/Session.h"
 
 class ColorCardDialog;
 class ColorDataTable;
@@ -29,11 +30,8 @@ public:
     // modally; tests install one that fills it in and presses its buttons.
     using DialogRunner = std::function<bool(ColorCardDialog&)>;
 
-    // dataDirectory: where "database.db" lives (ColorCardStore::defaultDirectory()
-    // when empty). settingsFile: the device settings file, "meterno" in the
-    // application directory when empty.
-    FirstPage(QWidget* parent, FrameLayer* frames, Prompt* prompt, const QString& dataDirectory,
-              const QString& settingsFile = QString());
+    // Shows the session's libraries and meter; the session outlives the page.
+    explicit FirstPage(Session& session, QWidget* parent = nullptr);
     ~FirstPage() override;
 
     // Asks the attached meter who it is and shows its libraries. type 0: the
@@ -45,6 +43,7 @@ public:
     void setLanguage(const Language& language);
     Language language() const { return messenger_.language(); }
 
+    Session& session() { return session_; }
     Messenger& messenger() { return messenger_; }
     LibraryService& library() { return library_; }
     MeterController& meter() { return meter_; }
@@ -96,9 +95,10 @@ private:
     bool runLibraryDialog(const QString& title, QString* name, QString* description);
 
     Ui::FirstPage* ui_;
-    Messenger messenger_;
-    LibraryService library_;
-    MeterController meter_;
+    Session& session_;
+    Messenger& messenger_;
+    LibraryService& library_;
+    MeterController& meter_;
     DialogRunner dialogRunner_;
     ColorDataTable* colorTable_ = nullptr;
     LibraryTable* libraryTable_ = nullptr;

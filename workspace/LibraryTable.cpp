@@ -5,7 +5,7 @@
 #include <QTableWidget>
 
 #include "workflow/LibraryService.h"
-#include "workspace/ColorCardOperatorWidget.h"
+#include "workspace/OperatorWidget.h"
 
 namespace {
 
@@ -21,14 +21,19 @@ LibraryTable::LibraryTable(LibraryService& library, QTableWidget* table, QComboB
                            QWidget* widgetParent, RowConnector connector)
     : QObject(widgetParent),
       library_(library),
+      list_(library.list()),
       table_(table),
       combo_(combo),
       widgetParent_(widgetParent),
       connector_(std::move(connector)) {
-    connect(&library, &LibraryService::libraryAppended, this, &LibraryTable::append);
-    connect(&library, &LibraryService::libraryChanged, this, &LibraryTable::show);
-    connect(&library, &LibraryService::libraryRemoved, this, &LibraryTable::remove);
-    connect(&library, &LibraryService::librariesCleared, this, &LibraryTable::clear);
+    // The list changes one row at a time.
+    connect(&list_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first) { append(first); });
+    connect(&list_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft) { show(topLeft.row()); });
+    connect(&list_, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first) { remove(first); });
+    connect(&list_, &QAbstractItemModel::modelReset, this, &LibraryTable::clear);
     connect(&library, &LibraryService::libraryReselected, this, [this](int row) {
         combo_->setCurrentIndex(-1);
         combo_->setCurrentIndex(row);
@@ -51,18 +56,18 @@ int LibraryTable::rowOf(QWidget* buttons) const {
 
 void LibraryTable::append(int row) {
     table_->insertRow(row);
-    auto* buttons = new ColorCardOperatorWidget(widgetParent_);
+    auto* buttons = new OperatorWidget(OperatorWidget::Use::Library, widgetParent_);
     if (connector_)
         connector_(buttons);
     table_->setCellWidget(row, OperatorColumn, buttons);
-    table_->setItem(row, IdColumn, centredItem(library_.listedLibrary(row).id));
+    table_->setItem(row, IdColumn, centredItem(list_.entry(row).id));
     show(row);
     // Last: adding the first item makes the library current at once.
-    combo_->insertItem(row, library_.listedLibrary(row).name);
+    combo_->insertItem(row, list_.entry(row).name);
 }
 
 void LibraryTable::show(int row) {
-    const LibraryEntry& library = library_.listedLibrary(row);
+    const LibraryEntry& library = list_.entry(row);
     table_->setItem(row, NameColumn, centredItem(library.name));
     table_->setItem(row, DescriptionColumn, centredItem(library.description));
     table_->setItem(row, CountColumn, centredItem(library.count));

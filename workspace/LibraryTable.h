@@ -5,15 +5,16 @@
 #include <QPointer>
 #include <functional>
 
-class ColorCardOperatorWidget;
+class OperatorWidget;
+class LibraryListModel;
 class LibraryService;
 class QComboBox;
 class QTableWidget;
 class QWidget;
 
-// The library table and the library combo box of the page, kept as the
-// library service lists the libraries: row i of the table is item i of the
-// combo box and library i of the service. Every row has its Delete and
+// The library table and the library combo box of the page, bound to the
+// library list model: row i of the table is item i of the combo box and
+// row i of the model. Every row has its Delete and
 // Modify buttons (column 4).
 class LibraryTable : public QObject {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
     enum Column { IdColumn = 0, NameColumn, DescriptionColumn, CountColumn, OperatorColumn };
 
     // Connects the buttons of a row just made to the page's row slots.
-    using RowConnector = std::function<void(ColorCardOperatorWidget* buttons)>;
+    using RowConnector = std::function<void(OperatorWidget* buttons)>;
 
     // widgetParent: the parent the row buttons are created with (the page).
     LibraryTable(LibraryService& library, QTableWidget* table, QComboBox* combo,
@@ -39,6 +40,7 @@ private:
     void clear();
 
     LibraryService& library_;
+    const LibraryListModel& list_;
     QPointer<QTableWidget> table_;
     QPointer<QComboBox> combo_;
     QPointer<QWidget> widgetParent_;

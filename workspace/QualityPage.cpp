@@ -115,8 +115,10 @@ QTableWidgetItem* verdictCell(const QString& text, bool pass) {
 
 }  // namespace
 
-QualityPage::QualityPage(LibraryService& library, MeterController& meter, QWidget* parent)
-    : QWidget(parent), controller_(library, meter, this) {
+QualityPage::QualityPage(QualityController& controller, QWidget* parent)
+    : QWidget(parent), controller_(controller) {
+    LibraryService& library = controller.library();
+    MeterController& meter = controller.meter();
     setObjectName(QStringLiteral("qualityPage"));
     nearestMethods_ = {DifferenceMethod::ciede2000(), DifferenceMethod::cmc(2, 1),
                        DifferenceMethod::cmc(1, 1),   DifferenceMethod::cie94(false),

@@ -27,7 +27,8 @@ public:
     // How many results the history table lists.
     static constexpr int kHistoryRows = 20;
 
-    QualityPage(LibraryService& library, MeterController& meter, QWidget* parent = nullptr);
+    // The controller is the session's and outlives the page.
+    explicit QualityPage(QualityController& controller, QWidget* parent = nullptr);
 
     QualityController& controller() { return controller_; }
     // Shows the catalogue texts (verdict, directions, formula names) in the
@@ -74,7 +75,7 @@ private:
     void showSampleIndex();
     void showHistoryIndices(const QVector<QualityStore::HistoryEntry>& entries);
 
-    QualityController controller_;
+    QualityController& controller_;
     // The nearest-standard formulas offered, in combo box order.
     QVector<DifferenceMethod> nearestMethods_;
     // The library whose tolerance the editor shows.

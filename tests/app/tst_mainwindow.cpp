@@ -14,6 +14,7 @@
 #include "checksum/Crc16.h"
 #include "link/DeviceEventSource.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "workflow/Session.h"
 #include "workspace/FirstPage.h"
 #include "workspace/PageSwitcher.h"
 #include "workspace/QualityPage.h"
@@ -164,6 +165,16 @@ private slots:
         QCOMPARE(window->page()->parent(), stack);
         // The page starts in Chinese.
         QVERIFY(window->page()->messenger().language().isChinese());
+        // Both pages work on the window's one session: nothing of their own.
+        Session& session = window->session();
+        QCOMPARE(&window->page()->library(), &session.library());
+        QCOMPARE(&window->page()->meter(), &session.meter());
+        QCOMPARE(&window->page()->messenger(), &session.messenger());
+        QCOMPARE(&window->qualityPage()->controller(), &session.quality());
+        QCOMPARE(&session.quality().library(), &session.library());
+        QCOMPARE(&session.meter().library(), &session.library());
+        // Boxes are centred on the page.
+        QCOMPARE(session.messenger().parent(), static_cast<QWidget*>(window->page()));
     }
 
     void windowStyleSheetIsExact() {

@@ -17,10 +17,9 @@
 #include "texts/ChangeTexts.h"
 #include "ui_FirstPage.h"
 #include "workspace/ColorCardDialog.h"
-#include "workspace/ColorCardOperatorWidget.h"
-#include "workspace/ColorDataOperatorWidget.h"
 #include "workspace/ColorDataTable.h"
 #include "workspace/InputGuide.h"
+#include "workspace/OperatorWidget.h"
 
 using Answer = Prompt::SeriesAnswer;
 Q_DECLARE_METATYPE(Prompt::SeriesAnswer)
@@ -321,8 +320,7 @@ private slots:
             dialog.findChild<QPushButton*>("pushButton_save")->click();
             return dialog.result() == QDialog::Accepted;
         });
-        auto* rowButtons = qobject_cast<ColorCardOperatorWidget*>(
-            page->ui()->tableWidget_colorCard->cellWidget(1, 4));
+        auto* rowButtons = libraryButtons(page->ui()->tableWidget_colorCard->cellWidget(1, 4));
         rowButtons->findChild<QPushButton*>("pushButton_modify")->click();
         QCOMPARE(sim.prompt.messages(), QStringList{exists});
         QCOMPARE(page->libraryCell(1, 2), QString("2027"));

@@ -12,9 +12,9 @@
 #include "tests/support/SimWindow.h"
 #include "ui_FirstPage.h"
 #include "workspace/ColorCardDialog.h"
-#include "workspace/ColorDataOperatorWidget.h"
 #include "workspace/ColorDataTable.h"
 #include "workspace/FirstPage.h"
+#include "workspace/OperatorWidget.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void answerLibraryDialogs(FirstPage* page, const QString& name, const QString& d
 }
 
 QPushButton* rowButton(FirstPage* page, int row, const char* name) {
-    ColorDataOperatorWidget* buttons = page->colorDataTable()->buttons(row);
+    OperatorWidget* buttons = page->colorDataTable()->buttons(row);
     return buttons ? buttons->findChild<QPushButton*>(name) : nullptr;
 }
 

@@ -17,6 +17,8 @@
 class LibraryListProbe : public QObject {
 public:
     QStringList rows;
+    // The same kept only from the list model's signals and data.
+    QStringList modelRows;
     int reselections = 0;
     int reselected = -1;  // the row last selected again
 
@@ -28,6 +30,23 @@ public:
         connect(&service, &LibraryService::libraryRemoved, this,
                 [this](int row) { rows.removeAt(row); });
         connect(&service, &LibraryService::librariesCleared, this, [this] { rows.clear(); });
+        const LibraryListModel& model = service.list();
+        connect(&model, &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex&, int first, int last) {
+                    for (int row = first; row <= last; ++row)
+                        modelRows.insert(row, modelShown(row));
+                });
+        connect(&model, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                    for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+                        modelRows[row] = modelShown(row);
+                });
+        connect(&model, &QAbstractItemModel::rowsRemoved, this,
+                [this](const QModelIndex&, int first, int last) {
+                    for (int row = last; row >= first; --row)
+                        modelRows.removeAt(row);
+                });
+        connect(&model, &QAbstractItemModel::modelReset, this, [this] { modelRows.clear(); });
         connect(&service, &LibraryService::libraryReselected, this, [this](int row) {
             ++reselections;
             reselected = row;
@@ -42,6 +61,14 @@ public:
     }
 
 private:
+    QString modelShown(int row) const {
+        const LibraryListModel& model = service_.list();
+        QStringList cells;
+        for (int column : {LibraryListModel::NameColumn, LibraryListModel::DescriptionColumn,
+                           LibraryListModel::CountColumn})
+            cells << model.data(model.index(row, column)).toString();
+        return cells.join('|');
+    }
     QString shown(int row) const {
         const LibraryEntry& e = service_.listedLibrary(row);
         return e.name + '|' + e.description + '|' + e.count;

@@ -167,6 +167,7 @@ private slots:
         QCOMPARE(f.prompt.messages(), QStringList{kBackupFailed});
         QCOMPARE(f.state(), before);
         QCOMPARE(f.probe->rows, f.probe->expected());
+        QCOMPARE(f.probe->modelRows, f.probe->expected());
     }
 
     void restoreListsAsksAndShowsTheRestoredLibraries() {

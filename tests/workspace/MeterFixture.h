@@ -10,8 +10,8 @@
 #include "sim/SimHidBackend.h"
 #include "tests/support/ScriptedLinker.h"
 #include "tests/workspace/PageFixture.h"
-#include "workspace/ColorDataOperatorWidget.h"
 #include "workspace/ColorDataTable.h"
+#include "workspace/OperatorWidget.h"
 
 // Device settings listing the simulated meter (2301, Version 1) and another model.
 inline const QByteArray kSettings =

@@ -14,8 +14,8 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "ui_FirstPage.h"
 #include "workspace/ColorCardDialog.h"
-#include "workspace/ColorCardOperatorWidget.h"
 #include "workspace/FirstPage.h"
+#include "workspace/OperatorWidget.h"
 
 // What a scripted user types into a library dialog and what the dialog showed.
 struct DialogScript {
@@ -31,6 +31,7 @@ struct PageFixture {
     QTemporaryDir dir;
     ScriptedPrompt prompt;
     DialogScript dialog;
+    std::unique_ptr<Session> session;
     std::unique_ptr<FirstPage> page;
 
     // Frames of the meter link the page talks over; null: no link at all.
@@ -50,8 +51,14 @@ struct PageFixture {
     // (Re)creates the page on the same directory, like a restart.
     void open() {
         page.reset();
-        page = std::make_unique<FirstPage>(nullptr, frames, &prompt, dir.path(),
-                                           dir.filePath("meterno"));
+        session.reset();
+        Session::Setup setup;
+        setup.prompt = &prompt;
+        setup.frames = frames;
+        setup.dataDirectory = dir.path();
+        setup.settingsFile = dir.filePath("meterno");
+        session = std::make_unique<Session>(setup);
+        page = std::make_unique<FirstPage>(*session);
         page->store().setClock(fixedTime);
         page->setDialogRunner([this](ColorCardDialog& d) {
             ++dialog.runs;
@@ -82,7 +89,7 @@ struct PageFixture {
         page->on_pushButton_newColorCardLibrary_clicked();
     }
     QPushButton* rowButton(int row, const char* name) const {
-        auto* buttons = qobject_cast<ColorCardOperatorWidget*>(libraries()->cellWidget(row, 4));
+        auto* buttons = libraryButtons(libraries()->cellWidget(row, 4));
         return buttons ? buttons->findChild<QPushButton*>(name) : nullptr;
     }
     // Lists the store again, as identification does on an empty page.
@@ -116,18 +123,18 @@ struct PageFixture {
 
 // Table rows, combo items and the service's list agree row by row, every
 // row has its buttons, and the store holds the same libraries in the same order.
-#define CHECK_LIBRARY_INVARIANTS(f)                                                             \
-    do {                                                                                        \
-        const int rows = (f).libraries()->rowCount();                                           \
-        QCOMPARE((f).combo()->count(), rows);                                                   \
-        QCOMPARE((f).library().libraryCount(), rows);                                           \
-        for (int r = 0; r < rows; ++r) {                                                        \
-            QCOMPARE((f).combo()->itemText(r), (f).page->libraryCell(r, 1));                    \
-            QCOMPARE((f).keys()[r],                                                             \
-                     (f).page->libraryCell(r, 1) + ":" + (f).page->libraryCell(r, 2));          \
-            QCOMPARE((f).library().library(r).count, (f).page->libraryCell(r, 3));              \
-            QCOMPARE((f).library().library(r).id, (f).page->libraryCell(r, 0));                 \
-            QVERIFY(qobject_cast<ColorCardOperatorWidget*>((f).libraries()->cellWidget(r, 4))); \
-        }                                                                                       \
-        QCOMPARE((f).storedNames(), (f).keys());                                                \
+#define CHECK_LIBRARY_INVARIANTS(f)                                                    \
+    do {                                                                               \
+        const int rows = (f).libraries()->rowCount();                                  \
+        QCOMPARE((f).combo()->count(), rows);                                          \
+        QCOMPARE((f).library().libraryCount(), rows);                                  \
+        for (int r = 0; r < rows; ++r) {                                               \
+            QCOMPARE((f).combo()->itemText(r), (f).page->libraryCell(r, 1));           \
+            QCOMPARE((f).keys()[r],                                                    \
+                     (f).page->libraryCell(r, 1) + ":" + (f).page->libraryCell(r, 2)); \
+            QCOMPARE((f).library().library(r).count, (f).page->libraryCell(r, 3));     \
+            QCOMPARE((f).library().library(r).id, (f).page->libraryCell(r, 0));        \
+            QVERIFY(libraryButtons((f).libraries()->cellWidget(r, 4)));                \
+        }                                                                              \
+        QCOMPARE((f).storedNames(), (f).keys());                                       \
     } while (false)

@@ -62,7 +62,7 @@ QStringList keys(MeterPage& m, const QString& library = "lib") {
 }
 
 QPushButton* rowButton(MeterPage& m, int row, const char* name) {
-    ColorDataOperatorWidget* buttons = m.table().buttons(row);
+    OperatorWidget* buttons = m.table().buttons(row);
     return buttons ? buttons->findChild<QPushButton*>(name) : nullptr;
 }
 
@@ -454,10 +454,20 @@ private slots:
         page.on_reMeasureColorDataPushButton_clicked();
         page.on_colorDataNameLineEdit_editingFinished();
         // A row widget that is in no table row.
-        ColorDataOperatorWidget stray;
-        QObject::connect(&stray, &ColorDataOperatorWidget::signal_delete, &page,
+        OperatorWidget stray(OperatorWidget::Use::Colour);
+        QObject::connect(&stray, &OperatorWidget::signal_delete, &page,
                          &FirstPage::on_deleteColorDataPushButton_clicked);
         emit stray.signal_delete();
+        // A colour row's buttons never reach the library slots.
+        const int libraries = m.f.libraries()->rowCount();
+        QObject::connect(&stray, &OperatorWidget::signal_delete, &page,
+                         &FirstPage::on_deleteColorCardPushButton_clicked);
+        QObject::connect(&stray, &OperatorWidget::signal_reMeasure, &page,
+                         &FirstPage::on_modifyColorCardPushButton_clicked);
+        emit stray.signal_delete();
+        emit stray.signal_reMeasure();
+        QCOMPARE(m.f.libraries()->rowCount(), libraries);
+        QCOMPARE(m.f.dialog.runs, 0);
         QCOMPARE(m.colors()->rowCount(), 4);
         QCOMPARE(m.f.prompt.events.size(), 0);
         QCOMPARE(m.sim.requests(), QStringList());
@@ -500,42 +510,66 @@ private slots:
         }
     }
 
+    // One widget for both tables: each use keeps the form's names, order,
+    // texts and translation context, and its second button raises only its
+    // own signal.
+    void operatorWidget_data() {
+        QTest::addColumn<bool>("library");
+        QTest::addColumn<QString>("layoutName");
+        QTest::addColumn<QString>("secondName");
+        QTest::addColumn<QString>("secondText");
+        QTest::addColumn<QString>("secondEnglish");
+        QTest::addColumn<QString>("qm");
+        QTest::newRow("colour") << false << "horizontalLayout_colorDataOperatorWidget"
+                                << "pushButton_reMeasure"
+                                << "重测"
+                                << "Re-measure" << QStringLiteral(COLORDATA_EN_QM);
+        QTest::newRow("library") << true << "horizontalLayout_colorCardOperatorWidget"
+                                 << "pushButton_modify"
+                                 << "修改"
+                                 << "Modify" << QStringLiteral(WORKSPACE_EN_QM);
+    }
     void operatorWidget() {
-        ColorDataOperatorWidget widget;
-        auto* layout = widget.findChild<QHBoxLayout*>("horizontalLayout_colorDataOperatorWidget");
+        QFETCH(bool, library);
+        QFETCH(QString, layoutName);
+        QFETCH(QString, secondName);
+        QFETCH(QString, secondText);
+        QFETCH(QString, secondEnglish);
+        QFETCH(QString, qm);
+        OperatorWidget widget(library ? OperatorWidget::Use::Library : OperatorWidget::Use::Colour);
+        auto* layout = widget.findChild<QHBoxLayout*>(layoutName);
         QVERIFY(layout);
         auto* remove = widget.findChild<QPushButton*>("pushButton_delete");
-        auto* remeasure = widget.findChild<QPushButton*>("pushButton_reMeasure");
+        auto* second = widget.findChild<QPushButton*>(secondName);
+        QVERIFY(second);
         QCOMPARE(layout->indexOf(remove), 0);
-        QCOMPARE(layout->indexOf(remeasure), 1);
+        QCOMPARE(layout->indexOf(second), 1);
         QCOMPARE(remove->text(), QString("删除"));
-        QCOMPARE(remeasure->text(), QString("重测"));
+        QCOMPARE(second->text(), secondText);
+        QCOMPARE(libraryButtons(&widget) == &widget, library);
+        QCOMPARE(colourButtons(&widget) == &widget, !library);
 
-        QSignalSpy deletes(&widget, &ColorDataOperatorWidget::signal_delete);
-        QSignalSpy remeasures(&widget, &ColorDataOperatorWidget::signal_reMeasure);
+        QSignalSpy deletes(&widget, &OperatorWidget::signal_delete);
+        QSignalSpy remeasures(&widget, &OperatorWidget::signal_reMeasure);
+        QSignalSpy modifies(&widget, &OperatorWidget::signal_modify);
         remove->click();
         QCOMPARE(deletes.count(), 1);
-        QCOMPARE(remeasures.count(), 0);
-        remeasure->click();
-        QCOMPARE(remeasures.count(), 1);
-
-        QStringList methods;
-        const QMetaObject& meta = ColorDataOperatorWidget::staticMetaObject;
-        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-            methods << QString::fromLatin1(meta.method(i).methodSignature());
-        QCOMPARE(methods, (QStringList{"signal_delete()", "signal_reMeasure()",
-                                       "on_pushButton_delete_clicked()",
-                                       "on_pushButton_reMeasure_clicked()"}));
+        QCOMPARE(remeasures.count() + modifies.count(), 0);
+        second->click();
+        QCOMPARE(deletes.count(), 1);
+        QCOMPARE(remeasures.count(), library ? 0 : 1);
+        QCOMPARE(modifies.count(), library ? 1 : 0);
 
         QTranslator english;
-        QVERIFY(english.load(QStringLiteral(COLORDATA_EN_QM)));
+        QVERIFY(english.load(qm));
         QVERIFY(QCoreApplication::installTranslator(&english));
         QCoreApplication::processEvents();
         QCOMPARE(remove->text(), QString("Delete"));
-        QCOMPARE(remeasure->text(), QString("Re-measure"));
+        QCOMPARE(second->text(), secondEnglish);
+        QVERIFY(!second->toolTip().isEmpty());
         QVERIFY(QCoreApplication::removeTranslator(&english));
         QCoreApplication::processEvents();
-        QCOMPARE(remeasure->text(), QString("重测"));
+        QCOMPARE(second->text(), secondText);
     }
 
     // Row widgets exist near the viewport only, and a row found from its
@@ -564,8 +598,7 @@ private slots:
         m.colors()->scrollToBottom();
         QCoreApplication::processEvents();
         QTRY_VERIFY(!firstButtons);
-        auto* lastButtons =
-            qobject_cast<ColorDataOperatorWidget*>(m.colors()->cellWidget(count - 1, 5));
+        auto* lastButtons = colourButtons(m.colors()->cellWidget(count - 1, 5));
         QVERIFY(lastButtons);
         auto* lastEditor = qobject_cast<QLineEdit*>(m.colors()->cellWidget(count - 2, 1));
         QVERIFY(lastEditor);

@@ -48,7 +48,8 @@ private slots:
             ColorCardDialog dialog(
                 "title", "n0", "d0",
                 [&f](QWidget* box, const QString& n, const QString& d) {
-                    return f.library().acceptLibraryEntry(box, n, d);
+                    const Messenger::ParentScope over(f.library().messenger(), box);
+                    return f.library().acceptLibraryEntry(n, d);
                 },
                 nullptr);
             QCOMPARE(dialog.windowTitle(), QString("title"));
@@ -70,6 +71,8 @@ private slots:
             QCOMPARE(save("abcdefghij", "abcdefghi"), QStringList{kTooLong[chinese]});
             QCOMPARE(prompt.events[0].title, chinese ? "提示" : "Tip");
             QCOMPARE(prompt.events[0].parent, static_cast<QWidget*>(&dialog));
+            // Once checked, the page's boxes have the page as parent again.
+            QCOMPARE(f.library().messenger().parent(), static_cast<QWidget*>(f.page.get()));
             QCOMPARE(save("ab", "cd"), QStringList{kExists[chinese]});
             QCOMPARE(save("AB", "cd"), QStringList());  // case-sensitive
             QCOMPARE(dialog.result(), int(QDialog::Accepted));

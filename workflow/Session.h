@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "prompt/Messenger.h"
+#include "workflow/LibraryService.h"
+#include "workflow/MeterController.h"
+#include "workflow/QualityController.h"
+
+class FrameLayer;
+class Prompt;
+
+// Everything one open store and one meter link are worked with, built once
+// and shared: the window's pages, the command line and the tests get their
+// services from here instead of each building its own.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    struct Setup {
+        // Every message box; null: none is shown.
+        Prompt* prompt = nullptr;
+        // The meter link; null: no link at all.
+        FrameLayer* frames = nullptr;
+        // Where "database.db" lives; empty: ColorCardStore::defaultDirectory().
+        QString dataDirectory;
+        // The device settings; empty: "meterno" beside the executable.
+        QString settingsFile;
+        // The save's template workbooks; empty: DataFiles::templateDirectory().
+        QString templateDirectory;
+    };
+
+    explicit Session(const Setup& setup, QObject* parent = nullptr);
+    ~Session() override;
+
+    Messenger& messenger() { return messenger_; }
+    LibraryService& library() { return library_; }
+    MeterController& meter() { return meter_; }
+    QualityController& quality() { return quality_; }
+
+private:
+    Messenger messenger_;
+    LibraryService library_;
+    MeterController meter_;
+    QualityController quality_;
+};
