@@ -10,10 +10,13 @@ cd "$(dirname "$0")/.."
 folder=${2:-resources/translations}
 list=$(mktemp)
 trap 'rm -f "$list"' EXIT
-# The program's sources: everything but tests, benchmarks, fuzzers, tools and builds.
-find . \( -path './build*' -o -path './.git' -o -path './tests' -o -path './bench' \
-    -o -path './fuzz' -o -path './tools' \) -prune -o -type f \
-    \( -name '*.cpp' -o -name '*.h' -o -name '*.ui' \) -print | LC_ALL=C sort >"$list"
+# The program's sources: everything but tests, benchmarks, fuzzers, tools and
+# builds; headers first, so lupdate knows every class before its members.
+for pattern in '*.h' '*.cpp' '*.ui'; do
+    find . \( -path './build*' -o -path './.git' -o -path './tests' -o -path './bench' \
+        -o -path './fuzz' -o -path './tools' \) -prune -o -type f -name "$pattern" -print |
+        LC_ALL=C sort
+done >"$list"
 for ts in "$folder"/ColorCard_*.ts; do
     code=$(basename "$ts" .ts)
     code=${code#ColorCard_}
@@ -21,6 +24,6 @@ for ts in "$folder"/ColorCard_*.ts; do
         zh) language=zh_CN ;;
         *) language=$code ;;
     esac
-    "$lupdate" -silent -locations none -no-obsolete -no-ui-lines -source-language en \
+    "$lupdate" -silent -I . -locations none -no-obsolete -no-ui-lines -source-language en \
         -target-language "$language" @"$list" -ts "$ts"
 done

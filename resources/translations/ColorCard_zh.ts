@@ -336,6 +336,77 @@
     </message>
 </context>
 <context>
+    <name>ColorCardDialog</name>
+    <message>
+        <source>Library name:</source>
+        <translation>色卡库名称：</translation>
+    </message>
+    <message>
+        <source>Letters, digits, -, _ and spaces</source>
+        <translation>字母、数字、中线、下划线、空格</translation>
+    </message>
+    <message>
+        <source>Library description:</source>
+        <translation>色卡库描述：</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>At most 10 characters, letters a-z and A-Z, digits, -, _ and spaces only;
+name and description together at most 18 characters.</source>
+        <translation>最多10个字符，只能输入英文字母、数字、中线、下划线和空格；
+名称和描述合计最多18个字符。</translation>
+    </message>
+</context>
+<context>
+    <name>ColorCardOperatorWidget</name>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Delete this library and all its colors (asks first).
+A locked library cannot be deleted.</source>
+        <translation>删除此色卡库及其全部颜色（会先询问）。
+锁定的色卡库不能删除。</translation>
+    </message>
+    <message>
+        <source>Change this library&apos;s name and description.</source>
+        <translation>修改此色卡库的名称和描述。</translation>
+    </message>
+</context>
+<context>
+    <name>ColorDataOperatorWidget</name>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Re-measure</source>
+        <translation>重测</translation>
+    </message>
+    <message>
+        <source>Delete this color (asks first).</source>
+        <translation>删除此颜色（会先询问）。</translation>
+    </message>
+    <message>
+        <source>Replace this color&apos;s values with a new measurement (asks first).
+Needs a connected meter and a locked library.</source>
+        <translation>用仪器的新测量值替换此颜色的数值（会先询问）。
+需要：已连接仪器、已锁定色卡库。</translation>
+    </message>
+</context>
+<context>
     <name>DemoText</name>
     <message>
         <source>Simulated meter</source>
@@ -454,6 +525,187 @@
         <source>Import file success!</source>
         <comment>Imported</comment>
         <translation>导入文件成功！</translation>
+    </message>
+</context>
+<context>
+    <name>FirstPage</name>
+    <message>
+        <source>Meter information</source>
+        <translation>仪器信息</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>仪器型号：</translation>
+    </message>
+    <message>
+        <source>Color measurement</source>
+        <translation>色卡测量</translation>
+    </message>
+    <message>
+        <source>Current library:</source>
+        <translation>当前色卡库名称：</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>解锁</translation>
+    </message>
+    <message>
+        <source>Color name:</source>
+        <translation>色卡编号：</translation>
+    </message>
+    <message>
+        <source>Letters, digits, -, _ and spaces</source>
+        <translation>字母、数字、中线、下划线、空格</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>测量</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Color values:</source>
+        <translation>颜色数值：</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>Color preview:</source>
+        <translation>颜色预览：</translation>
+    </message>
+    <message>
+        <source>Library settings</source>
+        <translation>色卡库设置</translation>
+    </message>
+    <message>
+        <source>New library</source>
+        <translation>色卡库新建</translation>
+    </message>
+    <message>
+        <source>Library ID</source>
+        <translation>色卡库ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Delete all data</source>
+        <translation>删除所有色卡数据</translation>
+    </message>
+    <message>
+        <source>Import from Excel</source>
+        <translation>导入Excel数据</translation>
+    </message>
+    <message>
+        <source>Save to Excel</source>
+        <translation>保存Excel数据</translation>
+    </message>
+    <message>
+        <source>Write to meter</source>
+        <translation>数据写入仪器</translation>
+    </message>
+    <message>
+        <source>Export meter data</source>
+        <translation>导出仪器数据</translation>
+    </message>
+    <message>
+        <source>Color ID</source>
+        <translation>色卡ID</translation>
+    </message>
+    <message>
+        <source>Color name</source>
+        <translation>色卡名称</translation>
+    </message>
+    <message>
+        <source>ColorCard Instruments Co., Ltd.</source>
+        <translation>色卡仪器科技有限公司</translation>
+    </message>
+    <message>
+        <source>Modify library</source>
+        <translation>色卡库修改</translation>
+    </message>
+    <message>
+        <source>Lock the current library: every measured color goes into it.
+Measuring needs a locked library.</source>
+        <translation>锁定当前色卡库：测量的颜色都存入该库。
+测量前需要锁定。</translation>
+    </message>
+    <message>
+        <source>Unlock the current library to choose another one.</source>
+        <translation>解锁当前色卡库，以便选择其他色卡库。</translation>
+    </message>
+    <message>
+        <source>Name of the new color: at most 19 characters, letters a-z and A-Z, digits, -, _ and spaces only.
+Press Return to measure.</source>
+        <translation>新颜色的名称：最多19个字符，只能输入英文字母、数字、中线、下划线和空格。
+按回车键测量。</translation>
+    </message>
+    <message>
+        <source>Read the meter&apos;s measurement and store it under the typed name in the locked library.
+Needs a connected meter and a locked library.
+Keys: Space, or Return in the name field.</source>
+        <translation>读取仪器的测量值，以输入的名称存入锁定的色卡库。
+需要：已连接仪器、已锁定色卡库。
+快捷键：空格，或在名称栏中按回车。</translation>
+    </message>
+    <message>
+        <source>Create an empty library with a name and a description.</source>
+        <translation>新建一个空的色卡库，输入名称和描述。</translation>
+    </message>
+    <message>
+        <source>Delete every library and color in the database (asks first).</source>
+        <translation>删除数据库中的全部色卡库和颜色（会先询问）。</translation>
+    </message>
+    <message>
+        <source>Import the libraries of an Excel file saved for this meter; asks before changing a library that exists.
+Needs a connected meter.</source>
+        <translation>从为本仪器保存的Excel文件导入色卡库，已有的色卡库会先询问是否覆盖。
+需要：已连接仪器。</translation>
+    </message>
+    <message>
+        <source>Save every library and color to an Excel file.</source>
+        <translation>将全部色卡库和颜色保存到一个Excel文件。</translation>
+    </message>
+    <message>
+        <source>Write every library into the meter, replacing the meter&apos;s libraries.
+Needs a connected meter and at least one color in every library.</source>
+        <translation>将全部色卡库写入仪器，替换仪器中的色卡库。
+需要：已连接仪器，每个色卡库至少有一个颜色。</translation>
+    </message>
+    <message>
+        <source>Read the meter&apos;s libraries into the database; asks before changing a library that exists.
+Needs a connected meter.</source>
+        <translation>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。
+需要：已连接仪器。</translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1324,17 @@ The current data is backed up first.</source>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>中文</translation>
+    </message>
+</context>
+<context>
     <name>MeterText</name>
     <message>
         <source>Please open connect first！</source>
@@ -1129,21 +1392,6 @@ The current data is backed up first.</source>
         <translation>读取生产信息写端口失败！</translation>
     </message>
     <message>
-        <source></source>
-        <comment>ProductionNoReply</comment>
-        <translation>读取生产信息接收端口报文失败！</translation>
-    </message>
-    <message>
-        <source></source>
-        <comment>ProductionBadReply</comment>
-        <translation>读取生产信息接收的报文格式错误！</translation>
-    </message>
-    <message>
-        <source></source>
-        <comment>ProductionChecksum</comment>
-        <translation>读取生产信息checksum错误！</translation>
-    </message>
-    <message>
         <source>Detected that the new instrument will clear all data. Please save the current data to Excel first. Do you want to save it?</source>
         <comment>SaveBeforeInstrumentChange</comment>
         <translation>检测到新仪器会清空所有数据，请您先保存当前数据到Excel，是否保存？</translation>
@@ -1152,6 +1400,17 @@ The current data is backed up first.</source>
         <source>The meter was found but cannot be opened: this user has no access to it. Install the udev rule 70-colorcard-meter.rules (see README), then plug the meter in again.</source>
         <comment>NoAccess</comment>
         <translation>已检测到仪器，但无法打开：当前用户无权访问该设备。请安装 udev 规则 70-colorcard-meter.rules（见 README），然后重新插入仪器。</translation>
+    </message>
+</context>
+<context>
+    <name>PageSwitcher</name>
+    <message>
+        <source>Libraries</source>
+        <translation>色卡管理</translation>
+    </message>
+    <message>
+        <source>Quality control</source>
+        <translation>质量控制</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1712,144 @@ The current data is backed up first.</source>
         <source>%1 results exported to %2.</source>
         <comment>Exported</comment>
         <translation>已导出%1条结果到 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>QualityPage</name>
+    <message>
+        <source>Standard</source>
+        <translation>标准色</translation>
+    </message>
+    <message>
+        <source>Library:</source>
+        <translation>色卡库：</translation>
+    </message>
+    <message>
+        <source>Standard:</source>
+        <translation>标准色：</translation>
+    </message>
+    <message>
+        <source>Type to search</source>
+        <translation>输入名称查找</translation>
+    </message>
+    <message>
+        <source>Formula:</source>
+        <translation>公式：</translation>
+    </message>
+    <message>
+        <source>Limit ΔE ≤</source>
+        <translation>容差 ΔE ≤</translation>
+    </message>
+    <message>
+        <source>Save tolerance</source>
+        <translation>保存容差</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>样品</translation>
+    </message>
+    <message>
+        <source>Readings:</source>
+        <translation>读数次数：</translation>
+    </message>
+    <message>
+        <source>How many readings are averaged (1–10)</source>
+        <translation>取几次读数的平均值（1–10）</translation>
+    </message>
+    <message>
+        <source>Measure sample</source>
+        <translation>测量样品</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>比较结果</translation>
+    </message>
+    <message>
+        <source>Nearest standards</source>
+        <translation>最接近的标准色</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>色卡库</translation>
+    </message>
+    <message>
+        <source>Double-click a row to make it the standard</source>
+        <translation>双击一行即设为标准色</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出CSV</translation>
+    </message>
+    <message>
+        <source>Tolerance: %1</source>
+        <translation>容差：%1</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>容差</translation>
+    </message>
+    <message>
+        <source>Standard: none chosen</source>
+        <translation>标准色：未选择</translation>
+    </message>
+    <message>
+        <source>Standard: %1 (%2)</source>
+        <translation>标准色：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Measure a sample</source>
+        <translation>请测量样品</translation>
+    </message>
+    <message>
+        <source>Choose a standard</source>
+        <translation>请选择标准色</translation>
+    </message>
+    <message>
+        <source>SD of %1 readings: L* %2   a* %3   b* %4</source>
+        <translation>%1 次读数的标准差：L* %2   a* %3   b* %4</translation>
+    </message>
+    <message>
+        <source>No standard chosen: nearest standards only</source>
+        <translation>未选择标准色：仅显示最接近的标准色</translation>
+    </message>
+    <message>
+        <source>No visible difference from the standard</source>
+        <translation>样品与标准色无明显差别</translation>
+    </message>
+    <message>
+        <source>Sample against standard: %1</source>
+        <translation>样品相对标准色：%1</translation>
+    </message>
+    <message>
+        <source>Pass rate: %1% (%2/%3)</source>
+        <translation>合格率：%1%（%2/%3）</translation>
+    </message>
+    <message>
+        <source>Pass rate: — (no results yet)</source>
+        <translation>合格率：—（暂无结果）</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingCountBox</name>
+    <message>
+        <source>Readings:</source>
+        <translation>读数次数：</translation>
+    </message>
+    <message>
+        <source>How many readings are averaged (1–10)</source>
+        <translation>取几次读数的平均值（1–10）</translation>
     </message>
 </context>
 <context>
