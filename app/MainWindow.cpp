@@ -22,6 +22,7 @@
 #include "link/DeviceEventSource.h"
 #include "store/DataFiles.h"
 #include "texts/MeterTexts.h"
+#include "texts/TextCatalogue.h"
 #include "ui_MainWindow.h"
 #include "workspace/FirstPage.h"
 #include "workspace/PageSwitcher.h"
@@ -308,8 +309,6 @@ void MainWindow::on_pushButton_languageZh_clicked() {
 
 bool MainWindow::setLanguage(const QString& code) {
     const Language language(code);
-    if (!language.isChinese() && language != Language::english())
-        return false;
     if (language.isChinese()) {
         QStringList qtDirectories = translationDirectories();
         qtDirectories << QtCompat::qtTranslationsPath();
@@ -328,7 +327,8 @@ bool MainWindow::setLanguage(const QString& code) {
         QCoreApplication::removeTranslator(qtTranslator_.get());
         qtTranslator_.reset();
     }
-    replaceTranslator(appTranslator_, std::move(translator));
+    TextCatalogue::addDirectory(QFileInfo(translationFile(language.code())).absolutePath());
+    TextCatalogue::setApplicationTranslator(std::move(translator));
     language_ = language;
     retranslate();
     page_->setLanguage(language);

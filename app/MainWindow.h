@@ -123,7 +123,6 @@ private:
     PageSwitcher* switcher_ = nullptr;
     CLinker* link_ = nullptr;
     std::unique_ptr<QTranslator> qtTranslator_;
-    std::unique_ptr<QTranslator> appTranslator_;
 
     Setup setup_;
     Prompt* prompt_;

@@ -35,13 +35,21 @@ inline constexpr BilingualText UnknownModel{
     "MeterText", QT_TRANSLATE_NOOP3("MeterText", "Unknown", "UnknownModel")};
 // The older identity request's failures exist in Chinese only.
 inline constexpr BilingualText ProductionNotWritten{
-    "MeterText", QT_TRANSLATE_NOOP3("MeterText", "", "ProductionNotWritten")};
+    "MeterText",
+    QT_TRANSLATE_NOOP3("MeterText", "读取生产信息写端口失败！", "ProductionNotWritten"),
+    BilingualText::ChineseOnly{}};
 inline constexpr BilingualText ProductionNoReply{
-    "MeterText", QT_TRANSLATE_NOOP3("MeterText", "", "ProductionNoReply")};
+    "MeterText",
+    QT_TRANSLATE_NOOP3("MeterText", "读取生产信息接收端口报文失败！", "ProductionNoReply"),
+    BilingualText::ChineseOnly{}};
 inline constexpr BilingualText ProductionBadReply{
-    "MeterText", QT_TRANSLATE_NOOP3("MeterText", "", "ProductionBadReply")};
+    "MeterText",
+    QT_TRANSLATE_NOOP3("MeterText", "读取生产信息接收的报文格式错误！", "ProductionBadReply"),
+    BilingualText::ChineseOnly{}};
 inline constexpr BilingualText ProductionChecksum{
-    "MeterText", QT_TRANSLATE_NOOP3("MeterText", "", "ProductionChecksum")};
+    "MeterText",
+    QT_TRANSLATE_NOOP3("MeterText", "读取生产信息checksum错误！", "ProductionChecksum"),
+    BilingualText::ChineseOnly{}};
 inline constexpr BilingualText SaveBeforeInstrumentChange{
     "MeterText", QT_TRANSLATE_NOOP3("MeterText",
                                     "Detected that the new instrument will clear all data. Please "

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "texts/TextCatalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>
@@ -30,21 +31,22 @@ struct Catalogue {
 
     Catalogue() { initialiseBuiltInTranslations(); }
 
+    std::unique_ptr<QTranslator> load(const QString& code) const {
+        auto translator = std::make_unique<QTranslator>();
+        for (const QString& directory : searchPath()) {
+            if (QFileInfo::exists(QDir(directory).filePath(kPrefix + code + ".qm")) &&
+                translator->load(kPrefix + code + ".qm", directory))
+                return translator;
+        }
+        return nullptr;
+    }
+
     QStringList searchPath() const { return directories + QStringList{kBuiltIn}; }
 
     const QTranslator* translator(const QString& code) {
         auto it = translators.find(code);
         if (it == translators.end()) {
-            auto translator = std::make_unique<QTranslator>();
-            bool loaded = false;
-            for (const QString& directory : searchPath()) {
-                if (QFileInfo::exists(QDir(directory).filePath(kPrefix + code + ".qm")) &&
-                    translator->load(kPrefix + code + ".qm", directory)) {
-                    loaded = true;
-                    break;
-                }
-            }
-            it = translators.emplace(code, loaded ? std::move(translator) : nullptr).first;
+            it = translators.emplace(code, load(code)).first;
         }
         return it->second.get();
     }
@@ -55,9 +57,28 @@ Catalogue& catalogue() {
     return instance;
 }
 
+std::unique_ptr<QTranslator>& applicationTranslator() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+void removeApplicationTranslator() {
+    applicationTranslator().reset();
+}
+
+// Every program starts in Chinese, the forms included, until a language is chosen.
+void installStartLanguage() {
+    TextCatalogue::setApplicationTranslator(TextCatalogue::loadTranslator(Language().code()));
+    qAddPostRoutine(removeApplicationTranslator);
+}
+
 }  // namespace
 
+Q_COREAPP_STARTUP_FUNCTION(installStartLanguage)
+
 QString BilingualText::in(const Language& language) const {
+    if (chineseOnly && language.code() == TextCatalogue::kSourceLanguage)
+        return QString();
     return TextCatalogue::translate(language, context, source, disambiguation);
 }
 
@@ -116,6 +137,21 @@ QStringList languages() {
         codes.sort();
     }
     return codes;
+}
+
+void setApplicationTranslator(std::unique_ptr<QTranslator> translator) {
+    std::unique_ptr<QTranslator>& slot = applicationTranslator();
+    if (slot)
+        QCoreApplication::removeTranslator(slot.get());
+    if (translator)
+        QCoreApplication::installTranslator(translator.get());
+    slot = std::move(translator);
+}
+
+std::unique_ptr<QTranslator> loadTranslator(const QString& code) {
+    Catalogue& c = catalogue();
+    QMutexLocker lock(&c.mutex);
+    return c.load(code);
 }
 
 QString nativeName(const QString& code) {

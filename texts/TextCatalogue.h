@@ -3,8 +3,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 #include "texts/Language.h"
+
+class QTranslator;
 
 // The translations of the catalogue, one translator per language, loaded when
 // a language is first asked for. The compiled translations built into the
@@ -28,6 +31,14 @@ QStringList languages();
 
 // The ColorCard_<code>.qm file of every language found in directories, by code.
 QStringList languagesIn(const QStringList& directories);
+
+// The translator the forms and tr() read, installed in the application in
+// place of the one before (none with null). The program starts with the
+// Chinese one, as it always has.
+void setApplicationTranslator(std::unique_ptr<QTranslator> translator);
+
+// The translation of a language from the catalogue's search path, or null.
+std::unique_ptr<QTranslator> loadTranslator(const QString& code);
 
 // The name of a language as its own speakers write it ("中文"), from its
 // translation; the code where there is none.

@@ -51,10 +51,14 @@ def convert(path, ts):
         count += 1
         name, context = m.group(1), area(m.start())
         english, chinese = joined(m.group(2)), joined(m.group(3))
+        # lupdate takes no empty source: a text without English has the
+        # Chinese as its source and reads empty in English.
+        only = "" if english else ", BilingualText::ChineseOnly{}"
+        english = english or chinese
         ts.add(context, tsfile.Message(tsfile.unescape_literal(english),
                                        tsfile.unescape_literal(chinese), name))
-        return 'BilingualText %s{"%s", QT_TRANSLATE_NOOP3("%s", "%s", "%s")}' % (
-            name, context, context, english, name)
+        return 'BilingualText %s{"%s", QT_TRANSLATE_NOOP3("%s", "%s", "%s")%s}' % (
+            name, context, context, english, name, only)
 
     converted = PAIR.sub(replace, text)
     if count:

@@ -31,6 +31,9 @@ LITERALS = r'(?:"(?:[^"\\\n]|\\.)*"\s*)+'
 TR = re.compile(r"\btr\(\s*(" + LITERALS + r")(?=[,)])")
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 UI_STRING = re.compile(r"<string>([^<]*)</string>")
+# Chinese texts whose English reads like another's in the same class: the
+# disambiguation tr() and the .ts give the second one.
+DISAMBIGUATIONS = {"色卡库新建": "dialog title", "样品测量": "group title"}
 SKIPPED = ("build", ".git", "tests", "bench", "fuzz", "tools")
 
 
@@ -80,7 +83,7 @@ def convert_ui(path, text, known, used):
         if not HAN.search(chinese):
             return m.group(0)
         english = english_for(known, context, chinese, path)
-        used.append((context, english, chinese))
+        used.append((context, english, chinese, ""))
         return "<string>%s</string>" % html.escape(english, quote=False)
 
     return UI_STRING.sub(replace, text)
@@ -96,9 +99,12 @@ def convert_code(path, text, known, used):
         if not HAN.search(chinese):
             return m.group(0)
         english = english_for(known, context, chinese, path)
-        used.append((context, english, chinese))
-        return 'tr("%s")' % tsfile.escape_literal(english) if m.group(0).endswith(
-            ")") else 'tr("%s"' % tsfile.escape_literal(english)
+        comment = DISAMBIGUATIONS.get(chinese, "")
+        used.append((context, english, chinese, comment))
+        literal = '"%s"' % tsfile.escape_literal(english)
+        if comment:
+            literal += ', "%s"' % comment
+        return "tr(%s)" % literal if m.group(0).endswith(")") else "tr(%s" % literal
 
     return TR.sub(replace, text)
 
@@ -114,7 +120,7 @@ def main():
                 known.setdefault((context, m.translation), [m.source, m.translation])
     # Every old message keeps its translation, in its context.
     for (context, _), (english, chinese) in known.items():
-        zh.add(context, tsfile.Message(english, chinese))
+        zh.add(context, tsfile.Message(english, chinese, DISAMBIGUATIONS.get(chinese, "")))
     changed = []
     used = []
     for path in sources():
@@ -125,8 +131,8 @@ def main():
             with open(path, "w", encoding="utf-8") as f:
                 f.write(converted)
             changed.append(path)
-    for context, english, chinese in used:
-        zh.add(context, tsfile.Message(english, chinese))
+    for context, english, chinese, comment in used:
+        zh.add(context, tsfile.Message(english, chinese, comment))
     zh.write(zh_path)
     en_path = tsfile.ts_path("en")
     if not os.path.exists(en_path):

@@ -457,7 +457,7 @@ void QualityPage::retranslate() {
     formulaLabel_->setText(tr("Formula:"));
     limitLabel_->setText(tr("Limit ΔE ≤"));
     saveTolerance_->setText(tr("Save tolerance"));
-    measureBox_->setTitle(tr("Sample"));
+    measureBox_->setTitle(tr("Sample", "group title"));
     readingsLabel_->setText(tr("Readings:"));
     readings_->setToolTip(tr("How many readings are averaged (1–10)"));
     measure_->setText(tr("Measure sample"));

@@ -697,6 +697,11 @@ Needs a connected meter.</source>
         <source>Modify library</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>New library</source>
+        <comment>dialog title</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FormatText</name>
@@ -1385,6 +1390,26 @@ The current data is backed up first.</source>
         <comment>NoAccess</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>读取生产信息写端口失败！</source>
+        <comment>ProductionNotWritten</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取生产信息接收端口报文失败！</source>
+        <comment>ProductionNoReply</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取生产信息接收的报文格式错误！</source>
+        <comment>ProductionBadReply</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取生产信息checksum错误！</source>
+        <comment>ProductionChecksum</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageSwitcher</name>
@@ -1822,6 +1847,11 @@ The current data is backed up first.</source>
     </message>
     <message>
         <source>Pass rate: — (no results yet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <comment>group title</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -595,7 +595,7 @@ Needs a connected meter and a locked library.</source>
     </message>
     <message>
         <source>New library</source>
-        <translation>色卡库新建</translation>
+        <translation>新建色卡库</translation>
     </message>
     <message>
         <source>Library ID</source>
@@ -706,6 +706,11 @@ Needs a connected meter and at least one color in every library.</source>
 Needs a connected meter.</source>
         <translation>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。
 需要：已连接仪器。</translation>
+    </message>
+    <message>
+        <source>New library</source>
+        <comment>dialog title</comment>
+        <translation>色卡库新建</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1406,26 @@ The current data is backed up first.</source>
         <comment>NoAccess</comment>
         <translation>已检测到仪器，但无法打开：当前用户无权访问该设备。请安装 udev 规则 70-colorcard-meter.rules（见 README），然后重新插入仪器。</translation>
     </message>
+    <message>
+        <source>读取生产信息写端口失败！</source>
+        <comment>ProductionNotWritten</comment>
+        <translation>读取生产信息写端口失败！</translation>
+    </message>
+    <message>
+        <source>读取生产信息接收端口报文失败！</source>
+        <comment>ProductionNoReply</comment>
+        <translation>读取生产信息接收端口报文失败！</translation>
+    </message>
+    <message>
+        <source>读取生产信息接收的报文格式错误！</source>
+        <comment>ProductionBadReply</comment>
+        <translation>读取生产信息接收的报文格式错误！</translation>
+    </message>
+    <message>
+        <source>读取生产信息checksum错误！</source>
+        <comment>ProductionChecksum</comment>
+        <translation>读取生产信息checksum错误！</translation>
+    </message>
 </context>
 <context>
     <name>PageSwitcher</name>
@@ -1839,6 +1864,11 @@ The current data is backed up first.</source>
     <message>
         <source>Pass rate: — (no results yet)</source>
         <translation>合格率：—（暂无结果）</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <comment>group title</comment>
+        <translation>样品测量</translation>
     </message>
 </context>
 <context>

@@ -51,7 +51,8 @@ struct Entry {
 
 // Every declaration of a catalogue text, converted or not.
 inline int declarations(const QString& sourceDir) {
-    static const QRegularExpression declaration(QStringLiteral("constexpr\\s+BilingualText\\s+\\w+"));
+    static const QRegularExpression declaration(
+        QStringLiteral("constexpr\\s+BilingualText\\s+\\w+"));
     int count = 0;
     const QDir texts(sourceDir + QStringLiteral("/texts"));
     for (const QString& name : texts.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name)) {
@@ -66,8 +67,10 @@ inline int declarations(const QString& sourceDir) {
 // (empty where it has none).
 inline QList<Entry> entries(const QString& sourceDir, const QTranslator& chinese) {
     static const QRegularExpression constant(QStringLiteral(
-        "BilingualText\\s+(\\w+)\\s*\\{\\s*\"(\\w+)\"\\s*,\\s*QT_TRANSLATE_NOOP3\\(\\s*\"(\\w+)\"\\s*,"
-        "\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*,\\s*\"(\\w+)\"\\s*\\)\\s*\\}"));
+        "BilingualText\\s+(\\w+)\\s*\\{\\s*\"(\\w+)\"\\s*,\\s*QT_TRANSLATE_NOOP3\\("
+        "\\s*\"(\\w+)\"\\s*,"
+        "\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*,\\s*\"(\\w+)\"\\s*\\)\\s*(,\\s*BilingualText::"
+        "ChineseOnly\\{\\}\\s*)?\\}"));
     QList<Entry> found;
     const QDir texts(sourceDir + QStringLiteral("/texts"));
     for (const QString& name : texts.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name)) {
@@ -81,6 +84,9 @@ inline QList<Entry> entries(const QString& sourceDir, const QTranslator& chinese
             e.chinese = chinese.translate(m.captured(3).toUtf8().constData(),
                                           e.english.toUtf8().constData(),
                                           m.captured(5).toUtf8().constData());
+            // A text without English has its Chinese as the source.
+            if (!m.captured(6).isEmpty())
+                e.english.clear();
             found.append(e);
         }
     }

@@ -42,11 +42,12 @@ QStringList catalogueRows(const QTranslator& chinese) {
 struct FormMessage {
     QString context;
     QString source;
+    QString comment;
 };
 
-// The forms' messages as the Chinese translation lists them: those without
-// a disambiguation (the catalogue names each of its texts).
-QList<FormMessage> formMessages() {
+// The forms' messages as the Chinese translation lists them: those outside
+// the catalogue's contexts.
+QList<FormMessage> formMessages(const QSet<QString>& catalogueContexts) {
     QList<FormMessage> messages;
     QFile file(kSource + QStringLiteral("/resources/translations/ColorCard_zh.ts"));
     if (!file.open(QIODevice::ReadOnly))
@@ -54,13 +55,12 @@ QList<FormMessage> formMessages() {
     QXmlStreamReader xml(&file);
     QString context;
     FormMessage message;
-    bool named = false;
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message")) {
-            if (!named)
-                messages.append({context, message.source});
-            named = false;
+            if (!catalogueContexts.contains(context))
+                messages.append({context, message.source, message.comment});
+            message = FormMessage();
         }
         if (token != QXmlStreamReader::StartElement)
             continue;
@@ -69,7 +69,7 @@ QList<FormMessage> formMessages() {
         else if (xml.name() == QLatin1String("source"))
             message.source = xml.readElementText();
         else if (xml.name() == QLatin1String("comment"))
-            named = true;
+            message.comment = xml.readElementText();
     }
     return messages;
 }
@@ -78,13 +78,17 @@ QList<FormMessage> formMessages() {
 // or the source text where there is none.
 QString shown(const QTranslator& translator, const FormMessage& message) {
     const QString text = translator.translate(message.context.toUtf8().constData(),
-                                              message.source.toUtf8().constData());
+                                              message.source.toUtf8().constData(),
+                                              message.comment.toUtf8().constData());
     return text.isEmpty() ? message.source : text;
 }
 
 QStringList formRows(const QTranslator& english, const QTranslator& chinese) {
+    QSet<QString> contexts;
+    for (const CatalogueSource::Entry& e : CatalogueSource::entries(kSource, chinese))
+        contexts.insert(e.context);
     QStringList rows;
-    for (const FormMessage& message : formMessages())
+    for (const FormMessage& message : formMessages(contexts))
         rows << row(message.context, shown(english, message), shown(chinese, message));
     return rows;
 }
