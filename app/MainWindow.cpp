@@ -95,6 +95,7 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     AppStartup::initResources();
     ui_->setupUi(this);
     ui_->stackedWidget->setCurrentIndex(-1);
+    addLanguageButtons();
     initForm();
     on_pushButton_languageZh_clicked();
     fit_ = LayoutFit::install(this);
@@ -305,6 +306,25 @@ void MainWindow::on_pushButton_languageEn_clicked() {
 
 void MainWindow::on_pushButton_languageZh_clicked() {
     setLanguage(QStringLiteral("zh"));
+}
+
+// The form has the buttons of the languages the program has always had; every
+// other language installed (a ColorCard_<code>.qm) gets one beside them,
+// named as its translation names it.
+void MainWindow::addLanguageButtons() {
+    const QStringList directories = translationDirectories();
+    for (const QString& directory : directories)
+        TextCatalogue::addDirectory(directory);
+    int column = ui_->gridLayout_mainWindow->columnCount();
+    for (const QString& code : TextCatalogue::languagesIn(directories)) {
+        if (code == QLatin1String("en") || code == QLatin1String("zh"))
+            continue;
+        auto* button = new QPushButton(TextCatalogue::nativeName(code), this);
+        button->setObjectName(QStringLiteral("pushButton_language_") + code);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, code] { setLanguage(code); });
+        ui_->gridLayout_mainWindow->addWidget(button, 0, column++);
+    }
 }
 
 bool MainWindow::setLanguage(const QString& code) {

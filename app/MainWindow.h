@@ -108,6 +108,7 @@ private:
     void updateLinkToolTip();
     void retranslate();
     QStringList translationDirectories() const;
+    void addLanguageButtons();
     void replaceTranslator(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next);
     // The pages in a scroll area below the top row.
     void placePagesInScrollArea();

@@ -77,9 +77,11 @@ void installStartLanguage() {
 Q_COREAPP_STARTUP_FUNCTION(installStartLanguage)
 
 QString BilingualText::in(const Language& language) const {
-    if (chineseOnly && language.code() == TextCatalogue::kSourceLanguage)
+    const QString text = TextCatalogue::translate(language, context, source, disambiguation);
+    // Untranslated, a text that exists in Chinese only reads empty, as English.
+    if (chineseOnly && !language.isChinese() && text == QString::fromUtf8(source))
         return QString();
-    return TextCatalogue::translate(language, context, source, disambiguation);
+    return text;
 }
 
 namespace TextCatalogue {
