@@ -50,7 +50,7 @@ private slots:
         QTest::newRow("en") << "en" << QStringLiteral("Cancel") << QString()
                             << QStringLiteral("English");
         QTest::newRow("untranslated")
-            << "de" << QStringLiteral("Cancel") << production << QStringLiteral("English");
+            << "de" << QStringLiteral("Cancel") << QString() << QStringLiteral("English");
     }
     void catalogueInEveryLanguage() {
         QFETCH(QString, code);
