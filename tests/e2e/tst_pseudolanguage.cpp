@@ -59,7 +59,7 @@ private slots:
             QVERIFY2(bracketed(box->title()), qPrintable(box->title()));
             ++titles;
         }
-        QVERIFY(titles > 3);
+        QVERIFY(titles > 0);
 
         // The catalogue's texts, read in the window's language.
         QCOMPARE(
