@@ -298,7 +298,8 @@ void FirstPage::on_modifyColorCardPushButton_clicked() {
 
 void FirstPage::on_pushButton_newColorCardLibrary_clicked() {
     QString name, description;
-    if (library_.canAddLibrary() && runLibraryDialog(tr("New library", "dialog title"), &name, &description) &&
+    if (library_.canAddLibrary() &&
+        runLibraryDialog(tr("New library", "dialog title"), &name, &description) &&
         library_.createLibrary(name, description))
         ui_->tableWidget_colorCard->scrollToBottom();
 }
