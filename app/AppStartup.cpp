@@ -19,6 +19,7 @@
 #include "compat/QtCompat.h"
 #include "link/DeviceEventSource.h"
 #include "store/DataFiles.h"
+#include "texts/TextCatalogue.h"
 #include "workspace/FirstPage.h"
 #include "workspace/WidgetPrompt.h"
 
@@ -28,8 +29,24 @@ const char* const kGeometryKey = "window/geometry";
 const char* const kLanguageKey = "window/language";
 const char* const kLastFolderKey = "files/lastFolder";
 
+// The languages a translation is built in or installed for, Chinese (the
+// language the program starts in) first.
+QStringList offeredLanguages() {
+    QStringList codes = TextCatalogue::languages();
+    if (codes.removeAll(Language().code()))
+        codes.prepend(Language().code());
+    return codes;
+}
+
 bool isLanguage(const QString& code) {
-    return code == QLatin1String("zh") || code == QLatin1String("en");
+    return !code.isEmpty() && offeredLanguages().contains(code);
+}
+
+// "zh or en", "zh, en or fr".
+QString alternatives(QStringList codes) {
+    const QString last = codes.takeLast();
+    return codes.isEmpty() ? last
+                           : codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
 QStringList argumentList(int argc, char** argv) {
@@ -69,7 +86,7 @@ int AppStartup::run(int& argc, char** argv, const Options& options) {
         QStringLiteral("language"),
         QStringLiteral("Interface language, zh (Chinese) or en (English); wins over the "
                        "language chosen last time."),
-        QStringLiteral("zh|en"));
+        offeredLanguages().join(QLatin1Char('|')));
     const QCommandLineOption checkDataOption(
         QStringLiteral("check-data"),
         QStringLiteral("Show the window, check that the template workbooks, the translations "
@@ -109,10 +126,13 @@ int AppStartup::run(int& argc, char** argv, const Options& options) {
         print(stderr, parser.errorText() + QStringLiteral("\nTry --help.\n"));
         return 1;
     }
+    // Languages installed beside the program count as much as those built in.
+    for (const QString& directory : DataFiles::searchDirectories())
+        TextCatalogue::addDirectory(directory);
     const QString chosenLanguage = parser.value(language);
     if (parser.isSet(language) && !isLanguage(chosenLanguage)) {
-        print(stderr,
-              QStringLiteral("Unknown language \"%1\": choose zh or en.\n").arg(chosenLanguage));
+        print(stderr, QStringLiteral("Unknown language \"%1\": choose %2.\n")
+                          .arg(chosenLanguage, alternatives(offeredLanguages())));
         return 1;
     }
     const bool checking = parser.isSet(checkDataOption);

@@ -22,6 +22,7 @@
 #include "link/DeviceEventSource.h"
 #include "store/DataFiles.h"
 #include "texts/MeterTexts.h"
+#include "texts/TextCatalogue.h"
 #include "ui_MainWindow.h"
 #include "workflow/Session.h"
 #include "workspace/FirstPage.h"
@@ -95,6 +96,7 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     AppStartup::initResources();
     ui_->setupUi(this);
     ui_->stackedWidget->setCurrentIndex(-1);
+    addLanguageButtons();
     initForm();
     on_pushButton_languageZh_clicked();
     fit_ = LayoutFit::install(this);
@@ -320,10 +322,27 @@ void MainWindow::on_pushButton_languageZh_clicked() {
     setLanguage(QStringLiteral("zh"));
 }
 
+// The form has the buttons of the languages the program has always had; every
+// other language installed (a ColorCard_<code>.qm) gets one beside them,
+// named as its translation names it.
+void MainWindow::addLanguageButtons() {
+    const QStringList directories = translationDirectories();
+    for (const QString& directory : directories)
+        TextCatalogue::addDirectory(directory);
+    int column = ui_->gridLayout_mainWindow->columnCount();
+    for (const QString& code : TextCatalogue::languagesIn(directories)) {
+        if (code == QLatin1String("en") || code == QLatin1String("zh"))
+            continue;
+        auto* button = new QPushButton(TextCatalogue::nativeName(code), this);
+        button->setObjectName(QStringLiteral("pushButton_language_") + code);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, code] { setLanguage(code); });
+        ui_->gridLayout_mainWindow->addWidget(button, 0, column++);
+    }
+}
+
 bool MainWindow::setLanguage(const QString& code) {
     const Language language(code);
-    if (!language.isChinese() && language != Language::english())
-        return false;
     if (language.isChinese()) {
         QStringList qtDirectories = translationDirectories();
         qtDirectories << QtCompat::qtTranslationsPath();
@@ -342,7 +361,8 @@ bool MainWindow::setLanguage(const QString& code) {
         QCoreApplication::removeTranslator(qtTranslator_.get());
         qtTranslator_.reset();
     }
-    replaceTranslator(appTranslator_, std::move(translator));
+    TextCatalogue::addDirectory(QFileInfo(translationFile(language.code())).absolutePath());
+    TextCatalogue::setApplicationTranslator(std::move(translator));
     language_ = language;
     retranslate();
     page_->setLanguage(language);

@@ -111,6 +111,7 @@ private:
     void updateLinkToolTip();
     void retranslate();
     QStringList translationDirectories() const;
+    void addLanguageButtons();
     void replaceTranslator(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next);
     // The pages in a scroll area below the top row.
     void placePagesInScrollArea();
@@ -127,7 +128,6 @@ private:
     PageSwitcher* switcher_ = nullptr;
     CLinker* link_ = nullptr;
     std::unique_ptr<QTranslator> qtTranslator_;
-    std::unique_ptr<QTranslator> appTranslator_;
 
     Setup setup_;
     Prompt* prompt_;

@@ -16,6 +16,7 @@
 #include "texts/CliTexts.h"
 #include "texts/QcTexts.h"
 #include "texts/ReportTexts.h"
+#include "texts/TextCatalogue.h"
 #include "workflow/FormatSettings.h"
 
 namespace {
@@ -260,6 +261,15 @@ int runTrend(CliContext& cli) {
     return ExitSuccess;
 }
 
+// A report is written in any language the program has a translation for,
+// Chinese first as in the window.
+QStringList reportLanguages() {
+    QStringList codes = TextCatalogue::languages();
+    if (codes.removeAll(QStringLiteral("zh")))
+        codes.prepend(QStringLiteral("zh"));
+    return codes;
+}
+
 int runReport(CliContext& cli) {
     QCommandLineParser parser;
     const QCommandLineOption sample(QStringLiteral("sample"),
@@ -267,7 +277,7 @@ int runReport(CliContext& cli) {
                                     QStringLiteral("ID"));
     const QCommandLineOption language(QStringLiteral("language"),
                                       ReportText::LanguageOption.in(cli.language()),
-                                      QStringLiteral("zh|en"));
+                                      reportLanguages().join(QLatin1Char('|')));
     parser.addOptions({sample, language});
     parser.addPositionalArgument(QStringLiteral("OUT.pdf"),
                                  ReportText::ReportArgument.in(cli.language()));
@@ -278,10 +288,10 @@ int runReport(CliContext& cli) {
     if (!parser.isSet(language)) {
         const std::unique_ptr<QSettings> settings(FormatSettings::userSettings());
         code = settings->value(QStringLiteral("window/language")).toString();
-        if (code != QLatin1String("zh"))
+        if (!reportLanguages().contains(code))
             code = QStringLiteral("en");
     }
-    if (code != QLatin1String("zh") && code != QLatin1String("en"))
+    if (!reportLanguages().contains(code))
         return cli.fail(ReportText::BadLanguage, ExitUsage);
     qint64 id = -1;
     if (parser.isSet(sample)) {

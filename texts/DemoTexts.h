@@ -5,9 +5,14 @@
 
 // The demo's panel that stands in for a hand on the simulated meter.
 namespace DemoText {
-inline constexpr BilingualText PanelTitle{"Simulated meter", "模拟仪器"};
-inline constexpr BilingualText Plugged{"Meter plugged in", "仪器已插入"};
-inline constexpr BilingualText AnotherInstrument{"Another instrument", "换用另一台仪器"};
-inline constexpr BilingualText ChooseColour{"Colour under the meter...", "选择仪器下的颜色..."};
-inline constexpr BilingualText ColourCaption{"Colour under the meter", "仪器下的颜色"};
+inline constexpr BilingualText PanelTitle{
+    "DemoText", QT_TRANSLATE_NOOP3("DemoText", "Simulated meter", "PanelTitle")};
+inline constexpr BilingualText Plugged{
+    "DemoText", QT_TRANSLATE_NOOP3("DemoText", "Meter plugged in", "Plugged")};
+inline constexpr BilingualText AnotherInstrument{
+    "DemoText", QT_TRANSLATE_NOOP3("DemoText", "Another instrument", "AnotherInstrument")};
+inline constexpr BilingualText ChooseColour{
+    "DemoText", QT_TRANSLATE_NOOP3("DemoText", "Colour under the meter...", "ChooseColour")};
+inline constexpr BilingualText ColourCaption{
+    "DemoText", QT_TRANSLATE_NOOP3("DemoText", "Colour under the meter", "ColourCaption")};
 }  // namespace DemoText

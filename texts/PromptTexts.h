@@ -5,7 +5,9 @@
 
 // Titles and buttons of the program's message boxes and dialogs.
 namespace PromptText {
-inline constexpr BilingualText Tip{"Tip", "提示"};
-inline constexpr BilingualText Error{"Error", "错误"};
-inline constexpr BilingualText Cancel{"Cancel", "取消"};
+inline constexpr BilingualText Tip{"PromptText", QT_TRANSLATE_NOOP3("PromptText", "Tip", "Tip")};
+inline constexpr BilingualText Error{"PromptText",
+                                     QT_TRANSLATE_NOOP3("PromptText", "Error", "Error")};
+inline constexpr BilingualText Cancel{"PromptText",
+                                      QT_TRANSLATE_NOOP3("PromptText", "Cancel", "Cancel")};
 }  // namespace PromptText

@@ -7,108 +7,160 @@
 namespace QcText {
 
 // How a sample differs from its standard, one word per axis.
-inline constexpr BilingualText Lighter{"lighter", "偏亮"};
-inline constexpr BilingualText Darker{"darker", "偏暗"};
-inline constexpr BilingualText Redder{"redder", "偏红"};
-inline constexpr BilingualText Greener{"greener", "偏绿"};
-inline constexpr BilingualText Yellower{"yellower", "偏黄"};
-inline constexpr BilingualText Bluer{"bluer", "偏蓝"};
-inline constexpr BilingualText MoreSaturated{"more saturated", "饱和度偏高"};
-inline constexpr BilingualText LessSaturated{"less saturated", "饱和度偏低"};
+inline constexpr BilingualText Lighter{"QcText",
+                                       QT_TRANSLATE_NOOP3("QcText", "lighter", "Lighter")};
+inline constexpr BilingualText Darker{"QcText", QT_TRANSLATE_NOOP3("QcText", "darker", "Darker")};
+inline constexpr BilingualText Redder{"QcText", QT_TRANSLATE_NOOP3("QcText", "redder", "Redder")};
+inline constexpr BilingualText Greener{"QcText",
+                                       QT_TRANSLATE_NOOP3("QcText", "greener", "Greener")};
+inline constexpr BilingualText Yellower{"QcText",
+                                        QT_TRANSLATE_NOOP3("QcText", "yellower", "Yellower")};
+inline constexpr BilingualText Bluer{"QcText", QT_TRANSLATE_NOOP3("QcText", "bluer", "Bluer")};
+inline constexpr BilingualText MoreSaturated{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "more saturated", "MoreSaturated")};
+inline constexpr BilingualText LessSaturated{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "less saturated", "LessSaturated")};
 
 // Formula names; CMC and ΔE00 append their parameters.
-inline constexpr BilingualText FormulaCie76{"ΔE*ab (1976)", "ΔE*ab (1976)"};
-inline constexpr BilingualText FormulaCie94{"ΔE94 (graphic arts)", "ΔE94（印刷）"};
-inline constexpr BilingualText FormulaCie94Textiles{"ΔE94 (textiles)", "ΔE94（纺织）"};
-inline constexpr BilingualText FormulaCmc{"ΔE CMC", "ΔE CMC"};
-inline constexpr BilingualText FormulaCiede2000{"ΔE00", "ΔE00"};
+inline constexpr BilingualText FormulaCie76{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "ΔE*ab (1976)", "FormulaCie76")};
+inline constexpr BilingualText FormulaCie94{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "ΔE94 (graphic arts)", "FormulaCie94")};
+inline constexpr BilingualText FormulaCie94Textiles{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "ΔE94 (textiles)", "FormulaCie94Textiles")};
+inline constexpr BilingualText FormulaCmc{"QcText",
+                                          QT_TRANSLATE_NOOP3("QcText", "ΔE CMC", "FormulaCmc")};
+inline constexpr BilingualText FormulaCiede2000{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "ΔE00", "FormulaCiede2000")};
 
-inline constexpr BilingualText Pass{"PASS", "合格"};
-inline constexpr BilingualText Fail{"FAIL", "不合格"};
+inline constexpr BilingualText Pass{"QcText", QT_TRANSLATE_NOOP3("QcText", "PASS", "Pass")};
+inline constexpr BilingualText Fail{"QcText", QT_TRANSLATE_NOOP3("QcText", "FAIL", "Fail")};
 
 // Columns of the history's CSV export.
-inline constexpr BilingualText ColumnTime{"Time", "时间"};
-inline constexpr BilingualText ColumnMeter{"Meter number", "仪器编号"};
-inline constexpr BilingualText ColumnLibrary{"Library", "色卡库"};
-inline constexpr BilingualText ColumnStandard{"Standard", "标准色"};
-inline constexpr BilingualText ColumnStandardL{"Standard L*", "标准 L*"};
-inline constexpr BilingualText ColumnStandardA{"Standard a*", "标准 a*"};
-inline constexpr BilingualText ColumnStandardB{"Standard b*", "标准 b*"};
-inline constexpr BilingualText ColumnSampleL{"Sample L*", "样品 L*"};
-inline constexpr BilingualText ColumnSampleA{"Sample a*", "样品 a*"};
-inline constexpr BilingualText ColumnSampleB{"Sample b*", "样品 b*"};
-inline constexpr BilingualText ColumnReadings{"Readings", "测量次数"};
-inline constexpr BilingualText ColumnDeviationL{"SD L*", "L* 标准差"};
-inline constexpr BilingualText ColumnDeviationA{"SD a*", "a* 标准差"};
-inline constexpr BilingualText ColumnDeviationB{"SD b*", "b* 标准差"};
-inline constexpr BilingualText ColumnDeltaL{"ΔL*", "ΔL*"};
-inline constexpr BilingualText ColumnDeltaA{"Δa*", "Δa*"};
-inline constexpr BilingualText ColumnDeltaB{"Δb*", "Δb*"};
-inline constexpr BilingualText ColumnDeltaE{"ΔE", "ΔE"};
-inline constexpr BilingualText ColumnFormula{"Formula", "公式"};
-inline constexpr BilingualText ColumnLimit{"Limit", "容差"};
-inline constexpr BilingualText ColumnResult{"Result", "结果"};
+inline constexpr BilingualText ColumnTime{"QcText",
+                                          QT_TRANSLATE_NOOP3("QcText", "Time", "ColumnTime")};
+inline constexpr BilingualText ColumnMeter{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Meter number", "ColumnMeter")};
+inline constexpr BilingualText ColumnLibrary{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Library", "ColumnLibrary")};
+inline constexpr BilingualText ColumnStandard{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Standard", "ColumnStandard")};
+inline constexpr BilingualText ColumnStandardL{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Standard L*", "ColumnStandardL")};
+inline constexpr BilingualText ColumnStandardA{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Standard a*", "ColumnStandardA")};
+inline constexpr BilingualText ColumnStandardB{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Standard b*", "ColumnStandardB")};
+inline constexpr BilingualText ColumnSampleL{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Sample L*", "ColumnSampleL")};
+inline constexpr BilingualText ColumnSampleA{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Sample a*", "ColumnSampleA")};
+inline constexpr BilingualText ColumnSampleB{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Sample b*", "ColumnSampleB")};
+inline constexpr BilingualText ColumnReadings{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Readings", "ColumnReadings")};
+inline constexpr BilingualText ColumnDeviationL{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "SD L*", "ColumnDeviationL")};
+inline constexpr BilingualText ColumnDeviationA{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "SD a*", "ColumnDeviationA")};
+inline constexpr BilingualText ColumnDeviationB{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "SD b*", "ColumnDeviationB")};
+inline constexpr BilingualText ColumnDeltaL{"QcText",
+                                            QT_TRANSLATE_NOOP3("QcText", "ΔL*", "ColumnDeltaL")};
+inline constexpr BilingualText ColumnDeltaA{"QcText",
+                                            QT_TRANSLATE_NOOP3("QcText", "Δa*", "ColumnDeltaA")};
+inline constexpr BilingualText ColumnDeltaB{"QcText",
+                                            QT_TRANSLATE_NOOP3("QcText", "Δb*", "ColumnDeltaB")};
+inline constexpr BilingualText ColumnDeltaE{"QcText",
+                                            QT_TRANSLATE_NOOP3("QcText", "ΔE", "ColumnDeltaE")};
+inline constexpr BilingualText ColumnFormula{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Formula", "ColumnFormula")};
+inline constexpr BilingualText ColumnLimit{"QcText",
+                                           QT_TRANSLATE_NOOP3("QcText", "Limit", "ColumnLimit")};
+inline constexpr BilingualText ColumnResult{"QcText",
+                                            QT_TRANSLATE_NOOP3("QcText", "Result", "ColumnResult")};
 
 // A history entry recorded without its formula and limit.
-inline constexpr BilingualText ToleranceUnknown{"unknown", "未知"};
+inline constexpr BilingualText ToleranceUnknown{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "unknown", "ToleranceUnknown")};
 
 // The history on the page: the tolerance each entry was judged by, and on
 // request its verdict by the tolerance in force now (the recorded one kept).
-inline constexpr BilingualText HistoryJudgedBy{"Judged by", "判定容差"};
-inline constexpr BilingualText HistoryRejudge{"Re-judge by current tolerance",
-                                              "按现行容差重新判定"};
-inline constexpr BilingualText HistoryRejudged{"Now (current tolerance)", "按现行容差"};
+inline constexpr BilingualText HistoryJudgedBy{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Judged by", "HistoryJudgedBy")};
+inline constexpr BilingualText HistoryRejudge{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Re-judge by current tolerance", "HistoryRejudge")};
+inline constexpr BilingualText HistoryRejudged{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Now (current tolerance)", "HistoryRejudged")};
 
 // The tolerance editor: an edited tolerance judges at once; Save keeps it
 // as the library's tolerance.
-inline constexpr BilingualText ToleranceUnsaved{"In use, not saved", "已用于判定，尚未保存"};
-inline constexpr BilingualText ToleranceSaved{"Saved", "已保存"};
+inline constexpr BilingualText ToleranceUnsaved{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "In use, not saved", "ToleranceUnsaved")};
+inline constexpr BilingualText ToleranceSaved{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Saved", "ToleranceSaved")};
 // The result on show was judged again after the tolerance changed; the
 // history keeps the verdict recorded at measuring.
 inline constexpr BilingualText ResultRejudged{
-    "Judged again by the tolerance shown; the history keeps the recorded verdict.",
-    "已按当前显示的容差重新判定；历史记录保留原判定。"};
+    "QcText",
+    QT_TRANSLATE_NOOP3(
+        "QcText", "Judged again by the tolerance shown; the history keeps the recorded verdict.",
+        "ResultRejudged")};
 
 // The standard deviations of the last averaged measurement, below the
 // readings count. %1: how many readings, %2..%4: L*, a*, b*.
-inline constexpr BilingualText ReadingDeviation{"SD of %1 readings: L* %2  a* %3  b* %4",
-                                                "%1 次读数的标准差：L* %2  a* %3  b* %4"};
+inline constexpr BilingualText ReadingDeviation{
+    "QcText",
+    QT_TRANSLATE_NOOP3("QcText", "SD of %1 readings: L* %2  a* %3  b* %4", "ReadingDeviation")};
 
 // Averaged readings: asked before every reading after the first.
 // %1: the reading about to be taken, %2: how many are averaged.
 inline constexpr BilingualText NextReading{
-    "Reading %1 of %2: measure the sample again with the meter, then choose Yes to read it (No "
-    "stops without a result).",
-    "第%1次读数（共%2次）：请用仪器再次测量样品，然后选择“是”读取（选择“否”将停止，不产生结果）。"};
+    "QcText", QT_TRANSLATE_NOOP3("QcText",
+                                 "Reading %1 of %2: measure the sample again with the meter, then "
+                                 "choose Yes to read it (No stops without a result).",
+                                 "NextReading")};
 
 // Comparing a sample with its standard.
 inline constexpr BilingualText StandardGone{
-    "The chosen standard is no longer in its library. Please choose a standard again.",
-    "所选标准色已不在其色卡库中，请重新选择标准色。"};
+    "QcText",
+    QT_TRANSLATE_NOOP3(
+        "QcText",
+        "The chosen standard is no longer in its library. Please choose a standard again.",
+        "StandardGone")};
 // %1: what the store reported.
-inline constexpr BilingualText ToleranceReadFailed{"Could not read the library's tolerance: %1",
-                                                   "读取色卡库容差失败：%1"};
+inline constexpr BilingualText ToleranceReadFailed{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Could not read the library's tolerance: %1",
+                                 "ToleranceReadFailed")};
 inline constexpr BilingualText ToleranceInvalid{
-    "The tolerance limit and the formula's parameters must be positive numbers.",
-    "容差和公式参数必须为正数。"};
-inline constexpr BilingualText ToleranceSaveFailed{"Could not save the tolerance: %1",
-                                                   "保存容差失败：%1"};
+    "QcText",
+    QT_TRANSLATE_NOOP3("QcText",
+                       "The tolerance limit and the formula's parameters must be positive numbers.",
+                       "ToleranceInvalid")};
+inline constexpr BilingualText ToleranceSaveFailed{
+    "QcText",
+    QT_TRANSLATE_NOOP3("QcText", "Could not save the tolerance: %1", "ToleranceSaveFailed")};
 inline constexpr BilingualText HistoryWriteFailed{
-    "The sample was compared, but the result could not be kept in the history: %1",
-    "样品已比较，但结果无法保存到历史记录：%1"};
-inline constexpr BilingualText HistoryReadFailed{"Could not read the history: %1",
-                                                 "读取历史记录失败：%1"};
+    "QcText",
+    QT_TRANSLATE_NOOP3(
+        "QcText", "The sample was compared, but the result could not be kept in the history: %1",
+        "HistoryWriteFailed")};
+inline constexpr BilingualText HistoryReadFailed{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Could not read the history: %1", "HistoryReadFailed")};
 
 // Exporting the history.
-inline constexpr BilingualText ExportCaption{"Export History", "导出历史记录"};
-inline constexpr BilingualText ExportEmpty{"There are no results to export yet.",
-                                           "暂无可导出的结果。"};
+inline constexpr BilingualText ExportCaption{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Export History", "ExportCaption")};
+inline constexpr BilingualText ExportEmpty{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "There are no results to export yet.", "ExportEmpty")};
 // %1: the file chosen.
-inline constexpr BilingualText ExportReplace{"%1 already exists. Do you want to replace it?",
-                                             "%1 已存在，是否替换？"};
-inline constexpr BilingualText ExportFailed{"Could not export the history: %1",
-                                            "导出历史记录失败：%1"};
+inline constexpr BilingualText ExportReplace{
+    "QcText",
+    QT_TRANSLATE_NOOP3("QcText", "%1 already exists. Do you want to replace it?", "ExportReplace")};
+inline constexpr BilingualText ExportFailed{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Could not export the history: %1", "ExportFailed")};
 // %1: how many results, %2: the file.
-inline constexpr BilingualText Exported{"%1 results exported to %2.", "已导出%1条结果到 %2。"};
+inline constexpr BilingualText Exported{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "%1 results exported to %2.", "Exported")};
 
 }  // namespace QcText

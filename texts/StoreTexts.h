@@ -5,76 +5,109 @@
 
 // What the user is told when the database refuses a step.
 namespace StoreText {
-inline constexpr BilingualText OpenDatabaseFailed{"Open database fail!", "数据库打开失败！"};
-inline constexpr BilingualText QueryLibraryTableFailed{"Query color card library table fail!",
-                                                       "查询色卡库表失败！"};
-inline constexpr BilingualText CreateLibraryTableFailed{"Create color card library table fail!",
-                                                        "创建色卡库表失败！"};
-inline constexpr BilingualText CreateColorTableFailed{"Create color card data table fail!",
-                                                      "创建色卡数据表失败！"};
-inline constexpr BilingualText InsertLibraryFailed{"Insert color card library fail!",
-                                                   "插入色卡库失败！"};
-inline constexpr BilingualText InsertColorFailed{"Insert color card data fail!",
-                                                 "插入色卡数据失败！"};
-inline constexpr BilingualText RenameLibraryFailed{"Modify color card library name fail!",
-                                                   "修改色卡库名称失败！"};
-inline constexpr BilingualText UpdateCountFailed{"Update color card library count fail!",
-                                                 "更新色卡库数量失败！"};
-inline constexpr BilingualText RenameColorFailed{"Modify color card name fail!",
-                                                 "修改色卡名称失败！"};
-inline constexpr BilingualText UpdateColorFailed{"Update color card data fail!",
-                                                 "更新色卡数据失败！"};
-inline constexpr BilingualText QueryColorNameFailed{"Query color card name fail！",
-                                                    "查询色卡名称失败！"};
-inline constexpr BilingualText QueryLibrariesFailed{"Query color card library fail！",
-                                                    "查询色卡库失败！"};
-inline constexpr BilingualText QueryColorsFailed{"Query color card data fail！",
-                                                 "查询色卡数据失败！"};
-inline constexpr BilingualText DropColorTableFailed{"Delete color card data table fail！",
-                                                    "删除色卡数据表失败！"};
-inline constexpr BilingualText DeleteLibraryFailed{"Delete color card library fail！",
-                                                   "删除色卡库失败！"};
-inline constexpr BilingualText DeleteColorFailed{"Delete color card fail！", "删除色卡失败！"};
-inline constexpr BilingualText DeleteDatabaseFileFailed{"Delete database file fail！",
-                                                        "删除数据库文件失败！"};
+inline constexpr BilingualText OpenDatabaseFailed{
+    "StoreText", QT_TRANSLATE_NOOP3("StoreText", "Open database fail!", "OpenDatabaseFailed")};
+inline constexpr BilingualText QueryLibraryTableFailed{
+    "StoreText", QT_TRANSLATE_NOOP3("StoreText", "Query color card library table fail!",
+                                    "QueryLibraryTableFailed")};
+inline constexpr BilingualText CreateLibraryTableFailed{
+    "StoreText", QT_TRANSLATE_NOOP3("StoreText", "Create color card library table fail!",
+                                    "CreateLibraryTableFailed")};
+inline constexpr BilingualText CreateColorTableFailed{
+    "StoreText", QT_TRANSLATE_NOOP3("StoreText", "Create color card data table fail!",
+                                    "CreateColorTableFailed")};
+inline constexpr BilingualText InsertLibraryFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Insert color card library fail!", "InsertLibraryFailed")};
+inline constexpr BilingualText InsertColorFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Insert color card data fail!", "InsertColorFailed")};
+inline constexpr BilingualText RenameLibraryFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Modify color card library name fail!", "RenameLibraryFailed")};
+inline constexpr BilingualText UpdateCountFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Update color card library count fail!", "UpdateCountFailed")};
+inline constexpr BilingualText RenameColorFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Modify color card name fail!", "RenameColorFailed")};
+inline constexpr BilingualText UpdateColorFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Update color card data fail!", "UpdateColorFailed")};
+inline constexpr BilingualText QueryColorNameFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Query color card name fail！", "QueryColorNameFailed")};
+inline constexpr BilingualText QueryLibrariesFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Query color card library fail！", "QueryLibrariesFailed")};
+inline constexpr BilingualText QueryColorsFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Query color card data fail！", "QueryColorsFailed")};
+inline constexpr BilingualText DropColorTableFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Delete color card data table fail！", "DropColorTableFailed")};
+inline constexpr BilingualText DeleteLibraryFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Delete color card library fail！", "DeleteLibraryFailed")};
+inline constexpr BilingualText DeleteColorFailed{
+    "StoreText", QT_TRANSLATE_NOOP3("StoreText", "Delete color card fail！", "DeleteColorFailed")};
+inline constexpr BilingualText DeleteDatabaseFileFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Delete database file fail！", "DeleteDatabaseFileFailed")};
 // A change whose steps all ran but could not be made lasting: nothing of it stays.
 inline constexpr BilingualText CommitFailed{
-    "The change could not be saved to the database, nothing was changed!",
-    "无法将更改保存到数据库，未做任何更改！"};
-inline constexpr BilingualText BeginFailed{"Could not start a change of the database!",
-                                           "无法开始修改数据库！"};
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText",
+                       "The change could not be saved to the database, nothing was changed!",
+                       "CommitFailed")};
+inline constexpr BilingualText BeginFailed{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "Could not start a change of the database!", "BeginFailed")};
 // Why a step failed, after the step's own text (%1); nothing of the change stays.
 inline constexpr BilingualText Busy{
-    "The database is busy: another program (the window or colorcard-cli) is changing it. "
-    "Nothing was changed; try again in a moment.",
-    "数据库正忙：另一个程序（窗口或 colorcard-cli）正在修改它。未做任何更改，请稍后再试。"};
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText",
+                       "The database is busy: another program (the window or colorcard-cli) is "
+                       "changing it. Nothing was changed; try again in a moment.",
+                       "Busy")};
 inline constexpr BilingualText DiskFull{
-    "%1 The disk holding the database is full (%2): free some space and try again. Nothing was "
-    "changed.",
-    "%1 数据库所在的磁盘已满（%2）：请释放空间后重试。未做任何更改。"};
+    "StoreText", QT_TRANSLATE_NOOP3("StoreText",
+                                    "%1 The disk holding the database is full (%2): free some "
+                                    "space and try again. Nothing was changed.",
+                                    "DiskFull")};
 inline constexpr BilingualText ReadOnly{
-    "%1 The database file or its folder is read-only (%2): it cannot be changed. Nothing was "
-    "changed.",
-    "%1 数据库文件或其所在文件夹为只读（%2），无法修改。未做任何更改。"};
+    "StoreText", QT_TRANSLATE_NOOP3("StoreText",
+                                    "%1 The database file or its folder is read-only (%2): it "
+                                    "cannot be changed. Nothing was changed.",
+                                    "ReadOnly")};
 inline constexpr BilingualText Damaged{
-    "%1 The database file is damaged (database disk image is malformed): %2. Restore a backup "
-    "(Restore backup).",
-    "%1 数据库文件已损坏（database disk image is malformed）：%2。请恢复备份（恢复备份）。"};
+    "StoreText", QT_TRANSLATE_NOOP3("StoreText",
+                                    "%1 The database file is damaged (database disk image is "
+                                    "malformed): %2. Restore a backup (Restore backup).",
+                                    "Damaged")};
 // At start-up, once: the store cannot be read. %1 the file, %2 the newest backup's time.
 inline constexpr BilingualText DamagedAtStart{
-    "The database %1 is damaged (database disk image is malformed) and cannot be read.\n\nRestore "
-    "the newest backup, taken %2? The damaged file is kept beside it.",
-    "数据库 %1 已损坏（database disk image is malformed），无法读取。\n\n是否恢复最新的备份（%2 "
-    "备份）？损坏的文件会保留在它旁边。"};
+    "StoreText",
+    QT_TRANSLATE_NOOP3(
+        "StoreText",
+        "The database %1 is damaged (database disk image is malformed) and cannot be "
+        "read.\n\nRestore the newest backup, taken %2? The damaged file is kept beside it.",
+        "DamagedAtStart")};
 inline constexpr BilingualText DamagedNoBackup{
-    "The database %1 is damaged (database disk image is malformed) and cannot be read, and there "
-    "is no backup to restore. Move the file away to start with an empty database.",
-    "数据库 %1 已损坏（database disk image is malformed），无法读取，且没有可恢复的备份。请移走该"
-    "文件，以空数据库开始。"};
+    "StoreText",
+    QT_TRANSLATE_NOOP3(
+        "StoreText",
+        "The database %1 is damaged (database disk image is malformed) and cannot be read, and "
+        "there is no backup to restore. Move the file away to start with an empty database.",
+        "DamagedNoBackup")};
 inline constexpr BilingualText DamagedRestored{
-    "The newest backup was restored; the damaged database was kept as %1.",
-    "已恢复最新的备份；损坏的数据库已保留为 %1。"};
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText",
+                       "The newest backup was restored; the damaged database was kept as %1.",
+                       "DamagedRestored")};
 inline constexpr BilingualText DamagedRestoreFailed{
-    "The backup could not be restored; the damaged database is left as it was.",
-    "无法恢复备份；损坏的数据库保持原样。"};
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText",
+                       "The backup could not be restored; the damaged database is left as it was.",
+                       "DamagedRestoreFailed")};
 }  // namespace StoreText

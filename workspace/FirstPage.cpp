@@ -285,7 +285,7 @@ void FirstPage::on_modifyColorCardPushButton_clicked() {
         return;
     QString name = library_.listedLibrary(row).name;
     QString description = library_.listedLibrary(row).description;
-    if (!runLibraryDialog(tr("色卡库修改"), &name, &description))
+    if (!runLibraryDialog(tr("Modify library"), &name, &description))
         return;
     // The dialog ran an event loop; make sure the row is still there.
     row = libraryTable_->rowOf(buttons);
@@ -294,7 +294,8 @@ void FirstPage::on_modifyColorCardPushButton_clicked() {
 
 void FirstPage::on_pushButton_newColorCardLibrary_clicked() {
     QString name, description;
-    if (library_.canAddLibrary() && runLibraryDialog(tr("色卡库新建"), &name, &description) &&
+    if (library_.canAddLibrary() &&
+        runLibraryDialog(tr("New library", "dialog title"), &name, &description) &&
         library_.createLibrary(name, description))
         ui_->tableWidget_colorCard->scrollToBottom();
 }

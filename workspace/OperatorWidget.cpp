@@ -42,21 +42,25 @@ OperatorWidget::OperatorWidget(Use use, QWidget* parent) : QWidget(parent), use_
 }
 
 void OperatorWidget::retranslate() {
-    // The form texts as the forms had them, each in its form's context.
-    const char* const context = use_ == Use::Library ? kLibraryContext : kColourContext;
-    const auto tr = [context](const char* text) {
-        return QCoreApplication::translate(context, text);
-    };
-    delete_->setText(tr("删除"));
+    // The texts keep the translation contexts of the two forms this widget replaced.
     if (use_ == Use::Library) {
-        delete_->setToolTip(tr("删除此色卡库及其全部颜色（会先询问）。\n锁定的色卡库不能删除。"));
-        second_->setText(tr("修改"));
-        second_->setToolTip(tr("修改此色卡库的名称和描述。"));
+        delete_->setText(QCoreApplication::translate("ColorCardOperatorWidget", "Delete"));
+        delete_->setToolTip(QCoreApplication::translate(
+            "ColorCardOperatorWidget",
+            "Delete this library and all its colors (asks first).\nA locked library cannot be "
+            "deleted."));
+        second_->setText(QCoreApplication::translate("ColorCardOperatorWidget", "Modify"));
+        second_->setToolTip(QCoreApplication::translate(
+            "ColorCardOperatorWidget", "Change this library's name and description."));
     } else {
-        delete_->setToolTip(tr("删除此颜色（会先询问）。"));
-        second_->setText(tr("重测"));
-        second_->setToolTip(
-            tr("用仪器的新测量值替换此颜色的数值（会先询问）。\n需要：已连接仪器、已锁定色卡库。"));
+        delete_->setText(QCoreApplication::translate("ColorDataOperatorWidget", "Delete"));
+        delete_->setToolTip(QCoreApplication::translate("ColorDataOperatorWidget",
+                                                        "Delete this color (asks first)."));
+        second_->setText(QCoreApplication::translate("ColorDataOperatorWidget", "Re-measure"));
+        second_->setToolTip(QCoreApplication::translate(
+            "ColorDataOperatorWidget",
+            "Replace this color's values with a new measurement (asks first).\nNeeds a connected "
+            "meter and a locked library."));
     }
 }
 

@@ -43,6 +43,6 @@ void PageSwitcher::changeEvent(QEvent* event) {
 }
 
 void PageSwitcher::retranslate() {
-    button(Libraries)->setText(tr("色卡管理"));
-    button(Quality)->setText(tr("质量控制"));
+    button(Libraries)->setText(tr("Libraries"));
+    button(Quality)->setText(tr("Quality control"));
 }

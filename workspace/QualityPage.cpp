@@ -452,34 +452,34 @@ void QualityPage::setLanguage(const Language& language) {
 }
 
 void QualityPage::retranslate() {
-    standardBox_->setTitle(tr("标准色"));
-    libraryLabel_->setText(tr("色卡库："));
-    colourLabel_->setText(tr("标准色："));
-    colourCombo_->lineEdit()->setPlaceholderText(tr("输入名称查找"));
-    formulaLabel_->setText(tr("公式："));
-    limitLabel_->setText(tr("容差 ΔE ≤"));
-    saveTolerance_->setText(tr("保存容差"));
-    measureBox_->setTitle(tr("样品测量"));
-    readingsLabel_->setText(tr("读数次数："));
-    readings_->setToolTip(tr("取几次读数的平均值（1–10）"));
-    measure_->setText(tr("测量样品"));
-    resultBox_->setTitle(tr("比较结果"));
+    standardBox_->setTitle(tr("Standard"));
+    libraryLabel_->setText(tr("Library:"));
+    colourLabel_->setText(tr("Standard:"));
+    colourCombo_->lineEdit()->setPlaceholderText(tr("Type to search"));
+    formulaLabel_->setText(tr("Formula:"));
+    limitLabel_->setText(tr("Limit ΔE ≤"));
+    saveTolerance_->setText(tr("Save tolerance"));
+    measureBox_->setTitle(tr("Sample", "group title"));
+    readingsLabel_->setText(tr("Readings:"));
+    readings_->setToolTip(tr("How many readings are averaged (1–10)"));
+    measure_->setText(tr("Measure sample"));
+    resultBox_->setTitle(tr("Comparison"));
     const QString names[DifferenceCount] = {QStringLiteral("ΔL*"), QStringLiteral("Δa*"),
                                             QStringLiteral("Δb*"), QStringLiteral("ΔC*"),
                                             QStringLiteral("ΔH*"), QStringLiteral("ΔE")};
     for (int i = 0; i < DifferenceCount; ++i)
         differenceNames_[i]->setText(names[i]);
-    nearestBox_->setTitle(tr("最接近的标准色"));
-    nearestFormulaLabel_->setText(tr("公式："));
-    nearest_->setHorizontalHeaderLabels({tr("色卡库"), tr("标准色"), QStringLiteral("ΔE")});
-    nearestHint_->setText(tr("双击一行即设为标准色"));
-    historyBox_->setTitle(tr("历史记录"));
+    nearestBox_->setTitle(tr("Nearest standards"));
+    nearestFormulaLabel_->setText(tr("Formula:"));
+    nearest_->setHorizontalHeaderLabels({tr("Library"), tr("Standard"), QStringLiteral("ΔE")});
+    nearestHint_->setText(tr("Double-click a row to make it the standard"));
+    historyBox_->setTitle(tr("History"));
     const Language language = this->language();
-    history_->setHorizontalHeaderLabels({tr("时间"), tr("结果"), QStringLiteral("ΔE"),
+    history_->setHorizontalHeaderLabels({tr("Time"), tr("Result"), QStringLiteral("ΔE"),
                                          QcText::HistoryJudgedBy.in(language),
-                                         QcText::HistoryRejudged.in(language), tr("标准色")});
+                                         QcText::HistoryRejudged.in(language), tr("Standard")});
     rejudge_->setText(QcText::HistoryRejudge.in(language));
-    export_->setText(tr("导出CSV"));
+    export_->setText(tr("Export CSV"));
     retranslateIndex();
     saveReport_->setText(ReportText::SaveReport.in(language));
     showPlot();
@@ -602,12 +602,12 @@ void QualityPage::showStandard() {
         }
     }
     if (!standard) {
-        standardCaption_->setText(tr("标准色：未选择"));
+        standardCaption_->setText(tr("Standard: none chosen"));
         standardSwatch_->setStyleSheet(QLatin1String(kEmptySwatch));
         standardValues_->clear();
     } else {
         standardCaption_->setText(
-            tr("标准色：%1（%2）").arg(standard->colourName, standard->libraryName));
+            tr("Standard: %1 (%2)").arg(standard->colourName, standard->libraryName));
         standardSwatch_->setStyleSheet(swatchStyle(standard->red, standard->green, standard->blue));
         standardValues_->setText(labText(standard->lab));
     }
@@ -651,8 +651,8 @@ void QualityPage::loadTolerance() {
 
 void QualityPage::showToleranceTitle() {
     toleranceBox_->setTitle(toleranceLibrary_.isEmpty()
-                                ? tr("容差")
-                                : tr("容差：%1").arg(libraryCombo_->currentText()));
+                                ? tr("Tolerance")
+                                : tr("Tolerance: %1").arg(libraryCombo_->currentText()));
 }
 
 Tolerance QualityPage::editorTolerance() const {
@@ -712,12 +712,13 @@ void QualityPage::saveTolerance() {
 
 void QualityPage::clearResult() {
     resultShown_ = false;
-    sampleCaption_->setText(tr("样品"));
+    sampleCaption_->setText(tr("Sample"));
     sampleSwatch_->setStyleSheet(QLatin1String(kEmptySwatch));
     sampleValues_->clear();
     verdict_->setStyleSheet(QLatin1String(kNoVerdictStyle));
     verdict_->setText(QStringLiteral("—"));
-    verdictDetail_->setText(controller_.standard() ? tr("请测量样品") : tr("请选择标准色"));
+    verdictDetail_->setText(controller_.standard() ? tr("Measure a sample")
+                                                   : tr("Choose a standard"));
     for (QLabel* value : differences_)
         value->setText(QStringLiteral("—"));
     directions_->clear();
@@ -735,11 +736,11 @@ void QualityPage::showResult() {
     resultShown_ = true;
     const Language language = this->language();
     const MeasuredColour& sample = result->sample;
-    sampleCaption_->setText(tr("样品"));
+    sampleCaption_->setText(tr("Sample"));
     sampleSwatch_->setStyleSheet(swatchStyle(sample.red(), sample.green(), sample.blue()));
     sampleValues_->setText(labText(sample.lab()));
     deviation_->setText(sample.readings > 1
-                            ? tr("%1 次读数的标准差：L* %2   a* %3   b* %4")
+                            ? tr("SD of %1 readings: L* %2   a* %3   b* %4")
                                   .arg(sample.readings)
                                   .arg(fixed(sample.deviation.L), fixed(sample.deviation.a),
                                        fixed(sample.deviation.b))
@@ -748,7 +749,7 @@ void QualityPage::showResult() {
     if (!result->standard) {
         verdict_->setStyleSheet(QLatin1String(kNoVerdictStyle));
         verdict_->setText(QStringLiteral("—"));
-        verdictDetail_->setText(tr("未选择标准色：仅显示最接近的标准色"));
+        verdictDetail_->setText(tr("No standard chosen: nearest standards only"));
         rejudgedNote_->clear();
         for (QLabel* value : differences_)
             value->setText(QStringLiteral("—"));
@@ -766,8 +767,8 @@ void QualityPage::showResult() {
     verdict_->setStyleSheet(QLatin1String(c.pass ? kPassStyle : kFailStyle));
     verdictDetail_->setText(judgement(c, language));
     const QString words = describeDirections(c.directions, language);
-    directions_->setText(words.isEmpty() ? tr("样品与标准色无明显差别")
-                                         : tr("样品相对标准色：%1").arg(words));
+    directions_->setText(words.isEmpty() ? tr("No visible difference from the standard")
+                                         : tr("Sample against standard: %1").arg(words));
 }
 
 void QualityPage::showNearest() {
@@ -823,11 +824,11 @@ void QualityPage::showHistory() {
     }
     showHistoryIndices(entries);
     const QualityStore::PassRate rate = controller_.passRate();
-    passRate_->setText(rate.total ? tr("合格率：%1%（%2/%3）")
+    passRate_->setText(rate.total ? tr("Pass rate: %1% (%2/%3)")
                                         .arg(QString::number(rate.rate() * 100, 'f', 1))
                                         .arg(rate.passed)
                                         .arg(rate.total)
-                                  : tr("合格率：—（暂无结果）"));
+                                  : tr("Pass rate: — (no results yet)"));
     export_->setEnabled(rate.total > 0);
 }
 

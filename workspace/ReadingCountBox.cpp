@@ -85,8 +85,8 @@ void ReadingCountBox::changeEvent(QEvent* event) {
 }
 
 void ReadingCountBox::retranslate() {
-    label_->setText(tr("读数次数："));
-    count_->setToolTip(tr("取几次读数的平均值（1–10）"));
+    label_->setText(tr("Readings:"));
+    count_->setToolTip(tr("How many readings are averaged (1–10)"));
     if (last_)
         showDeviation(*last_);
 }

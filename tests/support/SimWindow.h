@@ -24,6 +24,8 @@ struct SimWindow {
     SimEventSource events{backend};
     ScriptedPrompt prompt;
     QPointer<MainWindow> window;
+    // Where languages other than those built are found (a test's own translation).
+    QStringList extraTranslationDirectories;
 
     SimWindow() { QLoggingCategory::setFilterRules(QStringLiteral("colorcard.link.debug=false")); }
     ~SimWindow() { delete window.data(); }
@@ -39,7 +41,8 @@ struct SimWindow {
         s.deviceEvents = &events;
         s.dataDirectory = data.path();
         s.settingsFile = data.filePath(QStringLiteral("meterno"));
-        s.translationDirectories = QStringList{QStringLiteral(COLORCARD_BIN_DIR)};
+        s.translationDirectories =
+            QStringList{QStringLiteral(COLORCARD_BIN_DIR)} + extraTranslationDirectories;
         return s;
     }
     // The process's one window (MainWindow::instance()), shown.

@@ -3,22 +3,16 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <QtTest>
+
+#include "CatalogueSource.h"
 
 namespace {
 
 const QString kSource = QStringLiteral(COLORCARD_SOURCE_DIR);
 
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// Adjacent string literals joined, as the compiler joins them.
-QString joinedLiterals(QString text) {
-    static const QRegularExpression split(QStringLiteral("\"\\s*\\n\\s*\""));
-    return text.replace(split, QString());
-}
+using CatalogueSource::readAll;
 
 struct Entry {
     QString where;
@@ -27,19 +21,12 @@ struct Entry {
 };
 
 QList<Entry> catalogue() {
-    static const QRegularExpression constant(
-        QStringLiteral("BilingualText\\s+(\\w+)\\s*\\{\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*,\\s*\"((?:"
-                       "[^\"\\\\]|\\\\.)*)\"\\s*\\}"));
+    QTranslator chinese;
+    if (!chinese.load(QStringLiteral("ColorCard_zh.qm"), QStringLiteral(COLORCARD_BIN_DIR)))
+        return {};
     QList<Entry> entries;
-    const QDir texts(kSource + QStringLiteral("/texts"));
-    for (const QString& name : texts.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name)) {
-        const QString text = joinedLiterals(readAll(texts.filePath(name)));
-        auto it = constant.globalMatch(text);
-        while (it.hasNext()) {
-            const QRegularExpressionMatch m = it.next();
-            entries.append({name + QLatin1Char(':') + m.captured(1), m.captured(2), m.captured(3)});
-        }
-    }
+    for (const CatalogueSource::Entry& e : CatalogueSource::entries(kSource, chinese))
+        entries.append({e.file + QLatin1Char(':') + e.name, e.english, e.chinese});
     return entries;
 }
 
@@ -64,6 +51,20 @@ private slots:
             const QString pair = e.english + QChar(0) + e.chinese;
             QVERIFY2(!pairs.contains(pair), qPrintable(e.where));
             pairs.insert(pair, e.where);
+        }
+    }
+
+    // Every catalogue text is an English source marked for lupdate, in the
+    // context of its namespace and named by its constant (a pair left by a
+    // merge is converted by tools/convert-catalogue.py).
+    void everyTextMarkedForTranslation() {
+        QTranslator chinese;
+        QVERIFY(chinese.load(QStringLiteral("ColorCard_zh.qm"), QStringLiteral(COLORCARD_BIN_DIR)));
+        const QList<CatalogueSource::Entry> entries = CatalogueSource::entries(kSource, chinese);
+        QCOMPARE(entries.size(), CatalogueSource::declarations(kSource));
+        for (const CatalogueSource::Entry& e : entries) {
+            QVERIFY2(!e.context.isEmpty(), qPrintable(e.file + ": " + e.name));
+            QVERIFY2(e.file.startsWith(e.context.chopped(4)), qPrintable(e.file + ": " + e.name));
         }
     }
 

@@ -6,6 +6,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "CatalogueSource.h"
+
 // Every text the user reads, in English and in Chinese, against the list
 // taken when the texts were laid down: however the catalogue and the forms
 // come to hold their languages, what a user reads must not change.
@@ -14,10 +16,7 @@ namespace {
 const QString kSource = QStringLiteral(COLORCARD_SOURCE_DIR);
 const QString kBin = QStringLiteral(COLORCARD_BIN_DIR);
 
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
+using CatalogueSource::readAll;
 
 // One line of the list: tabs, line breaks and backslashes written as escapes.
 QString escaped(QString text) {
@@ -32,72 +31,45 @@ QString row(const QString& context, const QString& english, const QString& chine
            escaped(chinese);
 }
 
-// A C++ string literal's body as the compiler reads it.
-QString unescapedLiteral(const QString& body) {
-    QString out;
-    for (int i = 0; i < body.size(); ++i) {
-        if (body.at(i) != QLatin1Char('\\') || i + 1 == body.size()) {
-            out += body.at(i);
-            continue;
-        }
-        const QChar next = body.at(++i);
-        if (next == QLatin1Char('n'))
-            out += QLatin1Char('\n');
-        else if (next == QLatin1Char('t'))
-            out += QLatin1Char('\t');
-        else
-            out += next;
-    }
-    return out;
-}
-
 // The catalogue: Namespace::Name, English, Chinese.
-QStringList catalogueRows() {
-    static const QRegularExpression split(QStringLiteral("\"\\s*\\n\\s*\""));
-    static const QRegularExpression space(QStringLiteral("^namespace\\s+(\\w+)\\s*\\{"),
-                                          QRegularExpression::MultilineOption);
-    static const QRegularExpression constant(
-        QStringLiteral("BilingualText\\s+(\\w+)\\s*\\{\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*,\\s*\"((?:"
-                       "[^\"\\\\]|\\\\.)*)\"\\s*\\}"));
+QStringList catalogueRows(const QTranslator& chinese) {
     QStringList rows;
-    const QDir texts(kSource + QStringLiteral("/texts"));
-    for (const QString& name : texts.entryList({QStringLiteral("*.h")}, QDir::Files, QDir::Name)) {
-        const QString text = readAll(texts.filePath(name)).replace(split, QString());
-        const QString ns = space.match(text).captured(1);
-        auto it = constant.globalMatch(text);
-        while (it.hasNext()) {
-            const QRegularExpressionMatch m = it.next();
-            rows << row(ns + QStringLiteral("::") + m.captured(1), unescapedLiteral(m.captured(2)),
-                        unescapedLiteral(m.captured(3)));
-        }
-    }
+    for (const CatalogueSource::Entry& e : CatalogueSource::entries(kSource, chinese))
+        rows << row(e.context + QStringLiteral("::") + e.name, e.english, e.chinese);
     return rows;
 }
 
 struct FormMessage {
     QString context;
     QString source;
+    QString comment;
 };
 
-// The forms' messages as the translation sources list them.
-QList<FormMessage> formMessages() {
+// The forms' messages as the Chinese translation lists them: those outside
+// the catalogue's contexts.
+QList<FormMessage> formMessages(const QSet<QString>& catalogueContexts) {
     QList<FormMessage> messages;
-    const QDir folder(kSource + QStringLiteral("/resources/translations/zh"));
-    for (const QString& name :
-         folder.entryList({QStringLiteral("*.ts")}, QDir::Files, QDir::Name)) {
-        QFile file(folder.filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        QXmlStreamReader xml(&file);
-        QString context;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("name"))
-                context = xml.readElementText();
-            else if (xml.name() == QLatin1String("source"))
-                messages.append({context, xml.readElementText()});
+    QFile file(kSource + QStringLiteral("/resources/translations/ColorCard_zh.ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    FormMessage message;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message")) {
+            if (!catalogueContexts.contains(context))
+                messages.append({context, message.source, message.comment});
+            message = FormMessage();
         }
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            message.source = xml.readElementText();
+        else if (xml.name() == QLatin1String("comment"))
+            message.comment = xml.readElementText();
     }
     return messages;
 }
@@ -106,18 +78,17 @@ QList<FormMessage> formMessages() {
 // or the source text where there is none.
 QString shown(const QTranslator& translator, const FormMessage& message) {
     const QString text = translator.translate(message.context.toUtf8().constData(),
-                                              message.source.toUtf8().constData());
+                                              message.source.toUtf8().constData(),
+                                              message.comment.toUtf8().constData());
     return text.isEmpty() ? message.source : text;
 }
 
-QStringList formRows() {
-    QTranslator english;
-    QTranslator chinese;
-    if (!english.load(QStringLiteral("ColorCard_en.qm"), kBin) ||
-        !chinese.load(QStringLiteral("ColorCard_zh.qm"), kBin))
-        return {};
+QStringList formRows(const QTranslator& english, const QTranslator& chinese) {
+    QSet<QString> contexts;
+    for (const CatalogueSource::Entry& e : CatalogueSource::entries(kSource, chinese))
+        contexts.insert(e.context);
     QStringList rows;
-    for (const FormMessage& message : formMessages())
+    for (const FormMessage& message : formMessages(contexts))
         rows << row(message.context, shown(english, message), shown(chinese, message));
     return rows;
 }
@@ -147,8 +118,12 @@ class LaidDownTextsTest : public QObject {
     Q_OBJECT
 private slots:
     void everyTextAsLaidDown() {
-        const QStringList catalogue = catalogueRows();
-        const QStringList forms = formRows();
+        QTranslator english;
+        QTranslator chinese;
+        QVERIFY(english.load(QStringLiteral("ColorCard_en.qm"), kBin));
+        QVERIFY(chinese.load(QStringLiteral("ColorCard_zh.qm"), kBin));
+        const QStringList catalogue = catalogueRows(chinese);
+        const QStringList forms = formRows(english, chinese);
         QVERIFY2(catalogue.size() > 300, "catalogue not found");
         QVERIFY2(forms.size() > 50, "form translations not found");
         QStringList actual = catalogue + forms;
