@@ -116,6 +116,10 @@ int CliContext::fail(const QString& message, int status) {
 QString CliContext::databasePath() const {
     if (!database_.isEmpty())
         return database_;
+    // The lab's shared store for every command of this shell, unless --database says otherwise.
+    const QString environment = qEnvironmentVariable("COLORCARD_DATABASE");
+    if (!environment.isEmpty())
+        return environment;
     return QDir(ColorCardStore::defaultDirectory()).filePath(QStringLiteral("database.db"));
 }
 
