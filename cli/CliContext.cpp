@@ -6,9 +6,11 @@
 #include <cstdio>
 
 #include "compat/QtCompat.h"
+#include "server/ServerUrl.h"
 #include "store/ColorCardStore.h"
 #include "store/TextSafety.h"
 #include "texts/CliTexts.h"
+#include "texts/ServerTexts.h"
 
 namespace {
 
@@ -125,6 +127,10 @@ QString CliContext::databasePath() const {
 
 bool CliContext::openStore(StoreConnection& connection, StoreConnection::Mode mode) {
     const QString path = databasePath();
+    if (ServerUrl::looksLikeServer(path)) {
+        fail(ServerText::FileOnly.in(language_).arg(command_));
+        return false;
+    }
     if (mode == StoreConnection::Mode::ReadOnly && !QFileInfo(path).isFile()) {
         fail(CliText::NoDatabase.in(language_).arg(QDir::toNativeSeparators(path)));
         return false;

@@ -66,6 +66,9 @@ inline constexpr BilingualText StaleEdit{
     "Another bench changed library %1 first; nothing of yours was saved. The library has been "
     "reloaded: make the change again.",
     "另一台工作站已先修改色卡库 %1；您的修改未保存。色卡库已重新载入，请再修改一次。"};
+inline constexpr BilingualText FileOnly{
+    "colorcard-cli %1 reads a SQLite file only; on a server use libraries, audit or migrate.",
+    "colorcard-cli %1 只能读取 SQLite 文件；在服务器上请使用 libraries、audit 或 migrate。"};
 
 // The audit trail.
 inline constexpr BilingualText AuditSummary{
