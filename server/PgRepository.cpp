@@ -361,28 +361,45 @@ bool PgRepository::addColours(const QString& libraryId, QVector<Colour>& colours
                         QStringLiteral("no such library"), Failure::Stale);
         const qint64 rowId = lock.value(0).toLongLong();
         int position = lock.value(1).toInt();
+        // The values go as literals: a statement of thousands of bound values
+        // costs the driver far more than the server. E'' strings read the
+        // same whatever standard_conforming_strings says.
+        bool nul = false;
+        const auto literal = [&nul](const QString& value) {
+            QString inner = value;
+            nul = nul || inner.contains(QChar(0));
+            inner.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+            inner.replace(QLatin1Char('\''), QLatin1String("''"));
+            return QLatin1String("E'") + inner + QLatin1Char('\'');
+        };
         for (int first = 0; first < colours.size(); first += kRowsPerInsert) {
             const int count = std::min(kRowsPerInsert, int(colours.size()) - first);
-            QStringList rows;
-            QVariantList values;
+            QString statement = QStringLiteral(
+                                    "INSERT INTO colorcard.colours (library_id, "
+                                    "colour_key, position, name, %1) VALUES ")
+                                    .arg(QLatin1String(kValueColumns));
             QHash<int, int> indexOfPosition;
-            const QString row = QStringLiteral("(?, ?, ?, ?") + QStringLiteral(", ?").repeated(19) +
-                                QLatin1Char(')');
             for (int i = first; i < first + count; ++i) {
                 const Colour& colour = colours.at(i);
-                rows << row;
-                values << rowId << text(colour.id) << ++position << text(colour.name);
-                for (const QString& value : colour.values())
-                    values << text(value);
+                if (i > first)
+                    statement += QLatin1Char(',');
+                statement += QLatin1Char('(') + QString::number(rowId) + QLatin1Char(',') +
+                             literal(colour.id) + QLatin1Char(',') + QString::number(++position) +
+                             QLatin1Char(',') + literal(colour.name);
+                for (int c = 0; c < ColorColumns::ValueCount; ++c)
+                    statement += QLatin1Char(',') + literal(colour.text(ColorColumns::Column(c)));
+                statement += QLatin1Char(')');
                 indexOfPosition.insert(position, i);
             }
+            statement += QStringLiteral(" RETURNING id, position");
+            if (nul)
+                return fail(QStringLiteral("cannot add colours to %1").arg(libraryId),
+                            QStringLiteral("a text holds a NUL character"));
             QSqlQuery insert(database_);
-            if (!run(insert,
-                     QStringLiteral("INSERT INTO colorcard.colours (library_id, colour_key, "
-                                    "position, name, %1) VALUES %2 RETURNING id, position")
-                         .arg(QLatin1String(kValueColumns), rows.join(QStringLiteral(", "))),
-                     values))
-                return false;
+            insert.setForwardOnly(true);
+            if (!insert.exec(statement))
+                return failQuery(QStringLiteral("INSERT INTO colorcard.colours"),
+                                 insert.lastError());
             while (insert.next())
                 colours[indexOfPosition.value(insert.value(1).toInt())].rowId =
                     insert.value(0).toInt();

@@ -178,15 +178,18 @@ private slots:
         library.meterNumber = QStringLiteral("CM-1");
         library.name = QStringLiteral("Greens");
         library.description = QStringLiteral("春季");
+        // Quotes and backslashes are texts like any other, on either engine.
         library.colours = {colour(QStringLiteral("ColorData1"), QStringLiteral("Leaf"), "40.10"),
-                           colour(QStringLiteral("ColorData2"), QStringLiteral("叶"), "")};
+                           colour(QStringLiteral("ColorData2"), QStringLiteral("叶"), ""),
+                           colour(QStringLiteral("ColorData3"), QStringLiteral("O'Neil \\' \\n"),
+                                  QStringLiteral("\\\\''"))};
         QVERIFY(repository.begin());
         QVERIFY2(repository.addLibrary(library), qPrintable(repository.error()));
         QVERIFY2(repository.commit(), qPrintable(repository.error()));
         const Library stored = *f.window->library(library.id);
         QCOMPARE(stored.rowId, library.rowId);
         QCOMPARE(stored.version, library.version);
-        QCOMPARE(stored.count, QStringLiteral("2"));
+        QCOMPARE(stored.count, QStringLiteral("3"));
         QCOMPARE(stored.description, library.description);
         QCOMPARE(*f.window->colours(library.id), library.colours);
         QCOMPARE(f.window->libraries()->size(), 3);
