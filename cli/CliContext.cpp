@@ -6,9 +6,11 @@
 #include <cstdio>
 
 #include "compat/QtCompat.h"
+#include "server/ServerUrl.h"
 #include "store/ColorCardStore.h"
 #include "store/TextSafety.h"
 #include "texts/CliTexts.h"
+#include "texts/ServerTexts.h"
 
 namespace {
 
@@ -116,11 +118,19 @@ int CliContext::fail(const QString& message, int status) {
 QString CliContext::databasePath() const {
     if (!database_.isEmpty())
         return database_;
+    // The lab's shared store for every command of this shell, unless --database says otherwise.
+    const QString environment = qEnvironmentVariable("COLORCARD_DATABASE");
+    if (!environment.isEmpty())
+        return environment;
     return QDir(ColorCardStore::defaultDirectory()).filePath(QStringLiteral("database.db"));
 }
 
 bool CliContext::openStore(StoreConnection& connection, StoreConnection::Mode mode) {
     const QString path = databasePath();
+    if (ServerUrl::looksLikeServer(path)) {
+        fail(ServerText::FileOnly.in(language_).arg(command_));
+        return false;
+    }
     if (mode == StoreConnection::Mode::ReadOnly && !QFileInfo(path).isFile()) {
         fail(CliText::NoDatabase.in(language_).arg(QDir::toNativeSeparators(path)));
         return false;

@@ -15,3 +15,5 @@ int runReport(CliContext& cli);
 int runIndex(CliContext& cli);
 int runShadeSort(CliContext& cli);
 int runServer(CliContext& cli);
+int runMigrate(CliContext& cli);
+int runAudit(CliContext& cli);

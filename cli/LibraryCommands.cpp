@@ -3,11 +3,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
+#include <memory>
 
 #include "cli/Commands.h"
+#include "server/ServerUrl.h"
+#include "server/StoreLocation.h"
 #include "store/LibraryReader.h"
 #include "store/TextSafety.h"
 #include "texts/CliTexts.h"
+#include "texts/ServerTexts.h"
 
 namespace {
 
@@ -51,13 +55,32 @@ int runLibraries(CliContext& cli) {
     parser.addOption(json);
     if (!cli.parse(parser, CliText::LibrariesSummary, 0, 0, QString()))
         return cli.exitCode();
-    StoreConnection connection;
-    if (!cli.openStore(connection, StoreConnection::Mode::ReadOnly))
-        return cli.exitCode();
-    LibraryReader reader(connection.connectionName());
-    const auto libraries = reader.libraries();
-    if (!libraries)
-        return readerFailure(cli, reader, QString());
+    std::optional<QVector<Library>> libraries;
+    if (ServerUrl::looksLikeServer(cli.databasePath())) {
+        // The lab's shared store: read through the repository.
+        QString error;
+        const std::unique_ptr<Database> database =
+            StoreLocation::database(cli.databasePath(), QStringLiteral("colorcard-cli"), &error);
+        if (!database)
+            return cli.fail(ServerText::BadUrl.in(cli.language()).arg(cli.databasePath()),
+                            ExitUsage);
+        if (!StoreLocation::open(*database, &error))
+            return cli.fail(
+                ServerText::CannotConnect.in(cli.language()).arg(database->display(), error));
+        const std::unique_ptr<LibraryRepository> repository = StoreLocation::repository(*database);
+        libraries = repository->libraries();
+        if (!libraries)
+            return cli.fail(ServerText::CannotConnect.in(cli.language())
+                                .arg(database->display(), repository->error()));
+    } else {
+        StoreConnection connection;
+        if (!cli.openStore(connection, StoreConnection::Mode::ReadOnly))
+            return cli.exitCode();
+        LibraryReader reader(connection.connectionName());
+        libraries = reader.libraries();
+        if (!libraries)
+            return readerFailure(cli, reader, QString());
+    }
     if (parser.isSet(json)) {
         QJsonArray array;
         for (const auto& library : *libraries)

@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: MIT
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlDatabase>
 #include <QSqlError>
 
 #include "cli/Commands.h"
+#include "server/AuditTrail.h"
+#include "server/PgRepository.h"
 #include "server/ServerSchema.h"
 #include "server/ServerUrl.h"
+#include "store/RepositoryCopy.h"
+#include "store/sqlite/SqliteRepository.h"
+#include "texts/CliTexts.h"
 #include "texts/ServerTexts.h"
 
 int runServer(CliContext& cli) {
@@ -46,5 +55,155 @@ int runServer(CliContext& cli) {
         }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("colorcard-cli-server"));
+    return status;
+}
+
+namespace {
+
+const QString kMigrateConnection = QStringLiteral("colorcard-cli-migrate");
+const QString kAuditConnection = QStringLiteral("colorcard-cli-audit");
+
+// Opens the server under that connection name with its schema current; on
+// failure prints why and returns false.
+bool openServer(CliContext& cli, const ServerUrl& server, const QString& connection) {
+    const Language language = cli.language();
+    QSqlDatabase db = server.addDatabase(connection, QStringLiteral("colorcard-cli"));
+    if (!db.open()) {
+        cli.fail(
+            ServerText::CannotConnect.in(language).arg(server.display(), db.lastError().text()));
+        return false;
+    }
+    const ServerSchema::Result schema = ServerSchema::migrate(db);
+    if (!schema.ok) {
+        cli.fail(ServerText::SchemaFailed.in(language).arg(server.display(), schema.error));
+        return false;
+    }
+    return true;
+}
+
+// The server's refusal in words the user can act on.
+QString refusal(const Language& language, LibraryRepository::Failure failure, const QString& server,
+                const QString& detail) {
+    switch (failure) {
+        case LibraryRepository::Failure::Denied:
+            return ServerText::PermissionDenied.in(language).arg(detail);
+        case LibraryRepository::Failure::Unreachable:
+            return ServerText::ServerUnreachable.in(language).arg(server);
+        default:
+            return detail;
+    }
+}
+
+int migrate(CliContext& cli, const QString& file, const ServerUrl& server) {
+    const Language language = cli.language();
+    StoreConnection source;
+    if (!QFileInfo(file).isFile())
+        return cli.fail(CliText::NoDatabase.in(language).arg(QDir::toNativeSeparators(file)));
+    if (!source.open(file, StoreConnection::Mode::ReadOnly))
+        return cli.fail(CliText::StoreUnreadable.in(language).arg(QDir::toNativeSeparators(file),
+                                                                  source.error()));
+    if (!openServer(cli, server, kMigrateConnection))
+        return cli.exitCode();
+    SqliteRepository from(QSqlDatabase::database(source.connectionName(), false));
+    PgRepository to(QSqlDatabase::database(kMigrateConnection, false));
+    const RepositoryCopy::Result copied = RepositoryCopy::copy(from, to);
+    if (!copied.ok)
+        return cli.fail(ServerText::MigrateFailed.in(language).arg(
+            server.display(), refusal(language, to.failure(), server.display(), copied.error)));
+    cli.out() << ServerText::MigrateCopied.in(language)
+                     .arg(server.display())
+                     .arg(copied.copied.libraries)
+                     .arg(copied.copied.colours)
+                     .arg(copied.copied.tolerances)
+                     .arg(copied.copied.history)
+              << '\n';
+    // Counted again on both sides: the file's content, and how much of it the server holds.
+    const RepositoryCopy::Result inFile = RepositoryCopy::count(from);
+    const RepositoryCopy::Result onServer = RepositoryCopy::verify(from, to);
+    if (!inFile.ok || !onServer.ok)
+        return cli.fail(ServerText::MigrateFailed.in(language).arg(
+            server.display(), inFile.ok ? onServer.error : inFile.error));
+    const RepositoryCopy::Counts& a = inFile.copied;
+    const RepositoryCopy::Counts& b = onServer.copied;
+    if (a != b)
+        return cli.fail(ServerText::MigrateMismatch.in(language)
+                            .arg(a.libraries)
+                            .arg(a.colours)
+                            .arg(a.tolerances)
+                            .arg(a.history)
+                            .arg(b.libraries)
+                            .arg(b.colours)
+                            .arg(b.tolerances)
+                            .arg(b.history));
+    cli.out() << ServerText::MigrateVerified.in(language)
+                     .arg(a.libraries)
+                     .arg(a.colours)
+                     .arg(a.tolerances)
+                     .arg(a.history)
+              << '\n';
+    return ExitSuccess;
+}
+
+int audit(CliContext& cli, const ServerUrl& server, const QString& libraryId, bool json) {
+    const Language language = cli.language();
+    if (!openServer(cli, server, kAuditConnection))
+        return cli.exitCode();
+    QSqlDatabase db = QSqlDatabase::database(kAuditConnection, false);
+    QString error;
+    const auto entries = AuditTrail::read(db, libraryId, &error);
+    if (!entries)
+        return cli.fail(ServerText::AuditUnreadable.in(language).arg(server.display(), error));
+    if (json) {
+        QJsonArray rows;
+        for (const AuditEntry& entry : *entries)
+            rows << entry.toJson();
+        cli.out() << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
+        return ExitSuccess;
+    }
+    for (const AuditEntry& entry : *entries)
+        cli.out() << entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                  << '\t' << entry.user << '\t' << entry.bench << '\t' << entry.table << '\t'
+                  << entry.action << '\t' << entry.libraryId << '\t' << entry.summary() << '\n';
+    return ExitSuccess;
+}
+
+}  // namespace
+
+int runMigrate(CliContext& cli) {
+    const Language language = cli.language();
+    QCommandLineParser parser;
+    const QCommandLineOption from(QStringLiteral("from"), ServerText::FromOption.in(language),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption to(QStringLiteral("to"), ServerText::ToOption.in(language),
+                                QStringLiteral("URL"));
+    parser.addOption(from);
+    parser.addOption(to);
+    if (!cli.parse(parser, ServerText::MigrateSummary, 0, 0, QString()))
+        return cli.exitCode();
+    if (!parser.isSet(from) || !parser.isSet(to))
+        return cli.fail(ServerText::MigrateNeedsBoth, ExitUsage);
+    const std::optional<ServerUrl> server = ServerUrl::parse(parser.value(to));
+    if (!server)
+        return cli.fail(ServerText::BadUrl.in(language).arg(parser.value(to)), ExitUsage);
+    const int status = migrate(cli, parser.value(from), *server);
+    QSqlDatabase::removeDatabase(kMigrateConnection);
+    return status;
+}
+
+int runAudit(CliContext& cli) {
+    const Language language = cli.language();
+    QCommandLineParser parser;
+    const QCommandLineOption library(QStringLiteral("library"),
+                                     ServerText::LibraryOption.in(language), QStringLiteral("ID"));
+    const QCommandLineOption json(QStringLiteral("json"), ServerText::JsonOption.in(language));
+    parser.addOption(library);
+    parser.addOption(json);
+    if (!cli.parse(parser, ServerText::AuditSummary, 0, 0, QString()))
+        return cli.exitCode();
+    const std::optional<ServerUrl> server = ServerUrl::parse(cli.databasePath());
+    if (!server)
+        return cli.fail(ServerText::NeedsServer, ExitUsage);
+    const int status = audit(cli, *server, parser.value(library), parser.isSet(json));
+    QSqlDatabase::removeDatabase(kAuditConnection);
     return status;
 }

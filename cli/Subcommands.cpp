@@ -20,6 +20,8 @@ const QVector<CliSubcommand>& cliSubcommands() {
         {"index", IndexText::IndexSummary, runIndex},
         {"shade-sort", IndexText::ShadeSortSummary, runShadeSort},
         {"server", ServerText::ServerSummary, runServer},
+        {"migrate", ServerText::MigrateSummary, runMigrate},
+        {"audit", ServerText::AuditSummary, runAudit},
     };
     return table;
 }

@@ -84,6 +84,9 @@ struct Library {
     // The stored count text, kept as it is (it may disagree with colours).
     QString count;
     QVector<Colour> colours;
+    // The library row's version where the store keeps one (a server): an
+    // edit names it and is refused when another bench came first. 0 otherwise.
+    int version = 0;
 
     // Read from the store; a lookup that found nothing returns one that is not.
     bool isStored() const { return rowId > 0; }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 #include "model/Colour.h"
@@ -17,8 +19,24 @@ class LibraryRepository : public QObject {
     Q_OBJECT
 
 public:
+    // Why the last operation failed, when the user can act on it.
+    enum class Failure {
+        None,
+        // The library changed (or went) since the caller read it.
+        Stale,
+        // The store's own rules refused it (a server role without the right).
+        Denied,
+        // The store cannot be reached.
+        Unreachable,
+        Other,
+    };
+
     using QObject::QObject;
     ~LibraryRepository() override = default;
+
+    // The time stamps of new history entries come from here (tests fix it,
+    // a copy keeps the entries' own).
+    virtual void setClock(std::function<QDateTime()> clock) = 0;
 
     // The libraries in stored order, without their colours.
     virtual std::optional<QVector<Library>> libraries() = 0;
@@ -45,6 +63,17 @@ public:
     virtual bool addLibrary(Library& library) = 0;
     // Appends colours and sets the library's count to its rows.
     virtual bool addColours(const QString& libraryId, QVector<Colour>& colours) = 0;
+    // The edits that follow were made from a view of the library at that
+    // version (Library::version): refused, with failure() Stale, when it has
+    // moved on since. Inside begin/commit the library stays as checked until
+    // the commit. Stores that keep no versions take every edit.
+    virtual bool expectVersion(const QString& libraryId, int version) {
+        Q_UNUSED(libraryId);
+        Q_UNUSED(version);
+        return true;
+    }
+    virtual bool renameLibrary(const QString& libraryId, const QString& name,
+                               const QString& description) = 0;
     // The library, its colours and its tolerance.
     virtual bool removeLibrary(const QString& libraryId) = 0;
     virtual bool setTolerance(const QString& libraryId, const Tolerance& tolerance) = 0;
@@ -52,6 +81,7 @@ public:
     virtual bool addHistory(HistoryEntry& entry) = 0;
 
     virtual QString error() const = 0;
+    virtual Failure failure() const { return error().isEmpty() ? Failure::None : Failure::Other; }
 
     // Whether anyone, another process included, committed since the last
     // look (or since this repository was made); emits changed() when so.

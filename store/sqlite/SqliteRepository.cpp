@@ -254,6 +254,15 @@ bool SqliteRepository::addColours(const QString& libraryId, QVector<Colour>& col
                {text(libraryId)});
 }
 
+bool SqliteRepository::renameLibrary(const QString& libraryId, const QString& name,
+                                     const QString& description) {
+    error_.clear();
+    return run(
+        QStringLiteral(
+            "UPDATE ColorCard SET colorcardname = ?, colorcarddesc = ? WHERE colorcardid = ?"),
+        {text(name), text(description), text(libraryId)});
+}
+
 bool SqliteRepository::removeLibrary(const QString& libraryId) {
     error_.clear();
     if (!run(QStringLiteral("DROP TABLE IF EXISTS %1").arg(quoted(libraryId))) ||

@@ -18,7 +18,7 @@ public:
     explicit SqliteRepository(const QSqlDatabase& database, QObject* parent = nullptr);
 
     // The time stamps of new history entries come from here (tests fix it).
-    void setClock(std::function<QDateTime()> clock);
+    void setClock(std::function<QDateTime()> clock) override;
 
     std::optional<QVector<Library>> libraries() override;
     std::optional<Library> library(const QString& libraryId) override;
@@ -33,6 +33,8 @@ public:
     void rollback() override;
     bool addLibrary(Library& library) override;
     bool addColours(const QString& libraryId, QVector<Colour>& colours) override;
+    bool renameLibrary(const QString& libraryId, const QString& name,
+                       const QString& description) override;
     bool removeLibrary(const QString& libraryId) override;
     bool setTolerance(const QString& libraryId, const Tolerance& tolerance) override;
     bool addHistory(HistoryEntry& entry) override;
