@@ -2106,6 +2106,91 @@ The current data is backed up first.</source>
         <comment>SchemaReady</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Copies a SQLite store onto a PostgreSQL server (--from FILE.db --to URL).</source>
+        <comment>MigrateSummary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SQLite store to copy from.</source>
+        <comment>FromOption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server to copy to: postgresql://user@host/database.</source>
+        <comment>ToOption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name the file with --from FILE.db and the server with --to postgresql://…</source>
+        <comment>MigrateNeedsBoth</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied to %1: %2 libraries, %3 colors, %4 tolerances, %5 history entries.</source>
+        <comment>MigrateCopied</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified on both sides: the file holds %1 libraries, %2 colors, %3 tolerances, %4 history entries, and the server holds every one of them.</source>
+        <comment>MigrateVerified</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not all was found on the server: the file holds %1 libraries, %2 colors, %3 tolerances, %4 history entries; the server has %5, %6, %7, %8 of them.</source>
+        <comment>MigrateMismatch</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was copied to %1: %2</source>
+        <comment>MigrateFailed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused: your role may not make this change (ask a supervisor). %1</source>
+        <comment>PermissionDenied</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached; nothing was changed. Check the network and try again.</source>
+        <comment>ServerUnreachable</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another bench changed library %1 first; nothing of yours was saved. The library has been reloaded: make the change again.</source>
+        <comment>StaleEdit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>colorcard-cli %1 reads a SQLite file only; on a server use libraries, audit or migrate.</source>
+        <comment>FileOnly</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the server&apos;s audit trail of changes to libraries, colors and tolerances.</source>
+        <comment>AuditSummary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the changes of this library (its ID).</source>
+        <comment>LibraryOption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print JSON instead of lines.</source>
+        <comment>JsonOption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This needs the store on a server: --database postgresql://… (or COLORCARD_DATABASE)</source>
+        <comment>NeedsServer</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the audit trail on %1: %2</source>
+        <comment>AuditUnreadable</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StoreText</name>

@@ -2122,6 +2122,91 @@ The current data is backed up first.</source>
         <comment>SchemaReady</comment>
         <translation>%1 上的 colorcard 数据库结构：版本 %2（原为 %3）。请为每人授予一个角色，例如 GRANT colorcard_operator TO alice;</translation>
     </message>
+    <message>
+        <source>Copies a SQLite store onto a PostgreSQL server (--from FILE.db --to URL).</source>
+        <comment>MigrateSummary</comment>
+        <translation>将 SQLite 数据库复制到 PostgreSQL 服务器（--from 文件.db --to 地址）。</translation>
+    </message>
+    <message>
+        <source>The SQLite store to copy from.</source>
+        <comment>FromOption</comment>
+        <translation>要复制的 SQLite 数据库。</translation>
+    </message>
+    <message>
+        <source>The server to copy to: postgresql://user@host/database.</source>
+        <comment>ToOption</comment>
+        <translation>复制到的服务器：postgresql://用户@主机/数据库。</translation>
+    </message>
+    <message>
+        <source>Name the file with --from FILE.db and the server with --to postgresql://…</source>
+        <comment>MigrateNeedsBoth</comment>
+        <translation>请用 --from 文件.db 指定文件，用 --to postgresql://… 指定服务器</translation>
+    </message>
+    <message>
+        <source>Copied to %1: %2 libraries, %3 colors, %4 tolerances, %5 history entries.</source>
+        <comment>MigrateCopied</comment>
+        <translation>已复制到 %1：%2 个色卡库，%3 个颜色，%4 个容差，%5 条历史记录。</translation>
+    </message>
+    <message>
+        <source>Verified on both sides: the file holds %1 libraries, %2 colors, %3 tolerances, %4 history entries, and the server holds every one of them.</source>
+        <comment>MigrateVerified</comment>
+        <translation>两边均已核对：文件中有 %1 个色卡库，%2 个颜色，%3 个容差，%4 条历史记录，服务器上全部都有。</translation>
+    </message>
+    <message>
+        <source>Not all was found on the server: the file holds %1 libraries, %2 colors, %3 tolerances, %4 history entries; the server has %5, %6, %7, %8 of them.</source>
+        <comment>MigrateMismatch</comment>
+        <translation>服务器上并非全部都有：文件中有 %1 个色卡库，%2 个颜色，%3 个容差，%4 条历史记录；服务器上有 %5、%6、%7、%8 个。</translation>
+    </message>
+    <message>
+        <source>Nothing was copied to %1: %2</source>
+        <comment>MigrateFailed</comment>
+        <translation>未复制任何内容到 %1：%2</translation>
+    </message>
+    <message>
+        <source>The server refused: your role may not make this change (ask a supervisor). %1</source>
+        <comment>PermissionDenied</comment>
+        <translation>服务器拒绝：您的角色无权进行此修改（请联系主管）。%1</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached; nothing was changed. Check the network and try again.</source>
+        <comment>ServerUnreachable</comment>
+        <translation>无法连接服务器 %1；未作任何修改。请检查网络后重试。</translation>
+    </message>
+    <message>
+        <source>Another bench changed library %1 first; nothing of yours was saved. The library has been reloaded: make the change again.</source>
+        <comment>StaleEdit</comment>
+        <translation>另一台工作站已先修改色卡库 %1；您的修改未保存。色卡库已重新载入，请再修改一次。</translation>
+    </message>
+    <message>
+        <source>colorcard-cli %1 reads a SQLite file only; on a server use libraries, audit or migrate.</source>
+        <comment>FileOnly</comment>
+        <translation>colorcard-cli %1 只能读取 SQLite 文件；在服务器上请使用 libraries、audit 或 migrate。</translation>
+    </message>
+    <message>
+        <source>Prints the server&apos;s audit trail of changes to libraries, colors and tolerances.</source>
+        <comment>AuditSummary</comment>
+        <translation>打印服务器上色卡库、颜色和容差的修改记录。</translation>
+    </message>
+    <message>
+        <source>Only the changes of this library (its ID).</source>
+        <comment>LibraryOption</comment>
+        <translation>只显示此色卡库（ID）的修改。</translation>
+    </message>
+    <message>
+        <source>Print JSON instead of lines.</source>
+        <comment>JsonOption</comment>
+        <translation>以 JSON 格式输出。</translation>
+    </message>
+    <message>
+        <source>This needs the store on a server: --database postgresql://… (or COLORCARD_DATABASE)</source>
+        <comment>NeedsServer</comment>
+        <translation>此命令需要服务器上的数据库：--database postgresql://…（或 COLORCARD_DATABASE）</translation>
+    </message>
+    <message>
+        <source>Cannot read the audit trail on %1: %2</source>
+        <comment>AuditUnreadable</comment>
+        <translation>无法读取 %1 上的修改记录：%2</translation>
+    </message>
 </context>
 <context>
     <name>StoreText</name>
