@@ -111,6 +111,8 @@ MainWindow::~MainWindow() {
     delete quality_;
     delete page_;
     delete ui_;
+    // The language chosen was this window's: the next one starts in the program's own.
+    TextCatalogue::setApplicationTranslator(TextCatalogue::loadTranslator(Language().code()));
 }
 
 int MainWindow::sendFrame(QByteArray& frame, int timeoutMs) {

@@ -135,7 +135,7 @@ QStringList languages() {
     }
     QStringList codes = languagesIn(directories);
     if (!codes.contains(kSourceLanguage)) {
-        codes.append(kSourceLanguage);
+        codes.append(QString(kSourceLanguage));
         codes.sort();
     }
     return codes;

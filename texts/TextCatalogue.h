@@ -17,7 +17,8 @@ class QTranslator;
 namespace TextCatalogue {
 
 // English: the language the sources are written in.
-inline const QString kSourceLanguage = QStringLiteral("en");
+// A literal, not a QString: texts are read during static initialisation.
+inline constexpr QLatin1String kSourceLanguage("en");
 
 QString translate(const Language& language, const char* context, const char* source,
                   const char* disambiguation);
