@@ -25,6 +25,54 @@ inline constexpr BilingualText FormulaCiede2000{"ΔE00", "ΔE00"};
 
 inline constexpr BilingualText Pass{"PASS", "合格"};
 inline constexpr BilingualText Fail{"FAIL", "不合格"};
+// Within the limit but over the warning level.
+inline constexpr BilingualText Warn{"WARN", "警告"};
+
+// Lots of samples measured together.
+inline constexpr BilingualText LotReadFailed{"Cannot read the lots: %1", "无法读取批次：%1"};
+inline constexpr BilingualText LotSaveFailed{"Cannot start the lot: %1", "无法新建批次：%1"};
+inline constexpr BilingualText LotNameMissing{"Please enter a name for the lot.",
+                                              "请输入批次名称。"};
+inline constexpr BilingualText LotNameTaken{"A lot named %1 already exists.",
+                                            "已有名为 %1 的批次。"};
+
+// The tolerance beyond formula and limit.
+inline constexpr BilingualText WarningLevelLabel{"Warn ΔE >", "警告 ΔE >"};
+inline constexpr BilingualText WarningLevelDefault{"80 %", "80 %"};
+inline constexpr BilingualText WarningLevelTip{
+    "A sample within the limit but over this ΔE is judged WARN (80 % of the limit when not set)",
+    "样品在容差内但 ΔE 超过此值时判为警告（未设置时为容差的 80 %）"};
+inline constexpr BilingualText AxisLimitsLabel{"Axis limits:", "分量容差："};
+inline constexpr BilingualText AxisNoLimit{"none", "无"};
+inline constexpr BilingualText AxisLimitTip{
+    "How far the sample may lie below (−) or above (+) the standard on this axis; over it fails",
+    "样品在此分量上低于（−）或高于（+）标准色的允许范围；超出即不合格"};
+inline constexpr BilingualText OwnTolerance{"Own tolerance for this standard", "此标准色单独容差"};
+
+// Choosing or starting a lot on the page.
+inline constexpr BilingualText LotLabel{"Lot:", "批次："};
+inline constexpr BilingualText LotNamePlaceholder{"New lot name", "新批次名称"};
+inline constexpr BilingualText LotOperatorPlaceholder{"Operator", "操作员"};
+inline constexpr BilingualText LotNotePlaceholder{"Note", "备注"};
+inline constexpr BilingualText StartLot{"Start lot", "新建批次"};
+inline constexpr BilingualText LotNoneChosen{
+    "Comparisons go to this lot; without one they go to the day's lot",
+    "比较结果记入此批次；未选择时记入当天的批次"};
+
+// Filtering the history on the page.
+inline constexpr BilingualText FilterAllLots{"All lots", "全部批次"};
+inline constexpr BilingualText FilterThisStandard{"This standard only", "仅当前标准色"};
+inline constexpr BilingualText FilterDates{"Dates:", "日期："};
+inline constexpr BilingualText HistoryLotColumn{"Lot", "批次"};
+
+// The lot view beside the history.
+inline constexpr BilingualText HistoryTab{"List", "列表"};
+inline constexpr BilingualText LotViewTab{"Trend and shade groups", "趋势与色光分组"};
+inline constexpr BilingualText SaveLotReport{"Save lot report…", "保存批次报告…"};
+inline constexpr BilingualText SaveLotReportTip{"Choose one lot in the filter above first",
+                                                "请先在上方筛选中选择一个批次"};
+inline constexpr BilingualText ShadeGroupCount{"Samples", "样品数"};
+inline constexpr BilingualText ShadeGroupSamples{"Comparison numbers", "比较编号"};
 
 // Columns of the history's CSV export.
 inline constexpr BilingualText ColumnTime{"Time", "时间"};

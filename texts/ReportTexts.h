@@ -40,6 +40,47 @@ inline constexpr BilingualText BadLanguage{"--language must be zh or en",
                                            "--language 必须是 zh 或 en"};
 inline constexpr BilingualText CannotWrite{"cannot write %1", "无法写入 %1"};
 
+// Lots on the command line.
+inline constexpr BilingualText LotsSummary{
+    "List the lots with their counts of PASS, WARN and FAIL.",
+    "列出批次及其合格、警告、不合格数。"};
+inline constexpr BilingualText CompareSummary{
+    "Judge L* a* b* against a standard and record the comparison in a lot.",
+    "将 L* a* b* 与标准色比较并把结果记入批次。"};
+inline constexpr BilingualText LotOption{"Only comparisons of this lot.", "只列出此批次的比较。"};
+inline constexpr BilingualText CompareLotOption{"The lot to record in (started when new).",
+                                                "记入的批次（不存在时新建）。"};
+inline constexpr BilingualText CompareStandardOption{"The standard, LIBRARY/COLOUR.",
+                                                     "标准色：色卡库/颜色。"};
+inline constexpr BilingualText NoSuchLot{"no lot named %1", "没有名为 %1 的批次"};
+inline constexpr BilingualText LotRequired{"--lot NAME is required", "必须给出 --lot 批次名"};
+inline constexpr BilingualText StandardOrLotRequired{
+    "give --standard LIBRARY/COLOUR or --lot NAME",
+    "请给出 --standard 色卡库/颜色 或 --lot 批次名"};
+inline constexpr BilingualText LotsColumns{
+    "lot\tcreated\toperator\tcomparisons\tpass\twarn\tfail\tnote",
+    "批次\t创建时间\t操作员\t比较次数\t合格\t警告\t不合格\t备注"};
+inline constexpr BilingualText CompareRecorded{"comparison %1 in lot %2: %3, %4 %5",
+                                               "比较 %1（批次 %2）：%3，%4 %5"};
+inline constexpr BilingualText StandardWithoutLab{"%1 has no L*a*b* values", "%1 没有 L*a*b* 数值"};
+
+// The report of a lot.
+inline constexpr BilingualText LotReportTitle{"Lot report: %1", "批次报告：%1"};
+inline constexpr BilingualText LotStarted{"Started: %1", "创建时间：%1"};
+inline constexpr BilingualText LotOperator{"Operator: %1", "操作员：%1"};
+inline constexpr BilingualText LotNote{"Note: %1", "备注：%1"};
+inline constexpr BilingualText LotCounts{"%1 samples: PASS %2   WARN %3   FAIL %4",
+                                         "%1 个样品：合格 %2   警告 %3   不合格 %4"};
+inline constexpr BilingualText LotShadeGroups{"Shade groups (555)", "色光分组（555）"};
+inline constexpr BilingualText LotShadeGroup{"%1: %2", "%1：%2 个"};
+inline constexpr BilingualText LotColumnNumber{"No.", "编号"};
+
+// The run charts.
+inline constexpr BilingualText ChartCentre{"mean", "均值"};
+inline constexpr BilingualText ChartUcl{"UCL", "上控制限"};
+inline constexpr BilingualText ChartLcl{"LCL", "下控制限"};
+inline constexpr BilingualText ChartLimit{"limit", "容差"};
+
 // Trend figures.
 inline constexpr BilingualText TrendHeading{"%1: %2 comparisons, judged by %3 ≤ %4",
                                             "%1：%2 次比较，按 %3 ≤ %4 判定"};
