@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "texts/QcTexts.h"
 
@@ -27,30 +28,41 @@ std::optional<double> setOrNot(const QDoubleSpinBox* box) {
 }  // namespace
 
 ToleranceExtrasPanel::ToleranceExtrasPanel(QWidget* parent) : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
+    // Two short rows: the page shares its width with the history.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(4);
+    auto* first = new QHBoxLayout;
+    auto* second = new QHBoxLayout;
+    first->setSpacing(6);
+    second->setSpacing(4);
+    rows->addLayout(first);
+    rows->addLayout(second);
     warningLabel_ = new QLabel(this);
     warning_ = limitBox(this, QStringLiteral("doubleSpinBox_warningLevel"));
+    own_ = new QCheckBox(this);
+    own_->setObjectName(QStringLiteral("checkBox_ownTolerance"));
+    first->addWidget(warningLabel_);
+    first->addWidget(warning_);
+    first->addStretch(1);
+    first->addWidget(own_);
     axesLabel_ = new QLabel(this);
-    row->addWidget(warningLabel_);
-    row->addWidget(warning_);
-    row->addWidget(axesLabel_);
+    second->addWidget(axesLabel_);
     const char* const names[] = {"dLBelow", "dLAbove", "dCBelow", "dCAbove", "dHBelow", "dHAbove"};
-    const char* const captions[] = {"ΔL* −", "+", "ΔC* −", "+", "ΔH* −", "+"};
+    const char* const axes[] = {"ΔL*", "ΔC*", "ΔH*"};
     for (int i = 0; i < 6; ++i) {
+        if (i % 2 == 0)
+            second->addWidget(new QLabel(QString::fromUtf8(axes[i / 2]), this));
         QDoubleSpinBox* box =
             limitBox(this, QStringLiteral("doubleSpinBox_") + QLatin1String(names[i]));
-        row->addWidget(new QLabel(QString::fromUtf8(captions[i]), this));
-        row->addWidget(box);
+        // The side in the box itself; "none" replaces it while not set.
+        box->setPrefix(i % 2 ? QStringLiteral("+") : QString::fromUtf8("−"));
+        second->addWidget(box);
         axes_ << box;
         connect(box, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
                 &ToleranceExtrasPanel::edited);
     }
-    row->addStretch(1);
-    own_ = new QCheckBox(this);
-    own_->setObjectName(QStringLiteral("checkBox_ownTolerance"));
-    row->addWidget(own_);
+    second->addStretch(1);
     connect(warning_, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             &ToleranceExtrasPanel::edited);
     connect(own_, &QCheckBox::toggled, this, &ToleranceExtrasPanel::ownToleranceToggled);
