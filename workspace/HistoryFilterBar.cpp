@@ -6,13 +6,21 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "texts/QcTexts.h"
 
 HistoryFilterBar::HistoryFilterBar(QWidget* parent) : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    // Two rows: the history shares the page's width with the nearest standards.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(4);
+    auto* row = new QHBoxLayout;
+    auto* dateRow = new QHBoxLayout;
     row->setSpacing(6);
+    dateRow->setSpacing(6);
+    rows->addLayout(row);
+    rows->addLayout(dateRow);
     lot_ = new QComboBox(this);
     lot_->setObjectName(QStringLiteral("comboBox_historyLot"));
     lot_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -29,12 +37,17 @@ HistoryFilterBar::HistoryFilterBar(QWidget* parent) : QWidget(parent) {
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setEnabled(false);
+        // The whole date stays readable.
+        // The whole date stays readable beside the popup button.
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) +
+                              edit->fontMetrics().height() * 2);
     }
     row->addWidget(lot_, 1);
     row->addWidget(standard_);
-    row->addWidget(dates_);
-    row->addWidget(from_);
-    row->addWidget(to_);
+    dateRow->addWidget(dates_);
+    dateRow->addWidget(from_);
+    dateRow->addWidget(to_);
+    dateRow->addStretch(1);
     connect(lot_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &HistoryFilterBar::changed);
     connect(standard_, &QCheckBox::toggled, this, &HistoryFilterBar::changed);

@@ -45,12 +45,19 @@ ToleranceExtrasPanel::ToleranceExtrasPanel(QWidget* parent) : QWidget(parent) {
     first->addWidget(warningLabel_);
     first->addWidget(warning_);
     first->addStretch(1);
-    first->addWidget(own_);
     axesLabel_ = new QLabel(this);
     second->addWidget(axesLabel_);
     const char* const names[] = {"dLBelow", "dLAbove", "dCBelow", "dCAbove", "dHBelow", "dHAbove"};
     const char* const axes[] = {"ΔL*", "ΔC*", "ΔH*"};
+    // ΔH* on a row of its own keeps the panel as narrow as the rows above.
+    auto* third = new QHBoxLayout;
+    third->setSpacing(4);
+    rows->addLayout(third);
     for (int i = 0; i < 6; ++i) {
+        if (i == 4) {
+            second->addStretch(1);
+            second = third;
+        }
         if (i % 2 == 0)
             second->addWidget(new QLabel(QString::fromUtf8(axes[i / 2]), this));
         QDoubleSpinBox* box =
@@ -62,7 +69,9 @@ ToleranceExtrasPanel::ToleranceExtrasPanel(QWidget* parent) : QWidget(parent) {
         connect(box, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
                 &ToleranceExtrasPanel::edited);
     }
+    // The short ΔH* row has room for the long check box.
     second->addStretch(1);
+    second->addWidget(own_);
     connect(warning_, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             &ToleranceExtrasPanel::edited);
     connect(own_, &QCheckBox::toggled, this, &ToleranceExtrasPanel::ownToleranceToggled);
