@@ -107,8 +107,10 @@ void paintRunChart(QPainter& p, const QRectF& area, const AxisTrend& axis,
     points.reserve(n);
     for (int i = 0; i < n; ++i)
         points << QPointF(x(i), y(axis.values[i]));
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(kLineColour, std::max(1.0, line * 0.06)));
+    // Stroking a long antialiased wide line is slow; a dense series reads as well thin.
+    const bool dense = n > 200;
+    p.setRenderHint(QPainter::Antialiasing, !dense);
+    p.setPen(QPen(kLineColour, dense ? 0 : std::max(1.0, line * 0.06)));
     p.drawPolyline(points);
     // Markers only while they stay apart; points outside always.
     const double marker = std::max(2.0, line * 0.18);
