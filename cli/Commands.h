@@ -14,6 +14,8 @@ int runTrend(CliContext& cli);
 int runReport(CliContext& cli);
 int runIndex(CliContext& cli);
 int runShadeSort(CliContext& cli);
+int runLots(CliContext& cli);
+int runCompare(CliContext& cli);
 int runServer(CliContext& cli);
 int runMigrate(CliContext& cli);
 int runAudit(CliContext& cli);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "cli/Commands.h"
+#include "cli/StandardLookup.h"
 #include "colour/ColourIndices.h"
 #include "colour/ShadeSort.h"
 #include "store/IndexSettingsStore.h"
@@ -14,6 +15,7 @@
 #include "store/QualityStore.h"
 #include "texts/CliTexts.h"
 #include "texts/IndexTexts.h"
+#include "texts/ReportTexts.h"
 #include "workflow/SampleIndex.h"
 
 namespace {
@@ -25,47 +27,6 @@ QString fixed(double value, int decimals) {
 
 void printJson(CliContext& cli, const QJsonObject& object) {
     cli.out() << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
-}
-
-struct ChosenStandard {
-    Library library;
-    Colour colour;
-};
-
-// LIBRARY/COLOUR, each an identifier or a name; a name may hold "/" itself,
-// so every split is tried and exactly one standard must match.
-std::optional<ChosenStandard> findStandard(CliContext& cli, LibraryReader& reader,
-                                           const QString& text) {
-    const auto libraries = reader.libraries();
-    if (!libraries) {
-        cli.fail(reader.error());
-        return std::nullopt;
-    }
-    QVector<ChosenStandard> found;
-    for (int slash = text.indexOf(QLatin1Char('/')); slash >= 0;
-         slash = text.indexOf(QLatin1Char('/'), slash + 1)) {
-        const QString libraryPart = text.left(slash);
-        const QString colourPart = text.mid(slash + 1);
-        for (const Library& library : *libraries) {
-            if (library.id != libraryPart && library.name != libraryPart)
-                continue;
-            const auto colours = reader.colours(library.id);
-            if (!colours) {
-                cli.fail(reader.error());
-                return std::nullopt;
-            }
-            for (const Colour& colour : *colours)
-                if (colour.id == colourPart || colour.name == colourPart)
-                    found << ChosenStandard{library, colour};
-        }
-    }
-    if (found.size() == 1)
-        return found.first();
-    if (found.isEmpty())
-        cli.fail(IndexText::NoStandard.in(cli.language()).arg(text));
-    else
-        cli.fail(IndexText::AmbiguousColour.in(cli.language()).arg(text).arg(found.size()));
-    return std::nullopt;
 }
 
 }  // namespace
@@ -129,40 +90,61 @@ int runShadeSort(CliContext& cli) {
     const QCommandLineOption standard(QStringLiteral("standard"),
                                       IndexText::StandardOption.in(language),
                                       QStringLiteral("LIBRARY/COLOUR"));
+    const QCommandLineOption lot(QStringLiteral("lot"), ReportText::LotOption.in(language),
+                                 QStringLiteral("NAME"));
     const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(language));
     parser.addOption(standard);
+    parser.addOption(lot);
     parser.addOption(json);
     if (!cli.parse(parser, IndexText::ShadeSortSummary, 0, 0, QString()))
         return cli.exitCode();
-    if (!parser.isSet(standard))
+    if (!parser.isSet(standard) && !parser.isSet(lot))
         return cli.fail(IndexText::NoStandardChosen, ExitUsage);
 
     StoreConnection connection;
     if (!cli.openStore(connection, StoreConnection::Mode::ReadOnly))
         return cli.exitCode();
     LibraryReader reader(connection.connectionName());
-    const std::optional<ChosenStandard> chosen = findStandard(cli, reader, parser.value(standard));
-    if (!chosen)
-        return cli.exitCode();
-    const QString libraryId = chosen->library.id;
-
+    std::optional<ChosenStandard> chosen;
+    if (parser.isSet(standard)) {
+        chosen = findStandard(cli, reader, parser.value(standard));
+        if (!chosen)
+            return cli.exitCode();
+    }
     QualityStore quality(connection.connectionName());
+    HistoryFilter filter;
+    if (chosen) {
+        filter.libraryId = chosen->library.id;
+        filter.colourId = chosen->colour.id;
+    }
+    if (parser.isSet(lot)) {
+        const std::optional<Lot> found = quality.findLot(parser.value(lot));
+        if (!found)
+            return cli.fail(quality.error().isEmpty()
+                                ? ReportText::NoSuchLot.in(language).arg(parser.value(lot))
+                                : quality.error());
+        filter.lotId = found->id;
+    }
+    const auto history = quality.history(filter);
+    if (!history)
+        return cli.fail(quality.error());
+    // The comparisons oldest first, each against the standard as it was
+    // recorded (a lot may hold several standards).
+    QVector<QualityStore::HistoryEntry> entries;
+    for (auto it = history->crbegin(); it != history->crend(); ++it)
+        entries << *it;
+    // The steps of the standard's library, or of the lot's last comparison.
+    const QString libraryId = chosen              ? chosen->library.id
+                              : entries.isEmpty() ? QString()
+                                                  : entries.constLast().libraryId;
     const auto tolerance = quality.tolerance(libraryId);
-    const auto history = quality.history(-1, libraryId);
-    if (!tolerance || !history)
+    if (!tolerance)
         return cli.fail(quality.error());
     IndexSettingsStore settingsStore(connection.connectionName());
     const auto settings = settingsStore.settings(libraryId);
     if (!settings)
         return cli.fail(settingsStore.error());
     const ShadeSteps steps = settings->steps(tolerance->limit);
-
-    // The standard's comparisons oldest first, each against the standard as
-    // it was recorded.
-    QVector<QualityStore::HistoryEntry> entries;
-    for (auto it = history->crbegin(); it != history->crend(); ++it)
-        if (it->colourId == chosen->colour.id)
-            entries << *it;
     QVector<ShadePair> pairs;
     for (const QualityStore::HistoryEntry& entry : entries)
         pairs << ShadePair{entry.standard, entry.sample};
@@ -186,9 +168,10 @@ int runShadeSort(CliContext& cli) {
                                       {QStringLiteral("count"), sorting.groups[g].count()}});
         printJson(
             cli, QJsonObject{{QStringLiteral("libraryId"), libraryId},
-                             {QStringLiteral("library"), chosen->library.name},
-                             {QStringLiteral("colourId"), chosen->colour.id},
-                             {QStringLiteral("colour"), chosen->colour.name},
+                             {QStringLiteral("library"), chosen ? chosen->library.name : QString()},
+                             {QStringLiteral("colourId"), chosen ? chosen->colour.id : QString()},
+                             {QStringLiteral("colour"), chosen ? chosen->colour.name : QString()},
+                             {QStringLiteral("lot"), parser.value(lot)},
                              {QStringLiteral("steps"), QJsonObject{{QStringLiteral("L"), steps.L},
                                                                    {QStringLiteral("C"), steps.C},
                                                                    {QStringLiteral("H"), steps.H}}},

@@ -10,7 +10,9 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/StandardLookup.h"
 #include "report/ComparisonReport.h"
+#include "report/LotReport.h"
 #include "report/QualityTrend.h"
 #include "store/QualityStore.h"
 #include "texts/CliTexts.h"
@@ -39,11 +41,13 @@ bool matchesStandard(const Entry& e, const QString& wanted) {
 }
 
 // The recorded comparisons, oldest first, of one standard when wanted is
-// not empty; nullopt after a message.
+// not empty and of one lot when lotId is; nullopt after a message.
 std::optional<QVector<Entry>> comparisons(CliContext& cli, StoreConnection& connection,
-                                          const QString& wanted) {
+                                          const QString& wanted, qint64 lotId = 0) {
     QualityStore store(connection.connectionName());
-    const auto newestFirst = store.history();
+    HistoryFilter filter;
+    filter.lotId = lotId;
+    const auto newestFirst = store.history(filter);
     if (!newestFirst) {
         cli.fail(store.error());
         return std::nullopt;
@@ -65,6 +69,24 @@ bool standardOption(CliContext& cli, const QCommandLineParser& parser,
     return true;
 }
 
+// The lot named by --lot: 0 when the option is not given, nullopt after a
+// message (no such lot).
+std::optional<qint64> lotOption(CliContext& cli, StoreConnection& connection,
+                                const QCommandLineParser& parser,
+                                const QCommandLineOption& option) {
+    if (!parser.isSet(option))
+        return qint64(0);
+    QualityStore store(connection.connectionName());
+    const std::optional<Lot> lot = store.findLot(parser.value(option));
+    if (lot)
+        return lot->id;
+    if (!store.error().isEmpty())
+        cli.fail(store.error());
+    else
+        cli.fail(ReportText::NoSuchLot.in(cli.language()).arg(parser.value(option)));
+    return std::nullopt;
+}
+
 QJsonValue optionalNumber(const std::optional<double>& value) {
     return value ? QJsonValue(fixed(*value).toDouble()) : QJsonValue();
 }
@@ -82,7 +104,9 @@ int runHistory(CliContext& cli) {
                                       QStringLiteral("LIBRARY/COLOUR"));
     const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.language()));
     const QCommandLineOption csv(QStringLiteral("csv"), ReportText::CsvOption.in(cli.language()));
-    parser.addOptions({standard, json, csv});
+    const QCommandLineOption lot(QStringLiteral("lot"), ReportText::LotOption.in(cli.language()),
+                                 QStringLiteral("NAME"));
+    parser.addOptions({standard, lot, json, csv});
     if (!cli.parse(parser, ReportText::HistorySummary, 0, 0, QString()))
         return cli.exitCode();
     if (parser.isSet(json) && parser.isSet(csv))
@@ -93,7 +117,10 @@ int runHistory(CliContext& cli) {
     StoreConnection connection;
     if (!cli.openStore(connection, StoreConnection::Mode::ReadOnly))
         return cli.exitCode();
-    const auto entries = comparisons(cli, connection, wanted);
+    const std::optional<qint64> lotId = lotOption(cli, connection, parser, lot);
+    if (!lotId)
+        return cli.exitCode();
+    const auto entries = comparisons(cli, connection, wanted, *lotId);
     if (!entries)
         return cli.exitCode();
 
@@ -116,8 +143,8 @@ int runHistory(CliContext& cli) {
                           {QStringLiteral("dC"), fixed(d.dC).toDouble()},
                           {QStringLiteral("dH"), fixed(d.dH).toDouble()},
                           {QStringLiteral("dE"), fixed(e.deltaE).toDouble()},
-                          {QStringLiteral("verdict"),
-                           e.pass ? QStringLiteral("pass") : QStringLiteral("fail")}};
+                          {QStringLiteral("verdict"), verdictCode(e.judged())},
+                          {QStringLiteral("lot"), e.lotName}};
             if (e.toleranceKnown) {
                 o.insert(QStringLiteral("formula"), e.tolerance.method.code());
                 o.insert(QStringLiteral("limit"), e.tolerance.limit);
@@ -138,6 +165,7 @@ int runHistory(CliContext& cli) {
     if (asCsv)
         cli.out() << QStringList{QStringLiteral("id"),
                                  QcText::ColumnTime.in(language),
+                                 QcText::HistoryLotColumn.in(language),
                                  QcText::ColumnLibrary.in(language),
                                  QcText::ColumnStandard.in(language),
                                  QStringLiteral("ΔL*"),
@@ -153,6 +181,7 @@ int runHistory(CliContext& cli) {
         const LabDifferences d = labDifferences(e.standard, e.sample);
         cli.out() << QStringList{QString::number(e.id),
                                  e.time.toLocalTime().toString(Qt::ISODate),
+                                 quoted(e.lotName),
                                  quoted(e.libraryName),
                                  quoted(e.colourName),
                                  fixed(d.dL),
@@ -174,29 +203,38 @@ int runTrend(CliContext& cli) {
                                       ReportText::StandardOption.in(cli.language()),
                                       QStringLiteral("LIBRARY/COLOUR"));
     const QCommandLineOption json(QStringLiteral("json"), CliText::JsonOption.in(cli.language()));
-    parser.addOptions({standard, json});
+    const QCommandLineOption lot(QStringLiteral("lot"), ReportText::LotOption.in(cli.language()),
+                                 QStringLiteral("NAME"));
+    parser.addOptions({standard, lot, json});
     if (!cli.parse(parser, ReportText::TrendSummary, 0, 0, QString()))
         return cli.exitCode();
     QString wanted;
     if (!standardOption(cli, parser, standard, wanted))
         return cli.exitCode();
-    if (wanted.isEmpty())
-        return cli.fail(ReportText::BadStandard, ExitUsage);
+    if (wanted.isEmpty() && !parser.isSet(lot))
+        return cli.fail(ReportText::StandardOrLotRequired, ExitUsage);
     StoreConnection connection;
     if (!cli.openStore(connection, StoreConnection::Mode::ReadOnly))
         return cli.exitCode();
-    const auto entries = comparisons(cli, connection, wanted);
+    const std::optional<qint64> lotId = lotOption(cli, connection, parser, lot);
+    if (!lotId)
+        return cli.exitCode();
+    const auto entries = comparisons(cli, connection, wanted, *lotId);
     if (!entries)
         return cli.exitCode();
+    const QString subject = wanted.isEmpty() ? parser.value(lot) : wanted;
     if (entries->isEmpty())
-        return cli.fail(ReportText::NoComparisons.in(cli.language()).arg(wanted));
-    // The standard as last compared, judged by its library's tolerance now.
+        return cli.fail(ReportText::NoComparisons.in(cli.language()).arg(subject));
+    // The standard as last compared, judged by its tolerance now.
     const Entry& last = entries->constLast();
     QualityStore store(connection.connectionName());
-    const auto tolerance = store.tolerance(last.libraryId);
-    if (!tolerance)
+    const auto model = store.toleranceModel(last.libraryId, last.colourId);
+    if (!model)
         return cli.fail(store.error());
-    const QVector<AxisTrend> axes = qualityTrend(*entries, last.standard, *tolerance);
+    const Tolerance* tolerance = &model->tolerance;
+    // A lot may hold several standards: each sample against its own.
+    const QVector<AxisTrend> axes =
+        *lotId > 0 ? lotTrend(*entries, *model) : qualityTrend(*entries, last.standard, *tolerance);
 
     if (parser.isSet(json)) {
         QJsonArray array;
@@ -224,6 +262,7 @@ int runTrend(CliContext& cli) {
         }
         const QJsonObject result{
             {QStringLiteral("standard"), wanted},
+            {QStringLiteral("lot"), parser.value(lot)},
             {QStringLiteral("formula"), tolerance->method.code()},
             {QStringLiteral("limit"), tolerance->limit},
             {QStringLiteral("sigmaEstimate"), QStringLiteral("mean moving range / 1.128")},
@@ -233,7 +272,7 @@ int runTrend(CliContext& cli) {
     }
     const Language language = cli.language();
     cli.out() << ReportText::TrendHeading.in(language).arg(
-                     wanted, QString::number(entries->size()),
+                     subject, QString::number(entries->size()),
                      formulaLabel(tolerance->method, language), fixed(tolerance->limit, 2))
               << '\n'
               << ReportText::TrendColumns.in(language) << '\n';
@@ -278,7 +317,9 @@ int runReport(CliContext& cli) {
     const QCommandLineOption language(QStringLiteral("language"),
                                       ReportText::LanguageOption.in(cli.language()),
                                       reportLanguages().join(QLatin1Char('|')));
-    parser.addOptions({sample, language});
+    const QCommandLineOption lot(QStringLiteral("lot"), ReportText::LotOption.in(cli.language()),
+                                 QStringLiteral("NAME"));
+    parser.addOptions({lot, sample, language});
     parser.addPositionalArgument(QStringLiteral("OUT.pdf"),
                                  ReportText::ReportArgument.in(cli.language()));
     if (!cli.parse(parser, ReportText::ReportSummary, 1, 1, QStringLiteral("OUT.pdf")))
@@ -304,7 +345,23 @@ int runReport(CliContext& cli) {
     StoreConnection connection;
     if (!cli.openStore(connection, StoreConnection::Mode::ReadOnly))
         return cli.exitCode();
-    const auto entries = comparisons(cli, connection, QString());
+    const std::optional<qint64> lotId = lotOption(cli, connection, parser, lot);
+    if (!lotId)
+        return cli.exitCode();
+    const QString out = parser.positionalArguments().first();
+    if (*lotId > 0 && !parser.isSet(sample)) {
+        QualityStore store(connection.connectionName());
+        const std::optional<Lot> chosen = store.findLot(parser.value(lot));
+        QString error;
+        const std::optional<LotReportData> data =
+            chosen ? loadLotReport(connection.connectionName(), *chosen, error) : std::nullopt;
+        if (!data)
+            return cli.fail(chosen ? error : store.error());
+        if (!writeLotReport(out, *data, Language(code)))
+            return cli.fail(ReportText::CannotWrite.in(cli.language()).arg(out));
+        return ExitSuccess;
+    }
+    const auto entries = comparisons(cli, connection, QString(), *lotId);
     if (!entries)
         return cli.exitCode();
     if (entries->isEmpty())
@@ -314,7 +371,6 @@ int runReport(CliContext& cli) {
     if (id > 0 && found == entries->cend())
         return cli.fail(ReportText::NoComparison.in(cli.language()).arg(id));
     const Entry& entry = id > 0 ? *found : entries->constLast();
-    const QString out = parser.positionalArguments().first();
     if (!writeComparisonReport(out, entry, Language(code)))
         return cli.fail(ReportText::CannotWrite.in(cli.language()).arg(out));
     return ExitSuccess;

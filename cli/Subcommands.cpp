@@ -17,6 +17,8 @@ const QVector<CliSubcommand>& cliSubcommands() {
         {"history", ReportText::HistorySummary, runHistory},
         {"trend", ReportText::TrendSummary, runTrend},
         {"report", ReportText::ReportSummary, runReport},
+        {"lots", ReportText::LotsSummary, runLots},
+        {"compare", ReportText::CompareSummary, runCompare},
         {"index", IndexText::IndexSummary, runIndex},
         {"shade-sort", IndexText::ShadeSortSummary, runShadeSort},
         {"server", ServerText::ServerSummary, runServer},

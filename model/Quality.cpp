@@ -59,3 +59,21 @@ bool DifferenceMethod::operator==(const DifferenceMethod& other) const {
 bool Tolerance::valid() const {
     return method.valid() && std::isfinite(limit) && limit > 0;
 }
+
+namespace {
+
+bool positiveOrAbsent(const std::optional<double>& value) {
+    return !value || (std::isfinite(*value) && *value > 0);
+}
+
+}  // namespace
+
+bool AxisBounds::valid() const {
+    return positiveOrAbsent(below) && positiveOrAbsent(above);
+}
+
+bool ToleranceModel::valid() const {
+    return tolerance.valid() && positiveOrAbsent(warning) &&
+           (!warning || *warning <= tolerance.limit) && lightness.valid() && chroma.valid() &&
+           hue.valid();
+}

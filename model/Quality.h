@@ -97,6 +97,51 @@ struct Tolerance {
     bool operator!=(const Tolerance& other) const { return !(*this == other); }
 };
 
+// How a comparison came out: WARN still passes but is near the limit.
+enum class Verdict { Pass, Warn, Fail };
+
+// The warning level when none is set, as a share of the limit.
+inline constexpr double kDefaultWarningFraction = 0.8;
+
+// Limits on one axis around zero, each a magnitude; an absent side is no
+// limit. Asymmetric: a sample may be allowed further one way than the other.
+struct AxisBounds {
+    std::optional<double> below;  // fails when Δ < −below
+    std::optional<double> above;  // fails when Δ > above
+
+    bool empty() const { return !below && !above; }
+    bool exceeded(double delta) const {
+        return (below && delta < -*below) || (above && delta > *above);
+    }
+    bool valid() const;
+    bool operator==(const AxisBounds& other) const {
+        return below == other.below && above == other.above;
+    }
+    bool operator!=(const AxisBounds& other) const { return !(*this == other); }
+};
+
+// A tolerance with a warning level and optional limits on ΔL*, ΔC*, ΔH*.
+struct ToleranceModel {
+    Tolerance tolerance;
+    std::optional<double> warning;  // absent: kDefaultWarningFraction of the limit
+    AxisBounds lightness;           // ΔL*
+    AxisBounds chroma;              // ΔC*
+    AxisBounds hue;                 // ΔH*
+
+    double warningLevel() const {
+        return warning ? *warning : kDefaultWarningFraction * tolerance.limit;
+    }
+    bool hasAxisLimits() const { return !lightness.empty() || !chroma.empty() || !hue.empty(); }
+    // A valid tolerance, a warning level above zero and at most the limit,
+    // axis limits positive and finite.
+    bool valid() const;
+    bool operator==(const ToleranceModel& other) const {
+        return tolerance == other.tolerance && warning == other.warning &&
+               lightness == other.lightness && chroma == other.chroma && hue == other.hue;
+    }
+    bool operator!=(const ToleranceModel& other) const { return !(*this == other); }
+};
+
 // A sample judged against its standard.
 struct Comparison {
     Lab standard;
@@ -104,7 +149,11 @@ struct Comparison {
     Tolerance tolerance;
     LabDifferences differences;
     double deltaE = 0;  // by the tolerance's formula
-    bool pass = false;
+    bool pass = false;  // not FAIL
+    Verdict verdict = Verdict::Fail;
+    // Which axes were over their limits (ΔL*, ΔC*, ΔH*).
+    bool axisOver[3] = {false, false, false};
+    double warningLevel = 0;
     QVector<Direction> directions;
 };
 
@@ -127,6 +176,22 @@ struct HistoryEntry {
     // tolerance is then unknown (not the default).
     bool toleranceKnown = true;
     bool pass = false;
+    // WARN is kept beside the history row; older rows have only PASS/FAIL.
+    std::optional<Verdict> verdict;
+    std::optional<double> warningLevel;
+    qint64 lotId = 0;  // 0: recorded before lots
+    QString lotName;
+
+    Verdict judged() const { return verdict ? *verdict : (pass ? Verdict::Pass : Verdict::Fail); }
+};
+
+// A run of samples measured together, as the QC page starts it.
+struct Lot {
+    qint64 id = 0;
+    QString name;
+    QString note;
+    QString operatorName;
+    QDateTime created;  // UTC
 };
 
 // How many entries of a history passed.

@@ -37,14 +37,16 @@ AbPlotData plotData(const QualityStore::HistoryEntry& entry) {
     data.deviation = entry.deviation;
     data.readings = entry.readings;
     data.tolerance = entry.toleranceKnown ? entry.tolerance : Tolerance{{}, 0};
-    data.warningShare = kDefaultWarningShare;
+    data.warningShare = entry.warningLevel && entry.tolerance.limit > 0
+                            ? *entry.warningLevel / entry.tolerance.limit
+                            : kDefaultWarningShare;
     data.standardColour = labSwatch(entry.standard);
     data.sampleColour = labSwatch(entry.sample);
     return data;
 }
 
 QString verdictText(const QualityStore::HistoryEntry& entry, const Language& language) {
-    return (entry.pass ? QcText::Pass : QcText::Fail).in(language);
+    return verdictWord(entry.judged(), language);
 }
 
 QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, const Language& language) {
@@ -52,7 +54,8 @@ QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, const Languag
         return ReportText::JudgedAgainstUnknown.in(language).arg(entry.readings);
     const Tolerance& t = entry.tolerance;
     return ReportText::JudgedAgainst.in(language).arg(
-        formulaLabel(t.method, language), number(t.limit), number(t.limit * kDefaultWarningShare),
+        formulaLabel(t.method, language), number(t.limit),
+        number(entry.warningLevel.value_or(t.limit * kDefaultWarningShare)),
         QString::fromUtf8(kMeasuringCondition), QString::number(entry.readings));
 }
 
@@ -108,7 +111,9 @@ void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::
     verdict.setBold(true);
     verdict.setPointSizeF(base.pointSizeF() * 1.4);
     p.setFont(verdict);
-    p.setPen(e.pass ? QColor(0x1E, 0x84, 0x49) : QColor(0xC0, 0x39, 0x2B));
+    p.setPen(e.judged() == Verdict::Pass   ? QColor(0x1E, 0x84, 0x49)
+             : e.judged() == Verdict::Warn ? QColor(0xB0, 0x6A, 0x00)
+                                           : QColor(0xC0, 0x39, 0x2B));
     p.drawText(QRectF(page.left(), y, page.width(), line * 1.6), Qt::AlignLeft | Qt::AlignVCenter,
                ReportText::ReportVerdict.in(language).arg(verdictText(e, language)));
     y += line * 1.8;

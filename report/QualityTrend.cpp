@@ -6,18 +6,24 @@
 
 #include "report/ToleranceContour.h"
 
-QVector<AxisTrend> qualityTrend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
-                                const Lab& standard, const Tolerance& tolerance) {
+namespace {
+
+// standardOf(entry): the standard that entry's differences are taken from.
+template <typename StandardOf>
+QVector<AxisTrend> trend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
+                         StandardOf standardOf, const Lab& standard, const Tolerance& tolerance,
+                         const AxisBounds& lightnessBounds) {
     AxisTrend axes[4];
     const char* const names[] = {"ΔL*", "Δa*", "Δb*", "ΔE"};
     for (int i = 0; i < 4; ++i)
         axes[i].name = QString::fromUtf8(names[i]);
     for (const auto& entry : oldestFirst) {
-        const LabDifferences d = labDifferences(standard, entry.sample);
+        const Lab& own = standardOf(entry);
+        const LabDifferences d = labDifferences(own, entry.sample);
         axes[0].values.append(d.dL);
         axes[1].values.append(d.da);
         axes[2].values.append(d.db);
-        axes[3].values.append(deltaE(standard, entry.sample, tolerance.method));
+        axes[3].values.append(deltaE(own, entry.sample, tolerance.method));
     }
     if (tolerance.valid()) {
         const AxisLimits lightness = lightnessLimits(standard, tolerance.method, tolerance.limit);
@@ -32,7 +38,30 @@ QVector<AxisTrend> qualityTrend(const QVector<QualityStore::HistoryEntry>& oldes
         axes[2].upperLimit = radius(0.5 * M_PI);
         axes[3].upperLimit = tolerance.limit;
     }
+    if (lightnessBounds.below)
+        axes[0].lowerLimit = -*lightnessBounds.below;
+    if (lightnessBounds.above)
+        axes[0].upperLimit = *lightnessBounds.above;
     for (AxisTrend& axis : axes)
         axis.chart = controlChart(axis.values, axis.lowerLimit, axis.upperLimit);
     return QVector<AxisTrend>(std::begin(axes), std::end(axes));
+}
+
+}  // namespace
+
+QVector<AxisTrend> qualityTrend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
+                                const Lab& standard, const Tolerance& tolerance) {
+    return trend(
+        oldestFirst,
+        [&standard](const QualityStore::HistoryEntry&) -> const Lab& { return standard; }, standard,
+        tolerance, AxisBounds{});
+}
+
+QVector<AxisTrend> lotTrend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
+                            const ToleranceModel& model) {
+    const Lab last = oldestFirst.isEmpty() ? Lab{50, 0, 0} : oldestFirst.constLast().standard;
+    return trend(
+        oldestFirst,
+        [](const QualityStore::HistoryEntry& entry) -> const Lab& { return entry.standard; }, last,
+        model.tolerance, model.lightness);
 }

@@ -23,3 +23,10 @@ struct AxisTrend {
 // standard's L* for a* and b*); ΔE has its limit as the upper one only.
 QVector<AxisTrend> qualityTrend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
                                 const Lab& standard, const Tolerance& tolerance);
+
+// Of a lot, whose samples may have standards of their own: each entry's
+// differences are taken from its own standard, ΔE by the model's formula;
+// the tolerance limits are those at the last entry's standard, and the
+// model's ΔL* limits where it sets them.
+QVector<AxisTrend> lotTrend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
+                            const ToleranceModel& model);

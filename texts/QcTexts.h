@@ -35,6 +35,80 @@ inline constexpr BilingualText FormulaCiede2000{
 
 inline constexpr BilingualText Pass{"QcText", QT_TRANSLATE_NOOP3("QcText", "PASS", "Pass")};
 inline constexpr BilingualText Fail{"QcText", QT_TRANSLATE_NOOP3("QcText", "FAIL", "Fail")};
+// Within the limit but over the warning level.
+inline constexpr BilingualText Warn{"QcText", QT_TRANSLATE_NOOP3("QcText", "WARN", "Warn")};
+
+// Lots of samples measured together.
+inline constexpr BilingualText LotReadFailed{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Cannot read the lots: %1", "LotReadFailed")};
+inline constexpr BilingualText LotSaveFailed{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Cannot start the lot: %1", "LotSaveFailed")};
+inline constexpr BilingualText LotNameMissing{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Please enter a name for the lot.", "LotNameMissing")};
+inline constexpr BilingualText LotNameTaken{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "A lot named %1 already exists.", "LotNameTaken")};
+
+// The tolerance beyond formula and limit.
+inline constexpr BilingualText WarningLevelLabel{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Warn ΔE >", "WarningLevelLabel")};
+inline constexpr BilingualText WarningLevelDefault{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "80 %", "WarningLevelDefault")};
+inline constexpr BilingualText WarningLevelTip{
+    "QcText", QT_TRANSLATE_NOOP3("QcText",
+                                 "A sample within the limit but over this ΔE is judged WARN (80 % "
+                                 "of the limit when not set)",
+                                 "WarningLevelTip")};
+inline constexpr BilingualText AxisLimitsLabel{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Axis limits:", "AxisLimitsLabel")};
+inline constexpr BilingualText AxisNoLimit{"QcText",
+                                           QT_TRANSLATE_NOOP3("QcText", "none", "AxisNoLimit")};
+inline constexpr BilingualText AxisLimitTip{
+    "QcText", QT_TRANSLATE_NOOP3("QcText",
+                                 "How far the sample may lie below (−) or above (+) the standard "
+                                 "on this axis; over it fails",
+                                 "AxisLimitTip")};
+inline constexpr BilingualText OwnTolerance{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Own tolerance for this standard", "OwnTolerance")};
+
+// Choosing or starting a lot on the page.
+inline constexpr BilingualText LotLabel{"QcText", QT_TRANSLATE_NOOP3("QcText", "Lot:", "LotLabel")};
+inline constexpr BilingualText LotNamePlaceholder{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "New lot name", "LotNamePlaceholder")};
+inline constexpr BilingualText LotOperatorPlaceholder{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Operator", "LotOperatorPlaceholder")};
+inline constexpr BilingualText LotNotePlaceholder{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Note", "LotNotePlaceholder")};
+inline constexpr BilingualText StartLot{"QcText",
+                                        QT_TRANSLATE_NOOP3("QcText", "Start lot", "StartLot")};
+inline constexpr BilingualText LotNoneChosen{
+    "QcText",
+    QT_TRANSLATE_NOOP3("QcText", "Comparisons go to this lot; without one they go to the day's lot",
+                       "LotNoneChosen")};
+
+// Filtering the history on the page.
+inline constexpr BilingualText FilterAllLots{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "All lots", "FilterAllLots")};
+inline constexpr BilingualText FilterThisStandard{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "This standard only", "FilterThisStandard")};
+inline constexpr BilingualText FilterDates{"QcText",
+                                           QT_TRANSLATE_NOOP3("QcText", "Dates:", "FilterDates")};
+inline constexpr BilingualText HistoryLotColumn{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Lot", "HistoryLotColumn")};
+
+// The lot view beside the history.
+inline constexpr BilingualText HistoryTab{"QcText",
+                                          QT_TRANSLATE_NOOP3("QcText", "List", "HistoryTab")};
+inline constexpr BilingualText LotViewTab{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Trend and shade groups", "LotViewTab")};
+inline constexpr BilingualText SaveLotReport{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Save lot report…", "SaveLotReport")};
+inline constexpr BilingualText SaveLotReportTip{
+    "QcText",
+    QT_TRANSLATE_NOOP3("QcText", "Choose one lot in the filter above first", "SaveLotReportTip")};
+inline constexpr BilingualText ShadeGroupCount{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Samples", "ShadeGroupCount")};
+inline constexpr BilingualText ShadeGroupSamples{
+    "QcText", QT_TRANSLATE_NOOP3("QcText", "Comparison numbers", "ShadeGroupSamples")};
 
 // Columns of the history's CSV export.
 inline constexpr BilingualText ColumnTime{"QcText",

@@ -59,6 +59,71 @@ inline constexpr BilingualText BadLanguage{
 inline constexpr BilingualText CannotWrite{
     "ReportText", QT_TRANSLATE_NOOP3("ReportText", "cannot write %1", "CannotWrite")};
 
+// Lots on the command line.
+inline constexpr BilingualText LotsSummary{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText", "List the lots with their counts of PASS, WARN and FAIL.",
+                       "LotsSummary")};
+inline constexpr BilingualText CompareSummary{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText",
+                       "Judge L* a* b* against a standard and record the comparison in a lot.",
+                       "CompareSummary")};
+inline constexpr BilingualText LotOption{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Only comparisons of this lot.", "LotOption")};
+inline constexpr BilingualText CompareLotOption{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "The lot to record in (started when new).",
+                                     "CompareLotOption")};
+inline constexpr BilingualText CompareStandardOption{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText", "The standard, LIBRARY/COLOUR.", "CompareStandardOption")};
+inline constexpr BilingualText NoSuchLot{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "no lot named %1", "NoSuchLot")};
+inline constexpr BilingualText LotRequired{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "--lot NAME is required", "LotRequired")};
+inline constexpr BilingualText StandardOrLotRequired{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "give --standard LIBRARY/COLOUR or --lot NAME",
+                                     "StandardOrLotRequired")};
+inline constexpr BilingualText LotsColumns{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText", "lot\tcreated\toperator\tcomparisons\tpass\twarn\tfail\tnote",
+                       "LotsColumns")};
+inline constexpr BilingualText CompareRecorded{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText", "comparison %1 in lot %2: %3, %4 %5", "CompareRecorded")};
+inline constexpr BilingualText StandardWithoutLab{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText", "%1 has no L*a*b* values", "StandardWithoutLab")};
+
+// The report of a lot.
+inline constexpr BilingualText LotReportTitle{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Lot report: %1", "LotReportTitle")};
+inline constexpr BilingualText LotStarted{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Started: %1", "LotStarted")};
+inline constexpr BilingualText LotOperator{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Operator: %1", "LotOperator")};
+inline constexpr BilingualText LotNote{"ReportText",
+                                       QT_TRANSLATE_NOOP3("ReportText", "Note: %1", "LotNote")};
+inline constexpr BilingualText LotCounts{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText", "%1 samples: PASS %2   WARN %3   FAIL %4", "LotCounts")};
+inline constexpr BilingualText LotShadeGroups{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Shade groups (555)", "LotShadeGroups")};
+inline constexpr BilingualText LotShadeGroup{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "%1: %2", "LotShadeGroup")};
+inline constexpr BilingualText LotColumnNumber{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "No.", "LotColumnNumber")};
+
+// The run charts.
+inline constexpr BilingualText ChartCentre{"ReportText",
+                                           QT_TRANSLATE_NOOP3("ReportText", "mean", "ChartCentre")};
+inline constexpr BilingualText ChartUcl{"ReportText",
+                                        QT_TRANSLATE_NOOP3("ReportText", "UCL", "ChartUcl")};
+inline constexpr BilingualText ChartLcl{"ReportText",
+                                        QT_TRANSLATE_NOOP3("ReportText", "LCL", "ChartLcl")};
+inline constexpr BilingualText ChartLimit{"ReportText",
+                                          QT_TRANSLATE_NOOP3("ReportText", "limit", "ChartLimit")};
+
 // Trend figures.
 inline constexpr BilingualText TrendHeading{
     "ReportText",

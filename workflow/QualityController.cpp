@@ -2,6 +2,7 @@
 #include "workflow/QualityController.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cmath>
 
 #include "formats/ColorDerivation.h"
@@ -151,23 +152,71 @@ std::optional<Tolerance> QualityController::storedTolerance(const QString& libra
 void QualityController::setToleranceInForce(const QString& libraryId, const Tolerance& tolerance) {
     if (!tolerance.valid())
         return;
-    const bool changed = inForceLibrary_ != libraryId || inForce_ != tolerance;
-    inForceLibrary_ = libraryId;
-    inForce_ = tolerance;
-    if (!changed || !lastResult_ || !lastResult_->standard ||
-        lastResult_->standard->libraryId != libraryId ||
-        lastResult_->comparison.tolerance == tolerance)
+    // The library's warning level and axis limits stay as they are.
+    ToleranceModel model = inForceLibrary_ == libraryId && inForceColour_.isEmpty()
+                               ? inForce_
+                               : storedToleranceModel(libraryId).value_or(ToleranceModel{});
+    model.tolerance = tolerance;
+    if (model.warning && *model.warning > tolerance.limit)
+        model.warning.reset();
+    setToleranceModelInForce(libraryId, QString(), model);
+}
+
+void QualityController::setToleranceModelInForce(const QString& libraryId, const QString& colourId,
+                                                 const ToleranceModel& model) {
+    if (!model.valid())
         return;
-    lastResult_->comparison =
-        compare(lastResult_->standard->lab, lastResult_->sample.lab(), tolerance);
+    const bool changed =
+        inForceLibrary_ != libraryId || inForceColour_ != colourId || inForce_ != model;
+    inForceLibrary_ = libraryId;
+    inForceColour_ = colourId;
+    inForce_ = model;
+    if (!changed || !lastResult_ || !lastResult_->standard ||
+        lastResult_->standard->libraryId != libraryId)
+        return;
+    const std::optional<ToleranceModel> now =
+        toleranceModel(libraryId, lastResult_->standard->colourId);
+    if (!now)
+        return;
+    const Comparison again = compare(lastResult_->standard->lab, lastResult_->sample.lab(), *now);
+    if (again.tolerance == lastResult_->comparison.tolerance &&
+        again.verdict == lastResult_->comparison.verdict &&
+        again.warningLevel == lastResult_->comparison.warningLevel)
+        return;
+    lastResult_->comparison = again;
     lastResult_->rejudged = true;
     emit resultRejudged(*lastResult_);
 }
 
 std::optional<Tolerance> QualityController::tolerance(const QString& libraryId) {
-    if (!libraryId.isEmpty() && libraryId == inForceLibrary_)
-        return inForce_;
+    if (!libraryId.isEmpty() && libraryId == inForceLibrary_ && inForceColour_.isEmpty())
+        return inForce_.tolerance;
     std::optional<Tolerance> result = quality_.tolerance(libraryId);
+    if (!result)
+        library_.messenger().tip(QcText::ToleranceReadFailed, {quality_.error()});
+    return result;
+}
+
+std::optional<ToleranceModel> QualityController::storedToleranceModel(const QString& libraryId,
+                                                                      const QString& colourId) {
+    return quality_.toleranceModel(libraryId, colourId);
+}
+
+bool QualityController::hasToleranceOverride(const QString& libraryId, const QString& colourId) {
+    return !colourId.isEmpty() &&
+           quality_.hasToleranceOverride(libraryId, colourId).value_or(false);
+}
+
+std::optional<ToleranceModel> QualityController::toleranceModel(const QString& libraryId,
+                                                                const QString& colourId) {
+    if (!libraryId.isEmpty() && libraryId == inForceLibrary_) {
+        if (!inForceColour_.isEmpty() && inForceColour_ == colourId)
+            return inForce_;
+        // The library's edited model judges the standards without their own.
+        if (inForceColour_.isEmpty() && !hasToleranceOverride(libraryId, colourId))
+            return inForce_;
+    }
+    std::optional<ToleranceModel> result = quality_.toleranceModel(libraryId, colourId);
     if (!result)
         library_.messenger().tip(QcText::ToleranceReadFailed, {quality_.error()});
     return result;
@@ -185,6 +234,109 @@ bool QualityController::saveTolerance(const QString& libraryId, const Tolerance&
     setToleranceInForce(libraryId, tolerance);
     emit toleranceChanged(libraryId);
     return true;
+}
+
+bool QualityController::saveToleranceModel(const QString& libraryId, const QString& colourId,
+                                           const ToleranceModel& model) {
+    if (!model.valid()) {
+        library_.messenger().tip(QcText::ToleranceInvalid);
+        return false;
+    }
+    if (!quality_.setToleranceModel(libraryId, colourId, model)) {
+        library_.messenger().tip(QcText::ToleranceSaveFailed, {quality_.error()});
+        return false;
+    }
+    setToleranceModelInForce(libraryId, colourId, model);
+    emit toleranceChanged(libraryId);
+    return true;
+}
+
+bool QualityController::removeToleranceOverride(const QString& libraryId, const QString& colourId) {
+    if (!quality_.removeToleranceOverride(libraryId, colourId)) {
+        library_.messenger().tip(QcText::ToleranceSaveFailed, {quality_.error()});
+        return false;
+    }
+    if (inForceLibrary_ == libraryId && inForceColour_ == colourId) {
+        inForceLibrary_.clear();
+        inForceColour_.clear();
+    }
+    emit toleranceChanged(libraryId);
+    return true;
+}
+
+QVector<Lot> QualityController::lots() {
+    const auto all = quality_.lots();
+    if (!all) {
+        library_.messenger().tip(QcText::LotReadFailed, {quality_.error()});
+        return {};
+    }
+    return *all;
+}
+
+bool QualityController::chooseLot(qint64 lotId) {
+    for (const Lot& lot : lots()) {
+        if (lot.id != lotId)
+            continue;
+        currentLot_ = lot;
+        emit currentLotChanged();
+        return true;
+    }
+    return false;
+}
+
+bool QualityController::startLot(const QString& name, const QString& note,
+                                 const QString& operatorName) {
+    Messenger& messenger = library_.messenger();
+    if (name.trimmed().isEmpty()) {
+        messenger.tip(QcText::LotNameMissing);
+        return false;
+    }
+    const auto all = quality_.lots();
+    if (!all) {
+        messenger.tip(QcText::LotReadFailed, {quality_.error()});
+        return false;
+    }
+    for (const Lot& lot : *all)
+        if (lot.name == name.trimmed()) {
+            messenger.tip(QcText::LotNameTaken, {lot.name});
+            return false;
+        }
+    Lot lot{0, name, note.trimmed(), operatorName.trimmed(), {}};
+    if (!quality_.addLot(lot)) {
+        messenger.tip(QcText::LotSaveFailed, {quality_.error()});
+        return false;
+    }
+    currentLot_ = lot;
+    emit lotsChanged();
+    emit currentLotChanged();
+    return true;
+}
+
+bool QualityController::ensureLot() {
+    if (currentLot_)
+        return true;
+    // Comparisons made without choosing a lot go to the day's.
+    const QString name = clock_().toString(QStringLiteral("yyyy-MM-dd"));
+    const auto existing = quality_.findLot(name);
+    if (existing) {
+        currentLot_ = existing;
+        emit currentLotChanged();
+        return true;
+    }
+    if (!quality_.error().isEmpty()) {
+        library_.messenger().tip(QcText::LotReadFailed, {quality_.error()});
+        return false;
+    }
+    return startLot(name, QString(), QString());
+}
+
+QVector<QualityStore::HistoryEntry> QualityController::history(const HistoryFilter& filter) {
+    const auto entries = quality_.history(filter);
+    if (!entries) {
+        library_.messenger().tip(QcText::HistoryReadFailed, {quality_.error()});
+        return {};
+    }
+    return *entries;
 }
 
 LibraryIndexSettings QualityController::indexSettings(const QString& libraryId) {
@@ -246,12 +398,13 @@ void QualityController::setNearestMethod(const DifferenceMethod& method) {
 }
 
 bool QualityController::judge(SampleResult& result) {
-    const std::optional<Tolerance> limit = tolerance(result.standard->libraryId);
-    if (!limit)
+    const std::optional<ToleranceModel> model =
+        toleranceModel(result.standard->libraryId, result.standard->colourId);
+    if (!model)
         return false;
     const QualityStandard& standard = *result.standard;
     const MeasuredColour& sample = result.sample;
-    result.comparison = compare(standard.lab, sample.lab(), *limit);
+    result.comparison = compare(standard.lab, sample.lab(), *model);
     result.rejudged = false;
     QualityStore::HistoryEntry entry;
     entry.meterNumber = library_.meterNumber();
@@ -264,9 +417,16 @@ bool QualityController::judge(SampleResult& result) {
     entry.readings = sample.readings;
     entry.deviation = sample.deviation;
     entry.deltaE = result.comparison.deltaE;
-    entry.tolerance = *limit;
+    entry.tolerance = model->tolerance;
     entry.pass = result.comparison.pass;
+    entry.verdict = result.comparison.verdict;
+    entry.warningLevel = result.comparison.warningLevel;
     entry.time = clock_();
+    // Without a lot the comparison is still kept (the lot's failure was shown).
+    if (ensureLot()) {
+        entry.lotId = currentLot_->id;
+        entry.lotName = currentLot_->name;
+    }
     result.recorded = quality_.addHistory(entry);
     lastEntry_ = entry;
     return true;
@@ -281,7 +441,7 @@ bool QualityController::measureSample() {
             return false;
         }
         // A tolerance that cannot be read stops before the meter is asked.
-        if (!tolerance(standard_->libraryId))
+        if (!toleranceModel(standard_->libraryId, standard_->colourId))
             return false;
     }
     MeasuredColour sample;
@@ -366,6 +526,64 @@ bool QualityController::exportHistory() {
     return true;
 }
 
+QVector<AxisTrend> QualityController::trend(HistoryFilter filter) {
+    filter.limit = -1;
+    const QVector<QualityStore::HistoryEntry> newestFirst = history(filter);
+    if (newestFirst.isEmpty())
+        return {};
+    const QualityStore::HistoryEntry& last = newestFirst.first();
+    const std::optional<ToleranceModel> model = toleranceModel(last.libraryId, last.colourId);
+    if (!model)
+        return {};
+    const QVector<QualityStore::HistoryEntry> oldestFirst(newestFirst.crbegin(),
+                                                          newestFirst.crend());
+    return lotTrend(oldestFirst, *model);
+}
+
+std::optional<LotReportData> QualityController::lotReport(qint64 lotId) {
+    for (const Lot& lot : lots()) {
+        if (lot.id != lotId)
+            continue;
+        QString error;
+        std::optional<LotReportData> data =
+            loadLotReport(library_.store().connectionName(), lot, error);
+        if (!data)
+            library_.messenger().tip(QcText::HistoryReadFailed, {error});
+        return data;
+    }
+    library_.messenger().tip(ReportText::NothingToReport);
+    return std::nullopt;
+}
+
+bool QualityController::saveLotReport(qint64 lotId) {
+    Messenger& messenger = library_.messenger();
+    const std::optional<LotReportData> data = lotReport(lotId);
+    if (!data)
+        return false;
+    if (data->oldestFirst.isEmpty()) {
+        messenger.tip(ReportText::NothingToReport);
+        return false;
+    }
+    // A lot's name may hold characters a file name cannot.
+    QString safe = data->lot.name;
+    safe.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]+")), QStringLiteral("_"));
+    const QString chosen = messenger.saveFileName(
+        ReportText::SaveReportTitle, QStringLiteral("QcLot_") + safe + QStringLiteral(".pdf"),
+        ReportText::PdfFilter.in(messenger.language()));
+    if (chosen.isEmpty())
+        return false;
+    const QString fileName = withSuffix(chosen, QStringLiteral(".pdf"));
+    if (QFileInfo::exists(fileName) &&
+        !messenger.ask(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
+        return false;
+    if (!writeLotReport(fileName, *data, messenger.language())) {
+        messenger.tip(ReportText::ReportFailed, {fileName});
+        return false;
+    }
+    messenger.tip(ReportText::ReportSaved, {fileName});
+    return true;
+}
+
 bool QualityController::saveReport() {
     Messenger& messenger = library_.messenger();
     if (!lastResult_ || !lastResult_->standard) {
@@ -389,6 +607,8 @@ bool QualityController::saveReport() {
     entry.toleranceKnown = true;
     entry.deltaE = lastResult_->comparison.deltaE;
     entry.pass = lastResult_->comparison.pass;
+    entry.verdict = lastResult_->comparison.verdict;
+    entry.warningLevel = lastResult_->comparison.warningLevel;
     if (!writeComparisonReport(fileName, entry, messenger.language())) {
         messenger.tip(ReportText::ReportFailed, {fileName});
         return false;

@@ -10,6 +10,8 @@
 
 #include "colour/NearestStandards.h"
 #include "colour/Tolerance.h"
+#include "report/LotReport.h"
+#include "report/QualityTrend.h"
 #include "store/IndexSettingsStore.h"
 #include "store/QualityStore.h"
 #include "workflow/MeterController.h"
@@ -90,6 +92,48 @@ public:
     // Checks and keeps the tolerance (also putting it in force); false after a message.
     bool saveTolerance(const QString& libraryId, const Tolerance& tolerance);
 
+    // The whole model judging a standard (colourId empty: its library's),
+    // in force or stored as tolerance() is; a store that cannot be read is
+    // shown and gives nullopt.
+    std::optional<ToleranceModel> toleranceModel(const QString& libraryId,
+                                                 const QString& colourId = {});
+    // As stored, silent; nullopt when unreadable.
+    std::optional<ToleranceModel> storedToleranceModel(const QString& libraryId,
+                                                       const QString& colourId = {});
+    // Whether the standard has a model of its own (silent, false when unreadable).
+    bool hasToleranceOverride(const QString& libraryId, const QString& colourId);
+    // Judges by this model from now on, saved or not: the library's
+    // (colourId empty) or one standard's own.
+    void setToleranceModelInForce(const QString& libraryId, const QString& colourId,
+                                  const ToleranceModel& model);
+    // Keeps it; false after a message.
+    bool saveToleranceModel(const QString& libraryId, const QString& colourId,
+                            const ToleranceModel& model);
+    // The standard follows its library's model again; false after a message.
+    bool removeToleranceOverride(const QString& libraryId, const QString& colourId);
+
+    // Lots, newest first; a failed read is shown and gives nothing.
+    QVector<Lot> lots();
+    // The lot new comparisons go to; none before one is chosen or started
+    // (the first comparison then starts the day's lot).
+    const std::optional<Lot>& currentLot() const { return currentLot_; }
+    bool chooseLot(qint64 lotId);
+    // Starts a lot and makes it current; false after a message (no name,
+    // a name already taken, the store cannot be written).
+    bool startLot(const QString& name, const QString& note, const QString& operatorName);
+
+    // Newest first, as filtered; a failed read is shown and gives nothing.
+    QVector<QualityStore::HistoryEntry> history(const HistoryFilter& filter);
+    // The run charts of the comparisons filtered (all of them, whatever the
+    // filter's limit), each against its own standard, with the tolerance
+    // limits of the last one's model; empty without comparisons.
+    QVector<AxisTrend> trend(HistoryFilter filter);
+    // The lot's report as it would be written; nullopt after a message.
+    std::optional<LotReportData> lotReport(qint64 lotId);
+    // Asks for a file and writes the lot's PDF report in the current
+    // language; an existing file is replaced only after a question.
+    bool saveLotReport(qint64 lotId);
+
     // The library's index and shade steps; the defaults when it has none. A
     // store that cannot be read is shown and gives the defaults.
     LibraryIndexSettings indexSettings(const QString& libraryId);
@@ -137,6 +181,8 @@ signals:
     void nearestFound(const QVector<NearestResult>& nearest);
     void historyChanged();
     void indexSettingsChanged(const QString& libraryId);
+    void lotsChanged();
+    void currentLotChanged();
 
 private:
     // The standard again from the list (a colour may have been renamed or
@@ -157,9 +203,15 @@ private:
     std::optional<SampleResult> lastResult_;
     // The history entry of the last comparison, for its report.
     QualityStore::HistoryEntry lastEntry_;
-    // The tolerance put in force for one library (see setToleranceInForce).
+    // The lot of the next comparison; false after a message.
+    bool ensureLot();
+
+    // The model put in force for one library or one standard of it (see
+    // setToleranceModelInForce); inForceColour_ empty for the library's.
     QString inForceLibrary_;
-    Tolerance inForce_;
+    QString inForceColour_;
+    ToleranceModel inForce_;
+    std::optional<Lot> currentLot_;
     QVector<NearestResult> lastNearest_;
     DifferenceMethod nearestMethod_;
     StandardIndex index_;

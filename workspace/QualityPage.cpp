@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -27,6 +28,10 @@
 #include "workflow/LibraryService.h"
 #include "workflow/SampleIndex.h"
 #include "workspace/AbPlotView.h"
+#include "workspace/HistoryFilterBar.h"
+#include "workspace/LotPanel.h"
+#include "workspace/LotView.h"
+#include "workspace/ToleranceExtrasPanel.h"
 
 namespace {
 
@@ -37,6 +42,8 @@ const char* const kPassStyle =
     "background-color: rgb(22, 140, 60); color: white; border-radius: 6px; padding: 6px 18px;";
 const char* const kFailStyle =
     "background-color: rgb(200, 30, 30); color: white; border-radius: 6px; padding: 6px 18px;";
+const char* const kWarnStyle =
+    "background-color: rgb(215, 130, 0); color: white; border-radius: 6px; padding: 6px 18px;";
 const char* const kNoVerdictStyle =
     "background-color: rgb(235, 235, 235); color: rgb(120, 120, 120); border-radius: 6px; "
     "padding: 6px 18px;";
@@ -99,14 +106,27 @@ QTableWidgetItem* cell(const QString& text) {
 }
 
 QString judgement(const Comparison& c, const Language& language) {
+    const bool within = c.deltaE <= c.tolerance.limit;
     return QStringLiteral("%1 %2 %3 %4")
         .arg(formulaLabel(c.tolerance.method, language), fixed(c.deltaE),
-             c.pass ? QStringLiteral("≤") : QStringLiteral(">"), fixed(c.tolerance.limit));
+             within ? QStringLiteral("≤") : QStringLiteral(">"), fixed(c.tolerance.limit));
 }
 
-QTableWidgetItem* verdictCell(const QString& text, bool pass) {
+QColor verdictColour(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Pass:
+            return QColor(22, 140, 60);
+        case Verdict::Warn:
+            return QColor(190, 110, 0);
+        case Verdict::Fail:
+            break;
+    }
+    return QColor(200, 30, 30);
+}
+
+QTableWidgetItem* verdictCell(const QString& text, Verdict judged) {
     QTableWidgetItem* verdict = cell(text);
-    verdict->setForeground(pass ? QColor(22, 140, 60) : QColor(200, 30, 30));
+    verdict->setForeground(verdictColour(judged));
     QFont bold = verdict->font();
     bold.setBold(true);
     verdict->setFont(bold);
@@ -134,6 +154,10 @@ QualityPage::QualityPage(QualityController& controller, QWidget* parent)
     connect(&library, &LibraryService::colourRemoved, this, &QualityPage::fillColours);
 
     connect(&controller_, &QualityController::standardChanged, this, &QualityPage::showStandard);
+    connect(&controller_, &QualityController::standardChanged, this,
+            &QualityPage::standardToleranceFollows);
+    connect(&controller_, &QualityController::currentLotChanged, this,
+            [this] { historyFilter_->setLots(controller_.lots()); });
     connect(&controller_, &QualityController::sampleMeasured, this, [this] {
         showResult();
         // The next sample is measured with Space or Return.
@@ -245,11 +269,17 @@ void QualityPage::build() {
     toleranceLayout->addLayout(parameters, 0, 1);
     toleranceLayout->addWidget(limitLabel_, 1, 0);
     toleranceLayout->addLayout(limitRow, 1, 1);
+    extras_ = new ToleranceExtrasPanel(toleranceBox_);
+    toleranceLayout->addWidget(extras_, 2, 1);
 
     // --- measuring the sample ----------------------------------------------
     measureBox_ = new QGroupBox(this);
     measureBox_->setObjectName(QStringLiteral("groupBox_qcMeasure"));
-    auto* measureLayout = new QHBoxLayout(measureBox_);
+    auto* measureColumn = new QVBoxLayout(measureBox_);
+    lotPanel_ = new LotPanel(controller_, measureBox_);
+    measureColumn->addWidget(lotPanel_);
+    auto* measureLayout = new QHBoxLayout;
+    measureColumn->addLayout(measureLayout);
     measureLayout->setSpacing(10);
     readingsLabel_ = new QLabel(measureBox_);
     readings_ = new QSpinBox(measureBox_);
@@ -388,10 +418,27 @@ void QualityPage::build() {
     passRate_ = named(new QLabel(historyBox_), "label_passRate");
     export_ = new QPushButton(historyBox_);
     export_->setObjectName(QStringLiteral("pushButton_exportHistory"));
-    historyLayout->addWidget(history_, 0, 0, 1, 2);
-    historyLayout->addWidget(rejudge_, 1, 0, 1, 2);
-    historyLayout->addWidget(passRate_, 2, 0);
-    historyLayout->addWidget(export_, 2, 1, Qt::AlignRight);
+    historyFilter_ = new HistoryFilterBar(historyBox_);
+    historyLayout->addWidget(historyFilter_, 0, 0, 1, 2);
+    historyTabs_ = new QTabWidget(historyBox_);
+    historyTabs_->setObjectName(QStringLiteral("tabWidget_history"));
+    history_->setParent(nullptr);
+    historyTabs_->addTab(history_, QString());
+    lotView_ = new LotView(historyTabs_);
+    historyTabs_->addTab(lotView_, QString());
+    historyLayout->addWidget(historyTabs_, 1, 0, 1, 2);
+    connect(historyTabs_, &QTabWidget::currentChanged, this, &QualityPage::showLotView);
+    connect(lotView_, &LotView::saveReportRequested, this,
+            [this] { controller_.saveLotReport(historyFilter_->lotId()); });
+    historyLayout->addWidget(rejudge_, 2, 0, 1, 2);
+    historyLayout->addWidget(passRate_, 3, 0);
+    historyLayout->addWidget(export_, 3, 1, Qt::AlignRight);
+    connect(historyFilter_, &HistoryFilterBar::changed, this, &QualityPage::showHistory);
+    const auto lotsChanged = [this] { historyFilter_->setLots(controller_.lots()); };
+    connect(&controller_, &QualityController::lotsChanged, this, lotsChanged);
+    connect(extras_, &ToleranceExtrasPanel::edited, this, &QualityPage::toleranceEdited);
+    connect(extras_, &ToleranceExtrasPanel::ownToleranceToggled, this,
+            &QualityPage::ownToleranceToggled);
 
     page->addWidget(standardBox_, 0, 0);
     page->addWidget(toleranceBox_, 1, 0);
@@ -480,6 +527,13 @@ void QualityPage::retranslate() {
                                          QcText::HistoryRejudged.in(language), tr("Standard")});
     rejudge_->setText(QcText::HistoryRejudge.in(language));
     export_->setText(tr("Export CSV"));
+    extras_->setLanguage(language);
+    lotPanel_->setLanguage(language);
+    historyFilter_->setLanguage(language);
+    lotView_->setLanguage(language);
+    historyTabs_->setTabText(0, QcText::HistoryTab.in(language));
+    historyTabs_->setTabText(1, QcText::LotViewTab.in(language));
+    historyFilter_->setLots(controller_.lots());
     retranslateIndex();
     saveReport_->setText(ReportText::SaveReport.in(language));
     showPlot();
@@ -628,9 +682,18 @@ void QualityPage::loadTolerance() {
     showToleranceTitle();
     for (QWidget* w : toleranceBox_->findChildren<QWidget*>())
         w->setEnabled(any);
-    const Tolerance tolerance =
-        any ? controller_.quality().tolerance(toleranceLibrary_).value_or(Tolerance{})
-            : Tolerance{};
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    const bool chosen = any && standard && standard->libraryId == toleranceLibrary_;
+    const bool own =
+        chosen && controller_.hasToleranceOverride(toleranceLibrary_, standard->colourId);
+    extras_->setOwnTolerance(own, chosen);
+    const ToleranceModel model =
+        any ? controller_
+                  .storedToleranceModel(toleranceLibrary_, own ? standard->colourId : QString())
+                  .value_or(ToleranceModel{})
+            : ToleranceModel{};
+    const Tolerance tolerance = model.tolerance;
+    extras_->showModel(model);
     {
         const QSignalBlocker blockers[] = {QSignalBlocker(formulaCombo_), QSignalBlocker(cmcL_),
                                            QSignalBlocker(cmcC_),         QSignalBlocker(kL_),
@@ -667,9 +730,50 @@ Tolerance QualityPage::editorTolerance() const {
     return tolerance;
 }
 
+ToleranceModel QualityPage::editorModel() const {
+    ToleranceModel model;
+    model.tolerance = editorTolerance();
+    extras_->applyTo(model);
+    return model;
+}
+
+QString QualityPage::editedColour() const {
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    return extras_->ownTolerance() && standard && standard->libraryId == toleranceLibrary_
+               ? standard->colourId
+               : QString();
+}
+
+void QualityPage::standardToleranceFollows() {
+    if (toleranceLibrary_.isEmpty())
+        return;
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    const bool own = standard && standard->libraryId == toleranceLibrary_ &&
+                     controller_.hasToleranceOverride(toleranceLibrary_, standard->colourId);
+    // The library's model as edited stays in force between its standards.
+    if (own || extras_->ownTolerance())
+        loadTolerance();
+    else
+        extras_->setOwnTolerance(false, standard && standard->libraryId == toleranceLibrary_);
+}
+
+void QualityPage::ownToleranceToggled(bool own) {
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    if (!standard || toleranceLibrary_.isEmpty())
+        return;
+    if (own) {
+        // Starts from the values shown; saved with the save button.
+        toleranceEdited();
+        return;
+    }
+    if (controller_.hasToleranceOverride(toleranceLibrary_, standard->colourId))
+        controller_.removeToleranceOverride(toleranceLibrary_, standard->colourId);
+    loadTolerance();
+}
+
 void QualityPage::toleranceEdited() {
     if (!toleranceLibrary_.isEmpty())
-        controller_.setToleranceInForce(toleranceLibrary_, editorTolerance());
+        controller_.setToleranceModelInForce(toleranceLibrary_, editedColour(), editorModel());
     showToleranceState();
     if (rejudge_->isChecked())
         showHistory();
@@ -682,8 +786,13 @@ void QualityPage::showToleranceState() {
         return;
     }
     const Language language = this->language();
-    const std::optional<Tolerance> stored = controller_.storedTolerance(toleranceLibrary_);
-    const bool saved = stored && *stored == editorTolerance();
+    const QString colour = editedColour();
+    const std::optional<ToleranceModel> stored =
+        controller_.storedToleranceModel(toleranceLibrary_, colour);
+    const ToleranceModel edited = editorModel();
+    const bool saved =
+        stored && *stored == edited &&
+        (colour.isEmpty() || controller_.hasToleranceOverride(toleranceLibrary_, colour));
     toleranceState_->setText(
         (saved ? QcText::ToleranceSaved : QcText::ToleranceUnsaved).in(language));
     toleranceState_->setStyleSheet(saved ? QStringLiteral("color: rgb(22, 140, 60);")
@@ -704,7 +813,7 @@ void QualityPage::showToleranceParameters() {
 void QualityPage::saveTolerance() {
     if (toleranceLibrary_.isEmpty())
         return;
-    controller_.saveTolerance(toleranceLibrary_, editorTolerance());
+    controller_.saveToleranceModel(toleranceLibrary_, editedColour(), editorModel());
     showToleranceState();
 }
 
@@ -763,8 +872,10 @@ void QualityPage::showResult() {
     for (int i = 0; i < DifferenceCount; ++i)
         differences_[i]->setText(i == DE ? fixed(values[i]) : signedFixed(values[i]));
     differenceNames_[DE]->setText(formulaLabel(c.tolerance.method, language));
-    verdict_->setText((c.pass ? QcText::Pass : QcText::Fail).in(language));
-    verdict_->setStyleSheet(QLatin1String(c.pass ? kPassStyle : kFailStyle));
+    verdict_->setText(verdictWord(c.verdict, language));
+    verdict_->setStyleSheet(QLatin1String(c.verdict == Verdict::Pass   ? kPassStyle
+                                          : c.verdict == Verdict::Warn ? kWarnStyle
+                                                                       : kFailStyle));
     verdictDetail_->setText(judgement(c, language));
     const QString words = describeDirections(c.directions, language);
     directions_->setText(words.isEmpty() ? tr("No visible difference from the standard")
@@ -787,16 +898,22 @@ void QualityPage::showHistory() {
     const Language language = this->language();
     const bool rejudge = rejudge_->isChecked();
     history_->setColumnHidden(4, !rejudge);
-    const QVector<QualityStore::HistoryEntry> entries = controller_.recentHistory(kHistoryRows);
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    const QVector<QualityStore::HistoryEntry> entries = controller_.history(
+        historyFilter_->filter(standard ? standard->libraryId : QString(),
+                               standard ? standard->colourId : QString(), kHistoryRows));
     // The tolerance in force for each library (as edited for the one shown).
-    QHash<QString, std::optional<Tolerance>> current;
+    QHash<QString, std::optional<ToleranceModel>> current;
     history_->setRowCount(entries.size());
     for (int row = 0; row < entries.size(); ++row) {
         const QualityStore::HistoryEntry& e = entries[row];
-        history_->setItem(row, 0,
-                          cell(e.time.toLocalTime().toString(QStringLiteral("MM-dd HH:mm:ss"))));
-        history_->setItem(row, 1,
-                          verdictCell((e.pass ? QcText::Pass : QcText::Fail).in(language), e.pass));
+        QTableWidgetItem* time =
+            cell(e.time.toLocalTime().toString(QStringLiteral("MM-dd HH:mm:ss")));
+        if (!e.lotName.isEmpty())
+            time->setToolTip(QcText::HistoryLotColumn.in(language) + QStringLiteral(": ") +
+                             e.lotName);
+        history_->setItem(row, 0, time);
+        history_->setItem(row, 1, verdictCell(verdictWord(e.judged(), language), e.judged()));
         history_->setItem(row, 2, cell(fixed(e.deltaE)));
         history_->setItem(row, 3,
                           cell(e.toleranceKnown ? QStringLiteral("%1 ≤ %2").arg(
@@ -808,21 +925,23 @@ void QualityPage::showHistory() {
             history_->setItem(row, 4, nullptr);
             continue;
         }
-        if (!current.contains(e.libraryId))
-            current.insert(e.libraryId, controller_.tolerance(e.libraryId));
-        const std::optional<Tolerance> now = current.value(e.libraryId);
+        const QString key = e.libraryId + QLatin1Char('\n') + e.colourId;
+        if (!current.contains(key))
+            current.insert(key, controller_.toleranceModel(e.libraryId, e.colourId));
+        const std::optional<ToleranceModel> now = current.value(key);
         if (!now) {
             history_->setItem(row, 4, cell(QStringLiteral("—")));
             continue;
         }
         const Comparison again = compare(e.standard, e.sample, *now);
-        history_->setItem(row, 4,
-                          verdictCell(QStringLiteral("%1 (%2)").arg(
-                                          (again.pass ? QcText::Pass : QcText::Fail).in(language),
-                                          judgement(again, language)),
-                                      again.pass));
+        history_->setItem(
+            row, 4,
+            verdictCell(QStringLiteral("%1 (%2)").arg(verdictWord(again.verdict, language),
+                                                      judgement(again, language)),
+                        again.verdict));
     }
     showHistoryIndices(entries);
+    showLotView();
     const QualityStore::PassRate rate = controller_.passRate();
     passRate_->setText(rate.total ? tr("Pass rate: %1% (%2/%3)")
                                         .arg(QString::number(rate.rate() * 100, 'f', 1))
@@ -830,6 +949,28 @@ void QualityPage::showHistory() {
                                         .arg(rate.total)
                                   : tr("Pass rate: — (no results yet)"));
     export_->setEnabled(rate.total > 0);
+}
+
+void QualityPage::showLotView() {
+    // Drawn only while on show: a long history takes a moment.
+    if (historyTabs_->currentWidget() != lotView_)
+        return;
+    const std::optional<QualityStandard>& standard = controller_.standard();
+    HistoryFilter filter = historyFilter_->filter(standard ? standard->libraryId : QString(),
+                                                  standard ? standard->colourId : QString(), -1);
+    const QVector<QualityStore::HistoryEntry> newestFirst = controller_.history(filter);
+    const QVector<QualityStore::HistoryEntry> oldestFirst(newestFirst.crbegin(),
+                                                          newestFirst.crend());
+    ShadeSteps steps;
+    if (!oldestFirst.isEmpty()) {
+        const QualityStore::HistoryEntry& last = oldestFirst.constLast();
+        const double limit = controller_.toleranceModel(last.libraryId, last.colourId)
+                                 .value_or(ToleranceModel{})
+                                 .tolerance.limit;
+        steps = controller_.indexSettings(last.libraryId).steps(limit);
+    }
+    lotView_->showComparisons(oldestFirst, controller_.trend(filter), steps,
+                              historyFilter_->lotId() > 0);
 }
 
 void QualityPage::showPlot() {
@@ -845,7 +986,10 @@ void QualityPage::showPlot() {
     data.standard = compared ? result->standard->lab : standard->lab;
     data.standardColour = labSwatch(data.standard);
     data.tolerance = compared ? result->comparison.tolerance : editorTolerance();
-    data.warningShare = kDefaultWarningShare;
+    const double warning =
+        compared ? result->comparison.warningLevel : editorModel().warningLevel();
+    data.warningShare = data.tolerance.limit > 0 && warning > 0 ? warning / data.tolerance.limit
+                                                                : kDefaultWarningShare;
     if (compared) {
         data.sample = result->sample.lab();
         data.sampleColour =

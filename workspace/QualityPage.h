@@ -7,6 +7,11 @@
 #include "workflow/QualityController.h"
 
 class AbPlotView;
+class HistoryFilterBar;
+class LotPanel;
+class LotView;
+class QTabWidget;
+class ToleranceExtrasPanel;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -52,6 +57,12 @@ private:
     void showToleranceTitle();
     void showToleranceParameters();
     Tolerance editorTolerance() const;
+    ToleranceModel editorModel() const;
+    // The standard whose own tolerance the editor shows; empty for the library's.
+    QString editedColour() const;
+    // The editor follows a standard with a tolerance of its own.
+    void standardToleranceFollows();
+    void ownToleranceToggled(bool own);
     // The tolerance as edited judges at once; says whether it is saved.
     void toleranceEdited();
     void showToleranceState();
@@ -61,6 +72,8 @@ private:
     void showNearest();
     void nearestChosen(int row);
     void showHistory();
+    // The run charts and shade groups of the comparisons the filter chooses.
+    void showLotView();
     // The a*b* plot of the comparison on show, else of the standard alone.
     void showPlot();
     void fillFormulaCombos();
@@ -106,6 +119,11 @@ private:
     QDoubleSpinBox* limit_ = nullptr;
     QPushButton* saveTolerance_ = nullptr;
     QLabel* toleranceState_ = nullptr;
+    ToleranceExtrasPanel* extras_ = nullptr;
+    LotPanel* lotPanel_ = nullptr;
+    HistoryFilterBar* historyFilter_ = nullptr;
+    QTabWidget* historyTabs_ = nullptr;
+    LotView* lotView_ = nullptr;
 
     QGroupBox* measureBox_ = nullptr;
     QLabel* readingsLabel_ = nullptr;

@@ -1722,6 +1722,146 @@ The current data is backed up first.</source>
         <comment>Exported</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>WARN</source>
+        <comment>Warn</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the lots: %1</source>
+        <comment>LotReadFailed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot start the lot: %1</source>
+        <comment>LotSaveFailed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a name for the lot.</source>
+        <comment>LotNameMissing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A lot named %1 already exists.</source>
+        <comment>LotNameTaken</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn ΔE &gt;</source>
+        <comment>WarningLevelLabel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>80 %</source>
+        <comment>WarningLevelDefault</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sample within the limit but over this ΔE is judged WARN (80 % of the limit when not set)</source>
+        <comment>WarningLevelTip</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Axis limits:</source>
+        <comment>AxisLimitsLabel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>AxisNoLimit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far the sample may lie below (−) or above (+) the standard on this axis; over it fails</source>
+        <comment>AxisLimitTip</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Own tolerance for this standard</source>
+        <comment>OwnTolerance</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lot:</source>
+        <comment>LotLabel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New lot name</source>
+        <comment>LotNamePlaceholder</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <comment>LotOperatorPlaceholder</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <comment>LotNotePlaceholder</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start lot</source>
+        <comment>StartLot</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparisons go to this lot; without one they go to the day&apos;s lot</source>
+        <comment>LotNoneChosen</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All lots</source>
+        <comment>FilterAllLots</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This standard only</source>
+        <comment>FilterThisStandard</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates:</source>
+        <comment>FilterDates</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <comment>HistoryLotColumn</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>HistoryTab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend and shade groups</source>
+        <comment>LotViewTab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lot report…</source>
+        <comment>SaveLotReport</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one lot in the filter above first</source>
+        <comment>SaveLotReportTip</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <comment>ShadeGroupCount</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison numbers</source>
+        <comment>ShadeGroupSamples</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QualityPage</name>
@@ -2056,6 +2196,121 @@ The current data is backed up first.</source>
     <message>
         <source>The report could not be written to %1.</source>
         <comment>ReportFailed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the lots with their counts of PASS, WARN and FAIL.</source>
+        <comment>LotsSummary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Judge L* a* b* against a standard and record the comparison in a lot.</source>
+        <comment>CompareSummary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only comparisons of this lot.</source>
+        <comment>LotOption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lot to record in (started when new).</source>
+        <comment>CompareLotOption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The standard, LIBRARY/COLOUR.</source>
+        <comment>CompareStandardOption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no lot named %1</source>
+        <comment>NoSuchLot</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lot NAME is required</source>
+        <comment>LotRequired</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give --standard LIBRARY/COLOUR or --lot NAME</source>
+        <comment>StandardOrLotRequired</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lot	created	operator	comparisons	pass	warn	fail	note</source>
+        <comment>LotsColumns</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comparison %1 in lot %2: %3, %4 %5</source>
+        <comment>CompareRecorded</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no L*a*b* values</source>
+        <comment>StandardWithoutLab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lot report: %1</source>
+        <comment>LotReportTitle</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started: %1</source>
+        <comment>LotStarted</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator: %1</source>
+        <comment>LotOperator</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <comment>LotNote</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 samples: PASS %2   WARN %3   FAIL %4</source>
+        <comment>LotCounts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shade groups (555)</source>
+        <comment>LotShadeGroups</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>LotShadeGroup</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <comment>LotColumnNumber</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <comment>ChartCentre</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UCL</source>
+        <comment>ChartUcl</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCL</source>
+        <comment>ChartLcl</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>limit</source>
+        <comment>ChartLimit</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1738,6 +1738,146 @@ The current data is backed up first.</source>
         <comment>Exported</comment>
         <translation>已导出%1条结果到 %2。</translation>
     </message>
+    <message>
+        <source>WARN</source>
+        <comment>Warn</comment>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Cannot read the lots: %1</source>
+        <comment>LotReadFailed</comment>
+        <translation>无法读取批次：%1</translation>
+    </message>
+    <message>
+        <source>Cannot start the lot: %1</source>
+        <comment>LotSaveFailed</comment>
+        <translation>无法新建批次：%1</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the lot.</source>
+        <comment>LotNameMissing</comment>
+        <translation>请输入批次名称。</translation>
+    </message>
+    <message>
+        <source>A lot named %1 already exists.</source>
+        <comment>LotNameTaken</comment>
+        <translation>已有名为 %1 的批次。</translation>
+    </message>
+    <message>
+        <source>Warn ΔE &gt;</source>
+        <comment>WarningLevelLabel</comment>
+        <translation>警告 ΔE &gt;</translation>
+    </message>
+    <message>
+        <source>80 %</source>
+        <comment>WarningLevelDefault</comment>
+        <translation>80 %</translation>
+    </message>
+    <message>
+        <source>A sample within the limit but over this ΔE is judged WARN (80 % of the limit when not set)</source>
+        <comment>WarningLevelTip</comment>
+        <translation>样品在容差内但 ΔE 超过此值时判为警告（未设置时为容差的 80 %）</translation>
+    </message>
+    <message>
+        <source>Axis limits:</source>
+        <comment>AxisLimitsLabel</comment>
+        <translation>分量容差：</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>AxisNoLimit</comment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>How far the sample may lie below (−) or above (+) the standard on this axis; over it fails</source>
+        <comment>AxisLimitTip</comment>
+        <translation>样品在此分量上低于（−）或高于（+）标准色的允许范围；超出即不合格</translation>
+    </message>
+    <message>
+        <source>Own tolerance for this standard</source>
+        <comment>OwnTolerance</comment>
+        <translation>此标准色单独容差</translation>
+    </message>
+    <message>
+        <source>Lot:</source>
+        <comment>LotLabel</comment>
+        <translation>批次：</translation>
+    </message>
+    <message>
+        <source>New lot name</source>
+        <comment>LotNamePlaceholder</comment>
+        <translation>新批次名称</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <comment>LotOperatorPlaceholder</comment>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <comment>LotNotePlaceholder</comment>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Start lot</source>
+        <comment>StartLot</comment>
+        <translation>新建批次</translation>
+    </message>
+    <message>
+        <source>Comparisons go to this lot; without one they go to the day&apos;s lot</source>
+        <comment>LotNoneChosen</comment>
+        <translation>比较结果记入此批次；未选择时记入当天的批次</translation>
+    </message>
+    <message>
+        <source>All lots</source>
+        <comment>FilterAllLots</comment>
+        <translation>全部批次</translation>
+    </message>
+    <message>
+        <source>This standard only</source>
+        <comment>FilterThisStandard</comment>
+        <translation>仅当前标准色</translation>
+    </message>
+    <message>
+        <source>Dates:</source>
+        <comment>FilterDates</comment>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <comment>HistoryLotColumn</comment>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>HistoryTab</comment>
+        <translation>列表</translation>
+    </message>
+    <message>
+        <source>Trend and shade groups</source>
+        <comment>LotViewTab</comment>
+        <translation>趋势与色光分组</translation>
+    </message>
+    <message>
+        <source>Save lot report…</source>
+        <comment>SaveLotReport</comment>
+        <translation>保存批次报告…</translation>
+    </message>
+    <message>
+        <source>Choose one lot in the filter above first</source>
+        <comment>SaveLotReportTip</comment>
+        <translation>请先在上方筛选中选择一个批次</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <comment>ShadeGroupCount</comment>
+        <translation>样品数</translation>
+    </message>
+    <message>
+        <source>Comparison numbers</source>
+        <comment>ShadeGroupSamples</comment>
+        <translation>比较编号</translation>
+    </message>
 </context>
 <context>
     <name>QualityPage</name>
@@ -2073,6 +2213,121 @@ The current data is backed up first.</source>
         <source>The report could not be written to %1.</source>
         <comment>ReportFailed</comment>
         <translation>报告无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>List the lots with their counts of PASS, WARN and FAIL.</source>
+        <comment>LotsSummary</comment>
+        <translation>列出批次及其合格、警告、不合格数。</translation>
+    </message>
+    <message>
+        <source>Judge L* a* b* against a standard and record the comparison in a lot.</source>
+        <comment>CompareSummary</comment>
+        <translation>将 L* a* b* 与标准色比较并把结果记入批次。</translation>
+    </message>
+    <message>
+        <source>Only comparisons of this lot.</source>
+        <comment>LotOption</comment>
+        <translation>只列出此批次的比较。</translation>
+    </message>
+    <message>
+        <source>The lot to record in (started when new).</source>
+        <comment>CompareLotOption</comment>
+        <translation>记入的批次（不存在时新建）。</translation>
+    </message>
+    <message>
+        <source>The standard, LIBRARY/COLOUR.</source>
+        <comment>CompareStandardOption</comment>
+        <translation>标准色：色卡库/颜色。</translation>
+    </message>
+    <message>
+        <source>no lot named %1</source>
+        <comment>NoSuchLot</comment>
+        <translation>没有名为 %1 的批次</translation>
+    </message>
+    <message>
+        <source>--lot NAME is required</source>
+        <comment>LotRequired</comment>
+        <translation>必须给出 --lot 批次名</translation>
+    </message>
+    <message>
+        <source>give --standard LIBRARY/COLOUR or --lot NAME</source>
+        <comment>StandardOrLotRequired</comment>
+        <translation>请给出 --standard 色卡库/颜色 或 --lot 批次名</translation>
+    </message>
+    <message>
+        <source>lot	created	operator	comparisons	pass	warn	fail	note</source>
+        <comment>LotsColumns</comment>
+        <translation>批次	创建时间	操作员	比较次数	合格	警告	不合格	备注</translation>
+    </message>
+    <message>
+        <source>comparison %1 in lot %2: %3, %4 %5</source>
+        <comment>CompareRecorded</comment>
+        <translation>比较 %1（批次 %2）：%3，%4 %5</translation>
+    </message>
+    <message>
+        <source>%1 has no L*a*b* values</source>
+        <comment>StandardWithoutLab</comment>
+        <translation>%1 没有 L*a*b* 数值</translation>
+    </message>
+    <message>
+        <source>Lot report: %1</source>
+        <comment>LotReportTitle</comment>
+        <translation>批次报告：%1</translation>
+    </message>
+    <message>
+        <source>Started: %1</source>
+        <comment>LotStarted</comment>
+        <translation>创建时间：%1</translation>
+    </message>
+    <message>
+        <source>Operator: %1</source>
+        <comment>LotOperator</comment>
+        <translation>操作员：%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <comment>LotNote</comment>
+        <translation>备注：%1</translation>
+    </message>
+    <message>
+        <source>%1 samples: PASS %2   WARN %3   FAIL %4</source>
+        <comment>LotCounts</comment>
+        <translation>%1 个样品：合格 %2   警告 %3   不合格 %4</translation>
+    </message>
+    <message>
+        <source>Shade groups (555)</source>
+        <comment>LotShadeGroups</comment>
+        <translation>色光分组（555）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>LotShadeGroup</comment>
+        <translation>%1：%2 个</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <comment>LotColumnNumber</comment>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <comment>ChartCentre</comment>
+        <translation>均值</translation>
+    </message>
+    <message>
+        <source>UCL</source>
+        <comment>ChartUcl</comment>
+        <translation>上控制限</translation>
+    </message>
+    <message>
+        <source>LCL</source>
+        <comment>ChartLcl</comment>
+        <translation>下控制限</translation>
+    </message>
+    <message>
+        <source>limit</source>
+        <comment>ChartLimit</comment>
+        <translation>容差</translation>
     </message>
 </context>
 <context>

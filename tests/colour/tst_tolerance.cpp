@@ -7,6 +7,8 @@
 
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(Tolerance)
+Q_DECLARE_METATYPE(ToleranceModel)
+Q_DECLARE_METATYPE(Verdict)
 
 namespace {
 
@@ -166,6 +168,85 @@ private slots:
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(found[i].deltaE, all[i]);
         }
+    }
+
+    // ΔE*ab ≤ 2 around a red of chroma 30 at hue 0: ΔL*, ΔC* and ΔH* are
+    // the sample's steps along L*, a* and b*.
+    void verdicts_data() {
+        QTest::addColumn<ToleranceModel>("model");
+        QTest::addColumn<Lab>("sample");
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<int>("axisOver");  // ΔL* 0, ΔC* 1, ΔH* 2; -1 none
+        const Tolerance t{DifferenceMethod::cie76(), 2.0};
+        const ToleranceModel plain{t, {}, {}, {}, {}};
+        ToleranceModel warnAt15 = plain;
+        warnAt15.warning = 1.5;
+        ToleranceModel lightness = plain;
+        lightness.lightness = AxisBounds{0.5, 1.5};
+        ToleranceModel chroma = plain;
+        chroma.chroma.above = 0.3;
+        ToleranceModel hue = plain;
+        hue.hue.below = 0.2;
+        QTest::newRow("well inside") << plain << lab(51, 30, 0) << Verdict::Pass << -1;
+        QTest::newRow("default warning is 80 % of the limit")
+            << plain << lab(51.7, 30, 0) << Verdict::Warn << -1;
+        QTest::newRow("at the warning level passes")
+            << warnAt15 << lab(51.5, 30, 0) << Verdict::Pass << -1;
+        QTest::newRow("just over the warning level")
+            << warnAt15 << lab(51.5001, 30, 0) << Verdict::Warn << -1;
+        QTest::newRow("at the limit warns") << plain << lab(52, 30, 0) << Verdict::Warn << -1;
+        QTest::newRow("over the limit") << plain << lab(52.001, 30, 0) << Verdict::Fail << -1;
+        QTest::newRow("darker than the lower ΔL* bound")
+            << lightness << lab(49.4, 30, 0) << Verdict::Fail << 0;
+        QTest::newRow("at the lower ΔL* bound")
+            << lightness << lab(49.5, 30, 0) << Verdict::Pass << -1;
+        QTest::newRow("lighter within the wider upper bound")
+            << lightness << lab(51.2, 30, 0) << Verdict::Pass << -1;
+        QTest::newRow("lighter past the upper bound, ΔE within the limit")
+            << lightness << lab(51.6, 30, 0) << Verdict::Fail << 0;
+        QTest::newRow("more chroma than allowed")
+            << chroma << lab(50, 30.5, 0) << Verdict::Fail << 1;
+        QTest::newRow("less chroma has no bound")
+            << chroma << lab(50, 29.5, 0) << Verdict::Pass << -1;
+        QTest::newRow("hue turned the bounded way")
+            << hue << lab(50, 30, -0.5) << Verdict::Fail << 2;
+        QTest::newRow("hue turned the free way") << hue << lab(50, 30, 0.5) << Verdict::Pass << -1;
+    }
+    void verdicts() {
+        QFETCH(ToleranceModel, model);
+        QFETCH(Lab, sample);
+        QFETCH(Verdict, verdict);
+        QFETCH(int, axisOver);
+        QVERIFY(model.valid());
+        const Comparison c = compare(lab(50, 30, 0), sample, model);
+        QCOMPARE(c.verdict, verdict);
+        QCOMPARE(c.pass, verdict != Verdict::Fail);
+        for (int axis = 0; axis < 3; ++axis)
+            QCOMPARE(c.axisOver[axis], axis == axisOver);
+    }
+
+    void invalidModels_data() {
+        QTest::addColumn<ToleranceModel>("model");
+        const ToleranceModel plain{Tolerance{DifferenceMethod::cie76(), 2.0}, {}, {}, {}, {}};
+        ToleranceModel m = plain;
+        m.warning = 2.5;
+        QTest::newRow("warning above the limit") << m;
+        m = plain;
+        m.warning = 0;
+        QTest::newRow("zero warning") << m;
+        m = plain;
+        m.chroma.below = -1;
+        QTest::newRow("negative axis bound") << m;
+        m = plain;
+        m.hue.above = qInf();
+        QTest::newRow("infinite axis bound") << m;
+        m = plain;
+        m.tolerance.limit = 0;
+        QTest::newRow("invalid tolerance") << m;
+    }
+    void invalidModels() {
+        QFETCH(ToleranceModel, model);
+        QVERIFY(!model.valid());
     }
 };
 

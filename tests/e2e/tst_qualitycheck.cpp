@@ -28,6 +28,11 @@ Lab labOfRgb(int r, int g, int b) {
 
 constexpr int kHistoryIndexColumn = 6;
 
+// A sample within the limit is WARN over the default warning level, 80 % of it.
+QString within(double deltaE, double limit) {
+    return deltaE > 0.8 * limit ? QStringLiteral("警告") : QStringLiteral("合格");
+}
+
 QString fixed(double value) {
     return QString::number(value, 'f', 2);
 }
@@ -430,7 +435,7 @@ private slots:
         QTest::keyClick(limit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(limit, fixed(de00 + 1));
         QCOMPARE(limit->value(), fixed(de00 + 1).toDouble());
-        QCOMPARE(w.text("label_verdict"), QString("合格"));
+        QCOMPARE(w.text("label_verdict"), within(de00, de00 + 1));
         QCOMPARE(w.text("label_verdictDetail"),
                  QString("ΔE00 %1 ≤ %2").arg(fixed(de00), fixed(de00 + 1)));
         QCOMPARE(w.text("label_rejudged"),
@@ -439,12 +444,13 @@ private slots:
         QVERIFY(save->isEnabled());
         // The next sample is judged by it, and recorded with it.
         w.measure();
-        QCOMPARE(w.text("label_verdict"), QString("合格"));
+        QCOMPARE(w.text("label_verdict"), within(de00, de00 + 1));
         QCOMPARE(w.text("label_rejudged"), QString());
         QStringList history = w.tableRows("tableWidget_history");
         QCOMPARE(history.size(), 2);
-        QVERIFY(history[0].endsWith(
-            QString("|合格|%1|ΔE00 ≤ %2||Primary / Red").arg(fixed(de00), fixed(de00 + 1))));
+        QVERIFY(
+            history[0].endsWith(QString("|%1|%2|ΔE00 ≤ %3||Primary / Red")
+                                    .arg(within(de00, de00 + 1), fixed(de00), fixed(de00 + 1))));
         QVERIFY(
             history[1].endsWith(QString("|不合格|%1|ΔE00 ≤ 1.00||Primary / Red").arg(fixed(de00))));
 
@@ -464,7 +470,7 @@ private slots:
                  (Tolerance{DifferenceMethod::cmc(2, 1), 2.5}));
         QCOMPARE(w.text("label_toleranceState"), QString("已保存"));
         QVERIFY(!save->isEnabled());
-        QCOMPARE(w.text("label_verdict"), QString(cmc <= 2.5 ? "合格" : "不合格"));
+        QCOMPARE(w.text("label_verdict"), cmc <= 2.5 ? within(cmc, 2.5) : QString("不合格"));
 
         // A row kept without its tolerance (as an older program wrote it)
         // shows it as unknown, not as a default.
@@ -490,14 +496,15 @@ private slots:
         QVERIFY(!table->isColumnHidden(4));
         QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("按现行容差"));
         const QString now = QString("%1 (%2 %3 %4 2.50)")
-                                .arg(cmc <= 2.5 ? "合格" : "不合格",
+                                .arg(cmc <= 2.5 ? within(cmc, 2.5) : QString("不合格"),
                                      formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()),
                                      fixed(cmc), cmc <= 2.5 ? "≤" : ">");
         history = w.tableRows("tableWidget_history");
         QCOMPARE(history.size(), 3);
         for (const QString& row : history)
             QVERIFY2(row.contains('|' + now + '|'), qPrintable(row));
-        QVERIFY(history[1].contains("|合格|" + fixed(de00) + "|ΔE00 ≤ " + fixed(de00 + 1) + '|'));
+        QVERIFY(history[1].contains('|' + within(de00, de00 + 1) + '|' + fixed(de00) + "|ΔE00 ≤ " +
+                                    fixed(de00 + 1) + '|'));
         QVERIFY(history[2].contains("|不合格|" + fixed(de00) + "|ΔE00 ≤ 1.00|"));
         // An unsaved edit re-judges the column too.
         limit->setValue(50);

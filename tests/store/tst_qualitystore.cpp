@@ -14,6 +14,7 @@
 #include "tests/support/SampleLibraries.h"
 
 Q_DECLARE_METATYPE(Tolerance)
+Q_DECLARE_METATYPE(HistoryFilter)
 
 namespace {
 
@@ -167,6 +168,169 @@ private slots:
         QCOMPARE(f.quality->passRate(QStringLiteral("none"))->rate(), 0.0);
         QVERIFY(f.quality->clearHistory());
         QCOMPARE(f.quality->passRate()->total, 0);
+    }
+
+    // The library's model keeps its formula and limit in QcTolerance; a
+    // standard's own model overrides all of it until removed.
+    void toleranceModels() {
+        Fixture f;
+        ToleranceModel library{Tolerance{DifferenceMethod::cmc(2, 1), 1.5}, 1.0, {}, {}, {}};
+        library.lightness = AxisBounds{0.5, 1.25};
+        library.hue.above = 0.4;
+        QVERIFY2(f.quality->setToleranceModel(kReds, QString(), library),
+                 qPrintable(f.quality->error()));
+        QCOMPARE(*f.quality->tolerance(kReds), library.tolerance);
+        QVERIFY(*f.quality->toleranceModel(kReds) == library);
+        QVERIFY(*f.quality->toleranceModel(kReds, QStringLiteral("c1")) == library);
+        QCOMPARE(*f.quality->hasToleranceOverride(kReds, QStringLiteral("c1")), false);
+
+        ToleranceModel own{Tolerance{DifferenceMethod::cie76(), 3}, {}, {}, {}, {}};
+        own.chroma.below = 0.75;
+        QVERIFY(f.quality->setToleranceModel(kReds, QStringLiteral("c1"), own));
+        QVERIFY(*f.quality->toleranceModel(kReds, QStringLiteral("c1")) == own);
+        QVERIFY(*f.quality->toleranceModel(kReds, QStringLiteral("c2")) == library);
+        QCOMPARE(*f.quality->tolerance(kReds), library.tolerance);  // untouched
+        QCOMPARE(*f.quality->hasToleranceOverride(kReds, QStringLiteral("c1")), true);
+
+        // The formula and limit written as before keep the warning and axes.
+        const Tolerance wider{DifferenceMethod::ciede2000(), 2};
+        QVERIFY(f.quality->setTolerance(kReds, wider));
+        ToleranceModel expected = library;
+        expected.tolerance = wider;
+        QVERIFY(*f.quality->toleranceModel(kReds) == expected);
+        // A limit lowered under the warning level by such a write drops the extras.
+        QVERIFY(f.quality->setTolerance(kReds, Tolerance{DifferenceMethod::ciede2000(), 0.5}));
+        QVERIFY(*f.quality->toleranceModel(kReds) ==
+                (ToleranceModel{Tolerance{DifferenceMethod::ciede2000(), 0.5}, {}, {}, {}, {}}));
+
+        QVERIFY(f.quality->removeToleranceOverride(kReds, QStringLiteral("c1")));
+        QCOMPARE(*f.quality->hasToleranceOverride(kReds, QStringLiteral("c1")), false);
+        QVERIFY(f.quality->setToleranceModel(kReds, QStringLiteral("c1"), own));
+        QVERIFY(f.quality->removeTolerance(kReds));
+        QVERIFY(*f.quality->toleranceModel(kReds, QStringLiteral("c1")) == ToleranceModel{});
+
+        ToleranceModel bad = library;
+        bad.warning = 2;  // over the limit
+        QVERIFY(!f.quality->setToleranceModel(kReds, QString(), bad));
+        QVERIFY(!f.quality->error().isEmpty());
+    }
+
+    void lotsAreNamedOnce() {
+        Fixture f;
+        QCOMPARE(f.quality->lots()->size(), 0);
+        QVERIFY(!f.quality->findLot(QStringLiteral("A")));
+        QVERIFY(f.quality->error().isEmpty());
+        Lot a{0, QStringLiteral(" A "), QStringLiteral("first run"), QStringLiteral("Li"), {}};
+        QVERIFY(f.quality->addLot(a));
+        QCOMPARE(a.name, QStringLiteral("A"));
+        QCOMPARE(a.created, QDateTime(QDate(2026, 5, 13), QTime(8, 30, 0), Qt::UTC));
+        Lot again{0, QStringLiteral("A"), {}, {}, {}};
+        QVERIFY(!f.quality->addLot(again));
+        Lot unnamed{0, QStringLiteral("  "), {}, {}, {}};
+        QVERIFY(!f.quality->addLot(unnamed));
+        const auto found = f.quality->findLot(QStringLiteral("A"));
+        QVERIFY(found);
+        QCOMPARE(found->id, a.id);
+        QCOMPARE(found->note, QStringLiteral("first run"));
+        QCOMPARE(found->operatorName, QStringLiteral("Li"));
+    }
+
+    // Six comparisons over three days in two lots and two libraries.
+    void historyFilters_data() {
+        QTest::addColumn<HistoryFilter>("filter");
+        QTest::addColumn<QVector<qint64>>("ids");  // newest first
+        const auto day = [](int d, int hour) {
+            return QDateTime(QDate(2026, 5, d), QTime(hour, 0), Qt::UTC);
+        };
+        HistoryFilter all;
+        QTest::newRow("everything") << all << QVector<qint64>{6, 5, 4, 3, 2, 1};
+        HistoryFilter lotA;
+        lotA.lotId = 1;
+        QTest::newRow("lot A") << lotA << QVector<qint64>{3, 2, 1};
+        HistoryFilter lotB = lotA;
+        lotB.lotId = 2;
+        QTest::newRow("lot B") << lotB << QVector<qint64>{5, 4};
+        HistoryFilter blues;
+        blues.libraryId = kBlues;
+        QTest::newRow("a library") << blues << QVector<qint64>{5, 2};
+        HistoryFilter standard;
+        standard.libraryId = kReds;
+        standard.colourId = QStringLiteral("r1");
+        QTest::newRow("a standard") << standard << QVector<qint64>{6, 4, 1};
+        HistoryFilter standardInB = standard;
+        standardInB.lotId = 2;
+        QTest::newRow("a standard in lot B") << standardInB << QVector<qint64>{4};
+        HistoryFilter middleDay;
+        middleDay.from = day(14, 0);
+        middleDay.to = day(14, 23);
+        QTest::newRow("one day") << middleDay << QVector<qint64>{4, 3};
+        HistoryFilter fromDay = middleDay;
+        fromDay.to = {};
+        fromDay.limit = 2;
+        QTest::newRow("from a day, at most two") << fromDay << QVector<qint64>{6, 5};
+        HistoryFilter noLot;
+        noLot.lotId = 99;
+        QTest::newRow("no such lot") << noLot << QVector<qint64>{};
+    }
+    void historyFilters() {
+        QFETCH(HistoryFilter, filter);
+        QFETCH(QVector<qint64>, ids);
+        Fixture f;
+        QDateTime now(QDate(2026, 5, 13), QTime(9, 0), Qt::UTC);
+        f.quality->setClock([&now] { return now; });
+        Lot a{0, QStringLiteral("A"), {}, {}, {}};
+        Lot b{0, QStringLiteral("B"), {}, {}, {}};
+        QVERIFY(f.quality->addLot(a));
+        QVERIFY(f.quality->addLot(b));
+        const struct {
+            int day;
+            qint64 lot;
+            QString library;
+            const char* colour;
+        } rows[] = {{13, a.id, kReds, "r1"}, {13, a.id, kBlues, "b1"}, {14, a.id, kReds, "r2"},
+                    {14, b.id, kReds, "r1"}, {15, b.id, kBlues, "b1"}, {15, 0, kReds, "r1"}};
+        for (const auto& row : rows) {
+            now = QDateTime(QDate(2026, 5, row.day), QTime(10, 0), Qt::UTC);
+            auto e = entry(row.library, QString::fromLatin1(row.colour), 0.5, true);
+            e.lotId = row.lot;
+            QVERIFY(f.quality->addHistory(e));
+        }
+        const auto found = f.quality->history(filter);
+        QVERIFY2(found, qPrintable(f.quality->error()));
+        QVector<qint64> actual;
+        for (const auto& e : *found) {
+            actual << e.id;
+            QCOMPARE(e.lotName, e.id == 6   ? QString()
+                                : e.id <= 3 ? QStringLiteral("A")
+                                            : QStringLiteral("B"));
+        }
+        QCOMPARE(actual, ids);
+    }
+
+    // WARN is kept beside the row; rows without it are judged by their pass.
+    void verdictsKept() {
+        Fixture f;
+        auto warned = entry(kReds, QStringLiteral("r1"), 1.3, true);
+        warned.verdict = Verdict::Warn;
+        warned.warningLevel = 1.2;
+        auto failed = entry(kReds, QStringLiteral("r1"), 1.9, false);
+        auto passed = entry(kReds, QStringLiteral("r1"), 0.2, true);
+        for (auto* e : {&warned, &failed, &passed})
+            QVERIFY(f.quality->addHistory(*e));
+        const auto all = *f.quality->history();
+        QCOMPARE(all[2].judged(), Verdict::Warn);
+        QCOMPARE(all[2].warningLevel, std::optional<double>(1.2));
+        QCOMPARE(all[1].judged(), Verdict::Fail);
+        QCOMPARE(all[0].judged(), Verdict::Pass);
+        QBuffer csv;
+        csv.open(QIODevice::WriteOnly);
+        QVERIFY(f.quality->writeHistoryCsv(csv, Language::english()));
+        const QStringList lines = QString::fromUtf8(csv.data()).split(QStringLiteral("\r\n"));
+        QVERIFY(lines[1].endsWith(QStringLiteral(",WARN")));
+        QVERIFY(lines[2].endsWith(QStringLiteral(",FAIL")));
+        QVERIFY(lines[3].endsWith(QStringLiteral(",PASS")));
+        QVERIFY(f.quality->clearHistory());
+        QCOMPARE(f.quality->history()->size(), 0);
     }
 
     // The exact bytes: the UTF-8 byte-order mark, header in the chosen language, oldest row first,

@@ -322,6 +322,47 @@ private slots:
         QCOMPARE(f.prompt.messages(), QStringList());
     }
 
+    // Comparisons go to the lot chosen, else to the day's; a standard's own
+    // tolerance judges it until removed, its library's judges the others.
+    void lotsAndOwnTolerances() {
+        QualityFixture f;
+        f.under(200, 60, 40);
+        QVERIFY(f.choose(f.primary, "Red"));
+        QVERIFY(f.quality.measureSample());
+        QCOMPARE(f.quality.currentLot()->name, QStringLiteral("2026-03-01"));
+
+        QVERIFY(!f.quality.startLot("2026-03-01", {}, {}));
+        QVERIFY(!f.quality.startLot("  ", {}, {}));
+        QCOMPARE(f.prompt.messages(), (QStringList{"A lot named 2026-03-01 already exists.",
+                                                   "Please enter a name for the lot."}));
+        QVERIFY(f.quality.startLot(" Run 1 ", " dyed twice ", "Li"));
+        QCOMPARE(f.quality.currentLot()->name, QStringLiteral("Run 1"));
+        QCOMPARE(f.quality.currentLot()->note, QStringLiteral("dyed twice"));
+
+        const QString red = f.colourId(f.primary, "Red");
+        const ToleranceModel own{Tolerance{DifferenceMethod::cie76(), 50}, 1.0, {}, {}, {}};
+        QVERIFY(f.quality.saveToleranceModel(f.primary, red, own));
+        QVERIFY(f.quality.measureSample());
+        QCOMPARE(f.quality.lastResult()->comparison.verdict, Verdict::Warn);
+        QVERIFY(f.choose(f.primary, "Green"));
+        QVERIFY(f.quality.measureSample());
+        QCOMPARE(f.quality.lastResult()->comparison.verdict, Verdict::Fail);
+        QCOMPARE(f.quality.lastResult()->comparison.tolerance, Tolerance{});
+        QVERIFY(f.quality.removeToleranceOverride(f.primary, red));
+        QVERIFY(f.choose(f.primary, "Red"));
+        QVERIFY(f.quality.measureSample());
+        QCOMPARE(f.quality.lastResult()->comparison.verdict, Verdict::Fail);
+
+        HistoryFilter run1;
+        run1.lotId = f.quality.currentLot()->id;
+        const auto entries = f.quality.history(run1);
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries[2].judged(), Verdict::Warn);
+        QCOMPARE(entries[2].warningLevel, std::optional<double>(1.0));
+        QCOMPARE(f.quality.lots().size(), 2);
+        QCOMPARE(f.prompt.messages().size(), 2);
+    }
+
     void refusesInvalidTolerances() {
         QualityFixture f;
         QVERIFY(!f.quality.saveTolerance(f.primary, {DifferenceMethod::cmc(0, 1), 1.0}));

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "report/RunChart.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "texts/ReportTexts.h"
+
+namespace {
+
+const QColor kLineColour(0x2C, 0x5A, 0xA0);
+const QColor kControlColour(0x55, 0x55, 0x55);
+const QColor kLimitColour(0xC0, 0x39, 0x2B);
+const QColor kOutsideColour(0xE6, 0x55, 0x00);
+
+QString number(double value, int decimals = 2) {
+    const QString text = QString::number(value, 'f', decimals);
+    return text.startsWith(QLatin1Char('-')) && text.toDouble() == 0 ? text.mid(1) : text;
+}
+
+}  // namespace
+
+QString capabilityText(const AxisTrend& axis, const Language& language) {
+    const ControlChart& c = axis.chart;
+    if (c.count < kMinCapabilityCount)
+        return ReportText::TooFewForCapability.in(language).arg(kMinCapabilityCount).arg(c.count);
+    const QString dash = QStringLiteral("–");
+    return QStringLiteral("Cp %1   Cpk %2")
+        .arg(c.cp ? number(*c.cp) : dash, c.cpk ? number(*c.cpk) : dash);
+}
+
+void paintRunChart(QPainter& p, const QRectF& area, const AxisTrend& axis,
+                   const Language& language) {
+    p.save();
+    const QFontMetricsF metrics(p.font());
+    const double line = metrics.height();
+    const ControlChart& c = axis.chart;
+    p.setPen(Qt::black);
+    p.drawText(QRectF(area.left(), area.top(), area.width(), line),
+               Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("%1  n=%2  x̄ %3  s %4")
+                   .arg(axis.name, QString::number(c.count), number(c.mean, 3),
+                        number(c.standardDeviation, 3)));
+    p.drawText(QRectF(area.left(), area.top() + line, area.width(), line),
+               Qt::AlignLeft | Qt::AlignVCenter, capabilityText(axis, language));
+    const double labelWidth = metrics.horizontalAdvance(QStringLiteral("-00.00 "));
+    const QRectF plot(area.left() + labelWidth, area.top() + line * 2.3,
+                      std::max(1.0, area.width() - labelWidth * 2),
+                      std::max(1.0, area.height() - line * 2.8));
+    p.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 0));
+    p.drawRect(plot);
+    if (axis.values.isEmpty()) {
+        p.restore();
+        return;
+    }
+
+    // The range holds the values, the control limits and the tolerance limits.
+    double low = *std::min_element(axis.values.cbegin(), axis.values.cend());
+    double high = *std::max_element(axis.values.cbegin(), axis.values.cend());
+    low = std::min({low, c.lowerControlLimit});
+    high = std::max({high, c.upperControlLimit});
+    for (const std::optional<double>& limit : {axis.lowerLimit, axis.upperLimit})
+        if (limit) {
+            low = std::min(low, *limit);
+            high = std::max(high, *limit);
+        }
+    if (!(high > low)) {
+        low -= 1;
+        high += 1;
+    }
+    const double margin = (high - low) * 0.06;
+    low -= margin;
+    high += margin;
+    const int n = axis.values.size();
+    const auto x = [&](int i) {
+        return n < 2 ? plot.center().x() : plot.left() + plot.width() * i / double(n - 1);
+    };
+    const auto y = [&](double v) {
+        return plot.bottom() - plot.height() * (v - low) / (high - low);
+    };
+
+    const auto level = [&](double value, const QPen& pen, const QString& label) {
+        p.setPen(pen);
+        p.drawLine(QPointF(plot.left(), y(value)), QPointF(plot.right(), y(value)));
+        p.setPen(pen.color());
+        p.drawText(QRectF(plot.right() + line * 0.2, y(value) - line / 2, labelWidth, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, label);
+        p.drawText(QRectF(area.left(), y(value) - line / 2, labelWidth - line * 0.2, line),
+                   Qt::AlignRight | Qt::AlignVCenter, number(value));
+    };
+    QPen control(kControlColour, 0, Qt::DashLine);
+    level(c.mean, QPen(kControlColour, 0), ReportText::ChartCentre.in(language));
+    if (n > 1) {
+        level(c.upperControlLimit, control, ReportText::ChartUcl.in(language));
+        level(c.lowerControlLimit, control, ReportText::ChartLcl.in(language));
+    }
+    const QPen limit(kLimitColour, std::max(1.0, line * 0.08));
+    if (axis.upperLimit)
+        level(*axis.upperLimit, limit, ReportText::ChartLimit.in(language));
+    if (axis.lowerLimit)
+        level(*axis.lowerLimit, limit, ReportText::ChartLimit.in(language));
+
+    QPolygonF points;
+    points.reserve(n);
+    for (int i = 0; i < n; ++i)
+        points << QPointF(x(i), y(axis.values[i]));
+    // Stroking a long antialiased wide line is slow; a dense series reads as well thin.
+    const bool dense = n > 200;
+    p.setRenderHint(QPainter::Antialiasing, !dense);
+    p.setPen(QPen(kLineColour, dense ? 0 : std::max(1.0, line * 0.06)));
+    p.drawPolyline(points);
+    // Markers only while they stay apart; points outside always.
+    const double marker = std::max(2.0, line * 0.18);
+    p.setBrush(kLineColour);
+    p.setPen(Qt::NoPen);
+    if (plot.width() / n > marker * 2.5)
+        for (const QPointF& point : points)
+            p.drawEllipse(point, marker, marker);
+    p.setBrush(kOutsideColour);
+    p.setPen(QPen(Qt::black, 0));
+    for (int i : c.outside)
+        p.drawEllipse(points[i], marker * 1.6, marker * 1.6);
+    p.restore();
+}
+
+void paintTrendCharts(QPainter& p, const QRectF& area, const QVector<AxisTrend>& axes,
+                      const Language& language) {
+    // ΔE first: it decides the verdict.
+    QVector<const AxisTrend*> order;
+    for (const AxisTrend& axis : axes)
+        if (axis.name == QStringLiteral("ΔE"))
+            order << &axis;
+    for (const AxisTrend& axis : axes)
+        if (axis.name != QStringLiteral("ΔE"))
+            order << &axis;
+    const double gap = QFontMetricsF(p.font()).height();
+    const double w = (area.width() - gap) / 2;
+    const double h = (area.height() - gap) / 2;
+    for (int i = 0; i < order.size() && i < 4; ++i)
+        paintRunChart(
+            p, QRectF(area.left() + (i % 2) * (w + gap), area.top() + (i / 2) * (h + gap), w, h),
+            *order[i], language);
+}
