@@ -11,20 +11,23 @@
 #include "texts/QcTexts.h"
 
 HistoryFilterBar::HistoryFilterBar(QWidget* parent) : QWidget(parent) {
-    // Two rows: the history shares the page's width with the nearest standards.
+    // Narrow rows: the history shares the page's width with the nearest standards.
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(4);
     auto* row = new QHBoxLayout;
+    auto* checkRow = new QHBoxLayout;
     auto* dateRow = new QHBoxLayout;
     row->setSpacing(6);
+    checkRow->setSpacing(6);
     dateRow->setSpacing(6);
     rows->addLayout(row);
+    rows->addLayout(checkRow);
     rows->addLayout(dateRow);
     lot_ = new QComboBox(this);
     lot_->setObjectName(QStringLiteral("comboBox_historyLot"));
     lot_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    lot_->setMinimumContentsLength(10);
+    lot_->setMinimumContentsLength(6);
     standard_ = new QCheckBox(this);
     standard_->setObjectName(QStringLiteral("checkBox_historyStandard"));
     dates_ = new QCheckBox(this);
@@ -37,14 +40,14 @@ HistoryFilterBar::HistoryFilterBar(QWidget* parent) : QWidget(parent) {
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setEnabled(false);
-        // The whole date stays readable.
         // The whole date stays readable beside the popup button.
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) +
                               edit->fontMetrics().height() * 2);
     }
     row->addWidget(lot_, 1);
-    row->addWidget(standard_);
-    dateRow->addWidget(dates_);
+    checkRow->addWidget(standard_);
+    checkRow->addWidget(dates_);
+    checkRow->addStretch(1);
     dateRow->addWidget(from_);
     dateRow->addWidget(to_);
     dateRow->addStretch(1);

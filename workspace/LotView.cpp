@@ -37,6 +37,8 @@ void TrendView::paintEvent(QPaintEvent*) {
 }
 
 LotView::LotView(QWidget* parent) : QWidget(parent) {
+    // It shares the history's column: the charts narrow rather than widen the page.
+    setMinimumWidth(240);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     counts_ = new QLabel(this);

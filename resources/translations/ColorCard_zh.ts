@@ -2327,7 +2327,7 @@ The current data is backed up first.</source>
     <message>
         <source>limit</source>
         <comment>ChartLimit</comment>
-        <translation>容差</translation>
+        <translation>容差限</translation>
     </message>
 </context>
 <context>
