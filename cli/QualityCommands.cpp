@@ -179,18 +179,12 @@ int runHistory(CliContext& cli) {
                   << '\n';
     for (const Entry& e : *entries) {
         const LabDifferences d = labDifferences(e.standard, e.sample);
-        cli.out() << QStringList{QString::number(e.id),
-                                 e.time.toLocalTime().toString(Qt::ISODate),
-                                 quoted(e.lotName),
-                                 quoted(e.libraryName),
-                                 quoted(e.colourName),
-                                 fixed(d.dL),
-                                 fixed(d.da),
-                                 fixed(d.db),
-                                 fixed(d.dC),
-                                 fixed(d.dH),
-                                 fixed(e.deltaE),
-                                 verdictText(e, language)}
+        cli.out() << QStringList{QString::number(e.id), e.time.toLocalTime().toString(Qt::ISODate),
+                                 quoted(e.lotName),     quoted(e.libraryName),
+                                 quoted(e.colourName),  fixed(d.dL),
+                                 fixed(d.da),           fixed(d.db),
+                                 fixed(d.dC),           fixed(d.dH),
+                                 fixed(e.deltaE),       verdictText(e, language)}
                          .join(separator)
                   << '\n';
     }

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "store/ColorCardStore.h"
 #include "colour/Tolerance.h"
+#include "store/ColorCardStore.h"
 #include "store/QualityStore.h"
 #include "tests/support/SampleLibraries.h"
 
