@@ -26,7 +26,7 @@ constexpr int kHintMs = 5000;
 }  // namespace
 
 InputGuide::InputGuide(QLineEdit* field, CurrentLanguage language, bool counted)
-    : QObject(field), field_(field), language_(std::move(language)) {
+    : QObject(field), field_(field), watchedField_(field), language_(std::move(language)) {
     field->installEventFilter(this);
     connect(field, &QLineEdit::inputRejected, this, &InputGuide::refused);
     // A hint is about the last thing typed: the next change takes it away.
@@ -151,7 +151,7 @@ void InputGuide::hideHint() {
 }
 
 bool InputGuide::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != field_)
+    if (watched != watchedField_ || !qobject_cast<QLineEdit*>(watched))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::KeyPress: {

@@ -60,6 +60,8 @@ private:
     QString refusedCharacters(const QString& text) const;
 
     QPointer<QLineEdit> field_;
+    // For identity only: the field's last events arrive while it is half destroyed.
+    const QObject* const watchedField_;
     QLabel* count_ = nullptr;
     QPointer<QLabel> hint_;
     QTimer* hintTimer_ = nullptr;
