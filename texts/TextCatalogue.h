@@ -18,7 +18,7 @@ namespace TextCatalogue {
 
 // English: the language the sources are written in.
 // A literal, not a QString: texts are read during static initialisation.
-inline constexpr QLatin1String kSourceLanguage("en");
+inline constexpr QLatin1String kSourceLanguage("en", 2);
 
 QString translate(const Language& language, const char* context, const char* source,
                   const char* disambiguation);
