@@ -41,7 +41,9 @@ bool same(const FormatLibraries& a, const FormatLibraries& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    static QCoreApplication app(*argc, *argv);
+    // Never destroyed: its post routines would run after the stores' globals are gone.
+    static QCoreApplication* app = new QCoreApplication(*argc, *argv);
+    (void)app;
     inputDir = fuzzFilePath("-formats-in");
     outputDir = fuzzFilePath("-formats-out");
     QDir().mkpath(inputDir);

@@ -21,7 +21,9 @@ QString path;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    static QCoreApplication app(*argc, *argv);
+    // Never destroyed: its post routines would run after the stores' globals are gone.
+    static QCoreApplication* app = new QCoreApplication(*argc, *argv);
+    (void)app;
     static FuzzWorkspace instance(fuzzFilePath("-store-XXXXXX"));
     world = &instance;
     path = fuzzFilePath("-import.xls");
