@@ -324,15 +324,18 @@ void MainWindow::on_pushButton_languageZh_clicked() {
     setLanguage(QStringLiteral("zh"));
 }
 
-// The form has the buttons of the languages the program has always had; every
-// other language installed (a ColorCard_<code>.qm) gets one beside them,
-// named as its translation names it.
+// A language is offered when its translation (a ColorCard_<code>.qm) is
+// installed: the form's two buttons show only then, and every other
+// language gets one beside them, named as its translation names it.
 void MainWindow::addLanguageButtons() {
     const QStringList directories = translationDirectories();
     for (const QString& directory : directories)
         TextCatalogue::addDirectory(directory);
+    const QStringList installed = TextCatalogue::languagesIn(directories);
+    ui_->pushButton_languageEn->setVisible(installed.contains(QLatin1String("en")));
+    ui_->pushButton_languageZh->setVisible(installed.contains(QLatin1String("zh")));
     int column = ui_->gridLayout_mainWindow->columnCount();
-    for (const QString& code : TextCatalogue::languagesIn(directories)) {
+    for (const QString& code : installed) {
         if (code == QLatin1String("en") || code == QLatin1String("zh"))
             continue;
         auto* button = new QPushButton(TextCatalogue::nativeName(code), this);

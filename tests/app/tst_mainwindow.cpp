@@ -246,6 +246,24 @@ private slots:
         QCOMPARE(window->windowTitle(), AppStartup::windowTitle());
     }
 
+    // Only the languages whose translation is installed are offered.
+    void languageButtonsFollowTheInstalledFiles() {
+        const QString bin = QStringLiteral(COLORCARD_BIN_DIR "/");
+        for (const QStringList& files :
+             {QStringList{}, QStringList{"en"}, QStringList{"zh"}, QStringList{"en", "zh"}}) {
+            QTemporaryDir directory;
+            for (const QString& code : files)
+                QVERIFY(QFile::copy(bin + "ColorCard_" + code + ".qm",
+                                    directory.filePath("ColorCard_" + code + ".qm")));
+            auto window = makeWindow(nullptr, nullptr, {directory.path()});
+            for (const QString& code : {QStringLiteral("en"), QStringLiteral("zh")}) {
+                const QString name =
+                    code == QLatin1String("en") ? "pushButton_languageEn" : "pushButton_languageZh";
+                QCOMPARE(window->findChild<QPushButton*>(name)->isHidden(), !files.contains(code));
+            }
+        }
+    }
+
     void startupOpensTheMeterAfterTheEventLoopRuns() {
         FakeOpener opener;
         auto* link = new FakeLink;
