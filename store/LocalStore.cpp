@@ -4,4 +4,6 @@
 LocalStore::LocalStore(const QString& directory)
     : store_(directory),
       backups_(store_.databasePath(), store_.connectionName()),
-      repository_(*this) {}
+      repository_(*this) {
+    repository_.setTableRequired(true);
+}

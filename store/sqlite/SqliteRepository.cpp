@@ -305,8 +305,9 @@ bool SqliteRepository::commit() {
         result_ = result;
         return false;
     }
-    // This connection's own commits leave data_version alone: say so here.
-    seenVersion_ = dataVersion();
+    // This connection's own commits leave data_version alone, so the version
+    // seen stays: what another connection committed before this transaction
+    // began is still told at the next look.
     emit changed();
     return true;
 }
@@ -504,8 +505,8 @@ bool SqliteRepository::removeLibrary(const QString& libraryId) {
 
 bool SqliteRepository::removeLibraryRows(const QString& libraryId, bool one) {
     // Removing every library has always required each one's table.
-    const QString drop =
-        one ? QStringLiteral("DROP TABLE IF EXISTS %1") : QStringLiteral("DROP TABLE %1");
+    const QString drop = one && !tableRequired_ ? QStringLiteral("DROP TABLE IF EXISTS %1")
+                                                : QStringLiteral("DROP TABLE %1");
     if (!run(drop.arg(quoted(libraryId)), {}, StoreError::DropColorTable) ||
         !run(QStringLiteral("DELETE FROM ColorCard WHERE colorcardid = ?"), {text(libraryId)},
              StoreError::DeleteLibrary))

@@ -66,6 +66,9 @@ public:
     QSqlError sqlError() const { return sqlError_; }
     bool checkForChanges() override;
     LocalStore* localStore() override { return local_; }
+    // Whether removing a library whose colour table is gone fails (the
+    // window has always told it) or removes what is left (the command line).
+    void setTableRequired(bool required) { tableRequired_ = required; }
 
     // PRAGMA data_version: changes whenever another connection commits to
     // the file; -1 when it cannot be read.
@@ -81,13 +84,13 @@ private:
     bool failed(StoreError step, const QSqlError& error);
     // Colours of which the first columns values are given.
     bool insertColours(const QString& libraryId, QVector<Colour>& colours, int columns);
-    // one: a library removed on its own (its table may be gone already; its
-    // index settings go with it).
+    // one: a library removed on its own (its index settings go with it).
     bool removeLibraryRows(const QString& libraryId, bool one);
 
     QString connection_;
     LocalStore* local_ = nullptr;
     bool inTransaction_ = false;
+    bool tableRequired_ = false;
     QString error_;
     QSqlError sqlError_;
     qint64 seenVersion_ = -1;
