@@ -98,7 +98,7 @@ struct CliSession {
         if (!library.open())
             return false;
         records = library.storedLibraries();
-        if (library.store().lastError() != StoreError::None)
+        if (library.lastReadFailed())
             return false;
         library.showStoredLibraries(records);
         return true;

@@ -2,6 +2,7 @@
 #include "server/PgRepository.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QVariant>
@@ -12,6 +13,8 @@ namespace {
 const char* const kValueColumns =
     "lab_l, lab_a, lab_b, luv_l, luv_u, luv_v, lch_l, lch_c, lch_h, yxy_y, yxy_x, yxy_y2, "
     "cmyk_c, cmyk_m, cmyk_y, cmyk_k, rgb_r, rgb_g, rgb_b";
+
+const char* const kIdTimeFormat = "yyMMddhhmmss";
 
 // Rows of one INSERT: the server takes up to 65535 bound values a statement.
 const int kRowsPerInsert = 500;
@@ -100,6 +103,11 @@ bool PgRepository::failQuery(const QString& what, const QSqlError& error) {
     return fail(what, error.text(), failureOf(error));
 }
 
+bool PgRepository::told(StoreError step, bool ok) {
+    result_ = ok ? StoreResult{} : StoreResult{step, StoreCause::None};
+    return ok;
+}
+
 bool PgRepository::run(QSqlQuery& query, const QString& statement, const QVariantList& values) {
     if (!database_.isOpen())
         return fail(QStringLiteral("cannot use the server"), QStringLiteral("not connected"),
@@ -123,7 +131,9 @@ std::optional<QVector<Library>> PgRepository::libraries() {
     error_.clear();
     failure_ = Failure::None;
     QSqlQuery query(database_);
+    result_ = {};
     if (!run(query, selectLibrary() + QStringLiteral(" ORDER BY l.id"))) {
+        told(StoreError::QueryLibraries, false);
         error_.prepend(QStringLiteral("cannot read the libraries: "));
         return std::nullopt;
     }
@@ -137,8 +147,26 @@ std::optional<Library> PgRepository::library(const QString& libraryId) {
     error_.clear();
     failure_ = Failure::None;
     QSqlQuery query(database_);
+    result_ = {};
     if (!run(query, selectLibrary() + QStringLiteral(" WHERE l.library_key = ?"),
              {text(libraryId)})) {
+        told(StoreError::QueryLibraries, false);
+        error_.prepend(QStringLiteral("cannot read the library: "));
+        return std::nullopt;
+    }
+    return query.next() ? libraryAt(query) : Library();
+}
+
+std::optional<Library> PgRepository::libraryByKey(const QString& name, const QString& description) {
+    error_.clear();
+    failure_ = Failure::None;
+    result_ = {};
+    QSqlQuery query(database_);
+    if (!run(query,
+             selectLibrary() +
+                 QStringLiteral(" WHERE l.name = ? AND l.description = ? ORDER BY l.id LIMIT 1"),
+             {text(name), text(description)})) {
+        told(StoreError::QueryLibraries, false);
         error_.prepend(QStringLiteral("cannot read the library: "));
         return std::nullopt;
     }
@@ -149,11 +177,11 @@ std::optional<QVector<Colour>> PgRepository::colours(const QString& libraryId, b
     error_.clear();
     failure_ = Failure::None;
     const auto stored = library(libraryId);
-    if (!stored)
-        return std::nullopt;
-    if (!stored->isStored()) {
-        fail(QStringLiteral("cannot read the colours of %1").arg(libraryId),
-             QStringLiteral("no such library"));
+    if (!stored || !stored->isStored()) {
+        if (stored)
+            fail(QStringLiteral("cannot read the colours of %1").arg(libraryId),
+                 QStringLiteral("no such library"));
+        told(StoreError::QueryColors, false);
         return std::nullopt;
     }
     QSqlQuery query(database_);
@@ -162,6 +190,7 @@ std::optional<QVector<Colour>> PgRepository::colours(const QString& libraryId, b
                             "library_id = ? ORDER BY position, id")
                  .arg(QLatin1String(kValueColumns)),
              {stored->rowId})) {
+        told(StoreError::QueryColors, false);
         error_.prepend(QStringLiteral("cannot read the colours of %1: ").arg(libraryId));
         return std::nullopt;
     }
@@ -258,8 +287,15 @@ std::optional<QVector<HistoryEntry>> PgRepository::history(int limit, const QStr
 bool PgRepository::begin() {
     error_.clear();
     failure_ = Failure::None;
-    if (!database_.isOpen() || !database_.transaction())
+    result_ = {};
+    if (inTransaction_) {
+        told(StoreError::Begin, false);
+        return fail(QStringLiteral("cannot begin"), QStringLiteral("a transaction is open"));
+    }
+    if (!database_.isOpen() || !database_.transaction()) {
+        told(StoreError::Begin, false);
         return failQuery(QStringLiteral("cannot begin"), database_.lastError());
+    }
     inTransaction_ = true;
     return true;
 }
@@ -267,8 +303,10 @@ bool PgRepository::begin() {
 bool PgRepository::commit() {
     error_.clear();
     failure_ = Failure::None;
+    result_ = {};
     inTransaction_ = false;
     if (!database_.commit()) {
+        told(StoreError::Commit, false);
         failQuery(QStringLiteral("cannot commit"), database_.lastError());
         const QString why = error_;
         const Failure failure = failure_;
@@ -283,8 +321,48 @@ bool PgRepository::commit() {
 }
 
 void PgRepository::rollback() {
+    if (!inTransaction_)
+        return;
     inTransaction_ = false;
     database_.rollback();
+}
+
+QString PgRepository::newLibraryId(int number) {
+    const QString stamp = clock_().toLocalTime().toString(QLatin1String(kIdTimeFormat));
+    // Keys compare without case, as the file's table names do: a library
+    // copied between the two keeps its key.
+    const auto taken = [this](const QString& id) {
+        QSqlQuery query(database_);
+        return run(query,
+                   QStringLiteral(
+                       "SELECT 1 FROM colorcard.libraries WHERE lower(library_key) = lower(?)"),
+                   {id}) &&
+               query.next();
+    };
+    for (int n = number;; ++n) {
+        const QString id = QStringLiteral("ColorCard%1").arg(n) + stamp;
+        if (!taken(id))
+            return id;
+    }
+}
+
+QStringList PgRepository::newColourIds(const QString& libraryId, int firstNumber, int count) {
+    const QString stamp = clock_().toLocalTime().toString(QLatin1String(kIdTimeFormat));
+    QSet<QString> existing;
+    QSqlQuery query(database_);
+    if (run(query,
+            QStringLiteral("SELECT c.colour_key FROM colorcard.colours c JOIN "
+                           "colorcard.libraries l ON l.id = c.library_id WHERE l.library_key = ?"),
+            {text(libraryId)}))
+        while (query.next())
+            existing.insert(query.value(0).toString());
+    QStringList ids;
+    for (int n = firstNumber; ids.size() < count; ++n) {
+        const QString id = QStringLiteral("ColorData%1").arg(n) + stamp;
+        if (!existing.contains(id))
+            ids << id;
+    }
+    return ids;
 }
 
 void PgRepository::wrote() {
@@ -324,6 +402,7 @@ bool PgRepository::addLibrary(Library& library) {
         library.count = QString::number(library.colours.size());
         return true;
     }();
+    told(StoreError::InsertLibrary, ok);
     return finish(alone, ok);
 }
 
@@ -406,6 +485,101 @@ bool PgRepository::addColours(const QString& libraryId, QVector<Colour>& colours
         }
         return true;
     }();
+    told(StoreError::InsertColor, ok);
+    return finish(alone, ok);
+}
+
+bool PgRepository::addLabColours(const QString& libraryId, QVector<Colour>& colours) {
+    // The values not given are empty texts already.
+    return addColours(libraryId, colours);
+}
+
+bool PgRepository::recount(const QString& libraryId) {
+    Q_UNUSED(libraryId);
+    // The server keeps no count: every read counts the colours held.
+    error_.clear();
+    failure_ = Failure::None;
+    result_ = {};
+    return true;
+}
+
+bool PgRepository::changeColour(StoreError step, const QString& statement,
+                                const QVariantList& values) {
+    error_.clear();
+    failure_ = Failure::None;
+    QSqlQuery query(database_);
+    if (!told(step, run(query, statement, values)))
+        return false;
+    if (query.numRowsAffected() == 0) {
+        told(step, false);
+        return fail(QStringLiteral("cannot change the colour"),
+                    QStringLiteral("no such colour or library"), Failure::Stale);
+    }
+    wrote();
+    return true;
+}
+
+bool PgRepository::replaceColourValues(const QString& libraryId, const QString& colourId,
+                                       const QStringList& values) {
+    QString assignments = QString::fromLatin1(kValueColumns);
+    assignments.replace(QLatin1String(","), QLatin1String(" = ?,"));
+    QVariantList bound;
+    for (int c = 0; c < ColorColumns::ValueCount; ++c)
+        bound << text(values.value(c));
+    bound << text(libraryId) << text(colourId);
+    return changeColour(StoreError::UpdateColor,
+                        QStringLiteral("UPDATE colorcard.colours SET %1 = ? WHERE library_id = "
+                                       "(SELECT id FROM colorcard.libraries WHERE library_key = "
+                                       "?) AND colour_key = ?")
+                            .arg(assignments),
+                        bound);
+}
+
+bool PgRepository::renameColour(const QString& libraryId, const QString& colourId,
+                                const QString& name) {
+    return changeColour(StoreError::RenameColor,
+                        QStringLiteral("UPDATE colorcard.colours SET name = ? WHERE library_id = "
+                                       "(SELECT id FROM colorcard.libraries WHERE library_key = "
+                                       "?) AND colour_key = ?"),
+                        {text(name), text(libraryId), text(colourId)});
+}
+
+bool PgRepository::removeColour(const QString& libraryId, const QString& colourId) {
+    return changeColour(StoreError::DeleteColor,
+                        QStringLiteral("DELETE FROM colorcard.colours WHERE library_id = (SELECT "
+                                       "id FROM colorcard.libraries WHERE library_key = ?) AND "
+                                       "colour_key = ?"),
+                        {text(libraryId), text(colourId)});
+}
+
+bool PgRepository::stampMeterNumber(const QString& meterNumber) {
+    error_.clear();
+    failure_ = Failure::None;
+    // Libraries stamped already keep their version.
+    if (!told(StoreError::RenameLibrary,
+              run(QStringLiteral("UPDATE colorcard.libraries SET meter_number = ? WHERE "
+                                 "meter_number <> ?"),
+                  {text(meterNumber), text(meterNumber)})))
+        return false;
+    wrote();
+    return true;
+}
+
+bool PgRepository::removeAllLibraries() {
+    error_.clear();
+    failure_ = Failure::None;
+    const bool alone = !inTransaction_;
+    if (alone && !begin())
+        return false;
+    // Each library is copied first, as when it is removed on its own.
+    const bool ok =
+        run(QStringLiteral(
+            "INSERT INTO colorcard.library_backups (library_key, cause, library, colours) "
+            "SELECT l.library_key, 'remove', to_jsonb(l), COALESCE((SELECT "
+            "jsonb_agg(to_jsonb(c) ORDER BY c.position, c.id) FROM colorcard.colours c "
+            "WHERE c.library_id = l.id), '[]'::jsonb) FROM colorcard.libraries l")) &&
+        run(QStringLiteral("DELETE FROM colorcard.libraries"));
+    told(StoreError::DeleteLibrary, ok);
     return finish(alone, ok);
 }
 
@@ -435,9 +609,10 @@ bool PgRepository::renameLibrary(const QString& libraryId, const QString& name,
                                  const QString& description) {
     error_.clear();
     failure_ = Failure::None;
-    if (!run(QStringLiteral("UPDATE colorcard.libraries SET name = ?, description = ? WHERE "
-                            "library_key = ?"),
-             {text(name), text(description), text(libraryId)}))
+    if (!told(StoreError::RenameLibrary,
+              run(QStringLiteral("UPDATE colorcard.libraries SET name = ?, description = ? WHERE "
+                                 "library_key = ?"),
+                  {text(name), text(description), text(libraryId)})))
         return false;
     wrote();
     return true;
@@ -461,6 +636,7 @@ bool PgRepository::removeLibrary(const QString& libraryId) {
             {text(libraryId)}) &&
         run(QStringLiteral("DELETE FROM colorcard.libraries WHERE library_key = ?"),
             {text(libraryId)});
+    told(StoreError::DeleteLibrary, ok);
     return finish(alone, ok);
 }
 

@@ -25,6 +25,7 @@ public:
 
     std::optional<QVector<Library>> libraries() override;
     std::optional<Library> library(const QString& libraryId) override;
+    std::optional<Library> libraryByKey(const QString& name, const QString& description) override;
     std::optional<QVector<Colour>> colours(const QString& libraryId,
                                            bool identifiers = true) override;
     std::optional<Tolerance> tolerance(const QString& libraryId) override;
@@ -34,8 +35,20 @@ public:
     bool begin() override;
     bool commit() override;
     void rollback() override;
+    bool inTransaction() const override { return inTransaction_; }
+    QString newLibraryId(int number) override;
+    QStringList newColourIds(const QString& libraryId, int firstNumber, int count) override;
     bool addLibrary(Library& library) override;
     bool addColours(const QString& libraryId, QVector<Colour>& colours) override;
+    bool addLabColours(const QString& libraryId, QVector<Colour>& colours) override;
+    bool recount(const QString& libraryId) override;
+    bool replaceColourValues(const QString& libraryId, const QString& colourId,
+                             const QStringList& values) override;
+    bool renameColour(const QString& libraryId, const QString& colourId,
+                      const QString& name) override;
+    bool removeColour(const QString& libraryId, const QString& colourId) override;
+    bool stampMeterNumber(const QString& meterNumber) override;
+    bool removeAllLibraries() override;
     bool expectVersion(const QString& libraryId, int version) override;
     bool renameLibrary(const QString& libraryId, const QString& name,
                        const QString& description) override;
@@ -59,6 +72,10 @@ private:
     bool run(const QString& statement, const QVariantList& values = {});
     bool fail(const QString& what, const QString& detail, Failure failure = Failure::Other);
     bool failQuery(const QString& what, const QSqlError& error);
+    // Records the step a failure is told as (lastResult); returns ok.
+    bool told(StoreError step, bool ok);
+    // A write to one colour of a library; false (Stale) when it is not there.
+    bool changeColour(StoreError step, const QString& statement, const QVariantList& values);
     // What the libraries, the audit trail and the history look like now.
     QString changeToken();
     // Ends the transaction a write opened for itself (alone): committed when

@@ -92,42 +92,7 @@ struct ColorCardStore::Impl {
 
     // The cause the user can act on, from SQLite's result code.
     StoreCause causeOf(const QSqlError& error) const {
-        bool numeric = false;
-        const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
-        const QString text = error.text().toLower();
-        if (numeric) {
-            switch (code) {
-                case 5:  // SQLITE_BUSY
-                case 6:  // SQLITE_LOCKED
-                    return StoreCause::Busy;
-                case 13:  // SQLITE_FULL
-                    return StoreCause::DiskFull;
-                case 8:  // SQLITE_READONLY
-                    return StoreCause::ReadOnly;
-                case 11:  // SQLITE_CORRUPT
-                case 26:  // SQLITE_NOTADB
-                    return StoreCause::Damaged;
-                case 14: {  // SQLITE_CANTOPEN: the file, or the journal beside it
-                    const QFileInfo file(filePath());
-                    const QFileInfo folder(file.absolutePath());
-                    if ((file.exists() && !file.isWritable()) || !folder.isWritable())
-                        return StoreCause::ReadOnly;
-                    break;
-                }
-                default:
-                    break;
-            }
-        }
-        if (text.contains(QLatin1String("malformed")) ||
-            text.contains(QLatin1String("not a database")))
-            return StoreCause::Damaged;
-        if (text.contains(QLatin1String("disk is full")))
-            return StoreCause::DiskFull;
-        if (text.contains(QLatin1String("readonly")) || text.contains(QLatin1String("read-only")))
-            return StoreCause::ReadOnly;
-        if (text.contains(QLatin1String("locked")))
-            return StoreCause::Busy;
-        return StoreCause::None;
+        return SqliteRepository::causeOf(error, filePath());
     }
 
     void failed(const QSqlError& error) {
@@ -265,6 +230,10 @@ void ColorCardStore::setDatabasePath(const QString& path) {
 
 void ColorCardStore::setClock(std::function<QDateTime()> clock) {
     d->clock = std::move(clock);
+}
+
+QDateTime ColorCardStore::clockTime() const {
+    return d->clock();
 }
 
 StoreResult ColorCardStore::openDatabase() {

@@ -4,12 +4,16 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 #include <optional>
 
 #include "model/Colour.h"
 #include "model/Quality.h"
+#include "store/StoreResult.h"
+
+class LocalStore;
 
 // Where the libraries, their colours, the tolerances and the history are
 // kept, whatever keeps them: the window and the command line read and write
@@ -43,6 +47,10 @@ public:
     // The library of that identifier (the first stored when several claim
     // it); one that is not stored when there is none.
     virtual std::optional<Library> library(const QString& libraryId) = 0;
+    // The first stored library of that name and description; one that is
+    // not stored when there is none.
+    virtual std::optional<Library> libraryByKey(const QString& name,
+                                                const QString& description) = 0;
     // The library's colours in stored order; without identifiers (row id 0,
     // id null) when only names and values are wanted.
     virtual std::optional<QVector<Colour>> colours(const QString& libraryId,
@@ -59,10 +67,32 @@ public:
     virtual bool begin() = 0;
     virtual bool commit() = 0;
     virtual void rollback() = 0;
+    virtual bool inTransaction() const = 0;
+    // "ColorCard<number><yyMMddhhmmss>", the next free number from number on.
+    virtual QString newLibraryId(int number) = 0;
+    // count identifiers "ColorData<n><yyMMddhhmmss>" from firstNumber on, each
+    // unique in the library and among themselves.
+    virtual QStringList newColourIds(const QString& libraryId, int firstNumber, int count) = 0;
     // The library with its colours; rowIds of what was stored are set.
     virtual bool addLibrary(Library& library) = 0;
     // Appends colours and sets the library's count to its rows.
     virtual bool addColours(const QString& libraryId, QVector<Colour>& colours) = 0;
+    // Appends colours of which only L*, a* and b* are known: the other
+    // values stay unset. Leaves the library's count as it was (see recount).
+    virtual bool addLabColours(const QString& libraryId, QVector<Colour>& colours) = 0;
+    // Sets the library's count to the colours it holds, counted by the store.
+    virtual bool recount(const QString& libraryId) = 0;
+    // values: the nineteen value texts in column order.
+    virtual bool replaceColourValues(const QString& libraryId, const QString& colourId,
+                                     const QStringList& values) = 0;
+    virtual bool renameColour(const QString& libraryId, const QString& colourId,
+                              const QString& name) = 0;
+    // Leaves the library's count as it was (see recount).
+    virtual bool removeColour(const QString& libraryId, const QString& colourId) = 0;
+    // Stamps every library with this meter.
+    virtual bool stampMeterNumber(const QString& meterNumber) = 0;
+    // Every library with its colours and tolerance; the QC history stays.
+    virtual bool removeAllLibraries() = 0;
     // The edits that follow were made from a view of the library at that
     // version (Library::version): refused, with failure() Stale, when it has
     // moved on since. Inside begin/commit the library stays as checked until
@@ -82,6 +112,13 @@ public:
 
     virtual QString error() const = 0;
     virtual Failure failure() const { return error().isEmpty() ? Failure::None : Failure::Other; }
+    // The step of the last operation that failed and, when the store said,
+    // why; the workflows choose their message by it.
+    StoreResult lastResult() const { return result_; }
+
+    // The store kept in one local file (its path, its backups, deleting and
+    // recreating it); null for a store that is not a file (a server).
+    virtual LocalStore* localStore() { return nullptr; }
 
     // Whether anyone, another process included, committed since the last
     // look (or since this repository was made); emits changed() when so.
@@ -91,4 +128,7 @@ signals:
     // What is stored changed: by a commit of this repository or, noticed by
     // checkForChanges, of another connection.
     void changed();
+
+protected:
+    StoreResult result_;
 };

@@ -110,4 +110,8 @@ inline constexpr BilingualText DamagedRestoreFailed{
     QT_TRANSLATE_NOOP3("StoreText",
                        "The backup could not be restored; the damaged database is left as it was.",
                        "DamagedRestoreFailed")};
+inline constexpr BilingualText NotOnServer{
+    "StoreText",
+    QT_TRANSLATE_NOOP3("StoreText", "This works on a database file only, not on a server.",
+                       "NotOnServer")};
 }  // namespace StoreText

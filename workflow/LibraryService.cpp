@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "store/IndexSettingsStore.h"
-#include "store/QualityStore.h"
 #include "store/TextSafety.h"
 #include "texts/BackupTexts.h"
 #include "texts/ChangeTexts.h"
@@ -71,50 +69,83 @@ bool looksAlike(const Library& record, const QString& name, const QString& descr
 
 }  // namespace
 
-LibraryService::LibraryService(Messenger& messenger, const QString& directory, QObject* parent)
+LibraryService::LibraryService(Messenger& messenger, LibraryRepository& repository, QObject* parent)
     : QObject(parent),
       messenger_(messenger),
-      store_(directory),
-      backup_(store_.databasePath(), store_.connectionName()),
+      repository_(repository),
+      local_(repository.localStore()),
       maxLibraries_(Limits::MeterLibraries) {}
+
+LibraryService::LibraryService(Messenger& messenger, const QString& directory, QObject* parent)
+    : LibraryService(messenger, new LocalStore(directory), parent) {}
+
+LibraryService::LibraryService(Messenger& messenger, LocalStore* owned, QObject* parent)
+    : QObject(parent),
+      messenger_(messenger),
+      ownStore_(owned),
+      repository_(owned->repository()),
+      local_(owned),
+      maxLibraries_(Limits::MeterLibraries) {}
+
+LibraryService::~LibraryService() = default;
+
+StoreResult LibraryService::outcome(bool ok, StoreError step) const {
+    if (ok)
+        return {};
+    StoreResult result = repository_.lastResult();
+    if (result.ok())
+        result.error = step;
+    return result;
+}
 
 bool LibraryService::reported(StoreResult result) const {
     if (!result) {
-        const StoreMessage message = storeFailureMessage(
-            result, QDir::toNativeSeparators(store_.databasePath()), messenger_.language());
+        const QString path = local_ ? QDir::toNativeSeparators(local_->databasePath()) : QString();
+        const StoreMessage message = storeFailureMessage(result, path, messenger_.language());
         messenger_.tip(message.text, message.arguments);
     }
     return result.ok();
 }
 
 bool LibraryService::begin() {
-    return reported(store_.beginTransaction());
+    return reported(outcome(repository_.begin(), StoreError::Begin));
 }
 
 bool LibraryService::undone(StoreResult result) {
-    store_.rollbackTransaction();
+    repository_.rollback();
     reported(result);
     return false;
 }
 
 bool LibraryService::open(bool deferDamaged) {
-    const StoreResult opened = store_.openDatabase();
+    damagedAtOpen_ = false;
+    // A server's connection was opened (and its schema brought up to date)
+    // before the service was given it.
+    if (!local_) {
+        databaseOpen_ = true;
+        repository_.checkForChanges();
+        return true;
+    }
+    ColorCardStore& store = local_->store();
+    const StoreResult opened = store.openDatabase();
     databaseOpen_ = opened.ok();
     damagedAtOpen_ = false;
     if (!databaseOpen_ && opened.cause == StoreCause::Damaged) {
         // Nothing more is read from it: one message, not one per step.
-        store_.closeDatabase();
+        store.closeDatabase();
         damagedAtOpen_ = true;
         if (!deferDamaged)
             offerDamagedStoreRestore();
     } else {
         reported(opened);
     }
-    dataVersion_ = databaseOpen_ ? store_.dataVersion() : -1;
+    // Commits from here on are what another process changed.
+    if (databaseOpen_)
+        repository_.checkForChanges();
     // What a crash left in the backups folder goes at the next start.
     if (!backupsTidied_) {
         backupsTidied_ = true;
-        backup_.tidy();
+        local_->backups().tidy();
     }
     return databaseOpen_;
 }
@@ -126,16 +157,19 @@ void LibraryService::offerDamagedStoreRestore() {
     offerRestoreOfDamagedStore();
     if (!databaseOpen_)
         return;
-    dataVersion_ = store_.dataVersion();
+    repository_.checkForChanges();
     if (!list_.isEmpty())
         reloadFromStore();
 }
 
 void LibraryService::offerRestoreOfDamagedStore() {
-    const QString path = store_.databasePath();
+    // Only a store file is found damaged at its opening.
+    ColorCardStore& store = local_->store();
+    DatabaseBackup& backups = local_->backups();
+    const QString path = store.databasePath();
     const QString shownPath = QDir::toNativeSeparators(path);
     const BackupEntry* newest = nullptr;
-    const QList<BackupEntry> entries = backup_.list();
+    const QList<BackupEntry> entries = backups.list();
     for (const BackupEntry& entry : entries)
         if (entry.readable()) {
             newest = &entry;
@@ -159,7 +193,7 @@ void LibraryService::offerRestoreOfDamagedStore() {
     }
     if (QFileInfo::exists(journal))
         QFile::rename(journal, kept + QStringLiteral("-journal"));
-    const BackupStatus status = backup_.restore(newest->path, meterNumber_);
+    const BackupStatus status = backups.restore(newest->path, meterNumber_);
     if (status != BackupStatus::Ok) {
         QFile::remove(path);
         QFile::rename(kept, path);
@@ -168,7 +202,7 @@ void LibraryService::offerRestoreOfDamagedStore() {
         messenger_.tip(StoreText::DamagedRestoreFailed);
         return;
     }
-    const StoreResult reopened = store_.openDatabase();
+    const StoreResult reopened = store.openDatabase();
     databaseOpen_ = reopened.ok();
     if (!databaseOpen_) {
         reported(reopened);
@@ -178,13 +212,9 @@ void LibraryService::offerRestoreOfDamagedStore() {
 }
 
 bool LibraryService::storeChangedElsewhere() {
-    if (!databaseOpen_ || store_.inTransaction())
+    if (!databaseOpen_ || repository_.inTransaction())
         return false;
-    const qint64 version = store_.dataVersion();
-    if (version < 0 || version == dataVersion_)
-        return false;
-    dataVersion_ = version;
-    return true;
+    return repository_.checkForChanges();
 }
 
 bool LibraryService::refreshIfChangedElsewhere() {
@@ -195,16 +225,16 @@ bool LibraryService::refreshIfChangedElsewhere() {
 }
 
 void LibraryService::reloadFromStore() {
-    if (!databaseOpen_ || store_.inTransaction())
+    if (!databaseOpen_ || repository_.inTransaction())
         return;
     const QString currentId =
         current_ >= 0 && current_ < list_.size() ? list_.entry(current_).id : QString();
-    const QVector<Library> records = store_.selectLibraries();
+    const std::optional<QVector<Library>> records = repository_.libraries();
     // A store that cannot be read now keeps the list as it was.
-    if (store_.lastError() != StoreError::None)
+    if (!records)
         return;
     QList<LibraryEntry> entries;
-    for (const Library& record : records)
+    for (const Library& record : *records)
         entries << entryOf(record);
     const bool wasLocked = locked_;
     current_ = -1;
@@ -247,19 +277,22 @@ int LibraryService::lookAlikeRow(const QString& name, const QString& description
 
 QVector<Library> LibraryService::storedLibraries() {
     // A store that could not be opened was told once, when it was opened.
+    readFailed_ = false;
     if (!databaseOpen_)
         return {};
-    const QVector<Library> records = store_.selectLibraries();
-    if (store_.lastError() != StoreError::None)
-        reported(StoreResult{store_.lastError()});
-    return records;
+    const std::optional<QVector<Library>> records = repository_.libraries();
+    readFailed_ = !records;
+    if (!records)
+        reported(StoreResult{StoreError::QueryLibraries});
+    return records.value_or(QVector<Library>());
 }
 
 QVector<Colour> LibraryService::storedColours(const QString& libraryId, bool identifiers) {
-    const QVector<Colour> colours = store_.selectColours(libraryId, identifiers);
-    if (store_.lastError() != StoreError::None)
-        reported(StoreResult{store_.lastError()});
-    return colours;
+    const std::optional<QVector<Colour>> colours = repository_.colours(libraryId, identifiers);
+    readFailed_ = !colours;
+    if (!colours)
+        reported(StoreResult{StoreError::QueryColors});
+    return colours.value_or(QVector<Colour>());
 }
 
 int LibraryService::totalColorCount() {
@@ -354,30 +387,25 @@ void LibraryService::clear() {
 }
 
 void LibraryService::clearAllData() {
-    reported(store_.deleteDatabaseFile());
+    if (!local_) {
+        // A server's store is shared: only its libraries go (removeAllLibraries).
+        messenger_.tip(StoreText::NotOnServer);
+        return;
+    }
+    reported(local_->store().deleteDatabaseFile());
     open();
     clear();
 }
 
 bool LibraryService::removeAllLibraries() {
-    const QVector<Library> records = storedLibraries();
-    if (store_.lastError() != StoreError::None)
+    storedLibraries();
+    if (readFailed_)
         return false;
-    QualityStore quality(store_.connectionName());
-    store_.beginTransaction();
-    StoreResult result;
-    for (const Library& record : records) {
-        const QString id = record.id;
-        result = store_.dropColorDataTable(id);
-        if (result)
-            result = store_.deleteLibrary(id);
-        if (result && !quality.removeTolerance(id))
-            result.error = StoreError::DeleteLibrary;
-        if (!result)
-            break;
-    }
+    // Not told when it cannot begin: the statements then run one by one.
+    repository_.begin();
+    StoreResult result = outcome(repository_.removeAllLibraries(), StoreError::DeleteLibrary);
     if (result)
-        result = store_.commitTransaction();
+        result = outcome(repository_.commit(), StoreError::Commit);
     if (!result)
         return undone(result);
     clear();
@@ -387,7 +415,8 @@ bool LibraryService::removeAllLibraries() {
 QString LibraryService::dataMeterNumber() {
     QHash<QString, int> stamps;
     QString most;
-    for (const Library& record : store_.selectLibraries()) {
+    const QVector<Library> records = repository_.libraries().value_or(QVector<Library>());
+    for (const Library& record : records) {
         const QString meter = record.meterNumber;
         if (meter.isEmpty())
             continue;
@@ -399,7 +428,7 @@ QString LibraryService::dataMeterNumber() {
 }
 
 bool LibraryService::adoptForAttachedMeter() {
-    return reported(store_.updateMeterNumberOfAll(meterNumber_));
+    return reported(outcome(repository_.stampMeterNumber(meterNumber_), StoreError::RenameLibrary));
 }
 
 bool LibraryService::deleteAllData() {
@@ -417,8 +446,11 @@ bool LibraryService::backUpBeforeChange(const char* cause) {
         return true;
     if (backupScopes_ > 0 && scopeCause_)
         cause = scopeCause_;
+    // A server keeps its own copy of each library it removes.
     const BackupStatus status =
-        backup_.take(dataMeterNumber(), nullptr, QString::fromLatin1(cause ? cause : ""));
+        local_ ? local_->backups().take(dataMeterNumber(), nullptr,
+                                        QString::fromLatin1(cause ? cause : ""))
+               : BackupStatus::Ok;
     // Another writer kept the store past the copy's wait: that is the reason.
     if (status == BackupStatus::Busy) {
         messenger_.tip(StoreText::Busy);
@@ -478,9 +510,10 @@ bool LibraryService::createLibrary(const QString& name, const QString& descripti
         return false;
     // Whether it exists, the limit and the next identifier, as the store is
     // now: another process may have added libraries since the list was read.
-    const QVector<Library> records = store_.selectLibraries();
-    if (store_.lastError() != StoreError::None)
-        return undone(store_.lastResult());
+    const std::optional<QVector<Library>> stored = repository_.libraries();
+    if (!stored)
+        return undone(outcome(false, StoreError::QueryLibraries));
+    const QVector<Library>& records = *stored;
     const BilingualText* refusal = nullptr;
     for (const Library& record : records)
         if (looksAlike(record, name, description))
@@ -488,7 +521,7 @@ bool LibraryService::createLibrary(const QString& name, const QString& descripti
     if (!refusal && records.size() >= maxLibraries_)
         refusal = &LibraryText::TooManyLibraries;
     if (refusal) {
-        store_.rollbackTransaction();
+        repository_.rollback();
         if (refusal == &LibraryText::TooManyLibraries)
             messenger_.tip(*refusal, {number(maxLibraries_)});
         else
@@ -496,13 +529,15 @@ bool LibraryService::createLibrary(const QString& name, const QString& descripti
         refreshIfChangedElsewhere();
         return false;
     }
-    LibraryEntry entry{
-        store_.makeLibraryId(records.size() + 1), name, description, QStringLiteral("0"), {}};
-    StoreResult result = store_.createColorDataTable(entry.id);
+    Library library;
+    library.id = repository_.newLibraryId(records.size() + 1);
+    library.meterNumber = meterNumber_;
+    library.name = name;
+    library.description = description;
+    LibraryEntry entry{library.id, name, description, QStringLiteral("0"), {}};
+    StoreResult result = outcome(repository_.addLibrary(library), StoreError::InsertLibrary);
     if (result)
-        result = store_.insertLibrary(entry.id, meterNumber_, name, description, entry.count);
-    if (result)
-        result = store_.commitTransaction();
+        result = outcome(repository_.commit(), StoreError::Commit);
     if (!result)
         return undone(result);
     if (!refreshIfChangedElsewhere())
@@ -513,7 +548,8 @@ bool LibraryService::createLibrary(const QString& name, const QString& descripti
 bool LibraryService::renameLibrary(int row, const QString& name, const QString& description) {
     if (row < 0 || row >= list_.size())
         return false;
-    if (!reported(store_.updateLibraryName(name, description, list_.entry(row).id)))
+    if (!reported(outcome(repository_.renameLibrary(list_.entry(row).id, name, description),
+                          StoreError::RenameLibrary)))
         return false;
     LibraryEntry& renamed = list_.editable(row);
     renamed.name = name;
@@ -539,16 +575,10 @@ bool LibraryService::deleteLibrary(int row) {
     const QString id = list_.entry(row).id;
     if (!begin())
         return false;
-    StoreResult result = store_.dropColorDataTable(id);
-    if (result)
-        result = store_.deleteLibrary(id);
     // The library's tolerance and index settings go with it, in the same transaction.
-    if (result && !QualityStore(store_.connectionName()).removeTolerance(id))
-        result.error = StoreError::DeleteLibrary;
-    if (result && !IndexSettingsStore(store_.connectionName()).removeSettings(id))
-        result.error = StoreError::DeleteLibrary;
+    StoreResult result = outcome(repository_.removeLibrary(id), StoreError::DeleteLibrary);
     if (result)
-        result = store_.commitTransaction();
+        result = outcome(repository_.commit(), StoreError::Commit);
     if (!result)
         return undone(result);
     // The current row first: the views follow the removal at once and may
@@ -620,18 +650,18 @@ bool LibraryService::addColour(const QString& name, const QStringList& values) {
     if (!begin())
         return false;
     // The name, the limit and the next identifier as the store is now.
-    const QVector<Colour> held = store_.selectColours(libraryId, false);
-    if (store_.lastError() != StoreError::None)
-        return undone(store_.lastResult());
-    const QVector<Library> records = store_.selectLibraries();
-    if (store_.lastError() != StoreError::None)
-        return undone(store_.lastResult());
+    const std::optional<QVector<Colour>> held = repository_.colours(libraryId, false);
+    if (!held)
+        return undone(outcome(false, StoreError::QueryColors));
+    const std::optional<QVector<Library>> records = repository_.libraries();
+    if (!records)
+        return undone(outcome(false, StoreError::QueryLibraries));
     bool taken = false;
-    for (const Colour& colour : held)
+    for (const Colour& colour : *held)
         taken = taken || colour.name == name;
-    const bool full = totalsOf(records).colours >= Limits::MaxColors;
+    const bool full = totalsOf(*records).colours >= Limits::MaxColors;
     if (taken || full) {
-        store_.rollbackTransaction();
+        repository_.rollback();
         if (taken)
             messenger_.tip(LibraryText::SameColorName);
         else
@@ -641,16 +671,16 @@ bool LibraryService::addColour(const QString& name, const QStringList& values) {
     }
     // The next number after the colours held, skipping one already taken in
     // this second (after a deletion the count repeats an earlier number).
-    const QString id = store_.makeColorIds(libraryId, held.size() + 1, 1).value(0);
-    StoreResult result = store_.insertColorData(libraryId, id, name, values);
-    // The count is the table's rows, counted in the statement that sets it.
+    const QString id = repository_.newColourIds(libraryId, held->size() + 1, 1).value(0);
+    QVector<Colour> added{Colour::fromValues(name, values)};
+    added[0].id = id;
+    // Sets the count to the colours held, counted in the statement that sets it.
+    StoreResult result = outcome(repository_.addColours(libraryId, added), StoreError::InsertColor);
     if (result)
-        result = store_.recountLibrary(libraryId);
-    if (result)
-        result = store_.commitTransaction();
+        result = outcome(repository_.commit(), StoreError::Commit);
     if (!result)
         return undone(result);
-    const QString count = store_.selectLibrary(libraryId).count;
+    const QString count = repository_.library(libraryId).value_or(Library()).count;
     if (refreshIfChangedElsewhere())
         return true;
     LibraryEntry& library = list_.editable(current_);
@@ -667,7 +697,8 @@ bool LibraryService::replaceColourValues(int colourRow, const QStringList& value
         return false;
     LibraryEntry& library = list_.editable(current_);
     ColourEntry& colour = library.colours[colourRow];
-    if (!reported(store_.updateColorData(library.id, values, colour.id)))
+    if (!reported(outcome(repository_.replaceColourValues(library.id, colour.id, values),
+                          StoreError::UpdateColor)))
         return false;
     colour.L = values.value(0);
     colour.a = values.value(1);
@@ -694,7 +725,8 @@ bool LibraryService::renameColour(int colourRow, const QString& name) {
         messenger_.tip(LibraryText::SameColorName);
         return false;
     }
-    if (!reported(store_.updateColorDataName(library.id, name, colour.id))) {
+    if (!reported(outcome(repository_.renameColour(library.id, colour.id, name),
+                          StoreError::RenameColor))) {
         emit colourChanged(colourRow);
         return false;
     }
@@ -710,15 +742,16 @@ bool LibraryService::deleteColour(int colourRow) {
     if (!begin())
         return false;
     StoreResult result =
-        store_.deleteColorData(libraryId, list_.entry(current_).colours[colourRow].id);
-    // The count is the table's rows, counted in the statement that sets it.
+        outcome(repository_.removeColour(libraryId, list_.entry(current_).colours[colourRow].id),
+                StoreError::DeleteColor);
+    // The count is the colours held, counted in the statement that sets it.
     if (result)
-        result = store_.recountLibrary(libraryId);
+        result = outcome(repository_.recount(libraryId), StoreError::UpdateCount);
     if (result)
-        result = store_.commitTransaction();
+        result = outcome(repository_.commit(), StoreError::Commit);
     if (!result)
         return undone(result);
-    const QString count = store_.selectLibrary(libraryId).count;
+    const QString count = repository_.library(libraryId).value_or(Library()).count;
     if (refreshIfChangedElsewhere())
         return true;
     LibraryEntry& library = list_.editable(current_);
@@ -849,7 +882,7 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
             }
             if (outcome == MergeOutcome::Stopped) {
                 mergeCounts_ = countsBefore;
-                store_.rollbackTransaction();
+                repository_.rollback();
                 refreshIfChangedElsewhere();
                 return -1;
             }
@@ -867,12 +900,12 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
             // written yet, so the transaction begins again after the copy,
             // the answers given standing.
             mergeCounts_ = countsBefore;
-            store_.rollbackTransaction();
+            repository_.rollback();
             if (!backUpBeforeChange())
                 return -1;
             continue;
         }
-        StoreResult committed = store_.commitTransaction();
+        StoreResult committed = outcome(repository_.commit(), StoreError::Commit);
         if (!committed) {
             // A failed commit has always been told as a failed insert.
             mergeCounts_ = countsBefore;
@@ -890,7 +923,7 @@ int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int fi
 
 void LibraryService::showMerged(const QStringList& ids) {
     for (const QString& id : ids) {
-        const Library record = store_.selectLibrary(id);
+        const Library record = repository_.library(id).value_or(Library());
         if (!record.isStored())
             continue;
         const LibraryEntry entry = entryOf(record);
@@ -910,23 +943,25 @@ void LibraryService::showMerged(const QStringList& ids) {
 LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLibrary& incoming,
                                                                 int position, MergeSeries* series,
                                                                 QString* mergedId) {
-    const auto stopped = [this] {
-        reported(store_.lastResult());
+    const auto stopped = [this](StoreError step) {
+        reported(outcome(false, step));
         return MergeOutcome::Stopped;
     };
     // The library as the store holds it now (earlier libraries of this
     // transaction included), not as the list was read.
-    const Library stored = store_.selectLibraryByKey(incoming.name, incoming.description);
-    if (store_.lastError() != StoreError::None)
-        return stopped();
+    const std::optional<Library> found =
+        repository_.libraryByKey(incoming.name, incoming.description);
+    if (!found)
+        return stopped(StoreError::QueryLibraries);
+    const Library& stored = *found;
     const bool exists = stored.isStored();
     QList<ColourEntry> held;
     if (exists) {
-        const QVector<Colour> colours = store_.selectColours(stored.id);
-        if (store_.lastError() != StoreError::None)
-            return stopped();
-        held.reserve(colours.size());
-        for (const Colour& colour : colours)
+        const std::optional<QVector<Colour>> colours = repository_.colours(stored.id);
+        if (!colours)
+            return stopped(StoreError::QueryColors);
+        held.reserve(colours->size());
+        for (const Colour& colour : *colours)
             held << ColourEntry{colour.id, colour.name, colour.labL, colour.laba, colour.labb};
     }
 
@@ -1004,10 +1039,10 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
             return kept(MergeOutcome::Skipped);
     }
 
-    const QVector<Library> records = store_.selectLibraries();
-    if (store_.lastError() != StoreError::None)
-        return stopped();
-    const StoreTotals totals = totalsOf(records);
+    const std::optional<QVector<Library>> records = repository_.libraries();
+    if (!records)
+        return stopped(StoreError::QueryLibraries);
+    const StoreTotals totals = totalsOf(*records);
     if (!exists && totals.libraries >= maxLibraries_) {
         messenger_.tip(LibraryText::ImportTooManyLibraries,
                        {number(maxLibraries_), number(totals.libraries)});
@@ -1025,43 +1060,47 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     if (exists && backupPending())
         return MergeOutcome::NeedsBackup;
 
-    const QString id = exists ? stored.id : store_.makeLibraryId(totals.libraries + 1);
+    const QString id = exists ? stored.id : repository_.newLibraryId(totals.libraries + 1);
     StoreResult result;
     if (!exists) {
-        result = store_.createColorDataTable(id);
-        if (result)
-            result = store_.insertLibrary(id, meterNumber_, incoming.name, incoming.description,
-                                          QStringLiteral("0"));
+        Library library;
+        library.id = id;
+        library.meterNumber = meterNumber_;
+        library.name = incoming.name;
+        library.description = incoming.description;
+        result = outcome(repository_.addLibrary(library), StoreError::InsertLibrary);
     }
     for (auto it = replaced.cbegin(); result && it != replaced.cend(); ++it)
-        result = store_.updateColorData(id, allValues(it->values), held[it.key()].id);
+        result =
+            outcome(repository_.replaceColourValues(id, held[it.key()].id, allValues(it->values)),
+                    StoreError::UpdateColor);
     if (result && !added.isEmpty()) {
         QStringList ids;
         if (incoming.idsByPlace) {
-            const QStringList byPlace = store_.makeColorIds(id, 0, incoming.colours.size());
+            const QStringList byPlace = repository_.newColourIds(id, 0, incoming.colours.size());
             for (int place : addedPlaces)
                 ids << byPlace.value(place);
         } else {
-            ids = store_.makeColorIds(id, 1, added.size());
+            ids = repository_.newColourIds(id, 1, added.size());
         }
         bool everyValue = true;
         for (const IncomingColour& colour : added)
             everyValue = everyValue && colour.values.size() >= kValueCount;
-        QList<QStringList> columns;
-        for (int c = 0; c <= (everyValue ? kValueCount : 3); ++c)
-            columns << QStringList();
-        for (const IncomingColour& colour : added) {
-            columns[0] << colour.name;
-            for (int c = 1; c < columns.size(); ++c)
-                columns[c] << colour.values.value(c - 1);
+        // Every value of every colour, or L*, a* and b* alone.
+        QVector<Colour> colours;
+        colours.reserve(added.size());
+        for (int k = 0; k < added.size(); ++k) {
+            colours << Colour::fromValues(added[k].name,
+                                          added[k].values.mid(0, everyValue ? kValueCount : 3));
+            colours.last().id = ids.value(k);
         }
-        result = everyValue ? store_.insertColorDataBatch(id, ids, columns)
-                            : store_.insertColorDataBatchLab(id, ids, columns[0], columns[1],
-                                                             columns[2], columns[3]);
+        result = outcome(everyValue ? repository_.addColours(id, colours)
+                                    : repository_.addLabColours(id, colours),
+                         StoreError::InsertColor);
     }
-    // The count is the table's rows, counted in the statement that sets it.
+    // The count is the colours held, counted in the statement that sets it.
     if (result)
-        result = store_.recountLibrary(id);
+        result = outcome(repository_.recount(id), StoreError::UpdateCount);
     if (!result) {
         reported(result);
         return MergeOutcome::Stopped;

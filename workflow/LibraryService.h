@@ -7,10 +7,13 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 #include "prompt/Messenger.h"
 #include "store/ColorCardStore.h"
 #include "store/DatabaseBackup.h"
+#include "store/LibraryRepository.h"
+#include "store/LocalStore.h"
 #include "workflow/LibraryListModel.h"
 #include "workflow/LibraryTypes.h"
 
@@ -61,11 +64,17 @@ public:
         QHash<int, bool> answered;
     };
 
-    // directory: where "database.db" lives.
+    // Works on the repository the caller owns (a file's: its localStore()
+    // is opened, backed up and recreated here; a server's: opened already).
+    LibraryService(Messenger& messenger, LibraryRepository& repository, QObject* parent = nullptr);
+    // On a store file of its own; directory: where "database.db" lives.
     LibraryService(Messenger& messenger, const QString& directory, QObject* parent = nullptr);
+    ~LibraryService() override;
 
     Messenger& messenger() const { return messenger_; }
-    ColorCardStore& store() { return store_; }
+    LibraryRepository& repository() { return repository_; }
+    // The store file; only on a store kept in a local file.
+    ColorCardStore& store() { return local_->store(); }
 
     // Opens the store (a failure is shown); the list starts empty. A store
     // that cannot be read (damaged) is told once, naming the file, with the
@@ -129,6 +138,8 @@ public:
 
     // The stored libraries (a failed query is shown).
     QVector<Library> storedLibraries();
+    // Whether the last storedLibraries or storedColours failed (message shown).
+    bool lastReadFailed() const { return readFailed_; }
     // The stored colours of a library, without identifiers when not wanted
     // (a failed query is shown).
     QVector<Colour> storedColours(const QString& libraryId, bool identifiers = true);
@@ -152,8 +163,9 @@ public:
     // Asks, backs up, then clearAllData; true when the data was cleared.
     bool deleteAllData();
 
-    // The copies of the database in the backups folder beside it.
-    DatabaseBackup& backups() { return backup_; }
+    // The copies of the database in the backups folder beside it; only on a
+    // store kept in a local file.
+    DatabaseBackup& backups() { return local_->backups(); }
     // Copies the database before a change that removes or replaces stored
     // data, named by the time, the meter whose data it holds and the cause
     // (a BackupCause; within a BackupScope the scope's); within a BackupScope
@@ -244,6 +256,9 @@ signals:
     void lockReleased();
 
 private:
+    LibraryService(Messenger& messenger, LocalStore* owned, QObject* parent);
+    // Success, or the repository's failed step (step when it named none).
+    StoreResult outcome(bool ok, StoreError step) const;
     // Shows the message of a failed step; true on success.
     bool reported(StoreResult result) const;
     // Rolls back and shows the failure; always false.
@@ -275,8 +290,11 @@ private:
     bool backupPending() const { return !(backupScopes_ > 0 && scopeBackedUp_); }
 
     Messenger& messenger_;
-    ColorCardStore store_;
-    DatabaseBackup backup_;
+    // The store file made for this service alone (the directory constructor).
+    std::unique_ptr<LocalStore> ownStore_;
+    LibraryRepository& repository_;
+    // Null on a server.
+    LocalStore* local_;
     int backupScopes_ = 0;
     bool scopeBackedUp_ = false;
     const char* scopeCause_ = nullptr;
@@ -287,7 +305,7 @@ private:
     QString meterNumber_;
     int maxLibraries_;
     bool databaseOpen_ = false;
-    qint64 dataVersion_ = -1;
+    bool readFailed_ = false;
     bool damagedAtOpen_ = false;
     bool backupsTidied_ = false;
     MergeCounts mergeCounts_;

@@ -34,7 +34,7 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     for (const Library& record : library.storedLibraries())
         if (libraryIds.isEmpty() || libraryIds.contains(record.id))
             records << record;
-    if (library.store().lastError() != StoreError::None)
+    if (library.lastReadFailed())
         return false;
 
     std::unique_ptr<ProgressReporter> progress =
@@ -44,7 +44,7 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     qint64 colors = 0;
     for (int k = 0; k < records.size(); ++k) {
         const QVector<Colour> stored = library.storedColours(records[k].id, false);
-        if (library.store().lastError() != StoreError::None) {
+        if (library.lastReadFailed()) {
             progress->hide();
             return false;
         }

@@ -21,7 +21,8 @@ QString settingsBesideExecutable() {
 Session::Session(const Setup& setup, QObject* parent)
     : QObject(parent),
       messenger_(setup.prompt),
-      library_(messenger_, orDefault(setup.dataDirectory, &ColorCardStore::defaultDirectory)),
+      local_(orDefault(setup.dataDirectory, &ColorCardStore::defaultDirectory)),
+      library_(messenger_, local_.repository()),
       meter_(library_, setup.frames, orDefault(setup.settingsFile, &settingsBesideExecutable),
              orDefault(setup.templateDirectory, &DataFiles::templateDirectory)),
       quality_(library_, meter_) {}

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "prompt/Messenger.h"
+#include "store/LocalStore.h"
 #include "workflow/LibraryService.h"
 #include "workflow/MeterController.h"
 #include "workflow/QualityController.h"
@@ -35,12 +36,16 @@ public:
     ~Session() override;
 
     Messenger& messenger() { return messenger_; }
+    // Where the libraries are read and written.
+    LibraryRepository& repository() { return local_.repository(); }
     LibraryService& library() { return library_; }
     MeterController& meter() { return meter_; }
     QualityController& quality() { return quality_; }
 
 private:
     Messenger messenger_;
+    // The store file in the data directory.
+    LocalStore local_;
     LibraryService library_;
     MeterController meter_;
     QualityController quality_;

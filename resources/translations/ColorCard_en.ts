@@ -2586,6 +2586,11 @@ Restore the newest backup, taken %2? The damaged file is kept beside it.</source
         <comment>DamagedRestoreFailed</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This works on a database file only, not on a server.</source>
+        <comment>NotOnServer</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TransferText</name>

@@ -2604,6 +2604,11 @@ Restore the newest backup, taken %2? The damaged file is kept beside it.</source
         <comment>DamagedRestoreFailed</comment>
         <translation>无法恢复备份；损坏的数据库保持原样。</translation>
     </message>
+    <message>
+        <source>This works on a database file only, not on a server.</source>
+        <comment>NotOnServer</comment>
+        <translation>此操作仅适用于数据库文件，不能在服务器上进行。</translation>
+    </message>
 </context>
 <context>
     <name>TransferText</name>

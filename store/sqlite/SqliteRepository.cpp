@@ -3,11 +3,16 @@
 
 #include <sqlite3.h>
 
+#include <QFileInfo>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "store/ColorCardStore.h"
+#include "store/IndexSettingsStore.h"
+#include "store/LocalStore.h"
 #include "store/QualityStore.h"
 #include "store/sqlite/SqliteRows.h"
 #include "store/sqlite/SqliteStatements.h"
@@ -66,13 +71,61 @@ QString columnText(sqlite3_stmt* statement, int column) {
     return QString::fromUtf8(text, size);
 }
 
+const char* const kIdTimeFormat = "yyMMddhhmmss";
+
 }  // namespace
 
 SqliteRepository::SqliteRepository(const QSqlDatabase& database, QObject* parent)
     : LibraryRepository(parent),
-      database_(database),
+      connection_(database.connectionName()),
       clock_([] { return QDateTime::currentDateTimeUtc(); }) {
     seenVersion_ = dataVersion();
+}
+
+SqliteRepository::SqliteRepository(LocalStore& local, QObject* parent)
+    : LibraryRepository(parent),
+      connection_(local.store().connectionName()),
+      local_(&local),
+      clock_([] { return QDateTime::currentDateTimeUtc(); }) {
+    seenVersion_ = dataVersion();
+}
+
+StoreCause SqliteRepository::causeOf(const QSqlError& error, const QString& filePath) {
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+    const QString text = error.text().toLower();
+    if (numeric) {
+        switch (code) {
+            case SQLITE_BUSY:
+            case SQLITE_LOCKED:
+                return StoreCause::Busy;
+            case SQLITE_FULL:
+                return StoreCause::DiskFull;
+            case SQLITE_READONLY:
+                return StoreCause::ReadOnly;
+            case SQLITE_CORRUPT:
+            case SQLITE_NOTADB:
+                return StoreCause::Damaged;
+            case SQLITE_CANTOPEN: {  // the file, or the journal beside it
+                const QFileInfo file(filePath);
+                const QFileInfo folder(file.absolutePath());
+                if ((file.exists() && !file.isWritable()) || !folder.isWritable())
+                    return StoreCause::ReadOnly;
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    if (text.contains(QLatin1String("malformed")) || text.contains(QLatin1String("not a database")))
+        return StoreCause::Damaged;
+    if (text.contains(QLatin1String("disk is full")))
+        return StoreCause::DiskFull;
+    if (text.contains(QLatin1String("readonly")) || text.contains(QLatin1String("read-only")))
+        return StoreCause::ReadOnly;
+    if (text.contains(QLatin1String("locked")))
+        return StoreCause::Busy;
+    return StoreCause::None;
 }
 
 void SqliteRepository::setClock(std::function<QDateTime()> clock) {
@@ -84,24 +137,42 @@ bool SqliteRepository::fail(const QString& what, const QString& detail) {
     return false;
 }
 
-bool SqliteRepository::run(const QString& statement, const QVariantList& values) {
-    if (!database_.isOpen())
+bool SqliteRepository::failed(StoreError step, const QSqlError& error) {
+    sqlError_ = error;
+    result_ = StoreResult{step, causeOf(error, database().databaseName())};
+    return false;
+}
+
+bool SqliteRepository::run(QSqlQuery& query, const QString& statement, const QVariantList& values,
+                           StoreError step) {
+    if (!database().isOpen()) {
+        result_ = StoreResult{step, StoreCause::None};
         return fail(QStringLiteral("cannot use the store"), QStringLiteral("it is not open"));
-    QSqlQuery query(database_);
+    }
     bool ok = query.prepare(statement);
     if (ok) {
         for (const QVariant& value : values)
             query.addBindValue(value);
         ok = query.exec();
     }
-    return ok || fail(statement.section(QLatin1Char(' '), 0, 1), query.lastError().text());
+    if (ok)
+        return true;
+    failed(step, query.lastError());
+    return fail(statement.section(QLatin1Char(' '), 0, 1), query.lastError().text());
+}
+
+bool SqliteRepository::run(const QString& statement, const QVariantList& values, StoreError step) {
+    QSqlQuery query(database());
+    return run(query, statement, values, step);
 }
 
 std::optional<QVector<Library>> SqliteRepository::libraries() {
     error_.clear();
-    QSqlQuery query(database_);
-    if (!database_.isOpen() || !query.exec(selectLibrary() + QStringLiteral(" ORDER BY id"))) {
-        sqlError_ = query.lastError();
+    result_ = {};
+    const QSqlDatabase database = this->database();
+    QSqlQuery query(database);
+    if (!database.isOpen() || !query.exec(selectLibrary() + QStringLiteral(" ORDER BY id"))) {
+        failed(StoreError::QueryLibraries, query.lastError());
         fail(QStringLiteral("cannot read the libraries"), query.lastError().text());
         return std::nullopt;
     }
@@ -113,28 +184,47 @@ std::optional<QVector<Library>> SqliteRepository::libraries() {
 
 std::optional<Library> SqliteRepository::library(const QString& libraryId) {
     error_.clear();
-    QSqlQuery query(database_);
-    if (!database_.isOpen() ||
+    result_ = {};
+    const QSqlDatabase database = this->database();
+    QSqlQuery query(database);
+    if (!database.isOpen() ||
         !query.prepare(selectLibrary() +
                        QStringLiteral(" WHERE colorcardid = ? ORDER BY id LIMIT 1"))) {
+        result_ = StoreResult{StoreError::QueryLibraries, StoreCause::None};
         fail(QStringLiteral("cannot read the library"), query.lastError().text());
         return std::nullopt;
     }
     query.addBindValue(text(libraryId));
     if (!query.exec()) {
-        sqlError_ = query.lastError();
+        failed(StoreError::QueryLibraries, query.lastError());
         fail(QStringLiteral("cannot read the library"), query.lastError().text());
         return std::nullopt;
     }
     return query.next() ? libraryAt(query) : Library();
 }
 
+std::optional<Library> SqliteRepository::libraryByKey(const QString& name,
+                                                      const QString& description) {
+    error_.clear();
+    result_ = {};
+    QSqlQuery query(database());
+    if (!run(query,
+             selectLibrary() + QStringLiteral(" WHERE colorcardname = ? AND colorcarddesc = ? "
+                                              "ORDER BY id LIMIT 1"),
+             {text(name), text(description)}, StoreError::QueryLibraries))
+        return std::nullopt;
+    return query.next() ? libraryAt(query) : Library();
+}
+
 std::optional<QVector<Colour>> SqliteRepository::colours(const QString& libraryId,
                                                          bool identifiers) {
     error_.clear();
+    // A colour table that cannot be read is told by its step alone.
+    result_ = {};
+    const StoreResult unread{StoreError::QueryColors, StoreCause::None};
     // Straight from SQLite, each row read once into its texts: the toolkit's
     // query would turn every cell into a variant first.
-    sqlite3* db = handleOf(database_);
+    sqlite3* db = handleOf(database());
     sqlite3_stmt* statement = nullptr;
     const QByteArray sql = QStringLiteral("SELECT %1colordataname, %2 FROM %3 ORDER BY id")
                                .arg(identifiers ? QStringLiteral("id, colordataid, ") : QString(),
@@ -145,6 +235,7 @@ std::optional<QVector<Colour>> SqliteRepository::colours(const QString& libraryI
         fail(QStringLiteral("cannot read the colours of %1").arg(libraryId),
              db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("the store is not open"));
         sqlite3_finalize(statement);
+        result_ = unread;
         return std::nullopt;
     }
     QVector<Colour> rows;
@@ -165,13 +256,14 @@ std::optional<QVector<Colour>> SqliteRepository::colours(const QString& libraryI
     if (step != SQLITE_DONE) {
         fail(QStringLiteral("cannot read the colours of %1").arg(libraryId),
              QString::fromUtf8(sqlite3_errmsg(db)));
+        result_ = unread;
         return std::nullopt;
     }
     return rows;
 }
 
 std::optional<Tolerance> SqliteRepository::tolerance(const QString& libraryId) {
-    QualityStore quality(database_.connectionName());
+    QualityStore quality(connection_);
     const auto result = quality.tolerance(libraryId);
     error_ = quality.error();
     return result;
@@ -179,7 +271,7 @@ std::optional<Tolerance> SqliteRepository::tolerance(const QString& libraryId) {
 
 std::optional<QVector<HistoryEntry>> SqliteRepository::history(int limit,
                                                                const QString& libraryId) {
-    QualityStore quality(database_.connectionName());
+    QualityStore quality(connection_);
     const auto result = quality.history(limit, libraryId);
     error_ = quality.error();
     return result;
@@ -187,26 +279,92 @@ std::optional<QVector<HistoryEntry>> SqliteRepository::history(int limit,
 
 bool SqliteRepository::begin() {
     error_.clear();
-    // The write lock at once: what is read inside cannot change before the commit.
-    return run(QStringLiteral("BEGIN IMMEDIATE"));
+    result_ = {};
+    // Not nested: the outer transaction's statements would land with this one.
+    if (inTransaction_) {
+        result_ = StoreResult{StoreError::Begin, StoreCause::None};
+        return fail(QStringLiteral("cannot begin"), QStringLiteral("a transaction is open"));
+    }
+    // The write lock at once (waiting out another writer up to the busy
+    // time-out): what is read inside cannot change before the commit.
+    inTransaction_ = run(QStringLiteral("BEGIN IMMEDIATE"), {}, StoreError::Begin);
+    return inTransaction_;
 }
 
 bool SqliteRepository::commit() {
     error_.clear();
-    if (!run(QStringLiteral("COMMIT"))) {
+    result_ = {};
+    if (!inTransaction_)
+        return true;
+    inTransaction_ = false;
+    if (!run(QStringLiteral("COMMIT"), {}, StoreError::Commit)) {
         const QString why = error_;
-        rollback();
+        const StoreResult result = result_;
+        run(QStringLiteral("ROLLBACK"), {}, StoreError::Commit);
         error_ = why;
+        result_ = result;
         return false;
     }
-    // This connection's own commits leave data_version alone: say so here.
-    seenVersion_ = dataVersion();
+    // This connection's own commits leave data_version alone, so the version
+    // seen stays: what another connection committed before this transaction
+    // began is still told at the next look.
     emit changed();
     return true;
 }
 
 void SqliteRepository::rollback() {
-    run(QStringLiteral("ROLLBACK"));
+    if (!inTransaction_)
+        return;
+    inTransaction_ = false;
+    const QString why = error_;
+    const StoreResult result = result_;
+    run(QStringLiteral("ROLLBACK"), {}, StoreError::Commit);
+    // What failed before is what the caller tells.
+    error_ = why;
+    result_ = result;
+}
+
+QString SqliteRepository::newLibraryId(int number) {
+    const QString stamp = (local_ ? local_->store().clockTime() : clock_().toLocalTime())
+                              .toString(QLatin1String(kIdTimeFormat));
+    // Taken when it names a library row or any table (table names ignore case).
+    const auto taken = [this](const QString& id) {
+        QSqlQuery query(database());
+        if (query.prepare(QStringLiteral("SELECT 1 FROM ColorCard WHERE colorcardid = ?"))) {
+            query.addBindValue(id);
+            if (query.exec() && query.next())
+                return true;
+        }
+        query.finish();
+        if (!query.prepare(SqliteStatements::nameTaken()))
+            return false;
+        query.addBindValue(id);
+        return query.exec() && query.next();
+    };
+    for (int n = number;; ++n) {
+        const QString id = QStringLiteral("ColorCard%1").arg(n) + stamp;
+        if (!taken(id))
+            return id;
+    }
+}
+
+QStringList SqliteRepository::newColourIds(const QString& libraryId, int firstNumber, int count) {
+    const QString stamp = (local_ ? local_->store().clockTime() : clock_().toLocalTime())
+                              .toString(QLatin1String(kIdTimeFormat));
+    QSet<QString> existing;
+    {
+        QSqlQuery query(database());
+        if (query.exec(QStringLiteral("SELECT colordataid FROM %1").arg(quoted(libraryId))))
+            while (query.next())
+                existing.insert(query.value(0).toString());
+    }
+    QStringList ids;
+    for (int n = firstNumber; ids.size() < count; ++n) {
+        const QString id = QStringLiteral("ColorData%1").arg(n) + stamp;
+        if (!existing.contains(id))
+            ids << id;
+    }
+    return ids;
 }
 
 bool SqliteRepository::addLibrary(Library& library) {
@@ -214,13 +372,16 @@ bool SqliteRepository::addLibrary(Library& library) {
     QStringList columns;
     for (const QString& column : kValueColumns)
         columns << column + QStringLiteral(" TEXT");
-    if (!run(SqliteStatements::createLibraryTable()) ||
+    result_ = {};
+    if (!run(SqliteStatements::createLibraryTable(), {}, StoreError::CreateLibraryTable) ||
         !run(SqliteStatements::createColourTable(quoted(library.id),
-                                                 columns.join(QStringLiteral(", ")))) ||
+                                                 columns.join(QStringLiteral(", "))),
+             {}, StoreError::CreateColorTable) ||
         !run(QStringLiteral("INSERT INTO ColorCard (colorcardid, meterno, colorcardname, "
                             "colorcarddesc, colorcardcount) VALUES (?, ?, ?, ?, ?)"),
              {text(library.id), text(library.meterNumber), text(library.name),
-              text(library.description), text(QStringLiteral("0"))}))
+              text(library.description), text(QStringLiteral("0"))},
+             StoreError::InsertLibrary))
         return false;
     const auto stored = this->library(library.id);
     if (!stored)
@@ -233,56 +394,158 @@ bool SqliteRepository::addLibrary(Library& library) {
 }
 
 bool SqliteRepository::addColours(const QString& libraryId, QVector<Colour>& colours) {
+    return insertColours(libraryId, colours, kValueColumns.size()) && recount(libraryId);
+}
+
+bool SqliteRepository::addLabColours(const QString& libraryId, QVector<Colour>& colours) {
+    return insertColours(libraryId, colours, 3);
+}
+
+bool SqliteRepository::insertColours(const QString& libraryId, QVector<Colour>& colours,
+                                     int columns) {
     error_.clear();
+    result_ = {};
+    const QStringList valueColumns = kValueColumns.mid(0, columns);
     const QString statement =
         QStringLiteral("INSERT INTO %1 (colordataid, colordataname, %2) VALUES (?, ?%3)")
-            .arg(quoted(libraryId), kValueColumns.join(QStringLiteral(", ")),
-                 QStringLiteral(", ?").repeated(kValueColumns.size()));
-    for (Colour& colour : colours) {
-        QVariantList values{text(colour.id), text(colour.name)};
-        for (const QString& value : colour.values())
-            values << text(value);
-        if (!run(statement, values))
-            return false;
-        QSqlQuery last(database_);
-        if (last.exec(QStringLiteral("SELECT last_insert_rowid()")) && last.next())
-            colour.rowId = last.value(0).toInt();
+            .arg(quoted(libraryId), valueColumns.join(QStringLiteral(", ")),
+                 QStringLiteral(", ?").repeated(valueColumns.size()));
+    if (colours.isEmpty())
+        return true;
+    // Prepared once for every row.
+    const QSqlDatabase database = this->database();
+    QSqlQuery query(database);
+    if (!database.isOpen()) {
+        result_ = StoreResult{StoreError::InsertColor, StoreCause::None};
+        return fail(QStringLiteral("cannot use the store"), QStringLiteral("it is not open"));
     }
+    if (!query.prepare(statement)) {
+        failed(StoreError::InsertColor, query.lastError());
+        return fail(QStringLiteral("INSERT INTO"), query.lastError().text());
+    }
+    for (Colour& colour : colours) {
+        int v = 0;
+        query.bindValue(v++, text(colour.id));
+        query.bindValue(v++, text(colour.name));
+        for (int c = 0; c < columns; ++c)
+            query.bindValue(v++, text(colour.text(ColorColumns::Column(c))));
+        if (!query.exec()) {
+            failed(StoreError::InsertColor, query.lastError());
+            return fail(QStringLiteral("INSERT INTO"), query.lastError().text());
+        }
+        colour.rowId = query.lastInsertId().toInt();
+    }
+    return true;
+}
+
+bool SqliteRepository::recount(const QString& libraryId) {
+    error_.clear();
+    result_ = {};
+    // The count is the table's rows, counted in the statement that sets it.
     return run(QStringLiteral("UPDATE ColorCard SET colorcardcount = (SELECT count(*) FROM %1) "
                               "WHERE colorcardid = ?")
                    .arg(quoted(libraryId)),
-               {text(libraryId)});
+               {text(libraryId)}, StoreError::UpdateCount);
+}
+
+bool SqliteRepository::replaceColourValues(const QString& libraryId, const QString& colourId,
+                                           const QStringList& values) {
+    error_.clear();
+    result_ = {};
+    QStringList assignments;
+    for (const QString& column : kValueColumns)
+        assignments << column + QStringLiteral(" = ?");
+    QVariantList bound;
+    for (const QString& value : values)
+        bound << text(value);
+    bound << text(colourId);
+    return run(QStringLiteral("UPDATE %1 SET %2 WHERE colordataid = ?")
+                   .arg(quoted(libraryId), assignments.join(QStringLiteral(", "))),
+               bound, StoreError::UpdateColor);
+}
+
+bool SqliteRepository::renameColour(const QString& libraryId, const QString& colourId,
+                                    const QString& name) {
+    error_.clear();
+    result_ = {};
+    return run(QStringLiteral("UPDATE %1 SET colordataname = ? WHERE colordataid = ?")
+                   .arg(quoted(libraryId)),
+               {text(name), text(colourId)}, StoreError::RenameColor);
+}
+
+bool SqliteRepository::removeColour(const QString& libraryId, const QString& colourId) {
+    error_.clear();
+    result_ = {};
+    return run(QStringLiteral("DELETE FROM %1 WHERE colordataid = ?").arg(quoted(libraryId)),
+               {text(colourId)}, StoreError::DeleteColor);
+}
+
+bool SqliteRepository::stampMeterNumber(const QString& meterNumber) {
+    error_.clear();
+    result_ = {};
+    return run(QStringLiteral("UPDATE ColorCard SET meterno = ?"), {text(meterNumber)},
+               StoreError::RenameLibrary);
 }
 
 bool SqliteRepository::renameLibrary(const QString& libraryId, const QString& name,
                                      const QString& description) {
     error_.clear();
+    result_ = {};
     return run(
         QStringLiteral(
             "UPDATE ColorCard SET colorcardname = ?, colorcarddesc = ? WHERE colorcardid = ?"),
-        {text(name), text(description), text(libraryId)});
+        {text(name), text(description), text(libraryId)}, StoreError::RenameLibrary);
 }
 
 bool SqliteRepository::removeLibrary(const QString& libraryId) {
     error_.clear();
-    if (!run(QStringLiteral("DROP TABLE IF EXISTS %1").arg(quoted(libraryId))) ||
-        !run(QStringLiteral("DELETE FROM ColorCard WHERE colorcardid = ?"), {text(libraryId)}))
+    result_ = {};
+    return removeLibraryRows(libraryId, true);
+}
+
+bool SqliteRepository::removeLibraryRows(const QString& libraryId, bool one) {
+    // Removing every library has always required each one's table.
+    const QString drop = one && !tableRequired_ ? QStringLiteral("DROP TABLE IF EXISTS %1")
+                                                : QStringLiteral("DROP TABLE %1");
+    if (!run(drop.arg(quoted(libraryId)), {}, StoreError::DropColorTable) ||
+        !run(QStringLiteral("DELETE FROM ColorCard WHERE colorcardid = ?"), {text(libraryId)},
+             StoreError::DeleteLibrary))
         return false;
-    QualityStore quality(database_.connectionName());
-    if (!quality.removeTolerance(libraryId))
+    // Its tolerance and index settings go with it.
+    QualityStore quality(connection_);
+    if (!quality.removeTolerance(libraryId)) {
+        result_ = StoreResult{StoreError::DeleteLibrary, StoreCause::None};
         return fail(QStringLiteral("cannot remove the tolerance"), quality.error());
+    }
+    IndexSettingsStore settings(connection_);
+    if (one && !settings.removeSettings(libraryId)) {
+        result_ = StoreResult{StoreError::DeleteLibrary, StoreCause::None};
+        return fail(QStringLiteral("cannot remove the index settings"), settings.error());
+    }
+    return true;
+}
+
+bool SqliteRepository::removeAllLibraries() {
+    error_.clear();
+    result_ = {};
+    const auto stored = libraries();
+    if (!stored)
+        return false;
+    for (const Library& library : *stored)
+        if (!removeLibraryRows(library.id, false))
+            return false;
     return true;
 }
 
 bool SqliteRepository::setTolerance(const QString& libraryId, const Tolerance& tolerance) {
-    QualityStore quality(database_.connectionName());
+    QualityStore quality(connection_);
     const bool ok = quality.setTolerance(libraryId, tolerance);
     error_ = quality.error();
     return ok;
 }
 
 bool SqliteRepository::addHistory(HistoryEntry& entry) {
-    QualityStore quality(database_.connectionName());
+    QualityStore quality(connection_);
     quality.setClock(clock_);
     const bool ok = quality.addHistory(entry);
     error_ = quality.error();
@@ -290,8 +553,9 @@ bool SqliteRepository::addHistory(HistoryEntry& entry) {
 }
 
 qint64 SqliteRepository::dataVersion() {
-    QSqlQuery query(database_);
-    if (!database_.isOpen() || !query.exec(QStringLiteral("PRAGMA data_version")) || !query.next())
+    const QSqlDatabase database = this->database();
+    QSqlQuery query(database);
+    if (!database.isOpen() || !query.exec(QStringLiteral("PRAGMA data_version")) || !query.next())
         return -1;
     return query.value(0).toLongLong();
 }

@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -278,6 +279,153 @@ private slots:
         QCOMPARE(*repository.tolerance(library.id), Tolerance{});
         QVERIFY(!repository.colours(library.id));
         QVERIFY(repository.error().contains(library.id));
+    }
+
+    // The library workflows' edits on either engine: what is read back is
+    // what was written, the count follows the colours held.
+    void libraryEdits_data() {
+        QTest::addColumn<QString>("engine");
+        engineRows("edits", [](QTestData&) {});
+    }
+    void libraryEdits() {
+        QFETCH(QString, engine);
+        if (skipWithoutServer(engine))
+            QSKIP("no test server");
+        Sides sides(engine, server_);
+        QVERIFY2(sides.error.isEmpty(), qPrintable(sides.error));
+        LibraryRepository& repo = *sides.window;
+        // New identifiers carry the time to the second.
+        repo.setClock([] { return QDateTime(QDate(2026, 5, 13), QTime(10, 0), Qt::UTC); });
+
+        QVERIFY(repo.begin());
+        QVERIFY(repo.inTransaction());
+        Library library;
+        library.id = repo.newLibraryId(1);
+        QVERIFY(!repo.library(library.id)->isStored());
+        library.name = QStringLiteral("Greens");
+        library.description = QStringLiteral("绿");
+        const QStringList ids = repo.newColourIds(library.id, 1, 3);
+        QCOMPARE(QSet<QString>(ids.begin(), ids.end()).size(), 3);
+        library.colours = {colour(ids[0], QStringLiteral("Leaf"), "40.10"),
+                           colour(ids[1], QStringLiteral("Moss"), "30"),
+                           colour(ids[2], QStringLiteral("Lime"), "80")};
+        QVERIFY2(repo.addLibrary(library), qPrintable(repo.error()));
+        QVERIFY(repo.commit());
+        QVERIFY(!repo.inTransaction());
+
+        QStringList values{QStringLiteral("41.5")};
+        while (values.size() < ColorColumns::ValueCount)
+            values << QStringLiteral("1");
+        QVERIFY(repo.begin());
+        QVERIFY2(repo.replaceColourValues(library.id, ids[0], values), qPrintable(repo.error()));
+        QVERIFY2(repo.renameColour(library.id, ids[1], QStringLiteral("苔")),
+                 qPrintable(repo.error()));
+        QVERIFY2(repo.removeColour(library.id, ids[2]), qPrintable(repo.error()));
+        QVector<Colour> labOnly = {
+            colour(QStringLiteral("ColorDataX"), QStringLiteral("Fern"), "55")};
+        QVERIFY2(repo.addLabColours(library.id, labOnly), qPrintable(repo.error()));
+        QVERIFY2(repo.recount(library.id), qPrintable(repo.error()));
+        QVERIFY(repo.commit());
+
+        const QVector<Colour> held = *repo.colours(library.id);
+        QStringList names;
+        for (const Colour& c : held)
+            names << c.name;
+        QCOMPARE(names, (QStringList{QStringLiteral("Leaf"), QStringLiteral("苔"),
+                                     QStringLiteral("Fern")}));
+        QCOMPARE(held[0].values(), values);
+        QCOMPARE(held[1].text(ColorColumns::LabL), QStringLiteral("30"));
+        QCOMPARE(held[2].text(ColorColumns::Laba), QStringLiteral("-1.50"));
+        QCOMPARE(repo.library(library.id)->count, QStringLiteral("3"));
+        // Free numbers only: the removed colour's number comes back.
+        const QStringList next = repo.newColourIds(library.id, 1, 2);
+        for (const Colour& c : held)
+            QVERIFY(!next.contains(c.id));
+        QVERIFY(next.contains(ids[2]));
+
+        QCOMPARE(repo.libraryByKey(QStringLiteral("Greens"), QStringLiteral("绿"))->id, library.id);
+        QVERIFY(!repo.libraryByKey(QStringLiteral("Greens"), QString())->isStored());
+        QCOMPARE(repo.libraryByKey(QStringLiteral("Reds"), QStringLiteral("Reds description"))->id,
+                 kReds);
+        QVERIFY(repo.newLibraryId(1) != library.id);
+
+        QVERIFY2(repo.stampMeterNumber(QStringLiteral("M-9")), qPrintable(repo.error()));
+        const QVector<Library> stamped = repo.libraries().value_or(QVector<Library>());
+        QCOMPARE(stamped.size(), 3);
+        for (const Library& l : stamped)
+            QCOMPARE(l.meterNumber, QStringLiteral("M-9"));
+
+        QVERIFY(repo.begin());
+        QVERIFY2(repo.removeAllLibraries(), qPrintable(repo.error()));
+        QVERIFY(repo.commit());
+        QVERIFY(repo.libraries()->isEmpty());
+        QVERIFY(!repo.colours(library.id));
+        QCOMPARE(repo.lastResult().error, StoreError::QueryColors);
+    }
+
+    // Edits through the repository leave the file exactly as the store's own
+    // statements do: every row and every value's storage class.
+    void editsWriteWhatTheStoreWrote() {
+        Fixture byStore, byRepository;
+        SqliteRepository repo(byRepository.cli());
+        ColorCardStore& store = byStore.store;
+        const QString navy = QStringLiteral("ColorData1260513100001");
+        const QString sky = QStringLiteral("ColorData2260513100001");
+        const QString blues = QStringLiteral("ColorCard2260513100000");
+        QStringList values{QStringLiteral("2"), QString()};
+        while (values.size() < ColorColumns::ValueCount)
+            values << QStringLiteral("2");
+
+        QVERIFY(store.updateColorData(blues, values, navy).ok());
+        QVERIFY(store.updateColorDataName(blues, QStringLiteral("海军"), sky).ok());
+        QVERIFY(store
+                    .insertColorDataBatchLab(blues, {QStringLiteral("ColorDataL")},
+                                             {QStringLiteral("Ice")}, {QStringLiteral("90")},
+                                             {QString()}, {QStringLiteral("-4")})
+                    .ok());
+        QVERIFY(store.deleteColorData(kReds, QStringLiteral("ColorData2260513100000")).ok());
+        QVERIFY(store.recountLibrary(kReds).ok());
+        QVERIFY(store.recountLibrary(blues).ok());
+        QVERIFY(store.updateMeterNumberOfAll(QStringLiteral("M-2")).ok());
+
+        QVERIFY(repo.replaceColourValues(blues, navy, values));
+        QVERIFY(repo.renameColour(blues, sky, QStringLiteral("海军")));
+        Colour ice = colour(QStringLiteral("ColorDataL"), QStringLiteral("Ice"), "90");
+        ice.text(ColorColumns::Laba) = QString();
+        ice.text(ColorColumns::Labb) = QStringLiteral("-4");
+        QVector<Colour> added{ice};
+        QVERIFY(repo.addLabColours(blues, added));
+        QVERIFY(repo.removeColour(kReds, QStringLiteral("ColorData2260513100000")));
+        QVERIFY(repo.recount(kReds));
+        QVERIFY(repo.recount(blues));
+        QVERIFY(repo.stampMeterNumber(QStringLiteral("M-2")));
+
+        const auto dump = [](const QSqlDatabase& db, const QString& table) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SELECT * FROM \"%1\" ORDER BY id").arg(table));
+            QStringList rows;
+            while (q.next()) {
+                QStringList cells;
+                for (int c = 0; c < q.record().count(); ++c) {
+                    cells << (q.value(c).isNull() ? QStringLiteral("NULL")
+                                                  : q.value(c).toString() + QLatin1Char(':') +
+                                                        QString::fromLatin1(q.value(c).typeName()));
+                }
+                rows << cells.join(QLatin1Char('|'));
+            }
+            return rows;
+        };
+        for (const QString& table : {QStringLiteral("ColorCard"), kReds, blues}) {
+            const QStringList expected = dump(byStore.window(), table);
+            QVERIFY(expected.size() >= 2);
+            QCOMPARE(dump(byRepository.window(), table), expected);
+        }
+        // The stored count is a text, as the store always wrote it.
+        QSqlQuery kind(byRepository.window());
+        QVERIFY(kind.exec(QStringLiteral("SELECT DISTINCT typeof(colorcardcount) FROM ColorCard")));
+        QVERIFY(kind.next());
+        QCOMPARE(kind.value(0).toString(), QStringLiteral("text"));
+        QVERIFY(!kind.next());
     }
 };
 
