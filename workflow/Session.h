@@ -8,6 +8,7 @@
 #include "workflow/LibraryService.h"
 #include "workflow/MeterController.h"
 #include "workflow/QualityController.h"
+#include "workflow/StoreService.h"
 
 class FrameLayer;
 class Prompt;
@@ -25,6 +26,9 @@ public:
         FrameLayer* frames = nullptr;
         // Where "database.db" lives; empty: ColorCardStore::defaultDirectory().
         QString dataDirectory;
+        // The store: a SQLite file's path or a postgresql:// address; empty:
+        // "database.db" in the data directory.
+        QString location;
         // The device settings; empty: "meterno" beside the executable.
         QString settingsFile;
         // The save's template workbooks; empty: DataFiles::templateDirectory().
@@ -35,12 +39,15 @@ public:
     ~Session() override;
 
     Messenger& messenger() { return messenger_; }
+    // Which store, whether its server answers and what the login may do.
+    StoreService& store() { return store_; }
     LibraryService& library() { return library_; }
     MeterController& meter() { return meter_; }
     QualityController& quality() { return quality_; }
 
 private:
     Messenger messenger_;
+    StoreService store_;
     LibraryService library_;
     MeterController meter_;
     QualityController quality_;
