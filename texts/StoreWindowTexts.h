@@ -16,9 +16,9 @@ inline constexpr BilingualText OnServerOffline{
     "StoreWindowText",
     QT_TRANSLATE_NOOP3("StoreWindowText", "Store: server %1 (offline)", "OnServerOffline")};
 inline constexpr BilingualText RoleSupervisor{
-    "StoreWindowText", QT_TRANSLATE_NOOP3("StoreWindowText", "supervisor", "RoleSupervisor")};
+    "StoreWindowText", QT_TRANSLATE_NOOP3("StoreWindowText", "supervisor role", "RoleSupervisor")};
 inline constexpr BilingualText RoleOperator{
-    "StoreWindowText", QT_TRANSLATE_NOOP3("StoreWindowText", "operator", "RoleOperator")};
+    "StoreWindowText", QT_TRANSLATE_NOOP3("StoreWindowText", "operator role", "RoleOperator")};
 
 // The server cannot be reached.
 inline constexpr BilingualText Connecting{

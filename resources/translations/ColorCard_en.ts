@@ -2605,16 +2605,6 @@ Restore the newest backup, taken %2? The damaged file is kept beside it.</source
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>supervisor</source>
-        <comment>RoleSupervisor</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>operator</source>
-        <comment>RoleOperator</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Connecting to the server…</source>
         <comment>Connecting</comment>
         <translation type="unfinished"></translation>
@@ -2789,6 +2779,16 @@ Retry, or Cancel to work offline (nothing can be changed until the server is bac
     <message>
         <source>The backup&apos;s ID.</source>
         <comment>BackupIdArgument</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>supervisor role</source>
+        <comment>RoleSupervisor</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>operator role</source>
+        <comment>RoleOperator</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2623,14 +2623,14 @@ Restore the newest backup, taken %2? The damaged file is kept beside it.</source
         <translation>数据库：服务器 %1（离线）</translation>
     </message>
     <message>
-        <source>supervisor</source>
+        <source>supervisor role</source>
         <comment>RoleSupervisor</comment>
-        <translation>主管</translation>
+        <translation>主管角色</translation>
     </message>
     <message>
-        <source>operator</source>
+        <source>operator role</source>
         <comment>RoleOperator</comment>
-        <translation>操作员</translation>
+        <translation>操作员角色</translation>
     </message>
     <message>
         <source>Connecting to the server…</source>

@@ -191,9 +191,9 @@ private slots:
         QTest::addColumn<QString>("role");
         QTest::addColumn<bool>("editable");
         QTest::newRow("supervisor") << "supervisor"
-                                    << "主管" << true;
+                                    << "主管角色" << true;
         QTest::newRow("operator") << "operator"
-                                  << "操作员" << false;
+                                  << "操作员角色" << false;
     }
     void roles() {
         if (!serverUp_)
@@ -342,7 +342,7 @@ private slots:
         sim.location = QStringLiteral("postgresql://postgres@/postgres?host=") + dir.path();
         MainWindow* window = sim.start();
         QTRY_VERIFY_WITH_TIMEOUT(!window->session().store().offline(), 15000);
-        QVERIFY(storeLine(window).endsWith(QStringLiteral("（主管）")));
+        QVERIFY(storeLine(window).endsWith(QStringLiteral("（主管角色）")));
         sim.prompt.clear();
 
         QCOMPARE(serverScript(QStringLiteral("stop"), dir.path()), 0);
