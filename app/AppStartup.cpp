@@ -18,6 +18,7 @@
 #include "app/SingleApplication.h"
 #include "compat/QtCompat.h"
 #include "link/DeviceEventSource.h"
+#include "server/StoreLocation.h"
 #include "store/DataFiles.h"
 #include "texts/TextCatalogue.h"
 #include "workspace/FirstPage.h"
@@ -63,6 +64,19 @@ void print(std::FILE* stream, const QString& text) {
 
 }  // namespace
 
+QString AppStartup::storeLocation(const QString& commandLine, QSettings* settings) {
+    if (!commandLine.isEmpty())
+        return commandLine;
+    const QString environment = qEnvironmentVariable("COLORCARD_DATABASE");
+    if (!environment.isEmpty())
+        return environment;
+    // The settings hold an address without a password (libpq's ~/.pgpass
+    // supplies it); a check reads no settings and uses the default file.
+    return settings ? StoreLocation::forSettings(
+                          settings->value(QStringLiteral("Store/Location")).toString())
+                    : QString();
+}
+
 int AppStartup::run(int& argc, char** argv, const Options& options) {
     // Names of the settings file; the database keeps its own fixed place.
     QCoreApplication::setOrganizationName(QStringLiteral("ColorCard"));
@@ -92,8 +106,14 @@ int AppStartup::run(int& argc, char** argv, const Options& options) {
         QStringLiteral("Show the window, check that the template workbooks, the translations "
                        "and the device settings file are found, print where, and exit: 0 when "
                        "all are found, 1 otherwise."));
+    const QCommandLineOption database(
+        QStringLiteral("database"),
+        QStringLiteral("The store: a SQLite file or postgresql://user@host:port/database; wins "
+                       "over COLORCARD_DATABASE and the settings' [Store] Location."),
+        QStringLiteral("PATH|URL"));
     parser.addOption(language);
     parser.addOption(checkDataOption);
+    parser.addOption(database);
     for (const QCommandLineOption& option : options.extraOptions)
         parser.addOption(option);
 
@@ -158,21 +178,23 @@ int AppStartup::run(int& argc, char** argv, const Options& options) {
 
     std::unique_ptr<DeviceEventSource> deviceEvents(options.deviceEvents ? options.deviceEvents()
                                                                          : nullptr);
+    // A check depends on nothing remembered and remembers nothing.
+    std::unique_ptr<QSettings> settings;
+    if (!checking)
+        settings = options.settingsFile.isEmpty()
+                       ? std::make_unique<QSettings>()
+                       : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
     MainWindow::Setup setup;
     setup.prompt = options.prompt;
     setup.linkOpener = options.linkOpener;
     setup.deviceEvents = deviceEvents.get();
     setup.dataDirectory = options.dataDirectory;
+    setup.location = storeLocation(parser.value(database), settings.get());
     MainWindow::configure(setup);
 
     MainWindow* window = MainWindow::instance();
     window->setWindowTitle(windowTitle());
-    // A check depends on nothing remembered and remembers nothing.
-    std::unique_ptr<QSettings> settings;
     if (!checking) {
-        settings = options.settingsFile.isEmpty()
-                       ? std::make_unique<QSettings>()
-                       : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
         restoreSettings(*window, *settings, chosenLanguage);
     } else if (!chosenLanguage.isEmpty()) {
         window->setLanguage(chosenLanguage);

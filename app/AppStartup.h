@@ -63,6 +63,11 @@ public:
     // load. Writes one line per file to out; 0 when all is well, else 1.
     static int checkData(MainWindow& window, QTextStream& out);
 
+    // The store the window works on: the command line's --database, else
+    // COLORCARD_DATABASE, else the settings' [Store] Location (never with a
+    // password); empty: the default SQLite file.
+    static QString storeLocation(const QString& commandLine, QSettings* settings);
+
     // The application font, in points: it grows with the desktop's font scale.
     static void applyFont();
     // Application style sheet and the palette taken from its first rule;

@@ -100,8 +100,12 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     initForm();
     on_pushButton_languageZh_clicked();
     fit_ = LayoutFit::install(this);
-    // The meter is first looked for once the event loop runs.
-    QTimer::singleShot(10, this, &MainWindow::initusbport);
+    // The store's server is connected to and the meter first looked for once
+    // the event loop runs: the window shows while the server is awaited.
+    QTimer::singleShot(10, this, [this] {
+        session_->store().connect();
+        initusbport();
+    });
 }
 
 MainWindow::~MainWindow() {
@@ -174,6 +178,7 @@ void MainWindow::initForm() {
     session.prompt = prompt_;
     session.frames = &frames_;
     session.dataDirectory = dataDirectory;
+    session.location = setup_.location;
     session.settingsFile = settingsFile;
     session_ = std::make_unique<Session>(session);
     // The stack is in its place before the page is made, and the page is
@@ -186,6 +191,30 @@ void MainWindow::initForm() {
             Qt::QueuedConnection);
     ui_->stackedWidget->setCurrentWidget(page_);
     addQualityPage();
+    addStoreStatus();
+}
+
+void MainWindow::addStoreStatus() {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (!grid)
+        return;
+    storeStatus_ = new QLabel(this);
+    storeStatus_->setObjectName(QStringLiteral("label_store"));
+    // A long path is cut rather than widening the window.
+    storeStatus_->setMinimumWidth(0);
+    storeStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    storeStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(storeStatus_, grid->rowCount(), 0, 1, grid->columnCount());
+    connect(&session_->store(), &StoreService::stateChanged, this, &MainWindow::showStoreStatus);
+    showStoreStatus();
+}
+
+void MainWindow::showStoreStatus() {
+    if (!storeStatus_)
+        return;
+    const QString text = session_->store().statusText();
+    storeStatus_->setText(text);
+    storeStatus_->setToolTip(text);
 }
 
 void MainWindow::placePagesInScrollArea() {
@@ -241,6 +270,7 @@ QualityPage* MainWindow::qualityPage() {
         return quality_;
     quality_ = new QualityPage(session_->quality(), ui_->stackedWidget);
     quality_->setLanguage(language_);
+    quality_->setStandardsGate([this] { return session_->store().allowStandardsChange(); });
     const int index = ui_->stackedWidget->indexOf(qualityPlaceholder_);
     ui_->stackedWidget->insertWidget(index, quality_);
     ui_->stackedWidget->removeWidget(qualityPlaceholder_);
@@ -371,6 +401,7 @@ bool MainWindow::setLanguage(const QString& code) {
     language_ = language;
     retranslate();
     page_->setLanguage(language);
+    showStoreStatus();
     if (quality_)
         quality_->setLanguage(language);
     updateLinkToolTip();

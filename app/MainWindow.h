@@ -15,6 +15,7 @@
 class DeviceEventSource;
 class FirstPage;
 class LayoutFit;
+class QLabel;
 class PageSwitcher;
 class Prompt;
 class QualityPage;
@@ -41,6 +42,9 @@ public:
         DeviceEventSource* deviceEvents = nullptr;
         // Where the page keeps its data; empty: DataFiles::databaseDirectory().
         QString dataDirectory;
+        // The store: a SQLite file or a postgresql:// address; empty:
+        // "database.db" in the data directory.
+        QString location;
         // The device settings file; empty: "meterno" as DataFiles finds it.
         QString settingsFile;
         // Where translation files are looked for, in order; empty: the working
@@ -117,6 +121,9 @@ private:
     void placePagesInScrollArea();
     // The quality-control page, its switch and the reading count beside the measure button.
     void addQualityPage();
+    // The line under the pages naming the store (file, or server and role).
+    void addStoreStatus();
+    void showStoreStatus();
 
     Ui::MainWindow* ui_;
     std::unique_ptr<Session> session_;
@@ -125,6 +132,7 @@ private:
     LayoutFit* fit_ = nullptr;
     // Holds the quality-control page's place until the page is built.
     QWidget* qualityPlaceholder_ = nullptr;
+    QLabel* storeStatus_ = nullptr;
     PageSwitcher* switcher_ = nullptr;
     CLinker* link_ = nullptr;
     std::unique_ptr<QTranslator> qtTranslator_;

@@ -19,3 +19,5 @@ int runCompare(CliContext& cli);
 int runServer(CliContext& cli);
 int runMigrate(CliContext& cli);
 int runAudit(CliContext& cli);
+int runBackups(CliContext& cli);
+int runRestore(CliContext& cli);

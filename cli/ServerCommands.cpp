@@ -9,12 +9,14 @@
 #include "cli/Commands.h"
 #include "server/AuditTrail.h"
 #include "server/PgRepository.h"
+#include "server/ServerBackups.h"
 #include "server/ServerSchema.h"
 #include "server/ServerUrl.h"
 #include "store/RepositoryCopy.h"
 #include "store/sqlite/SqliteRepository.h"
 #include "texts/CliTexts.h"
 #include "texts/ServerTexts.h"
+#include "texts/StoreWindowTexts.h"
 
 int runServer(CliContext& cli) {
     const Language language = cli.language();
@@ -62,6 +64,7 @@ namespace {
 
 const QString kMigrateConnection = QStringLiteral("colorcard-cli-migrate");
 const QString kAuditConnection = QStringLiteral("colorcard-cli-audit");
+const QString kBackupConnection = QStringLiteral("colorcard-cli-backups");
 
 // Opens the server under that connection name with its schema current; on
 // failure prints why and returns false.
@@ -167,7 +170,92 @@ int audit(CliContext& cli, const ServerUrl& server, const QString& libraryId, bo
     return ExitSuccess;
 }
 
+int backups(CliContext& cli, const ServerUrl& server, const QString& libraryId, bool json) {
+    const Language language = cli.language();
+    if (!openServer(cli, server, kBackupConnection))
+        return cli.exitCode();
+    QSqlDatabase db = QSqlDatabase::database(kBackupConnection, false);
+    QString error;
+    // Twenty of each library are kept: all of one library, the newest of all.
+    const auto found = ServerBackups::list(db, libraryId, &error, libraryId.isEmpty() ? 1000 : 20);
+    if (!found)
+        return cli.fail(
+            refusal(language, PgRepository::failureOf(db.lastError()), server.display(), error));
+    if (json) {
+        QJsonArray rows;
+        for (const LibraryBackup& backup : *found)
+            rows << backup.toJson();
+        cli.out() << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
+        return ExitSuccess;
+    }
+    for (const LibraryBackup& backup : *found)
+        cli.out() << backup.id << '\t'
+                  << backup.takenAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                  << '\t' << backup.takenBy << '\t' << backup.cause << '\t' << backup.libraryId
+                  << '\t' << backup.name << '\t' << backup.colours << '\n';
+    return ExitSuccess;
+}
+
+int restore(CliContext& cli, const ServerUrl& server, qint64 backupId) {
+    const Language language = cli.language();
+    if (!openServer(cli, server, kBackupConnection))
+        return cli.exitCode();
+    QSqlDatabase db = QSqlDatabase::database(kBackupConnection, false);
+    const ServerBackups::Restored restored = ServerBackups::restore(db, backupId);
+    if (restored.failure == LibraryRepository::Failure::Stale)
+        return cli.fail(StoreWindowText::NoSuchBackup.in(language).arg(backupId));
+    if (!restored.ok)
+        return cli.fail(StoreWindowText::ServerRestoreFailed.in(language).arg(
+            refusal(language, restored.failure, server.display(), restored.error)));
+    cli.out() << StoreWindowText::ServerRestored.in(language)
+                     .arg(restored.backup.name)
+                     .arg(restored.backup.colours)
+                     .arg(backupId)
+              << '\n';
+    return ExitSuccess;
+}
+
 }  // namespace
+
+int runBackups(CliContext& cli) {
+    const Language language = cli.language();
+    QCommandLineParser parser;
+    const QCommandLineOption library(QStringLiteral("library"),
+                                     StoreWindowText::BackupsLibraryOption.in(language),
+                                     QStringLiteral("ID"));
+    const QCommandLineOption json(QStringLiteral("json"), ServerText::JsonOption.in(language));
+    parser.addOption(library);
+    parser.addOption(json);
+    if (!cli.parse(parser, StoreWindowText::BackupsSummary, 0, 0, QString()))
+        return cli.exitCode();
+    const std::optional<ServerUrl> server = ServerUrl::parse(cli.databasePath());
+    if (!server)
+        return cli.fail(ServerText::NeedsServer, ExitUsage);
+    const int status = backups(cli, *server, parser.value(library), parser.isSet(json));
+    QSqlDatabase::removeDatabase(kBackupConnection);
+    return status;
+}
+
+int runRestore(CliContext& cli) {
+    const Language language = cli.language();
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("ID"),
+                                 StoreWindowText::BackupIdArgument.in(language));
+    if (!cli.parse(parser, StoreWindowText::RestoreSummary, 1, 1, QStringLiteral("ID")))
+        return cli.exitCode();
+    const std::optional<ServerUrl> server = ServerUrl::parse(cli.databasePath());
+    if (!server)
+        return cli.fail(ServerText::NeedsServer, ExitUsage);
+    bool number = false;
+    const qint64 id = parser.positionalArguments().first().toLongLong(&number);
+    if (!number || id <= 0)
+        return cli.fail(
+            StoreWindowText::NoSuchBackup.in(language).arg(parser.positionalArguments().first()),
+            ExitUsage);
+    const int status = restore(cli, *server, id);
+    QSqlDatabase::removeDatabase(kBackupConnection);
+    return status;
+}
 
 int runMigrate(CliContext& cli) {
     const Language language = cli.language();

@@ -5,6 +5,7 @@
 #include "texts/LibraryFileTexts.h"
 #include "texts/ReportTexts.h"
 #include "texts/ServerTexts.h"
+#include "texts/StoreWindowTexts.h"
 
 const QVector<CliSubcommand>& cliSubcommands() {
     static const QVector<CliSubcommand> table = {
@@ -24,6 +25,8 @@ const QVector<CliSubcommand>& cliSubcommands() {
         {"server", ServerText::ServerSummary, runServer},
         {"migrate", ServerText::MigrateSummary, runMigrate},
         {"audit", ServerText::AuditSummary, runAudit},
+        {"backups", StoreWindowText::BackupsSummary, runBackups},
+        {"restore", StoreWindowText::RestoreSummary, runRestore},
     };
     return table;
 }

@@ -102,6 +102,15 @@ Prompt::Answer Messenger::askOrCancel(const BilingualText& text,
     return askOrCancelComposed(this->text(text, arguments));
 }
 
+bool Messenger::askRetry(const BilingualText& text, const QStringList& arguments) const {
+    if (!prompt_) {
+        qWarning() << "no prompt installed, cancelling:" << this->text(text, arguments);
+        return false;
+    }
+    return prompt_->retryOrCancel(parent_, this->text(PromptText::Tip),
+                                  this->text(text, arguments));
+}
+
 void Messenger::tipComposed(const QString& text) const {
     if (!prompt_) {
         qWarning() << "no prompt installed:" << text;

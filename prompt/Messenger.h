@@ -59,6 +59,8 @@ public:
                                         const QStringList& arguments = {}) const;
     // Yes, No or Cancel (the default); Cancel when no prompt is installed.
     Prompt::Answer askOrCancel(const BilingualText& text, const QStringList& arguments = {}) const;
+    // Retry or Cancel, titled "Tip" / "提示"; true for Retry, false when no prompt is installed.
+    bool askRetry(const BilingualText& text, const QStringList& arguments = {}) const;
     // The same with a text already composed of catalogue texts (paragraphs).
     void tipComposed(const QString& text) const;
     bool askRiskyComposed(const QString& text) const;

@@ -51,6 +51,11 @@ public:
     virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) {
         return question(parent, title, text) ? Answer::Yes : Answer::No;
     }
+    // Retry (the default) or Cancel after something failed; true for Retry. A
+    // prompt without those buttons asks Yes (retry) or No.
+    virtual bool retryOrCancel(QWidget* parent, const QString& title, const QString& text) {
+        return question(parent, title, text);
+    }
     // A passing remark in the window's status line, no box to close. A
     // prompt without a status line drops it.
     virtual void status(QWidget* /*parent*/, const QString& /*text*/) {}

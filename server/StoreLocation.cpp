@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "server/StoreLocation.h"
 
+#include <QAtomicInt>
 #include <QDir>
+#include <QSqlError>
 
 #include "server/PgRepository.h"
 #include "server/ServerSchema.h"
@@ -43,6 +45,28 @@ bool StoreLocation::open(Database& database, QString* error) {
     if (!schema.ok)
         *error = schema.error;
     return schema.ok;
+}
+
+bool StoreLocation::reachable(const QString& location, QString* error) {
+    if (!ServerUrl::looksLikeServer(location))
+        return true;
+    const std::optional<ServerUrl> url = ServerUrl::parse(location);
+    if (!url) {
+        *error = location;
+        return false;
+    }
+    static QAtomicInt probes;
+    const QString name = QStringLiteral("colorcard-probe-%1").arg(probes.fetchAndAddRelaxed(1) + 1);
+    bool answered = false;
+    {
+        QSqlDatabase db = url->addDatabase(name, QStringLiteral("colorcard-probe"));
+        answered = db.open();
+        if (!answered)
+            *error = db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return answered;
 }
 
 std::unique_ptr<LibraryRepository> StoreLocation::repository(Database& database) {

@@ -20,6 +20,10 @@ std::unique_ptr<Database> database(const QString& location, const QString& bench
 // Opens the database and, on a server, brings its schema up to date. False
 // with error set when it cannot be reached (in a few seconds) or refused.
 bool open(Database& database, QString* error);
+// Whether the server of that location answers (within its connect
+// time-out), through a connection of its own that is closed again: safe to
+// call on any thread. A file is always reachable.
+bool reachable(const QString& location, QString* error);
 // The repository on an open database of either engine.
 std::unique_ptr<LibraryRepository> repository(Database& database);
 // What may be written into the settings: the location without a password.

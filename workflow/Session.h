@@ -9,6 +9,7 @@
 #include "workflow/LibraryService.h"
 #include "workflow/MeterController.h"
 #include "workflow/QualityController.h"
+#include "workflow/StoreService.h"
 
 class FrameLayer;
 class Prompt;
@@ -26,6 +27,9 @@ public:
         FrameLayer* frames = nullptr;
         // Where "database.db" lives; empty: ColorCardStore::defaultDirectory().
         QString dataDirectory;
+        // The store: a SQLite file's path or a postgresql:// address; empty:
+        // "database.db" in the data directory.
+        QString location;
         // The device settings; empty: "meterno" beside the executable.
         QString settingsFile;
         // The save's template workbooks; empty: DataFiles::templateDirectory().
@@ -36,14 +40,17 @@ public:
     ~Session() override;
 
     Messenger& messenger() { return messenger_; }
-    // Where the libraries are read and written.
+    // Where the library page's libraries are read and written.
     LibraryRepository& repository() { return local_.repository(); }
+    // Which store, whether its server answers and what the login may do.
+    StoreService& store() { return store_; }
     LibraryService& library() { return library_; }
     MeterController& meter() { return meter_; }
     QualityController& quality() { return quality_; }
 
 private:
     Messenger messenger_;
+    StoreService store_;
     // The store file in the data directory.
     LocalStore local_;
     LibraryService library_;

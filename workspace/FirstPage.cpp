@@ -13,6 +13,7 @@
 
 #include "texts/BackupTexts.h"
 #include "texts/GuidanceTexts.h"
+#include "texts/StoreWindowTexts.h"
 #include "ui_FirstPage.h"
 #include "workflow/BackupRestore.h"
 #include "workspace/ColorCardDialog.h"
@@ -109,10 +110,16 @@ FirstPage::FirstPage(Session& session, QWidget* parent)
     restoreButton_->setMinimumSize(ui_->pushButton_deleteAllData->minimumSize());
     ui_->horizontalLayout_buttons->insertWidget(1, restoreButton_);
     connect(restoreButton_, &QPushButton::clicked, this, &FirstPage::restoreBackup);
+    historyButton_ = new QPushButton(ui_->widget_buttons);
+    historyButton_->setObjectName(QStringLiteral("pushButton_libraryHistory"));
+    historyButton_->setMinimumSize(ui_->pushButton_deleteAllData->minimumSize());
+    ui_->horizontalLayout_buttons->insertWidget(2, historyButton_);
+    connect(historyButton_, &QPushButton::clicked, this, &FirstPage::showLibraryHistory);
     setLanguage(messenger_.language());
 
     bindLibraries();
     bindMeter();
+    bindStoreAccess();
     // A damaged store is told once the window shows, in the language chosen.
     library_.open(true);
     watchStore();
@@ -149,6 +156,49 @@ void FirstPage::setLanguage(const Language& language) {
     messenger_.setLanguage(language);
     restoreButton_->setText(messenger_.text(BackupText::RestoreAction));
     restoreButton_->setToolTip(messenger_.text(GuidanceText::RestoreBackupTip));
+    historyButton_->setText(messenger_.text(StoreWindowText::HistoryAction));
+    historyButton_->setToolTip(messenger_.text(StoreWindowText::HistoryTip));
+}
+
+void FirstPage::bindStoreAccess() {
+    StoreService& store = session_.store();
+    connect(&store, &StoreService::stateChanged, this, &FirstPage::showStoreAccess);
+    // Rows made later get their buttons in the state of the rest.
+    connect(&library_, &LibraryService::libraryAppended, this, &FirstPage::showStoreAccess);
+    connect(&library_, &LibraryService::coloursReset, this, &FirstPage::showStoreAccess);
+    connect(&library_, &LibraryService::colourAppended, this, &FirstPage::showStoreAccess);
+    connect(&store, &StoreService::libraryRestored, this, [this] { library_.reloadFromStore(); });
+    showStoreAccess();
+}
+
+void FirstPage::showStoreAccess() {
+    // An operator keeps the standards as they are; offline the buttons stay
+    // and each change is refused with the reason when tried.
+    const bool editable = session_.store().access().mayChangeStandards();
+    const QList<QPushButton*> buttons{ui_->pushButton_newColorCardLibrary,
+                                      ui_->pushButton_lock,
+                                      ui_->pushButton_measure,
+                                      ui_->pushButton_deleteAllData,
+                                      ui_->pushButton_importFromExcel,
+                                      ui_->pushButton_exportMeterData,
+                                      restoreButton_};
+    for (QPushButton* button : buttons)
+        button->setEnabled(editable);
+    for (QTableWidget* table : {ui_->tableWidget_colorCard, ui_->tableWidget_colorData}) {
+        for (OperatorWidget* row : table->findChildren<OperatorWidget*>())
+            row->setEnabled(editable);
+        for (QLineEdit* editor : table->findChildren<QLineEdit*>())
+            editor->setReadOnly(!editable);
+    }
+}
+
+bool FirstPage::standardsMayChange() {
+    return session_.store().allowStandardsChange();
+}
+
+void FirstPage::showLibraryHistory() {
+    const int row = library_.currentRow();
+    session_.store().showHistory(row >= 0 ? library_.listedLibrary(row).id : QString());
 }
 
 FirstPage::~FirstPage() {
@@ -272,7 +322,7 @@ void FirstPage::changeEvent(QEvent* event) {
 
 void FirstPage::on_deleteColorCardPushButton_clicked() {
     QPointer<QWidget> buttons = libraryButtons(sender());
-    if (!buttons || !library_.confirmDeleteLibrary())
+    if (!buttons || !standardsMayChange() || !library_.confirmDeleteLibrary())
         return;
     // The row is looked up after the question: the page may have changed meanwhile.
     library_.deleteLibrary(libraryTable_->rowOf(buttons));
@@ -281,7 +331,7 @@ void FirstPage::on_deleteColorCardPushButton_clicked() {
 void FirstPage::on_modifyColorCardPushButton_clicked() {
     QPointer<QWidget> buttons = libraryButtons(sender());
     int row = libraryTable_->rowOf(buttons);
-    if (row < 0)
+    if (row < 0 || !standardsMayChange())
         return;
     QString name = library_.listedLibrary(row).name;
     QString description = library_.listedLibrary(row).description;
@@ -294,7 +344,7 @@ void FirstPage::on_modifyColorCardPushButton_clicked() {
 
 void FirstPage::on_pushButton_newColorCardLibrary_clicked() {
     QString name, description;
-    if (library_.canAddLibrary() &&
+    if (standardsMayChange() && library_.canAddLibrary() &&
         runLibraryDialog(tr("New library", "dialog title"), &name, &description) &&
         library_.createLibrary(name, description))
         ui_->tableWidget_colorCard->scrollToBottom();
@@ -306,6 +356,14 @@ void FirstPage::on_colorDataNameLineEdit_editingFinished() {
     if (row < 0)
         return;
     ColorDataTable::Hold hold(*colorTable_);
+    const QString stored = library_.currentRow() < 0
+                               ? editor->text()
+                               : library_.library(library_.currentRow()).colours.value(row).name;
+    if (editor->text() != stored && !standardsMayChange()) {
+        if (editor)
+            editor->setText(stored);
+        return;
+    }
     library_.renameColour(row, editor->text());
     if (editor)
         editor->clearFocus();
@@ -313,7 +371,7 @@ void FirstPage::on_colorDataNameLineEdit_editingFinished() {
 
 void FirstPage::on_deleteColorDataPushButton_clicked() {
     const int row = colorTable_->rowOf(qobject_cast<QWidget*>(sender()));
-    if (row < 0)
+    if (row < 0 || !standardsMayChange())
         return;
     // The question may run an event loop; the colour is followed, not its row.
     ColorDataTable::Hold hold(*colorTable_);
@@ -324,7 +382,7 @@ void FirstPage::on_deleteColorDataPushButton_clicked() {
 
 void FirstPage::on_reMeasureColorDataPushButton_clicked() {
     const int row = colorTable_->rowOf(qobject_cast<QWidget*>(sender()));
-    if (row < 0)
+    if (row < 0 || !standardsMayChange())
         return;
     // The measurement may show a message; the colour is followed, not its row.
     ColorDataTable::Hold hold(*colorTable_);
@@ -358,6 +416,8 @@ void FirstPage::on_pushButton_unlock_clicked() {
 
 void FirstPage::on_pushButton_measure_clicked() {
     QLineEdit* name = ui_->lineEdit_colorDataName;
+    if (!standardsMayChange())
+        return;
     if (meter_.measure(name->text()))
         name->clear();
     // The next name is typed at once, over the one that was refused.
@@ -366,11 +426,13 @@ void FirstPage::on_pushButton_measure_clicked() {
 }
 
 void FirstPage::on_pushButton_deleteAllData_clicked() {
-    library_.deleteAllData();
+    if (standardsMayChange())
+        library_.deleteAllData();
 }
 
 void FirstPage::on_pushButton_importFromExcel_clicked() {
-    meter_.importLibraries();
+    if (standardsMayChange())
+        meter_.importLibraries();
 }
 
 bool FirstPage::on_pushButton_saveToExcel_clicked() {
@@ -382,9 +444,14 @@ void FirstPage::on_pushButton_writeToMeter_clicked() {
 }
 
 void FirstPage::on_pushButton_exportMeterData_clicked() {
-    meter_.exportMeterData();
+    if (standardsMayChange())
+        meter_.exportMeterData();
 }
 
 void FirstPage::restoreBackup() {
-    BackupRestore(library_).run();
+    // On a server the libraries' backups are the server's own.
+    if (session_.store().isServer())
+        session_.store().restoreServerBackup();
+    else
+        BackupRestore(library_).run();
 }

@@ -61,6 +61,8 @@ public:
     void setDialogRunner(DialogRunner runner);
     // "Restore backup", beside the bulk actions (not one of the form's slots).
     void restoreBackup();
+    // "History of changes" of the current library (a server's audit trail).
+    void showLibraryHistory();
 
 public slots:
     // Declaration order is part of the page's interface.
@@ -88,6 +90,11 @@ private:
     void bindMeter();
     // Notices changes other processes commit to the store (see watchStore).
     void watchStore();
+    // The buttons that change the standards follow what the login may do.
+    void bindStoreAccess();
+    void showStoreAccess();
+    // False after a message when the store refuses changes of the standards.
+    bool standardsMayChange();
     static constexpr int kStoreWatchMs = 1000;
     void showColourRow(int row);
     void setLockShown(bool locked);
@@ -103,4 +110,5 @@ private:
     ColorDataTable* colorTable_ = nullptr;
     LibraryTable* libraryTable_ = nullptr;
     QPushButton* restoreButton_ = nullptr;
+    QPushButton* historyButton_ = nullptr;
 };

@@ -811,7 +811,7 @@ void QualityPage::showToleranceParameters() {
 }
 
 void QualityPage::saveTolerance() {
-    if (toleranceLibrary_.isEmpty())
+    if (toleranceLibrary_.isEmpty() || (standardsGate_ && !standardsGate_()))
         return;
     controller_.saveToleranceModel(toleranceLibrary_, editedColour(), editorModel());
     showToleranceState();

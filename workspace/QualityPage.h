@@ -3,6 +3,7 @@
 
 #include <QVector>
 #include <QWidget>
+#include <functional>
 
 #include "workflow/QualityController.h"
 
@@ -36,6 +37,9 @@ public:
     explicit QualityPage(QualityController& controller, QWidget* parent = nullptr);
 
     QualityController& controller() { return controller_; }
+    // Asked before a tolerance is saved: false (after its message) keeps it
+    // unsaved, as for a login that may not change the standards.
+    void setStandardsGate(std::function<bool()> gate) { standardsGate_ = std::move(gate); }
     // Shows the catalogue texts (verdict, directions, formula names) in the
     // program's language; the form texts follow the translator.
     void setLanguage(const Language& language);
@@ -118,6 +122,7 @@ private:
     QLabel* limitLabel_ = nullptr;
     QDoubleSpinBox* limit_ = nullptr;
     QPushButton* saveTolerance_ = nullptr;
+    std::function<bool()> standardsGate_;
     QLabel* toleranceState_ = nullptr;
     ToleranceExtrasPanel* extras_ = nullptr;
     LotPanel* lotPanel_ = nullptr;

@@ -182,6 +182,15 @@ Prompt::Answer WidgetPrompt::questionWithCancel(QWidget* parent, const QString& 
     }
 }
 
+bool WidgetPrompt::retryOrCancel(QWidget* parent, const QString& title, const QString& text) {
+    Cover cover(*dialogs_);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Retry | QMessageBox::Cancel,
+                    parent);
+    box.setDefaultButton(QMessageBox::Retry);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Retry;
+}
+
 void WidgetPrompt::status(QWidget* parent, const QString& text) {
     QWidget* window = parent ? parent->window() : QApplication::activeWindow();
     auto* line = window ? window->findChild<QLabel*>(QStringLiteral("label_status")) : nullptr;

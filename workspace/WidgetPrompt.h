@@ -24,6 +24,7 @@ public:
                                      const QString& text) override;
     Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) override;
     // Shown in the window's label named "label_status" for a while.
+    bool retryOrCancel(QWidget* parent, const QString& title, const QString& text) override;
     void status(QWidget* parent, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedName,
                          const QString& filter) override;

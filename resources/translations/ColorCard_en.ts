@@ -2593,6 +2593,211 @@ Restore the newest backup, taken %2? The damaged file is kept beside it.</source
     </message>
 </context>
 <context>
+    <name>StoreWindowText</name>
+    <message>
+        <source>Store: %1</source>
+        <comment>OnFile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store: server %1 (%2)</source>
+        <comment>OnServer</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store: server %1 (offline)</source>
+        <comment>OnServerOffline</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to the server…</source>
+        <comment>Connecting</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2
+
+Retry, or Cancel to work offline (nothing can be changed until the server is back)?</source>
+        <comment>Unreachable</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window is offline: the server %1 could not be reached. Nothing was changed; start the program again once the server is back.</source>
+        <comment>Offline</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your role on the server is operator: you may measure samples, compare and keep lots, and read and write the meter, but not change libraries, colors, tolerances or backups. Ask a supervisor.</source>
+        <comment>OperatorMayNot</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History of changes</source>
+        <comment>HistoryAction</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who changed the current library, when, at which bench, and what changed (kept on the server).</source>
+        <comment>HistoryTip</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of changes is kept on a server only: start the program with --database postgresql://… to see it.</source>
+        <comment>HistoryNeedsServer</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a library first.</source>
+        <comment>ChooseLibraryFirst</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server holds no changes of the library %1.</source>
+        <comment>HistoryEmpty</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the history of changes: %1</source>
+        <comment>HistoryUnreadable</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <comment>ColumnWho</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <comment>ColumnBench</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change (old → new)</source>
+        <comment>ColumnChange</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>CloseButton</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library added</source>
+        <comment>LibraryAdded</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library changed</source>
+        <comment>LibraryChanged</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library removed</source>
+        <comment>LibraryRemoved</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color added</source>
+        <comment>ColourAdded</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color changed</source>
+        <comment>ColourChanged</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color removed</source>
+        <comment>ColourRemoved</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolerance set</source>
+        <comment>ToleranceSet</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolerance changed</source>
+        <comment>ToleranceChanged</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolerance removed</source>
+        <comment>ToleranceRemoved</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the change: %1</source>
+        <comment>ServerRefused</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups of libraries on the server</source>
+        <comment>BackupsTitle</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken by</source>
+        <comment>ColumnTakenBy</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server holds no backups of libraries.</source>
+        <comment>NoServerBackups</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore the library %1 as it was backed up at %2? A library stored under it now is backed up first and replaced.</source>
+        <comment>AskServerRestore</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored the library %1 (%2 colors) from the server&apos;s backup %3.</source>
+        <comment>ServerRestored</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored; nothing was changed. %1</source>
+        <comment>ServerRestoreFailed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server holds no backup %1.</source>
+        <comment>NoSuchBackup</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the server&apos;s backups of libraries, newest first (the last 20 of each library).</source>
+        <comment>BackupsSummary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the backups of this library (its ID).</source>
+        <comment>BackupsLibraryOption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restores a library from one of the server&apos;s backups (ID as backups lists it).</source>
+        <comment>RestoreSummary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup&apos;s ID.</source>
+        <comment>BackupIdArgument</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>supervisor role</source>
+        <comment>RoleSupervisor</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>operator role</source>
+        <comment>RoleOperator</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TransferText</name>
     <message>
         <source>The color card library is empty, unable to download!</source>

@@ -2611,6 +2611,213 @@ Restore the newest backup, taken %2? The damaged file is kept beside it.</source
     </message>
 </context>
 <context>
+    <name>StoreWindowText</name>
+    <message>
+        <source>Store: %1</source>
+        <comment>OnFile</comment>
+        <translation>数据库：%1</translation>
+    </message>
+    <message>
+        <source>Store: server %1 (%2)</source>
+        <comment>OnServer</comment>
+        <translation>数据库：服务器 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Store: server %1 (offline)</source>
+        <comment>OnServerOffline</comment>
+        <translation>数据库：服务器 %1（离线）</translation>
+    </message>
+    <message>
+        <source>supervisor role</source>
+        <comment>RoleSupervisor</comment>
+        <translation>主管角色</translation>
+    </message>
+    <message>
+        <source>operator role</source>
+        <comment>RoleOperator</comment>
+        <translation>操作员角色</translation>
+    </message>
+    <message>
+        <source>Connecting to the server…</source>
+        <comment>Connecting</comment>
+        <translation>正在连接服务器…</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2
+
+Retry, or Cancel to work offline (nothing can be changed until the server is back)?</source>
+        <comment>Unreachable</comment>
+        <translation>无法连接服务器 %1：%2
+
+重试，还是取消并离线工作（在服务器恢复之前不能修改任何内容）？</translation>
+    </message>
+    <message>
+        <source>The window is offline: the server %1 could not be reached. Nothing was changed; start the program again once the server is back.</source>
+        <comment>Offline</comment>
+        <translation>窗口处于离线状态：无法连接服务器 %1。未作任何修改；请在服务器恢复后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>Your role on the server is operator: you may measure samples, compare and keep lots, and read and write the meter, but not change libraries, colors, tolerances or backups. Ask a supervisor.</source>
+        <comment>OperatorMayNot</comment>
+        <translation>您在服务器上的角色是操作员：可以测量样品、比较、管理批次以及读写仪器，但不能修改色卡库、颜色、容差或备份。请联系主管。</translation>
+    </message>
+    <message>
+        <source>History of changes</source>
+        <comment>HistoryAction</comment>
+        <translation>修改历史</translation>
+    </message>
+    <message>
+        <source>Who changed the current library, when, at which bench, and what changed (kept on the server).</source>
+        <comment>HistoryTip</comment>
+        <translation>当前色卡库由谁、何时、在哪台工作站修改以及修改了什么（保存在服务器上）。</translation>
+    </message>
+    <message>
+        <source>The history of changes is kept on a server only: start the program with --database postgresql://… to see it.</source>
+        <comment>HistoryNeedsServer</comment>
+        <translation>修改历史只保存在服务器上：请用 --database postgresql://… 启动程序后查看。</translation>
+    </message>
+    <message>
+        <source>Choose a library first.</source>
+        <comment>ChooseLibraryFirst</comment>
+        <translation>请先选择一个色卡库。</translation>
+    </message>
+    <message>
+        <source>The server holds no changes of the library %1.</source>
+        <comment>HistoryEmpty</comment>
+        <translation>服务器上没有色卡库 %1 的修改记录。</translation>
+    </message>
+    <message>
+        <source>Cannot read the history of changes: %1</source>
+        <comment>HistoryUnreadable</comment>
+        <translation>无法读取修改历史：%1</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <comment>ColumnWho</comment>
+        <translation>修改人</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <comment>ColumnBench</comment>
+        <translation>工作站</translation>
+    </message>
+    <message>
+        <source>Change (old → new)</source>
+        <comment>ColumnChange</comment>
+        <translation>修改（原值 → 新值）</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>CloseButton</comment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Library added</source>
+        <comment>LibraryAdded</comment>
+        <translation>色卡库已添加</translation>
+    </message>
+    <message>
+        <source>Library changed</source>
+        <comment>LibraryChanged</comment>
+        <translation>色卡库已修改</translation>
+    </message>
+    <message>
+        <source>Library removed</source>
+        <comment>LibraryRemoved</comment>
+        <translation>色卡库已删除</translation>
+    </message>
+    <message>
+        <source>Color added</source>
+        <comment>ColourAdded</comment>
+        <translation>颜色已添加</translation>
+    </message>
+    <message>
+        <source>Color changed</source>
+        <comment>ColourChanged</comment>
+        <translation>颜色已修改</translation>
+    </message>
+    <message>
+        <source>Color removed</source>
+        <comment>ColourRemoved</comment>
+        <translation>颜色已删除</translation>
+    </message>
+    <message>
+        <source>Tolerance set</source>
+        <comment>ToleranceSet</comment>
+        <translation>容差已设置</translation>
+    </message>
+    <message>
+        <source>Tolerance changed</source>
+        <comment>ToleranceChanged</comment>
+        <translation>容差已修改</translation>
+    </message>
+    <message>
+        <source>Tolerance removed</source>
+        <comment>ToleranceRemoved</comment>
+        <translation>容差已删除</translation>
+    </message>
+    <message>
+        <source>The server refused the change: %1</source>
+        <comment>ServerRefused</comment>
+        <translation>服务器拒绝了此修改：%1</translation>
+    </message>
+    <message>
+        <source>Backups of libraries on the server</source>
+        <comment>BackupsTitle</comment>
+        <translation>服务器上的色卡库备份</translation>
+    </message>
+    <message>
+        <source>Taken by</source>
+        <comment>ColumnTakenBy</comment>
+        <translation>备份人</translation>
+    </message>
+    <message>
+        <source>The server holds no backups of libraries.</source>
+        <comment>NoServerBackups</comment>
+        <translation>服务器上没有色卡库的备份。</translation>
+    </message>
+    <message>
+        <source>Restore the library %1 as it was backed up at %2? A library stored under it now is backed up first and replaced.</source>
+        <comment>AskServerRestore</comment>
+        <translation>恢复 %2 备份的色卡库 %1？当前存储的同一色卡库会先备份，然后被替换。</translation>
+    </message>
+    <message>
+        <source>Restored the library %1 (%2 colors) from the server&apos;s backup %3.</source>
+        <comment>ServerRestored</comment>
+        <translation>已从服务器备份 %3 恢复色卡库 %1（%2 个颜色）。</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored; nothing was changed. %1</source>
+        <comment>ServerRestoreFailed</comment>
+        <translation>无法恢复备份；未作任何修改。%1</translation>
+    </message>
+    <message>
+        <source>The server holds no backup %1.</source>
+        <comment>NoSuchBackup</comment>
+        <translation>服务器上没有编号为 %1 的备份。</translation>
+    </message>
+    <message>
+        <source>Lists the server&apos;s backups of libraries, newest first (the last 20 of each library).</source>
+        <comment>BackupsSummary</comment>
+        <translation>列出服务器上的色卡库备份，最新的在前（每个色卡库最近 20 个）。</translation>
+    </message>
+    <message>
+        <source>Only the backups of this library (its ID).</source>
+        <comment>BackupsLibraryOption</comment>
+        <translation>只列出此色卡库（ID）的备份。</translation>
+    </message>
+    <message>
+        <source>Restores a library from one of the server&apos;s backups (ID as backups lists it).</source>
+        <comment>RestoreSummary</comment>
+        <translation>从服务器的一个备份恢复色卡库（编号见 backups 的输出）。</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s ID.</source>
+        <comment>BackupIdArgument</comment>
+        <translation>备份编号。</translation>
+    </message>
+</context>
+<context>
     <name>TransferText</name>
     <message>
         <source>The color card library is empty, unable to download!</source>

@@ -26,6 +26,8 @@ struct SimWindow {
     QPointer<MainWindow> window;
     // Where languages other than those built are found (a test's own translation).
     QStringList extraTranslationDirectories;
+    // The store (a file or a postgresql:// address); empty: "database.db" in data.
+    QString location;
 
     SimWindow() { QLoggingCategory::setFilterRules(QStringLiteral("colorcard.link.debug=false")); }
     ~SimWindow() { delete window.data(); }
@@ -40,6 +42,7 @@ struct SimWindow {
         s.linkOpener = makeUsbLinkOpener(backend);
         s.deviceEvents = &events;
         s.dataDirectory = data.path();
+        s.location = location;
         s.settingsFile = data.filePath(QStringLiteral("meterno"));
         s.translationDirectories =
             QStringList{QStringLiteral(COLORCARD_BIN_DIR)} + extraTranslationDirectories;

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: MIT
+#include "workflow/StoreService.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSysInfo>
+#include <QThread>
+
+#include "prompt/Messenger.h"
+#include "server/AuditTrail.h"
+#include "server/PgRepository.h"
+#include "server/ServerBackups.h"
+#include "server/ServerUrl.h"
+#include "server/StoreLocation.h"
+#include "texts/BackupTexts.h"
+#include "texts/QcTexts.h"
+#include "texts/ServerTexts.h"
+#include "texts/StoreWindowTexts.h"
+
+namespace {
+
+QString localTime(const QDateTime& time) {
+    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+const BilingualText& whatHappened(const AuditEntry& entry) {
+    const bool added = entry.action == QLatin1String("insert");
+    const bool removed = entry.action == QLatin1String("delete");
+    if (entry.table == QLatin1String("colours"))
+        return added ? StoreWindowText::ColourAdded
+                     : (removed ? StoreWindowText::ColourRemoved : StoreWindowText::ColourChanged);
+    if (entry.table == QLatin1String("tolerances"))
+        return added ? StoreWindowText::ToleranceSet
+                     : (removed ? StoreWindowText::ToleranceRemoved
+                                : StoreWindowText::ToleranceChanged);
+    return added ? StoreWindowText::LibraryAdded
+                 : (removed ? StoreWindowText::LibraryRemoved : StoreWindowText::LibraryChanged);
+}
+
+}  // namespace
+
+StoreService::StoreService(Messenger& messenger, const QString& location, QObject* parent)
+    : QObject(parent),
+      messenger_(messenger),
+      location_(location),
+      server_(ServerUrl::looksLikeServer(location)) {
+    // A file is opened by the library service itself.
+    if (!server_)
+        return;
+    // Until the server says otherwise the login may change nothing.
+    access_.role = StoreAccess::Role::Operator;
+    QString error;
+    // The audit trail names the bench by the program and the computer.
+    database_ = StoreLocation::database(
+        location, QStringLiteral("colorcard@") + QSysInfo::machineHostName(), &error);
+}
+
+StoreService::~StoreService() {
+    // The repository works on the connection the database owns.
+    repository_.reset();
+    database_.reset();
+}
+
+bool StoreService::connect() {
+    if (!server_ || repository_)
+        return true;
+    if (!database_) {
+        messenger_.error(ServerText::BadUrl, {StoreLocation::forSettings(location_)});
+        return false;
+    }
+    for (;;) {
+        // The first answer is awaited on a thread of its own: an unreachable
+        // address takes the whole time-out, and the window goes on meanwhile.
+        QString error;
+        bool reachable = false;
+        {
+            const auto progress = messenger_.progress(StoreWindowText::Connecting, 0, 0);
+            QEventLoop loop;
+            std::unique_ptr<QThread> probe(
+                QThread::create([&] { reachable = StoreLocation::reachable(location_, &error); }));
+            QObject::connect(probe.get(), &QThread::finished, &loop, &QEventLoop::quit);
+            probe->start();
+            loop.exec();
+            probe->wait();
+            progress->hide();
+        }
+        if (reachable && StoreLocation::open(*database_, &error)) {
+            repository_ = StoreLocation::repository(*database_);
+            auto* server = qobject_cast<PgRepository*>(repository_.get());
+            access_.role = server && server->maySupervise() ? StoreAccess::Role::Supervisor
+                                                            : StoreAccess::Role::Operator;
+            emit stateChanged();
+            return true;
+        }
+        if (!messenger_.askRetry(StoreWindowText::Unreachable, {database_->display(), error})) {
+            emit stateChanged();
+            return false;
+        }
+    }
+}
+
+QString StoreService::statusText() const {
+    if (!server_)
+        return messenger_.text(StoreWindowText::OnFile, {QDir::toNativeSeparators(location_)});
+    const QString display = statusDisplay();
+    if (offline())
+        return messenger_.text(StoreWindowText::OnServerOffline, {display});
+    const BilingualText& role = access_.role == StoreAccess::Role::Supervisor
+                                    ? StoreWindowText::RoleSupervisor
+                                    : StoreWindowText::RoleOperator;
+    return messenger_.text(StoreWindowText::OnServer, {display, messenger_.text(role)});
+}
+
+bool StoreService::stillThere() {
+    if (!repository_)
+        return false;
+    QSqlQuery query(database_->connection());
+    if (query.exec(QStringLiteral("SELECT 1")))
+        return true;
+    if (PgRepository::failureOf(query.lastError()) != LibraryRepository::Failure::Unreachable &&
+        database_->isOpen())
+        return true;
+    goOffline();
+    return false;
+}
+
+void StoreService::goOffline() {
+    repository_.reset();
+    database_->connection().close();
+    emit stateChanged();
+}
+
+bool StoreService::allowChange() {
+    if (!server_)
+        return true;
+    if (!stillThere()) {
+        messenger_.error(StoreWindowText::Offline, {statusDisplay()});
+        return false;
+    }
+    return true;
+}
+
+bool StoreService::allowStandardsChange() {
+    if (!allowChange())
+        return false;
+    if (!access_.mayChangeStandards()) {
+        messenger_.error(StoreWindowText::OperatorMayNot);
+        return false;
+    }
+    return true;
+}
+
+void StoreService::tellFailure(LibraryRepository::Failure failure, const QString& detail) {
+    switch (failure) {
+        case LibraryRepository::Failure::Denied:
+            messenger_.error(ServerText::PermissionDenied, {detail});
+            return;
+        case LibraryRepository::Failure::Unreachable:
+            if (repository_)
+                goOffline();
+            messenger_.error(StoreWindowText::Offline, {statusDisplay()});
+            return;
+        default:
+            messenger_.error(StoreWindowText::ServerRefused, {detail});
+            return;
+    }
+}
+
+QString StoreService::statusDisplay() const {
+    return database_ ? database_->display() : StoreLocation::forSettings(location_);
+}
+
+void StoreService::showHistory(const QString& libraryId) {
+    if (!server_) {
+        messenger_.tip(StoreWindowText::HistoryNeedsServer);
+        return;
+    }
+    if (libraryId.isEmpty()) {
+        messenger_.tip(StoreWindowText::ChooseLibraryFirst);
+        return;
+    }
+    if (!allowChange())
+        return;
+    QSqlDatabase db = database_->connection();
+    QString error;
+    const auto entries = AuditTrail::read(db, libraryId, &error);
+    if (!entries) {
+        messenger_.error(StoreWindowText::HistoryUnreadable, {error});
+        return;
+    }
+    if (entries->isEmpty()) {
+        messenger_.tip(StoreWindowText::HistoryEmpty, {libraryId});
+        return;
+    }
+    // Newest first: the last change is what is usually looked for.
+    QList<QStringList> rows;
+    for (auto it = entries->crbegin(); it != entries->crend(); ++it) {
+        const QString summary = it->summary();
+        const QString what = messenger_.text(whatHappened(*it));
+        rows << QStringList{localTime(it->time), it->user, it->bench,
+                            summary.isEmpty() ? what : what + QStringLiteral(": ") + summary};
+    }
+    messenger_.choose(StoreWindowText::HistoryAction,
+                      {QcText::ColumnTime, StoreWindowText::ColumnWho, StoreWindowText::ColumnBench,
+                       StoreWindowText::ColumnChange},
+                      rows, StoreWindowText::CloseButton);
+}
+
+bool StoreService::restoreServerBackup() {
+    if (!server_ || !allowStandardsChange())
+        return false;
+    QSqlDatabase db = database_->connection();
+    QString error;
+    const auto backups = ServerBackups::list(db, QString(), &error);
+    if (!backups) {
+        if (stillThere())
+            messenger_.error(StoreWindowText::ServerRefused, {error});
+        else
+            messenger_.error(StoreWindowText::Offline, {statusDisplay()});
+        return false;
+    }
+    if (backups->isEmpty()) {
+        messenger_.tip(StoreWindowText::NoServerBackups);
+        return false;
+    }
+    QList<QStringList> rows;
+    for (const LibraryBackup& backup : *backups)
+        rows << QStringList{backup.name, localTime(backup.takenAt), backup.takenBy,
+                            QString::number(backup.colours)};
+    const int row = messenger_.choose(StoreWindowText::BackupsTitle,
+                                      {QcText::ColumnLibrary, QcText::ColumnTime,
+                                       StoreWindowText::ColumnTakenBy, BackupText::ColumnColours},
+                                      rows, BackupText::RestoreButton);
+    if (row < 0)
+        return false;
+    const LibraryBackup& chosen = backups->at(row);
+    if (!messenger_.askRisky(StoreWindowText::AskServerRestore,
+                             {chosen.name, localTime(chosen.takenAt)}))
+        return false;
+    const ServerBackups::Restored restored = ServerBackups::restore(db, chosen.id);
+    if (!restored.ok) {
+        if (restored.failure == LibraryRepository::Failure::Stale)
+            messenger_.error(StoreWindowText::NoSuchBackup, {QString::number(chosen.id)});
+        else if (restored.failure == LibraryRepository::Failure::Other)
+            messenger_.error(StoreWindowText::ServerRestoreFailed, {restored.error});
+        else
+            tellFailure(restored.failure, restored.error);
+        return false;
+    }
+    messenger_.tip(StoreWindowText::ServerRestored,
+                   {chosen.name, QString::number(chosen.colours), QString::number(chosen.id)});
+    emit libraryRestored(chosen.libraryId);
+    return true;
+}
