@@ -527,20 +527,6 @@ bool QualityController::exportHistory() {
     return true;
 }
 
-QVector<AxisTrend> QualityController::trend(HistoryFilter filter) {
-    filter.limit = -1;
-    const QVector<QualityStore::HistoryEntry> newestFirst = history(filter);
-    if (newestFirst.isEmpty())
-        return {};
-    const QualityStore::HistoryEntry& last = newestFirst.first();
-    const std::optional<ToleranceModel> model = toleranceModel(last.libraryId, last.colourId);
-    if (!model)
-        return {};
-    const QVector<QualityStore::HistoryEntry> oldestFirst(newestFirst.crbegin(),
-                                                          newestFirst.crend());
-    return lotTrend(oldestFirst, *model);
-}
-
 std::optional<LotReportData> QualityController::lotReport(qint64 lotId,
                                                           const TrendStandard& trendOf) {
     for (const Lot& lot : lots()) {

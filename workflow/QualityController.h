@@ -125,10 +125,6 @@ public:
 
     // Newest first, as filtered; a failed read is shown and gives nothing.
     QVector<QualityStore::HistoryEntry> history(const HistoryFilter& filter);
-    // The run charts of the comparisons filtered (all of them, whatever the
-    // filter's limit), each against its own standard, with the tolerance
-    // limits of the last one's model; empty without comparisons.
-    QVector<AxisTrend> trend(HistoryFilter filter);
     // The lot's report as it would be written, with the trend of the standard
     // trendOf (by default the last one used); nullopt after a message.
     std::optional<LotReportData> lotReport(qint64 lotId, const TrendStandard& trendOf = {});

@@ -85,6 +85,8 @@ ResultPanel::ResultPanel(QualityController& controller, QWidget* parent)
         caption = named(new QLabel(this), captionName);
         swatch = named(new QLabel(this), swatchName);
         swatch->setMinimumSize(170, 100);
+        // A tall window gives the room to the plot, not to ever taller swatches.
+        swatch->setMaximumHeight(200);
         swatch->setStyleSheet(QLatin1String(kEmptySwatch));
         values = named(new QLabel(this), valuesName);
         values->setTextInteractionFlags(Qt::TextSelectableByMouse);
