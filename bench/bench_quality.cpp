@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Quality figures: redrawing the run charts of a 2,000-sample lot (the
-// trend view's paint), writing the PDF report of a 500-sample lot, and the
+// charts painted afresh, and the trend view and the a*b* plot view exposed
+// again, within a frame of 16 ms), writing the PDF report of a 500-sample lot, and the
 // trend of a lot of 20,000 comparisons read from the store and computed.
 // Prints median and worst; run with QT_QPA_PLATFORM=offscreen.
+#include <QApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -14,11 +15,14 @@
 #include <algorithm>
 
 #include "colour/Tolerance.h"
+#include "report/AbPlot.h"
 #include "report/LotReport.h"
 #include "report/QualityTrend.h"
 #include "report/RunChart.h"
 #include "store/ColorCardStore.h"
 #include "store/QualityStore.h"
+#include "workspace/AbPlotView.h"
+#include "workspace/LotView.h"
 
 namespace {
 
@@ -70,7 +74,7 @@ QVector<double> timed(int runs, Work work) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QRandomGenerator random(7);
 
@@ -84,6 +88,26 @@ int main(int argc, char** argv) {
                paintTrendCharts(painter, QRectF(4, 4, 892, 592), axes, Language::english());
            }));
     report(out, "trend figures, 2000 samples", timed(50, [&] { lotTrend(big, kModel); }));
+
+    // The page's views exposed again (another tab, a window moved over them):
+    // the first paint draws, the others copy what it drew.
+    TrendView trendView;
+    trendView.resize(900, 600);
+    trendView.setTrend(axes, Language::english());
+    report(out, "trend view exposed, 2000 samples", timed(50, [&] { trendView.render(&image); }));
+    AbPlotView plotView;
+    plotView.resize(330, 260);
+    AbPlotData plot;
+    plot.standard = big.constLast().standard;
+    plot.sample = big.constLast().sample;
+    plot.tolerance = kModel.tolerance;
+    plotView.setPlot(plot, Language::english());
+    report(out, "a*b* plot view exposed", timed(50, [&] { plotView.render(&image); }));
+    report(out, "a*b* plot painted afresh", timed(50, [&] {
+               image.fill(Qt::white);
+               QPainter painter(&image);
+               paintAbPlot(painter, QRectF(4, 4, 322, 252), plot, Language::english());
+           }));
 
     QTemporaryDir dir;
     LotReportData data;

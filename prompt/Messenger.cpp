@@ -215,6 +215,11 @@ QString Messenger::openFileName(const BilingualText& caption, const QString& dir
                    : QString();
 }
 
+Prompt::PrintResult Messenger::print(const BilingualText& title,
+                                     const Prompt::PagePainter& paint) const {
+    return prompt_ ? prompt_->print(parent_, text(title), paint) : Prompt::PrintResult::Cancelled;
+}
+
 std::unique_ptr<ProgressReporter> Messenger::progress(const BilingualText& label, int minimum,
                                                       int maximum) const {
     if (!prompt_)

@@ -93,6 +93,10 @@ public:
     int choose(const BilingualText& title, const QList<BilingualText>& columns,
                const QList<QStringList>& rows, const BilingualText& accept) const;
 
+    // The print dialog titled in the current language; Cancelled when no
+    // prompt is installed.
+    Prompt::PrintResult print(const BilingualText& title, const Prompt::PagePainter& paint) const;
+
 private:
     Prompt* prompt_;
     QWidget* parent_;

@@ -4,8 +4,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
+class QPagedPaintDevice;
+class QPainter;
 class QWidget;
 
 // A progress dialog as the long actions see it. Cancel is never consulted.
@@ -20,6 +23,11 @@ public:
 // this seam, so the procedures below the widgets can be driven by a script.
 class Prompt {
 public:
+    // Paints a document on a device the painter is already begun on; false
+    // when a page cannot be started.
+    using PagePainter = std::function<bool(QPagedPaintDevice& device, QPainter& painter)>;
+    enum class PrintResult { Printed, Cancelled, Failed };
+
     // Answers to a question asked once for each of several items.
     enum class SeriesAnswer { Yes, No, YesToAll, NoToAll };
     // Answers to a question that may also be called off.
@@ -92,5 +100,11 @@ public:
                        const QStringList& /*columns*/, const QList<QStringList>& /*rows*/,
                        const QString& /*acceptText*/, const QString& /*cancelText*/) {
         return -1;
+    }
+    // The print dialog titled title; on acceptance paint draws the document
+    // on the printer chosen. A prompt that cannot print cancels.
+    virtual PrintResult print(QWidget* /*parent*/, const QString& /*title*/,
+                              const PagePainter& /*paint*/) {
+        return PrintResult::Cancelled;
     }
 };

@@ -130,6 +130,22 @@ void paintComparisonReport(QPainter& p, const QRectF& page, const QualityStore::
     p.restore();
 }
 
+QFont reportFont(double pointSize) {
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+bool paintComparisonReport(QPagedPaintDevice& device, QPainter& painter,
+                           const QualityStore::HistoryEntry& entry, const Language& language) {
+    painter.setFont(reportFont(10));
+    paintComparisonReport(
+        painter,
+        QRectF(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size()),
+        entry, language);
+    return true;
+}
+
 bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry& entry,
                            const Language& language) {
     QSaveFile file(path);
@@ -145,12 +161,7 @@ bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
-        QFont font(QStringLiteral("WenQuanYi Micro Hei"));
-        font.setPointSizeF(10);
-        painter.setFont(font);
-        paintComparisonReport(painter,
-                              QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(300).size()),
-                              entry, language);
+        paintComparisonReport(pdf, painter, entry, language);
         painter.end();
     }
     return file.commit();

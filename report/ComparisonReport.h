@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QFont>
 #include <QPagedPaintDevice>
 #include <QRectF>
 #include <QString>
@@ -27,6 +28,12 @@ QString judgedAgainstLine(const QualityStore::HistoryEntry& entry, const Languag
 // the plot, painted into page (device units) with the painter as set up.
 void paintComparisonReport(QPainter& painter, const QRectF& page,
                            const QualityStore::HistoryEntry& entry, const Language& language);
+// The same page on a PDF writer or a printer the painter is begun on, in
+// the report's font.
+bool paintComparisonReport(QPagedPaintDevice& device, QPainter& painter,
+                           const QualityStore::HistoryEntry& entry, const Language& language);
+// The reports' typeface (it holds the Chinese texts) at this size.
+QFont reportFont(double pointSize);
 // An A4 PDF of that page; false when the file cannot be written.
 bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry& entry,
                            const Language& language);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "report/ComparisonReport.h"
 #include "report/QualityTrend.h"
@@ -35,7 +36,7 @@ QColor verdictColour(Verdict verdict) {
 }  // namespace
 
 std::optional<LotReportData> loadLotReport(const QString& connectionName, const Lot& lot,
-                                           QString& error) {
+                                           QString& error, const TrendStandard& trendOf) {
     QualityStore store(connectionName);
     HistoryFilter filter;
     filter.lotId = lot.id;
@@ -50,15 +51,24 @@ std::optional<LotReportData> loadLotReport(const QString& connectionName, const 
         data.oldestFirst << *it;
     if (data.oldestFirst.isEmpty())
         return data;
-    const QualityStore::HistoryEntry& last = data.oldestFirst.constLast();
-    const auto model = store.toleranceModel(last.libraryId, last.colourId);
+    const QVector<TrendStandard> standards = trendStandards(data.oldestFirst);
+    data.standardCount = standards.size();
+    const QualityStore::HistoryEntry& newest = data.oldestFirst.constLast();
+    data.trendStandard =
+        *std::find_if(standards.cbegin(), standards.cend(),
+                      [&newest](const TrendStandard& s) { return s.sameAs(newest); });
+    for (const TrendStandard& standard : standards)
+        if (standard == trendOf)
+            data.trendStandard = standard;
+    const auto model =
+        store.toleranceModel(data.trendStandard.libraryId, data.trendStandard.colourId);
     if (!model) {
         error = store.error();
         return std::nullopt;
     }
     data.model = *model;
     IndexSettingsStore settings(connectionName);
-    const auto indexSettings = settings.settings(last.libraryId);
+    const auto indexSettings = settings.settings(data.trendStandard.libraryId);
     if (!indexSettings) {
         error = settings.error();
         return std::nullopt;
@@ -119,15 +129,26 @@ bool paintLotReport(QPagedPaintDevice& device, QPainter& p, const LotReportData&
         QString::number(report.oldestFirst.size()), QString::number(counts.pass),
         QString::number(counts.warn), QString::number(counts.fail)));
     p.setFont(base);
+    QRectF used;
     if (!report.oldestFirst.isEmpty()) {
         // Every sample may have been judged alike; the last one's line says how.
-        QRectF used;
         p.drawText(QRectF(page.left(), y, page.width(), line * 3), Qt::TextWordWrap,
                    judgedAgainstLine(report.oldestFirst.constLast(), language), &used);
         y += used.height() + line * 0.5;
     }
 
-    const QVector<AxisTrend> axes = lotTrend(report.oldestFirst, report.model);
+    // One standard's trend: the limits of another standard do not hold its samples.
+    if (report.standardCount > 1) {
+        p.drawText(QRectF(page.left(), y, page.width(), line * 3), Qt::TextWordWrap,
+                   ReportText::TrendOfStandard.in(language).arg(
+                       QStringLiteral("%1 / %2").arg(report.trendStandard.libraryName,
+                                                     report.trendStandard.colourName),
+                       QString::number(report.standardCount)),
+                   &used);
+        y += used.height() + line * 0.5;
+    }
+    const QVector<AxisTrend> axes =
+        lotTrend(entriesOf(report.oldestFirst, report.trendStandard), report.model);
     const double chartsHeight = std::min(page.height() * 0.45, page.bottom() - y - line * 6);
     paintTrendCharts(p, QRectF(page.left(), y, page.width(), chartsHeight), axes, language);
     y += chartsHeight + line;
@@ -145,7 +166,6 @@ bool paintLotReport(QPagedPaintDevice& device, QPainter& p, const LotReportData&
     QStringList groups;
     for (const ShadeGroup& group : sorting.groups)
         groups << ReportText::LotShadeGroup.in(language).arg(group.code.text()).arg(group.count());
-    QRectF used;
     p.drawText(QRectF(page.left(), y, page.width(), page.bottom() - y), Qt::TextWordWrap,
                groups.join(QStringLiteral("    ")), &used);
 
@@ -217,9 +237,7 @@ bool writeLotReport(const QString& path, const LotReportData& report, const Lang
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
-        QFont font(QStringLiteral("WenQuanYi Micro Hei"));
-        font.setPointSizeF(9);
-        painter.setFont(font);
+        painter.setFont(reportFont(kLotReportPointSize));
         const bool painted = paintLotReport(pdf, painter, report, language);
         painter.end();
         if (!painted)

@@ -5,6 +5,7 @@
 #include <QVector>
 
 #include "colour/ShadeSort.h"
+#include "report/QualityTrend.h"
 #include "store/QualityStore.h"
 #include "texts/Language.h"
 
@@ -15,16 +16,21 @@ class QPainter;
 struct LotReportData {
     Lot lot;
     QVector<QualityStore::HistoryEntry> oldestFirst;
-    // The model of the lot's last standard: the trend's tolerance limits.
+    // The standard whose trend is shown (by default the last one used) and
+    // its model: the trend's tolerance limits.
+    TrendStandard trendStandard;
     ToleranceModel model;
+    // How many standards the lot's samples were judged against.
+    int standardCount = 0;
     ShadeSteps steps;
 };
 
-// The lot's comparisons, the model of its last standard and that library's
+// The lot's comparisons, the model of the standard whose trend is shown
+// (trendOf when the lot has it, else the last one used) and that library's
 // shade steps, read from the store on the connection; nullopt with error set
 // when the store cannot be read.
 std::optional<LotReportData> loadLotReport(const QString& connectionName, const Lot& lot,
-                                           QString& error);
+                                           QString& error, const TrendStandard& trendOf = {});
 
 // PASS, WARN and FAIL counts, in that order.
 struct VerdictCounts {
@@ -40,5 +46,7 @@ VerdictCounts countVerdicts(const QVector<QualityStore::HistoryEntry>& entries);
 // painter is already begun on; false when a new page cannot be started.
 bool paintLotReport(QPagedPaintDevice& device, QPainter& painter, const LotReportData& report,
                     const Language& language);
+// The lot report's font size, on paper and in PDF files alike.
+inline constexpr double kLotReportPointSize = 9;
 // An A4 PDF; false when the file cannot be written.
 bool writeLotReport(const QString& path, const LotReportData& report, const Language& language);

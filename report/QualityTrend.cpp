@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/QualityTrend.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -64,4 +65,28 @@ QVector<AxisTrend> lotTrend(const QVector<QualityStore::HistoryEntry>& oldestFir
         oldestFirst,
         [](const QualityStore::HistoryEntry& entry) -> const Lab& { return entry.standard; }, last,
         model.tolerance, model.lightness);
+}
+
+QVector<TrendStandard> trendStandards(const QVector<QualityStore::HistoryEntry>& oldestFirst) {
+    QVector<TrendStandard> standards;
+    for (const QualityStore::HistoryEntry& e : oldestFirst) {
+        auto it = std::find_if(standards.begin(), standards.end(),
+                               [&e](const TrendStandard& s) { return s.sameAs(e); });
+        if (it == standards.end())
+            standards << TrendStandard{e.libraryId, e.colourId, e.libraryName, e.colourName, 1};
+        else
+            ++it->count;
+    }
+    return standards;
+}
+
+QVector<QualityStore::HistoryEntry> entriesOf(
+    const QVector<QualityStore::HistoryEntry>& oldestFirst, const TrendStandard& standard) {
+    if (standard.libraryId.isEmpty() && standard.colourId.isEmpty())
+        return oldestFirst;
+    QVector<QualityStore::HistoryEntry> chosen;
+    for (const QualityStore::HistoryEntry& e : oldestFirst)
+        if (standard.sameAs(e))
+            chosen << e;
+    return chosen;
 }

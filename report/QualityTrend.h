@@ -30,3 +30,24 @@ QVector<AxisTrend> qualityTrend(const QVector<QualityStore::HistoryEntry>& oldes
 // model's ΔL* limits where it sets them.
 QVector<AxisTrend> lotTrend(const QVector<QualityStore::HistoryEntry>& oldestFirst,
                             const ToleranceModel& model);
+
+// A standard comparisons were judged against.
+struct TrendStandard {
+    QString libraryId;
+    QString colourId;
+    QString libraryName;
+    QString colourName;
+    int count = 0;  // its comparisons
+    bool sameAs(const QualityStore::HistoryEntry& entry) const {
+        return entry.libraryId == libraryId && entry.colourId == colourId;
+    }
+    bool operator==(const TrendStandard& other) const {
+        return libraryId == other.libraryId && colourId == other.colourId;
+    }
+};
+
+// The standards of the entries in the order they were first used.
+QVector<TrendStandard> trendStandards(const QVector<QualityStore::HistoryEntry>& oldestFirst);
+// The entries judged against the standard; all of them when it names none.
+QVector<QualityStore::HistoryEntry> entriesOf(
+    const QVector<QualityStore::HistoryEntry>& oldestFirst, const TrendStandard& standard);

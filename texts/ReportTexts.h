@@ -184,4 +184,17 @@ inline constexpr BilingualText ReportFailed{
     "ReportText",
     QT_TRANSLATE_NOOP3("ReportText", "The report could not be written to %1.", "ReportFailed")};
 
+inline constexpr BilingualText PrintReport{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Print report…", "PrintReport")};
+inline constexpr BilingualText PrintReportTitle{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Print the report", "PrintReportTitle")};
+inline constexpr BilingualText PrintFailed{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText", "The report could not be printed.", "PrintFailed")};
+inline constexpr BilingualText TrendOfStandard{
+    "ReportText",
+    QT_TRANSLATE_NOOP3("ReportText", "Trend of %1; the lot has %2 standards.", "TrendOfStandard")};
+inline constexpr BilingualText TrendStandard{
+    "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Trend of:", "TrendStandard")};
+
 }  // namespace ReportText

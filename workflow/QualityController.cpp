@@ -2,6 +2,7 @@
 #include "workflow/QualityController.h"
 
 #include <QFileInfo>
+#include <QPainter>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -526,27 +527,14 @@ bool QualityController::exportHistory() {
     return true;
 }
 
-QVector<AxisTrend> QualityController::trend(HistoryFilter filter) {
-    filter.limit = -1;
-    const QVector<QualityStore::HistoryEntry> newestFirst = history(filter);
-    if (newestFirst.isEmpty())
-        return {};
-    const QualityStore::HistoryEntry& last = newestFirst.first();
-    const std::optional<ToleranceModel> model = toleranceModel(last.libraryId, last.colourId);
-    if (!model)
-        return {};
-    const QVector<QualityStore::HistoryEntry> oldestFirst(newestFirst.crbegin(),
-                                                          newestFirst.crend());
-    return lotTrend(oldestFirst, *model);
-}
-
-std::optional<LotReportData> QualityController::lotReport(qint64 lotId) {
+std::optional<LotReportData> QualityController::lotReport(qint64 lotId,
+                                                          const TrendStandard& trendOf) {
     for (const Lot& lot : lots()) {
         if (lot.id != lotId)
             continue;
         QString error;
         std::optional<LotReportData> data =
-            loadLotReport(library_.store().connectionName(), lot, error);
+            loadLotReport(library_.store().connectionName(), lot, error, trendOf);
         if (!data)
             library_.messenger().tip(QcText::HistoryReadFailed, {error});
         return data;
@@ -555,9 +543,9 @@ std::optional<LotReportData> QualityController::lotReport(qint64 lotId) {
     return std::nullopt;
 }
 
-bool QualityController::saveLotReport(qint64 lotId) {
+bool QualityController::saveLotReport(qint64 lotId, const TrendStandard& trendOf) {
     Messenger& messenger = library_.messenger();
-    const std::optional<LotReportData> data = lotReport(lotId);
+    const std::optional<LotReportData> data = lotReport(lotId, trendOf);
     if (!data)
         return false;
     if (data->oldestFirst.isEmpty()) {
@@ -584,6 +572,22 @@ bool QualityController::saveLotReport(qint64 lotId) {
     return true;
 }
 
+std::optional<QualityStore::HistoryEntry> QualityController::reportEntry() {
+    if (!lastResult_ || !lastResult_->standard) {
+        library_.messenger().tip(ReportText::NothingToReport);
+        return std::nullopt;
+    }
+    // As on show: a changed tolerance has judged the sample again.
+    QualityStore::HistoryEntry entry = lastEntry_;
+    entry.tolerance = lastResult_->comparison.tolerance;
+    entry.toleranceKnown = true;
+    entry.deltaE = lastResult_->comparison.deltaE;
+    entry.pass = lastResult_->comparison.pass;
+    entry.verdict = lastResult_->comparison.verdict;
+    entry.warningLevel = lastResult_->comparison.warningLevel;
+    return entry;
+}
+
 bool QualityController::saveReport() {
     Messenger& messenger = library_.messenger();
     if (!lastResult_ || !lastResult_->standard) {
@@ -601,18 +605,46 @@ bool QualityController::saveReport() {
     if (QFileInfo::exists(fileName) &&
         !messenger.ask(QcText::ExportReplace, {QFileInfo(fileName).fileName()}))
         return false;
-    // As on show: a changed tolerance has judged the sample again.
-    QualityStore::HistoryEntry entry = lastEntry_;
-    entry.tolerance = lastResult_->comparison.tolerance;
-    entry.toleranceKnown = true;
-    entry.deltaE = lastResult_->comparison.deltaE;
-    entry.pass = lastResult_->comparison.pass;
-    entry.verdict = lastResult_->comparison.verdict;
-    entry.warningLevel = lastResult_->comparison.warningLevel;
-    if (!writeComparisonReport(fileName, entry, messenger.language())) {
+    const std::optional<QualityStore::HistoryEntry> entry = reportEntry();
+    if (!entry)
+        return false;
+    if (!writeComparisonReport(fileName, *entry, messenger.language())) {
         messenger.tip(ReportText::ReportFailed, {fileName});
         return false;
     }
     messenger.tip(ReportText::ReportSaved, {fileName});
     return true;
+}
+
+bool QualityController::printed(Prompt::PrintResult result) {
+    if (result == Prompt::PrintResult::Failed)
+        library_.messenger().tip(ReportText::PrintFailed);
+    return result == Prompt::PrintResult::Printed;
+}
+
+bool QualityController::printReport() {
+    const std::optional<QualityStore::HistoryEntry> entry = reportEntry();
+    if (!entry)
+        return false;
+    const Language language = library_.messenger().language();
+    return printed(library_.messenger().print(
+        ReportText::PrintReportTitle, [&](QPagedPaintDevice& device, QPainter& painter) {
+            return paintComparisonReport(device, painter, *entry, language);
+        }));
+}
+
+bool QualityController::printLotReport(qint64 lotId, const TrendStandard& trendOf) {
+    const std::optional<LotReportData> data = lotReport(lotId, trendOf);
+    if (!data)
+        return false;
+    if (data->oldestFirst.isEmpty()) {
+        library_.messenger().tip(ReportText::NothingToReport);
+        return false;
+    }
+    const Language language = library_.messenger().language();
+    return printed(library_.messenger().print(
+        ReportText::PrintReportTitle, [&](QPagedPaintDevice& device, QPainter& painter) {
+            painter.setFont(reportFont(kLotReportPointSize));
+            return paintLotReport(device, painter, *data, language);
+        }));
 }

@@ -10,6 +10,7 @@
 
 #include "colour/NearestStandards.h"
 #include "colour/Tolerance.h"
+#include "prompt/Prompt.h"
 #include "report/LotReport.h"
 #include "report/QualityTrend.h"
 #include "store/IndexSettingsStore.h"
@@ -124,15 +125,15 @@ public:
 
     // Newest first, as filtered; a failed read is shown and gives nothing.
     QVector<QualityStore::HistoryEntry> history(const HistoryFilter& filter);
-    // The run charts of the comparisons filtered (all of them, whatever the
-    // filter's limit), each against its own standard, with the tolerance
-    // limits of the last one's model; empty without comparisons.
-    QVector<AxisTrend> trend(HistoryFilter filter);
-    // The lot's report as it would be written; nullopt after a message.
-    std::optional<LotReportData> lotReport(qint64 lotId);
+    // The lot's report as it would be written, with the trend of the standard
+    // trendOf (by default the last one used); nullopt after a message.
+    std::optional<LotReportData> lotReport(qint64 lotId, const TrendStandard& trendOf = {});
     // Asks for a file and writes the lot's PDF report in the current
     // language; an existing file is replaced only after a question.
-    bool saveLotReport(qint64 lotId);
+    bool saveLotReport(qint64 lotId, const TrendStandard& trendOf = {});
+    // The same report through the print dialog; false when cancelled or
+    // after a message.
+    bool printLotReport(qint64 lotId, const TrendStandard& trendOf = {});
 
     // The library's index and shade steps; the defaults when it has none. A
     // store that cannot be read is shown and gives the defaults.
@@ -171,6 +172,9 @@ public:
     // Asks for a file and writes the PDF report of the comparison on show
     // (as judged now) in the current language.
     bool saveReport();
+    // The same report through the print dialog; false when cancelled or
+    // after a message.
+    bool printReport();
 
 signals:
     void standardChanged();
@@ -193,6 +197,11 @@ private:
     // Judges sample against the standard by its library's tolerance and
     // keeps the comparison in the history; false when the tolerance cannot be read.
     bool judge(SampleResult& result);
+    // The comparison on show as its report shows it (judged now); nullopt
+    // after a message when there is none.
+    std::optional<QualityStore::HistoryEntry> reportEntry();
+    // The print dialog's answer told: false unless printed.
+    bool printed(Prompt::PrintResult result);
 
     LibraryService& library_;
     MeterController& meter_;

@@ -12,11 +12,13 @@ AbPlotView::AbPlotView(QWidget* parent) : QWidget(parent) {
 void AbPlotView::setPlot(const AbPlotData& data, const Language& language) {
     data_ = data;
     language_ = language;
+    cache_ = QPixmap();
     update();
 }
 
 void AbPlotView::clear() {
     data_.reset();
+    cache_ = QPixmap();
     update();
 }
 
@@ -24,9 +26,21 @@ QSize AbPlotView::sizeHint() const {
     return {330, 260};
 }
 
+void AbPlotView::resizeEvent(QResizeEvent* event) {
+    cache_ = QPixmap();
+    QWidget::resizeEvent(event);
+}
+
 void AbPlotView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
-    if (data_)
-        paintAbPlot(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *data_, language_);
+    const qreal ratio = devicePixelRatioF();
+    if (cache_.isNull()) {
+        cache_ = QPixmap(size() * ratio);
+        cache_.setDevicePixelRatio(ratio);
+        cache_.fill(palette().base().color());
+        QPainter painter(&cache_);
+        painter.setFont(font());
+        if (data_)
+            paintAbPlot(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *data_, language_);
+    }
+    QPainter(this).drawPixmap(0, 0, cache_);
 }

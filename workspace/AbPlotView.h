@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "report/AbPlot.h"
@@ -20,8 +21,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::optional<AbPlotData> data_;
+    // The plot as last painted: exposing the widget again only copies it.
+    QPixmap cache_;
     Language language_;
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "workspace/LotView.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -22,6 +25,7 @@ TrendView::TrendView(QWidget* parent) : QWidget(parent) {
 void TrendView::setTrend(const QVector<AxisTrend>& axes, const Language& language) {
     axes_ = axes;
     language_ = language;
+    cache_ = QPixmap();
     update();
 }
 
@@ -29,11 +33,23 @@ QSize TrendView::sizeHint() const {
     return {420, 300};
 }
 
+void TrendView::resizeEvent(QResizeEvent* event) {
+    cache_ = QPixmap();
+    QWidget::resizeEvent(event);
+}
+
 void TrendView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
-    if (!axes_.isEmpty())
-        paintTrendCharts(painter, QRectF(rect()).adjusted(4, 4, -4, -4), axes_, language_);
+    const qreal ratio = devicePixelRatioF();
+    if (cache_.isNull()) {
+        cache_ = QPixmap(size() * ratio);
+        cache_.setDevicePixelRatio(ratio);
+        cache_.fill(palette().base().color());
+        QPainter painter(&cache_);
+        painter.setFont(font());
+        if (!axes_.isEmpty())
+            paintTrendCharts(painter, QRectF(rect()).adjusted(4, 4, -4, -4), axes_, language_);
+    }
+    QPainter(this).drawPixmap(0, 0, cache_);
 }
 
 LotView::LotView(QWidget* parent) : QWidget(parent) {
@@ -52,17 +68,39 @@ LotView::LotView(QWidget* parent) : QWidget(parent) {
     groups_->setMaximumHeight(120);
     saveReport_ = new QPushButton(this);
     saveReport_->setObjectName(QStringLiteral("pushButton_saveLotReport"));
+    standardLabel_ = new QLabel(this);
+    standard_ = new QComboBox(this);
+    standard_->setObjectName(QStringLiteral("comboBox_trendStandard"));
+    standard_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    standard_->setMinimumContentsLength(12);
+    auto* standardRow = new QHBoxLayout;
+    standardRow->addWidget(standardLabel_);
+    standardRow->addWidget(standard_, 1);
     column->addWidget(counts_);
+    column->addLayout(standardRow);
+    standardLabel_->hide();
+    standard_->hide();
+    connect(standard_, QOverload<int>::of(&QComboBox::activated), this,
+            &LotView::trendStandardChosen);
     column->addWidget(trend_, 1);
     column->addWidget(groups_);
-    column->addWidget(saveReport_, 0, Qt::AlignRight);
+    printReport_ = new QPushButton(this);
+    printReport_->setObjectName(QStringLiteral("pushButton_printLotReport"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(printReport_);
+    buttons->addWidget(saveReport_);
+    column->addLayout(buttons);
     connect(saveReport_, &QPushButton::clicked, this, &LotView::saveReportRequested);
+    connect(printReport_, &QPushButton::clicked, this, &LotView::printReportRequested);
 }
 
 void LotView::setLanguage(const Language& language) {
     language_ = language;
     saveReport_->setText(QcText::SaveLotReport.in(language));
     saveReport_->setToolTip(QcText::SaveLotReportTip.in(language));
+    printReport_->setText(ReportText::PrintReport.in(language));
+    standardLabel_->setText(ReportText::TrendStandard.in(language));
     groups_->setHorizontalHeaderLabels({QStringLiteral("555"), QcText::ShadeGroupCount.in(language),
                                         QcText::ShadeGroupSamples.in(language)});
     trend_->setTrend(trend_->axes(), language);
@@ -91,4 +129,26 @@ void LotView::showComparisons(const QVector<QualityStore::HistoryEntry>& oldestF
         groups_->setItem(row, 2, new QTableWidgetItem(ids.join(QStringLiteral(", "))));
     }
     saveReport_->setEnabled(lotChosen && !oldestFirst.isEmpty());
+    printReport_->setEnabled(saveReport_->isEnabled());
+}
+
+void LotView::setStandards(const QVector<TrendStandard>& standards, const TrendStandard& newest) {
+    const TrendStandard chosen = trendStandard();
+    const bool keep = standards_.size() > 1 && standards.contains(chosen);
+    standards_ = standards;
+    const QSignalBlocker blocker(standard_);
+    standard_->clear();
+    for (const TrendStandard& s : standards)
+        standard_->addItem(
+            QStringLiteral("%1 / %2 (%3)").arg(s.libraryName, s.colourName).arg(s.count));
+    standard_->setCurrentIndex(standards.indexOf(keep ? chosen : newest));
+    standard_->setToolTip(standard_->currentText());
+    standardLabel_->setVisible(standards.size() > 1);
+    standard_->setVisible(standards.size() > 1);
+}
+
+TrendStandard LotView::trendStandard() const {
+    const int index = standard_->currentIndex();
+    return standards_.size() > 1 && index >= 0 && index < standards_.size() ? standards_[index]
+                                                                            : TrendStandard{};
 }

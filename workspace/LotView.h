@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPixmap>
 #include <QVector>
 #include <QWidget>
 
@@ -9,6 +10,7 @@
 #include "store/QualityStore.h"
 #include "texts/Language.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -24,9 +26,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QVector<AxisTrend> axes_;
+    // The charts as last painted: exposing the widget again only copies them.
+    QPixmap cache_;
     Language language_;
 };
 
@@ -43,14 +48,25 @@ public:
     void showComparisons(const QVector<QualityStore::HistoryEntry>& oldestFirst,
                          const QVector<AxisTrend>& axes, const ShadeSteps& steps, bool lotChosen);
     TrendView* trendView() const { return trend_; }
+    // The standards of the comparisons: with more than one, the trend is of
+    // the one chosen (at first the one used last), not a mix of their limits.
+    void setStandards(const QVector<TrendStandard>& standards, const TrendStandard& newest);
+    // The standard the trend is of; none when the comparisons have one only.
+    TrendStandard trendStandard() const;
 
 signals:
     void saveReportRequested();
+    void printReportRequested();
+    void trendStandardChosen();
 
 private:
     Language language_;
+    QVector<TrendStandard> standards_;
     QLabel* counts_ = nullptr;
+    QLabel* standardLabel_ = nullptr;
+    QComboBox* standard_ = nullptr;
     TrendView* trend_ = nullptr;
     QTableWidget* groups_ = nullptr;
     QPushButton* saveReport_ = nullptr;
+    QPushButton* printReport_ = nullptr;
 };

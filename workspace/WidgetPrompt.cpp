@@ -10,7 +10,10 @@
 #include <QLabel>
 #include <QList>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
@@ -247,6 +250,25 @@ QString WidgetPrompt::saveFileName(QWidget* parent, const QString& caption,
     // existing files itself with a clear message instead.
     return QFileDialog::getSaveFileName(parent, caption, proposedName, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+Prompt::PrintResult WidgetPrompt::print(QWidget* parent, const QString& title,
+                                        const PagePainter& paint) {
+    Cover cover(*dialogs_);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+    printer.setDocName(title);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintResult::Cancelled;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return PrintResult::Failed;
+    const bool painted = paint(printer, painter);
+    painter.end();
+    return painted ? PrintResult::Printed : PrintResult::Failed;
 }
 
 QString WidgetPrompt::openFileName(QWidget* parent, const QString& caption,

@@ -44,6 +44,8 @@ public:
     int choice(QWidget* parent, const QString& title, const QStringList& columns,
                const QList<QStringList>& rows, const QString& acceptText,
                const QString& cancelText) override;
+    // The system print dialog; A4 with the report's margins proposed.
+    PrintResult print(QWidget* parent, const QString& title, const PagePainter& paint) override;
 
     // Milliseconds a progress dialog waits before it appears.
     int progressDelay() const { return progressDelay_; }

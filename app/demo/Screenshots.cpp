@@ -7,10 +7,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/MainWindow.h"
 #include "app/demo/DemoPanel.h"
+#include "workflow/LibraryService.h"
+#include "workflow/QualityController.h"
+#include "workspace/PageSwitcher.h"
+#include "workspace/QualityPage.h"
 
 namespace {
 
@@ -56,8 +61,35 @@ void takeScreenshots(const QString& directory, MainWindow& window, DemoPanel& pa
             QCoreApplication::exit(1);
     });
     QTimer::singleShot(3500, &window, [pictures, &window, &panel] {
-        const bool saved = save(window, pictures.filePath(QStringLiteral("main-en.png"))) &&
-                           save(panel, pictures.filePath(QStringLiteral("demo-panel.png")));
+        if (!save(window, pictures.filePath(QStringLiteral("main-en.png"))) ||
+            !save(panel, pictures.filePath(QStringLiteral("demo-panel.png"))))
+            QCoreApplication::exit(1);
+        // The quality page: a lot of three samples judged against a standard,
+        // the last one FAIL.
+        // Tall enough for the whole page, as on a desktop monitor.
+        window.resize(window.width(), std::max(window.height(), 1150));
+        window.pageSwitcher()->button(PageSwitcher::Quality)->click();
+        QualityController& quality = window.qualityPage()->controller();
+        quality.startLot(QStringLiteral("Batch 42"), QString(), QStringLiteral("Wang"));
+        for (const LibraryEntry& library : quality.library().libraries())
+            for (const ColourEntry& colour : library.colours)
+                if (library.name == QLatin1String("Primary") && colour.name == QLatin1String("Red"))
+                    quality.chooseStandard(library.id, colour.id);
+        auto* measure = child<QPushButton>(window, "pushButton_measureSample");
+        for (const QColor& sample :
+             {QColor(221, 31, 40), QColor(214, 36, 40), QColor(200, 60, 40)}) {
+            panel.showColour(sample);
+            if (measure)
+                measure->click();
+        }
+    });
+    QTimer::singleShot(4500, &window, [pictures, &window] {
+        if (!save(window, pictures.filePath(QStringLiteral("quality-en.png"))) ||
+            !window.setLanguage(QStringLiteral("zh")))
+            QCoreApplication::exit(1);
+    });
+    QTimer::singleShot(5000, &window, [pictures, &window] {
+        const bool saved = save(window, pictures.filePath(QStringLiteral("quality-zh.png")));
         QCoreApplication::exit(saved ? 0 : 1);
     });
 }

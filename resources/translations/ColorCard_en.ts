@@ -2313,6 +2313,31 @@ The current data is backed up first.</source>
         <comment>ChartLimit</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Print report…</source>
+        <comment>PrintReport</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the report</source>
+        <comment>PrintReportTitle</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <comment>PrintFailed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend of %1; the lot has %2 standards.</source>
+        <comment>TrendOfStandard</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend of:</source>
+        <comment>TrendStandard</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServerText</name>

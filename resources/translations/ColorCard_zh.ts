@@ -2329,6 +2329,31 @@ The current data is backed up first.</source>
         <comment>ChartLimit</comment>
         <translation>容差限</translation>
     </message>
+    <message>
+        <source>Print report…</source>
+        <comment>PrintReport</comment>
+        <translation>打印报告…</translation>
+    </message>
+    <message>
+        <source>Print the report</source>
+        <comment>PrintReportTitle</comment>
+        <translation>打印报告</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <comment>PrintFailed</comment>
+        <translation>报告未能打印。</translation>
+    </message>
+    <message>
+        <source>Trend of %1; the lot has %2 standards.</source>
+        <comment>TrendOfStandard</comment>
+        <translation>%1 的趋势；本批次共有 %2 个标准。</translation>
+    </message>
+    <message>
+        <source>Trend of:</source>
+        <comment>TrendStandard</comment>
+        <translation>趋势标准：</translation>
+    </message>
 </context>
 <context>
     <name>ServerText</name>

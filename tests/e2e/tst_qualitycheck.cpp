@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 #include <algorithm>
@@ -79,14 +80,15 @@ struct QualityWindow : SimWindow {
         return {};
     }
     QStringList tableRows(const char* name) const {
-        auto* table = get<QTableWidget>(name);
+        auto* table = get<QTableView>(name);
+        const QAbstractItemModel* model = table->model();
         QStringList rows;
-        for (int r = 0; r < table->rowCount(); ++r) {
+        for (int r = 0; r < model->rowCount(); ++r) {
             QStringList cells;
-            for (int c = 0; c < table->columnCount(); ++c)
+            for (int c = 0; c < model->columnCount(); ++c)
                 // The history's index column counts only while it is shown.
                 if (c != kHistoryIndexColumn || !table->isColumnHidden(c))
-                    cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
+                    cells << model->index(r, c).data().toString();
             rows << cells.join('|');
         }
         return rows;
@@ -323,9 +325,12 @@ private slots:
         const QStringList history = w.tableRows("tableWidget_history");
         QVERIFY(history[0].endsWith("|W " + fixed(white.value)));
         QVERIFY(history[1].endsWith("|W " + fixed(red.value) + " *"));
-        QCOMPARE(
-            w.get<QTableWidget>("tableWidget_history")->item(1, kHistoryIndexColumn)->toolTip(),
-            QString("CIE 白度 W %1（超出公式适用范围）").arg(fixed(red.value)));
+        QCOMPARE(w.get<QTableView>("tableWidget_history")
+                     ->model()
+                     ->index(1, kHistoryIndexColumn)
+                     .data(Qt::ToolTipRole)
+                     .toString(),
+                 QString("CIE 白度 W %1（超出公式适用范围）").arg(fixed(red.value)));
 
         // The shade steps: 0 follows the ΔE limit.
         w.get<QDoubleSpinBox>("doubleSpinBox_shadeStepL")->setValue(0.5);
@@ -395,7 +400,10 @@ private slots:
             "Sample against standard: " + describeDirections(directions(d), Language::english()));
         QVERIFY(w.tableRows("tableWidget_history").first().contains("|FAIL|"));
         QVERIFY(w.tableRows("tableWidget_history").first().contains("|ΔE00 ≤ 1.00|"));
-        QCOMPARE(w.get<QTableWidget>("tableWidget_history")->horizontalHeaderItem(3)->text(),
+        QCOMPARE(w.get<QTableView>("tableWidget_history")
+                     ->model()
+                     ->headerData(3, Qt::Horizontal)
+                     .toString(),
                  QString("Judged by"));
         QCOMPARE(w.text("label_passRate"), QString("Pass rate: 0.0% (0/1)"));
         QCOMPARE(w.get<QComboBox>("comboBox_toleranceFormula")->currentText(), QString("ΔE00"));
@@ -490,11 +498,11 @@ private slots:
 
         // Judged again on request by the tolerance in force now, in a column
         // of its own; the recorded verdicts stay.
-        auto* table = w.get<QTableWidget>("tableWidget_history");
+        auto* table = w.get<QTableView>("tableWidget_history");
         QVERIFY(table->isColumnHidden(4));
         w.get<QCheckBox>("checkBox_rejudgeHistory")->setChecked(true);
         QVERIFY(!table->isColumnHidden(4));
-        QCOMPARE(table->horizontalHeaderItem(4)->text(), QString("按现行容差"));
+        QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QString("按现行容差"));
         const QString now = QString("%1 (%2 %3 %4 2.50)")
                                 .arg(cmc <= 2.5 ? within(cmc, 2.5) : QString("不合格"),
                                      formulaLabel(DifferenceMethod::cmc(2, 1), Language::chinese()),

@@ -16,6 +16,7 @@
 #include <QSizeGrip>
 #include <QStackedWidget>
 #include <QStyleOptionButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -109,20 +110,24 @@ QStringList cutValues(QWidget* window) {
             edit->fontMetrics().ascent() > contents.height())
             found << QStringLiteral("\"%1\" cut in %2").arg(edit->text(), describe(edit));
     }
-    for (QTableWidget* table : window->findChildren<QTableWidget*>()) {
+    // Tables over models of their own (the QC history) too.
+    for (QTableView* table : window->findChildren<QTableView*>()) {
         if (!table->isVisibleTo(window))
             continue;
-        for (int row = 0; row < table->rowCount(); ++row)
-            for (int column = 0; column < table->columnCount(); ++column) {
+        const QAbstractItemModel* model = table->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            for (int column = 0; column < model->columnCount(); ++column) {
                 if (table->isColumnHidden(column))
                     continue;
                 QSize cell(table->columnWidth(column), table->rowHeight(row));
                 QSize needed;
                 // A cell widget gets the cell less the item padding.
-                if (QWidget* widget = table->cellWidget(row, column)) {
+                if (QWidget* widget = table->indexWidget(model->index(row, column))) {
                     needed = widget->minimumSizeHint().expandedTo(widget->minimumSize());
                     cell = widget->size();
-                } else if (table->item(row, column)) {
+                } else if (const auto* items = qobject_cast<QTableWidget*>(table);
+                           items ? items->item(row, column) != nullptr
+                                 : model->index(row, column).data().isValid()) {
                     // As the table draws it: its font, the style sheet's padding.
                     QStyleOptionViewItem option;
                     option.initFrom(table->viewport());
@@ -235,8 +240,8 @@ private slots:
                                 .arg(window->minimumWidth())
                                 .arg(window->minimumHeight())));
         // Rows grow for their contents, not beyond.
-        for (QTableWidget* table : window->findChildren<QTableWidget*>())
-            for (int row = 0; row < table->rowCount(); ++row)
+        for (QTableView* table : window->findChildren<QTableView*>())
+            for (int row = 0; row < table->model()->rowCount(); ++row)
                 QVERIFY(table->rowHeight(row) <= 2 * table->fontMetrics().height());
 
         // Cell widgets follow their cells through queued layouts.
@@ -314,7 +319,7 @@ private slots:
         measured.backend.meter().setMeasurement(SimMeter::measurementFromRgb(200, 60, 40));
         for (int i = 0; i < 3; ++i)
             qc->findChild<QPushButton*>("pushButton_measureSample")->click();
-        QCOMPARE(qc->findChild<QTableWidget*>("tableWidget_history")->rowCount(), 3);
+        QCOMPARE(qc->findChild<QTableView*>("tableWidget_history")->model()->rowCount(), 3);
         QCoreApplication::processEvents();
         QTRY_VERIFY2(problems().isEmpty(), qPrintable(problems().join(QLatin1Char('\n'))));
         QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);

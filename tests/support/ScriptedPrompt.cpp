@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/ScriptedPrompt.h"
 
+#include <QPainter>
+#include <QPdfWriter>
+
 namespace {
 
 class RecordingProgress : public ProgressReporter {
@@ -161,6 +164,29 @@ int ScriptedPrompt::choice(QWidget* parent, const QString& title, const QStringL
         return -1;
     }
     return choices.dequeue();
+}
+
+Prompt::PrintResult ScriptedPrompt::print(QWidget* parent, const QString& title,
+                                          const PagePainter& paint) {
+    Event e = makeEvent(Kind::Print, title, QString(), parent);
+    if (printFiles.isEmpty()) {
+        events.append(e);
+        ++unscripted;
+        return PrintResult::Cancelled;
+    }
+    e.text = printFiles.dequeue();
+    events.append(e);
+    QPdfWriter pdf(e.text);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+    pdf.setResolution(300);
+    pdf.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return PrintResult::Failed;
+    const bool painted = paint(pdf, painter);
+    painter.end();
+    return painted ? PrintResult::Printed : PrintResult::Failed;
 }
 
 const ScriptedPrompt::Event* ScriptedPrompt::lastChoice() const {

@@ -21,7 +21,8 @@ public:
         OpenFile,
         Progress,
         Choice,
-        Status
+        Status,
+        Print
     };
     struct Event {
         Kind kind = Kind::Information;
@@ -52,6 +53,9 @@ public:
     // The filter a dialog of several filters is left on; the first one when
     // none is scripted, as the real dialog opens on it.
     QQueue<QString> selectedFilters;
+    // PDF files the print dialogs print to, A4 as the report files; an
+    // unscripted print dialog is cancelled.
+    QQueue<QString> printFiles;
     int unscripted = 0;
 
     QList<Event> events;
@@ -82,6 +86,7 @@ public:
                const QList<QStringList>& rows, const QString& acceptText,
                const QString& cancelText) override;
     const Event* lastChoice() const;
+    PrintResult print(QWidget* parent, const QString& title, const PagePainter& paint) override;
 
     // Texts of the events of one kind, in order.
     QStringList texts(Kind kind) const;

@@ -13,6 +13,7 @@
 #include "workflow/ColorValueTexts.h"
 #include "workflow/MeasurementAverage.h"
 #include "workflow/QualityController.h"
+#include "workflow/QualityHistoryModel.h"
 
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(Tolerance)
@@ -361,6 +362,117 @@ private slots:
         QCOMPARE(entries[2].warningLevel, std::optional<double>(1.0));
         QCOMPARE(f.quality.lots().size(), 2);
         QCOMPARE(f.prompt.messages().size(), 2);
+    }
+
+    // The history model lists what the filter chooses, newest first and no
+    // more than its limit, keeps the verdict recorded and judges again only
+    // on request; every comparison (oldest first) is there for the lot view.
+    void historyModelListsAndJudgesAgain() {
+        QualityFixture f;
+        QualityHistoryModel model(f.quality);
+        model.setTitles({"Time", "Result", "ΔE", "Judged by", "Now", "Standard", "Index"});
+        QVERIFY(f.quality.startLot("Run 1", {}, {}));
+        const struct {
+            const char* colour;
+            int r, g, b;
+        } samples[] = {{"Red", 200, 60, 40}, {"Red", 221, 31, 40}, {"Green", 40, 160, 70}};
+        for (const auto& sample : samples) {
+            f.under(sample.r, sample.g, sample.b);
+            QVERIFY(f.choose(f.primary, sample.colour));
+            QVERIFY(f.quality.measureSample());
+        }
+        HistoryFilter latest;
+        latest.limit = 2;
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        model.setFilter(latest);
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.columnCount(), int(QualityHistoryModel::ColumnCount));
+        const auto cell = [&model](int row, int column, int role = Qt::DisplayRole) {
+            return model.index(row, column).data(role);
+        };
+        QCOMPARE(cell(0, QualityHistoryModel::Standard).toString(), QString("Primary / Green"));
+        QCOMPARE(cell(1, QualityHistoryModel::Result).toString(), QString("PASS"));
+        QCOMPARE(cell(0, QualityHistoryModel::JudgedBy).toString(), QString("ΔE00 ≤ 1.00"));
+        QCOMPARE(cell(0, QualityHistoryModel::Time, Qt::ToolTipRole).toString(),
+                 QString("Lot: Run 1"));
+        QCOMPARE(cell(1, QualityHistoryModel::Result, Qt::ForegroundRole).value<QColor>(),
+                 QColor(22, 140, 60));
+        QVERIFY(!cell(0, QualityHistoryModel::Rejudged).isValid());
+        QCOMPARE(model.headerData(QualityHistoryModel::Rejudged, Qt::Horizontal).toString(),
+                 QString("Now"));
+        QCOMPARE(model.allOldestFirst().size(), 3);
+        QCOMPARE(model.allOldestFirst().constLast().id, model.entries().first().id);
+        QVERIFY(model.allOldestFirst().first().colourName == "Red" &&
+                model.allOldestFirst().first().judged() == Verdict::Fail);
+
+        // Of one standard; judged again by a limit put in force, the verdict
+        // recorded stays.
+        HistoryFilter red;
+        red.libraryId = f.primary;
+        red.colourId = f.colourId(f.primary, "Red");
+        model.setFilter(red);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(cell(1, QualityHistoryModel::Result).toString(), QString("FAIL"));
+        ToleranceModel wide;
+        wide.tolerance = Tolerance{DifferenceMethod::ciede2000(), 50};
+        f.quality.setToleranceModelInForce(f.primary, QString(), wide);
+        model.setRejudge(true);
+        QVERIFY2(cell(1, QualityHistoryModel::Rejudged).toString().startsWith("PASS (ΔE00 "),
+                 qPrintable(cell(1, QualityHistoryModel::Rejudged).toString()));
+        QVERIFY(cell(1, QualityHistoryModel::Rejudged).toString().endsWith("≤ 50.00)"));
+        QCOMPARE(cell(1, QualityHistoryModel::Result).toString(), QString("FAIL"));
+        QCOMPARE(model.allOldestFirst().size(), 2);
+        QVERIFY(!model.anyIndex());
+    }
+
+    // A lot judged against two standards: the trend and its limits are one
+    // standard's, the last one used unless another is asked for.
+    void lotTrendPerStandard() {
+        QualityFixture f;
+        QVERIFY(f.quality.startLot("Run 2", {}, {}));
+        const QString green = f.colourId(f.primary, "Green");
+        const ToleranceModel own{Tolerance{DifferenceMethod::cie76(), 7}, 5.0, {}, {}, {}};
+        QVERIFY(f.quality.saveToleranceModel(f.primary, green, own));
+        const struct {
+            const char* colour;
+            int r, g, b;
+        } samples[] = {{"Red", 200, 60, 40},
+                       {"Green", 40, 160, 70},
+                       {"Red", 221, 31, 40},
+                       {"Red", 210, 40, 40}};
+        for (const auto& sample : samples) {
+            f.under(sample.r, sample.g, sample.b);
+            QVERIFY(f.choose(f.primary, sample.colour));
+            QVERIFY(f.quality.measureSample());
+        }
+        const qint64 lot = f.quality.currentLot()->id;
+        const std::optional<LotReportData> last = f.quality.lotReport(lot);
+        QVERIFY(last);
+        QCOMPARE(last->standardCount, 2);
+        QCOMPARE(last->trendStandard.colourName, QString("Red"));
+        QCOMPARE(last->trendStandard.count, 3);
+        QCOMPARE(last->model.tolerance, Tolerance{});
+        QCOMPARE(entriesOf(last->oldestFirst, last->trendStandard).size(), 3);
+
+        const QVector<TrendStandard> standards = trendStandards(last->oldestFirst);
+        QCOMPARE(standards.size(), 2);
+        QCOMPARE(standards[1].colourName, QString("Green"));
+        const std::optional<LotReportData> ofGreen = f.quality.lotReport(lot, standards[1]);
+        QVERIFY(ofGreen);
+        QCOMPARE(ofGreen->trendStandard.colourId, green);
+        QCOMPARE(ofGreen->model.tolerance, own.tolerance);
+        const QVector<AxisTrend> axes =
+            lotTrend(entriesOf(ofGreen->oldestFirst, ofGreen->trendStandard), ofGreen->model);
+        for (const AxisTrend& axis : axes)
+            QCOMPARE(axis.values.size(), 1);
+        // A standard the lot never used gives the last one's trend.
+        TrendStandard other = standards[1];
+        other.colourId = f.colourId(f.primary, "Blue");
+        QCOMPARE(f.quality.lotReport(lot, other)->trendStandard.colourName, QString("Red"));
+        // Nothing chosen: every entry.
+        QCOMPARE(entriesOf(last->oldestFirst, TrendStandard{}).size(), 4);
+        QCOMPARE(f.prompt.messages(), QStringList());
     }
 
     void refusesInvalidTolerances() {
