@@ -7,13 +7,13 @@
 #include <QString>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // One running instance per user: the first process holds a lock file and
-// listens on a local socket; later ones find the lock taken and may send the
+// listens on a Unix socket; later ones find the lock taken and may send the
 // first one a message. A lock left behind by a crashed instance is stale and
-// taken over, so it never blocks the next start.
+// taken over, so it never blocks the next start. The socket is a plain one:
+// the toolkit's network module (and what it loads) would cost every start.
 class SingleApplication : public QApplication {
     Q_OBJECT
 public:
@@ -40,18 +40,19 @@ public slots:
 signals:
     void messageReceived(const QString& message);
 
-private slots:
-    void acceptConnection();
-
 private:
-    void readMessage(QLocalSocket* socket);
+    class Connection;
+    void acceptConnection();
+    void readMessage(Connection* connection);
     bool listen();
 
     QString id_;
     QString serverName_;
     QString lockPath_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    QString socketPath_;
+    int server_ = -1;
+    QSocketNotifier* serverNotifier_ = nullptr;
     enum class Role { Undecided, Primary, Secondary } role_ = Role::Undecided;
     QPointer<QWidget> window_;
     bool activateOnMessage_ = false;

@@ -152,6 +152,56 @@ QStringList header() {
            ColorColumns::headers();
 }
 
+void start(QByteArray& out, const FormatWriteOptions& options) {
+    if (options.byteOrderMark)
+        out += kByteOrderMark;
+    appendRow(out, header());
+}
+
+namespace {
+
+// The library's two fields, which open every row of its colours.
+QByteArray leadOf(const QString& name, const QString& description) {
+    QByteArray lead;
+    appendField(lead, name);
+    lead += ',';
+    appendField(lead, description);
+    lead += ',';
+    return lead;
+}
+
+// One colour's row; value(out, v) appends the field of value v.
+template <typename Value>
+void appendColour(QByteArray& out, const QByteArray& lead, const QString& name,
+                  const Value& value) {
+    out += lead;
+    appendField(out, name);
+    for (int v = 0; v < ColorColumns::ValueCount; ++v) {
+        out += ',';
+        value(out, v);
+    }
+    out += "\r\n";
+}
+
+}  // namespace
+
+void appendLibrary(QByteArray& out, const FormatLibrary& library) {
+    const QByteArray lead = leadOf(library.name, library.description);
+    for (const FormatColor& color : library.colors)
+        appendColour(out, lead, color.name, [&color](QByteArray& to, int v) {
+            if (v < color.values.size())
+                appendField(to, color.values.at(v));
+        });
+}
+
+void appendLibrary(QByteArray& out, const Library& library, const QVector<Colour>& colours) {
+    const QByteArray lead = leadOf(library.name, library.description);
+    for (const Colour& colour : colours)
+        appendColour(out, lead, colour.name, [&colour](QByteArray& to, int v) {
+            appendField(to, colour.text(ColorColumns::Column(v)));
+        });
+}
+
 QByteArray write(const FormatLibraries& libraries, const FormatWriteOptions& options) {
     qint64 colors = 0;
     for (const FormatLibrary& library : libraries)
@@ -159,27 +209,9 @@ QByteArray write(const FormatLibraries& libraries, const FormatWriteOptions& opt
     QByteArray out;
     // About what a row of names and nineteen values takes.
     out.reserve(int(qMin<qint64>(colors * 140 + 256, 1 << 28)));
-    if (options.byteOrderMark)
-        out += kByteOrderMark;
-    appendRow(out, header());
-    for (const FormatLibrary& library : libraries) {
-        // The library's two fields open every row of its colours.
-        QByteArray lead;
-        appendField(lead, library.name);
-        lead += ',';
-        appendField(lead, library.description);
-        lead += ',';
-        for (const FormatColor& color : library.colors) {
-            out += lead;
-            appendField(out, color.name);
-            for (int v = 0; v < ColorColumns::ValueCount; ++v) {
-                out += ',';
-                if (v < color.values.size())
-                    appendField(out, color.values.at(v));
-            }
-            out += "\r\n";
-        }
-    }
+    start(out, options);
+    for (const FormatLibrary& library : libraries)
+        appendLibrary(out, library);
     return out;
 }
 

@@ -16,6 +16,13 @@ namespace CsvFormat {
 
 QStringList header();
 QByteArray write(const FormatLibraries& libraries, const FormatWriteOptions& options);
+// The same bytes a library at a time, so that a long export need not hold
+// every library at once: start() opens the file (mark, header), each
+// appendLibrary() adds its rows.
+void start(QByteArray& out, const FormatWriteOptions& options);
+void appendLibrary(QByteArray& out, const FormatLibrary& library);
+// A library as stored, straight from its colours.
+void appendLibrary(QByteArray& out, const Library& library, const QVector<Colour>& colours);
 // Rows are grouped into libraries by library name and description, in the
 // order of their first row; without those columns (or with an empty cell) the
 // library is named defaultLibrary and has no description.

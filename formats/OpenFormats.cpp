@@ -219,6 +219,10 @@ FormatError write(const QString& path, OpenFormat format, const FormatLibraries&
         error.file = path;
         return error;
     }
+    return save(path, bytes);
+}
+
+FormatError save(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return FormatError::make(FormatError::CannotWrite, path);

@@ -43,6 +43,8 @@ FormatError read(const QString& path, OpenFormat format, FormatLibraries& librar
 // success the libraries hold the texts to store.
 FormatError import(const QString& path, OpenFormat format, const ImportLimits& limits,
                    FormatLibraries& libraries);
+// The bytes into the file at path, whole or not at all.
+FormatError save(const QString& path, const QByteArray& bytes);
 // Writes the whole file, or nothing when anything fails.
 FormatError write(const QString& path, OpenFormat format, const FormatLibraries& libraries,
                   const FormatWriteOptions& options = FormatWriteOptions());

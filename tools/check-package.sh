@@ -44,6 +44,9 @@ for file in bin/colorcard bin/colorcard-cli \
     share/lintian/overrides/colorcard; do
     [ -f "$work/tree/usr/$file" ] || { echo "missing /usr/$file"; exit 1; }
 done
+# The workbook container module, loaded on the first workbook.
+find "$work/tree/usr/lib" -path '*/colorcard/colorcard-gsf.so' | grep -q . ||
+    { echo "missing the module colorcard-gsf.so"; exit 1; }
 # Only the window program and the command line in bin/ (not the demo).
 [ "$(ls "$work/tree/usr/bin" | tr '\n' ' ')" = "colorcard colorcard-cli " ] ||
     { echo "other files than the programs in /usr/bin"; exit 1; }
@@ -62,6 +65,15 @@ for page in colorcard colorcard-cli; do
 done
 run_checked "$work/tree/usr/bin/colorcard"
 env HOME="$work/home" "$work/tree/usr/bin/colorcard-cli" delta-e --formula 00 50 0 0 50 1 0 >/dev/null
+# A workbook written and read back by the installed command line: it finds
+# the container module where the package put it.
+printf 'Library,Description,Name,LabL,Laba,Labb\r\nA,,c1,50,1,2\r\n' >"$work/in.csv"
+env HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" "$work/tree/usr/bin/colorcard-cli" \
+    --database "$work/check.db" import "$work/in.csv" >/dev/null
+env HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" "$work/tree/usr/bin/colorcard-cli" \
+    --database "$work/check.db" export --format xls "$work/out.xls" >/dev/null
+env HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" "$work/tree/usr/bin/colorcard-cli" \
+    --database "$work/back.db" import "$work/out.xls" >/dev/null
 [ ! -e "$work/tree/usr/bin/database.db" ] || { echo "database written beside the program"; exit 1; }
 # Debian's own checks: any error or warning fails, except the overrides the
 # package carries, each under a comment line giving its reason.

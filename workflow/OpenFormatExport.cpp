@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "formats/CsvFormat.h"
 #include "texts/ChangeTexts.h"
 #include "texts/ExchangeTexts.h"
 #include "texts/LibraryFileTexts.h"
@@ -40,6 +41,12 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     std::unique_ptr<ProgressReporter> progress =
         messenger.progress(LibraryFileText::Exporting, 0, records.size() + 1);
     progress->setValue(0);
+    // CSV rows go out a library at a time: the stored colours of one
+    // library are all that is held besides the bytes.
+    const bool csv = format == OpenFormat::Csv;
+    QByteArray bytes;
+    if (csv)
+        CsvFormat::start(bytes, options);
     FormatLibraries libraries;
     qint64 colors = 0;
     for (int k = 0; k < records.size(); ++k) {
@@ -48,7 +55,10 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
             progress->hide();
             return false;
         }
-        libraries << ColorLibraryStore::fromStored(records[k], stored);
+        if (csv)
+            CsvFormat::appendLibrary(bytes, records[k], stored);
+        else
+            libraries << ColorLibraryStore::fromStored(records[k], stored);
         colors += stored.size();
         progress->setValue(k + 1);
     }
@@ -57,7 +67,8 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
         messenger.tip(LibraryFileText::NothingToExport);
         return false;
     }
-    const FormatError error = OpenFormats::write(fileName, format, libraries, options);
+    const FormatError error = csv ? OpenFormats::save(fileName, bytes)
+                                  : OpenFormats::write(fileName, format, libraries, options);
     progress->hide();
     if (error) {
         messenger.tip(LibraryFileText::Composed, {error.message(messenger.language())});

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QFile>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -106,6 +107,23 @@ private slots:
         QVERIFY2(seen.contains(QStringLiteral("received active!!!!!")), qPrintable(seen.join('|')));
         QVERIFY2(seen.contains(QStringLiteral("minimized=0 visible=1 active=1")),
                  qPrintable(seen.join('|')));
+    }
+
+    // The instance check and the workbook container are no reason to load
+    // the toolkit's network module or libgsf at every start.
+    void startupLoadsNeitherNetworkNorWorkbookContainer() {
+        const QString id = uniqueId();
+        QProcess first;
+        QVERIFY(startFirst(first, id));
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(first.processId()));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("Widgets.so"));
+        for (const char* library : {"Network.so", "libgsf-1", "colorcard-gsf"})
+            QVERIFY2(!mapped.contains(library), library);
+        QStringList second;
+        QCOMPARE(runSecond(id, &second), 0);
+        QVERIFY(finish(first).contains(QStringLiteral("received active!!!!!")));
     }
 
     void crashedInstanceDoesNotBlockTheNext() {

@@ -32,6 +32,28 @@ private slots:
         block.append(char(value & 0xFF)).append(char(value >> 8));
         QCOMPARE(crc16(block, block.size()), quint16(0));
     }
+    // The catalogue's check value of CRC-16/MODBUS, and every byte value at
+    // every position of a frame against the polynomial applied bit by bit.
+    void standardCheckAndEveryByte() {
+        QCOMPARE(crc16(QByteArray("123456789"), 9), quint16(0x4B37));
+        const auto bitwise = [](const QByteArray& bytes) {
+            quint16 crc = 0xFFFF;
+            for (const char byte : bytes) {
+                crc ^= static_cast<quint8>(byte);
+                for (int bit = 0; bit < 8; ++bit)
+                    crc = (crc & 1) ? static_cast<quint16>((crc >> 1) ^ 0xA001) : crc >> 1;
+            }
+            return crc;
+        };
+        QByteArray frame = QByteArray::fromHex("AB40002F00000400");
+        for (int at = 0; at < frame.size(); ++at)
+            for (int value = 0; value < 256; ++value) {
+                QByteArray changed = frame;
+                changed[at] = static_cast<char>(value);
+                QCOMPARE(crc16(changed, changed.size()), bitwise(changed));
+            }
+        QCOMPARE(crc16(frame, 0), quint16(0xFFFF));
+    }
     void countCodes_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<QByteArray>("bytes");

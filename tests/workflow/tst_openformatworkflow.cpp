@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include "formats/CsvFormat.h"
 #include "tests/support/LibraryFixture.h"
 #include "texts/LibraryFileTexts.h"
 #include "workflow/LibraryFiles.h"
@@ -84,6 +85,54 @@ private slots:
                                       : "At most 20000 color datas can be kept: 19998 are stored "
                                         "and the file brings 3 new ones, nothing was imported!"});
         QCOMPARE(f.prompt.seriesQuestions().size(), imported ? 1 : 0);
+    }
+
+    // The CSV export goes a library at a time; its bytes are a worked
+    // example: formula guard (not on plain numbers), quotes, UTF-8, the mark.
+    void csvExportBytes_data() {
+        QTest::addColumn<bool>("onlyPlain");
+        QTest::addColumn<bool>("mark");
+        QTest::newRow("every library") << false << false;
+        QTest::newRow("every library, byte order mark") << false << true;
+        QTest::newRow("one library") << true << false;
+    }
+    void csvExportBytes() {
+        QFETCH(bool, onlyPlain);
+        QFETCH(bool, mark);
+        LibraryFixture f;
+        const auto colour = [](const QString& name, int base) {
+            QStringList c{name};
+            for (int v = 0; v < 19; ++v)
+                c << QString::number(base + v);
+            return c;
+        };
+        const auto values = [](int base) {
+            QByteArray row;
+            for (int v = 0; v < 19; ++v)
+                row += ',' + QByteArray::number(base + v);
+            return row + "\r\n";
+        };
+        f.addLibrary("=SUM(A1)", "a,b",
+                     {colour(QString::fromUtf8("颜色 1"), 10), colour("@x", -3)});
+        f.addLibrary("Empty", "none");
+        const QString plain = f.addLibrary("Plain", "", {colour("say \"hi\"", 0)});
+        FormatWriteOptions options;
+        options.byteOrderMark = mark;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("out.csv");
+        QVERIFY(OpenFormatExport(f.service(), options)
+                    .exportLibraries(file, OpenFormat::Csv,
+                                     onlyPlain ? QStringList{plain} : QStringList()));
+
+        QByteArray expected = mark ? "\xEF\xBB\xBF" : "";
+        expected += CsvFormat::header().join(',').toUtf8() + "\r\n";
+        if (!onlyPlain)
+            expected += "'=SUM(A1),\"a,b\"," + QString::fromUtf8("颜色 1").toUtf8() + values(10) +
+                        "'=SUM(A1),\"a,b\",'@x" + values(-3);
+        expected += "Plain,,\"say \"\"hi\"\"\"" + values(0);
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), expected);
     }
 
     // Libraries without a colour make no file.
