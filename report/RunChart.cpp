@@ -24,7 +24,7 @@ QString number(double value, int decimals = 2) {
 
 // What a polyline dense in x covers: per pixel column from left, the span
 // from the lowest to the highest y of its points and of the steps leaving
-// it, at least a pixel high.
+// and entering it, at least a pixel high.
 QVector<QRect> columnSpans(const QPolygonF& points, double left, int columns) {
     QVector<double> top(columns, std::numeric_limits<double>::max());
     QVector<double> bottom(columns, std::numeric_limits<double>::lowest());
@@ -33,11 +33,13 @@ QVector<QRect> columnSpans(const QPolygonF& points, double left, int columns) {
         const int c = column(points[i].x());
         top[c] = std::min(top[c], points[i].y());
         bottom[c] = std::max(bottom[c], points[i].y());
-        // The step to the next point starts in this column.
-        if (i + 1 < points.size()) {
-            top[c] = std::min(top[c], points[i + 1].y());
-            bottom[c] = std::max(bottom[c], points[i + 1].y());
-        }
+        // The steps to the next point and from the previous one cross this
+        // column too (a column may hold one point only, the last one).
+        for (int j : {i - 1, i + 1})
+            if (j >= 0 && j < points.size()) {
+                top[c] = std::min(top[c], points[j].y());
+                bottom[c] = std::max(bottom[c], points[j].y());
+            }
     }
     // Whole pixels: the painter fills those without computing coverage.
     QVector<QRect> spans;

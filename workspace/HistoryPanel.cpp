@@ -102,6 +102,8 @@ void HistoryPanel::showHistory() {
                                       standard ? standard->colourId : QString(), kHistoryRows));
     table_->setColumnHidden(QualityHistoryModel::Rejudged, !rejudge_->isChecked());
     table_->setColumnHidden(QualityHistoryModel::Index, !model_->anyIndex());
+    // Rows as tall as their texts in the font in use (the rows are few).
+    table_->resizeRowsToContents();
     showLotView();
     const QualityStore::PassRate rate = controller_.passRate();
     passRate_->setText(rate.total ? QualityPageText::tr("Pass rate: %1% (%2/%3)")
