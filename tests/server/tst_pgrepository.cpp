@@ -16,6 +16,7 @@
 #include "server/StoreLocation.h"
 #include "store/ColorCardStore.h"
 #include "store/QualityStore.h"
+#include "tests/server/ServerCli.h"
 #include "tests/support/SampleLibraries.h"
 #include "tests/support/TestServer.h"
 
@@ -40,26 +41,6 @@ Library library(const QString& id, int colours) {
     for (int n = 1; n <= colours; ++n)
         l.colours << colour(n);
     return l;
-}
-
-struct Cli {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Cli runCli(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-    env.remove(QStringLiteral("LC_ALL"));
-    env.remove(QStringLiteral("COLORCARD_DATABASE"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(COLORCARD_CLI), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "server/PgRepository.h"
 #include "server/ServerBackups.h"
+#include "tests/server/ServerCli.h"
 #include "tests/support/TestServer.h"
 
 namespace {
@@ -32,26 +33,6 @@ Library library(const QString& id, const QString& name, int colours) {
         l.colours << c;
     }
     return l;
-}
-
-struct Cli {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Cli runCli(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-    env.remove(QStringLiteral("LC_ALL"));
-    env.remove(QStringLiteral("COLORCARD_DATABASE"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(COLORCARD_CLI), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
 }
 
 // Names and every value of a library's colours, in order.
