@@ -7,6 +7,8 @@
 
 #include "compat/QtCompat.h"
 
+namespace colorcard {
+
 AppInit* AppInit::instance() {
     static AppInit self;
     return &self;
@@ -51,3 +53,5 @@ bool AppInit::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+}  // namespace colorcard

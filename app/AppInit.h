@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPoint>
 
+namespace colorcard {
+
 // Application-wide event filter that lets a frameless widget be dragged with
 // the left mouse button. It acts only on widgets whose dynamic property
 // "canMove" is true.
@@ -25,3 +27,5 @@ private:
     bool mousePressed_ = false;
     QPoint mousePoint_;
 };
+
+}  // namespace colorcard

@@ -24,6 +24,13 @@
 #include "workspace/FirstPage.h"
 #include "workspace/WidgetPrompt.h"
 
+// Q_INIT_RESOURCE declares its function in the enclosing namespace.
+static void colorcardInitResource_colorcard() {
+    Q_INIT_RESOURCE(colorcard);
+}
+
+namespace colorcard {
+
 namespace {
 
 const char* const kGeometryKey = "window/geometry";
@@ -304,9 +311,11 @@ void AppStartup::initResources() {
     registered = true;
     // The resources live in a static library, whose registration object the
     // linker would otherwise drop.
-    Q_INIT_RESOURCE(colorcard);
+    colorcardInitResource_colorcard();
 }
 
 QString AppStartup::activationMessage() {
     return QStringLiteral("active!!!!!");
 }
+
+}  // namespace colorcard

@@ -8,12 +8,15 @@
 
 #include "link/CLinker.h"
 
-class DeviceEventSource;
-class MainWindow;
-class Prompt;
 class QCommandLineParser;
 class QSettings;
 class QTextStream;
+
+namespace colorcard {
+
+class DeviceEventSource;
+class MainWindow;
+class Prompt;
 class SingleApplication;
 
 // The start-up of the program, shared by every executable that is this
@@ -80,3 +83,5 @@ public:
     // What a second start sends to the running instance.
     static QString activationMessage();
 };
+
+}  // namespace colorcard

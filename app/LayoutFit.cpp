@@ -11,6 +11,8 @@
 #include <QStyleOptionFrame>
 #include <QTableWidget>
 
+namespace colorcard {
+
 namespace {
 
 // The sizes the form gave, kept on first sight so a later fit starts from
@@ -224,3 +226,5 @@ void LayoutFit::fitTable(QTableWidget* table) {
             table->setMinimumWidth(qMax(formMinimum.width(), needed));
     }
 }
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 class QTableWidget;
 class QWidget;
 
+namespace colorcard {
+
 // Keeps every text of a window whole whatever the font and the language. The
 // forms give their widgets sizes in pixels, which suit one font; this raises
 // them, never lowers them, to what the contents need:
@@ -40,3 +42,5 @@ private:
     QPointer<QWidget> root_;
     QTimer timer_;
 };
+
+}  // namespace colorcard

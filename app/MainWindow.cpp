@@ -31,6 +31,8 @@
 #include "workspace/ReadingCountBox.h"
 #include "workspace/WidgetPrompt.h"
 
+namespace colorcard {
+
 namespace {
 
 const quint16 kMeterVendorId = 0x2047;
@@ -462,3 +464,5 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             QDialog::keyPressEvent(event);
     }
 }
+
+}  // namespace colorcard

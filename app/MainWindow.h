@@ -12,19 +12,21 @@
 #include "protocol/FrameLayer.h"
 #include "texts/Language.h"
 
-class DeviceEventSource;
-class FirstPage;
-class LayoutFit;
 class QLabel;
-class PageSwitcher;
-class Prompt;
-class QualityPage;
 class QTranslator;
-class Session;
-
 namespace Ui {
 class MainWindow;
 }
+
+namespace colorcard {
+
+class DeviceEventSource;
+class FirstPage;
+class LayoutFit;
+class PageSwitcher;
+class Prompt;
+class QualityPage;
+class Session;
 
 // The one top-level window: hosts the workspace page, shows the meter link
 // with an LED, switches languages, owns the link and follows plug and unplug
@@ -145,3 +147,5 @@ private:
     bool permissionDenied_ = false;
     Language language_;
 };
+
+}  // namespace colorcard

@@ -20,6 +20,8 @@
 #include <QWidget>
 #include <cstring>
 
+namespace colorcard {
+
 namespace {
 
 // Wire format: a 32-bit length, then the message as UTF-8; the receiver
@@ -295,3 +297,5 @@ void SingleApplication::activateWindow() {
     window_->raise();
     window_->activateWindow();
 }
+
+}  // namespace colorcard

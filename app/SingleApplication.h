@@ -9,6 +9,8 @@
 
 class QSocketNotifier;
 
+namespace colorcard {
+
 // One running instance per user: the first process holds a lock file and
 // listens on a Unix socket; later ones find the lock taken and may send the
 // first one a message. A lock left behind by a crashed instance is stale and
@@ -57,3 +59,5 @@ private:
     QPointer<QWidget> window_;
     bool activateOnMessage_ = false;
 };
+
+}  // namespace colorcard

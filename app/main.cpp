@@ -4,6 +4,8 @@
 #include "link/UdevEventSource.h"
 #include "link/UsbLinkOpener.h"
 
+using namespace colorcard;
+
 int main(int argc, char** argv) {
     HidapiBackend backend;
     AppStartup::Options options;

@@ -18,6 +18,8 @@
 #include "store/ColorCardStore.h"
 #include "store/DatabaseBackup.h"
 
+using namespace colorcard;
+
 namespace {
 
 const int kLibraries = 46;

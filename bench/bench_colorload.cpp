@@ -29,6 +29,8 @@
 #include "workspace/FirstPage.h"
 #include "workspace/WidgetPrompt.h"
 
+using namespace colorcard;
+
 namespace {
 
 long peakKilobytes() {

@@ -17,6 +17,8 @@
 #include "xls/XlsReader.h"
 #include "xls/XlsWriter.h"
 
+using namespace colorcard;
+
 namespace {
 
 constexpr int kLibraries = 46;

@@ -19,6 +19,8 @@
 #include "workflow/SpreadsheetImport.h"
 #include "workflow/SpreadsheetSave.h"
 
+using namespace colorcard;
+
 namespace {
 
 constexpr int kLibraries = 46;

@@ -18,6 +18,8 @@
 #include "formats/ImportCheck.h"
 #include "formats/OpenFormats.h"
 
+using namespace colorcard;
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const bool parseOnly = argc == 3 && qstrcmp(argv[1], "--parse") == 0;

@@ -10,6 +10,8 @@
 #include "formats/ImportCheck.h"
 #include "formats/OpenFormats.h"
 
+using namespace colorcard;
+
 namespace {
 
 FormatLibraries fullLibraries() {

@@ -15,6 +15,8 @@
 #include "store/LibraryReader.h"
 #include "store/StoreConnection.h"
 
+using namespace colorcard;
+
 namespace {
 
 Lab randomLab(QRandomGenerator& random) {

@@ -24,6 +24,8 @@
 #include "workspace/AbPlotView.h"
 #include "workspace/LotView.h"
 
+using namespace colorcard;
+
 namespace {
 
 const ToleranceModel kModel{Tolerance{DifferenceMethod::ciede2000(), 1.0}, {}, {}, {}, {}};

@@ -24,6 +24,8 @@
 #include "server/ServerSchema.h"
 #include "server/ServerUrl.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kSharedLibrary = QStringLiteral("ColorCard9990101000000");

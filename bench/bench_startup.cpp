@@ -18,6 +18,8 @@
 #include "link/UdevEventSource.h"
 #include "link/UsbLinkOpener.h"
 
+using namespace colorcard;
+
 int main(int argc, char** argv) {
     QString directory = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QString();
     if (argc > 1)

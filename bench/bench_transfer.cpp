@@ -31,6 +31,8 @@
 #include "workspace/FirstPage.h"
 #include "workspace/WidgetPrompt.h"
 
+using namespace colorcard;
+
 namespace {
 
 constexpr int kLibraries = 46;

@@ -3,6 +3,8 @@
 
 #include <array>
 
+namespace colorcard {
+
 namespace {
 
 // A byte at a time through a table of the eight shifts: every frame of a
@@ -33,3 +35,5 @@ quint16 crc16(const char* bytes, int count) {
 quint16 crc16(const QByteArray& bytes, int count) {
     return crc16(bytes.constData(), qBound(0, count, bytes.size()));
 }
+
+}  // namespace colorcard

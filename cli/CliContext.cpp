@@ -12,6 +12,8 @@
 #include "texts/CliTexts.h"
 #include "texts/ServerTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 // Numbers such as "-3.5" would read as options; they travel behind this
@@ -185,3 +187,5 @@ int runCli(const QStringList& arguments) {
     CliContext cli(name, rest, language);
     return cli.fail(CliText::UnknownCommand.in(language).arg(name), ExitUsage);
 }
+
+}  // namespace colorcard

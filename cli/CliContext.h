@@ -9,6 +9,8 @@
 #include "store/StoreConnection.h"
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Exit status of the command line program.
 enum CliExit { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
 
@@ -71,3 +73,5 @@ const QVector<CliSubcommand>& cliSubcommands();
 
 // The whole program: arguments as main() gets them (without the program name).
 int runCli(const QStringList& arguments);
+
+}  // namespace colorcard

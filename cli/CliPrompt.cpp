@@ -7,6 +7,8 @@
 #include "store/TextSafety.h"
 #include "texts/LibraryFileTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 class SilentProgress : public ProgressReporter {
@@ -59,3 +61,5 @@ std::unique_ptr<ProgressReporter> CliPrompt::progress(QWidget*, const QString&, 
                                                       int) {
     return std::make_unique<SilentProgress>();
 }
+
+}  // namespace colorcard

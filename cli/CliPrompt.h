@@ -7,6 +7,8 @@
 #include "prompt/Prompt.h"
 #include "texts/Language.h"
 
+namespace colorcard {
+
 // The prompt of the command line: nobody is there to answer. Messages go to
 // stderr as one line each; every question gets the answer the options gave,
 // or, without one, is printed with a hint, answered No and remembered as
@@ -39,3 +41,5 @@ private:
     bool refused_ = false;
     QTextStream err_;
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "cli/CliContext.h"
 
+namespace colorcard {
+
 int runLibraries(CliContext& cli);
 int runColours(CliContext& cli);
 int runDeltaE(CliContext& cli);
@@ -21,3 +23,5 @@ int runMigrate(CliContext& cli);
 int runAudit(CliContext& cli);
 int runBackups(CliContext& cli);
 int runRestore(CliContext& cli);
+
+}  // namespace colorcard

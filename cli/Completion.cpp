@@ -5,6 +5,8 @@
 
 #include "cli/CliContext.h"
 
+namespace colorcard {
+
 namespace {
 
 // Qt's help lists one option a line: "  -h, --help   Shows ..." or
@@ -92,3 +94,5 @@ QString bashCompletion() {
                "complete -o filenames -F _colorcard_cli colorcard-cli\n")
         .arg(cases, names.join(QLatin1Char(' ')));
 }
+
+}  // namespace colorcard

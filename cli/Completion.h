@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace colorcard {
+
 // The options of the subcommands as their own --help lists them, and the
 // bash completion made from them: a new subcommand or option is completed
 // without anyone writing it down twice.
@@ -23,3 +25,5 @@ QList<CliCommandOptions> cliCommandOptions();
 
 // The script for share/bash-completion/completions/colorcard-cli.
 QString bashCompletion();
+
+}  // namespace colorcard

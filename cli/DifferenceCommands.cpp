@@ -10,6 +10,8 @@
 #include "store/TextSafety.h"
 #include "texts/CliTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 // --formula with its parameters, shared by delta-e and nearest.
@@ -157,3 +159,5 @@ int runNearest(CliContext& cli) {
     }
     return ExitSuccess;
 }
+
+}  // namespace colorcard

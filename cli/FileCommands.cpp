@@ -28,6 +28,8 @@
 #include "workflow/SpreadsheetSave.h"
 #include "xls/EngineWorkbookFile.h"
 
+namespace colorcard {
+
 namespace {
 
 // The type of a file: the exchange workbook or an open format.
@@ -412,3 +414,5 @@ int runImport(CliContext& cli) {
     printMerged(cli, session.library.mergeCounts(), parser.isSet(QStringLiteral("json")));
     return merged && !session.prompt.refused() ? ExitSuccess : ExitFailure;
 }
+
+}  // namespace colorcard

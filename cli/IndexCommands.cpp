@@ -18,6 +18,8 @@
 #include "texts/ReportTexts.h"
 #include "workflow/SampleIndex.h"
 
+namespace colorcard {
+
 namespace {
 
 QString fixed(double value, int decimals) {
@@ -191,3 +193,5 @@ int runShadeSort(CliContext& cli) {
     }
     return ExitSuccess;
 }
+
+}  // namespace colorcard

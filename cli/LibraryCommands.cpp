@@ -13,6 +13,8 @@
 #include "texts/CliTexts.h"
 #include "texts/ServerTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 QJsonValue numberOrNull(const QString& text) {
@@ -135,3 +137,5 @@ int runColours(CliContext& cli) {
                   << '\t' << colour.laba << '\t' << colour.labb << '\n';
     return ExitSuccess;
 }
+
+}  // namespace colorcard

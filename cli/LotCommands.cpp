@@ -10,6 +10,8 @@
 #include "texts/CliTexts.h"
 #include "texts/ReportTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 QString fixed(double value, int decimals = 4) {
@@ -174,3 +176,5 @@ int runCompare(CliContext& cli) {
               << '\n';
     return ExitSuccess;
 }
+
+}  // namespace colorcard

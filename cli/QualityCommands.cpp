@@ -21,6 +21,8 @@
 #include "texts/TextCatalogue.h"
 #include "workflow/FormatSettings.h"
 
+namespace colorcard {
+
 namespace {
 
 using Entry = QualityStore::HistoryEntry;
@@ -369,3 +371,5 @@ int runReport(CliContext& cli) {
         return cli.fail(ReportText::CannotWrite.in(cli.language()).arg(out));
     return ExitSuccess;
 }
+
+}  // namespace colorcard

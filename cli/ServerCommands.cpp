@@ -18,6 +18,8 @@
 #include "texts/ServerTexts.h"
 #include "texts/StoreWindowTexts.h"
 
+namespace colorcard {
+
 int runServer(CliContext& cli) {
     const Language language = cli.language();
     QCommandLineParser parser;
@@ -295,3 +297,5 @@ int runAudit(CliContext& cli) {
     QSqlDatabase::removeDatabase(kAuditConnection);
     return status;
 }
+
+}  // namespace colorcard

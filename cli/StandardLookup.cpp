@@ -3,6 +3,8 @@
 
 #include "texts/IndexTexts.h"
 
+namespace colorcard {
+
 std::optional<ChosenStandard> findStandard(CliContext& cli, LibraryReader& reader,
                                            const QString& text) {
     const auto libraries = reader.libraries();
@@ -36,3 +38,5 @@ std::optional<ChosenStandard> findStandard(CliContext& cli, LibraryReader& reade
         cli.fail(IndexText::AmbiguousColour.in(cli.language()).arg(text).arg(found.size()));
     return std::nullopt;
 }
+
+}  // namespace colorcard

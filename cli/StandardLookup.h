@@ -6,6 +6,8 @@
 #include "cli/CliContext.h"
 #include "store/LibraryReader.h"
 
+namespace colorcard {
+
 struct ChosenStandard {
     Library library;
     Colour colour;
@@ -16,3 +18,5 @@ struct ChosenStandard {
 // a message.
 std::optional<ChosenStandard> findStandard(CliContext& cli, LibraryReader& reader,
                                            const QString& text);
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include "texts/ServerTexts.h"
 #include "texts/StoreWindowTexts.h"
 
+namespace colorcard {
+
 const QVector<CliSubcommand>& cliSubcommands() {
     static const QVector<CliSubcommand> table = {
         {"libraries", CliText::LibrariesSummary, runLibraries},
@@ -30,3 +32,5 @@ const QVector<CliSubcommand>& cliSubcommands() {
     };
     return table;
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 
 #include "cli/Completion.h"
 
+using namespace colorcard;
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc != 2) {

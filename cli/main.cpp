@@ -4,6 +4,8 @@
 
 #include "cli/CliContext.h"
 
+using namespace colorcard;
+
 int main(int argc, char** argv) {
     // A report draws text, which needs the toolkit's fonts but never a
     // display; every other command needs neither.

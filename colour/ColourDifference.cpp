@@ -8,6 +8,8 @@
 
 #include "texts/QcTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -181,3 +183,5 @@ QString describeDirections(const QVector<Direction>& words, const Language& lang
         texts << directionText(word).in(language);
     return texts.join(language.isChinese() ? QStringLiteral("、") : QStringLiteral(", "));
 }
+
+}  // namespace colorcard

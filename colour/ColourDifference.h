@@ -8,6 +8,8 @@
 #include "model/Quality.h"
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // The formula's name as the page and the reports show it: "ΔE00",
 // "ΔE CMC(2:1)", "ΔE94 (textiles)"…, the ΔE00 factors shown where they
 // differ from 1:1:1.
@@ -34,3 +36,5 @@ QVector<Direction> directions(const LabDifferences& differences, double threshol
 BilingualText directionText(Direction direction);
 // The words joined for display ("lighter, redder" / "偏亮、偏红").
 QString describeDirections(const QVector<Direction>& directions, const Language& language);
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 
 #include "texts/IndexTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 struct KnownWhite {
@@ -233,3 +235,5 @@ IndexValue colourIndex(ColourIndex index, const Lab& lab, const MeasuringConditi
     result.status = IndexValue::Status::NotForConditions;
     return result;
 }
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 #include "colour/ColourDifference.h"
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // CIE XYZ tristimulus values, Y of the perfect white 100.
 struct Xyz {
     double X = 0;
@@ -73,3 +75,5 @@ struct IndexValue {
 };
 
 IndexValue colourIndex(ColourIndex index, const Lab& lab, const MeasuringConditions& conditions);
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace colorcard {
+
 void StandardIndex::clear() {
     standards_.clear();
 }
@@ -28,3 +30,5 @@ QVector<NearestMatch> StandardIndex::nearest(const Lab& sample, const Difference
     all.resize(kept);
     return all;
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 
 #include "colour/ColourDifference.h"
 
+namespace colorcard {
+
 // One standard colour of a library, as the nearest-standard search sees it.
 struct Standard {
     QString libraryId;
@@ -38,3 +40,5 @@ public:
 private:
     QVector<Standard> standards_;
 };
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <tuple>
 
+namespace colorcard {
+
 namespace {
 
 constexpr int kLowest = 1;
@@ -67,3 +69,5 @@ ShadeSorting shadeSort(const QVector<ShadePair>& samples, const ShadeSteps& step
             result.groupOf[member] = g;
     return result;
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 
 #include "colour/ColourDifference.h"
 
+namespace colorcard {
+
 // 555 shade sorting: samples of one standard get a three-digit code, one
 // digit each for ΔL*, ΔC* and ΔH* (sample minus standard), 5 meaning within
 // half a step of the standard; samples of one code may be used together.
@@ -63,3 +65,5 @@ struct ShadeSorting {
 };
 
 ShadeSorting shadeSort(const QVector<ShadePair>& samples, const ShadeSteps& steps);
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "texts/QcTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 Comparison measureDifference(const Lab& standard, const Lab& sample, const Tolerance& tolerance) {
@@ -94,3 +96,5 @@ AveragedReading averageReadings(const QVector<Lab>& readings) {
         Lab{std::sqrt(sum.L / (n - 1)), std::sqrt(sum.a / (n - 1)), std::sqrt(sum.b / (n - 1))};
     return result;
 }
+
+}  // namespace colorcard

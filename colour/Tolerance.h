@@ -5,6 +5,8 @@
 
 #include "colour/ColourDifference.h"
 
+namespace colorcard {
+
 Comparison compare(const Lab& standard, const Lab& sample, const Tolerance& tolerance);
 // FAIL when ΔE is over the limit or any axis over its own; else WARN when
 // ΔE is over the warning level; else PASS. At a limit still passes.
@@ -30,3 +32,5 @@ inline constexpr int kMaxReadings = 10;
 
 // No readings give count 0 and zeros.
 AveragedReading averageReadings(const QVector<Lab>& readings);
+
+}  // namespace colorcard

@@ -12,6 +12,8 @@
 #include <QTextCodec>
 #endif
 
+namespace colorcard {
+
 namespace QtCompat {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -80,3 +82,5 @@ void setUtf8(QTextStream& stream) {
 #endif
 
 }  // namespace QtCompat
+
+}  // namespace colorcard

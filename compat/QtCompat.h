@@ -11,6 +11,8 @@
 
 class QTextStream;
 
+namespace colorcard {
+
 namespace QtCompat {
 
 // bytes decoded from encoding, named as Qt names it ("UTF-8", "GBK"); a null
@@ -44,3 +46,5 @@ QPoint globalPoint(const MouseEvent& event) {
 }
 
 }  // namespace QtCompat
+
+}  // namespace colorcard

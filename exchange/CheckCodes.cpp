@@ -5,6 +5,8 @@
 
 #include "checksum/Crc16.h"
 
+namespace colorcard {
+
 namespace {
 
 void appendLittleEndian16(QByteArray& bytes, int value) {
@@ -46,3 +48,5 @@ quint16 infoCheckCode(const QString& name, const QString& description, int color
     appendLittleEndian16(bytes, dataCheck);
     return crc16(bytes, 36);
 }
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 
 #include "checksum/CountCheckCode.h"
 
+namespace colorcard {
+
 // The three check codes that protect library records in exchange workbooks
 // and in the meter, all CRC-16/MODBUS over defined byte strings. The count's
 // (countCheckCode) lives with the CRC, as writing to the meter needs it too.
@@ -15,3 +17,5 @@
 quint16 dataCheckCode(const QVariantList& values);
 quint16 infoCheckCode(const QString& name, const QString& description, int colorCount,
                       int dataCheck);
+
+}  // namespace colorcard

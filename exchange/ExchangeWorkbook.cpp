@@ -7,6 +7,8 @@
 #include "exchange/CheckCodes.h"
 #include "store/LabRange.h"
 
+namespace colorcard {
+
 namespace {
 
 bool isNumber(const QVariant& cell) {
@@ -223,3 +225,5 @@ QStringList ExchangeWorkbook::colorTexts(const QVariantList& row) {
 QString ExchangeWorkbook::colorKey(const QStringList& texts) {
     return texts.mid(0, 4).join(QLatin1Char(':'));
 }
+
+}  // namespace colorcard

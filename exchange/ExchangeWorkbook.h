@@ -9,6 +9,8 @@
 
 #include "store/ColorCardStore.h"
 
+namespace colorcard {
+
 // The exchange workbook: worksheet 1 lists the libraries with their check
 // codes and, below row 49, the name, L, a and b of every colour; worksheet
 // k + 1 holds every value of the colours of library k. Rows are built in
@@ -63,3 +65,5 @@ public:
     // "name:L:a:b" of the texts colorTexts gave.
     static QString colorKey(const QStringList& texts);
 };
+
+}  // namespace colorcard

@@ -11,6 +11,8 @@
 #include "compat/QtCompat.h"
 #include "formats/LibraryGrouper.h"
 
+namespace colorcard {
+
 namespace CgatsFormat {
 
 namespace {
@@ -467,3 +469,5 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
 }
 
 }  // namespace CgatsFormat
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include "formats/FormatError.h"
 #include "formats/FormatOptions.h"
 
+namespace colorcard {
+
 // CGATS.17 text through Little CMS's IT8 functions: one table per library
 // with SAMPLE_ID, SAMPLE_NAME, LAB_L, LAB_A, LAB_B and, where every colour of
 // the library holds them, LAB_C and LAB_H (the L of LCh is L*), XYY_CAPY,
@@ -27,3 +29,5 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
                  FormatLibraries& libraries);
 
 }  // namespace CgatsFormat
+
+}  // namespace colorcard

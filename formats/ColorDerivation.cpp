@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace colorcard {
+
 namespace ColorDerivation {
 
 namespace {
@@ -74,3 +76,5 @@ std::array<double, 19> fromLab(double L, double a, double b) {
 }
 
 }  // namespace ColorDerivation
+
+}  // namespace colorcard

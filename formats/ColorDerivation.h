@@ -3,6 +3,8 @@
 
 #include <array>
 
+namespace colorcard {
+
 // The nineteen values of a colour computed from its L*a*b*, for files that
 // carry L*a*b* only. The stated conversion:
 // - white point D65 (X 95.047, Y 100, Z 108.883), the one the meter's sRGB
@@ -20,3 +22,5 @@ namespace ColorDerivation {
 std::array<double, 19> fromLab(double L, double a, double b);
 
 }  // namespace ColorDerivation
+
+}  // namespace colorcard

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "formats/ColorLibrary.h"
 
+namespace colorcard {
+
 namespace ColorColumns {
 
 namespace {
@@ -104,3 +106,5 @@ QList<QStringList> batchColumns(const FormatLibrary& library) {
 }
 
 }  // namespace ColorLibraryStore
+
+}  // namespace colorcard

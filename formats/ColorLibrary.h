@@ -9,6 +9,8 @@
 #include "model/Colour.h"
 #include "store/ColorCardStore.h"
 
+namespace colorcard {
+
 // One colour as the open formats carry it: its name and the nineteen value
 // texts in the store's column order (L*a*b*, L*u*v*, LCh, Yxy, CMYK, RGB).
 // An empty text is a value the colour does not hold.
@@ -57,3 +59,5 @@ FormatLibrary fromStored(const Library& library, const QVector<Colour>& colours)
 QList<QStringList> batchColumns(const FormatLibrary& library);
 
 }  // namespace ColorLibraryStore
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 #include "formats/LibraryGrouper.h"
 #include "store/CsvCell.h"
 
+namespace colorcard {
+
 namespace CsvFormat {
 
 namespace {
@@ -288,3 +290,5 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
 }
 
 }  // namespace CsvFormat
+
+}  // namespace colorcard

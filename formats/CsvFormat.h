@@ -7,6 +7,8 @@
 #include "formats/FormatError.h"
 #include "formats/FormatOptions.h"
 
+namespace colorcard {
+
 // Comma-separated values after RFC 4180 in UTF-8: the header
 // Library,Description,Name,LabL,...,RGBB and one row per colour with its
 // texts as stored. Reading needs only Name, LabL, Laba and Labb, in any order
@@ -30,3 +32,5 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
                  FormatLibraries& libraries);
 
 }  // namespace CsvFormat
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 
 #include "formats/LibraryGrouper.h"
 
+namespace colorcard {
+
 namespace CxfFormat {
 
 const char* const kCoreNamespace = "http://colorexchangeformat.com/CxF3-core";
@@ -396,3 +398,5 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
 }
 
 }  // namespace CxfFormat
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include "formats/FormatError.h"
 #include "formats/FormatOptions.h"
 
+namespace colorcard {
+
 // CxF3 (core namespace http://colorexchangeformat.com/CxF3-core) through
 // QXmlStreamWriter and QXmlStreamReader. Every colour is an Object
 // (ObjectType "Standard", Name, Id "c1", "c2", ...) whose ColorValues hold a
@@ -34,3 +36,5 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
                  FormatLibraries& libraries);
 
 }  // namespace CxfFormat
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 #include "store/TextSafety.h"
 #include "texts/FormatTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 QString number(double value) {
@@ -107,3 +109,5 @@ QString FormatError::message(const Language& language) const {
     }
     return QString();
 }
+
+}  // namespace colorcard

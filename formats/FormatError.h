@@ -5,6 +5,8 @@
 
 #include "texts/Language.h"
 
+namespace colorcard {
+
 // Why a file could not be read, checked or written. Every refusal of the open
 // formats is one of these; message() says it in either language.
 struct FormatError {
@@ -55,3 +57,5 @@ struct FormatError {
 
     static FormatError make(Kind kind, const QString& file = QString());
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace colorcard {
+
 // What a written file says about itself, and the CSV and CxF3 settings.
 struct FormatWriteOptions {
     QString creator = QStringLiteral("ColorCard");
@@ -14,3 +16,5 @@ struct FormatWriteOptions {
     QString illuminant = QStringLiteral("D65");
     QString observer = QStringLiteral("10_Degree");
 };
+
+}  // namespace colorcard

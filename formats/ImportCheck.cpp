@@ -7,6 +7,8 @@
 #include "formats/ColorDerivation.h"
 #include "store/TextSafety.h"
 
+namespace colorcard {
+
 namespace ImportCheck {
 
 namespace {
@@ -243,3 +245,5 @@ FormatError prepare(FormatLibraries& libraries, const QString& file, const Impor
 }
 
 }  // namespace ImportCheck
+
+}  // namespace colorcard

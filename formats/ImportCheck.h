@@ -4,6 +4,8 @@
 #include "formats/ColorLibrary.h"
 #include "formats/FormatError.h"
 
+namespace colorcard {
+
 // What an import may bring in. The byte lengths are the meter's fields: 16
 // bytes for a library name and for a description, 20 for a colour name, in
 // UTF-8 (a Chinese character takes 3).
@@ -32,3 +34,5 @@ FormatError prepare(FormatLibraries& libraries, const QString& file,
                     const ImportLimits& limits = ImportLimits());
 
 }  // namespace ImportCheck
+
+}  // namespace colorcard

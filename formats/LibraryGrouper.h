@@ -5,6 +5,8 @@
 
 #include "formats/ColorLibrary.h"
 
+namespace colorcard {
+
 // Collects colours read from a file into libraries keyed by name and
 // description, in the order each library first appears.
 class LibraryGrouper {
@@ -36,3 +38,5 @@ private:
     QHash<QString, int> index_;
     int last_ = -1;
 };
+
+}  // namespace colorcard

@@ -11,6 +11,8 @@
 #include "formats/CxfFormat.h"
 #include "texts/FormatTexts.h"
 
+namespace colorcard {
+
 namespace OpenFormats {
 
 OpenFormat forFile(const QString& path) {
@@ -230,3 +232,5 @@ FormatError save(const QString& path, const QByteArray& bytes) {
 }
 
 }  // namespace OpenFormats
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include "formats/FormatOptions.h"
 #include "formats/ImportCheck.h"
 
+namespace colorcard {
+
 enum class OpenFormat { Unknown, Csv, Cgats, Cxf };
 
 // Files of the open formats: which format a file is, reading with every
@@ -50,3 +52,5 @@ FormatError write(const QString& path, OpenFormat format, const FormatLibraries&
                   const FormatWriteOptions& options = FormatWriteOptions());
 
 }  // namespace OpenFormats
+
+}  // namespace colorcard

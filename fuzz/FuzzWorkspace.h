@@ -10,6 +10,8 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "workflow/LibraryService.h"
 
+using namespace colorcard;
+
 // The library service of meter 2301 with room for 46 libraries, on a store
 // in a directory of its own (removed at the end), with prompts answered
 // from a script.

@@ -19,6 +19,8 @@
 #include "protocol/StdCardMessages.h"
 #include "tests/support/ScriptedLinker.h"
 
+using namespace colorcard;
+
 namespace {
 
 using namespace MeterScript;

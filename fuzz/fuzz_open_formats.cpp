@@ -13,6 +13,8 @@
 #include "formats/OpenFormats.h"
 #include "fuzz/FuzzFile.h"
 
+using namespace colorcard;
+
 namespace {
 
 const OpenFormat kFormats[] = {OpenFormat::Csv, OpenFormat::Cgats, OpenFormat::Cxf};

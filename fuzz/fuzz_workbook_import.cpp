@@ -13,6 +13,8 @@
 #include "fuzz/FuzzWorkspace.h"
 #include "workflow/SpreadsheetImport.h"
 
+using namespace colorcard;
+
 namespace {
 
 FuzzWorkspace* world = nullptr;

@@ -10,6 +10,8 @@
 #include "fuzz/FuzzFile.h"
 #include "xls/ExcelEngine.h"
 
+using namespace colorcard;
+
 namespace {
 
 QString path;

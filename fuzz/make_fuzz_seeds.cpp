@@ -27,6 +27,8 @@
 #include "sim/SimHidBackend.h"
 #include "workflow/SpreadsheetSave.h"
 
+using namespace colorcard;
+
 namespace {
 
 using namespace MeterScript;

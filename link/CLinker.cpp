@@ -3,6 +3,8 @@
 
 #include <QElapsedTimer>
 
+namespace colorcard {
+
 CLinker::CLinker(QObject* parent) : QObject(parent) {}
 CLinker::~CLinker() = default;
 
@@ -28,3 +30,5 @@ qint64 CLinker::elapsedMs() {
         clock.start();
     return clock.elapsed();
 }
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <functional>
 
+namespace colorcard {
+
 // The byte link between the program and the meter.
 class CLinker : public QObject {
     Q_OBJECT
@@ -31,3 +33,5 @@ public:
 // meter is present but its device node may not be opened.
 using LinkOpener =
     std::function<CLinker*(quint16 vendorId, quint16 productId, bool* permissionDenied)>;
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "link/LinkLogging.h"
 
+namespace colorcard {
+
 CLinkerUSB::CLinkerUSB(HidBackend& backend, QObject* parent)
     : CLinker(parent), device_(backend), backend_(backend) {}
 
@@ -89,3 +91,5 @@ bool CLinkerUSB::isOpen() const {
 bool CLinkerUSB::isDisconnected() {
     return device_.isDeviceGone();
 }
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 #include "link/HidBackend.h"
 #include "link/libHidDevice.h"
 
+namespace colorcard {
+
 // The link over the meter's HID interface: reply reads synchronise on the
 // frame start byte and wait for a whole reply, flush reads collect whatever
 // is pending.
@@ -36,3 +38,5 @@ private:
     libHidDevice device_;
     HidBackend& backend_;
 };
+
+}  // namespace colorcard

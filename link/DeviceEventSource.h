@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+namespace colorcard {
+
 // Hot-plug notifications: an arrival of a HID device and a removal of one.
 // The udev monitor is the real source; tests emit the signals themselves.
 class DeviceEventSource : public QObject {
@@ -17,3 +19,5 @@ signals:
     void deviceArrived();
     void deviceRemoved();
 };
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 
 #include "link/HidConnection.h"
 
+namespace colorcard {
+
 // What enumeration tells about one HID interface, before it is opened.
 struct HidDeviceInfo {
     QString path;
@@ -35,3 +37,5 @@ public:
     virtual qint64 elapsedMs() = 0;
     virtual void waitMs(int ms) = 0;
 };
+
+}  // namespace colorcard

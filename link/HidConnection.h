@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 
+namespace colorcard {
+
 // One opened HID device node, spoken to in whole reports.
 class HidConnection {
 public:
@@ -21,3 +23,5 @@ public:
     // True when the device node has disappeared.
     virtual bool isGone() const = 0;
 };
+
+}  // namespace colorcard

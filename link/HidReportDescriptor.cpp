@@ -3,6 +3,8 @@
 
 #include <QVector>
 
+namespace colorcard {
+
 namespace {
 
 struct Globals {
@@ -79,3 +81,5 @@ int HidReportDescriptor::reportLength(const QByteArray& descriptor, quint8 repor
     const quint64 length = (bits + 7) / 8 + (numbered ? 1 : 0);
     return length > 0xFFFF ? 0 : int(length);
 }
+
+}  // namespace colorcard

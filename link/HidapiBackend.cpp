@@ -14,6 +14,8 @@
 #include "link/HidapiConnection.h"
 #include "link/libHidDevice.h"
 
+namespace colorcard {
+
 namespace {
 
 // Why hidapi could not open the node: it keeps no errno, so the node is
@@ -120,3 +122,5 @@ void HidapiBackend::waitMs(int ms) {
     if (ms > 0)
         QThread::msleep(static_cast<unsigned long>(ms));
 }
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "link/HidBackend.h"
 
+namespace colorcard {
+
 // HID devices of the system through hidapi's hidraw backend.
 class HidapiBackend : public HidBackend {
 public:
@@ -23,3 +25,5 @@ private:
     bool initialised_ = false;
     QElapsedTimer clock_;
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <hidapi/hidapi.h>
 #include <sys/stat.h>
 
+namespace colorcard {
+
 HidapiConnection::HidapiConnection(hid_device_* device, const QString& path, int inputReportLength,
                                    int outputReportLength)
     : device_(device),
@@ -32,3 +34,5 @@ bool HidapiConnection::isGone() const {
     struct stat info;
     return ::stat(path_.toLocal8Bit().constData(), &info) != 0;
 }
+
+}  // namespace colorcard

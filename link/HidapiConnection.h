@@ -7,6 +7,8 @@
 
 struct hid_device_;
 
+namespace colorcard {
+
 // One hidraw node opened through hidapi.
 class HidapiConnection : public HidConnection {
 public:
@@ -29,3 +31,5 @@ private:
     int inputReportLength_;
     int outputReportLength_;
 };
+
+}  // namespace colorcard

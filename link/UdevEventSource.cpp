@@ -6,6 +6,8 @@
 #include <QSocketNotifier>
 #include <cstring>
 
+namespace colorcard {
+
 UdevEventSource::UdevEventSource(QObject* parent) : DeviceEventSource(parent) {}
 
 UdevEventSource::~UdevEventSource() {
@@ -60,3 +62,5 @@ void UdevEventSource::release() {
         udev_unref(udev_);
     udev_ = nullptr;
 }
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@ class QSocketNotifier;
 struct udev;
 struct udev_monitor;
 
+namespace colorcard {
+
 // Hot-plug of hidraw nodes from a libudev monitor, read on the GUI thread:
 // "add" arrives as deviceArrived(), "remove" as deviceRemoved().
 class UdevEventSource : public DeviceEventSource {
@@ -28,3 +30,5 @@ private:
     udev_monitor* monitor_ = nullptr;
     QSocketNotifier* notifier_ = nullptr;
 };
+
+}  // namespace colorcard

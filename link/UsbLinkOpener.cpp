@@ -3,6 +3,8 @@
 
 #include "link/CLinkerUSB.h"
 
+namespace colorcard {
+
 LinkOpener makeUsbLinkOpener(HidBackend& backend) {
     return [&backend](quint16 vendorId, quint16 productId, bool* permissionDenied) -> CLinker* {
         auto* link = new CLinkerUSB(backend);
@@ -16,3 +18,5 @@ LinkOpener makeUsbLinkOpener(HidBackend& backend) {
         return link;
     };
 }
+
+}  // namespace colorcard

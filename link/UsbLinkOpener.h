@@ -3,6 +3,8 @@
 
 #include "link/CLinker.h"
 
+namespace colorcard {
+
 class HidBackend;
 
 // The main window's way to open the meter link over a HID backend: a new
@@ -10,3 +12,5 @@ class HidBackend;
 // (then *permissionDenied tells whether the meter is present but its node may
 // not be opened). The backend must outlive every link made.
 LinkOpener makeUsbLinkOpener(HidBackend& backend);
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <cstring>
 
+namespace colorcard {
+
 struct libHidDevice::DeviceState {
     std::unique_ptr<HidConnection> connection;
     bool open = false;
@@ -210,3 +212,5 @@ int libHidDevice::inputReportLength() const {
 int libHidDevice::outputReportLength() const {
     return state_ ? state_->outputReportLength : 0;
 }
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 
 #include "link/HidBackend.h"
 
+namespace colorcard {
+
 // Byte-stream view of the meter's HID interface: outgoing bytes are cut into
 // reports of at most 62 payload bytes (0x3F, count, payload, padded to the full
 // report length), incoming reports are reassembled, and every report wait is
@@ -51,3 +53,5 @@ private:
     bool permissionDenied_ = false;
     std::unique_ptr<DeviceState> state_;
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace colorcard {
+
 namespace {
 
 // The member of each column, in column order.
@@ -60,3 +62,5 @@ bool Colour::sameValues(const Colour& other) const {
             return false;
     return true;
 }
+
+}  // namespace colorcard

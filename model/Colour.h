@@ -6,6 +6,8 @@
 #include <QVector>
 #include <optional>
 
+namespace colorcard {
+
 // The value columns of a colour, in the order the store, the files and the
 // meter hold them.
 namespace ColorColumns {
@@ -71,7 +73,9 @@ struct Colour {
     }
     bool operator!=(const Colour& other) const { return !(*this == other); }
 };
-Q_DECLARE_TYPEINFO(Colour, Q_MOVABLE_TYPE);
+}  // namespace colorcard
+Q_DECLARE_TYPEINFO(colorcard::Colour, Q_MOVABLE_TYPE);
+namespace colorcard {
 
 // A colour card library: what the store's library table holds for it and,
 // when read, its colours in stored order.
@@ -91,4 +95,5 @@ struct Library {
     // Read from the store; a lookup that found nothing returns one that is not.
     bool isStored() const { return rowId > 0; }
 };
-Q_DECLARE_TYPEINFO(Library, Q_MOVABLE_TYPE);
+}  // namespace colorcard
+Q_DECLARE_TYPEINFO(colorcard::Library, Q_MOVABLE_TYPE);

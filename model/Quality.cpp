@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace colorcard {
+
 QString DifferenceMethod::code() const {
     switch (formula) {
         case DeltaEFormula::Cie76:
@@ -77,3 +79,5 @@ bool ToleranceModel::valid() const {
            (!warning || *warning <= tolerance.limit) && lightness.valid() && chroma.valid() &&
            hue.valid();
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include <QVector>
 #include <optional>
 
+namespace colorcard {
+
 // CIE L*a*b* coordinates.
 struct Lab {
     double L = 0;
@@ -201,3 +203,5 @@ struct PassRate {
     // passed / total, 0 without entries.
     double rate() const { return total ? double(passed) / total : 0.0; }
 };
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 
 #include "texts/PromptTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 // Stands in when no prompt is installed, so a missing seam never crashes.
@@ -239,3 +241,5 @@ int Messenger::choose(const BilingualText& title, const QList<BilingualText>& co
     return prompt_->choice(parent_, text(title), headers, rows, text(accept),
                            text(PromptText::Cancel));
 }
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 #include "prompt/Prompt.h"
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // The user's language together with the prompt seam: every message is a
 // catalogue text, shown in the language chosen. Arguments fill the text's
 // %1, %2, ... all at once, so a name holding "%2" stays as it is.
@@ -108,3 +110,5 @@ private:
     QString opening(const QString& directory) const;
     QString chosen(const QString& fileName) const;
 };
+
+}  // namespace colorcard

@@ -11,6 +11,8 @@ class QPagedPaintDevice;
 class QPainter;
 class QWidget;
 
+namespace colorcard {
+
 // A progress dialog as the long actions see it. Cancel is never consulted.
 class ProgressReporter {
 public:
@@ -108,3 +110,5 @@ public:
         return PrintResult::Cancelled;
     }
 };
+
+}  // namespace colorcard

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "protocol/FrameBytes.h"
 
+namespace colorcard {
+
 QByteArray FrameBytes::longHeader(quint8 function, quint32 address, quint16 length) {
     QByteArray header;
     header.reserve(8);
@@ -39,3 +41,5 @@ qint16 FrameBytes::signedWordAt(const QByteArray& bytes, int offset) {
 quint32 FrameBytes::longAt(const QByteArray& bytes, int offset) {
     return quint32(wordAt(bytes, offset)) | (quint32(wordAt(bytes, offset + 2)) << 16);
 }
+
+}  // namespace colorcard

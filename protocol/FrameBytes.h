@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+namespace colorcard {
+
 // Request headers of the meter messages and little-endian fields of their
 // replies. Reading outside the bytes gives 0 rather than undefined data.
 class FrameBytes {
@@ -22,3 +24,5 @@ public:
     static qint16 signedWordAt(const QByteArray& bytes, int offset);
     static quint32 longAt(const QByteArray& bytes, int offset);
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "protocol/FrameBytes.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr quint8 KeyInformation = 0x20;
@@ -58,3 +60,5 @@ int FrameHeader::replyLength() const {
             return LongHeader + length + CrcSize;
     }
 }
+
+}  // namespace colorcard

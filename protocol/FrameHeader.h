@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+namespace colorcard {
+
 // Function, address and length at the start of a request or reply: the long
 // header (8 bytes) of functions 0x40, 0x44, 0x70 and 0x74, the short one
 // (6 bytes, 16-bit address) of function 0x20. A reply that repeats these
@@ -26,3 +28,5 @@ struct FrameHeader {
     }
     bool operator!=(const FrameHeader& other) const { return !(*this == other); }
 };
+
+}  // namespace colorcard

@@ -9,6 +9,8 @@
 #include "link/CLinker.h"
 #include "protocol/FrameBytes.h"
 
+namespace colorcard {
+
 namespace {
 
 bool crcHolds(const QByteArray& bytes, int length) {
@@ -165,3 +167,5 @@ FrameLayer::Pacing FrameLayer::configuredPacing(const QString& configFile) {
                ? Pacing::FlushEveryExchange
                : Pacing::Adaptive;
 }
+
+}  // namespace colorcard

@@ -9,6 +9,8 @@
 
 #include "protocol/FrameHeader.h"
 
+namespace colorcard {
+
 class CLinker;
 
 // Request and reply frames over the current link: stale input is flushed
@@ -88,3 +90,5 @@ private:
     std::bitset<256> echoing_;
     Statistics statistics_;
 };
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include "protocol/MeasureMessages.h"
 #include "protocol/StdCardMessages.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr int PackageSize = 256;
@@ -247,3 +249,5 @@ QVector<MeterColour> FrameMeterDriver::decodeStream(const QByteArray& stream, in
     }
     return colours;
 }
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 
 #include "protocol/MeterDriver.h"
 
+namespace colorcard {
+
 class FrameLayer;
 
 // The meter over the frame layer. Its standard colour card memory: the total
@@ -43,3 +45,5 @@ private:
 
     FrameLayer& frames_;
 };
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 #include "protocol/FrameBytes.h"
 #include "protocol/FrameLayer.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr int WriteTimeoutMs = 1000;
@@ -60,3 +62,5 @@ MeterResult IdentityMessages::readProductionInformation(ProductionInformation& i
     info = ProductionInformation::fromReply(reply);
     return MeterResult::Ok;
 }
+
+}  // namespace colorcard

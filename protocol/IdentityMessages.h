@@ -5,6 +5,8 @@
 #include "protocol/MeterResult.h"
 #include "protocol/ProductionInformation.h"
 
+namespace colorcard {
+
 class FrameLayer;
 
 // The two identity requests. Results: Ok, NotWritten, NoReply (no valid
@@ -21,3 +23,5 @@ public:
 private:
     FrameLayer& frames_;
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "protocol/FrameBytes.h"
 
+namespace colorcard {
+
 KeyInformation KeyInformation::fromReply(const QByteArray& reply) {
     KeyInformation info;
     info.marker = FrameBytes::byteAt(reply, 6);
@@ -16,3 +18,5 @@ KeyInformation KeyInformation::fromReply(const QByteArray& reply) {
     info.firmwareVersion = FrameBytes::wordAt(reply, 22);
     return info;
 }
+
+}  // namespace colorcard

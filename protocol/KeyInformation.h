@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+namespace colorcard {
+
 // The meter's answer to the key information request (26-byte reply).
 struct KeyInformation {
     quint8 marker = 0;  // 0xA5 in a valid reply
@@ -19,3 +21,5 @@ struct KeyInformation {
     static constexpr int ReplyLength = 26;
     static KeyInformation fromReply(const QByteArray& reply);
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include "protocol/FrameBytes.h"
 #include "protocol/FrameLayer.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr int WriteTimeoutMs = 1000;
@@ -37,3 +39,5 @@ MeterResult MeasureMessages::readMeasureData(QVector<int>& values) {
     values = decoded;
     return MeterResult::Ok;
 }
+
+}  // namespace colorcard

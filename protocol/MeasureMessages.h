@@ -5,6 +5,8 @@
 
 #include "protocol/MeterResult.h"
 
+namespace colorcard {
+
 class FrameLayer;
 
 // The current measurement of the meter: nineteen integers in the order L*,
@@ -23,3 +25,5 @@ public:
 private:
     FrameLayer& frames_;
 };
+
+}  // namespace colorcard

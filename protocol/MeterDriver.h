@@ -9,6 +9,8 @@
 #include "protocol/MeterResult.h"
 #include "protocol/MeterTypes.h"
 
+namespace colorcard {
+
 // What the meter tells about itself when asked who it is.
 struct MeterInformation {
     quint32 instrumentId = 0;
@@ -110,3 +112,5 @@ public:
     virtual MeterOutcome writeLibraries(const MeterLibraries& libraries,
                                         MeterProgress& progress) = 0;
 };
+
+}  // namespace colorcard

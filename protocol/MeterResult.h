@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+namespace colorcard {
+
 // How one request to the meter ended. The values are the ones the meter
 // messages have always been documented with.
 enum class MeterResult {
@@ -30,3 +32,5 @@ enum class MeterStep {
     ReadKeyInformation,
     WriteData,
 };
+
+}  // namespace colorcard

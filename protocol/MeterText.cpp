@@ -5,6 +5,8 @@
 
 #include "compat/QtCompat.h"
 
+namespace colorcard {
+
 namespace {
 
 bool plausible(char32_t c) {
@@ -61,3 +63,5 @@ QString decodeMeterLibraryText(const QByteArray& bytes) {
         return utf8;
     return QtCompat::decode(bytes, kGb2312);
 }
+
+}  // namespace colorcard

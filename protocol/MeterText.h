@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace colorcard {
+
 // Library names and descriptions in the meter are UTF-8 when this program
 // wrote them and GB2312 when older software did, with nothing in the record
 // to tell which. Many GB2312 names are also valid UTF-8 (D7 BC C9 AB, "准色",
@@ -17,3 +19,5 @@ QString decodeMeterLibraryText(const QByteArray& bytes);
 // full-width forms: what a name reads as, and what GB2312 bytes misread as
 // UTF-8 almost never decode to.
 bool isPlausibleNameText(const QString& text);
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 
 #include "colour/ColourDifference.h"
 
+namespace colorcard {
+
 // A measurement as the meter sent it and as it is shown and stored.
 struct MeasuredColour {
     // The nineteen integers of the meter; R, G and B are the last three.
@@ -27,7 +29,9 @@ struct MeasuredColour {
     int green() const { return values.value(17); }
     int blue() const { return values.value(18); }
 };
-Q_DECLARE_METATYPE(MeasuredColour)
+}  // namespace colorcard
+Q_DECLARE_METATYPE(colorcard::MeasuredColour)
+namespace colorcard {
 
 // What identification found out about the attached meter.
 struct MeterIdentity {
@@ -38,4 +42,5 @@ struct MeterIdentity {
     QString model;
     CompanyLabels companyLabels = CompanyLabels::Unchanged;
 };
-Q_DECLARE_METATYPE(MeterIdentity)
+}  // namespace colorcard
+Q_DECLARE_METATYPE(colorcard::MeterIdentity)

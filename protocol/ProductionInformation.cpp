@@ -3,6 +3,8 @@
 
 #include "protocol/FrameBytes.h"
 
+namespace colorcard {
+
 ProductionInformation ProductionInformation::fromReply(const QByteArray& reply) {
     ProductionInformation info;
     info.type = FrameBytes::byteAt(reply, 8);
@@ -17,3 +19,5 @@ ProductionInformation ProductionInformation::fromReply(const QByteArray& reply) 
     info.byte25 = FrameBytes::byteAt(reply, 25);
     return info;
 }
+
+}  // namespace colorcard

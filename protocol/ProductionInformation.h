@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+namespace colorcard {
+
 // The older identity answer of the meter (30-byte production information
 // reply); its 18 information bytes start at offset 8.
 struct ProductionInformation {
@@ -21,3 +23,5 @@ struct ProductionInformation {
     static constexpr int ReplyLength = 30;
     static ProductionInformation fromReply(const QByteArray& reply);
 };
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include "protocol/FrameLayer.h"
 #include "protocol/MeterText.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr quint8 ReadMemory = 0x40;
@@ -207,3 +209,5 @@ QString StdCardMessages::decodeLibraryText(const QByteArray& field) {
 QString StdCardMessages::decodeColorName(const QByteArray& field) {
     return QString::fromUtf8(zeroTerminated(field, ColorNameWidth));
 }
+
+}  // namespace colorcard

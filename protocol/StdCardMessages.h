@@ -7,6 +7,8 @@
 
 #include "protocol/MeterResult.h"
 
+namespace colorcard {
+
 class FrameLayer;
 
 // Read and write messages of the meter's standard colour card memory: the
@@ -71,3 +73,5 @@ private:
 
     FrameLayer& frames_;
 };
+
+}  // namespace colorcard

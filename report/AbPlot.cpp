@@ -10,6 +10,8 @@
 #include "report/ToleranceContour.h"
 #include "texts/ReportTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 const QColor kLimitColour(0xC0, 0x39, 0x2B);
@@ -218,3 +220,5 @@ void paintAbPlot(QPainter& p, const QRectF& area, const AbPlotData& d, const Lan
                Qt::AlignHCenter, QStringLiteral("±%1").arg(barExtent));
     p.restore();
 }
+
+}  // namespace colorcard

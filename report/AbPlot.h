@@ -11,6 +11,8 @@
 
 class QPainter;
 
+namespace colorcard {
+
 // What the a*b* plot shows: the standard, the sample with the spread of its
 // readings, and the tolerance as contours at the standard's L*.
 struct AbPlotData {
@@ -34,3 +36,5 @@ struct AbPlotData {
 // page; the painter's font sets the scale of the words.
 void paintAbPlot(QPainter& painter, const QRectF& area, const AbPlotData& data,
                  const Language& language);
+
+}  // namespace colorcard

@@ -12,6 +12,8 @@
 #include "texts/QcTexts.h"
 #include "texts/ReportTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 QString number(double value, int decimals = 2) {
@@ -166,3 +168,5 @@ bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry
     }
     return file.commit();
 }
+
+}  // namespace colorcard

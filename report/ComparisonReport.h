@@ -11,6 +11,8 @@
 
 class QPainter;
 
+namespace colorcard {
+
 // The measuring condition the meter's L*a*b* are in; files declare the same
 // by default.
 inline constexpr const char* kMeasuringCondition = "D65/10°";
@@ -37,3 +39,5 @@ QFont reportFont(double pointSize);
 // An A4 PDF of that page; false when the file cannot be written.
 bool writeComparisonReport(const QString& path, const QualityStore::HistoryEntry& entry,
                            const Language& language);
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace colorcard {
+
 ControlChart controlChart(const QVector<double>& values, std::optional<double> lower,
                           std::optional<double> upper) {
     ControlChart chart;
@@ -44,3 +46,5 @@ ControlChart controlChart(const QVector<double>& values, std::optional<double> l
     chart.cpk = cpk;
     return chart;
 }
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QVector>
 #include <optional>
 
+namespace colorcard {
+
 // Individuals and moving-range (XmR) figures of one series of values in
 // order of measurement. The process sigma is estimated from the mean moving
 // range, MR̄ / d2 with d2 = 1.128 for ranges of two, as the control limits
@@ -32,3 +34,5 @@ inline constexpr double kMovingRangeLimitFactor = 2.66;
 // a limit (ΔE has only an upper one).
 ControlChart controlChart(const QVector<double>& values, std::optional<double> lower,
                           std::optional<double> upper);
+
+}  // namespace colorcard

@@ -14,6 +14,8 @@
 #include "texts/QcTexts.h"
 #include "texts/ReportTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 QString number(double value, int decimals = 2) {
@@ -245,3 +247,5 @@ bool writeLotReport(const QString& path, const LotReportData& report, const Lang
     }
     return file.commit();
 }
+
+}  // namespace colorcard

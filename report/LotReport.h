@@ -12,6 +12,8 @@
 class QPagedPaintDevice;
 class QPainter;
 
+namespace colorcard {
+
 // What the report of a lot shows.
 struct LotReportData {
     Lot lot;
@@ -50,3 +52,5 @@ bool paintLotReport(QPagedPaintDevice& device, QPainter& painter, const LotRepor
 inline constexpr double kLotReportPointSize = 9;
 // An A4 PDF; false when the file cannot be written.
 bool writeLotReport(const QString& path, const LotReportData& report, const Language& language);
+
+}  // namespace colorcard

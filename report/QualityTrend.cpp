@@ -7,6 +7,8 @@
 
 #include "report/ToleranceContour.h"
 
+namespace colorcard {
+
 namespace {
 
 // standardOf(entry): the standard that entry's differences are taken from.
@@ -90,3 +92,5 @@ QVector<QualityStore::HistoryEntry> entriesOf(
             chosen << e;
     return chosen;
 }
+
+}  // namespace colorcard

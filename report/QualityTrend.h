@@ -7,6 +7,8 @@
 #include "report/ControlChart.h"
 #include "store/QualityStore.h"
 
+namespace colorcard {
+
 // The control chart of one axis of a standard's comparisons.
 struct AxisTrend {
     QString name;  // "ΔL*", "Δa*", "Δb*", "ΔE"
@@ -51,3 +53,5 @@ QVector<TrendStandard> trendStandards(const QVector<QualityStore::HistoryEntry>&
 // The entries judged against the standard; all of them when it names none.
 QVector<QualityStore::HistoryEntry> entriesOf(
     const QVector<QualityStore::HistoryEntry>& oldestFirst, const TrendStandard& standard);
+
+}  // namespace colorcard

@@ -10,6 +10,8 @@
 
 #include "texts/ReportTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 const QColor kLineColour(0x2C, 0x5A, 0xA0);
@@ -186,3 +188,5 @@ void paintTrendCharts(QPainter& p, const QRectF& area, const QVector<AxisTrend>&
             p, QRectF(area.left() + (i % 2) * (w + gap), area.top() + (i / 2) * (h + gap), w, h),
             *order[i], language);
 }
+
+}  // namespace colorcard

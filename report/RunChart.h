@@ -9,6 +9,8 @@
 
 class QPainter;
 
+namespace colorcard {
+
 // One axis in order of measurement: the values joined, the centre line, the
 // control limits dashed, the tolerance limits in red, the points outside the
 // control limits marked; above it the axis, its count and Cp/Cpk (or why
@@ -20,3 +22,5 @@ void paintTrendCharts(QPainter& painter, const QRectF& area, const QVector<AxisT
                       const Language& language);
 // "Cp 1.33  Cpk 1.02", "Cp –  Cpk 0.95", or the count still needed.
 QString capabilityText(const AxisTrend& axis, const Language& language);
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace colorcard {
+
 namespace {
 
 // ΔE along a ray grows with the distance for every formula the program has,
@@ -56,3 +58,5 @@ AxisLimits lightnessLimits(const Lab& standard, const DifferenceMethod& method, 
     };
     return {along(-1), along(1)};
 }
+
+}  // namespace colorcard

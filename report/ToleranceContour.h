@@ -6,6 +6,8 @@
 
 #include "colour/ColourDifference.h"
 
+namespace colorcard {
+
 // The closed curve on the a*b* plane, at the standard's L*, where the
 // formula's ΔE from the standard equals the limit: a circle for ΔE*ab, the
 // formula's own (not elliptic) shape for the others. Points are absolute
@@ -29,3 +31,5 @@ AxisLimits lightnessLimits(const Lab& standard, const DifferenceMethod& method, 
 
 // The default warning level: this share of the limit.
 inline constexpr double kDefaultWarningShare = 0.8;
+
+}  // namespace colorcard

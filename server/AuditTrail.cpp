@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariant>
 
+namespace colorcard {
+
 namespace {
 
 // Columns the server keeps up to date itself: not part of what a person changed.
@@ -105,3 +107,5 @@ std::optional<QVector<AuditEntry>> AuditTrail::read(QSqlDatabase& db, const QStr
     }
     return entries;
 }
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 #include <QVector>
 #include <optional>
 
+namespace colorcard {
+
 // The server's record of every change to a library, colour or tolerance
 // (written by its triggers; nobody can change it afterwards).
 struct AuditEntry {
@@ -33,3 +35,5 @@ namespace AuditTrail {
 std::optional<QVector<AuditEntry>> read(QSqlDatabase& db, const QString& libraryId, QString* error);
 
 }  // namespace AuditTrail
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+namespace colorcard {
+
 namespace {
 
 // The nineteen value columns of the colours table, in the model's order.
@@ -750,3 +752,5 @@ bool PgRepository::maySupervise() {
                "SELECT pg_has_role(current_user, 'colorcard_supervisor', 'USAGE')")) &&
            query.next() && query.value(0).toBool();
 }
+
+}  // namespace colorcard

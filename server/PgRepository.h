@@ -9,6 +9,8 @@
 
 #include "store/LibraryRepository.h"
 
+namespace colorcard {
+
 // The repository on the schema "colorcard" of a PostgreSQL server, through
 // an open connection of the QPSQL driver the caller owns (already migrated:
 // ServerSchema::migrate). Every library row carries a version the server
@@ -92,3 +94,5 @@ private:
     bool inTransaction_ = false;
     std::function<QDateTime()> clock_;
 };
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 
 #include "server/PgRepository.h"
 
+namespace colorcard {
+
 namespace {
 
 const char* const kColumns =
@@ -134,3 +136,5 @@ ServerBackups::Restored ServerBackups::restore(QSqlDatabase& db, qint64 backupId
     result.ok = true;
     return result;
 }
+
+}  // namespace colorcard

@@ -10,6 +10,8 @@
 
 #include "store/LibraryRepository.h"
 
+namespace colorcard {
+
 // A copy of a library the server took before removing or replacing it (the
 // last 20 of each library are kept).
 struct LibraryBackup {
@@ -44,3 +46,5 @@ struct Restored {
 Restored restore(QSqlDatabase& db, qint64 backupId);
 
 }  // namespace ServerBackups
+
+}  // namespace colorcard

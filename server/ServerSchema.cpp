@@ -7,10 +7,17 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+// Q_INIT_RESOURCE declares its function in the enclosing namespace.
+static void colorcardInitResource_migrations() {
+    Q_INIT_RESOURCE(migrations);
+}
+
+namespace colorcard {
+
 // The migrations are resources of this static library: the linker keeps them
 // only when something asks for them by name.
 static void loadMigrations() {
-    Q_INIT_RESOURCE(migrations);
+    colorcardInitResource_migrations();
 }
 
 namespace {
@@ -139,3 +146,5 @@ ServerSchema::Result ServerSchema::migrate(QSqlDatabase& db) {
     result.ok = true;
     return result;
 }
+
+}  // namespace colorcard

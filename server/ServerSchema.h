@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace colorcard {
+
 // The schema "colorcard" on a server and its ordered migrations. Every
 // connection runs migrate() first: migrations not yet applied run in order,
 // each recorded in schema_version, all in one transaction under an advisory
@@ -28,3 +30,5 @@ public:
     // The version recorded on the server; 0 without the schema, -1 on error.
     static int currentVersion(QSqlDatabase& db);
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+namespace colorcard {
+
 namespace {
 
 // The libpq keywords an address may carry; anything else is refused rather
@@ -115,3 +117,5 @@ QSqlDatabase ServerUrl::addDatabase(const QString& connectionName, const QString
     db.setConnectOptions(connect.join(QLatin1Char(';')));
     return db;
 }
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+namespace colorcard {
+
 // A store on a PostgreSQL server, named the way libpq names it:
 //   postgresql://user@host:port/dbname?sslmode=require&connect_timeout=5
 // (also postgres://; a host may be a socket directory given as ?host=/path).
@@ -35,3 +37,5 @@ struct ServerUrl {
     // it) so that an unreachable server never freezes the window.
     QSqlDatabase addDatabase(const QString& connectionName, const QString& benchName) const;
 };
+
+}  // namespace colorcard

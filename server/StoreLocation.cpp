@@ -10,6 +10,8 @@
 #include "server/ServerUrl.h"
 #include "store/sqlite/SqliteRepository.h"
 
+namespace colorcard {
+
 namespace {
 
 QString nextServerName() {
@@ -79,3 +81,5 @@ QString StoreLocation::forSettings(const QString& location) {
     const std::optional<ServerUrl> url = ServerUrl::parse(location);
     return url ? url->withoutPassword() : location;
 }
+
+}  // namespace colorcard

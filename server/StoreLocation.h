@@ -7,6 +7,8 @@
 #include "store/Database.h"
 #include "store/LibraryRepository.h"
 
+namespace colorcard {
+
 // Where the libraries are kept, as the settings, --database and
 // COLORCARD_DATABASE name it: a SQLite file's path or a postgresql://
 // address. The address the settings keep never holds a password (libpq's
@@ -30,3 +32,5 @@ std::unique_ptr<LibraryRepository> repository(Database& database);
 QString forSettings(const QString& location);
 
 }  // namespace StoreLocation
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "sim/SimHidBackend.h"
 
+namespace colorcard {
+
 SimEventSource::SimEventSource(SimHidBackend& backend, QObject* parent)
     : DeviceEventSource(parent), backend_(backend) {}
 
@@ -16,3 +18,5 @@ bool SimEventSource::start() {
     }
     return true;
 }
+
+}  // namespace colorcard

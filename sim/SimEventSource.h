@@ -3,6 +3,8 @@
 
 #include "link/DeviceEventSource.h"
 
+namespace colorcard {
+
 class SimHidBackend;
 
 // Hot-plug notifications of the simulated meter. Like udev events they are
@@ -17,3 +19,5 @@ private:
     SimHidBackend& backend_;
     bool started_ = false;
 };
+
+}  // namespace colorcard

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "sim/SimHidBackend.h"
 
+namespace colorcard {
+
 class SimHidBackend::Connection : public HidConnection {
 public:
     Connection(SimHidBackend& backend, quint64 generation)
@@ -136,3 +138,5 @@ int SimHidBackend::readReport(quint64 generation, QByteArray& report, int timeou
     report.clear();
     return 0;
 }
+
+}  // namespace colorcard

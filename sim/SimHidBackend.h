@@ -7,6 +7,8 @@
 #include "link/HidBackend.h"
 #include "sim/SimMeter.h"
 
+namespace colorcard {
+
 // A HID backend with one simulated meter that can be plugged and unplugged.
 // Its clock is virtual: a read that finds nothing pending moves the clock on by
 // its time-out at once, so time-outs cost no wall time.
@@ -76,3 +78,5 @@ private:
     QQueue<Pending> pending_;
     QList<QByteArray> written_;
 };
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 
 #include "checksum/Crc16.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr quint8 kStartByte = 0xAB;
@@ -662,3 +664,5 @@ void SimMeter::sendReply(QByteArray frame) {
         answer_.reports += reports;
     answer_.lateByMs = faults_.lateReplyMs;
 }
+
+}  // namespace colorcard

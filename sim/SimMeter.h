@@ -9,6 +9,8 @@
 #include <QtGlobal>
 #include <array>
 
+namespace colorcard {
+
 // The nineteen values of a measure data reply, in reply order: L*, a*, b*,
 // L*, u*, v* (signed hundredths); L, C (hundredths), h (tenths of a degree);
 // Y (hundredths), x, y (ten-thousandths); C, M, Y, K (whole units); R, G, B.
@@ -166,3 +168,5 @@ private:
     qint64 streamNext_ = -1;
     QStringList lastTransferErrors_;
 };
+
+}  // namespace colorcard

@@ -18,6 +18,8 @@
 #include "store/sqlite/SqliteRows.h"
 #include "store/sqlite/SqliteStatements.h"
 
+namespace colorcard {
+
 // Every statement and every failure is traced here; enable with
 // QT_LOGGING_RULES="colorcard.store.debug=true".
 Q_LOGGING_CATEGORY(lcStore, "colorcard.store", QtInfoMsg)
@@ -550,3 +552,5 @@ QStringList ColorCardStore::makeColorIds(const QString& libraryId, int firstNumb
     }
     return ids;
 }
+
+}  // namespace colorcard

@@ -11,6 +11,8 @@
 #include "model/Colour.h"
 #include "store/StoreResult.h"
 
+namespace colorcard {
+
 // The SQLite store of libraries and colours ("database.db"). Every operation
 // reports success or its typed failure and never shows anything; queries
 // return what they found and leave their outcome in lastError().
@@ -116,3 +118,5 @@ private:
     struct Impl;
     Impl* d;
 };
+
+}  // namespace colorcard

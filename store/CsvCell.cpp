@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/CsvCell.h"
 
+namespace colorcard {
+
 namespace CsvCell {
 
 namespace {
@@ -53,3 +55,5 @@ QString unguarded(const QString& text) {
 }
 
 }  // namespace CsvCell
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace colorcard {
+
 // One cell of the CSV files the program writes (libraries, QC history), and
 // read back. A spreadsheet program takes a cell beginning with =, +, -, @,
 // a tab or a carriage return for a formula; such a cell gets a leading
@@ -20,3 +22,5 @@ QString field(const QString& text);
 QString unguarded(const QString& text);
 
 }  // namespace CsvCell
+
+}  // namespace colorcard

@@ -15,6 +15,8 @@
 #define COLORCARD_DATADIR_FROM_BINDIR "../share/colorcard"
 #endif
 
+namespace colorcard {
+
 namespace DataFiles {
 
 namespace {
@@ -69,3 +71,5 @@ QString databaseDirectory() {
 }
 
 }  // namespace DataFiles
+
+}  // namespace colorcard

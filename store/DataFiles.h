@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace colorcard {
+
 // Where the program's read-only data files (template workbooks, translations,
 // the device settings file) and its database live, for a build tree and an
 // installed program alike.
@@ -34,3 +36,5 @@ bool isInstalled();
 QString databaseDirectory();
 
 }  // namespace DataFiles
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QAtomicInt>
 #include <QSqlError>
 
+namespace colorcard {
+
 namespace {
 
 QString nextName() {
@@ -50,3 +52,5 @@ bool Database::isOpen() const {
 QSqlDatabase Database::connection() const {
     return QSqlDatabase::database(name_, false);
 }
+
+}  // namespace colorcard

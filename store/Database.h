@@ -4,6 +4,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+namespace colorcard {
+
 // One connection to a store, owned: its name stays inside, the connection is
 // removed with the object. The store classes and the repositories are given
 // this instead of a connection name to look up.
@@ -40,3 +42,5 @@ private:
     QString display_;
     QString error_;
 };
+
+}  // namespace colorcard

@@ -17,6 +17,8 @@
 
 #include "store/sqlite/SqliteStatements.h"
 
+namespace colorcard {
+
 Q_LOGGING_CATEGORY(lcBackup, "colorcard.backup", QtInfoMsg)
 
 namespace {
@@ -411,3 +413,5 @@ BackupStatus DatabaseBackup::restore(const QString& backupPath, const QString& m
     qCDebug(lcBackup) << "restored" << backupPath << "into" << databasePath_;
     return BackupStatus::Ok;
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+namespace colorcard {
+
 // Why a copy was taken, as its file name records it.
 namespace BackupCause {
 inline constexpr const char* DeleteAll = "delete-all";
@@ -100,3 +102,5 @@ private:
     std::function<QDateTime()> clock_;
     QString lastError_;
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QStringList>
 
+namespace colorcard {
+
 QList<QVariantList> readDeviceSettings(const QString& filePath) {
     QList<QVariantList> table;
     // A missing or unreadable file simply reads as empty.
@@ -25,3 +27,5 @@ QList<QVariantList> readDeviceSettings(const QString& filePath) {
     }
     return table;
 }
+
+}  // namespace colorcard

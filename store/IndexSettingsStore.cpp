@@ -9,6 +9,8 @@
 
 #include "store/sqlite/SqliteStatements.h"
 
+namespace colorcard {
+
 namespace {
 
 const QString kTable = QStringLiteral("QcIndexSettings");
@@ -118,3 +120,5 @@ bool IndexSettingsStore::removeSettings(const QString& libraryId) {
         return fail(QStringLiteral("cannot remove the index settings"), query.lastError().text());
     return true;
 }
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include "colour/ColourIndices.h"
 #include "colour/ShadeSort.h"
 
+namespace colorcard {
+
 // What a library shows besides its colour differences: the whiteness, tint
 // or yellowness index of each sample, and the steps of its 555 shade codes.
 struct LibraryIndexSettings {
@@ -51,3 +53,5 @@ private:
     QString connection_;
     QString error_;
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace colorcard {
+
 namespace LabRange {
 
 namespace {
@@ -44,3 +46,5 @@ bool validText(const QString& L, const QString& a, const QString& b) {
 }
 
 }  // namespace LabRange
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace colorcard {
+
 // The L*a*b* values the program accepts from a workbook or the meter.
 //
 // L* is 0 to 100 for any surface relative to the white it is measured
@@ -30,3 +32,5 @@ bool validChromaticText(const QString& aOrB);
 bool validText(const QString& L, const QString& a, const QString& b);
 
 }  // namespace LabRange
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "store/sqlite/SqliteRepository.h"
 
+namespace colorcard {
+
 LibraryReader::LibraryReader(const QString& connectionName) : connection_(connectionName) {}
 
 std::optional<QVector<Library>> LibraryReader::libraries() {
@@ -74,3 +76,5 @@ std::optional<StandardIndex> LibraryReader::standards() {
     }
     return index;
 }
+
+}  // namespace colorcard

@@ -9,6 +9,8 @@
 #include "colour/NearestStandards.h"
 #include "model/Colour.h"
 
+namespace colorcard {
+
 // Reads the libraries and their colours on any connection to a store,
 // without writing: the command line's view, and the nearest-standard search's
 // source. Failures leave error() set.
@@ -37,3 +39,5 @@ private:
     Failure failure_ = Failure::None;
     int sameNameCount_ = 0;
 };
+
+}  // namespace colorcard

@@ -13,6 +13,8 @@
 #include "model/Quality.h"
 #include "store/StoreResult.h"
 
+namespace colorcard {
+
 class LocalStore;
 
 // Where the libraries, their colours, the tolerances and the history are
@@ -132,3 +134,5 @@ signals:
 protected:
     StoreResult result_;
 };
+
+}  // namespace colorcard

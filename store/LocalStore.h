@@ -7,6 +7,8 @@
 #include "store/DatabaseBackup.h"
 #include "store/sqlite/SqliteRepository.h"
 
+namespace colorcard {
+
 // The store kept in one local file ("database.db" in a directory): what only
 // a file has (opening and recreating it, its copies in the backups folder
 // beside it, PRAGMA data_version), and the repository on it.
@@ -27,3 +29,5 @@ private:
     DatabaseBackup backups_;
     SqliteRepository repository_;
 };
+
+}  // namespace colorcard

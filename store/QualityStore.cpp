@@ -13,6 +13,8 @@
 #include "store/sqlite/SqliteStatements.h"
 #include "texts/QcTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 const QString kCreateTolerance = QStringLiteral(
@@ -649,3 +651,5 @@ bool QualityStore::exportHistoryCsv(const QString& path, const Language& languag
         return fail(QStringLiteral("cannot write %1").arg(path), file.errorString());
     return true;
 }
+
+}  // namespace colorcard

@@ -12,6 +12,8 @@
 
 class QIODevice;
 
+namespace colorcard {
+
 // Which comparisons a history read returns.
 struct HistoryFilter {
     qint64 lotId = 0;   // 0: of every lot and of none
@@ -30,8 +32,8 @@ struct HistoryFilter {
 class QualityStore {
 public:
     // The plain records live in the model; the old names stay usable.
-    using HistoryEntry = ::HistoryEntry;
-    using PassRate = ::PassRate;
+    using HistoryEntry = colorcard::HistoryEntry;
+    using PassRate = colorcard::PassRate;
 
     explicit QualityStore(const QString& connectionName);
 
@@ -98,3 +100,5 @@ private:
     QString error_;
     std::function<QDateTime()> clock_;
 };
+
+}  // namespace colorcard

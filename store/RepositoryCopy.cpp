@@ -5,6 +5,8 @@
 
 #include "store/LibraryRepository.h"
 
+namespace colorcard {
+
 namespace {
 
 // An entry of the history is the same entry on both sides when its time,
@@ -177,3 +179,5 @@ RepositoryCopy::Result RepositoryCopy::copy(LibraryRepository& from, LibraryRepo
     result.ok = true;
     return result;
 }
+
+}  // namespace colorcard

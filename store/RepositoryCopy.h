@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace colorcard {
+
 class LibraryRepository;
 
 // Copies one store into another (a bench's SQLite file onto the lab's
@@ -36,3 +38,5 @@ struct RepositoryCopy {
     // copy is complete.
     static Result verify(LibraryRepository& from, LibraryRepository& to);
 };
+
+}  // namespace colorcard

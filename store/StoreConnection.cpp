@@ -9,6 +9,8 @@
 
 #include "store/sqlite/SqliteStatements.h"
 
+namespace colorcard {
+
 namespace {
 QAtomicInt counter;
 }
@@ -69,3 +71,5 @@ void StoreConnection::close() {
 bool StoreConnection::isOpen() const {
     return QSqlDatabase::contains(name_) && QSqlDatabase::database(name_, false).isOpen();
 }
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace colorcard {
+
 // A connection of its own to a store file, for a second user of the store
 // beside the window (the command line). Waits up to busyTimeoutMs for a lock
 // another process holds instead of failing at once.
@@ -28,3 +30,5 @@ private:
     QString name_;
     QString error_;
 };
+
+}  // namespace colorcard

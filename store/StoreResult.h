@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+namespace colorcard {
+
 // The step of the store that failed; each has the message the user is shown
 // for it (the workflows choose and show it, the store shows nothing).
 enum class StoreError {
@@ -49,3 +51,5 @@ struct StoreResult {
     bool ok() const { return error == StoreError::None; }
     explicit operator bool() const { return ok(); }
 };
+
+}  // namespace colorcard

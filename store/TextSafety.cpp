@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/TextSafety.h"
 
+namespace colorcard {
+
 namespace TextSafety {
 
 bool isUnsafe(QChar c) {
@@ -49,3 +51,5 @@ QString jsonVisible(const QString& json) {
 }
 
 }  // namespace TextSafety
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace colorcard {
+
 // Characters a name must not hold, and how to show text that might: control
 // characters (C0 with tab, line breaks, ESC and NUL; DEL; C1, whose 0x9B a
 // terminal takes for an escape sequence), line and paragraph separators and
@@ -22,3 +24,5 @@ QString visible(const QString& text);
 QString jsonVisible(const QString& json);
 
 }  // namespace TextSafety
+
+}  // namespace colorcard

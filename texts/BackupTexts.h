@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Copies of the database taken before destructive changes, and restoring one.
 namespace BackupText {
 inline constexpr BilingualText RestoreAction{
@@ -43,3 +45,5 @@ inline constexpr BilingualText BackupFailed{
     QT_TRANSLATE_NOOP3("BackupText", "Backup of the database fail! Nothing was changed.",
                        "BackupFailed")};
 }  // namespace BackupText
+
+}  // namespace colorcard

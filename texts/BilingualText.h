@@ -5,6 +5,8 @@
 
 #include "texts/Language.h"
 
+namespace colorcard {
+
 // One message of the program: its English source text, marked for lupdate,
 // and read in any installed language through the text catalogue. Every text
 // the user reads outside the forms is one of these constants, declared once
@@ -41,3 +43,5 @@ struct BilingualText {
     // English where that language has no translation of it.
     QString in(const Language& language) const;
 };
+
+}  // namespace colorcard

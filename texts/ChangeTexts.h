@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Changes that replace data wholesale (another meter, a restore, writing the
 // meter, merging libraries) and the remarks that say what they did.
 namespace ChangeText {
@@ -106,3 +108,5 @@ inline constexpr BilingualText BackupFirstNote{
                        "A backup of the database is taken first; Restore backup brings it back.",
                        "BackupFirstNote")};
 }  // namespace ChangeText
+
+}  // namespace colorcard

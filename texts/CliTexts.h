@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Texts of the command line program; errors are printed after "colorcard-cli: ".
 namespace CliText {
 
@@ -95,3 +97,5 @@ inline constexpr BilingualText AmbiguousLibrary{
                                   "AmbiguousLibrary")};
 
 }  // namespace CliText
+
+}  // namespace colorcard

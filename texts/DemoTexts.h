@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // The demo's panel that stands in for a hand on the simulated meter.
 namespace DemoText {
 inline constexpr BilingualText PanelTitle{
@@ -16,3 +18,5 @@ inline constexpr BilingualText ChooseColour{
 inline constexpr BilingualText ColourCaption{
     "DemoText", QT_TRANSLATE_NOOP3("DemoText", "Colour under the meter", "ColourCaption")};
 }  // namespace DemoText
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Saving to and importing from the exchange workbook.
 namespace ExchangeText {
 inline constexpr BilingualText SaveFileCaption{
@@ -58,3 +60,5 @@ inline constexpr BilingualText Importing{
 inline constexpr BilingualText Imported{
     "ExchangeText", QT_TRANSLATE_NOOP3("ExchangeText", "Import file success!", "Imported")};
 }  // namespace ExchangeText
+
+}  // namespace colorcard

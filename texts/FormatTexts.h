@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Messages of the open exchange formats (CSV, CGATS.17, CxF3): reading,
 // checking and writing files. Placeholders are filled in order with %1, %2, ...
 namespace FormatText {
@@ -124,3 +126,5 @@ inline constexpr BilingualText CxfFilter{
     "FormatText", QT_TRANSLATE_NOOP3("FormatText", "CxF3 color exchange (*.cxf)", "CxfFilter")};
 
 }  // namespace FormatText
+
+}  // namespace colorcard

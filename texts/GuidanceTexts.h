@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // What the program tells a user about their input and about actions whose
 // outcome would otherwise be silent.
 namespace GuidanceText {
@@ -61,3 +63,5 @@ inline constexpr BilingualText RestoreBackupTip{
                                        "earlier change.\nThe current data is backed up first.",
                                        "RestoreBackupTip")};
 }  // namespace GuidanceText
+
+}  // namespace colorcard

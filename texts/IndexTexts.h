@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Texts of the whiteness, tint and yellowness indices and of 555 shade sorting.
 namespace IndexText {
 
@@ -106,3 +108,5 @@ inline constexpr BilingualText AmbiguousColour{
                                     "AmbiguousColour")};
 
 }  // namespace IndexText
+
+}  // namespace colorcard

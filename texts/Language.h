@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace colorcard {
+
 // The language a user reads, by its code ("zh", "en", ...). Chinese unless
 // another was chosen, as the program has always started.
 class Language {
@@ -22,3 +24,5 @@ public:
 private:
     QString code_ = QStringLiteral("zh");
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // The languages themselves.
 namespace LanguageText {
 // Each translation names its language as its readers write it, for the
@@ -10,3 +12,5 @@ namespace LanguageText {
 inline constexpr BilingualText OwnName{"LanguageText",
                                        QT_TRANSLATE_NOOP3("LanguageText", "English", "OwnName")};
 }  // namespace LanguageText
+
+}  // namespace colorcard

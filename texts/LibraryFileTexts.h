@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Saving libraries to and importing them from files of every type the Save
 // and Import buttons and the command line offer (the exchange workbook keeps
 // its own texts in ExchangeTexts.h). Placeholders are filled in order.
@@ -170,3 +172,5 @@ inline constexpr BilingualText FileWritten{
     QT_TRANSLATE_NOOP3("LibraryFileText", "wrote %1: %2 libraries, %3 colours", "FileWritten")};
 
 }  // namespace LibraryFileText
+
+}  // namespace colorcard

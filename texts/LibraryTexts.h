@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Managing libraries and colours on the page.
 namespace LibraryText {
 inline constexpr BilingualText EnterName{
@@ -91,3 +93,5 @@ inline constexpr BilingualText ConfirmOverwrite{
                        "exists, do you want to overwrite the old color card library?",
                        "ConfirmOverwrite")};
 }  // namespace LibraryText
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Identifying the meter, measuring, and what follows a change of instrument.
 namespace MeterText {
 inline constexpr BilingualText OpenLinkFirst{
@@ -63,3 +65,5 @@ inline constexpr BilingualText NoAccess{
         "rule 70-colorcard-meter.rules (see README), then plug the meter in again.",
         "NoAccess")};
 }  // namespace MeterText
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Titles and buttons of the program's message boxes and dialogs.
 namespace PromptText {
 inline constexpr BilingualText Tip{"PromptText", QT_TRANSLATE_NOOP3("PromptText", "Tip", "Tip")};
@@ -11,3 +13,5 @@ inline constexpr BilingualText Error{"PromptText",
 inline constexpr BilingualText Cancel{"PromptText",
                                       QT_TRANSLATE_NOOP3("PromptText", "Cancel", "Cancel")};
 }  // namespace PromptText
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Texts of colour quality control: comparing a sample with its standard.
 namespace QcText {
 
@@ -238,3 +240,5 @@ inline constexpr BilingualText Exported{
     "QcText", QT_TRANSLATE_NOOP3("QcText", "%1 results exported to %2.", "Exported")};
 
 }  // namespace QcText
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Texts of the quality plots, trends and reports.
 namespace ReportText {
 
@@ -198,3 +200,5 @@ inline constexpr BilingualText TrendStandard{
     "ReportText", QT_TRANSLATE_NOOP3("ReportText", "Trend of:", "TrendStandard")};
 
 }  // namespace ReportText
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Texts of the shared store on a PostgreSQL server.
 namespace ServerText {
 
@@ -124,3 +126,5 @@ inline constexpr BilingualText AuditUnreadable{
     QT_TRANSLATE_NOOP3("ServerText", "Cannot read the audit trail on %1: %2", "AuditUnreadable")};
 
 }  // namespace ServerText
+
+}  // namespace colorcard

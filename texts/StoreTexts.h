@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // What the user is told when the database refuses a step.
 namespace StoreText {
 inline constexpr BilingualText OpenDatabaseFailed{
@@ -115,3 +117,5 @@ inline constexpr BilingualText NotOnServer{
     QT_TRANSLATE_NOOP3("StoreText", "This works on a database file only, not on a server.",
                        "NotOnServer")};
 }  // namespace StoreText
+
+}  // namespace colorcard

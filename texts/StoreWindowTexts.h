@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Texts of the window on a chosen store: where it is, the server being away,
 // the login's role, the audit trail and the server's backups.
 namespace StoreWindowText {
@@ -156,3 +158,5 @@ inline constexpr BilingualText BackupIdArgument{
     QT_TRANSLATE_NOOP3("StoreWindowText", "The backup's ID.", "BackupIdArgument")};
 
 }  // namespace StoreWindowText
+
+}  // namespace colorcard

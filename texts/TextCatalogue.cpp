@@ -13,9 +13,16 @@
 #include "texts/BilingualText.h"
 #include "texts/LanguageTexts.h"
 
+// Q_INIT_RESOURCE declares its function in the enclosing namespace.
+static void colorcardInitResource_colorcard_translations() {
+    Q_INIT_RESOURCE(colorcard_translations);
+}
+
+namespace colorcard {
+
 // The compiled translations are linked in from this library's resources.
 static void initialiseBuiltInTranslations() {
-    Q_INIT_RESOURCE(colorcard_translations);
+    colorcardInitResource_colorcard_translations();
 }
 
 namespace {
@@ -164,3 +171,5 @@ QString nativeName(const QString& code) {
 }
 
 }  // namespace TextCatalogue
+
+}  // namespace colorcard

@@ -9,6 +9,8 @@
 
 class QTranslator;
 
+namespace colorcard {
+
 // The translations of the catalogue, one translator per language, loaded when
 // a language is first asked for. The compiled translations built into the
 // program are always there; directories added here (where the program finds
@@ -46,3 +48,5 @@ std::unique_ptr<QTranslator> loadTranslator(const QString& code);
 QString nativeName(const QString& code);
 
 }  // namespace TextCatalogue
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // Writing the libraries to the meter and exporting them from it.
 namespace TransferText {
 inline constexpr BilingualText NothingToWrite{
@@ -152,3 +154,5 @@ inline constexpr BilingualText ReadDataBadReply{
                        "The message received for reading standard color card data is incorrect!",
                        "ReadDataBadReply")};
 }  // namespace TransferText
+
+}  // namespace colorcard

@@ -10,6 +10,8 @@
 #include "xls/Workbook.h"
 #include "xls/XlsWriter.h"
 
+using namespace colorcard;
+
 namespace {
 
 int chars(int count) {

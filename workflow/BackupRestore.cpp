@@ -5,6 +5,8 @@
 #include "texts/ChangeTexts.h"
 #include "workflow/LibraryService.h"
 
+namespace colorcard {
+
 namespace {
 
 QString timeText(const QDateTime& taken) {
@@ -89,3 +91,5 @@ void BackupRestore::showRestoredLibraries() {
     library_.clear();
     library_.showStoredLibraries(library_.storedLibraries());
 }
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "store/DatabaseBackup.h"
 
+namespace colorcard {
+
 class LibraryService;
 class Messenger;
 
@@ -27,3 +29,5 @@ private:
 
     LibraryService& library_;
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+namespace colorcard {
+
 namespace {
 
 // Decimals of each value: 2 for the hundredths, 1 for h, 4 for x and y,
@@ -35,3 +37,5 @@ QStringList ColorValueTexts::fromMeasurement(const QVector<int>& values) {
         texts << fixed(values[i], kDecimals[i]);
     return texts;
 }
+
+}  // namespace colorcard

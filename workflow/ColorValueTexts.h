@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVector>
 
+namespace colorcard {
+
 // The texts a measurement is shown and stored as: the nineteen integers of
 // the meter (L*, a*, b*; L*, u*, v*; L, C, h; Y, x, y; C, M, Y, K; R, G, B)
 // in their units, hundredths and so on, written out in fixed notation.
@@ -17,3 +19,5 @@ public:
     // value / 10^decimals with exactly that many decimals, "-" when negative.
     static QString fixed(int value, int decimals);
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <memory>
 
+namespace colorcard {
+
 namespace FormatSettings {
 
 QStringList illuminants() {
@@ -51,3 +53,5 @@ FormatWriteOptions load() {
 }
 
 }  // namespace FormatSettings
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 
 #include "formats/FormatOptions.h"
 
+namespace colorcard {
+
 // The user's settings of the open formats, kept with the program's other
 // settings: the CxF3 measuring conditions (illuminant and observer the
 // L*a*b* values are given under) and whether CSV files start with a UTF-8
@@ -34,3 +36,5 @@ FormatWriteOptions load(const QSettings& settings);
 FormatWriteOptions load();
 
 }  // namespace FormatSettings
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include "workflow/LibraryService.h"
 #include "workflow/OpenFormatImport.h"
 
+namespace colorcard {
+
 LibraryFileImport::LibraryFileImport(LibraryService& library) : library(library), import(library) {}
 
 bool LibraryFileImport::run() {
@@ -21,3 +23,5 @@ bool LibraryFileImport::run() {
         return import.read(fileName) && import.merge();
     return OpenFormatImport(library).run(fileName, format);
 }
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "workflow/SpreadsheetImport.h"
 
+namespace colorcard {
+
 class LibraryService;
 
 // The Import button: one file dialog offering the exchange workbook (the
@@ -20,3 +22,5 @@ private:
     LibraryService& library;
     SpreadsheetImport import;
 };
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include "workflow/LibraryService.h"
 #include "workflow/OpenFormatExport.h"
 
+namespace colorcard {
+
 LibraryFileSave::LibraryFileSave(LibraryService& library, const QString& templateDirectory,
                                  const FormatWriteOptions& options)
     : library(library), save(library, templateDirectory), options(options) {}
@@ -26,3 +28,5 @@ bool LibraryFileSave::run() {
         return save.writeTo(SpreadsheetSave::withXlsSuffix(chosen));
     return OpenFormatExport(library, options).run(LibraryFiles::withSuffix(chosen, format), format);
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include "formats/FormatOptions.h"
 #include "workflow/SpreadsheetSave.h"
 
+namespace colorcard {
+
 class LibraryService;
 
 // The Save button: one file dialog offering the exchange workbook (the
@@ -25,3 +27,5 @@ private:
     SpreadsheetSave save;
     FormatWriteOptions options;
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+namespace colorcard {
+
 namespace LibraryFiles {
 
 QString workbookFilter() {
@@ -29,3 +31,5 @@ QString withSuffix(const QString& fileName, OpenFormat format) {
 }
 
 }  // namespace LibraryFiles
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "formats/OpenFormats.h"
 
+namespace colorcard {
+
 // The file types the Save and Import buttons offer in one dialog: the
 // exchange workbook first (the dialog opens on it), then CSV, CGATS.17 and
 // CxF3. OpenFormat::Unknown stands for the exchange workbook here.
@@ -22,3 +24,5 @@ OpenFormat typeOf(const QString& fileName, const QString& selectedFilter);
 QString withSuffix(const QString& fileName, OpenFormat format);
 
 }  // namespace LibraryFiles
+
+}  // namespace colorcard

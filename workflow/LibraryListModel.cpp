@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "workflow/LibraryListModel.h"
 
+namespace colorcard {
+
 LibraryListModel::LibraryListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int LibraryListModel::rowCount(const QModelIndex& parent) const {
@@ -64,3 +66,5 @@ void LibraryListModel::clear() {
 void LibraryListModel::changed(int row) {
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 
 #include "workflow/LibraryTypes.h"
 
+namespace colorcard {
+
 // The listed libraries, one row each: identifier, name, description and the
 // stored colour count as the page shows them. The library service changes
 // the rows (after the store did); views bind to the model's signals. The
@@ -42,3 +44,5 @@ public:
 private:
     QList<LibraryEntry> rows_;
 };
+
+}  // namespace colorcard

@@ -19,6 +19,8 @@
 #include "workflow/Limits.h"
 #include "workflow/StoreErrorTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 // Value texts of a colour.
@@ -1112,3 +1114,5 @@ LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLi
     mergeCounts_.coloursKept += named.size() - replaced.size();
     return MergeOutcome::Merged;
 }
+
+}  // namespace colorcard

@@ -17,6 +17,8 @@
 #include "workflow/LibraryListModel.h"
 #include "workflow/LibraryTypes.h"
 
+namespace colorcard {
+
 // The libraries and colours of the store as the page lists them, and every
 // change to them: the store is changed first and the list (with its signals)
 // only after the store reported success, so a failure leaves both as they
@@ -312,3 +314,5 @@ private:
     int current_ = -1;
     bool locked_ = false;
 };
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace colorcard {
+
 // What tells libraries apart: name and description, each compared whole (no
 // joined text, so ("a:b", "c") and ("a", "b:c") are two libraries).
 struct LibraryKey {
@@ -68,3 +70,5 @@ struct IncomingLibrary {
 
     LibraryKey key() const { return {name, description}; }
 };
+
+}  // namespace colorcard

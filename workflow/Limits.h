@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+namespace colorcard {
+
 // The one set of limits every way into the store keeps to.
 namespace Limits {
 // Colours over all libraries of the store.
@@ -13,3 +15,5 @@ inline constexpr int NewerMeterLibraries = 46;
 // (the meter's record holds 16 bytes of each).
 inline constexpr int LibraryTextLength = 18;
 }  // namespace Limits
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include "colour/Tolerance.h"
 #include "workflow/ColorValueTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -61,3 +63,5 @@ MeasuredColour averageMeasurements(const QVector<MeasuredColour>& readings) {
     mean.deviation = averageReadings(labs).deviation;
     return mean;
 }
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "protocol/MeterTypes.h"
 
+namespace colorcard {
+
 // One measurement from several readings of the same sample: each of the
 // nineteen values is the mean of the readings, rounded to the meter's unit,
 // except the hue angle, whose mean is taken on the circle (the mean of 359°
@@ -13,3 +15,5 @@
 // back as it is. No readings, or several of which one has not nineteen
 // values, give an empty measurement.
 MeasuredColour averageMeasurements(const QVector<MeasuredColour>& readings);
+
+}  // namespace colorcard

@@ -22,6 +22,8 @@
 #include "workflow/SpreadsheetImport.h"
 #include "workflow/SpreadsheetSave.h"
 
+namespace colorcard {
+
 namespace {
 
 // Device settings row: MeterNo, Model, UIIndex, IsTarvik, Version, FlushEveryExchange.
@@ -44,7 +46,12 @@ MeterController::MeterController(LibraryService& library, FrameLayer* frames,
       frames_(frames),
       driver_(frames ? std::make_unique<FrameMeterDriver>(*frames) : nullptr),
       templateDirectory_(templateDirectory),
-      deviceTable_(readDeviceSettings(settingsFile)) {}
+      deviceTable_(readDeviceSettings(settingsFile)) {
+    // Qt 5 finds a signal's parameter types by the names they are written
+    // with, without the namespace (queued connections, signal spies).
+    qRegisterMetaType<MeterIdentity>("MeterIdentity");
+    qRegisterMetaType<MeasuredColour>("MeasuredColour");
+}
 
 qint64 MeterController::settingsNumber(const QVariant& value) {
     bool ok = false;
@@ -327,3 +334,5 @@ bool MeterController::writeToMeter() {
 bool MeterController::exportMeterData() {
     return driver_ && MeterExport(library_, *driver_).run();
 }
+
+}  // namespace colorcard

@@ -13,6 +13,8 @@
 #include "protocol/MeterDriver.h"
 #include "protocol/MeterTypes.h"
 
+namespace colorcard {
+
 class FrameLayer;
 class LibraryService;
 
@@ -134,3 +136,5 @@ private:
     // Instruments whose libraries were exported automatically in this run.
     QList<quint32> seenInstruments_;
 };
+
+}  // namespace colorcard

@@ -14,6 +14,8 @@
 #include "workflow/MeterResultTexts.h"
 #include "workflow/TransferProgress.h"
 
+namespace colorcard {
+
 namespace {
 
 // Other results end the run without a message.
@@ -141,3 +143,5 @@ bool MeterExport::storeLibraries(const QVector<MeterLibraryRecord>& libraries,
     library_.reselectLibrary();
     return merged >= 0;
 }
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include "protocol/MeterDriver.h"
 #include "workflow/LibraryTypes.h"
 
+namespace colorcard {
+
 class FrameLayer;
 class LibraryService;
 
@@ -43,3 +45,5 @@ private:
     MeterDriver& driver_;
     bool automatic_ = false;
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include "texts/MeterTexts.h"
 #include "texts/TransferTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 struct Entry {
@@ -54,3 +56,5 @@ const BilingualText* meterResultText(MeterStep step, MeterResult result) {
             return entry.text;
     return nullptr;
 }
+
+}  // namespace colorcard

@@ -11,6 +11,8 @@
 #include "workflow/MeterResultTexts.h"
 #include "workflow/TransferProgress.h"
 
+namespace colorcard {
+
 namespace {
 
 void appendWord(QByteArray& bytes, int value) {
@@ -211,3 +213,5 @@ bool MeterWrite::readMeterCounts(int* libraries, int* colours) {
         *colours += record.count;
     return true;
 }
+
+}  // namespace colorcard

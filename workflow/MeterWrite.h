@@ -6,6 +6,8 @@
 #include <QVariantList>
 #include <memory>
 
+namespace colorcard {
+
 class FrameLayer;
 class LibraryService;
 class MeterDriver;
@@ -51,3 +53,5 @@ private:
     MeterDriver& driver_;
     bool confirmed_ = false;
 };
+
+}  // namespace colorcard

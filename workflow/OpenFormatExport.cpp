@@ -11,6 +11,8 @@
 #include "texts/LibraryFileTexts.h"
 #include "workflow/LibraryService.h"
 
+namespace colorcard {
+
 OpenFormatExport::OpenFormatExport(LibraryService& library, const FormatWriteOptions& options)
     : library(library), options(options) {}
 
@@ -79,3 +81,5 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
          messenger.text(ChangeText::SavedFile, {QDir::toNativeSeparators(fileName)})}));
     return true;
 }
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include "formats/FormatOptions.h"
 #include "formats/OpenFormats.h"
 
+namespace colorcard {
+
 class LibraryService;
 
 // Writes libraries of the store into a CSV, CGATS.17 or CxF3 file, the values
@@ -29,3 +31,5 @@ private:
     LibraryService& library;
     FormatWriteOptions options;
 };
+
+}  // namespace colorcard

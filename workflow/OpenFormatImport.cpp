@@ -10,6 +10,8 @@
 #include "workflow/LibraryService.h"
 #include "workflow/Limits.h"
 
+namespace colorcard {
+
 OpenFormatImport::OpenFormatImport(LibraryService& library) : library(library) {}
 
 OpenFormatImport::~OpenFormatImport() = default;
@@ -119,3 +121,5 @@ bool OpenFormatImport::merge() {
     library.reselectLibrary();
     return merged >= 0;
 }
+
+}  // namespace colorcard

@@ -9,6 +9,8 @@
 #include "prompt/Prompt.h"
 #include "workflow/LibraryTypes.h"
 
+namespace colorcard {
+
 class LibraryService;
 
 // Imports a CSV, CGATS.17 or CxF3 file: the whole file is read and checked
@@ -40,3 +42,5 @@ private:
     QList<IncomingLibrary> libraries_;
     std::unique_ptr<ProgressReporter> progress;
 };
+
+}  // namespace colorcard

@@ -14,6 +14,8 @@
 #include "workflow/LibraryService.h"
 #include "workflow/SampleIndex.h"
 
+namespace colorcard {
+
 namespace {
 
 std::optional<Lab> labOf(const ColourEntry& colour) {
@@ -46,6 +48,9 @@ QualityController::QualityController(LibraryService& library, MeterController& m
       quality_(library.store().connectionName()),
       indexSettings_(library.store().connectionName()),
       clock_([] { return QDateTime::currentDateTime(); }) {
+    // As the meter's: the signals' types by the names they are written with.
+    qRegisterMetaType<SampleResult>("SampleResult");
+    qRegisterMetaType<QVector<NearestResult>>("QVector<NearestResult>");
     // Any change to the listed libraries may change the standards.
     const auto stale = [this] {
         indexStale_ = true;
@@ -648,3 +653,5 @@ bool QualityController::printLotReport(qint64 lotId, const TrendStandard& trendO
             return paintLotReport(device, painter, *data, language);
         }));
 }
+
+}  // namespace colorcard

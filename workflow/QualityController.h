@@ -17,6 +17,8 @@
 #include "store/QualityStore.h"
 #include "workflow/MeterController.h"
 
+namespace colorcard {
+
 class LibraryService;
 
 // A colour of a library used as the reference of a comparison.
@@ -226,3 +228,5 @@ private:
     StandardIndex index_;
     bool indexStale_ = true;
 };
+
+}  // namespace colorcard

@@ -9,6 +9,8 @@
 #include "workflow/LibraryService.h"
 #include "workflow/QualityController.h"
 
+namespace colorcard {
+
 namespace {
 
 QString fixed(double value) {
@@ -173,3 +175,5 @@ QVariant QualityHistoryModel::headerData(int section, Qt::Orientation orientatio
         return QAbstractTableModel::headerData(section, orientation, role);
     return titles_[section];
 }
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 
 #include "store/QualityStore.h"
 
+namespace colorcard {
+
 class QualityController;
 
 // "ΔE00 0.42 ≤ 1.00": the formula, the difference and the limit it was held to.
@@ -73,3 +75,5 @@ private:
     std::optional<QVector<QualityStore::HistoryEntry>> all_;
     bool anyIndex_ = false;
 };
+
+}  // namespace colorcard

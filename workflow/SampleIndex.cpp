@@ -4,6 +4,8 @@
 #include "texts/IndexTexts.h"
 #include "workflow/FormatSettings.h"
 
+namespace colorcard {
+
 namespace SampleIndex {
 
 MeasuringConditions conditions(const QSettings& settings) {
@@ -59,3 +61,5 @@ QString describe(ColourIndex index, const Lab& lab, const MeasuringConditions& c
 }
 
 }  // namespace SampleIndex
+
+}  // namespace colorcard

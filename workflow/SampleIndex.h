@@ -7,6 +7,8 @@
 #include "colour/ColourIndices.h"
 #include "texts/Language.h"
 
+namespace colorcard {
+
 // The whiteness, tint or yellowness index of a sample as the user reads it,
 // under the measuring conditions of the settings.
 namespace SampleIndex {
@@ -28,3 +30,5 @@ QString describe(ColourIndex index, const Lab& lab, const MeasuringConditions& c
                  const Language& language, bool brief = false);
 
 }  // namespace SampleIndex
+
+}  // namespace colorcard

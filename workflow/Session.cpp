@@ -9,6 +9,8 @@
 #include "store/ColorCardStore.h"
 #include "store/DataFiles.h"
 
+namespace colorcard {
+
 namespace {
 
 QString orDefault(const QString& given, QString (*fallback)()) {
@@ -57,3 +59,5 @@ Session::Session(const Setup& setup, QObject* parent)
 }
 
 Session::~Session() = default;
+
+}  // namespace colorcard

@@ -11,6 +11,8 @@
 #include "workflow/QualityController.h"
 #include "workflow/StoreService.h"
 
+namespace colorcard {
+
 class FrameLayer;
 class Prompt;
 
@@ -57,3 +59,5 @@ private:
     MeterController meter_;
     QualityController quality_;
 };
+
+}  // namespace colorcard

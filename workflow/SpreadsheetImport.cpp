@@ -9,6 +9,8 @@
 #include "workflow/LibraryService.h"
 #include "xls/EngineWorkbookFile.h"
 
+namespace colorcard {
+
 SpreadsheetImport::SpreadsheetImport(LibraryService& library)
     : library(library), openFile(EngineWorkbookFile::create) {}
 
@@ -200,3 +202,5 @@ bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibr
 
     return library.fitsLibraryLimit(keys, progress.get());
 }
+
+}  // namespace colorcard

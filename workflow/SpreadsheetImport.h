@@ -11,6 +11,8 @@
 #include "workflow/LibraryTypes.h"
 #include "xls/WorkbookFile.h"
 
+namespace colorcard {
+
 class LibraryService;
 
 // Imports an exchange workbook of the connected meter: the whole workbook
@@ -49,3 +51,5 @@ private:
     std::unique_ptr<ProgressReporter> progress;
     QList<IncomingLibrary> libraries_;
 };
+
+}  // namespace colorcard

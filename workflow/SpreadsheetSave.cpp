@@ -12,6 +12,8 @@
 #include "workflow/Limits.h"
 #include "xls/EngineWorkbookFile.h"
 
+namespace colorcard {
+
 namespace {
 
 // Worksheets of ColorCard_1.xls beyond the library sheet.
@@ -153,3 +155,5 @@ bool SpreadsheetSave::writeTo(const QString& fileName) {
          messenger.text(ChangeText::SavedFile, {QDir::toNativeSeparators(fileName)})}));
     return true;
 }
+
+}  // namespace colorcard

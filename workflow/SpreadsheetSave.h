@@ -11,6 +11,8 @@
 #include "store/ColorCardStore.h"
 #include "xls/WorkbookFile.h"
 
+namespace colorcard {
+
 class LibraryService;
 
 // Saves every library of the store with all values of its colours into a
@@ -58,3 +60,5 @@ private:
     QVector<Library> libraries;
     QList<QVariantList> librarySheet;
 };
+
+}  // namespace colorcard

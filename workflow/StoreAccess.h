@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+namespace colorcard {
+
 // What the login may do on the store, as the pages read it. A file allows
 // everything; on a server the login's group role decides (and the server
 // itself refuses the rest whatever the window shows).
@@ -13,3 +15,5 @@ struct StoreAccess {
     // writing the meter are open to every role.
     bool mayChangeStandards() const { return role != Role::Operator; }
 };
+
+}  // namespace colorcard

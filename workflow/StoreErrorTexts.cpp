@@ -3,6 +3,8 @@
 
 #include "texts/StoreTexts.h"
 
+namespace colorcard {
+
 BilingualText storeErrorText(StoreError error) {
     switch (error) {
         case StoreError::OpenDatabase:
@@ -65,3 +67,5 @@ StoreMessage storeFailureMessage(StoreResult result, const QString& databasePath
     }
     return {storeErrorText(result.error), {}};
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include "store/ColorCardStore.h"
 #include "texts/BilingualText.h"
 
+namespace colorcard {
+
 // The message the user is shown for a failed step of the store.
 BilingualText storeErrorText(StoreError error);
 
@@ -17,3 +19,5 @@ struct StoreMessage {
 };
 StoreMessage storeFailureMessage(StoreResult result, const QString& databasePath,
                                  const Language& language);
+
+}  // namespace colorcard

@@ -19,6 +19,8 @@
 #include "texts/ServerTexts.h"
 #include "texts/StoreWindowTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 QString localTime(const QDateTime& time) {
@@ -254,3 +256,5 @@ bool StoreService::restoreServerBackup() {
     emit libraryRestored(chosen.libraryId);
     return true;
 }
+
+}  // namespace colorcard

@@ -9,6 +9,8 @@
 #include "store/LibraryRepository.h"
 #include "workflow/StoreAccess.h"
 
+namespace colorcard {
+
 class Messenger;
 
 // The store the window works on, as chosen by --database, COLORCARD_DATABASE
@@ -81,3 +83,5 @@ private:
     std::unique_ptr<LibraryRepository> repository_;
     StoreAccess access_;
 };
+
+}  // namespace colorcard

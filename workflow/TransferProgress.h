@@ -7,6 +7,8 @@
 #include "prompt/Prompt.h"
 #include "protocol/MeterDriver.h"
 
+namespace colorcard {
+
 // The progress dialog of a meter transfer: opened once the driver knows how
 // many packages there are, hidden once, whether by the driver after the last
 // package or by the workflow after it reported a failure.
@@ -32,3 +34,5 @@ private:
     Open open_;
     std::unique_ptr<ProgressReporter> reporter_;
 };
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+namespace colorcard {
+
 AbPlotView::AbPlotView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("widget_abPlot"));
     setMinimumSize(190, 210);
@@ -44,3 +46,5 @@ void AbPlotView::paintEvent(QPaintEvent*) {
     }
     QPainter(this).drawPixmap(0, 0, cache_);
 }
+
+}  // namespace colorcard

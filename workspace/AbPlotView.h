@@ -6,6 +6,8 @@
 
 #include "report/AbPlot.h"
 
+namespace colorcard {
+
 // The a*b* plot of the quality page, painted by the same code as the report.
 class AbPlotView : public QWidget {
     Q_OBJECT
@@ -29,3 +31,5 @@ private:
     QPixmap cache_;
     Language language_;
 };
+
+}  // namespace colorcard

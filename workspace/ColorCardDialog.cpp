@@ -10,6 +10,8 @@
 #include "workspace/InputGuide.h"
 #include "workspace/NameValidator.h"
 
+namespace colorcard {
+
 ColorCardDialog::ColorCardDialog(const QString& title, const QString& name,
                                  const QString& description, Check check, QWidget* parent)
     : QDialog(parent), ui_(new Ui::ColorCardDialog), title_(title), check_(std::move(check)) {
@@ -74,3 +76,5 @@ void ColorCardDialog::changeEvent(QEvent* event) {
     }
     QDialog::changeEvent(event);
 }
+
+}  // namespace colorcard

@@ -7,11 +7,13 @@
 
 #include "texts/Language.h"
 
-class InputGuide;
-
 namespace Ui {
 class ColorCardDialog;
 }
+
+namespace colorcard {
+
+class InputGuide;
 
 // Asks for a library's name and description and stays open until the input
 // passes its check (which tells the user why it does not) or the user cancels.
@@ -52,3 +54,5 @@ private:
     InputGuide* nameGuide_ = nullptr;
     InputGuide* descriptionGuide_ = nullptr;
 };
+
+}  // namespace colorcard

@@ -12,6 +12,8 @@
 #include "workspace/NameValidator.h"
 #include "workspace/OperatorWidget.h"
 
+namespace colorcard {
+
 namespace {
 
 // Rows made beyond the viewport on each side (at least), so that scrolling by
@@ -290,3 +292,5 @@ bool ColorDataTable::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+}  // namespace colorcard

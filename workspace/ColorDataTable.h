@@ -12,8 +12,11 @@
 
 #include "workflow/LibraryTypes.h"
 
-class OperatorWidget;
 class QLineEdit;
+
+namespace colorcard {
+
+class OperatorWidget;
 
 // The colour table of the page. Every row has a name editor (column 1) and
 // Delete and Re-measure buttons (column 5), but the widgets exist only for the
@@ -114,3 +117,5 @@ private:
     int holds_ = 0;
     bool updateScheduled_ = false;
 };
+
+}  // namespace colorcard

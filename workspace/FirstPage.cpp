@@ -24,6 +24,8 @@
 #include "workspace/OperatorWidget.h"
 #include "workspace/RowSlotWarnings.h"
 
+namespace colorcard {
+
 namespace {
 
 const char* const kLockedStyle = "background-color: rgb(200,200,200);";
@@ -455,3 +457,5 @@ void FirstPage::restoreBackup() {
     else
         BackupRestore(library_).run();
 }
+
+}  // namespace colorcard

@@ -10,15 +10,17 @@
 #include "workflow/MeterController.h"
 #include "workflow/Session.h"
 
+class QPushButton;
+namespace Ui {
+class FirstPage;
+}
+
+namespace colorcard {
+
 class ColorCardDialog;
 class ColorDataTable;
 class FrameLayer;
 class LibraryTable;
-class QPushButton;
-
-namespace Ui {
-class FirstPage;
-}
 
 // The working page: meter information, the library and colour tables, the
 // measurement controls and the bulk actions. It shows what the library
@@ -112,3 +114,5 @@ private:
     QPushButton* restoreButton_ = nullptr;
     QPushButton* historyButton_ = nullptr;
 };
+
+}  // namespace colorcard

@@ -10,6 +10,8 @@
 
 #include "texts/QcTexts.h"
 
+namespace colorcard {
+
 HistoryFilterBar::HistoryFilterBar(QWidget* parent) : QWidget(parent) {
     // Narrow rows: the history shares the page's width with the nearest standards.
     auto* rows = new QVBoxLayout(this);
@@ -101,3 +103,5 @@ HistoryFilter HistoryFilterBar::filter(const QString& libraryId, const QString& 
     }
     return result;
 }
+
+}  // namespace colorcard

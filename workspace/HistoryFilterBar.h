@@ -11,6 +11,8 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 
+namespace colorcard {
+
 // Which comparisons the history lists: one lot or all, the standard on show
 // or all, a range of dates or all.
 class HistoryFilterBar : public QWidget {
@@ -35,3 +37,5 @@ private:
     QDateEdit* to_ = nullptr;
     Language language_ = Language::chinese();
 };
+
+}  // namespace colorcard

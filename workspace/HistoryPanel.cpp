@@ -18,6 +18,8 @@
 #include "workspace/LotView.h"
 #include "workspace/QualityPageText.h"
 
+namespace colorcard {
+
 HistoryPanel::HistoryPanel(QualityController& controller, QWidget* parent)
     : QGroupBox(parent), controller_(controller) {
     setObjectName(QStringLiteral("groupBox_qcHistory"));
@@ -137,3 +139,5 @@ void HistoryPanel::showLotView() {
     }
     lotView_->showComparisons(oldestFirst, trend, steps, filter_->lotId() > 0);
 }
+
+}  // namespace colorcard

@@ -3,13 +3,16 @@
 
 #include <QGroupBox>
 
-class HistoryFilterBar;
-class LotView;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+
+namespace colorcard {
+
+class HistoryFilterBar;
+class LotView;
 class QualityController;
 class QualityHistoryModel;
 
@@ -44,3 +47,5 @@ private:
     QLabel* passRate_ = nullptr;
     QPushButton* export_ = nullptr;
 };
+
+}  // namespace colorcard

@@ -13,6 +13,8 @@
 #include "prompt/Messenger.h"
 #include "texts/GuidanceTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 const char* const kCountStyle = "color: rgb(120, 120, 120); background: transparent;";
@@ -176,3 +178,5 @@ bool InputGuide::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+}  // namespace colorcard

@@ -13,6 +13,8 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 
+namespace colorcard {
+
 // Makes the limits of a line edit visible where the user types: a count such
 // as "7/10" inside its right edge, and a hint at the field when a character
 // is refused (by its validator or its maximum length) instead of dropping it
@@ -71,3 +73,5 @@ private:
     QString attempted_;
     QString lastHint_;
 };
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include "workflow/LibraryService.h"
 #include "workspace/OperatorWidget.h"
 
+namespace colorcard {
+
 namespace {
 
 QTableWidgetItem* centredItem(const QString& text) {
@@ -86,3 +88,5 @@ void LibraryTable::clear() {
     combo_->clear();
     table_->setRowCount(0);
 }
+
+}  // namespace colorcard

@@ -5,12 +5,15 @@
 #include <QPointer>
 #include <functional>
 
-class OperatorWidget;
-class LibraryListModel;
-class LibraryService;
 class QComboBox;
 class QTableWidget;
 class QWidget;
+
+namespace colorcard {
+
+class OperatorWidget;
+class LibraryListModel;
+class LibraryService;
 
 // The library table and the library combo box of the page, bound to the
 // library list model: row i of the table is item i of the combo box and
@@ -46,3 +49,5 @@ private:
     QPointer<QWidget> widgetParent_;
     RowConnector connector_;
 };
+
+}  // namespace colorcard

@@ -11,6 +11,8 @@
 #include "texts/QcTexts.h"
 #include "workflow/QualityController.h"
 
+namespace colorcard {
+
 LotPanel::LotPanel(QualityController& controller, QWidget* parent)
     : QWidget(parent), controller_(controller) {
     auto* grid = new QGridLayout(this);
@@ -77,3 +79,5 @@ void LotPanel::start() {
     note_->clear();
     // The operator usually measures the next lot too.
 }
+
+}  // namespace colorcard

@@ -9,6 +9,9 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace colorcard {
+
 class QualityController;
 
 // Which lot the next comparisons go to: one chosen from the list, or a new
@@ -33,3 +36,5 @@ private:
     QLineEdit* note_ = nullptr;
     QPushButton* start_ = nullptr;
 };
+
+}  // namespace colorcard

@@ -16,6 +16,8 @@
 #include "texts/QcTexts.h"
 #include "texts/ReportTexts.h"
 
+namespace colorcard {
+
 TrendView::TrendView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("widget_trend"));
     setMinimumSize(260, 220);
@@ -152,3 +154,5 @@ TrendStandard LotView::trendStandard() const {
     return standards_.size() > 1 && index >= 0 && index < standards_.size() ? standards_[index]
                                                                             : TrendStandard{};
 }
+
+}  // namespace colorcard

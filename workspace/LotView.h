@@ -15,6 +15,8 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+namespace colorcard {
+
 // The run charts of ΔE, ΔL*, Δa*, Δb*, painted by the report's code.
 class TrendView : public QWidget {
     Q_OBJECT
@@ -70,3 +72,5 @@ private:
     QPushButton* saveReport_ = nullptr;
     QPushButton* printReport_ = nullptr;
 };
+
+}  // namespace colorcard

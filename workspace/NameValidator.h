@@ -3,6 +3,8 @@
 
 #include <QRegularExpressionValidator>
 
+namespace colorcard {
+
 // Names typed on the page (libraries, descriptions, colours): letters, digits,
 // "-", "_" and spaces, case-sensitive.
 class NameValidator : public QRegularExpressionValidator {
@@ -12,3 +14,5 @@ public:
 
     static const char* pattern() { return "^[a-zA-Z0-9-_ ]+$"; }
 };
+
+}  // namespace colorcard

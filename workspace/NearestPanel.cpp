@@ -12,6 +12,8 @@
 #include "workflow/QualityController.h"
 #include "workspace/QualityPageText.h"
 
+namespace colorcard {
+
 namespace {
 
 QTableWidgetItem* cell(const QString& text) {
@@ -87,3 +89,5 @@ void NearestPanel::showNearest() {
         table_->setItem(row, 2, cell(QualityPageStyle::fixed(found[row].deltaE)));
     }
 }
+
+}  // namespace colorcard

@@ -9,6 +9,9 @@
 class QComboBox;
 class QLabel;
 class QTableWidget;
+
+namespace colorcard {
+
 class QualityController;
 
 // The standards of every library nearest the last sample, by the formula
@@ -29,3 +32,5 @@ private:
     QTableWidget* table_ = nullptr;
     QLabel* hint_ = nullptr;
 };
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+namespace colorcard {
+
 namespace {
 
 // The translation contexts stay those of the two forms this widget replaced.
@@ -77,3 +79,5 @@ OperatorWidget* libraryButtons(QObject* sender) {
 OperatorWidget* colourButtons(QObject* sender) {
     return ofUse(sender, OperatorWidget::Use::Colour);
 }
+
+}  // namespace colorcard

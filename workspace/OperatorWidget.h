@@ -6,6 +6,8 @@
 class QHBoxLayout;
 class QPushButton;
 
+namespace colorcard {
+
 // The two buttons of one table row: Delete and Modify in the library table,
 // Delete and Re-measure in the colour table. The page finds the row from the
 // widget's place in the table, so the signals carry nothing.
@@ -40,3 +42,5 @@ private:
 OperatorWidget* libraryButtons(QObject* sender);
 // Its row's widget when sender is the colour-row buttons (null otherwise).
 OperatorWidget* colourButtons(QObject* sender);
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+namespace colorcard {
+
 PageSwitcher::PageSwitcher(QWidget* parent) : QWidget(parent), group_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("pageSwitcher"));
     auto* layout = new QHBoxLayout(this);
@@ -46,3 +48,5 @@ void PageSwitcher::retranslate() {
     button(Libraries)->setText(tr("Libraries"));
     button(Quality)->setText(tr("Quality control"));
 }
+
+}  // namespace colorcard

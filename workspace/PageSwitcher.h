@@ -6,6 +6,8 @@
 class QButtonGroup;
 class QPushButton;
 
+namespace colorcard {
+
 // The two pages of the window, one button each: the libraries and quality control.
 class PageSwitcher : public QWidget {
     Q_OBJECT
@@ -29,3 +31,5 @@ private:
 
     QButtonGroup* group_;
 };
+
+}  // namespace colorcard

@@ -18,6 +18,8 @@
 #include "workspace/StandardPanel.h"
 #include "workspace/TolerancePanel.h"
 
+namespace colorcard {
+
 QualityPage::QualityPage(QualityController& controller, QWidget* parent)
     : QWidget(parent), controller_(controller) {
     MeterController& meter = controller.meter();
@@ -150,3 +152,5 @@ void QualityPage::toleranceEdited() {
         history_->showHistory();
     showPlot();
 }
+
+}  // namespace colorcard

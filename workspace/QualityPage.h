@@ -6,13 +6,16 @@
 
 #include "workflow/QualityController.h"
 
-class HistoryPanel;
-class LotPanel;
-class NearestPanel;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+
+namespace colorcard {
+
+class HistoryPanel;
+class LotPanel;
+class NearestPanel;
 class ResultPanel;
 class StandardPanel;
 class TolerancePanel;
@@ -65,3 +68,5 @@ private:
     QSpinBox* readings_ = nullptr;
     QPushButton* measure_ = nullptr;
 };
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 
 #include "colour/Tolerance.h"
 
+namespace colorcard {
+
 // The form texts of the quality page and its panels: one translation
 // context, the page's, whichever panel shows them.
 struct QualityPageText {
@@ -29,3 +31,5 @@ inline QLabel* named(QLabel* label, const char* name) {
 }
 
 }  // namespace QualityPageStyle
+
+}  // namespace colorcard

@@ -12,6 +12,8 @@
 #include "workflow/LibraryService.h"
 #include "workflow/MeterController.h"
 
+namespace colorcard {
+
 namespace {
 
 // The box layout directly holding widget, searched from layout down.
@@ -103,3 +105,5 @@ void ReadingCountBox::showDeviation(const MeasuredColour& measurement) {
         QString::number(measurement.deviation.a, 'f', 2),
         QString::number(measurement.deviation.b, 'f', 2)));
 }
+
+}  // namespace colorcard

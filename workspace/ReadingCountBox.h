@@ -9,6 +9,8 @@
 class QLabel;
 class QSpinBox;
 
+namespace colorcard {
+
 // How many readings a measurement averages, chosen beside a measure button,
 // with the standard deviations of L*, a*, b* of the last averaged
 // measurement. The count is the meter controller's count of measurements
@@ -38,3 +40,5 @@ private:
     MeterController& meter_;
     std::optional<MeasuredColour> last_;
 };
+
+}  // namespace colorcard

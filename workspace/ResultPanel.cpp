@@ -16,6 +16,8 @@
 #include "workspace/AbPlotView.h"
 #include "workspace/QualityPageText.h"
 
+namespace colorcard {
+
 using QualityPageStyle::fixed;
 using QualityPageStyle::labText;
 using QualityPageStyle::named;
@@ -305,3 +307,5 @@ void ResultPanel::showSampleIndex() {
     sampleIndex_->setText(text);
     sampleIndex_->setVisible(!text.isEmpty());
 }
+
+}  // namespace colorcard

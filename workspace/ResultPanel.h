@@ -6,9 +6,12 @@
 
 #include "colour/Tolerance.h"
 
-class AbPlotView;
 class QLabel;
 class QPushButton;
+
+namespace colorcard {
+
+class AbPlotView;
 class QualityController;
 
 // The comparison on show: standard and sample swatches with their values,
@@ -58,3 +61,5 @@ private:
     QPushButton* saveReport_ = nullptr;
     QPushButton* printReport_ = nullptr;
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace colorcard {
+
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
@@ -32,3 +34,5 @@ void withoutRowSlotWarnings(const std::function<void()>& setup) {
     qInstallMessageHandler(previousHandler);
     previousHandler = nullptr;
 }
+
+}  // namespace colorcard

@@ -13,6 +13,8 @@
 #include "workflow/QualityController.h"
 #include "workspace/QualityPageText.h"
 
+namespace colorcard {
+
 StandardPanel::StandardPanel(QualityController& controller, QWidget* parent)
     : QGroupBox(parent), controller_(controller) {
     setObjectName(QStringLiteral("groupBox_qcStandard"));
@@ -138,3 +140,5 @@ void StandardPanel::followStandard() {
         colour_->setCurrentIndex(colour);
     }
 }
+
+}  // namespace colorcard

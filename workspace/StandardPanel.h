@@ -5,6 +5,9 @@
 
 class QComboBox;
 class QLabel;
+
+namespace colorcard {
+
 class QualityController;
 
 // The standard: a library, then one of its colours (typing part of a name
@@ -35,3 +38,5 @@ private:
     QLabel* colourLabel_ = nullptr;
     QComboBox* colour_ = nullptr;
 };
+
+}  // namespace colorcard

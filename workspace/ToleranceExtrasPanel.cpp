@@ -10,6 +10,8 @@
 
 #include "texts/QcTexts.h"
 
+namespace colorcard {
+
 namespace {
 
 QDoubleSpinBox* limitBox(QWidget* parent, const QString& name) {
@@ -120,3 +122,5 @@ void ToleranceExtrasPanel::applyTo(ToleranceModel& model) const {
         bounds[i]->above = setOrNot(axes_[2 * i + 1]);
     }
 }
+
+}  // namespace colorcard

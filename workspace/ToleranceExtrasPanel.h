@@ -11,6 +11,8 @@ class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
 
+namespace colorcard {
+
 // The part of a tolerance beyond formula and limit: the warning level, the
 // limits on ΔL*, ΔC*, ΔH* (each side on its own) and whether the standard
 // has a tolerance of its own. Zero in a box means "not set".
@@ -39,3 +41,5 @@ private:
     QVector<QDoubleSpinBox*> axes_;
     QCheckBox* own_ = nullptr;
 };
+
+}  // namespace colorcard

@@ -17,6 +17,8 @@
 #include "workspace/QualityPageText.h"
 #include "workspace/ToleranceExtrasPanel.h"
 
+namespace colorcard {
+
 using QualityPageStyle::named;
 
 namespace {
@@ -371,3 +373,5 @@ void TolerancePanel::saveIndexSettings() {
     if (settings != controller_.indexSettings(toleranceLibrary_))
         controller_.saveIndexSettings(toleranceLibrary_, settings);
 }
+
+}  // namespace colorcard

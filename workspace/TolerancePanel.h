@@ -12,6 +12,9 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
+
+namespace colorcard {
+
 class QualityController;
 class ToleranceExtrasPanel;
 
@@ -91,3 +94,5 @@ private:
     QLabel* stepsLabel_ = nullptr;
     QVector<QDoubleSpinBox*> steps_;  // ΔL*, ΔC*, ΔH*; 0 follows the ΔE limit
 };
+
+}  // namespace colorcard

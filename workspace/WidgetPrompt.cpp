@@ -21,6 +21,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
+namespace colorcard {
+
 namespace {
 
 // Long enough that a short action shows no dialog at all, short enough that
@@ -353,3 +355,5 @@ int WidgetPrompt::choice(QWidget* parent, const QString& title, const QStringLis
     const QList<QTableWidgetItem*> selected = table->selectedItems();
     return selected.isEmpty() ? -1 : selected.first()->row();
 }
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "prompt/Prompt.h"
 
+namespace colorcard {
+
 // The real prompt: the toolkit's message boxes, file dialogs and progress
 // dialogs. A progress dialog appears only once its action has run for the
 // progress delay with work left, so a quick action shows none, and it is
@@ -62,3 +64,5 @@ private:
     std::shared_ptr<Dialogs> dialogs_;
     int progressDelay_;
 };
+
+}  // namespace colorcard

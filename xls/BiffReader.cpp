@@ -10,6 +10,8 @@
 #include "compat/QtCompat.h"
 #include "xls/Workbook.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr quint16 kBof = 0x0809;
@@ -532,3 +534,5 @@ bool BiffReader::read(const QByteArray& stream, Workbook* workbook) {
     *workbook = std::move(loaded);
     return true;
 }
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 
+namespace colorcard {
+
 class Workbook;
 
 // Reads the sheet names and cell values of a BIFF8 (or BIFF5) workbook
@@ -20,3 +22,5 @@ namespace BiffReader {
 bool read(const QByteArray& stream, Workbook* workbook);
 
 }  // namespace BiffReader
+
+}  // namespace colorcard

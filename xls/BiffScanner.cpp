@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "xls/BiffScanner.h"
 
+namespace colorcard {
+
 namespace {
 
 constexpr quint16 kBof = 0x0809;
@@ -293,3 +295,5 @@ BiffScanner::Result BiffScanner::scan(const QByteArray& stream, std::vector<Shee
     }
     return Result::Ok;
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace colorcard {
+
 // What the scan collects of one sheet.
 struct SheetLayout {
     // column -> width in 1/256 characters
@@ -24,3 +26,5 @@ public:
     // sheets receives one layout per sheet of the workbook's sheet list.
     static Result scan(const QByteArray& stream, std::vector<SheetLayout>* sheets);
 };
+
+}  // namespace colorcard

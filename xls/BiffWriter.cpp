@@ -12,6 +12,8 @@
 
 #include "xls/Workbook.h"
 
+namespace colorcard {
+
 namespace {
 
 // Record identifiers.
@@ -494,3 +496,5 @@ QByteArray BiffWriter::workbookStream(const Workbook& workbook) {
         out.append(QByteArray(kMinStreamSize - out.size(), '\0'));
     return out;
 }
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 
+namespace colorcard {
+
 class Workbook;
 
 // Builds the BIFF8 workbook stream ("Workbook") of a whole workbook: the
@@ -13,3 +15,5 @@ class BiffWriter {
 public:
     static QByteArray workbookStream(const Workbook& workbook);
 };
+
+}  // namespace colorcard

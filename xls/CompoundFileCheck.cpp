@@ -4,6 +4,8 @@
 #include <QtEndian>
 #include <vector>
 
+namespace colorcard {
+
 namespace {
 
 constexpr quint32 kEndOfChain = 0xFFFFFFFE;
@@ -84,3 +86,5 @@ bool CompoundFileCheck::directoryReadable(const QByteArray& file) {
     }
     return true;
 }
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 
+namespace colorcard {
+
 // FreeXL parses the compound file container on its own and trusts what the
 // directory says: an entry's name length makes it convert that many bytes
 // of a 128-byte entry. This walks the directory the way a reader does and
@@ -14,3 +16,5 @@ namespace CompoundFileCheck {
 bool directoryReadable(const QByteArray& file);
 
 }  // namespace CompoundFileCheck
+
+}  // namespace colorcard

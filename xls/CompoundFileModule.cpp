@@ -22,6 +22,8 @@
 #define COLORCARD_MODULEDIR_FROM_BINDIR "../lib/colorcard"
 #endif
 
+namespace colorcard {
+
 namespace CompoundFileModule {
 
 namespace {
@@ -78,3 +80,5 @@ const GsfCompoundFileFunctions* functions() {
 }
 
 }  // namespace CompoundFileModule
+
+}  // namespace colorcard

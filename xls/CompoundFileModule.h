@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+namespace colorcard {
+
 struct GsfCompoundFileFunctions;
 
 // The compound file module (xls/gsf), loaded on first use.
@@ -11,3 +13,5 @@ namespace CompoundFileModule {
 const GsfCompoundFileFunctions* functions();
 
 }  // namespace CompoundFileModule
+
+}  // namespace colorcard

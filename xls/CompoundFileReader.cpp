@@ -4,6 +4,8 @@
 #include "xls/CompoundFileModule.h"
 #include "xls/gsf/GsfCompoundFile.h"
 
+namespace colorcard {
+
 bool CompoundFileReader::readStream(const QByteArray& file, const QStringList& names,
                                     QByteArray* data) {
     const GsfCompoundFileFunctions* module = CompoundFileModule::functions();
@@ -13,3 +15,5 @@ bool CompoundFileReader::readStream(const QByteArray& file, const QStringList& n
     }
     return module->readStream(file, names, data);
 }
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+namespace colorcard {
+
 // Reads one stream out of an OLE2 compound file held in memory, with libgsf.
 class CompoundFileReader {
 public:
@@ -12,3 +14,5 @@ public:
     // names, or the stream cannot be read completely.
     static bool readStream(const QByteArray& file, const QStringList& names, QByteArray* data);
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include "xls/CompoundFileModule.h"
 #include "xls/gsf/GsfCompoundFile.h"
 
+namespace colorcard {
+
 void CompoundFileWriter::addStream(const QString& name, const QByteArray& data) {
     streams.emplace_back(name, data);
 }
@@ -12,3 +14,5 @@ QByteArray CompoundFileWriter::build() const {
     const GsfCompoundFileFunctions* module = CompoundFileModule::functions();
     return module ? module->build(streams) : QByteArray();
 }
+
+}  // namespace colorcard

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace colorcard {
+
 // Packs named streams into an OLE2 compound file (the container of .xls
 // workbooks), built in memory with libgsf.
 class CompoundFileWriter {
@@ -17,3 +19,5 @@ public:
 private:
     std::vector<std::pair<QString, QByteArray>> streams;
 };
+
+}  // namespace colorcard

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "xls/EngineWorkbookFile.h"
 
+namespace colorcard {
+
 EngineWorkbookFile::EngineWorkbookFile(const QString& fileName) : engine(fileName) {}
 
 bool EngineWorkbookFile::open(int sheetIndex) {
@@ -46,3 +48,5 @@ std::unique_ptr<WorkbookFile> EngineWorkbookFile::create(const QString& fileName
 bool EngineWorkbookFile::writeFailed() const {
     return engine.writeFailed();
 }
+
+}  // namespace colorcard

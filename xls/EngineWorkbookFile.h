@@ -6,6 +6,8 @@
 #include "xls/ExcelEngine.h"
 #include "xls/WorkbookFile.h"
 
+namespace colorcard {
+
 // A workbook file on disk, read and written by ExcelEngine.
 class EngineWorkbookFile : public WorkbookFile {
 public:
@@ -28,3 +30,5 @@ public:
 private:
     ExcelEngine engine;
 };
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 #include "xls/XlsReader.h"
 #include "xls/XlsWriter.h"
 
+namespace colorcard {
+
 ExcelEngine::ExcelEngine(const QString& fileName, QObject* parent)
     : QObject(parent), fileName(fileName) {}
 
@@ -160,3 +162,5 @@ bool ExcelEngine::deleteSheet(int index) {
     modified = true;
     return true;
 }
+
+}  // namespace colorcard

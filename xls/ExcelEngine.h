@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <memory>
 
+namespace colorcard {
+
 class Workbook;
 
 // Blocking access to one worksheet of one .xls workbook file. open() loads
@@ -83,3 +85,5 @@ private:
     int usedRows = 0;
     int usedColumns = 0;
 };
+
+}  // namespace colorcard

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "xls/Workbook.h"
 
+namespace colorcard {
+
 namespace {
 constexpr int kMaxSheetName = 31;
 }
@@ -39,3 +41,5 @@ bool Workbook::hasSheet(const QString& name) const {
     }
     return false;
 }
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "xls/Worksheet.h"
 
+namespace colorcard {
+
 // A whole workbook held in memory: its worksheets in tab order.
 class Workbook {
 public:
@@ -24,3 +26,5 @@ private:
     // A deque, so that references to added sheets stay valid as more are added.
     std::deque<Worksheet> sheets;
 };
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantList>
 
+namespace colorcard {
+
 // The operations of ExcelEngine that the save and the import use, so that a
 // test can stand in for a workbook file that fails at a chosen step.
 class WorkbookFile {
@@ -27,3 +29,5 @@ public:
     // (rather than on a file that is no workbook or cannot be read at all).
     virtual bool damaged() const { return false; }
 };
+
+}  // namespace colorcard

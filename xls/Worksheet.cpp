@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace colorcard {
+
 namespace {
 
 // Default column width in characters, and the widest one fitting gives.
@@ -161,3 +163,5 @@ void Worksheet::fitColumnWidths() {
             widths.insert(c, (std::min(content[c], kMaxFittedChars) + 2) * 256);
     }
 }
+
+}  // namespace colorcard

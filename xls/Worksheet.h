@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <vector>
 
+namespace colorcard {
+
 // The block of cells that hold something: 0-based first row and column, and
 // the number of rows and columns up to the last filled cell. An empty sheet
 // has zero counts.
@@ -67,3 +69,5 @@ private:
     std::vector<std::vector<QVariant>> rows;
     QMap<int, int> widths;
 };
+
+}  // namespace colorcard

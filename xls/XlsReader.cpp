@@ -10,6 +10,8 @@
 #include "xls/CompoundFileReader.h"
 #include "xls/Workbook.h"
 
+namespace colorcard {
+
 bool XlsReader::read(const QString& path, Workbook* workbook) {
     *workbook = Workbook();
     QFile file(path);
@@ -60,3 +62,5 @@ bool XlsReader::read(const QString&, const QByteArray& bytes, Workbook* workbook
         *damaged = false;
     return true;
 }
+
+}  // namespace colorcard

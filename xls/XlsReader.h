@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace colorcard {
+
 class Workbook;
 
 // Loads a whole .xls workbook into memory: cells through BiffReader, whose
@@ -22,3 +24,5 @@ public:
     static bool read(const QString& path, const QByteArray& bytes, Workbook* workbook,
                      bool* damaged = nullptr);
 };
+
+}  // namespace colorcard

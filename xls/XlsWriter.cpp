@@ -7,6 +7,8 @@
 #include "xls/CompoundFileWriter.h"
 #include "xls/Workbook.h"
 
+namespace colorcard {
+
 bool XlsWriter::write(const Workbook& workbook, const QString& path, QByteArray* written) {
     if (path.isEmpty() || workbook.sheetCount() == 0)
         return false;
@@ -28,3 +30,5 @@ bool XlsWriter::write(const Workbook& workbook, const QString& path, QByteArray*
         *written = bytes;
     return true;
 }
+
+}  // namespace colorcard

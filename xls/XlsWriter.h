@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace colorcard {
+
 class Workbook;
 
 // Saves a whole workbook as an .xls (BIFF8) file. The file is replaced only
@@ -13,3 +15,5 @@ public:
     // written, when given, receives the bytes of the file.
     static bool write(const Workbook& workbook, const QString& path, QByteArray* written = nullptr);
 };
+
+}  // namespace colorcard

@@ -11,6 +11,8 @@
 #include "sim/SimHidBackend.h"
 #include "texts/DemoTexts.h"
 
+namespace colorcard {
+
 DemoPanel::DemoPanel(SimHidBackend& backend, QWidget* parent, std::function<Language()> language)
     : QWidget(parent, Qt::Tool), backend_(backend), language_(std::move(language)) {
     auto* layout = new QVBoxLayout(this);
@@ -86,3 +88,5 @@ void DemoPanel::swapInstrument(bool other) {
     }
     backend_.meter().setIdentity(identity);
 }
+
+}  // namespace colorcard

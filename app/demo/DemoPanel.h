@@ -9,6 +9,9 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+
+namespace colorcard {
+
 class SimHidBackend;
 
 // The demo's stand-in for a hand on the meter: plug and unplug it, choose the
@@ -40,3 +43,5 @@ private:
     QPushButton* colour_;
     QLabel* swatch_;
 };
+
+}  // namespace colorcard

@@ -17,6 +17,8 @@
 #include "workspace/PageSwitcher.h"
 #include "workspace/QualityPage.h"
 
+namespace colorcard {
+
 namespace {
 
 bool save(QWidget& widget, const QString& path) {
@@ -93,3 +95,5 @@ void takeScreenshots(const QString& directory, MainWindow& window, DemoPanel& pa
         QCoreApplication::exit(saved ? 0 : 1);
     });
 }
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace colorcard {
+
 class MainWindow;
 class DemoPanel;
 
@@ -13,3 +15,5 @@ class DemoPanel;
 // quits (exit code 1 when a picture could not be written). Kept small on
 // disk: the images are palette-reduced.
 void takeScreenshots(const QString& directory, MainWindow& window, DemoPanel& panel);
+
+}  // namespace colorcard

@@ -15,6 +15,8 @@
 #include "sim/SimEventSource.h"
 #include "sim/SimHidBackend.h"
 
+using namespace colorcard;
+
 namespace {
 
 QString demoDataDirectory() {

@@ -693,15 +693,6 @@ Needs a connected meter.</source>
         <source>ColorCard Instruments Co., Ltd.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Modify library</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New library</source>
-        <comment>dialog title</comment>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>FormatText</name>
@@ -1412,17 +1403,6 @@ The current data is backed up first.</source>
     </message>
 </context>
 <context>
-    <name>PageSwitcher</name>
-    <message>
-        <source>Libraries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quality control</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>PromptText</name>
     <message>
         <source>Tip</source>
@@ -1898,18 +1878,6 @@ The current data is backed up first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Readings:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How many readings are averaged (1–10)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Measure sample</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Comparison</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1987,22 +1955,6 @@ The current data is backed up first.</source>
     </message>
     <message>
         <source>Pass rate: — (no results yet)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sample</source>
-        <comment>group title</comment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ReadingCountBox</name>
-    <message>
-        <source>Readings:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How many readings are averaged (1–10)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2982,6 +2934,60 @@ Retry, or Cancel to work offline (nothing can be changed until the server is bac
     <message>
         <source>The message received for reading standard color card data is incorrect!</source>
         <comment>ReadDataBadReply</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>colorcard::FirstPage</name>
+    <message>
+        <source>Modify library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New library</source>
+        <comment>dialog title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>colorcard::PageSwitcher</name>
+    <message>
+        <source>Libraries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality control</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>colorcard::QualityPage</name>
+    <message>
+        <source>Readings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many readings are averaged (1–10)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure sample</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <comment>group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>colorcard::ReadingCountBox</name>
+    <message>
+        <source>Readings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many readings are averaged (1–10)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -650,10 +650,6 @@ Needs a connected meter and a locked library.</source>
         <translation>色卡仪器科技有限公司</translation>
     </message>
     <message>
-        <source>Modify library</source>
-        <translation>色卡库修改</translation>
-    </message>
-    <message>
         <source>Lock the current library: every measured color goes into it.
 Measuring needs a locked library.</source>
         <translation>锁定当前色卡库：测量的颜色都存入该库。
@@ -706,11 +702,6 @@ Needs a connected meter and at least one color in every library.</source>
 Needs a connected meter.</source>
         <translation>读取仪器中的色卡库并存入数据库，已有的色卡库会先询问是否覆盖。
 需要：已连接仪器。</translation>
-    </message>
-    <message>
-        <source>New library</source>
-        <comment>dialog title</comment>
-        <translation>色卡库新建</translation>
     </message>
 </context>
 <context>
@@ -1428,17 +1419,6 @@ The current data is backed up first.</source>
     </message>
 </context>
 <context>
-    <name>PageSwitcher</name>
-    <message>
-        <source>Libraries</source>
-        <translation>色卡管理</translation>
-    </message>
-    <message>
-        <source>Quality control</source>
-        <translation>质量控制</translation>
-    </message>
-</context>
-<context>
     <name>PromptText</name>
     <message>
         <source>Tip</source>
@@ -1914,18 +1894,6 @@ The current data is backed up first.</source>
         <translation>样品</translation>
     </message>
     <message>
-        <source>Readings:</source>
-        <translation>读数次数：</translation>
-    </message>
-    <message>
-        <source>How many readings are averaged (1–10)</source>
-        <translation>取几次读数的平均值（1–10）</translation>
-    </message>
-    <message>
-        <source>Measure sample</source>
-        <translation>测量样品</translation>
-    </message>
-    <message>
         <source>Comparison</source>
         <translation>比较结果</translation>
     </message>
@@ -2004,22 +1972,6 @@ The current data is backed up first.</source>
     <message>
         <source>Pass rate: — (no results yet)</source>
         <translation>合格率：—（暂无结果）</translation>
-    </message>
-    <message>
-        <source>Sample</source>
-        <comment>group title</comment>
-        <translation>样品测量</translation>
-    </message>
-</context>
-<context>
-    <name>ReadingCountBox</name>
-    <message>
-        <source>Readings:</source>
-        <translation>读数次数：</translation>
-    </message>
-    <message>
-        <source>How many readings are averaged (1–10)</source>
-        <translation>取几次读数的平均值（1–10）</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +2955,60 @@ Retry, or Cancel to work offline (nothing can be changed until the server is bac
         <source>The message received for reading standard color card data is incorrect!</source>
         <comment>ReadDataBadReply</comment>
         <translation>读标准色卡数据接收到的报文有错误！</translation>
+    </message>
+</context>
+<context>
+    <name>colorcard::FirstPage</name>
+    <message>
+        <source>Modify library</source>
+        <translation>色卡库修改</translation>
+    </message>
+    <message>
+        <source>New library</source>
+        <comment>dialog title</comment>
+        <translation>色卡库新建</translation>
+    </message>
+</context>
+<context>
+    <name>colorcard::PageSwitcher</name>
+    <message>
+        <source>Libraries</source>
+        <translation>色卡管理</translation>
+    </message>
+    <message>
+        <source>Quality control</source>
+        <translation>质量控制</translation>
+    </message>
+</context>
+<context>
+    <name>colorcard::QualityPage</name>
+    <message>
+        <source>Readings:</source>
+        <translation>读数次数：</translation>
+    </message>
+    <message>
+        <source>How many readings are averaged (1–10)</source>
+        <translation>取几次读数的平均值（1–10）</translation>
+    </message>
+    <message>
+        <source>Measure sample</source>
+        <translation>测量样品</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <comment>group title</comment>
+        <translation>样品测量</translation>
+    </message>
+</context>
+<context>
+    <name>colorcard::ReadingCountBox</name>
+    <message>
+        <source>Readings:</source>
+        <translation>读数次数：</translation>
+    </message>
+    <message>
+        <source>How many readings are averaged (1–10)</source>
+        <translation>取几次读数的平均值（1–10）</translation>
     </message>
 </context>
 </TS>

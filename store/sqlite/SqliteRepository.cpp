@@ -17,6 +17,8 @@
 #include "store/sqlite/SqliteRows.h"
 #include "store/sqlite/SqliteStatements.h"
 
+namespace colorcard {
+
 namespace {
 
 using namespace SqliteRows;
@@ -568,3 +570,5 @@ bool SqliteRepository::checkForChanges() {
     emit changed();
     return true;
 }
+
+}  // namespace colorcard

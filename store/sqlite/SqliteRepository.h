@@ -9,6 +9,8 @@
 #include "store/LibraryRepository.h"
 #include "store/StoreResult.h"
 
+namespace colorcard {
+
 // The repository on an SQLite file through an open connection of the
 // toolkit, which the caller owns (the window's store or a StoreConnection).
 // Keeps the tables exactly as the store has always written them.
@@ -96,3 +98,5 @@ private:
     qint64 seenVersion_ = -1;
     std::function<QDateTime()> clock_;
 };
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 
 #include "model/Colour.h"
 
+namespace colorcard {
+
 // What the store and the repository both need to read and bind rows of the
 // SQLite file the same way.
 namespace SqliteRows {
@@ -43,3 +45,5 @@ inline Library libraryAt(const QSqlQuery& query) {
 }
 
 }  // namespace SqliteRows
+
+}  // namespace colorcard

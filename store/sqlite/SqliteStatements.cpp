@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/sqlite/SqliteStatements.h"
 
+namespace colorcard {
+
 namespace SqliteStatements {
 
 QString createLibraryTable() {
@@ -57,3 +59,5 @@ QString replaceRow(const QString& table, const QStringList& columns) {
 }
 
 }  // namespace SqliteStatements
+
+}  // namespace colorcard

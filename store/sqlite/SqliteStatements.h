@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace colorcard {
+
 // The statements only SQLite understands, in one place: the schema's
 // auto-increment keys, the catalogue (sqlite_master) and replacing upserts.
 // The texts of the CREATE statements are what the file keeps as its schema,
@@ -30,3 +32,5 @@ QString catalogueProbe();
 QString replaceRow(const QString& table, const QStringList& columns);
 
 }  // namespace SqliteStatements
+
+}  // namespace colorcard

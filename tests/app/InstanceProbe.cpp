@@ -18,6 +18,8 @@
 #include "app/SingleApplication.h"
 #include "tests/support/ScriptedPrompt.h"
 
+using namespace colorcard;
+
 namespace {
 
 void say(const QString& line) {

@@ -4,6 +4,8 @@
 
 #include "app/AppInit.h"
 
+using namespace colorcard;
+
 namespace {
 
 // Counts the mouse events that reach the widget itself.

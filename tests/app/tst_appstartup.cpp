@@ -7,6 +7,8 @@
 
 #include "app/AppStartup.h"
 
+using namespace colorcard;
+
 class TestAppStartup : public QObject {
     Q_OBJECT
 

@@ -19,6 +19,8 @@
 #include "workspace/PageSwitcher.h"
 #include "workspace/QualityPage.h"
 
+using namespace colorcard;
+
 namespace {
 
 // A link that records what the window and its frame layer do with it.

@@ -14,6 +14,8 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "workspace/FirstPage.h"
 
+using namespace colorcard;
+
 class WindowSettingsTest : public QObject {
     Q_OBJECT
 

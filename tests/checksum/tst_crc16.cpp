@@ -4,6 +4,8 @@
 #include "checksum/CountCheckCode.h"
 #include "checksum/Crc16.h"
 
+using namespace colorcard;
+
 class Crc16Test : public QObject {
     Q_OBJECT
 private slots:

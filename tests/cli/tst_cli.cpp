@@ -10,6 +10,8 @@
 #include "store/ColorCardStore.h"
 #include "tests/support/SampleLibraries.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kReds = QStringLiteral("ColorCard1260513100000");

@@ -9,6 +9,8 @@
 
 #include "cli/Completion.h"
 
+using namespace colorcard;
+
 class CliDocsTest : public QObject {
     Q_OBJECT
 private slots:

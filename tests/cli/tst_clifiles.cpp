@@ -14,6 +14,8 @@
 #include "tests/formats/FormatFixture.h"
 #include "tests/support/LibraryFixture.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kMeter = QStringLiteral("12345678");

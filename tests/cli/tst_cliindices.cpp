@@ -15,6 +15,8 @@
 #include "store/QualityStore.h"
 #include "tests/support/SampleLibraries.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kReds = QStringLiteral("ColorCard1260513100000");

@@ -12,6 +12,8 @@
 #include "store/QualityStore.h"
 #include "tests/support/SampleLibraries.h"
 
+using namespace colorcard;
+
 namespace {
 
 struct Run {

@@ -9,6 +9,8 @@
 #include "colour/ColourIndices.h"
 #include "colour/ShadeSort.h"
 
+using namespace colorcard;
+
 Q_DECLARE_METATYPE(ColourIndex)
 Q_DECLARE_METATYPE(IndexValue::Status)
 

@@ -5,6 +5,8 @@
 #include "colour/NearestStandards.h"
 #include "colour/Tolerance.h"
 
+using namespace colorcard;
+
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(Tolerance)
 Q_DECLARE_METATYPE(ToleranceModel)

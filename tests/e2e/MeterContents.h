@@ -10,6 +10,8 @@
 #include "sim/SimMeter.h"
 #include "store/ColorCardStore.h"
 
+using namespace colorcard;
+
 // The demo's samples and a library with Chinese names, as another program
 // could have written them into the meter.
 inline QVector<SimLibrary> meterLibraries() {

@@ -15,6 +15,8 @@
 #include "workspace/ColorDataTable.h"
 #include "workspace/FirstPage.h"
 
+using namespace colorcard;
+
 class BackupWindowTest : public QObject {
     Q_OBJECT
 private slots:

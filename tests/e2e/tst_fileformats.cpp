@@ -19,6 +19,8 @@
 #include "ui_FirstPage.h"
 #include "workspace/FirstPage.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kWorkbookFilter = QStringLiteral("Excel (*.xls)");

@@ -21,6 +21,8 @@
 #include "workspace/InputGuide.h"
 #include "workspace/OperatorWidget.h"
 
+using namespace colorcard;
+
 using Answer = Prompt::SeriesAnswer;
 Q_DECLARE_METATYPE(Prompt::SeriesAnswer)
 

@@ -22,6 +22,8 @@
 #include "workspace/ColorDataTable.h"
 #include "workspace/FirstPage.h"
 
+using namespace colorcard;
+
 namespace {
 
 // Every library with its name, description, meter number and count, then

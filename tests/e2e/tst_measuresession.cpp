@@ -16,6 +16,8 @@
 #include "workspace/FirstPage.h"
 #include "workspace/OperatorWidget.h"
 
+using namespace colorcard;
+
 namespace {
 
 // Fills in and saves every library dialog the page opens.

@@ -24,6 +24,8 @@
 #include "workspace/ColorDataTable.h"
 #include "workspace/WidgetPrompt.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kExported = QStringLiteral("导出仪器色卡数据成功！");

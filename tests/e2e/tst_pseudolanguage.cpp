@@ -13,6 +13,8 @@
 #include "texts/MeterTexts.h"
 #include "texts/TextCatalogue.h"
 
+using namespace colorcard;
+
 namespace {
 
 bool bracketed(const QString& text) {

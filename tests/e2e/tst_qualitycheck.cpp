@@ -20,6 +20,8 @@
 #include "workspace/PageSwitcher.h"
 #include "workspace/QualityPage.h"
 
+using namespace colorcard;
+
 namespace {
 
 Lab labOfRgb(int r, int g, int b) {

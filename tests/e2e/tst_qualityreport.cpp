@@ -19,6 +19,8 @@
 #include "workspace/PageSwitcher.h"
 #include "workspace/QualityPage.h"
 
+using namespace colorcard;
+
 namespace {
 
 // The window on the quality page with the demo meter's libraries.

@@ -21,6 +21,8 @@
 #include "workspace/ColorCardDialog.h"
 #include "workspace/FirstPage.h"
 
+using namespace colorcard;
+
 namespace {
 
 // The test server's script, quietly (it prints the socket directory).

@@ -17,6 +17,8 @@
 #include "tests/support/TestPacing.h"
 #include "workspace/FirstPage.h"
 
+using namespace colorcard;
+
 class TransferEndToEnd : public QObject {
     Q_OBJECT
 

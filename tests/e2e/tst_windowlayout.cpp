@@ -32,6 +32,8 @@
 #include "workspace/PageSwitcher.h"
 #include "workspace/QualityPage.h"
 
+using namespace colorcard;
+
 namespace {
 
 QString describe(const QWidget* widget) {

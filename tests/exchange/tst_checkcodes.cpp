@@ -4,6 +4,8 @@
 #include "checksum/Crc16.h"
 #include "exchange/CheckCodes.h"
 
+using namespace colorcard;
+
 namespace {
 quint16 crcOf(const QByteArray& bytes) {
     return crc16(bytes, bytes.size());

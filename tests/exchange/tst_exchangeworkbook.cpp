@@ -9,6 +9,8 @@
 #include "exchange/ExchangeWorkbook.h"
 #include "tests/workflow/ExchangeFixture.h"
 
+using namespace colorcard;
+
 namespace {
 
 QVector<Colour> records(const QList<SheetColour>& list) {

@@ -8,6 +8,8 @@
 #include "formats/OpenFormats.h"
 #include "store/ColorCardStore.h"
 
+using namespace colorcard;
+
 // Colours as a measurement stores them: L*a*b* spread over the meter's range
 // and the other values of that L*a*b*, all in the stored form.
 inline FormatColor storedColor(const QString& name, int seed) {

@@ -4,6 +4,8 @@
 #include "sim/SimMeter.h"
 #include "tests/formats/FormatFixture.h"
 
+using namespace colorcard;
+
 // Files written by hand after each format's published structure import as
 // their authors meant; every refusal happens before anything is returned and
 // says what is wrong in both languages.

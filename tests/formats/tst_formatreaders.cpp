@@ -7,6 +7,8 @@
 
 #include "tests/formats/FormatFixture.h"
 
+using namespace colorcard;
+
 // The files written are read by readers that share no code with the
 // program: Python's csv module, Little CMS, a plain CGATS parser in Python
 // and ArgyllCMS's cxf2ti3. Files those tools write import as they meant.

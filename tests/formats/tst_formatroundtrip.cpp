@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/formats/FormatFixture.h"
 
+using namespace colorcard;
+
 // Libraries written in each open format and imported again come back with
 // every name and value; the store's libraries survive the way through a file.
 class FormatRoundTripTest : public QObject {

@@ -7,6 +7,8 @@
 
 #include "link/HidBackend.h"
 
+using namespace colorcard;
+
 // A HID backend whose input reports are scripted, with a virtual clock: a
 // read waits only by moving the clock. Shared by the link and frame tests.
 class ScriptedHidBackend : public HidBackend {

@@ -9,6 +9,8 @@
 #include "link/UsbLinkOpener.h"
 #include "tests/link/ScriptedHidBackend.h"
 
+using namespace colorcard;
+
 namespace {
 
 // A key information reply as the meter sends it.

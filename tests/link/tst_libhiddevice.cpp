@@ -5,6 +5,8 @@
 #include "link/libHidDevice.h"
 #include "tests/link/ScriptedHidBackend.h"
 
+using namespace colorcard;
+
 namespace {
 
 QByteArray counting(int length, int first = 0) {

@@ -4,6 +4,8 @@
 #include "model/Colour.h"
 #include "model/Quality.h"
 
+using namespace colorcard;
+
 class TestColour : public QObject {
     Q_OBJECT
 

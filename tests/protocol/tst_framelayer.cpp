@@ -7,6 +7,8 @@
 #include "protocol/FrameBytes.h"
 #include "protocol/FrameLayer.h"
 
+using namespace colorcard;
+
 namespace {
 
 QByteArray withCrc(const char* hex) {

@@ -4,6 +4,8 @@
 #include "protocol/IdentityMessages.h"
 #include "tests/support/ScriptedFrames.h"
 
+using namespace colorcard;
+
 namespace {
 
 // Key information bytes 8..23: year 2024, May 20, instrument 0x12345678,

@@ -4,6 +4,8 @@
 #include "protocol/MeasureMessages.h"
 #include "tests/support/ScriptedFrames.h"
 
+using namespace colorcard;
+
 namespace {
 
 // Payload bytes 8..61: L*a*b* 10000 -1000 -100; L*u*v* 10000 -10 5;

@@ -9,6 +9,8 @@
 #include "sim/SimHidBackend.h"
 #include "tests/support/TestPacing.h"
 
+using namespace colorcard;
+
 namespace {
 
 // What the driver told about a transfer's packages.

@@ -6,6 +6,8 @@
 #include "protocol/MeterText.h"
 #include "protocol/StdCardMessages.h"
 
+using namespace colorcard;
+
 namespace {
 
 // GB2312 bytes as the C library's iconv reads them: a reader independent of

@@ -4,6 +4,8 @@
 #include "protocol/StdCardMessages.h"
 #include "tests/support/ScriptedFrames.h"
 
+using namespace colorcard;
+
 namespace {
 
 QByteArray hex(const QByteArray& h) {

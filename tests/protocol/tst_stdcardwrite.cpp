@@ -5,6 +5,8 @@
 #include "protocol/StdCardMessages.h"
 #include "tests/support/ScriptedFrames.h"
 
+using namespace colorcard;
+
 namespace {
 
 QByteArray hex(const QByteArray& h) {

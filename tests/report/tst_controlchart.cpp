@@ -4,6 +4,8 @@
 
 #include "report/ControlChart.h"
 
+using namespace colorcard;
+
 namespace {
 bool near(double x, double y) {
     return std::abs(x - y) < 1e-5;

@@ -7,6 +7,8 @@
 
 #include "report/RunChart.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QRgb kLine = qRgb(0x2C, 0x5A, 0xA0);

@@ -5,6 +5,8 @@
 
 #include "report/ToleranceContour.h"
 
+using namespace colorcard;
+
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(DifferenceMethod)
 

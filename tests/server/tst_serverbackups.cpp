@@ -13,6 +13,8 @@
 #include "tests/server/ServerCli.h"
 #include "tests/support/TestServer.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kReds = QStringLiteral("ColorCard1260513100000");

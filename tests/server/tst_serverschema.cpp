@@ -13,6 +13,8 @@
 #include "server/ServerSchema.h"
 #include "server/ServerUrl.h"
 
+using namespace colorcard;
+
 namespace {
 
 const char* const kDatabase = "colorcard_schema_test";

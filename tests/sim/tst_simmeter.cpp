@@ -6,6 +6,8 @@
 #include "sim/SimEventSource.h"
 #include "sim/SimHidBackend.h"
 
+using namespace colorcard;
+
 // Every expected frame here is written out by hand from the protocol's frame
 // tables; only the CRCs are computed, by the little function below.
 namespace {

@@ -12,6 +12,8 @@
 
 #include "store/ColorCardStore.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kStamp = QStringLiteral("261206184231");

@@ -11,6 +11,8 @@
 #include "store/ColorCardStore.h"
 #include "store/DatabaseBackup.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QDateTime kStart(QDate(2026, 12, 6), QTime(18, 42, 31, 250));

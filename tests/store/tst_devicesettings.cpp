@@ -5,6 +5,8 @@
 
 #include "store/DeviceSettings.h"
 
+using namespace colorcard;
+
 namespace {
 
 QString writeSettings(const QTemporaryDir& dir, const QByteArray& content) {

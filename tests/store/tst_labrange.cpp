@@ -4,6 +4,8 @@
 
 #include "store/LabRange.h"
 
+using namespace colorcard;
+
 class LabRangeTest : public QObject {
     Q_OBJECT
 private slots:

@@ -13,6 +13,8 @@
 #include "store/StoreConnection.h"
 #include "tests/support/SampleLibraries.h"
 
+using namespace colorcard;
+
 Q_DECLARE_METATYPE(Tolerance)
 Q_DECLARE_METATYPE(HistoryFilter)
 

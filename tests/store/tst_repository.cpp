@@ -15,6 +15,8 @@
 #include "tests/support/SampleLibraries.h"
 #include "tests/support/TestServer.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kReds = QStringLiteral("ColorCard1260513100000");

@@ -11,6 +11,8 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "workflow/LibraryService.h"
 
+namespace colorcard {
+
 // The library list a view would show, kept only from the service's signals:
 // "name|description|count" per row. When it differs from the service's own
 // list, a signal was missing or wrong.
@@ -163,3 +165,5 @@ struct LibraryFixture {
         return service().rowOf({name, description}) >= 0;
     }
 };
+
+}  // namespace colorcard

@@ -5,6 +5,8 @@
 
 #include "store/ColorCardStore.h"
 
+namespace colorcard {
+
 // Libraries written through the window's own store, for tests of what reads
 // them beside it. Each colour: identifier, name, L*, a*, b* (other values "0").
 struct SampleColour {
@@ -39,3 +41,5 @@ inline void addSampleLibraries(ColorCardStore& store) {
                      {{"ColorData1260513100001", "Navy", "25.00", "10.00", "-45.00"},
                       {"ColorData2260513100001", "Sky \"light\"", "70.00", "-10.00", "-30.00"}});
 }
+
+}  // namespace colorcard

@@ -3,6 +3,8 @@
 
 #include "checksum/Crc16.h"
 
+namespace colorcard {
+
 void ScriptedLinker::close() {
     open = false;
     ++closeCount;
@@ -72,3 +74,5 @@ QByteArray ScriptedLinker::sealed(const QByteArray& hex) {
     bytes.append(char(crc & 0xFF)).append(char(crc >> 8));
     return bytes;
 }
+
+}  // namespace colorcard

@@ -8,6 +8,8 @@
 
 #include "link/CLinker.h"
 
+namespace colorcard {
+
 // A link that records what is written and replays scripted replies, so the
 // meter messages can be checked byte for byte without a device. Time-outs are
 // only recorded: a missing reply returns at once as if the time-out passed.
@@ -61,3 +63,5 @@ public:
     // A reply written as hex (spaces allowed) followed by its frame CRC.
     static QByteArray sealed(const QByteArray& hex);
 };
+
+}  // namespace colorcard

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+namespace colorcard {
+
 namespace {
 
 class RecordingProgress : public ProgressReporter {
@@ -215,3 +217,5 @@ void ScriptedPrompt::clear() {
     events.clear();
     unscripted = 0;
 }
+
+}  // namespace colorcard

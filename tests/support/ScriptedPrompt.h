@@ -8,6 +8,8 @@
 
 #include "prompt/Prompt.h"
 
+namespace colorcard {
+
 // Records every prompt and answers questions and file dialogs from a script.
 // An unscripted question (of either kind) is answered No and an unscripted
 // file dialog is cancelled, and both are counted so a test can notice.
@@ -113,3 +115,5 @@ public:
     const Event* lastProgress() const;
     void clear();
 };
+
+}  // namespace colorcard

@@ -14,6 +14,8 @@
 #include "tests/support/TestPacing.h"
 #include "workspace/FirstPage.h"
 
+namespace colorcard {
+
 // The program as the demo runs it: the one window over the simulated meter,
 // with plug and unplug events, its data and the example device settings in a
 // directory of its own, every prompt scripted. The window is built by
@@ -59,3 +61,5 @@ struct SimWindow {
     }
     FirstPage* page() const { return window->page(); }
 };
+
+}  // namespace colorcard

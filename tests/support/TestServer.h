@@ -10,6 +10,8 @@
 #include "server/ServerSchema.h"
 #include "server/ServerUrl.h"
 
+namespace colorcard {
+
 // The throwaway PostgreSQL server of the tests (tools/pg-test-server.sh,
 // named by COLORCARD_TEST_SERVER): one database per test program, created
 // afresh with the schema, and logins for the roles. available() is false when
@@ -107,3 +109,5 @@ private:
     QString database_;
     QStringList connections_;
 };
+
+}  // namespace colorcard

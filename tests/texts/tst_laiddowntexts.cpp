@@ -89,7 +89,9 @@ QStringList formRows(const QTranslator& english, const QTranslator& chinese) {
         contexts.insert(e.context);
     QStringList rows;
     for (const FormMessage& message : formMessages(contexts))
-        rows << row(message.context, shown(english, message), shown(chinese, message));
+        // The rows name a form's class without the project's namespace.
+        rows << row(QString(message.context).remove(QRegularExpression(QStringLiteral("^\\w+::"))),
+                    shown(english, message), shown(chinese, message));
     return rows;
 }
 

@@ -7,6 +7,8 @@
 #include "texts/PromptTexts.h"
 #include "texts/TextCatalogue.h"
 
+using namespace colorcard;
+
 // The language code and the catalogue text read in it.
 class LanguageTest : public QObject {
     Q_OBJECT

@@ -14,6 +14,8 @@
 #include "xls/Workbook.h"
 #include "xls/XlsWriter.h"
 
+using namespace colorcard;
+
 // Nineteen value texts as a measurement stores them: L*a*b*, L*u*v*, L, C
 // and Y with 2 decimals, h with 1, x and y with 4, CMYK and RGB integers.
 inline QStringList measuredValues(int seed) {

@@ -16,6 +16,8 @@
 #include "workflow/MeterExport.h"
 #include "workflow/MeterWrite.h"
 
+using namespace colorcard;
+
 // Between the frame layer and the link to the simulated meter: records the
 // reads that wait for a reply and lets a test fail or disturb chosen requests.
 class HookedLink : public CLinker {

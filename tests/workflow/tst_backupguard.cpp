@@ -10,6 +10,8 @@
 #include "workflow/BackupRestore.h"
 #include "workflow/MeterController.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kBackupFailed = QStringLiteral("Backup of the database fail! Nothing was changed.");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/workflow/ExchangeFixture.h"
 
+using namespace colorcard;
+
 // Saved and imported into an empty store, every library and every value of
 // every colour comes back as it was stored.
 class ExchangeRoundTripTest : public QObject {

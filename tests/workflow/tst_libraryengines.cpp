@@ -11,6 +11,8 @@
 #include "tests/support/TestServer.h"
 #include "workflow/LibraryService.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kSqlite = QStringLiteral("sqlite");

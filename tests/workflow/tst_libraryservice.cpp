@@ -7,6 +7,8 @@
 
 #include "tests/support/LibraryFixture.h"
 
+using namespace colorcard;
+
 namespace {
 
 QStringList values(int seed) {

@@ -6,6 +6,8 @@
 #include "workflow/ColorValueTexts.h"
 #include "workflow/MeterController.h"
 
+using namespace colorcard;
+
 namespace {
 
 // The simulated meter (2301, firmware 2) and another model, as device settings.

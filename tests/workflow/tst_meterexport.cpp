@@ -7,6 +7,8 @@
 #include "checksum/Crc16.h"
 #include "tests/workflow/TransferFixture.h"
 
+using namespace colorcard;
+
 using D = TransferFixture::Disturbance;
 Q_DECLARE_METATYPE(TransferFixture::Disturbance)
 

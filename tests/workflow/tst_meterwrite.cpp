@@ -6,6 +6,8 @@
 #include "protocol/StdCardMessages.h"
 #include "tests/workflow/TransferFixture.h"
 
+using namespace colorcard;
+
 using D = TransferFixture::Disturbance;
 Q_DECLARE_METATYPE(TransferFixture::Disturbance)
 

@@ -12,6 +12,8 @@
 #include "workflow/OpenFormatExport.h"
 #include "workflow/OpenFormatImport.h"
 
+using namespace colorcard;
+
 class OpenFormatWorkflowTest : public QObject {
     Q_OBJECT
 private slots:

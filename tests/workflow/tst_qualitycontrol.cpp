@@ -15,6 +15,8 @@
 #include "workflow/QualityController.h"
 #include "workflow/QualityHistoryModel.h"
 
+using namespace colorcard;
+
 Q_DECLARE_METATYPE(Lab)
 Q_DECLARE_METATYPE(Tolerance)
 

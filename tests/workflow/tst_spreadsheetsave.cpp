@@ -6,6 +6,8 @@
 #include "tests/workflow/ExchangeFixture.h"
 #include "tests/xls/XlsTestFiles.h"
 
+using namespace colorcard;
+
 using Kind = ScriptedPrompt::Kind;
 
 class SpreadsheetSaveTest : public QObject {

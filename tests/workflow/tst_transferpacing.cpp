@@ -6,6 +6,8 @@
 
 #include "tests/workflow/TransferFixture.h"
 
+using namespace colorcard;
+
 using Pacing = FrameLayer::Pacing;
 
 namespace {

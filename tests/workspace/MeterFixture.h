@@ -13,6 +13,8 @@
 #include "workspace/ColorDataTable.h"
 #include "workspace/OperatorWidget.h"
 
+using namespace colorcard;
+
 // Device settings listing the simulated meter (2301, Version 1) and another model.
 inline const QByteArray kSettings =
     "[Device1]\nMeterNo=2301\nModel=CM-200 Colorimeter\nUIIndex=1\nIsTarvik=0\nVersion=1\n\n"

@@ -17,6 +17,8 @@
 #include "workspace/FirstPage.h"
 #include "workspace/OperatorWidget.h"
 
+using namespace colorcard;
+
 // What a scripted user types into a library dialog and what the dialog showed.
 struct DialogScript {
     QList<QPair<QString, QString>> attempts;  // name, description, each followed by Save

@@ -9,6 +9,8 @@
 #include "tests/workspace/MeterFixture.h"
 #include "workflow/ColorValueTexts.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kEmptyName[] = {"Color name can not be empty!", "色卡编号不能为空！"};

@@ -10,6 +10,8 @@
 #include "tests/workspace/PageFixture.h"
 #include "texts/ChangeTexts.h"
 
+using namespace colorcard;
+
 namespace {
 
 QByteArray fileDigest(const QString& path) {

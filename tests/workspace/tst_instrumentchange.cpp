@@ -5,6 +5,8 @@
 #include "texts/ChangeTexts.h"
 #include "xls/ExcelEngine.h"
 
+using namespace colorcard;
+
 // The instrument-change hooks and the page's exchange buttons, on a page
 // whose templates lie in the application directory.
 namespace {

@@ -5,6 +5,8 @@
 
 #include "tests/workspace/PageFixture.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kNameEmpty[] = {"Please input color card library name!", "请输入色卡库名称！"};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/workspace/MeterFixture.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kNoLink[] = {"Please open connect first！", "请先打开连接！"};

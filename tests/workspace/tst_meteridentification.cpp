@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/workspace/MeterFixture.h"
 
+using namespace colorcard;
+
 namespace {
 
 const QString kKeyRequest = "ab 20 05 00 12 00";

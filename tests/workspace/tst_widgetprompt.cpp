@@ -16,6 +16,8 @@
 
 #include "workspace/WidgetPrompt.h"
 
+using namespace colorcard;
+
 namespace {
 
 QProgressDialog* shownProgress() {

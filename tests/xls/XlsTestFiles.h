@@ -9,6 +9,8 @@
 #include "xls/Workbook.h"
 #include "xls/XlsWriter.h"
 
+using namespace colorcard;
+
 // Small helpers shared by the exchange tests.
 namespace XlsTestFiles {
 

@@ -5,6 +5,8 @@
 #include "xls/CompoundFileReader.h"
 #include "xls/CompoundFileWriter.h"
 
+using namespace colorcard;
+
 // The container goes through a module loaded on the first workbook: a
 // program that never touches one does not load libgsf and what it pulls in.
 class TestCompoundFileModule : public QObject {

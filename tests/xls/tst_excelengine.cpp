@@ -14,6 +14,8 @@
 #include "xls/XlsReader.h"
 #include "xls/XlsWriter.h"
 
+using namespace colorcard;
+
 using XlsTestFiles::bytesOf;
 using XlsTestFiles::writeSheets;
 

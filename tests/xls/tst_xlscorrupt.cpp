@@ -13,6 +13,8 @@
 #include "xls/XlsReader.h"
 #include "xls/XlsWriter.h"
 
+using namespace colorcard;
+
 using XlsTestFiles::bytesOf;
 using XlsTestFiles::writeBytes;
 

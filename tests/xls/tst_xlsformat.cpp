@@ -7,6 +7,8 @@
 #include "xls/BiffWriter.h"
 #include "xls/Workbook.h"
 
+using namespace colorcard;
+
 // Checks the records of written workbook streams against the format's
 // rules, independently of any reader.
 namespace {

@@ -15,6 +15,8 @@
 #include "xls/ExcelEngine.h"
 #include "xls/Workbook.h"
 
+using namespace colorcard;
+
 // Workbooks exchanged with independent implementations of the format:
 // python3-xlrd reads what the engine writes, the engine reads what
 // python3-xlwt writes.

@@ -19,6 +19,8 @@
 
 #include <QtGlobal>
 
+namespace colorcard {
+
 namespace {
 
 void dropMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
@@ -113,3 +115,5 @@ const GsfCompoundFileFunctions functions{kGsfCompoundFileVersion, readStream, bu
 extern "C" Q_DECL_EXPORT const GsfCompoundFileFunctions* colorcard_gsf_compound_file() {
     return &functions;
 }
+
+}  // namespace colorcard

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace colorcard {
+
 // The compound file container through libgsf, in a module of its own that is
 // loaded on the first workbook: libgsf and what it pulls in (GIO, libxml2)
 // would otherwise be loaded at every start of the program.
@@ -23,3 +25,5 @@ inline constexpr int kGsfCompoundFileVersion = 1;
 inline constexpr char kGsfCompoundFileEntry[] = "colorcard_gsf_compound_file";
 
 extern "C" const GsfCompoundFileFunctions* colorcard_gsf_compound_file();
+
+}  // namespace colorcard
