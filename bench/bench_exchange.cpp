@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "prompt/Messenger.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 #include "workflow/SpreadsheetImport.h"
 #include "workflow/SpreadsheetSave.h"
@@ -53,15 +54,17 @@ public:
 struct Workspace {
     QuietPrompt prompt;
     Messenger messenger{&prompt};
-    LibraryService library;
+    LocalStore local;
+    LibraryService library{messenger, local.repository()};
+    LibraryMerge merge{library};
 
-    explicit Workspace(const QString& directory) : library(messenger, directory) {
+    explicit Workspace(const QString& directory) : local(directory) {
         messenger.setLanguage(Language::english());
         library.setMeterNumber(QStringLiteral("12345678"));
         library.setMaxLibraries(kLibraries);
         library.open();
     }
-    ColorCardStore& store() { return library.store(); }
+    ColorCardStore& store() { return local.store(); }
 };
 
 QString fixed(int value, int divisor, int decimals) {
@@ -137,7 +140,7 @@ int main(int argc, char* argv[]) {
     Workspace target(targetDir.path());
     target.prompt.fileName = file;
     timer.restart();
-    SpreadsheetImport(target.library).importFromSpreadsheet();
+    SpreadsheetImport(target.merge).importFromSpreadsheet();
     const qint64 importMs = timer.elapsed();
     int total = 0;
     for (const Library& record : target.store().selectLibraries())
@@ -150,7 +153,7 @@ int main(int argc, char* argv[]) {
 
     target.prompt.messages.clear();
     timer.restart();
-    SpreadsheetImport(target.library).importFromSpreadsheet();
+    SpreadsheetImport(target.merge).importFromSpreadsheet();
     std::printf("import again, every colour already there: %lld ms (%s)\n",
                 static_cast<long long>(timer.elapsed()),
                 qPrintable(target.prompt.messages.join(" / ")));

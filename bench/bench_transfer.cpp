@@ -200,7 +200,7 @@ bool roundTrip(const QVector<SimLibrary>& libraries, FrameLayer::Pacing pacing, 
 
     bool exported = false;
     const Measurement exportRun =
-        measure(backend, frames, [&] { exported = MeterExport(page.library(), frames).run(); });
+        measure(backend, frames, [&] { exported = MeterExport(session.merge(), frames).run(); });
     print("export meter data", exportRun);
     int stored = 0;
     for (const Library& record : page.store().selectLibraries())

@@ -19,6 +19,7 @@
 #include "texts/ExchangeTexts.h"
 #include "texts/LibraryFileTexts.h"
 #include "workflow/FormatSettings.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 #include "workflow/Limits.h"
 #include "workflow/OpenFormatExport.h"
@@ -92,7 +93,7 @@ struct CliSession {
           messenger(session.messenger()),
           library(session.library()) {
         messenger.setLanguage(cli.language());
-        library.store().setDatabasePath(path);
+        session.localStore().store().setDatabasePath(path);
     }
 
     // Opens the store (creating it when asked) and lists its libraries.
@@ -232,7 +233,7 @@ void printWritten(CliContext& cli, const CliSession& session, const QString& fil
 }
 
 // What the merge did, as two lines or as one JSON object.
-void printMerged(CliContext& cli, const LibraryService::MergeCounts& counts, bool json) {
+void printMerged(CliContext& cli, const LibraryMerge::MergeCounts& counts, bool json) {
     if (json) {
         const auto group = [](int added, int replaced, int kept) {
             return QJsonObject{{QStringLiteral("added"), added},
@@ -391,8 +392,8 @@ int runImport(CliContext& cli) {
 
     // Everything is read and checked before the first change, and so is the
     // answer for libraries that exist already.
-    SpreadsheetImport workbookImport(session.library);
-    OpenFormatImport formatImport(session.library);
+    SpreadsheetImport workbookImport(session.session.merge());
+    OpenFormatImport formatImport(session.session.merge());
     const bool read =
         type.workbook ? workbookImport.read(file) : formatImport.read(file, type.format);
     if (!read)
@@ -411,7 +412,7 @@ int runImport(CliContext& cli) {
         session.prompt.setAnswer(overwrite ? CliPrompt::Answer::Yes : CliPrompt::Answer::No);
     const bool merged = type.workbook ? workbookImport.merge() : formatImport.merge();
     // Also after a stop: the libraries before it stay merged.
-    printMerged(cli, session.library.mergeCounts(), parser.isSet(QStringLiteral("json")));
+    printMerged(cli, session.session.merge().mergeCounts(), parser.isSet(QStringLiteral("json")));
     return merged && !session.prompt.refused() ? ExitSuccess : ExitFailure;
 }
 

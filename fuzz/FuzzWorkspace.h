@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 
 #include "prompt/Messenger.h"
+#include "store/LocalStore.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 
 using namespace colorcard;
@@ -21,7 +23,9 @@ struct FuzzWorkspace {
     QTemporaryDir dir;
     ScriptedPrompt prompt;
     Messenger messenger{&prompt};
-    LibraryService library{messenger, dir.path()};
+    LocalStore local{dir.path()};
+    LibraryService library{messenger, local.repository()};
+    LibraryMerge merge{library};
 
     explicit FuzzWorkspace(const QString& directoryTemplate) : dir(directoryTemplate) {
         messenger.setLanguage(Language::english());
@@ -33,7 +37,7 @@ struct FuzzWorkspace {
     // Libraries with colours (name first, then the nineteen value texts),
     // stored and listed as the page lists them; false when a step failed.
     bool addLibraries(const QList<QPair<QStringList, QList<QStringList>>>& libraries) {
-        ColorCardStore& store = library.store();
+        ColorCardStore& store = local.store();
         for (int k = 0; k < libraries.size(); ++k) {
             const QStringList& names = libraries[k].first;
             const QList<QStringList>& colours = libraries[k].second;
@@ -54,7 +58,7 @@ struct FuzzWorkspace {
 
     // Back to an empty store and list.
     void reset() {
-        if (library.libraryCount() > 0 || !library.store().selectLibraries().isEmpty())
+        if (library.libraryCount() > 0 || !local.store().selectLibraries().isEmpty())
             library.clearAllData();
     }
 };

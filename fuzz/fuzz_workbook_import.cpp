@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size) {
     for (int bit = 0; bit < 8; ++bit)
         w.prompt.answers.enqueue((answers >> bit) & 1);
 
-    SpreadsheetImport(w.library).importFromSpreadsheet();
+    SpreadsheetImport(w.merge).importFromSpreadsheet();
 
     // The import only reads the workbook.
     QFile file(path);

@@ -30,7 +30,8 @@ const BilingualText& causeText(const QString& cause) {
 
 }  // namespace
 
-BackupRestore::BackupRestore(LibraryService& library) : library_(library) {}
+BackupRestore::BackupRestore(LibraryService& library, DatabaseBackup& backups)
+    : library_(library), backups_(backups) {}
 
 QStringList BackupRestore::describe(const BackupEntry& entry, const Messenger& messenger) {
     const QString cause = messenger.text(causeText(entry.cause));
@@ -43,7 +44,7 @@ QStringList BackupRestore::describe(const BackupEntry& entry, const Messenger& m
 
 bool BackupRestore::run() {
     const Messenger& messenger = library_.messenger();
-    const QList<BackupEntry> entries = library_.backups().list();
+    const QList<BackupEntry> entries = backups_.list();
     if (entries.isEmpty()) {
         messenger.tip(BackupText::NoBackups);
         return false;
@@ -62,7 +63,7 @@ bool BackupRestore::run() {
     if (!messenger.askRisky(BackupText::AskRestore, {timeText(entry.taken)}))
         return false;
 
-    const BackupStatus status = library_.backups().restore(entry.path, library_.dataMeterNumber());
+    const BackupStatus status = backups_.restore(entry.path, library_.dataMeterNumber());
     if (status == BackupStatus::NotABackup) {
         messenger.tip(BackupText::NotABackup);
         return false;

@@ -16,7 +16,8 @@ class Messenger;
 // the restored libraries.
 class BackupRestore {
 public:
-    explicit BackupRestore(LibraryService& library);
+    // backups: the copies of the store file the library list is read from.
+    BackupRestore(LibraryService& library, DatabaseBackup& backups);
 
     // True when a copy was restored (the success message was shown).
     bool run();
@@ -28,6 +29,7 @@ private:
     void showRestoredLibraries();
 
     LibraryService& library_;
+    DatabaseBackup& backups_;
 };
 
 }  // namespace colorcard

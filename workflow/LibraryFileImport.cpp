@@ -3,15 +3,16 @@
 
 #include "texts/ExchangeTexts.h"
 #include "workflow/LibraryFiles.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 #include "workflow/OpenFormatImport.h"
 
 namespace colorcard {
 
-LibraryFileImport::LibraryFileImport(LibraryService& library) : library(library), import(library) {}
+LibraryFileImport::LibraryFileImport(LibraryMerge& merger) : merger(merger), import(merger) {}
 
 bool LibraryFileImport::run() {
-    Messenger& messenger = library.messenger();
+    Messenger& messenger = merger.library().messenger();
     QString filter;
     const QString fileName =
         messenger.openFileName(ExchangeText::SelectFileCaption, QStringLiteral("./"),
@@ -21,7 +22,7 @@ bool LibraryFileImport::run() {
     const OpenFormat format = LibraryFiles::typeOf(fileName, filter);
     if (format == OpenFormat::Unknown)
         return import.read(fileName) && import.merge();
-    return OpenFormatImport(library).run(fileName, format);
+    return OpenFormatImport(merger).run(fileName, format);
 }
 
 }  // namespace colorcard

@@ -5,7 +5,7 @@
 
 namespace colorcard {
 
-class LibraryService;
+class LibraryMerge;
 
 // The Import button: one file dialog offering the exchange workbook (the
 // default, imported exactly as SpreadsheetImport imports it) and the open
@@ -13,13 +13,13 @@ class LibraryService;
 // without a known one, from the filter chosen.
 class LibraryFileImport {
 public:
-    explicit LibraryFileImport(LibraryService& library);
+    explicit LibraryFileImport(LibraryMerge& merger);
 
     // True when every library of the file was merged or skipped by the user.
     bool run();
 
 private:
-    LibraryService& library;
+    LibraryMerge& merger;
     SpreadsheetImport import;
 };
 

@@ -6,118 +6,26 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <algorithm>
 #include <limits>
 
-#include "store/TextSafety.h"
 #include "texts/BackupTexts.h"
 #include "texts/ChangeTexts.h"
-#include "texts/GuidanceTexts.h"
 #include "texts/LibraryTexts.h"
 #include "texts/StoreTexts.h"
 #include "workflow/Limits.h"
-#include "workflow/StoreErrorTexts.h"
 
 namespace colorcard {
-
-namespace {
-
-// Value texts of a colour.
-constexpr int kValueCount = 19;
-
-QString number(int value) {
-    return QString::number(value);
-}
-
-// The first few names, in the language's list style.
-QString nameList(const QStringList& names, const Messenger& messenger) {
-    constexpr int kShown = 5;
-    const QString separator =
-        messenger.language().isChinese() ? QStringLiteral("\u3001") : QStringLiteral(", ");
-    QString list = names.mid(0, kShown).join(separator);
-    if (names.size() > kShown)
-        list += separator + QStringLiteral("\u2026");
-    return list;
-}
-
-// Nineteen value texts: those given, the rest empty.
-QStringList allValues(const QStringList& values) {
-    QStringList padded = values.mid(0, kValueCount);
-    while (padded.size() < kValueCount)
-        padded << QString(QLatin1String(""));
-    return padded;
-}
-
-// Libraries and colours as the store holds them now.
-struct StoreTotals {
-    int libraries = 0;
-    qint64 colours = 0;
-};
-
-StoreTotals totalsOf(const QVector<Library>& records) {
-    StoreTotals totals;
-    totals.libraries = records.size();
-    for (const Library& record : records)
-        totals.colours += qMax(0, record.count.toInt());
-    return totals;
-}
-
-// As lookAlikeRow compares: spaces at the ends and doubled ones unseen.
-bool looksAlike(const Library& record, const QString& name, const QString& description) {
-    return record.name.simplified() == name.simplified() &&
-           record.description.simplified() == description.simplified();
-}
-
-}  // namespace
 
 LibraryService::LibraryService(Messenger& messenger, LibraryRepository& repository, QObject* parent)
     : QObject(parent),
       messenger_(messenger),
       repository_(repository),
+      steps_(messenger, repository),
       local_(repository.localStore()),
       maxLibraries_(Limits::MeterLibraries) {}
 
-LibraryService::LibraryService(Messenger& messenger, const QString& directory, QObject* parent)
-    : LibraryService(messenger, new LocalStore(directory), parent) {}
-
-LibraryService::LibraryService(Messenger& messenger, LocalStore* owned, QObject* parent)
-    : QObject(parent),
-      messenger_(messenger),
-      ownStore_(owned),
-      repository_(owned->repository()),
-      local_(owned),
-      maxLibraries_(Limits::MeterLibraries) {}
-
 LibraryService::~LibraryService() = default;
-
-StoreResult LibraryService::outcome(bool ok, StoreError step) const {
-    if (ok)
-        return {};
-    StoreResult result = repository_.lastResult();
-    if (result.ok())
-        result.error = step;
-    return result;
-}
-
-bool LibraryService::reported(StoreResult result) const {
-    if (!result) {
-        const QString path = local_ ? QDir::toNativeSeparators(local_->databasePath()) : QString();
-        const StoreMessage message = storeFailureMessage(result, path, messenger_.language());
-        messenger_.tip(message.text, message.arguments);
-    }
-    return result.ok();
-}
-
-bool LibraryService::begin() {
-    return reported(outcome(repository_.begin(), StoreError::Begin));
-}
-
-bool LibraryService::undone(StoreResult result) {
-    repository_.rollback();
-    reported(result);
-    return false;
-}
 
 bool LibraryService::open(bool deferDamaged) {
     damagedAtOpen_ = false;
@@ -139,7 +47,7 @@ bool LibraryService::open(bool deferDamaged) {
         if (!deferDamaged)
             offerDamagedStoreRestore();
     } else {
-        reported(opened);
+        steps_.reported(opened);
     }
     // Commits from here on are what another process changed.
     if (databaseOpen_)
@@ -207,7 +115,7 @@ void LibraryService::offerRestoreOfDamagedStore() {
     const StoreResult reopened = store.openDatabase();
     databaseOpen_ = reopened.ok();
     if (!databaseOpen_) {
-        reported(reopened);
+        steps_.reported(reopened);
         return;
     }
     messenger_.tip(StoreText::DamagedRestored, {QDir::toNativeSeparators(kept)});
@@ -243,7 +151,7 @@ void LibraryService::reloadFromStore() {
     list_.clear();
     emit librariesCleared();
     for (const LibraryEntry& entry : entries)
-        appendEntry(entry);
+        showAdded(entry);
     int row = -1;
     for (int r = 0; r < list_.size() && !currentId.isEmpty(); ++r)
         if (list_.entry(r).id == currentId)
@@ -285,7 +193,7 @@ QVector<Library> LibraryService::storedLibraries() {
     const std::optional<QVector<Library>> records = repository_.libraries();
     readFailed_ = !records;
     if (!records)
-        reported(StoreResult{StoreError::QueryLibraries});
+        steps_.reported(StoreResult{StoreError::QueryLibraries});
     return records.value_or(QVector<Library>());
 }
 
@@ -293,7 +201,7 @@ QVector<Colour> LibraryService::storedColours(const QString& libraryId, bool ide
     const std::optional<QVector<Colour>> colours = repository_.colours(libraryId, identifiers);
     readFailed_ = !colours;
     if (!colours)
-        reported(StoreResult{StoreError::QueryColors});
+        steps_.reported(StoreResult{StoreError::QueryColors});
     return colours.value_or(QVector<Colour>());
 }
 
@@ -359,7 +267,7 @@ const LibraryEntry& LibraryService::library(int row) {
     return list_.entry(row);
 }
 
-void LibraryService::appendEntry(const LibraryEntry& entry) {
+void LibraryService::showAdded(const LibraryEntry& entry) {
     list_.append(entry);
     emit libraryAppended(list_.size() - 1);
 }
@@ -369,7 +277,7 @@ void LibraryService::showStoredLibraries(const QVector<Library>& records) {
     if (!list_.isEmpty())
         return;
     for (const Library& record : records)
-        appendEntry(entryOf(record));
+        showAdded(entryOf(record));
 }
 
 void LibraryService::clear() {
@@ -394,7 +302,7 @@ void LibraryService::clearAllData() {
         messenger_.tip(StoreText::NotOnServer);
         return;
     }
-    reported(local_->store().deleteDatabaseFile());
+    steps_.reported(local_->store().deleteDatabaseFile());
     open();
     clear();
 }
@@ -405,11 +313,12 @@ bool LibraryService::removeAllLibraries() {
         return false;
     // Not told when it cannot begin: the statements then run one by one.
     repository_.begin();
-    StoreResult result = outcome(repository_.removeAllLibraries(), StoreError::DeleteLibrary);
+    StoreResult result =
+        steps_.outcome(repository_.removeAllLibraries(), StoreError::DeleteLibrary);
     if (result)
-        result = outcome(repository_.commit(), StoreError::Commit);
+        result = steps_.outcome(repository_.commit(), StoreError::Commit);
     if (!result)
-        return undone(result);
+        return steps_.undone(result);
     clear();
     return true;
 }
@@ -430,7 +339,8 @@ QString LibraryService::dataMeterNumber() {
 }
 
 bool LibraryService::adoptForAttachedMeter() {
-    return reported(outcome(repository_.stampMeterNumber(meterNumber_), StoreError::RenameLibrary));
+    return steps_.reported(
+        steps_.outcome(repository_.stampMeterNumber(meterNumber_), StoreError::RenameLibrary));
 }
 
 bool LibraryService::deleteAllData() {
@@ -481,121 +391,6 @@ LibraryService::BackupScope::~BackupScope() {
     }
 }
 
-// --- libraries ------------------------------------------------------------
-
-bool LibraryService::canAddLibrary() const {
-    if (list_.size() < maxLibraries_)
-        return true;
-    messenger_.tip(LibraryText::TooManyLibraries, {number(maxLibraries_)});
-    return false;
-}
-
-bool LibraryService::acceptLibraryEntry(const QString& name, const QString& description) const {
-    const BilingualText* refusal = nullptr;
-    if (name.isEmpty())
-        refusal = &LibraryText::EnterName;
-    else if (description.isEmpty())
-        refusal = &LibraryText::EnterDescription;
-    else if (TextSafety::hasUnsafe(name) || TextSafety::hasUnsafe(description))
-        refusal = &LibraryText::UnsafeName;
-    else if (name.length() + description.length() > Limits::LibraryTextLength)
-        refusal = &LibraryText::NameTooLong;
-    else if (lookAlikeRow(name, description) >= 0)
-        refusal = &LibraryText::SameLibraryExists;
-    if (refusal)
-        messenger_.tip(*refusal);
-    return !refusal;
-}
-
-bool LibraryService::createLibrary(const QString& name, const QString& description) {
-    if (!begin())
-        return false;
-    // Whether it exists, the limit and the next identifier, as the store is
-    // now: another process may have added libraries since the list was read.
-    const std::optional<QVector<Library>> stored = repository_.libraries();
-    if (!stored)
-        return undone(outcome(false, StoreError::QueryLibraries));
-    const QVector<Library>& records = *stored;
-    const BilingualText* refusal = nullptr;
-    for (const Library& record : records)
-        if (looksAlike(record, name, description))
-            refusal = &LibraryText::SameLibraryExists;
-    if (!refusal && records.size() >= maxLibraries_)
-        refusal = &LibraryText::TooManyLibraries;
-    if (refusal) {
-        repository_.rollback();
-        if (refusal == &LibraryText::TooManyLibraries)
-            messenger_.tip(*refusal, {number(maxLibraries_)});
-        else
-            messenger_.tip(*refusal);
-        refreshIfChangedElsewhere();
-        return false;
-    }
-    Library library;
-    library.id = repository_.newLibraryId(records.size() + 1);
-    library.meterNumber = meterNumber_;
-    library.name = name;
-    library.description = description;
-    LibraryEntry entry{library.id, name, description, QStringLiteral("0"), {}};
-    StoreResult result = outcome(repository_.addLibrary(library), StoreError::InsertLibrary);
-    if (result)
-        result = outcome(repository_.commit(), StoreError::Commit);
-    if (!result)
-        return undone(result);
-    if (!refreshIfChangedElsewhere())
-        appendEntry(entry);
-    return true;
-}
-
-bool LibraryService::renameLibrary(int row, const QString& name, const QString& description) {
-    if (row < 0 || row >= list_.size())
-        return false;
-    if (!reported(outcome(repository_.renameLibrary(list_.entry(row).id, name, description),
-                          StoreError::RenameLibrary)))
-        return false;
-    LibraryEntry& renamed = list_.editable(row);
-    renamed.name = name;
-    renamed.description = description;
-    list_.changed(row);
-    emit libraryChanged(row);
-    return true;
-}
-
-bool LibraryService::confirmDeleteLibrary() const {
-    return messenger_.askRisky(LibraryText::ConfirmDeleteLibrary);
-}
-
-bool LibraryService::deleteLibrary(int row) {
-    if (row < 0 || row >= list_.size())
-        return false;
-    if (row == current_ && locked_) {
-        messenger_.tip(LibraryText::LibraryLocked);
-        return false;
-    }
-    if (!backUpBeforeChange(BackupCause::DeleteLibrary))
-        return false;
-    const QString id = list_.entry(row).id;
-    if (!begin())
-        return false;
-    // The library's tolerance and index settings go with it, in the same transaction.
-    StoreResult result = outcome(repository_.removeLibrary(id), StoreError::DeleteLibrary);
-    if (result)
-        result = outcome(repository_.commit(), StoreError::Commit);
-    if (!result)
-        return undone(result);
-    // The current row first: the views follow the removal at once and may
-    // choose another library meanwhile.
-    if (row < current_)
-        --current_;
-    else if (row == current_)
-        current_ = -1;
-    list_.removeAt(row);
-    emit libraryRemoved(row);
-    return true;
-}
-
-// --- colours of the current library ---------------------------------------
-
 int LibraryService::colourRowOf(const QString& colourId) const {
     if (current_ < 0 || current_ >= list_.size())
         return -1;
@@ -606,321 +401,58 @@ int LibraryService::colourRowOf(const QString& colourId) const {
     return -1;
 }
 
-bool LibraryService::isColourRow(int colourRow) const {
-    return current_ >= 0 && current_ < list_.size() && colourRow >= 0 &&
-           colourRow < list_.entry(current_).colours.size();
+// --- the list after a change of the store ---------------------------------
+
+void LibraryService::showRenamed(int row, const QString& name, const QString& description) {
+    LibraryEntry& renamed = list_.editable(row);
+    renamed.name = name;
+    renamed.description = description;
+    list_.changed(row);
+    emit libraryChanged(row);
 }
 
-bool LibraryService::colourNameTaken(const QString& name) const {
-    if (current_ < 0 || current_ >= list_.size())
-        return false;
-    for (const ColourEntry& colour : list_.entry(current_).colours)
-        if (colour.name == name)
-            return true;
-    return false;
+void LibraryService::showRemoved(int row) {
+    if (row < current_)
+        --current_;
+    else if (row == current_)
+        current_ = -1;
+    list_.removeAt(row);
+    emit libraryRemoved(row);
 }
 
-bool LibraryService::acceptNewColour(const QString& name) {
-    if (name.isEmpty()) {
-        // Named as the field is labelled.
-        messenger_.tip(ChangeText::ColorNumberEmpty);
-        return false;
-    }
-    if (TextSafety::hasUnsafe(name)) {
-        messenger_.tip(LibraryText::UnsafeName);
-        return false;
-    }
-    if (current_ < 0) {
-        messenger_.tip(LibraryText::CreateAndSelectLibrary);
-        return false;
-    }
-    if (colourNameTaken(name)) {
-        messenger_.tip(LibraryText::SameColorName);
-        return false;
-    }
-    if (totalColorCount() >= Limits::MaxColors) {
-        messenger_.tip(LibraryText::TooManyColors, {number(Limits::MaxColors)});
-        return false;
-    }
-    return true;
-}
-
-bool LibraryService::addColour(const QString& name, const QStringList& values) {
-    if (current_ < 0 || current_ >= list_.size())
-        return false;
-    const QString libraryId = list_.entry(current_).id;
-    if (!begin())
-        return false;
-    // The name, the limit and the next identifier as the store is now.
-    const std::optional<QVector<Colour>> held = repository_.colours(libraryId, false);
-    if (!held)
-        return undone(outcome(false, StoreError::QueryColors));
-    const std::optional<QVector<Library>> records = repository_.libraries();
-    if (!records)
-        return undone(outcome(false, StoreError::QueryLibraries));
-    bool taken = false;
-    for (const Colour& colour : *held)
-        taken = taken || colour.name == name;
-    const bool full = totalsOf(*records).colours >= Limits::MaxColors;
-    if (taken || full) {
-        repository_.rollback();
-        if (taken)
-            messenger_.tip(LibraryText::SameColorName);
-        else
-            messenger_.tip(LibraryText::TooManyColors, {number(Limits::MaxColors)});
-        refreshIfChangedElsewhere();
-        return false;
-    }
-    // The next number after the colours held, skipping one already taken in
-    // this second (after a deletion the count repeats an earlier number).
-    const QString id = repository_.newColourIds(libraryId, held->size() + 1, 1).value(0);
-    QVector<Colour> added{Colour::fromValues(name, values)};
-    added[0].id = id;
-    // Sets the count to the colours held, counted in the statement that sets it.
-    StoreResult result = outcome(repository_.addColours(libraryId, added), StoreError::InsertColor);
-    if (result)
-        result = outcome(repository_.commit(), StoreError::Commit);
-    if (!result)
-        return undone(result);
-    const QString count = repository_.library(libraryId).value_or(Library()).count;
-    if (refreshIfChangedElsewhere())
-        return true;
+void LibraryService::showColourAdded(const ColourEntry& colour, const QString& count) {
     LibraryEntry& library = list_.editable(current_);
     library.count = count;
-    library.colours << ColourEntry{id, name, values.value(0), values.value(1), values.value(2)};
+    library.colours << colour;
     list_.changed(current_);
     emit libraryChanged(current_);
     emit colourAppended(library.colours.size() - 1);
-    return true;
 }
 
-bool LibraryService::replaceColourValues(int colourRow, const QStringList& values) {
-    if (!isColourRow(colourRow))
-        return false;
-    LibraryEntry& library = list_.editable(current_);
-    ColourEntry& colour = library.colours[colourRow];
-    if (!reported(outcome(repository_.replaceColourValues(library.id, colour.id, values),
-                          StoreError::UpdateColor)))
-        return false;
+void LibraryService::showColourValues(int colourRow, const QStringList& values) {
+    ColourEntry& colour = list_.editable(current_).colours[colourRow];
     colour.L = values.value(0);
     colour.a = values.value(1);
     colour.b = values.value(2);
     emit colourChanged(colourRow);
-    return true;
 }
 
-bool LibraryService::renameColour(int colourRow, const QString& name) {
-    if (!isColourRow(colourRow))
-        return false;
-    LibraryEntry& library = list_.editable(current_);
-    ColourEntry& colour = library.colours[colourRow];
-    if (name == colour.name)
-        return true;
-    if (TextSafety::hasUnsafe(name)) {
-        emit colourChanged(colourRow);
-        messenger_.tip(LibraryText::UnsafeName);
-        return false;
-    }
-    if (colourNameTaken(name)) {
-        // The row shows its name again before the message.
-        emit colourChanged(colourRow);
-        messenger_.tip(LibraryText::SameColorName);
-        return false;
-    }
-    if (!reported(outcome(repository_.renameColour(library.id, colour.id, name),
-                          StoreError::RenameColor))) {
-        emit colourChanged(colourRow);
-        return false;
-    }
-    colour.name = name;
+void LibraryService::showColourName(int colourRow, const QString& name) {
+    list_.editable(current_).colours[colourRow].name = name;
     emit colourChanged(colourRow);
-    return true;
 }
 
-bool LibraryService::deleteColour(int colourRow) {
-    if (!isColourRow(colourRow))
-        return false;
-    const QString libraryId = list_.entry(current_).id;
-    if (!begin())
-        return false;
-    StoreResult result =
-        outcome(repository_.removeColour(libraryId, list_.entry(current_).colours[colourRow].id),
-                StoreError::DeleteColor);
-    // The count is the colours held, counted in the statement that sets it.
-    if (result)
-        result = outcome(repository_.recount(libraryId), StoreError::UpdateCount);
-    if (result)
-        result = outcome(repository_.commit(), StoreError::Commit);
-    if (!result)
-        return undone(result);
-    const QString count = repository_.library(libraryId).value_or(Library()).count;
-    if (refreshIfChangedElsewhere())
-        return true;
+void LibraryService::showColour(int colourRow) {
+    emit colourChanged(colourRow);
+}
+
+void LibraryService::showColourRemoved(int colourRow, const QString& count) {
     LibraryEntry& library = list_.editable(current_);
     library.count = count;
     library.colours.removeAt(colourRow);
     list_.changed(current_);
     emit libraryChanged(current_);
     emit colourRemoved(colourRow);
-    return true;
-}
-
-bool LibraryService::confirmDeleteColour(int colourRow) const {
-    return isColourRow(colourRow) &&
-           messenger_.askRisky(GuidanceText::ConfirmDeleteColour,
-                               {list_.entry(current_).colours[colourRow].name});
-}
-
-bool LibraryService::confirmRemeasure(int colourRow) const {
-    return isColourRow(colourRow) &&
-           messenger_.askRisky(GuidanceText::ConfirmRemeasure,
-                               {list_.entry(current_).colours[colourRow].name});
-}
-
-// --- the merge ------------------------------------------------------------
-
-bool LibraryService::fitsLibraryLimit(const QList<LibraryKey>& incoming,
-                                      ProgressReporter* progress) {
-    QSet<LibraryKey> added;
-    for (const LibraryKey& key : incoming)
-        if (rowOf(key) < 0)
-            added.insert(key);
-    const int rows = list_.size();
-    if (rows + added.size() <= maxLibraries_)
-        return true;
-    if (progress)
-        progress->hide();
-    messenger_.tip(LibraryText::ImportTooManyLibraries, {number(maxLibraries_), number(rows)});
-    return false;
-}
-
-bool LibraryService::overwriteAgreed(const IncomingLibrary& incoming, int position,
-                                     MergeSeries* series, const QString& changes) const {
-    using Overwrite = MergeSeries::Overwrite;
-    const QString question = messenger_.paragraphs(
-        {messenger_.text(LibraryText::ConfirmOverwrite, {incoming.name, incoming.description}),
-         changes});
-    if (!series)
-        return messenger_.askRiskyComposed(question);
-    // Asked before the transaction began again (after the backup).
-    const auto answer = series->answered.constFind(position);
-    if (answer != series->answered.constEnd())
-        return *answer;
-    bool agreed = false;
-    if (series->plainQuestions) {
-        agreed = messenger_.askRiskyComposed(question);
-    } else if (series->overwrite != Overwrite::Ask) {
-        agreed = series->overwrite == Overwrite::Always;
-    } else {
-        switch (messenger_.askSeriesRiskyComposed(question)) {
-            case Prompt::SeriesAnswer::YesToAll:
-                series->overwrite = Overwrite::Always;
-                agreed = true;
-                break;
-            case Prompt::SeriesAnswer::NoToAll:
-                series->overwrite = Overwrite::Never;
-                break;
-            case Prompt::SeriesAnswer::Yes:
-                agreed = true;
-                break;
-            case Prompt::SeriesAnswer::No:
-                break;
-        }
-    }
-    series->answered.insert(position, agreed);
-    return agreed;
-}
-
-int LibraryService::mergeAll(const QList<IncomingLibrary>& incoming,
-                             const std::function<void(int place, bool changed)>& done,
-                             const char* cause) {
-    BackupScope backupScope(*this, cause);
-    MergeSeries series;
-    mergeCounts_ = MergeCounts();
-    lackingLibraries_.clear();
-    const int changed = mergeTogether(incoming, 1, &series, done, nullptr);
-    // Left alone, yet not the same as what arrived: said, never passed off
-    // as "nothing changed". (A merge begun again after its backup meets them twice.)
-    lackingLibraries_.removeDuplicates();
-    if (changed >= 0 && !lackingLibraries_.isEmpty())
-        messenger_.tip(ChangeText::MergeOnlyLacking, {nameList(lackingLibraries_, messenger_)});
-    return changed;
-}
-
-LibraryService::MergeOutcome LibraryService::mergeLibrary(const IncomingLibrary& incoming,
-                                                          int position, MergeSeries* series) {
-    MergeSeries plain;
-    plain.plainQuestions = true;
-    QList<MergeOutcome> outcomes;
-    if (mergeTogether({incoming}, position, series ? series : &plain, {}, &outcomes) < 0)
-        return MergeOutcome::Stopped;
-    return outcomes.value(0, MergeOutcome::Stopped);
-}
-
-int LibraryService::mergeTogether(const QList<IncomingLibrary>& incoming, int firstPosition,
-                                  MergeSeries* series,
-                                  const std::function<void(int place, bool changed)>& done,
-                                  QList<MergeOutcome>* outcomes) {
-    BackupScope backupScope(*this);
-    // The whole file (or the whole meter) in one transaction: a kill, a full
-    // disk or a failure part-way leaves every library as it was. Every
-    // decision is taken inside it, from the store as it is then.
-    for (;;) {
-        if (!begin())
-            return -1;
-        // A pass begun again or undone counts nothing.
-        const MergeCounts countsBefore = mergeCounts_;
-        QList<MergeOutcome> results;
-        QStringList mergedIds;
-        int changed = 0;
-        bool backupFirst = false;
-        for (int k = 0; k < incoming.size(); ++k) {
-            QString id;
-            const MergeOutcome outcome =
-                mergeInTransaction(incoming.at(k), firstPosition + k, series, &id);
-            if (outcome == MergeOutcome::NeedsBackup) {
-                backupFirst = true;
-                break;
-            }
-            if (outcome == MergeOutcome::Stopped) {
-                mergeCounts_ = countsBefore;
-                repository_.rollback();
-                refreshIfChangedElsewhere();
-                return -1;
-            }
-            results << outcome;
-            if (outcome == MergeOutcome::Merged) {
-                ++changed;
-                if (!mergedIds.contains(id))
-                    mergedIds << id;
-            }
-            if (done)
-                done(k + 1, outcome == MergeOutcome::Merged);
-        }
-        if (backupFirst) {
-            // A copy is never taken of a transaction's half: nothing is
-            // written yet, so the transaction begins again after the copy,
-            // the answers given standing.
-            mergeCounts_ = countsBefore;
-            repository_.rollback();
-            if (!backUpBeforeChange())
-                return -1;
-            continue;
-        }
-        StoreResult committed = outcome(repository_.commit(), StoreError::Commit);
-        if (!committed) {
-            // A failed commit has always been told as a failed insert.
-            mergeCounts_ = countsBefore;
-            committed.error = StoreError::InsertColor;
-            reported(committed);
-            return -1;
-        }
-        if (!refreshIfChangedElsewhere())
-            showMerged(mergedIds);
-        if (outcomes)
-            *outcomes = results;
-        return changed;
-    }
 }
 
 void LibraryService::showMerged(const QStringList& ids) {
@@ -934,185 +466,12 @@ void LibraryService::showMerged(const QStringList& ids) {
             if (list_.entry(r).id == id)
                 row = r;
         if (row < 0) {
-            appendEntry(entry);
+            showAdded(entry);
         } else {
             list_.replace(row, entry);
             emit libraryChanged(row);
         }
     }
-}
-
-LibraryService::MergeOutcome LibraryService::mergeInTransaction(const IncomingLibrary& incoming,
-                                                                int position, MergeSeries* series,
-                                                                QString* mergedId) {
-    const auto stopped = [this](StoreError step) {
-        reported(outcome(false, step));
-        return MergeOutcome::Stopped;
-    };
-    // The library as the store holds it now (earlier libraries of this
-    // transaction included), not as the list was read.
-    const std::optional<Library> found =
-        repository_.libraryByKey(incoming.name, incoming.description);
-    if (!found)
-        return stopped(StoreError::QueryLibraries);
-    const Library& stored = *found;
-    const bool exists = stored.isStored();
-    QList<ColourEntry> held;
-    if (exists) {
-        const std::optional<QVector<Colour>> colours = repository_.colours(stored.id);
-        if (!colours)
-            return stopped(StoreError::QueryColors);
-        held.reserve(colours->size());
-        for (const Colour& colour : *colours)
-            held << ColourEntry{colour.id, colour.name, colour.labL, colour.laba, colour.labb};
-    }
-
-    // What the library holds, then every incoming colour in order: a new
-    // name is added, a held one takes the incoming values unless they are
-    // the same (a later colour of one name wins over an earlier one).
-    QHash<QString, int> byName;
-    for (int i = 0; i < held.size(); ++i)
-        if (!byName.contains(held[i].name))
-            byName.insert(held[i].name, i);
-    QList<IncomingColour> added;
-    QList<int> addedPlaces;
-    QHash<int, IncomingColour> replaced;
-    for (int place = 0; place < incoming.colours.size(); ++place) {
-        const IncomingColour& colour = incoming.colours[place];
-        const auto at = byName.constFind(colour.name);
-        if (at == byName.constEnd()) {
-            byName.insert(colour.name, held.size() + added.size());
-            added << colour;
-            addedPlaces << place;
-        } else if (*at >= held.size()) {
-            added[*at - held.size()] = colour;
-        } else if (!held[*at].sameValues(colour.values.value(0), colour.values.value(1),
-                                         colour.values.value(2))) {
-            replaced.insert(*at, colour);
-        } else {
-            replaced.remove(*at);
-        }
-    }
-    // Colours of the library that the incoming copy does not hold: the merge
-    // keeps them, and says so.
-    QSet<QString> incomingNames;
-    for (const IncomingColour& colour : incoming.colours)
-        incomingNames.insert(colour.name);
-    QStringList lacking;
-    for (const ColourEntry& colour : held)
-        if (!incomingNames.contains(colour.name))
-            lacking << colour.name;
-    // Held colours the incoming library names: those not replaced are kept.
-    QSet<int> named;
-    for (const IncomingColour& colour : incoming.colours)
-        if (byName.value(colour.name) < held.size())
-            named.insert(byName.value(colour.name));
-    const auto kept = [&](MergeOutcome outcome) {
-        ++mergeCounts_.librariesKept;
-        mergeCounts_.coloursKept += named.size() + added.size();
-        return outcome;
-    };
-    // Only a library that would change is worth a question.
-    if (exists && added.isEmpty() && replaced.isEmpty()) {
-        if (!lacking.isEmpty())
-            lackingLibraries_ << incoming.name;
-        return kept(MergeOutcome::Unchanged);
-    }
-    if (exists) {
-        QStringList addedNames, changedNames;
-        for (const IncomingColour& colour : added)
-            addedNames << colour.name;
-        QList<int> changedRows = replaced.keys();
-        std::sort(changedRows.begin(), changedRows.end());
-        for (int changedRow : changedRows)
-            changedNames << held[changedRow].name;
-        QStringList changes;
-        if (!addedNames.isEmpty())
-            changes << messenger_.text(ChangeText::MergeAdds, {number(addedNames.size()),
-                                                               nameList(addedNames, messenger_)});
-        if (!changedNames.isEmpty())
-            changes << messenger_.text(
-                ChangeText::MergeChanges,
-                {number(changedNames.size()), nameList(changedNames, messenger_)});
-        if (!lacking.isEmpty())
-            changes << messenger_.text(ChangeText::MergeKeeps,
-                                       {number(lacking.size()), nameList(lacking, messenger_)});
-        if (!overwriteAgreed(incoming, position, series, changes.join(QLatin1Char('\n'))))
-            return kept(MergeOutcome::Skipped);
-    }
-
-    const std::optional<QVector<Library>> records = repository_.libraries();
-    if (!records)
-        return stopped(StoreError::QueryLibraries);
-    const StoreTotals totals = totalsOf(*records);
-    if (!exists && totals.libraries >= maxLibraries_) {
-        messenger_.tip(LibraryText::ImportTooManyLibraries,
-                       {number(maxLibraries_), number(totals.libraries)});
-        return MergeOutcome::Stopped;
-    }
-    const int storedColours = int(qMin<qint64>(totals.colours, std::numeric_limits<int>::max()));
-    if (totals.colours + added.size() > Limits::MaxColors) {
-        messenger_.tip(LibraryText::ImportTooManyColors,
-                       {number(Limits::MaxColors), number(storedColours), number(added.size()),
-                        number(position)});
-        return MergeOutcome::Stopped;
-    }
-
-    // A stored library is about to change: the action's backup comes first.
-    if (exists && backupPending())
-        return MergeOutcome::NeedsBackup;
-
-    const QString id = exists ? stored.id : repository_.newLibraryId(totals.libraries + 1);
-    StoreResult result;
-    if (!exists) {
-        Library library;
-        library.id = id;
-        library.meterNumber = meterNumber_;
-        library.name = incoming.name;
-        library.description = incoming.description;
-        result = outcome(repository_.addLibrary(library), StoreError::InsertLibrary);
-    }
-    for (auto it = replaced.cbegin(); result && it != replaced.cend(); ++it)
-        result =
-            outcome(repository_.replaceColourValues(id, held[it.key()].id, allValues(it->values)),
-                    StoreError::UpdateColor);
-    if (result && !added.isEmpty()) {
-        QStringList ids;
-        if (incoming.idsByPlace) {
-            const QStringList byPlace = repository_.newColourIds(id, 0, incoming.colours.size());
-            for (int place : addedPlaces)
-                ids << byPlace.value(place);
-        } else {
-            ids = repository_.newColourIds(id, 1, added.size());
-        }
-        bool everyValue = true;
-        for (const IncomingColour& colour : added)
-            everyValue = everyValue && colour.values.size() >= kValueCount;
-        // Every value of every colour, or L*, a* and b* alone.
-        QVector<Colour> colours;
-        colours.reserve(added.size());
-        for (int k = 0; k < added.size(); ++k) {
-            colours << Colour::fromValues(added[k].name,
-                                          added[k].values.mid(0, everyValue ? kValueCount : 3));
-            colours.last().id = ids.value(k);
-        }
-        result = outcome(everyValue ? repository_.addColours(id, colours)
-                                    : repository_.addLabColours(id, colours),
-                         StoreError::InsertColor);
-    }
-    // The count is the colours held, counted in the statement that sets it.
-    if (result)
-        result = outcome(repository_.recount(id), StoreError::UpdateCount);
-    if (!result) {
-        reported(result);
-        return MergeOutcome::Stopped;
-    }
-    *mergedId = id;
-    ++(exists ? mergeCounts_.librariesReplaced : mergeCounts_.librariesAdded);
-    mergeCounts_.coloursAdded += added.size();
-    mergeCounts_.coloursReplaced += replaced.size();
-    mergeCounts_.coloursKept += named.size() - replaced.size();
-    return MergeOutcome::Merged;
 }
 
 }  // namespace colorcard

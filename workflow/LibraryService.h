@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <functional>
-#include <memory>
 
 #include "prompt/Messenger.h"
 #include "store/ColorCardStore.h"
@@ -16,67 +13,27 @@
 #include "store/LocalStore.h"
 #include "workflow/LibraryListModel.h"
 #include "workflow/LibraryTypes.h"
+#include "workflow/StoreSteps.h"
 
 namespace colorcard {
 
-// The libraries and colours of the store as the page lists them, and every
-// change to them: the store is changed first and the list (with its signals)
-// only after the store reported success, so a failure leaves both as they
-// were and shows the store's message. The limits are kept here, and so is
-// the one merge of incoming libraries that the spreadsheet import and the
-// meter export share.
+// The libraries of the store as the page lists them: the list, the library
+// the page has chosen and its lock, the colours read when first needed, and
+// the store's opening and bulk clearing. Changes to single libraries and
+// colours are LibraryEdits', the merge of incoming libraries LibraryMerge's;
+// both bring the list up to date through the show* calls below only after
+// the store reported success. The backups before a change are taken here,
+// so that the edits and the merge of one action share one.
 class LibraryService : public QObject {
     Q_OBJECT
 public:
-    enum class MergeOutcome {
-        Merged,
-        // The library existed and holds every incoming colour with its
-        // values already: nothing was asked and nothing written.
-        Unchanged,
-        // The library existed and the user chose not to overwrite it.
-        Skipped,
-        // The colour limit, a failed backup or a failed store step ended the
-        // merge (message shown).
-        Stopped,
-        // Internal: an existing library is to be overwritten before the
-        // action's backup was taken (the transaction is begun again after it).
-        NeedsBackup,
-    };
-    // What merges did. A library is added, replaced (an existing one that
-    // changed) or kept (an existing one left as it was: unchanged or
-    // skipped); every colour name of an incoming library is added, replaced
-    // (held with other values) or kept (held with the same values, or in a
-    // kept library). A stopped library counts nowhere.
-    struct MergeCounts {
-        int librariesAdded = 0;
-        int librariesReplaced = 0;
-        int librariesKept = 0;
-        int coloursAdded = 0;
-        int coloursReplaced = 0;
-        int coloursKept = 0;
-    };
-    // The libraries of one import or export: their overwrite questions offer
-    // Yes to all and No to all, and such an answer stands for the rest.
-    struct MergeSeries {
-        enum class Overwrite { Ask, Always, Never };
-        Overwrite overwrite = Overwrite::Ask;
-        // Plain Yes/No questions (one library merged on its own).
-        bool plainQuestions = false;
-        // Each library's answer by its place, kept when the transaction starts again.
-        QHash<int, bool> answered;
-    };
-
     // Works on the repository the caller owns (a file's: its localStore()
     // is opened, backed up and recreated here; a server's: opened already).
     LibraryService(Messenger& messenger, LibraryRepository& repository, QObject* parent = nullptr);
-    // On a store file of its own; directory: where "database.db" lives.
-    LibraryService(Messenger& messenger, const QString& directory, QObject* parent = nullptr);
     ~LibraryService() override;
 
     Messenger& messenger() const { return messenger_; }
     LibraryRepository& repository() { return repository_; }
-    // The store file; only on a store kept in a local file.
-    ColorCardStore& store() { return local_->store(); }
 
     // Opens the store (a failure is shown); the list starts empty. A store
     // that cannot be read (damaged) is told once, naming the file, with the
@@ -165,9 +122,6 @@ public:
     // Asks, backs up, then clearAllData; true when the data was cleared.
     bool deleteAllData();
 
-    // The copies of the database in the backups folder beside it; only on a
-    // store kept in a local file.
-    DatabaseBackup& backups() { return local_->backups(); }
     // Copies the database before a change that removes or replaces stored
     // data, named by the time, the meter whose data it holds and the cause
     // (a BackupCause; within a BackupScope the scope's); within a BackupScope
@@ -189,57 +143,29 @@ public:
         LibraryService& service_;
     };
 
-    // Libraries. False after a message.
-    bool canAddLibrary() const;
-    // The checks of the library dialog; a refusal is told through the
-    // messenger (its parent: the dialog, see Messenger::ParentScope).
-    bool acceptLibraryEntry(const QString& name, const QString& description) const;
-    bool createLibrary(const QString& name, const QString& description);
-    bool renameLibrary(int row, const QString& name, const QString& description);
-    bool confirmDeleteLibrary() const;
-    bool deleteLibrary(int row);
-
-    // Colours of the current library. False after a message.
+    // The row of a colour of the current library; -1: none has that identifier.
     int colourRowOf(const QString& colourId) const;
-    // A measurement may be stored under this name: one is given, a library
-    // is current, the name is not taken there and the colour limit is not reached.
-    bool acceptNewColour(const QString& name);
-    // Stores a measured colour (nineteen value texts) in the current library.
-    bool addColour(const QString& name, const QStringList& values);
-    bool replaceColourValues(int colourRow, const QStringList& values);
-    // The name the row shows afterwards is the colour's name in the list.
-    bool renameColour(int colourRow, const QString& name);
-    bool deleteColour(int colourRow);
-    // Asks before a colour of the current library is deleted or measured
-    // again (neither can be taken back); true only for Yes.
-    bool confirmDeleteColour(int colourRow) const;
-    bool confirmRemeasure(int colourRow) const;
 
-    // The library limit for libraries arriving together: false (message
-    // shown, after hiding the given progress dialog) when the new ones among
-    // them would exceed it.
-    bool fitsLibraryLimit(const QList<LibraryKey>& incoming, ProgressReporter* progress = nullptr);
-    // Merges one incoming library: an existing one is overwritten only after
-    // the question, which is not asked when the merge would change nothing;
-    // a colour whose name is new is added, one whose name is held with other
-    // values has its values replaced, one held with the same values is left
-    // alone, so no library ever holds two colours of one name.
-    // position: the library's place among those arriving, from 1 (for the
-    // limit message). series: null asks a plain Yes/No question.
-    MergeOutcome mergeLibrary(const IncomingLibrary& incoming, int position,
-                              MergeSeries* series = nullptr);
-    // Merges libraries arriving together: one backup before the first
-    // overwrite, the answers "to all" shared. done(place, changed) runs after
-    // each library, place from 1. Returns how many changed, or -1 when the
-    // merge stopped (message shown).
-    // cause: what the backup taken before the first overwrite is named by.
-    // Libraries left alone although the incoming copy lacks some of their
-    // colours are named in a message after the merge.
-    int mergeAll(const QList<IncomingLibrary>& incoming,
-                 const std::function<void(int place, bool changed)>& done,
-                 const char* cause = BackupCause::Import);
-    // The counts of the last mergeAll, or of the merges since it.
-    const MergeCounts& mergeCounts() const { return mergeCounts_; }
+    // Within a BackupScope: whether the action's backup is still to be taken.
+    bool backupPending() const { return !(backupScopes_ > 0 && scopeBackedUp_); }
+
+    // The list brought up to date after the store changed (see LibraryEdits,
+    // LibraryMerge); each emits what a view needs.
+    void showAdded(const LibraryEntry& entry);
+    void showRenamed(int row, const QString& name, const QString& description);
+    // The current row moves first: views follow the removal at once and may
+    // choose another library meanwhile.
+    void showRemoved(int row);
+    // The stored libraries of these identifiers as the store holds them now
+    // (read again, colours when first needed), appended when not listed.
+    void showMerged(const QStringList& ids);
+    // Colours of the current library; count: the library's stored count now.
+    void showColourAdded(const ColourEntry& colour, const QString& count);
+    void showColourValues(int colourRow, const QStringList& values);
+    void showColourName(int colourRow, const QString& name);
+    // The row shows the colour as listed again (after a refused rename).
+    void showColour(int colourRow);
+    void showColourRemoved(int colourRow, const QString& count);
 
 signals:
     void libraryAppended(int row);
@@ -258,51 +184,20 @@ signals:
     void lockReleased();
 
 private:
-    LibraryService(Messenger& messenger, LocalStore* owned, QObject* parent);
-    // Success, or the repository's failed step (step when it named none).
-    StoreResult outcome(bool ok, StoreError step) const;
-    // Shows the message of a failed step; true on success.
-    bool reported(StoreResult result) const;
-    // Rolls back and shows the failure; always false.
-    bool undone(StoreResult result);
     LibraryEntry entryOf(const Library& record) const;
     // Reads the colours of a listed library that has not had them read.
     void readColours(int row);
-    void appendEntry(const LibraryEntry& entry);
-    bool isColourRow(int colourRow) const;
-    bool colourNameTaken(const QString& name) const;
-    // The overwrite question of an existing library, or the standing answer.
-    bool overwriteAgreed(const IncomingLibrary& incoming, int position, MergeSeries* series,
-                         const QString& changes) const;
-    // One library merged inside the open transaction, every decision taken
-    // from the store as it is now; mergedId: the library written.
-    MergeOutcome mergeInTransaction(const IncomingLibrary& incoming, int position,
-                                    MergeSeries* series, QString* mergedId);
-    // Libraries merged in one transaction (begun again after the backup);
-    // -1 when stopped (message shown). outcomes: one per library.
-    int mergeTogether(const QList<IncomingLibrary>& incoming, int firstPosition,
-                      MergeSeries* series, const std::function<void(int place, bool changed)>& done,
-                      QList<MergeOutcome>* outcomes);
-    // Starts the write transaction; false (message shown) when it cannot.
-    bool begin();
-    // The stored library as the list shows it (colours read from the store).
-    void showMerged(const QStringList& ids);
     // The damaged store at start-up: the one question and the restore.
     void offerRestoreOfDamagedStore();
-    bool backupPending() const { return !(backupScopes_ > 0 && scopeBackedUp_); }
 
     Messenger& messenger_;
-    // The store file made for this service alone (the directory constructor).
-    std::unique_ptr<LocalStore> ownStore_;
     LibraryRepository& repository_;
+    StoreSteps steps_;
     // Null on a server.
     LocalStore* local_;
     int backupScopes_ = 0;
     bool scopeBackedUp_ = false;
     const char* scopeCause_ = nullptr;
-    // Names of libraries a merge left alone though the incoming copy lacks
-    // some of their colours.
-    QStringList lackingLibraries_;
     LibraryListModel list_;
     QString meterNumber_;
     int maxLibraries_;
@@ -310,7 +205,6 @@ private:
     bool readFailed_ = false;
     bool damagedAtOpen_ = false;
     bool backupsTidied_ = false;
-    MergeCounts mergeCounts_;
     int current_ = -1;
     bool locked_ = false;
 };

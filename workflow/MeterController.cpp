@@ -11,8 +11,10 @@
 #include "texts/QcTexts.h"
 #include "workflow/ColorValueTexts.h"
 #include "workflow/FormatSettings.h"
+#include "workflow/LibraryEdits.h"
 #include "workflow/LibraryFileImport.h"
 #include "workflow/LibraryFileSave.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 #include "workflow/Limits.h"
 #include "workflow/MeasurementAverage.h"
@@ -38,11 +40,13 @@ enum SettingsColumn {
 
 }  // namespace
 
-MeterController::MeterController(LibraryService& library, FrameLayer* frames,
+MeterController::MeterController(LibraryEdits& edits, LibraryMerge& merge, FrameLayer* frames,
                                  const QString& settingsFile, const QString& templateDirectory,
                                  QObject* parent)
     : QObject(parent),
-      library_(library),
+      library_(edits.library()),
+      edits_(edits),
+      merge_(merge),
       frames_(frames),
       driver_(frames ? std::make_unique<FrameMeterDriver>(*frames) : nullptr),
       templateDirectory_(templateDirectory),
@@ -191,7 +195,7 @@ void MeterController::exportOnFirstConnection(quint32 instrumentId) {
     if (seenInstruments_.contains(instrumentId))
         return;
     if (driver_) {
-        MeterExport exporter(library_, *driver_);
+        MeterExport exporter(merge_, *driver_);
         exporter.setAutomatic(true);
         exporter.run();
     }
@@ -288,23 +292,23 @@ bool MeterController::readAveraged(MeasuredColour& measurement, int count) {
 }
 
 bool MeterController::measure(const QString& name) {
-    if (!library_.acceptNewColour(name))
+    if (!edits_.acceptNewColour(name))
         return false;
     MeasuredColour measurement;
     if (!readMeasurement(measurement))
         return false;
-    return library_.addColour(name, measurement.texts);
+    return edits_.addColour(name, measurement.texts);
 }
 
 bool MeterController::remeasure(const QString& colourId) {
     // The question comes after the checks, so it is never asked in vain.
-    if (!readyToMeasure() || !library_.confirmRemeasure(library_.colourRowOf(colourId)))
+    if (!readyToMeasure() || !edits_.confirmRemeasure(library_.colourRowOf(colourId)))
         return false;
     MeasuredColour measurement;
     if (!readMeasurement(measurement))
         return false;
     const int row = library_.colourRowOf(colourId);
-    return row >= 0 && library_.replaceColourValues(row, measurement.texts);
+    return row >= 0 && edits_.replaceColourValues(row, measurement.texts);
 }
 
 bool MeterController::saveToSpreadsheet() {
@@ -312,7 +316,7 @@ bool MeterController::saveToSpreadsheet() {
 }
 
 bool MeterController::importFromSpreadsheet() {
-    return SpreadsheetImport(library_).importFromSpreadsheet();
+    return SpreadsheetImport(merge_).importFromSpreadsheet();
 }
 
 bool MeterController::saveLibraries() {
@@ -320,7 +324,7 @@ bool MeterController::saveLibraries() {
 }
 
 bool MeterController::importLibraries() {
-    return LibraryFileImport(library_).run();
+    return LibraryFileImport(merge_).run();
 }
 
 bool MeterController::writeToMeter() {
@@ -332,7 +336,7 @@ bool MeterController::writeToMeter() {
 }
 
 bool MeterController::exportMeterData() {
-    return driver_ && MeterExport(library_, *driver_).run();
+    return driver_ && MeterExport(merge_, *driver_).run();
 }
 
 }  // namespace colorcard

@@ -16,6 +16,8 @@
 namespace colorcard {
 
 class FrameLayer;
+class LibraryEdits;
+class LibraryMerge;
 class LibraryService;
 
 // The meter as the page works with it: who it is (identity requests, device
@@ -26,10 +28,13 @@ class LibraryService;
 class MeterController : public QObject {
     Q_OBJECT
 public:
-    // frames: the meter link (may be null: no link at all). settingsFile: the
-    // device settings; templateDirectory: where the save's template workbooks lie.
-    MeterController(LibraryService& library, FrameLayer* frames, const QString& settingsFile,
-                    const QString& templateDirectory, QObject* parent = nullptr);
+    // edits, merge: the measurements' changes and the imports' and export's
+    // merge, both on the one list. frames: the meter link (may be null: no
+    // link at all). settingsFile: the device settings; templateDirectory:
+    // where the save's template workbooks lie.
+    MeterController(LibraryEdits& edits, LibraryMerge& merge, FrameLayer* frames,
+                    const QString& settingsFile, const QString& templateDirectory,
+                    QObject* parent = nullptr);
 
     FrameLayer* frames() const { return frames_; }
     QString templateDirectory() const { return templateDirectory_; }
@@ -122,6 +127,8 @@ private:
     bool readAveraged(MeasuredColour& measurement, int count);
 
     LibraryService& library_;
+    LibraryEdits& edits_;
+    LibraryMerge& merge_;
     FrameLayer* frames_;
     // Over frames_; null without a link.
     std::unique_ptr<MeterDriver> driver_;

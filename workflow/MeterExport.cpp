@@ -9,6 +9,7 @@
 #include "texts/GuidanceTexts.h"
 #include "texts/LibraryTexts.h"
 #include "texts/TransferTexts.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 #include "workflow/Limits.h"
 #include "workflow/MeterResultTexts.h"
@@ -26,11 +27,12 @@ void reportFailure(const Messenger& messenger, MeterStep step, MeterResult resul
 
 }  // namespace
 
-MeterExport::MeterExport(LibraryService& library, MeterDriver& driver)
-    : library_(library), driver_(driver) {}
+MeterExport::MeterExport(LibraryMerge& merge, MeterDriver& driver)
+    : merge_(merge), library_(merge.library()), driver_(driver) {}
 
-MeterExport::MeterExport(LibraryService& library, FrameLayer& frames)
-    : library_(library),
+MeterExport::MeterExport(LibraryMerge& merge, FrameLayer& frames)
+    : merge_(merge),
+      library_(merge.library()),
       ownDriver_(std::make_unique<FrameMeterDriver>(frames)),
       driver_(*ownDriver_) {}
 
@@ -56,7 +58,7 @@ bool MeterExport::run() {
         keys << LibraryKey{library.name, library.description};
 
     // Refused as a whole, before anything is written.
-    if (!library_.fitsLibraryLimit(keys))
+    if (!merge_.fitsLibraryLimit(keys))
         return false;
     if (!storeLibraries(meter.records, meter.colours))
         return false;
@@ -124,7 +126,7 @@ bool MeterExport::storeLibraries(const QVector<MeterLibraryRecord>& libraries,
         offset += meterLibrary.count;
         incoming << next;
     }
-    const int merged = library_.mergeAll(
+    const int merged = merge_.mergeAll(
         incoming,
         [&progress](int place, bool changed) {
             if (changed)

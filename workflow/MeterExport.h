@@ -10,17 +10,18 @@
 namespace colorcard {
 
 class FrameLayer;
+class LibraryMerge;
 class LibraryService;
 
 // Export of meter data: every standard colour card library stored in the
 // meter is read (records, then the colour data stream) and merged into the
-// store and the list in one transaction (LibraryService::mergeAll). Runs to its end on the
+// store and the list in one transaction (LibraryMerge::mergeAll). Runs to its end on the
 // calling thread and reports success or the first failure in an information box.
 class MeterExport {
 public:
-    MeterExport(LibraryService& library, MeterDriver& driver);
+    MeterExport(LibraryMerge& merge, MeterDriver& driver);
     // Over the meter's frame layer.
-    MeterExport(LibraryService& library, FrameLayer& frames);
+    MeterExport(LibraryMerge& merge, FrameLayer& frames);
     ~MeterExport();
 
     // True when every meter library was read and stored, found unchanged or
@@ -40,6 +41,7 @@ private:
     void reportImplausible(const QVector<MeterLibraryRecord>& libraries,
                            const QVector<MeterColour>& colours) const;
 
+    LibraryMerge& merge_;
     LibraryService& library_;
     std::unique_ptr<MeterDriver> ownDriver_;
     MeterDriver& driver_;

@@ -7,12 +7,14 @@
 #include "texts/ExchangeTexts.h"
 #include "texts/GuidanceTexts.h"
 #include "texts/LibraryFileTexts.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 #include "workflow/Limits.h"
 
 namespace colorcard {
 
-OpenFormatImport::OpenFormatImport(LibraryService& library) : library(library) {}
+OpenFormatImport::OpenFormatImport(LibraryMerge& merger)
+    : merger(merger), library(merger.library()) {}
 
 OpenFormatImport::~OpenFormatImport() = default;
 
@@ -65,7 +67,7 @@ bool OpenFormatImport::read(const QString& fileName, OpenFormat format) {
         keys << incoming.key();
         libraries_ << incoming;
     }
-    if (!library.fitsLibraryLimit(keys, progress.get())) {
+    if (!merger.fitsLibraryLimit(keys, progress.get())) {
         libraries_.clear();
         return false;
     }
@@ -109,7 +111,7 @@ int OpenFormatImport::addedColours() const {
 }
 
 bool OpenFormatImport::merge() {
-    const int merged = library.mergeAll(libraries_, [this](int place, bool) {
+    const int merged = merger.mergeAll(libraries_, [this](int place, bool) {
         if (progress)
             progress->setValue(place);
     });

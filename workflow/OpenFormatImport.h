@@ -11,6 +11,7 @@
 
 namespace colorcard {
 
+class LibraryMerge;
 class LibraryService;
 
 // Imports a CSV, CGATS.17 or CxF3 file: the whole file is read and checked
@@ -21,7 +22,7 @@ class LibraryService;
 // for a library that exists. A refused file changes nothing.
 class OpenFormatImport {
 public:
-    explicit OpenFormatImport(LibraryService& library);
+    explicit OpenFormatImport(LibraryMerge& merger);
     ~OpenFormatImport();
 
     // read, then merge.
@@ -38,6 +39,7 @@ private:
     int addedColours() const;
     void hideProgress();
 
+    LibraryMerge& merger;
     LibraryService& library;
     QList<IncomingLibrary> libraries_;
     std::unique_ptr<ProgressReporter> progress;

@@ -8,6 +8,7 @@
 
 #include "formats/ColorDerivation.h"
 #include "report/ComparisonReport.h"
+#include "store/LocalStore.h"
 #include "texts/IndexTexts.h"
 #include "texts/QcTexts.h"
 #include "texts/ReportTexts.h"
@@ -41,12 +42,13 @@ QString withCsvSuffix(const QString& fileName) {
 }  // namespace
 
 QualityController::QualityController(LibraryService& library, MeterController& meter,
-                                     QObject* parent)
+                                     LocalStore& local, QObject* parent)
     : QObject(parent),
       library_(library),
       meter_(meter),
-      quality_(library.store().connectionName()),
-      indexSettings_(library.store().connectionName()),
+      local_(local),
+      quality_(local.store().connectionName()),
+      indexSettings_(local.store().connectionName()),
       clock_([] { return QDateTime::currentDateTime(); }) {
     // As the meter's: the signals' types by the names they are written with.
     qRegisterMetaType<SampleResult>("SampleResult");
@@ -90,7 +92,7 @@ std::optional<QualityStandard> QualityController::findStandard(const QString& li
             // a file with L*a*b* only has none, so it is computed.
             const std::array<double, 19> derived = ColorDerivation::fromLab(lab->L, lab->a, lab->b);
             int rgb[3] = {int(derived[16]), int(derived[17]), int(derived[18])};
-            for (const Colour& record : library_.store().selectColours(libraryId)) {
+            for (const Colour& record : local_.store().selectColours(libraryId)) {
                 if (record.id != colourId)
                     continue;
                 bool all = true;
@@ -539,7 +541,7 @@ std::optional<LotReportData> QualityController::lotReport(qint64 lotId,
             continue;
         QString error;
         std::optional<LotReportData> data =
-            loadLotReport(library_.store().connectionName(), lot, error, trendOf);
+            loadLotReport(local_.store().connectionName(), lot, error, trendOf);
         if (!data)
             library_.messenger().tip(QcText::HistoryReadFailed, {error});
         return data;

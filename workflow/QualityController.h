@@ -20,6 +20,7 @@
 namespace colorcard {
 
 class LibraryService;
+class LocalStore;
 
 // A colour of a library used as the reference of a comparison.
 struct QualityStandard {
@@ -67,7 +68,10 @@ class QualityController : public QObject {
 public:
     static constexpr int kNearestCount = 5;
 
-    QualityController(LibraryService& library, MeterController& meter, QObject* parent = nullptr);
+    // local: the store file whose history, tolerances and stored colours
+    // the page reads.
+    QualityController(LibraryService& library, MeterController& meter, LocalStore& local,
+                      QObject* parent = nullptr);
 
     LibraryService& library() const { return library_; }
     MeterController& meter() const { return meter_; }
@@ -207,6 +211,7 @@ private:
 
     LibraryService& library_;
     MeterController& meter_;
+    LocalStore& local_;
     QualityStore quality_;
     IndexSettingsStore indexSettings_;
     std::function<QDateTime()> clock_;

@@ -51,11 +51,13 @@ Session::Session(const Setup& setup, QObject* parent)
       store_(messenger_, locationOf(setup)),
       local_(directoryOf(setup)),
       library_(messenger_, local_.repository()),
-      meter_(library_, setup.frames, orDefault(setup.settingsFile, &settingsBesideExecutable),
+      edits_(library_),
+      merge_(library_),
+      meter_(edits_, merge_, setup.frames, orDefault(setup.settingsFile, &settingsBesideExecutable),
              orDefault(setup.templateDirectory, &DataFiles::templateDirectory)),
-      quality_(library_, meter_) {
+      quality_(library_, meter_, local_) {
     if (namesFile(setup) && QFileInfo(setup.location).fileName() != QLatin1String("database.db"))
-        library_.store().setDatabasePath(fileOf(setup));
+        local_.store().setDatabasePath(fileOf(setup));
 }
 
 Session::~Session() = default;

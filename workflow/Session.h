@@ -6,6 +6,8 @@
 
 #include "prompt/Messenger.h"
 #include "store/LocalStore.h"
+#include "workflow/LibraryEdits.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 #include "workflow/MeterController.h"
 #include "workflow/QualityController.h"
@@ -44,9 +46,14 @@ public:
     Messenger& messenger() { return messenger_; }
     // Where the library page's libraries are read and written.
     LibraryRepository& repository() { return local_.repository(); }
+    // The store file in the data directory, with its backups.
+    LocalStore& localStore() { return local_; }
     // Which store, whether its server answers and what the login may do.
     StoreService& store() { return store_; }
+    // The listed libraries, the changes to them and the merge of incoming ones.
     LibraryService& library() { return library_; }
+    LibraryEdits& edits() { return edits_; }
+    LibraryMerge& merge() { return merge_; }
     MeterController& meter() { return meter_; }
     QualityController& quality() { return quality_; }
 
@@ -56,6 +63,8 @@ private:
     // The store file in the data directory.
     LocalStore local_;
     LibraryService library_;
+    LibraryEdits edits_;
+    LibraryMerge merge_;
     MeterController meter_;
     QualityController quality_;
 };

@@ -6,13 +6,14 @@
 #include "store/TextSafety.h"
 #include "texts/ExchangeTexts.h"
 #include "texts/GuidanceTexts.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 #include "xls/EngineWorkbookFile.h"
 
 namespace colorcard {
 
-SpreadsheetImport::SpreadsheetImport(LibraryService& library)
-    : library(library), openFile(EngineWorkbookFile::create) {}
+SpreadsheetImport::SpreadsheetImport(LibraryMerge& merger)
+    : merger(merger), library(merger.library()), openFile(EngineWorkbookFile::create) {}
 
 void SpreadsheetImport::setFileOpener(FileOpener opener) {
     openFile = opener ? std::move(opener) : FileOpener(EngineWorkbookFile::create);
@@ -40,7 +41,7 @@ bool SpreadsheetImport::read(const QString& fileName) {
 }
 
 bool SpreadsheetImport::merge() {
-    const int merged = library.mergeAll(libraries_, [this](int place, bool changed) {
+    const int merged = merger.mergeAll(libraries_, [this](int place, bool changed) {
         if (progress && changed)
             progress->setValue(place);
     });
@@ -200,7 +201,7 @@ bool SpreadsheetImport::readWorkbook(const QString& fileName, QList<IncomingLibr
         libraries->append(incoming);
     }
 
-    return library.fitsLibraryLimit(keys, progress.get());
+    return merger.fitsLibraryLimit(keys, progress.get());
 }
 
 }  // namespace colorcard

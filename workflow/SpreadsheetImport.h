@@ -13,18 +13,19 @@
 
 namespace colorcard {
 
+class LibraryMerge;
 class LibraryService;
 
 // Imports an exchange workbook of the connected meter: the whole workbook
 // is read and verified (meter number, shape, check codes, library limit)
 // before the first change; then its libraries are merged together in one
-// transaction (LibraryService::mergeAll): all of them, or none when a limit
+// transaction (LibraryMerge::mergeAll): all of them, or none when a limit
 // or a store step stops the merge.
 class SpreadsheetImport {
 public:
     using FileOpener = std::function<std::unique_ptr<WorkbookFile>(const QString& fileName)>;
 
-    explicit SpreadsheetImport(LibraryService& library);
+    explicit SpreadsheetImport(LibraryMerge& merger);
 
     // True when every library of the chosen workbook was merged, found
     // unchanged or skipped by the user (the success message, or that nothing
@@ -46,6 +47,7 @@ private:
     bool readWorkbook(const QString& fileName, QList<IncomingLibrary>* libraries);
     void hideProgress();
 
+    LibraryMerge& merger;
     LibraryService& library;
     FileOpener openFile;
     std::unique_ptr<ProgressReporter> progress;

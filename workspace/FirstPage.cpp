@@ -303,7 +303,7 @@ bool FirstPage::runLibraryDialog(const QString& title, QString* name, QString* d
         title, *name, *description,
         [this](QWidget* box, const QString& n, const QString& d) {
             const Messenger::ParentScope over(messenger_, box);
-            return library_.acceptLibraryEntry(n, d);
+            return session_.edits().acceptLibraryEntry(n, d);
         },
         this);
     dialog.setLanguage(messenger_.language());
@@ -324,10 +324,10 @@ void FirstPage::changeEvent(QEvent* event) {
 
 void FirstPage::on_deleteColorCardPushButton_clicked() {
     QPointer<QWidget> buttons = libraryButtons(sender());
-    if (!buttons || !standardsMayChange() || !library_.confirmDeleteLibrary())
+    if (!buttons || !standardsMayChange() || !session_.edits().confirmDeleteLibrary())
         return;
     // The row is looked up after the question: the page may have changed meanwhile.
-    library_.deleteLibrary(libraryTable_->rowOf(buttons));
+    session_.edits().deleteLibrary(libraryTable_->rowOf(buttons));
 }
 
 void FirstPage::on_modifyColorCardPushButton_clicked() {
@@ -341,14 +341,14 @@ void FirstPage::on_modifyColorCardPushButton_clicked() {
         return;
     // The dialog ran an event loop; make sure the row is still there.
     row = libraryTable_->rowOf(buttons);
-    library_.renameLibrary(row, name, description);
+    session_.edits().renameLibrary(row, name, description);
 }
 
 void FirstPage::on_pushButton_newColorCardLibrary_clicked() {
     QString name, description;
-    if (standardsMayChange() && library_.canAddLibrary() &&
+    if (standardsMayChange() && session_.edits().canAddLibrary() &&
         runLibraryDialog(tr("New library", "dialog title"), &name, &description) &&
-        library_.createLibrary(name, description))
+        session_.edits().createLibrary(name, description))
         ui_->tableWidget_colorCard->scrollToBottom();
 }
 
@@ -366,7 +366,7 @@ void FirstPage::on_colorDataNameLineEdit_editingFinished() {
             editor->setText(stored);
         return;
     }
-    library_.renameColour(row, editor->text());
+    session_.edits().renameColour(row, editor->text());
     if (editor)
         editor->clearFocus();
 }
@@ -378,8 +378,8 @@ void FirstPage::on_deleteColorDataPushButton_clicked() {
     // The question may run an event loop; the colour is followed, not its row.
     ColorDataTable::Hold hold(*colorTable_);
     const QString id = colorTable_->text(row, ColorDataTable::IdColumn);
-    if (library_.confirmDeleteColour(row))
-        library_.deleteColour(library_.colourRowOf(id));
+    if (session_.edits().confirmDeleteColour(row))
+        session_.edits().deleteColour(library_.colourRowOf(id));
 }
 
 void FirstPage::on_reMeasureColorDataPushButton_clicked() {
@@ -455,7 +455,7 @@ void FirstPage::restoreBackup() {
     if (session_.store().isServer())
         session_.store().restoreServerBackup();
     else
-        BackupRestore(library_).run();
+        BackupRestore(library_, session_.localStore().backups()).run();
 }
 
 }  // namespace colorcard

@@ -49,7 +49,8 @@ public:
     Messenger& messenger() { return messenger_; }
     LibraryService& library() { return library_; }
     MeterController& meter() { return meter_; }
-    ColorCardStore& store() { return library_.store(); }
+    // The store file in the data directory.
+    ColorCardStore& store() { return session_.localStore().store(); }
     FrameLayer* frames() const { return meter_.frames(); }
     Ui::FirstPage* ui() const { return ui_; }
     ColorDataTable* colorDataTable() const { return colorTable_; }

@@ -437,7 +437,7 @@ private slots:
         QStringList values{"7.00", "8.00", "9.00"};
         while (values.size() < 19)
             values << "0";
-        QVERIFY(window.service().addColour("r3", values));
+        QVERIFY(window.edits().addColour("r3", values));
         QCOMPARE(window.service().library(0).count, QString("3"));
         QCOMPARE(window.store().selectLibrary(window.service().library(0).id).count, QString("3"));
     }

@@ -117,7 +117,7 @@ private slots:
             QVERIFY(page->libraryLocked());
             QCOMPARE(ui->comboBox_colorCardName->currentIndex(), 1);
             QCOMPARE(quality.tolerance(lockedId)->limit, 2.5);
-            QVERIFY(page->library().backups().list().isEmpty());
+            QVERIFY(page->session().localStore().backups().list().isEmpty());
             return;
         }
         QCOMPARE(sim.prompt.messages(),
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(*quality.tolerance(lockedId), Tolerance{});
 
         // The copy holds the old meter's libraries and the tolerance.
-        const QList<BackupEntry> backups = page->library().backups().list();
+        const QList<BackupEntry> backups = page->session().localStore().backups().list();
         QCOMPARE(backups.size(), 1);
         QCOMPARE(backups[0].meterNumber, QStringLiteral("2301"));
         QCOMPARE(backups[0].cause, QString::fromLatin1(BackupCause::InstrumentChange));
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(describe(page->store()), before);
         QCOMPARE(quality.tolerance(lockedId)->limit, 2.5);
         QCOMPARE(quality.history()->size(), 1);
-        const QList<BackupEntry> after = page->library().backups().list();
+        const QList<BackupEntry> after = page->session().localStore().backups().list();
         QCOMPARE(after[0].cause, QString::fromLatin1(BackupCause::Restore));
         QCOMPARE(after[0].meterNumber, QStringLiteral("2302"));
 

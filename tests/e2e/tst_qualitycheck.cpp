@@ -287,7 +287,7 @@ private slots:
         QCOMPARE(w.get<QDoubleSpinBox>("doubleSpinBox_toleranceLimit")->value(), 1.0);
 
         // Deleting the library on the library page takes its tolerance along.
-        QVERIFY(w.page()->library().deleteLibrary(0));
+        QVERIFY(w.page()->session().edits().deleteLibrary(0));
         QCOMPARE(*w.qc->controller().quality().tolerance(primary), Tolerance{});
         QVERIFY(!w.qc->controller().standard());
         QCOMPARE(w.text("label_standardCaption"), QString("标准色：未选择"));
@@ -350,7 +350,7 @@ private slots:
         QCOMPARE(w.prompt.messages(), QStringList());
 
         // The settings go with their library.
-        QVERIFY(w.page()->library().deleteLibrary(0));
+        QVERIFY(w.page()->session().edits().deleteLibrary(0));
         QCOMPARE(*stored.settings(primary), LibraryIndexSettings{});
     }
 
@@ -546,7 +546,7 @@ private slots:
         QTest::qWait(200);
         const int standardWidth = w.get<QLabel>("label_standardSwatch")->width();
         const int sampleWidth = w.get<QLabel>("label_sampleSwatch")->width();
-        QVERIFY(w.page()->library().renameLibrary(
+        QVERIFY(w.page()->session().edits().renameLibrary(
             0, "Primary colours of the spring and summer collection 2026", "described"));
         QTRY_VERIFY(w.text("label_standardCaption").contains("spring and summer"));
         QTest::qWait(200);

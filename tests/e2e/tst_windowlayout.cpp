@@ -311,7 +311,7 @@ private slots:
 
         // The quality page after judging a sample against a standard of a
         // long name, with the history listed.
-        QVERIFY(w->page()->library().renameLibrary(
+        QVERIFY(w->page()->session().edits().renameLibrary(
             0, QStringLiteral("Spring and summer collection 2026"), QString()));
         w->pageSwitcher()->button(PageSwitcher::Quality)->click();
         QualityPage* qc = w->qualityPage();

@@ -7,8 +7,11 @@
 #include <memory>
 
 #include "prompt/Messenger.h"
+#include "store/LocalStore.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "workflow/LibraryEdits.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 
 namespace colorcard {
@@ -84,7 +87,10 @@ struct LibraryFixture {
     QTemporaryDir dir;
     ScriptedPrompt prompt;
     Messenger messenger{&prompt};
+    std::unique_ptr<LocalStore> local;
     std::unique_ptr<LibraryService> library;
+    std::unique_ptr<LibraryEdits> libraryEdits;
+    std::unique_ptr<LibraryMerge> libraryMerge;
     std::unique_ptr<LibraryListProbe> probe;
 
     explicit LibraryFixture(const QString& meterNumber = QStringLiteral("2301")) {
@@ -96,15 +102,24 @@ struct LibraryFixture {
     // A new service on the store in directory, as after a restart there.
     void reopen(const QString& directory, const QString& meterNumber) {
         probe.reset();
-        library = std::make_unique<LibraryService>(messenger, directory);
-        library->store().setClock(fixedTime);
+        libraryMerge.reset();
+        libraryEdits.reset();
+        library.reset();
+        local = std::make_unique<LocalStore>(directory);
+        library = std::make_unique<LibraryService>(messenger, local->repository());
+        libraryEdits = std::make_unique<LibraryEdits>(*library);
+        libraryMerge = std::make_unique<LibraryMerge>(*library);
+        local->store().setClock(fixedTime);
         library->setMeterNumber(meterNumber);
         library->open();
         probe = std::make_unique<LibraryListProbe>(*library);
     }
 
     LibraryService& service() const { return *library; }
-    ColorCardStore& store() { return library->store(); }
+    LibraryEdits& edits() const { return *libraryEdits; }
+    LibraryMerge& merge() const { return *libraryMerge; }
+    ColorCardStore& store() { return local->store(); }
+    LocalStore& localStore() { return *local; }
 
     void answer(std::initializer_list<bool> answers) {
         for (bool yes : answers)

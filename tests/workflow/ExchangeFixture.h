@@ -82,7 +82,7 @@ struct ExchangeFixture : LibraryFixture {
 
     bool import(const QString& fileName, SpreadsheetImport::FileOpener opener = nullptr) {
         prompt.fileNames.enqueue(fileName);
-        SpreadsheetImport import(service());
+        SpreadsheetImport import(merge());
         import.setFileOpener(opener);
         return import.importFromSpreadsheet();
     }

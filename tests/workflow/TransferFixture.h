@@ -107,7 +107,7 @@ struct TransferFixture : LibraryFixture {
 
     SimMeter& meter() { return backend.meter(); }
 
-    bool exportMeter() { return MeterExport(service(), frames).run(); }
+    bool exportMeter() { return MeterExport(merge(), frames).run(); }
     bool writeMeter() { return MeterWrite(service(), frames).run(); }
     // A stored count other than the colours held (relisted).
     void setStoredCount(int row, const QString& count) {

@@ -36,7 +36,7 @@ struct GuardFixture : TransferFixture {
 
     GuardFixture() {
         service().setMeterNumber(QStringLiteral("2301"));
-        service().backups().setClock(fixedTime);
+        localStore().backups().setClock(fixedTime);
         for (const auto& library : {qMakePair(QStringLiteral("Reds"), colours(3, 1)),
                                     qMakePair(QStringLiteral("Blues"), colours(2, 9))}) {
             QList<QStringList> rows;
@@ -49,7 +49,7 @@ struct GuardFixture : TransferFixture {
     // The copies, newest first: "meter|libraries|colours".
     QStringList backups() {
         QStringList list;
-        for (const BackupEntry& e : service().backups().list())
+        for (const BackupEntry& e : localStore().backups().list())
             list << QStringLiteral("%1|%2|%3").arg(e.meterNumber).arg(e.libraries).arg(e.colours);
         return list;
     }
@@ -73,7 +73,7 @@ struct GuardFixture : TransferFixture {
     }
     bool importWorkbook(const QString& file) {
         prompt.fileNames.enqueue(file);
-        return SpreadsheetImport(service()).importFromSpreadsheet();
+        return SpreadsheetImport(merge()).importFromSpreadsheet();
     }
 
     void run(Action action) {
@@ -84,10 +84,10 @@ struct GuardFixture : TransferFixture {
                 service().deleteAllData();
                 break;
             case Action::DeleteLibrary:
-                service().deleteLibrary(0);
+                edits().deleteLibrary(0);
                 break;
             case Action::InstrumentChange: {
-                MeterController controller(service(), &frames, QString(),
+                MeterController controller(edits(), merge(), &frames, QString(),
                                            QStringLiteral(COLORCARD_BIN_DIR));
                 answer({false});  // no save
                 controller.handleInstrumentChange();
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(f.prompt.unscripted, 0);
         QVERIFY(!f.prompt.messages().contains(kBackupFailed));
         QCOMPARE(f.backups(), changes ? QStringList{"2301|2|5"} : QStringList());
-        const QList<BackupEntry> entries = f.service().backups().list();
+        const QList<BackupEntry> entries = f.localStore().backups().list();
         if (changes)
             QCOMPARE(entries[0].taken, fixedTime());
     }
@@ -180,7 +180,7 @@ private slots:
         f.prompt.clear();
         f.prompt.choices << 0;
         f.answer({true});
-        QVERIFY(BackupRestore(f.service()).run());
+        QVERIFY(BackupRestore(f.service(), f.localStore().backups()).run());
 
         const ScriptedPrompt::Event* choice = f.prompt.lastChoice();
         QVERIFY(choice);
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(f.backups(), (QStringList{"2301|0|0", "2301|2|5"}));
 
         // The store keeps working on the restored data.
-        QVERIFY(f.service().deleteLibrary(1));
+        QVERIFY(f.edits().deleteLibrary(1));
         QCOMPARE(f.stored().size(), 1);
     }
 
@@ -227,7 +227,7 @@ private slots:
         f.messenger.setLanguage(chinese ? Language::chinese() : Language::english());
         if (setup != "none")
             QVERIFY(f.service().backUpBeforeChange());
-        const QList<BackupEntry> entries = f.service().backups().list();
+        const QList<BackupEntry> entries = f.localStore().backups().list();
         if (setup == "damaged") {
             QCOMPARE(entries.size(), 1);
             QFile copy(entries[0].path);
@@ -237,7 +237,7 @@ private slots:
         }
         // Something to lose (deleting takes a copy too): the restore must not touch it.
         if (setup != "none")
-            QVERIFY(f.service().deleteLibrary(0));
+            QVERIFY(f.edits().deleteLibrary(0));
         const QStringList before = f.state();
         const QStringList copies = f.backups();
         f.prompt.clear();
@@ -245,7 +245,7 @@ private slots:
         if (setup != "cancel" && setup != "none")
             f.prompt.choices << (setup == "damaged" ? 1 : 0);
         f.answer({setup != "decline"});
-        QVERIFY(!BackupRestore(f.service()).run());
+        QVERIFY(!BackupRestore(f.service(), f.localStore().backups()).run());
         QCOMPARE(f.prompt.messages(), messages);
         QCOMPARE(f.prompt.questions().size(), questions);
         QCOMPARE(f.state(), before);

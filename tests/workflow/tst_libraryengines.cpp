@@ -9,6 +9,8 @@
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestServer.h"
+#include "workflow/LibraryEdits.h"
+#include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
 
 using namespace colorcard;
@@ -35,6 +37,8 @@ struct Engine {
     std::unique_ptr<PgRepository> server;
     LibraryRepository* repository = nullptr;
     std::unique_ptr<LibraryService> service;
+    std::unique_ptr<LibraryEdits> edits;
+    std::unique_ptr<LibraryMerge> merge;
     QString error;
 
     Engine(const QString& engine, TestServer& testServer) {
@@ -50,13 +54,14 @@ struct Engine {
             repository = server.get();
         }
         service = std::make_unique<LibraryService>(messenger, *repository);
+        edits = std::make_unique<LibraryEdits>(*service);
+        merge = std::make_unique<LibraryMerge>(*service);
         service->setMeterNumber(QStringLiteral("2301"));
-        if (!service->open() ||
-            !service->createLibrary(QStringLiteral("Reds"), QStringLiteral("d")))
+        if (!service->open() || !edits->createLibrary(QStringLiteral("Reds"), QStringLiteral("d")))
             error += QStringLiteral("cannot create Reds; ");
         service->selectLibrary(0);
-        if (!service->addColour(QStringLiteral("r1"), values(1)) ||
-            !service->addColour(QStringLiteral("r2"), values(2)))
+        if (!edits->addColour(QStringLiteral("r1"), values(1)) ||
+            !edits->addColour(QStringLiteral("r2"), values(2)))
             error += QStringLiteral("cannot add the colours; ");
         prompt.clear();
     }
@@ -89,7 +94,7 @@ struct Engine {
     }
 };
 
-using Workflow = std::function<bool(LibraryService&)>;
+using Workflow = std::function<bool(LibraryEdits&, LibraryMerge&)>;
 
 }  // namespace
 Q_DECLARE_METATYPE(Workflow)
@@ -129,21 +134,21 @@ private slots:
             QStringList expected;
         } rows[] = {
             {"create",
-             [](LibraryService& s) { return s.createLibrary("Greens", "g"); },
+             [](LibraryEdits& s, LibraryMerge&) { return s.createLibrary("Greens", "g"); },
              {},
              {reds, "Greens|g|0|2301|"}},
             {"add colour",
-             [](LibraryService& s) { return s.addColour("r3", values(3)); },
+             [](LibraryEdits& s, LibraryMerge&) { return s.addColour("r3", values(3)); },
              {},
              {"Reds|d|3|2301|r1=100.00/118.00,r2=200.00/218.00,r3=300.00/318.00"}},
             {"rename library and colour",
-             [](LibraryService& s) {
+             [](LibraryEdits& s, LibraryMerge&) {
                  return s.renameLibrary(0, "Pinks", "p") && s.renameColour(1, "r9");
              },
              {},
              {"Pinks|p|2|2301|r1=100.00/118.00,r9=200.00/218.00"}},
             {"replace values, delete a colour",
-             [](LibraryService& s) {
+             [](LibraryEdits& s, LibraryMerge&) {
                  return s.replaceColourValues(1, values(5)) && s.deleteColour(0);
              },
              {},
@@ -151,18 +156,20 @@ private slots:
             // One colour replaced, one added, one kept (after the overwrite
             // question); a new library added without a question.
             {"merge",
-             [](LibraryService& s) {
+             [](LibraryEdits&, LibraryMerge& s) {
                  const IncomingLibrary reds{
                      "Reds", "d", {{"r2", values(6)}, {"r4", {"40", "4", "-4"}}}};
                  const IncomingLibrary blues{"Blues", "b", {{"b1", values(7)}}};
-                 return s.mergeLibrary(reds, 1) == LibraryService::MergeOutcome::Merged &&
-                        s.mergeLibrary(blues, 2) == LibraryService::MergeOutcome::Merged;
+                 return s.mergeLibrary(reds, 1) == LibraryMerge::MergeOutcome::Merged &&
+                        s.mergeLibrary(blues, 2) == LibraryMerge::MergeOutcome::Merged;
              },
              {"yes"},
              {"Reds|d|3|2301|r1=100.00/118.00,r2=600.00/618.00,r4=40/",
               "Blues|b|1|2301|b1=700.00/718.00"}},
             {"delete library",
-             [](LibraryService& s) { return s.deleteLibrary(0) && s.libraryCount() == 0; },
+             [](LibraryEdits& s, LibraryMerge&) {
+                 return s.deleteLibrary(0) && s.library().libraryCount() == 0;
+             },
              {},
              {}},
         };
@@ -183,7 +190,7 @@ private slots:
         for (const QString& answer : answers)
             e.prompt.answers.enqueue(answer == "yes");
 
-        QVERIFY2(workflow(*e.service), qPrintable(e.prompt.messages().join('\n')));
+        QVERIFY2(workflow(*e.edits, *e.merge), qPrintable(e.prompt.messages().join('\n')));
         QCOMPARE(e.stored(), expected);
         // The list shows what was stored, without being read again.
         QStringList shown;

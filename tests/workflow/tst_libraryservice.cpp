@@ -9,6 +9,8 @@
 
 using namespace colorcard;
 
+Q_DECLARE_METATYPE(QList<colorcard::IncomingLibrary>)
+
 namespace {
 
 QStringList values(int seed) {
@@ -138,28 +140,30 @@ private slots:
         QFETCH(QString, message);
         TwoLibraries f;
         LibraryService& s = f.service();
+        LibraryEdits& e = f.edits();
+        LibraryMerge& m = f.merge();
         const QString reds = s.library(0).id;
         QVERIFY(dropTable(f, broken == "colours" ? reds : broken));
         const QStringList before = f.state();
         f.answer({true});
         bool done = false;
         if (action == "create")
-            done = s.createLibrary("Greens", "d");
+            done = e.createLibrary("Greens", "d");
         else if (action == "rename")
-            done = s.renameLibrary(0, "Pinks", "d");
+            done = e.renameLibrary(0, "Pinks", "d");
         else if (action == "delete")
-            done = s.deleteLibrary(0);
+            done = e.deleteLibrary(0);
         else if (action == "add")
-            done = s.addColour("r3", values(4));
+            done = e.addColour("r3", values(4));
         else if (action == "replace")
-            done = s.replaceColourValues(1, values(5));
+            done = e.replaceColourValues(1, values(5));
         else if (action == "renameColour")
-            done = s.renameColour(1, "r9");
+            done = e.renameColour(1, "r9");
         else if (action == "deleteColour")
-            done = s.deleteColour(0);
+            done = e.deleteColour(0);
         else
-            done = s.mergeLibrary({"Reds", "d", {{"r3", values(6)}}}, 1) ==
-                   LibraryService::MergeOutcome::Merged;
+            done = m.mergeLibrary({"Reds", "d", {{"r3", values(6)}}}, 1) ==
+                   LibraryMerge::MergeOutcome::Merged;
         QVERIFY(!done);
         QCOMPARE(f.prompt.messages(), QStringList{message});
         QCOMPARE(f.state(), before);
@@ -168,14 +172,14 @@ private slots:
 
     void successfulStepsKeepTheViewInStep() {
         TwoLibraries f;
-        LibraryService& s = f.service();
-        QVERIFY(s.createLibrary("Greens", "d"));
-        QVERIFY(s.renameLibrary(2, "Limes", "e"));
-        QVERIFY(s.addColour("r3", values(4)));
-        QVERIFY(s.replaceColourValues(0, values(5)));
-        QVERIFY(s.renameColour(1, "r9"));
-        QVERIFY(s.deleteColour(0));
-        QVERIFY(s.deleteLibrary(1));
+        LibraryEdits& e = f.edits();
+        QVERIFY(e.createLibrary("Greens", "d"));
+        QVERIFY(e.renameLibrary(2, "Limes", "e"));
+        QVERIFY(e.addColour("r3", values(4)));
+        QVERIFY(e.replaceColourValues(0, values(5)));
+        QVERIFY(e.renameColour(1, "r9"));
+        QVERIFY(e.deleteColour(0));
+        QVERIFY(e.deleteLibrary(1));
         QCOMPARE(f.prompt.messages(), QStringList());
         QCOMPARE(f.probe->rows, f.probe->expected());
         QCOMPARE(f.probe->modelRows, f.probe->expected());
@@ -218,9 +222,10 @@ private slots:
     void currentChosenDuringRemovalStands() {
         TwoLibraries f;
         LibraryService& s = f.service();
+        LibraryEdits& e = f.edits();
         QObject::connect(&s.list(), &QAbstractItemModel::rowsRemoved, &s,
                          [&s] { s.selectLibrary(0); });
-        QVERIFY(s.deleteLibrary(0));
+        QVERIFY(e.deleteLibrary(0));
         QCOMPARE(s.currentRow(), 0);
         QCOMPARE(s.listedLibrary(s.currentRow()).name, QString("Blues"));
     }
@@ -243,14 +248,16 @@ private slots:
     void keysAndLimits() {
         LibraryFixture f;
         LibraryService& s = f.service();
+        LibraryEdits& e = f.edits();
+        LibraryMerge& m = f.merge();
         f.addLibrary("a:b", "c");
         QCOMPARE(s.rowOf({"a:b", "c"}), 0);
         QCOMPARE(s.rowOf({"a", "b:c"}), -1);
-        QVERIFY(s.acceptLibraryEntry("a", "b:c"));
-        QVERIFY(!s.acceptLibraryEntry("a:b", "c"));
+        QVERIFY(e.acceptLibraryEntry("a", "b:c"));
+        QVERIFY(!e.acceptLibraryEntry("a:b", "c"));
         // Name and description: 18 characters together at most.
-        QVERIFY(s.acceptLibraryEntry("abcdefghi", "123456789"));
-        QVERIFY(!s.acceptLibraryEntry("abcdefghij", "123456789"));
+        QVERIFY(e.acceptLibraryEntry("abcdefghi", "123456789"));
+        QVERIFY(!e.acceptLibraryEntry("abcdefghij", "123456789"));
         QCOMPARE(f.prompt.messages(),
                  (QStringList{"The same name and description already exist, please modify the "
                               "name or description!",
@@ -261,17 +268,17 @@ private slots:
         f.prompt.clear();
         f.addLibrary("big", "d", {}, "19999");
         s.selectLibrary(0);
-        QVERIFY(s.acceptNewColour("x"));
+        QVERIFY(e.acceptNewColour("x"));
         f.store().updateLibraryCount("20000", s.library(1).id);
-        QVERIFY(!s.acceptNewColour("x"));
+        QVERIFY(!e.acceptNewColour("x"));
         QCOMPARE(f.prompt.messages(), QStringList{"At most 20000 color datas!"});
 
         s.setMaxLibraries(2);
-        QVERIFY(!s.canAddLibrary());
+        QVERIFY(!e.canAddLibrary());
         s.setMaxLibraries(3);
-        QVERIFY(s.canAddLibrary());
-        QVERIFY(s.fitsLibraryLimit({{"a", "b:c"}, {"a:b", "c"}, {"a", "b:c"}}));
-        QVERIFY(!s.fitsLibraryLimit({{"n1", ""}, {"n2", ""}}));
+        QVERIFY(e.canAddLibrary());
+        QVERIFY(m.fitsLibraryLimit({{"a", "b:c"}, {"a:b", "c"}, {"a", "b:c"}}));
+        QVERIFY(!m.fitsLibraryLimit({{"n1", ""}, {"n2", ""}}));
     }
 
     // Whether a library exists, whether it differs and its identifier are
@@ -280,13 +287,13 @@ private slots:
     // into, never created twice.
     void mergeDecidesFromTheStoreNotTheList() {
         TwoLibraries f;
-        LibraryService& s = f.service();
+        LibraryMerge& m = f.merge();
         OtherWriter other(f);
         other.addLibrary("Greens", 3, {"g1"});
         QVERIFY(!f.listed("Greens", "d"));
         f.prompt.seriesAnswers.enqueue(Prompt::SeriesAnswer::Yes);
         QList<IncomingColour> colours{{"g1", values(7)}, {"g2", values(8)}};
-        QCOMPARE(s.mergeAll({IncomingLibrary{"Greens", "d", colours}}, {}), 1);
+        QCOMPARE(m.mergeAll({IncomingLibrary{"Greens", "d", colours}}, {}), 1);
         QCOMPARE(f.prompt.seriesQuestions().size(), 1);
         int greens = 0;
         QString id;
@@ -309,21 +316,74 @@ private slots:
     void countsFollowTheRows() {
         TwoLibraries f;
         LibraryService& s = f.service();
+        LibraryEdits& e = f.edits();
         const QString reds = s.library(0).id;
         OtherWriter other(f);
         QVERIFY(other.store.insertColorData(reds, "ColorData9" + kStamp, "other", values(9)));
-        QVERIFY(s.addColour("r3", values(4)));
+        QVERIFY(e.addColour("r3", values(4)));
         QCOMPARE(rowsOf(f, reds), 4);
         QCOMPARE(f.store().selectLibrary(reds).count, QString("4"));
         QCOMPARE(s.library(0).count, QString("4"));
-        QVERIFY(s.deleteColour(0));
+        QVERIFY(e.deleteColour(0));
         QCOMPARE(f.store().selectLibrary(reds).count, QString("3"));
         // A name another process stored meanwhile is refused.
         QVERIFY(other.store.insertColorData(reds, "ColorData8" + kStamp, "late", values(9)));
-        QVERIFY(!s.addColour("late", values(4)));
+        QVERIFY(!e.addColour("late", values(4)));
         QCOMPARE(
             f.prompt.messages().last(),
             QString("The same color card name already exist, please modify the color card name!"));
+    }
+
+    // What mergeAll counts: each library added, replaced or kept, each
+    // incoming colour name added, replaced or kept; a pass begun again after
+    // the backup counts once, and a stopped merge counts nothing.
+    void mergeCountsEachDecision_data() {
+        QTest::addColumn<QList<IncomingLibrary>>("incoming");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("maxLibraries");
+        QTest::addColumn<int>("merged");
+        // libraries added/replaced/kept, colours added/replaced/kept
+        QTest::addColumn<QString>("counts");
+        const IncomingLibrary greens{"Greens", "d", {{"g1", values(7)}, {"g2", values(8)}}};
+        const IncomingLibrary sameReds{"Reds", "d", {{"r1", values(1)}, {"r2", values(2)}}};
+        const IncomingLibrary newReds{
+            "Reds", "d", {{"r1", values(1)}, {"r2", values(9)}, {"r3", values(4)}}};
+        const IncomingLibrary sameBlues{"Blues", "d", {{"b1", values(3)}}};
+        QTest::newRow("new library")
+            << QList<IncomingLibrary>{greens} << QStringList() << 9 << 1 << "1/0/0 2/0/0";
+        QTest::newRow("nothing new, no question")
+            << QList<IncomingLibrary>{sameReds} << QStringList() << 9 << 0 << "0/0/1 0/0/2";
+        QTest::newRow("overwrite agreed")
+            << QList<IncomingLibrary>{newReds} << QStringList{"yes"} << 9 << 1 << "0/1/0 1/1/1";
+        QTest::newRow("overwrite declined")
+            << QList<IncomingLibrary>{newReds} << QStringList{"no"} << 9 << 0 << "0/0/1 0/0/3";
+        QTest::newRow("together") << QList<IncomingLibrary>{greens, newReds, sameBlues}
+                                  << QStringList{"yes"} << 9 << 2 << "1/1/1 3/1/2";
+        QTest::newRow("stopped by the library limit") << QList<IncomingLibrary>{sameReds, greens}
+                                                      << QStringList() << 2 << -1 << "0/0/0 0/0/0";
+    }
+    void mergeCountsEachDecision() {
+        QFETCH(QList<IncomingLibrary>, incoming);
+        QFETCH(QStringList, answers);
+        QFETCH(int, maxLibraries);
+        QFETCH(int, merged);
+        QFETCH(QString, counts);
+        TwoLibraries f;
+        f.service().setMaxLibraries(maxLibraries);
+        for (const QString& answer : answers)
+            f.prompt.seriesAnswers.enqueue(answer == "yes" ? Prompt::SeriesAnswer::Yes
+                                                           : Prompt::SeriesAnswer::No);
+        QCOMPARE(f.merge().mergeAll(incoming, {}), merged);
+        QCOMPARE(f.prompt.seriesQuestions().size(), answers.size());
+        const LibraryMerge::MergeCounts& c = f.merge().mergeCounts();
+        QCOMPARE(QString("%1/%2/%3 %4/%5/%6")
+                     .arg(c.librariesAdded)
+                     .arg(c.librariesReplaced)
+                     .arg(c.librariesKept)
+                     .arg(c.coloursAdded)
+                     .arg(c.coloursReplaced)
+                     .arg(c.coloursKept),
+                 counts);
     }
 
     // Another writer holding the store past the busy time-out: one clear
@@ -350,8 +410,8 @@ private slots:
         const QStringList before = f.state();
         OtherWriter other(f);
         QVERIFY(other.store.beginTransaction());
-        QVERIFY(!f.service().createLibrary("Greens", "d"));
-        QVERIFY(f.service().mergeAll({IncomingLibrary{"Greens", "d", {{"g", values(1)}}}}, {}) < 0);
+        QVERIFY(!f.edits().createLibrary("Greens", "d"));
+        QVERIFY(f.merge().mergeAll({IncomingLibrary{"Greens", "d", {{"g", values(1)}}}}, {}) < 0);
         QCOMPARE(f.prompt.messages(), (QStringList{message, message}));
         other.store.rollbackTransaction();
         QCOMPARE(f.state(), before);
@@ -361,7 +421,7 @@ private slots:
     // second library leaves the first one unwritten too, and says why.
     void importIsAllOrNothing() {
         TwoLibraries f;
-        LibraryService& s = f.service();
+        LibraryMerge& m = f.merge();
         const QStringList before = f.state();
         QSqlQuery pages(QSqlDatabase::database(f.store().connectionName()));
         QVERIFY(pages.exec("PRAGMA page_count") && pages.next());
@@ -373,7 +433,7 @@ private slots:
             many << IncomingColour{"c" + QString::number(i), values(i)};
         f.answer({true});
         f.prompt.seriesAnswers.enqueue(Prompt::SeriesAnswer::Yes);
-        const int merged = s.mergeAll(
+        const int merged = m.mergeAll(
             {IncomingLibrary{"Greens", "d", {{"g1", values(1)}}},
              IncomingLibrary{"Reds", "d", {{"r1", values(9)}}}, IncomingLibrary{"Big", "d", many}},
             {});
@@ -426,7 +486,7 @@ private slots:
     // the newest backup; the damaged file is kept.
     void damagedStoreAtStartIsOneQuestion() {
         TwoLibraries f;
-        QCOMPARE(f.service().backups().take("2301"), BackupStatus::Ok);
+        QCOMPARE(f.localStore().backups().take("2301"), BackupStatus::Ok);
         const QString path = f.store().databasePath();
         f.store().closeDatabase();
         QFile file(path);
@@ -450,7 +510,7 @@ private slots:
         f.store().closeDatabase();
         QVERIFY(QFile::remove(path));
         QVERIFY(QFile::copy(QDir(f.dir.path()).filePath(kept.first()), path));
-        QDir(f.service().backups().directory()).removeRecursively();
+        QDir(f.localStore().backups().directory()).removeRecursively();
         f.prompt.clear();
         f.reopen(f.dir.path(), "2301");
         QCOMPARE(f.prompt.events.size(), 1);
@@ -465,13 +525,14 @@ private slots:
     void controlCharactersRefused() {
         LibraryFixture f;
         LibraryService& s = f.service();
+        LibraryEdits& e = f.edits();
         f.addLibrary("lib", "d", {{"c1", "1", "2", "3"}});
         s.selectLibrary(0);
-        QVERIFY(!s.acceptLibraryEntry("a\x1b[2J", "d"));
-        QVERIFY(!s.acceptLibraryEntry("a", QString::fromUtf8("\xe2\x80\xae"
+        QVERIFY(!e.acceptLibraryEntry("a\x1b[2J", "d"));
+        QVERIFY(!e.acceptLibraryEntry("a", QString::fromUtf8("\xe2\x80\xae"
                                                              "d")));
-        QVERIFY(!s.acceptNewColour(QStringLiteral("x\ty")));
-        QVERIFY(!s.renameColour(0, QStringLiteral("x").append(QChar(0))));
+        QVERIFY(!e.acceptNewColour(QStringLiteral("x\ty")));
+        QVERIFY(!e.renameColour(0, QStringLiteral("x").append(QChar(0))));
         QCOMPARE(f.prompt.messages(),
                  QVector<QString>(4,
                                   "A name or description cannot hold control characters "

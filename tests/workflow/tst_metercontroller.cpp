@@ -25,8 +25,8 @@ struct ControllerFixture : TransferFixture {
         if (file.open(QIODevice::WriteOnly))
             file.write(kSettings);
         file.close();
-        controller = std::make_unique<MeterController>(service(), &frames, dir.filePath("meterno"),
-                                                       QStringLiteral(COLORCARD_BIN_DIR));
+        controller = std::make_unique<MeterController>(
+            edits(), merge(), &frames, dir.filePath("meterno"), QStringLiteral(COLORCARD_BIN_DIR));
         QObject::connect(controller.get(), &MeterController::identified,
                          [this](const MeterIdentity& identity) { identities << identity; });
     }

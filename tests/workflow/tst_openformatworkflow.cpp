@@ -79,7 +79,7 @@ private slots:
         file.close();
         f.prompt.seriesAnswers << Prompt::SeriesAnswer::Yes;
 
-        const bool done = OpenFormatImport(f.service()).run(file.fileName(), OpenFormat::Csv);
+        const bool done = OpenFormatImport(f.merge()).run(file.fileName(), OpenFormat::Csv);
         QCOMPARE(done, imported);
         QCOMPARE(f.service().totalColorCount(), imported ? 20000 : 19998);
         QCOMPARE(f.prompt.messages(),

@@ -52,8 +52,9 @@ struct QualityFixture : LibraryFixture {
     LinkOpener opener = makeUsbLinkOpener(backend);
     std::unique_ptr<CLinker> link;
     FrameLayer frames{[this] { return link.get(); }};
-    MeterController meter{*library, &frames, QStringLiteral("/nonexistent/meterno"), QString()};
-    QualityController quality{*library, meter};
+    MeterController meter{*libraryEdits, *libraryMerge, &frames,
+                          QStringLiteral("/nonexistent/meterno"), QString()};
+    QualityController quality{*library, meter, *local};
     QString primary, paints;
 
     QualityFixture() {
@@ -299,7 +300,7 @@ private slots:
                  deltaE76(f.quality.lastNearest().first().lab, sample));
         // A colour added to a library is a standard at once.
         f.service().selectLibrary(1);
-        QVERIFY(f.service().addColour("Rust", measuredColour("", 200, 60, 40).mid(1)));
+        QVERIFY(f.edits().addColour("Rust", measuredColour("", 200, 60, 40).mid(1)));
         QCOMPARE(f.quality.nearest(sample, 1).first().colourName, QString("Rust"));
     }
 
@@ -314,12 +315,12 @@ private slots:
         // Renamed: still the standard, under its new name.
         f.service().selectLibrary(1);
         QSignalSpy changed(&f.quality, &QualityController::standardChanged);
-        QVERIFY(f.service().renameColour(1, "Dune"));
+        QVERIFY(f.edits().renameColour(1, "Dune"));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(f.quality.standard()->colourName, QString("Dune"));
         // Its library deleted: no standard any more, and its tolerance is gone too.
         QVERIFY(f.quality.saveTolerance(f.paints, {DifferenceMethod::cmc(1, 1), 2.0}));
-        QVERIFY(f.service().deleteLibrary(1));
+        QVERIFY(f.edits().deleteLibrary(1));
         QVERIFY(!f.quality.standard());
         QCOMPARE(*f.quality.quality().tolerance(f.paints), Tolerance{});
         QCOMPARE(f.prompt.messages(), QStringList());

@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(f.prompt.messages(), QStringList{QStringLiteral("导入文件成功！")});
         // With its colour gone the library would change again: asked, declined.
         f.service().selectLibrary(0);
-        QVERIFY(f.service().deleteColour(0));
+        QVERIFY(f.edits().deleteColour(0));
         f.prompt.seriesAnswers << Answer::No;
         f.prompt.clear();
         f.import(file);
@@ -251,7 +251,7 @@ private slots:
 
         for (int row : {2, 0}) {
             f.service().selectLibrary(row);
-            QVERIFY(f.service().deleteColour(0));
+            QVERIFY(f.edits().deleteColour(0));
         }
         f.prompt.clear();
         f.prompt.seriesAnswers.append(answers);
@@ -313,7 +313,7 @@ private slots:
                       "the limit!");
 
         // With room for three more it goes through.
-        QVERIFY(f.service().deleteLibrary(43));
+        QVERIFY(f.edits().deleteLibrary(43));
         f.prompt.seriesAnswers << Answer::Yes << Answer::Yes;
         f.prompt.clear();
         f.import(file);

@@ -250,7 +250,7 @@ private slots:
     void damagedStoreAtStartIsOneQuestion() {
         PageFixture f;
         f.newLibrary("Reds", "d");
-        QCOMPARE(f.library().backups().take(""), BackupStatus::Ok);
+        QCOMPARE(f.session->localStore().backups().take(""), BackupStatus::Ok);
         const QString path = f.page->store().databasePath();
         f.page.reset();
         QFile file(path);

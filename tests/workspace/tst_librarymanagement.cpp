@@ -51,7 +51,7 @@ private slots:
                 "title", "n0", "d0",
                 [&f](QWidget* box, const QString& n, const QString& d) {
                     const Messenger::ParentScope over(f.library().messenger(), box);
-                    return f.library().acceptLibraryEntry(n, d);
+                    return f.session->edits().acceptLibraryEntry(n, d);
                 },
                 nullptr);
             QCOMPARE(dialog.windowTitle(), QString("title"));
@@ -323,10 +323,10 @@ private slots:
         QCOMPARE(f.library().currentRow(), 2);
         f.combo()->setCurrentIndex(0);
 
-        QVERIFY(f.library().deleteLibrary(1));
+        QVERIFY(f.session->edits().deleteLibrary(1));
         QCOMPARE(f.keys(), (QStringList{"lib:d", "other:d"}));
         QCOMPARE(f.combo()->count(), 2);
-        QVERIFY(!f.library().deleteLibrary(5));
+        QVERIFY(!f.session->edits().deleteLibrary(5));
         QCOMPARE(f.libraries()->rowCount(), 2);
     }
 
