@@ -88,7 +88,7 @@ ServerBackups::Restored ServerBackups::restore(QSqlDatabase& db, qint64 backupId
     // The copy's content is read first: backing up the library it replaces
     // may push this very copy out of the twenty kept.
     if (!run(query,
-             QStringLiteral("SELECT %1, library::text, colours::text FROM "
+             QStringLiteral("SELECT %1, library::text, colours::text, tolerance::text FROM "
                             "colorcard.library_backups WHERE id = ?")
                  .arg(QLatin1String(kColumns)),
              {backupId}))
@@ -101,6 +101,8 @@ ServerBackups::Restored ServerBackups::restore(QSqlDatabase& db, qint64 backupId
     result.backup = backupOf(query);
     const QString library = query.value(8).toString();
     const QString colours = query.value(9).toString();
+    // Null: the library had the default tolerance when it was copied.
+    const QVariant tolerance = query.value(10);
     const QString key = result.backup.libraryId;
     if (!run(query,
              QStringLiteral(
@@ -130,6 +132,14 @@ ServerBackups::Restored ServerBackups::restore(QSqlDatabase& db, qint64 backupId
                  "yxy_y, yxy_x, yxy_y2, cmyk_c, cmyk_m, cmyk_y, cmyk_k, rgb_r, rgb_g, rgb_b FROM "
                  "jsonb_populate_recordset(NULL::colorcard.colours, ?::jsonb) ORDER BY position"),
              {libraryRow, colours}))
+        return failed(query.lastError());
+    if (!tolerance.isNull() &&
+        !run(query,
+             QStringLiteral("INSERT INTO colorcard.tolerances (library_id, formula, cmc_l, cmc_c, "
+                            "k_l, k_c, k_h, tolerance_limit) SELECT ?, formula, cmc_l, cmc_c, k_l, "
+                            "k_c, k_h, tolerance_limit FROM "
+                            "jsonb_populate_record(NULL::colorcard.tolerances, ?::jsonb)"),
+             {libraryRow, tolerance.toString()}))
         return failed(query.lastError());
     if (!db.commit())
         return failed(db.lastError());

@@ -12,8 +12,8 @@
 
 namespace colorcard {
 
-// A copy of a library the server took before removing or replacing it (the
-// last 20 of each library are kept).
+// A copy of a library, its colours and its tolerance, which the server took
+// before removing or replacing it (the last 20 of each library are kept).
 struct LibraryBackup {
     qint64 id = 0;
     QString libraryId;

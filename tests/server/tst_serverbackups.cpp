@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The server's copies of libraries: listed newest first, a removed library
 // brought back whole, a library stored under the same ID copied before it is
-// replaced, an operator refused; and the command line's backups and restore.
+// replaced, a library's tolerance kept with it, an operator refused; and the
+// command line's backups and restore.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -121,6 +122,44 @@ private slots:
         QCOMPARE(copies.first().name, QStringLiteral("Reds new"));
         QVERIFY(ServerBackups::restore(db, copies.first().id).ok);
         QCOMPARE(contentOf(bench, kReds), newer);
+    }
+
+    // A copy keeps the library's tolerance: restoring it brings that
+    // tolerance back over the one set since, or the default when the library
+    // had none of its own; the copy the restore takes keeps the newer one.
+    void toleranceComesBack_data() {
+        QTest::addColumn<bool>("ownTolerance");
+        QTest::newRow("own tolerance") << true;
+        QTest::newRow("default tolerance") << false;
+    }
+    void toleranceComesBack() {
+        QFETCH(bool, ownTolerance);
+        QSqlDatabase db = server_.open(QStringLiteral("supervisor"));
+        PgRepository bench(db);
+        Library reds = library(kReds, QStringLiteral("Reds"), 2);
+        QVERIFY(bench.addLibrary(reds));
+        const Tolerance defaultTolerance = *bench.tolerance(kReds);
+        const Tolerance copied{DifferenceMethod::cmc(2, 1), 1.5};
+        const Tolerance later{DifferenceMethod::ciede2000(1, 1.2, 0.9), 0.7};
+        QVERIFY(copied != defaultTolerance && later != defaultTolerance);
+        if (ownTolerance)
+            QVERIFY2(bench.setTolerance(kReds, copied), qPrintable(bench.error()));
+        const Tolerance expected = ownTolerance ? copied : defaultTolerance;
+        QVERIFY(bench.removeLibrary(kReds));
+        QVERIFY(bench.addLibrary(reds));
+        QVERIFY(bench.setTolerance(kReds, later));
+        QCOMPARE(*bench.tolerance(kReds), later);
+
+        QString error;
+        const qint64 copy = ServerBackups::list(db, kReds, &error)->first().id;
+        const ServerBackups::Restored restored = ServerBackups::restore(db, copy);
+        QVERIFY2(restored.ok, qPrintable(restored.error));
+        QCOMPARE(*bench.tolerance(kReds), expected);
+
+        const LibraryBackup undo = ServerBackups::list(db, kReds, &error)->first();
+        QCOMPARE(undo.cause, QStringLiteral("restore"));
+        QVERIFY(ServerBackups::restore(db, undo.id).ok);
+        QCOMPARE(*bench.tolerance(kReds), later);
     }
 
     // Newest first, of one library or of all, at most the limit asked.
