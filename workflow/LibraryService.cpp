@@ -101,6 +101,11 @@ StoreResult LibraryService::outcome(bool ok, StoreError step) const {
 }
 
 bool LibraryService::reported(StoreResult result) const {
+    if (!result && !local_ && failureTeller_ &&
+        repository_.failure() != LibraryRepository::Failure::None) {
+        failureTeller_(repository_.failure(), repository_.error());
+        return false;
+    }
     if (!result) {
         const QString path = local_ ? QDir::toNativeSeparators(local_->databasePath()) : QString();
         const StoreMessage message = storeFailureMessage(result, path, messenger_.language());

@@ -74,6 +74,10 @@ public:
     ~LibraryService() override;
 
     Messenger& messenger() const { return messenger_; }
+    // On a server: how a failed step is told, with the server's own words
+    // (StoreService::tellFailure); the store's step message otherwise.
+    using FailureTeller = std::function<void(LibraryRepository::Failure, const QString& detail)>;
+    void setFailureTeller(FailureTeller teller) { failureTeller_ = std::move(teller); }
     LibraryRepository& repository() { return repository_; }
     // The store file; only on a store kept in a local file.
     ColorCardStore& store() { return local_->store(); }
@@ -313,6 +317,7 @@ private:
     MergeCounts mergeCounts_;
     int current_ = -1;
     bool locked_ = false;
+    FailureTeller failureTeller_;
 };
 
 }  // namespace colorcard

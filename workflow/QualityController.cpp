@@ -42,11 +42,16 @@ QString withCsvSuffix(const QString& fileName) {
 
 QualityController::QualityController(LibraryService& library, MeterController& meter,
                                      QObject* parent)
+    : QualityController(library, meter, library.store().connectionName(), parent) {}
+
+QualityController::QualityController(LibraryService& library, MeterController& meter,
+                                     const QString& connectionName, QObject* parent)
     : QObject(parent),
       library_(library),
       meter_(meter),
-      quality_(library.store().connectionName()),
-      indexSettings_(library.store().connectionName()),
+      fileQuality_(connectionName),
+      quality_(&fileQuality_),
+      indexSettings_(connectionName),
       clock_([] { return QDateTime::currentDateTime(); }) {
     // As the meter's: the signals' types by the names they are written with.
     qRegisterMetaType<SampleResult>("SampleResult");
@@ -90,7 +95,10 @@ std::optional<QualityStandard> QualityController::findStandard(const QString& li
             // a file with L*a*b* only has none, so it is computed.
             const std::array<double, 19> derived = ColorDerivation::fromLab(lab->L, lab->a, lab->b);
             int rgb[3] = {int(derived[16]), int(derived[17]), int(derived[18])};
-            for (const Colour& record : library_.store().selectColours(libraryId)) {
+            // From the repository: on a server the standards are the server's.
+            const QVector<Colour> records =
+                library_.repository().colours(libraryId).value_or(QVector<Colour>());
+            for (const Colour& record : records) {
                 if (record.id != colourId)
                     continue;
                 bool all = true;
@@ -539,7 +547,7 @@ std::optional<LotReportData> QualityController::lotReport(qint64 lotId,
             continue;
         QString error;
         std::optional<LotReportData> data =
-            loadLotReport(library_.store().connectionName(), lot, error, trendOf);
+            loadLotReport(quality_, indexSettings_, lot, error, trendOf);
         if (!data)
             library_.messenger().tip(QcText::HistoryReadFailed, {error});
         return data;

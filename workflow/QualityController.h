@@ -15,6 +15,7 @@
 #include "report/QualityTrend.h"
 #include "store/IndexSettingsStore.h"
 #include "store/QualityStore.h"
+#include "store/SwitchedQualityRecords.h"
 #include "workflow/MeterController.h"
 
 namespace colorcard {
@@ -68,10 +69,18 @@ public:
     static constexpr int kNearestCount = 5;
 
     QualityController(LibraryService& library, MeterController& meter, QObject* parent = nullptr);
+    // connectionName: the SQLite store the QC records and index settings are
+    // kept in (the library service's own is not a file on a server).
+    QualityController(LibraryService& library, MeterController& meter,
+                      const QString& connectionName, QObject* parent = nullptr);
 
     LibraryService& library() const { return library_; }
     MeterController& meter() const { return meter_; }
-    QualityStore& quality() { return quality_; }
+    QualityRecords& quality() { return quality_; }
+    // Where tolerances, lots and comparisons are kept from now on: a
+    // server's (null while it is not connected: nothing is kept), instead of
+    // the bench's file.
+    void setQualityRecords(QualityRecords* records) { quality_.setTarget(records); }
     // History time stamps and the proposed export name come from here.
     void setClock(std::function<QDateTime()> clock);
 
@@ -207,7 +216,9 @@ private:
 
     LibraryService& library_;
     MeterController& meter_;
-    QualityStore quality_;
+    // The bench's file; quality_ works on it unless given a server's.
+    QualityStore fileQuality_;
+    SwitchedQualityRecords quality_;
     IndexSettingsStore indexSettings_;
     std::function<QDateTime()> clock_;
     std::optional<QualityStandard> standard_;

@@ -3,9 +3,11 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 #include "prompt/Messenger.h"
 #include "store/LocalStore.h"
+#include "store/SwitchedRepository.h"
 #include "workflow/LibraryService.h"
 #include "workflow/MeterController.h"
 #include "workflow/QualityController.h"
@@ -42,8 +44,9 @@ public:
     ~Session() override;
 
     Messenger& messenger() { return messenger_; }
-    // Where the library page's libraries are read and written.
-    LibraryRepository& repository() { return local_.repository(); }
+    // Where the library page's libraries are read and written: the file, or
+    // the server once connected (nothing while it is not).
+    LibraryRepository& repository() { return repository_; }
     // Which store, whether its server answers and what the login may do.
     StoreService& store() { return store_; }
     LibraryService& library() { return library_; }
@@ -51,13 +54,20 @@ public:
     QualityController& quality() { return quality_; }
 
 private:
+    // A server connected or gone: the libraries are read from what is there now.
+    void followStore();
+
     Messenger messenger_;
     StoreService store_;
     // The store file in the data directory.
     LocalStore local_;
+    // The file's repository, or the server's as StoreService has it.
+    SwitchedRepository repository_;
     LibraryService library_;
     MeterController meter_;
     QualityController quality_;
+    // The QC records on the server while it is connected.
+    std::unique_ptr<QualityRecords> serverQuality_;
 };
 
 }  // namespace colorcard
