@@ -40,6 +40,13 @@ QColor verdictColour(Verdict verdict) {
 std::optional<LotReportData> loadLotReport(const QString& connectionName, const Lot& lot,
                                            QString& error, const TrendStandard& trendOf) {
     QualityStore store(connectionName);
+    IndexSettingsStore settings(connectionName);
+    return loadLotReport(store, settings, lot, error, trendOf);
+}
+
+std::optional<LotReportData> loadLotReport(QualityRecords& store, IndexSettingsStore& settings,
+                                           const Lot& lot, QString& error,
+                                           const TrendStandard& trendOf) {
     HistoryFilter filter;
     filter.lotId = lot.id;
     const auto newestFirst = store.history(filter);
@@ -69,7 +76,6 @@ std::optional<LotReportData> loadLotReport(const QString& connectionName, const 
         return std::nullopt;
     }
     data.model = *model;
-    IndexSettingsStore settings(connectionName);
     const auto indexSettings = settings.settings(data.trendStandard.libraryId);
     if (!indexSettings) {
         error = settings.error();

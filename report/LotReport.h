@@ -14,6 +14,8 @@ class QPainter;
 
 namespace colorcard {
 
+class IndexSettingsStore;
+
 // What the report of a lot shows.
 struct LotReportData {
     Lot lot;
@@ -33,6 +35,11 @@ struct LotReportData {
 // when the store cannot be read.
 std::optional<LotReportData> loadLotReport(const QString& connectionName, const Lot& lot,
                                            QString& error, const TrendStandard& trendOf = {});
+// The same from the QC records given (a file's or a server's), the shade
+// steps from the bench's index settings.
+std::optional<LotReportData> loadLotReport(QualityRecords& records, IndexSettingsStore& settings,
+                                           const Lot& lot, QString& error,
+                                           const TrendStandard& trendOf = {});
 
 // PASS, WARN and FAIL counts, in that order.
 struct VerdictCounts {

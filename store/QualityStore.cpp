@@ -2,16 +2,13 @@
 #include "store/QualityStore.h"
 
 #include <QIODevice>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 
-#include "store/CsvCell.h"
 #include "store/sqlite/SqliteStatements.h"
-#include "texts/QcTexts.h"
 
 namespace colorcard {
 
@@ -100,14 +97,6 @@ void readExtras(ToleranceModel& m, const QSqlQuery& q, int first) {
         axes[i]->below = optionalFrom(q.value(first + 1 + 2 * i));
         axes[i]->above = optionalFrom(q.value(first + 2 + 2 * i));
     }
-}
-
-QString csvField(const QString& value) {
-    return CsvCell::field(value);
-}
-
-QString decimal(double value) {
-    return QString::number(value, 'f', 4);
 }
 
 }  // namespace
@@ -315,16 +304,6 @@ std::optional<QVector<Lot>> QualityStore::lots() {
     return result;
 }
 
-std::optional<Lot> QualityStore::findLot(const QString& name) {
-    const auto all = lots();
-    if (!all)
-        return std::nullopt;
-    for (const Lot& lot : *all)
-        if (lot.name == name.trimmed())
-            return lot;
-    return std::nullopt;
-}
-
 std::optional<Tolerance> QualityStore::tolerance(const QString& libraryId) {
     error_.clear();
     if (!tableExists(QStringLiteral("QcTolerance")))
@@ -441,14 +420,6 @@ bool QualityStore::addHistory(HistoryEntry& entry) {
             return fail(QStringLiteral("cannot keep the measurement"), query.lastError().text());
     }
     return true;
-}
-
-std::optional<QVector<QualityStore::HistoryEntry>> QualityStore::history(int limit,
-                                                                         const QString& libraryId) {
-    HistoryFilter filter;
-    filter.limit = limit;
-    filter.libraryId = libraryId;
-    return history(filter);
 }
 
 std::optional<QVector<QualityStore::HistoryEntry>> QualityStore::history(
@@ -589,66 +560,9 @@ bool QualityStore::writeHistoryCsv(QIODevice& out, const Language& language) {
     const auto entries = history();
     if (!entries)
         return false;
-    using namespace QcText;
-    const BilingualText header[] = {
-        ColumnTime,      ColumnMeter,      ColumnLibrary,    ColumnStandard,   ColumnStandardL,
-        ColumnStandardA, ColumnStandardB,  ColumnSampleL,    ColumnSampleA,    ColumnSampleB,
-        ColumnReadings,  ColumnDeviationL, ColumnDeviationA, ColumnDeviationB, ColumnDeltaL,
-        ColumnDeltaA,    ColumnDeltaB,     ColumnDeltaE,     ColumnFormula,    ColumnLimit,
-        ColumnResult};
-    QStringList lines;
-    QStringList fields;
-    for (const BilingualText& text : header)
-        fields << csvField(text.in(language));
-    lines << fields.join(QLatin1Char(','));
-    for (int i = entries->size() - 1; i >= 0; --i) {
-        const HistoryEntry& e = entries->at(i);
-        fields = QStringList{
-            e.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            e.meterNumber,
-            e.libraryName,
-            e.colourName,
-            decimal(e.standard.L),
-            decimal(e.standard.a),
-            decimal(e.standard.b),
-            decimal(e.sample.L),
-            decimal(e.sample.a),
-            decimal(e.sample.b),
-            QString::number(e.readings),
-            decimal(e.deviation.L),
-            decimal(e.deviation.a),
-            decimal(e.deviation.b),
-            decimal(e.sample.L - e.standard.L),
-            decimal(e.sample.a - e.standard.a),
-            decimal(e.sample.b - e.standard.b),
-            decimal(e.deltaE),
-            e.toleranceKnown ? formulaLabel(e.tolerance.method, language)
-                             : ToleranceUnknown.in(language),
-            e.toleranceKnown ? decimal(e.tolerance.limit) : ToleranceUnknown.in(language),
-            verdictWord(e.judged(), language)};
-        for (QString& field : fields)
-            field = csvField(field);
-        lines << fields.join(QLatin1Char(','));
-    }
-    // The byte-order mark tells spreadsheet programs the file is UTF-8.
-    const QByteArray bytes =
-        "\xEF\xBB\xBF" + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    const QByteArray bytes = historyCsv(*entries, language);
     if (out.write(bytes) != bytes.size())
         return fail(QStringLiteral("cannot write the CSV file"), out.errorString());
-    return true;
-}
-
-bool QualityStore::exportHistoryCsv(const QString& path, const Language& language) {
-    error_.clear();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("cannot write %1").arg(path), file.errorString());
-    if (!writeHistoryCsv(file, language)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-        return fail(QStringLiteral("cannot write %1").arg(path), file.errorString());
     return true;
 }
 

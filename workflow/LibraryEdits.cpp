@@ -28,7 +28,7 @@ LibraryEdits::LibraryEdits(LibraryService& library)
     : library_(library),
       messenger_(library.messenger()),
       repository_(library.repository()),
-      steps_(library.messenger(), library.repository()) {}
+      steps_(library.messenger(), library.repository(), &library.failureTeller()) {}
 
 // --- libraries ------------------------------------------------------------
 

@@ -56,7 +56,7 @@ LibraryMerge::LibraryMerge(LibraryService& library)
     : library_(library),
       messenger_(library.messenger()),
       repository_(library.repository()),
-      steps_(library.messenger(), library.repository()) {}
+      steps_(library.messenger(), library.repository(), &library.failureTeller()) {}
 
 bool LibraryMerge::fitsLibraryLimit(const QList<LibraryKey>& incoming, ProgressReporter* progress) {
     QSet<LibraryKey> added;

@@ -21,7 +21,7 @@ LibraryService::LibraryService(Messenger& messenger, LibraryRepository& reposito
     : QObject(parent),
       messenger_(messenger),
       repository_(repository),
-      steps_(messenger, repository),
+      steps_(messenger, repository, &failureTeller_),
       local_(repository.localStore()),
       maxLibraries_(Limits::MeterLibraries) {}
 

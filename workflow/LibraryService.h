@@ -33,6 +33,10 @@ public:
     ~LibraryService() override;
 
     Messenger& messenger() const { return messenger_; }
+    // On a server: how a failed step is told, with the server's own words
+    // (StoreService::tellFailure); the store's step message otherwise.
+    void setFailureTeller(StoreSteps::FailureTeller teller) { failureTeller_ = std::move(teller); }
+    const StoreSteps::FailureTeller& failureTeller() const { return failureTeller_; }
     LibraryRepository& repository() { return repository_; }
 
     // Opens the store (a failure is shown); the list starts empty. A store
@@ -207,6 +211,7 @@ private:
     bool backupsTidied_ = false;
     int current_ = -1;
     bool locked_ = false;
+    StoreSteps::FailureTeller failureTeller_;
 };
 
 }  // namespace colorcard

@@ -46,8 +46,8 @@ QualityController::QualityController(LibraryService& library, MeterController& m
     : QObject(parent),
       library_(library),
       meter_(meter),
-      local_(local),
-      quality_(local.store().connectionName()),
+      fileQuality_(local.store().connectionName()),
+      quality_(&fileQuality_),
       indexSettings_(local.store().connectionName()),
       clock_([] { return QDateTime::currentDateTime(); }) {
     // As the meter's: the signals' types by the names they are written with.
@@ -92,7 +92,10 @@ std::optional<QualityStandard> QualityController::findStandard(const QString& li
             // a file with L*a*b* only has none, so it is computed.
             const std::array<double, 19> derived = ColorDerivation::fromLab(lab->L, lab->a, lab->b);
             int rgb[3] = {int(derived[16]), int(derived[17]), int(derived[18])};
-            for (const Colour& record : local_.store().selectColours(libraryId)) {
+            // From the repository: on a server the standards are the server's.
+            const QVector<Colour> records =
+                library_.repository().colours(libraryId).value_or(QVector<Colour>());
+            for (const Colour& record : records) {
                 if (record.id != colourId)
                     continue;
                 bool all = true;
@@ -541,7 +544,7 @@ std::optional<LotReportData> QualityController::lotReport(qint64 lotId,
             continue;
         QString error;
         std::optional<LotReportData> data =
-            loadLotReport(local_.store().connectionName(), lot, error, trendOf);
+            loadLotReport(quality_, indexSettings_, lot, error, trendOf);
         if (!data)
             library_.messenger().tip(QcText::HistoryReadFailed, {error});
         return data;

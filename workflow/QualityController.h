@@ -15,6 +15,7 @@
 #include "report/QualityTrend.h"
 #include "store/IndexSettingsStore.h"
 #include "store/QualityStore.h"
+#include "store/SwitchedQualityRecords.h"
 #include "workflow/MeterController.h"
 
 namespace colorcard {
@@ -68,14 +69,18 @@ class QualityController : public QObject {
 public:
     static constexpr int kNearestCount = 5;
 
-    // local: the store file whose history, tolerances and stored colours
-    // the page reads.
+    // local: the bench's store file, whose QC records the page reads unless
+    // given a server's (setQualityRecords); its index settings stay there.
     QualityController(LibraryService& library, MeterController& meter, LocalStore& local,
                       QObject* parent = nullptr);
 
     LibraryService& library() const { return library_; }
     MeterController& meter() const { return meter_; }
-    QualityStore& quality() { return quality_; }
+    QualityRecords& quality() { return quality_; }
+    // Where tolerances, lots and comparisons are kept from now on: a
+    // server's (null while it is not connected: nothing is kept), instead of
+    // the bench's file.
+    void setQualityRecords(QualityRecords* records) { quality_.setTarget(records); }
     // History time stamps and the proposed export name come from here.
     void setClock(std::function<QDateTime()> clock);
 
@@ -211,8 +216,9 @@ private:
 
     LibraryService& library_;
     MeterController& meter_;
-    LocalStore& local_;
-    QualityStore quality_;
+    // The bench's file; quality_ works on it unless given a server's.
+    QualityStore fileQuality_;
+    SwitchedQualityRecords quality_;
     IndexSettingsStore indexSettings_;
     std::function<QDateTime()> clock_;
     std::optional<QualityStandard> standard_;

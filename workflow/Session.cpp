@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "server/PgQualityStore.h"
 #include "server/ServerUrl.h"
 #include "store/ColorCardStore.h"
 #include "store/DataFiles.h"
@@ -26,7 +27,7 @@ bool namesFile(const Session::Setup& setup) {
 }
 
 // A file location is its folder and name; anything else keeps "database.db"
-// in the data directory (on a server the library service still reads that file).
+// in the data directory (on a server it keeps the bench's own settings).
 QString fileOf(const Session::Setup& setup) {
     if (namesFile(setup))
         return QFileInfo(setup.location).absoluteFilePath();
@@ -50,7 +51,8 @@ Session::Session(const Setup& setup, QObject* parent)
       messenger_(setup.prompt),
       store_(messenger_, locationOf(setup)),
       local_(directoryOf(setup)),
-      library_(messenger_, local_.repository()),
+      repository_(store_.isServer() ? nullptr : &local_.repository()),
+      library_(messenger_, repository_),
       edits_(library_),
       merge_(library_),
       meter_(edits_, merge_, setup.frames, orDefault(setup.settingsFile, &settingsBesideExecutable),
@@ -58,6 +60,32 @@ Session::Session(const Setup& setup, QObject* parent)
       quality_(library_, meter_, local_) {
     if (namesFile(setup) && QFileInfo(setup.location).fileName() != QLatin1String("database.db"))
         local_.store().setDatabasePath(fileOf(setup));
+    if (!store_.isServer())
+        return;
+    // The bench's own settings (the sample index) stay in its file; the QC
+    // records are the server's, kept nowhere while it is not connected.
+    local_.store().openDatabase();
+    quality_.setQualityRecords(nullptr);
+    // A refused or failed step is told as the server said it.
+    library_.setFailureTeller([this](LibraryRepository::Failure failure, const QString& detail) {
+        store_.tellFailure(failure, detail);
+    });
+    connect(&store_, &StoreService::stateChanged, this, &Session::followStore);
+}
+
+void Session::followStore() {
+    // A repository that went is dropped by the switch itself; its QC records not.
+    LibraryRepository* server = store_.repository();
+    if (repository_.target() == server && bool(serverQuality_) == bool(server))
+        return;
+    repository_.setTarget(server);
+    std::unique_ptr<QualityRecords> gone = std::move(serverQuality_);
+    if (server)
+        serverQuality_ = std::make_unique<PgQualityStore>(store_.database()->connection());
+    quality_.setQualityRecords(serverQuality_.get());
+    // Commits before the switch are not news.
+    repository_.checkForChanges();
+    library_.reloadFromStore();
 }
 
 Session::~Session() = default;

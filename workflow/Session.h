@@ -3,9 +3,11 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 #include "prompt/Messenger.h"
 #include "store/LocalStore.h"
+#include "store/SwitchedRepository.h"
 #include "workflow/LibraryEdits.h"
 #include "workflow/LibraryMerge.h"
 #include "workflow/LibraryService.h"
@@ -44,8 +46,9 @@ public:
     ~Session() override;
 
     Messenger& messenger() { return messenger_; }
-    // Where the library page's libraries are read and written.
-    LibraryRepository& repository() { return local_.repository(); }
+    // Where the library page's libraries are read and written: the file, or
+    // the server once connected (nothing while it is not).
+    LibraryRepository& repository() { return repository_; }
     // The store file in the data directory, with its backups.
     LocalStore& localStore() { return local_; }
     // Which store, whether its server answers and what the login may do.
@@ -58,15 +61,22 @@ public:
     QualityController& quality() { return quality_; }
 
 private:
+    // A server connected or gone: the libraries are read from what is there now.
+    void followStore();
+
     Messenger messenger_;
     StoreService store_;
     // The store file in the data directory.
     LocalStore local_;
+    // The file's repository, or the server's as StoreService has it.
+    SwitchedRepository repository_;
     LibraryService library_;
     LibraryEdits edits_;
     LibraryMerge merge_;
     MeterController meter_;
     QualityController quality_;
+    // The QC records on the server while it is connected.
+    std::unique_ptr<QualityRecords> serverQuality_;
 };
 
 }  // namespace colorcard

@@ -18,9 +18,14 @@ StoreResult StoreSteps::outcome(bool ok, StoreError step) const {
 }
 
 bool StoreSteps::reported(StoreResult result) const {
+    LocalStore* local = repository_.localStore();
+    if (!result && !local && teller_ && *teller_ &&
+        repository_.failure() != LibraryRepository::Failure::None) {
+        (*teller_)(repository_.failure(), repository_.error());
+        return false;
+    }
     if (!result) {
         // Only a file has a path worth naming; a server's message names none.
-        LocalStore* local = repository_.localStore();
         const QString path = local ? QDir::toNativeSeparators(local->databasePath()) : QString();
         const StoreMessage message = storeFailureMessage(result, path, messenger_.language());
         messenger_.tip(message.text, message.arguments);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QVector>
+#include <functional>
 
 #include "prompt/Messenger.h"
 #include "store/ColorCardStore.h"
@@ -13,8 +14,13 @@ namespace colorcard {
 // merge tell them: a failed step is shown once, with the store's own cause.
 class StoreSteps {
 public:
-    StoreSteps(Messenger& messenger, LibraryRepository& repository)
-        : messenger_(messenger), repository_(repository) {}
+    // On a server: how a failed step is told, in the server's own words.
+    using FailureTeller = std::function<void(LibraryRepository::Failure, const QString& detail)>;
+
+    // teller: the list's, shared by its edits and merge (may be empty).
+    StoreSteps(Messenger& messenger, LibraryRepository& repository,
+               const FailureTeller* teller = nullptr)
+        : messenger_(messenger), repository_(repository), teller_(teller) {}
 
     // Success, or the repository's failed step (step when it named none).
     StoreResult outcome(bool ok, StoreError step) const;
@@ -28,6 +34,7 @@ public:
 private:
     Messenger& messenger_;
     LibraryRepository& repository_;
+    const FailureTeller* teller_;
 };
 
 // The colours the libraries hold by their stored counts (a bad count as none).

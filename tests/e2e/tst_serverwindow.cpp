@@ -2,10 +2,12 @@
 // The window on a chosen store, with the simulated meter and scripted
 // prompts: the line naming the store (never a password), a server that cannot
 // be reached (Retry, Cancel, offline), one that goes away, the login's role,
-// and the server's history of changes and backups through the page.
+// the library page on the server's libraries (never the file's), and the
+// server's history of changes and backups through the page.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -13,6 +15,8 @@
 
 #include "server/PgRepository.h"
 #include "server/ServerBackups.h"
+#include "store/StoreConnection.h"
+#include "store/sqlite/SqliteRepository.h"
 #include "tests/e2e/MeterContents.h"
 #include "tests/support/SimWindow.h"
 #include "tests/support/TestServer.h"
@@ -57,6 +61,77 @@ QString storeLine(MainWindow* window) {
     return line ? line->text() : QStringLiteral("(no line)");
 }
 
+// "id|name|description" of the server's libraries in stored order, read
+// on a connection of the test's own.
+QStringList serverLibraries(QSqlDatabase& db) {
+    QSqlQuery query(db);
+    QStringList rows;
+    if (!query.exec(QStringLiteral(
+            "SELECT library_key, name, description FROM colorcard.libraries ORDER BY id")))
+        return {query.lastError().text()};
+    while (query.next())
+        rows << QStringList{query.value(0).toString(), query.value(1).toString(),
+                            query.value(2).toString()}
+                    .join(QLatin1Char('|'));
+    return rows;
+}
+
+// The same of what the page lists.
+QStringList listedLibraries(MainWindow* window) {
+    LibraryService& library = window->session().library();
+    QStringList rows;
+    for (int row = 0; row < library.libraryCount(); ++row) {
+        const LibraryEntry& entry = library.listedLibrary(row);
+        rows << QStringList{entry.id, entry.name, entry.description}.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+// How many libraries the bench's own file holds (none when there is no file).
+int fileLibraries(SimWindow& sim) {
+    const QString path = sim.data.filePath(QStringLiteral("database.db"));
+    if (!QFile::exists(path))
+        return 0;
+    StoreConnection connection;
+    if (!connection.open(path, StoreConnection::Mode::ReadOnly))
+        return -1;
+    SqliteRepository file(QSqlDatabase::database(connection.connectionName(), false));
+    const auto libraries = file.libraries();
+    return libraries ? libraries->size() : -1;
+}
+
+// How many QC tables the bench's own file holds.
+int fileQcTables(SimWindow& sim) {
+    const QString path = sim.data.filePath(QStringLiteral("database.db"));
+    if (!QFile::exists(path))
+        return 0;
+    StoreConnection connection;
+    if (!connection.open(path, StoreConnection::Mode::ReadOnly))
+        return -1;
+    QSqlQuery query(QSqlDatabase::database(connection.connectionName(), false));
+    return query.exec(QStringLiteral(
+               "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name LIKE 'Qc%'")) &&
+                   query.next()
+               ? query.value(0).toInt()
+               : -1;
+}
+
+// A button of a library row of the page.
+QPushButton* libraryButton(FirstPage* page, int row, const char* name) {
+    QWidget* cell = page->ui()->tableWidget_colorCard->cellWidget(row, 4);
+    return cell ? cell->findChild<QPushButton*>(QLatin1String(name)) : nullptr;
+}
+
+// The library dialog, filled in and saved.
+FirstPage::DialogRunner saving(const QString& name, const QString& description) {
+    return [name, description](ColorCardDialog& dialog) {
+        dialog.findChild<QLineEdit*>("lineEdit_colorCardName")->setText(name);
+        dialog.findChild<QLineEdit*>("lineEdit_colorCardDesc")->setText(description);
+        dialog.findChild<QPushButton*>("pushButton_save")->click();
+        return dialog.result() == QDialog::Accepted;
+    };
+}
+
 // The buttons that change the standards, as an operator sees them disabled.
 QList<QPushButton*> standardsButtons(FirstPage* page) {
     Ui::FirstPage* ui = page->ui();
@@ -72,6 +147,8 @@ class ServerWindowTest : public QObject {
 
     TestServer server_{QStringLiteral("colorcard_window_server")};
     bool serverUp_ = false;
+    // The test's own look at the server (one: the server takes few connections).
+    QSqlDatabase serverDb_;
 
     // The window on the test server as that login, connected, the meter's
     // first export done and its messages cleared.
@@ -97,6 +174,8 @@ private slots:
         }
         const QString error = server_.create();
         QVERIFY2(error.isEmpty(), qPrintable(error));
+        serverDb_ = server_.open();
+        QVERIFY(serverDb_.isOpen());
     }
     void init() {
         if (serverUp_)
@@ -184,6 +263,12 @@ private slots:
                 .arg(shown);
         QCOMPARE(sim.prompt.messages(), (QStringList{offline, offline}));
         QCOMPARE(window->page()->libraryRowCount(), 0);
+        // Past the page (a script): refused as offline, and the file is not
+        // written instead.
+        sim.prompt.clear();
+        QVERIFY(!window->session().library().createLibrary(QStringLiteral("Spring"), QString()));
+        QCOMPARE(sim.prompt.messages(), QStringList{offline});
+        QCOMPARE(fileLibraries(sim), 0);
         QCOMPARE(sim.prompt.unscripted, 0);
     }
 
@@ -249,15 +334,16 @@ private slots:
         MainWindow* window = startOnServer(sim, QStringLiteral("operator"));
         QVERIFY(window);
         FirstPage* page = window->page();
-        QVERIFY(page->libraryRowCount() > 0);
-        // Another bench keeps the library the page shows first on the server.
-        const QString id = page->libraryCell(0, 0);
+        // Another bench adds and renames a library: the page lists the server's.
         PgRepository bench(server_.open(QStringLiteral("supervisor")));
         Library library = reds(1);
-        library.id = id;
         QVERIFY2(bench.addLibrary(library), qPrintable(bench.error()));
-        QVERIFY(bench.renameLibrary(id, QStringLiteral("Red"), QString()));
-        page->ui()->comboBox_colorCardName->setCurrentIndex(0);
+        QVERIFY(bench.renameLibrary(kReds, QStringLiteral("Red"), QString()));
+        QTRY_COMPARE(listedLibraries(window), serverLibraries(serverDb_));
+        const int row = listedLibraries(window).indexOf(kReds + QStringLiteral("|Red|"));
+        QVERIFY(row >= 0);
+        page->ui()->comboBox_colorCardName->setCurrentIndex(row);
+        sim.prompt.clear();
 
         page->findChild<QPushButton*>("pushButton_libraryHistory")->click();
         const ScriptedPrompt::Event* shown = sim.prompt.lastChoice();
@@ -273,6 +359,103 @@ private slots:
         QCOMPARE(shown->rows[2][3], QStringLiteral("色卡库已添加: name: Reds"));
         QVERIFY(shown->rows[2][0] <= shown->rows[0][0]);
         QCOMPARE(sim.prompt.messages(), QStringList());
+    }
+
+    // The page lists, creates, edits and deletes the server's libraries; the
+    // bench's file is never written.
+    void libraryPageOnTheServer() {
+        if (!serverUp_)
+            QSKIP("no PostgreSQL server for the tests");
+        SimWindow sim;
+        MainWindow* window = startOnServer(sim, QStringLiteral("supervisor"));
+        QVERIFY(window);
+        FirstPage* page = window->page();
+        // The meter's libraries were exported to the server.
+        QCOMPARE(page->libraryRowCount(), int(meterLibraries().size()));
+        QCOMPARE(listedLibraries(window), serverLibraries(serverDb_));
+
+        const int row = page->libraryRowCount();
+        page->setDialogRunner(saving(QStringLiteral("Spring"), QStringLiteral("Samples 2026")));
+        page->ui()->pushButton_newColorCardLibrary->click();
+        QCOMPARE(sim.prompt.messages(), QStringList());
+        QCOMPARE(page->libraryRowCount(), row + 1);
+        QCOMPARE(listedLibraries(window), serverLibraries(serverDb_));
+        const int spring = listedLibraries(window).indexOf(
+            QRegularExpression(QStringLiteral(".*\\|Spring\\|Samples 2026")));
+        QVERIFY(spring >= 0);
+
+        page->setDialogRunner(saving(QStringLiteral("Autumn"), QStringLiteral("Samples 2027")));
+        libraryButton(page, spring, "pushButton_modify")->click();
+        QCOMPARE(serverLibraries(serverDb_).filter(QStringLiteral("|Autumn|Samples 2027")).size(),
+                 1);
+        QCOMPARE(listedLibraries(window), serverLibraries(serverDb_));
+
+        sim.prompt.answers << true;
+        libraryButton(page, spring, "pushButton_delete")->click();
+        QCOMPARE(page->libraryRowCount(), row);
+        QCOMPARE(serverLibraries(serverDb_).size(), row);
+        QCOMPARE(listedLibraries(window), serverLibraries(serverDb_));
+        QCOMPARE(sim.prompt.messages(), QStringList());
+        QCOMPARE(fileLibraries(sim), 0);
+        QCOMPARE(sim.prompt.unscripted, 0);
+    }
+
+    // An operator's change that goes past the page (a script, the meter's
+    // own export at the start) is refused by the server itself, in its words.
+    void operatorRefusedByServer() {
+        if (!serverUp_)
+            QSKIP("no PostgreSQL server for the tests");
+        SimWindow sim;
+        MainWindow* window = startOnServer(sim, QStringLiteral("operator"));
+        QVERIFY(window);
+        QCOMPARE(serverLibraries(serverDb_), QStringList());
+        QVERIFY(!window->session().library().createLibrary(QStringLiteral("Spring"), QString()));
+        QCOMPARE(sim.prompt.messages().size(), 1);
+        const QString told = sim.prompt.messages().first();
+        QVERIFY2(
+            told.startsWith(QStringLiteral("服务器拒绝：您的角色无权进行此修改（请联系主管）。")) &&
+                told.contains(QStringLiteral("permission denied")),
+            qPrintable(told));
+        QCOMPARE(serverLibraries(serverDb_), QStringList());
+        QCOMPARE(window->page()->libraryRowCount(), 0);
+        QCOMPARE(fileLibraries(sim), 0);
+    }
+
+    // The QC page keeps its lots and tolerances on the server, not in the
+    // bench's file.
+    void qualityRecordsOnTheServer() {
+        if (!serverUp_)
+            QSKIP("no PostgreSQL server for the tests");
+        SimWindow sim;
+        MainWindow* window = startOnServer(sim, QStringLiteral("supervisor"));
+        QVERIFY(window);
+        QualityController& quality = window->session().quality();
+        QVERIFY(quality.startLot(QStringLiteral("Batch 1"), QString(), QStringLiteral("Li")));
+        const QString library = window->session().library().listedLibrary(0).id;
+        const Tolerance cie76{DifferenceMethod::cie76(), 2};
+        QVERIFY(quality.saveTolerance(library, cie76));
+        QCOMPARE(sim.prompt.messages(), QStringList());
+        QSqlDatabase& db = serverDb_;
+        QCOMPARE(TestServer::scalar(db,
+                                    "SELECT string_agg(name || '/' || operator_name, ',') "
+                                    "FROM colorcard.lots")
+                     .toString(),
+                 QStringLiteral("Batch 1/Li"));
+        QCOMPARE(TestServer::scalar(db,
+                                    "SELECT l.library_key || ' ' || t.tolerance_limit FROM "
+                                    "colorcard.tolerances t JOIN colorcard.libraries l ON "
+                                    "l.id = t.library_id")
+                     .toString(),
+                 library + QStringLiteral(" 2"));
+        // Another bench's lot is the page's to choose as well.
+        QVERIFY(
+            TestServer::exec(db, "INSERT INTO colorcard.lots (name) VALUES ('Batch 2')").isEmpty());
+        QStringList lots;
+        for (const Lot& lot : quality.lots())
+            lots << lot.name;
+        QCOMPARE(lots, (QStringList{"Batch 2", "Batch 1"}));
+        QCOMPARE(fileLibraries(sim), 0);
+        QCOMPARE(fileQcTables(sim), 0);
     }
 
     // "Restore backup" on a server lists the server's copies and brings the
