@@ -135,6 +135,8 @@ private:
     // Holds the quality-control page's place until the page is built.
     QWidget* qualityPlaceholder_ = nullptr;
     QLabel* storeStatus_ = nullptr;
+    // Offline only: tries the server again at once.
+    QPushButton* reconnect_ = nullptr;
     PageSwitcher* switcher_ = nullptr;
     CLinker* link_ = nullptr;
     std::unique_ptr<QTranslator> qtTranslator_;

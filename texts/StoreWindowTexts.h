@@ -32,6 +32,15 @@ inline constexpr BilingualText Unreachable{
                        "The server %1 cannot be reached: %2\n\nRetry, or Cancel to work offline "
                        "(nothing can be changed until the server is back)?",
                        "Unreachable")};
+// Offline, the button beside the status line that tries the server again.
+inline constexpr BilingualText Reconnect{
+    "StoreWindowText", QT_TRANSLATE_NOOP3("StoreWindowText", "Reconnect", "Reconnect")};
+inline constexpr BilingualText ReconnectTip{
+    "StoreWindowText",
+    QT_TRANSLATE_NOOP3(
+        "StoreWindowText",
+        "Try the server again now; offline, the window also tries it every few seconds.",
+        "ReconnectTip")};
 inline constexpr BilingualText Offline{
     "StoreWindowText",
     QT_TRANSLATE_NOOP3("StoreWindowText",

@@ -48,6 +48,9 @@ StoreService::StoreService(Messenger& messenger, const QString& location, QObjec
       messenger_(messenger),
       location_(location),
       server_(ServerUrl::looksLikeServer(location)) {
+    retry_.setSingleShot(true);
+    retry_.setInterval(5000);
+    QObject::connect(&retry_, &QTimer::timeout, this, &StoreService::retryQuietly);
     // A file is opened by the library service itself.
     if (!server_)
         return;
@@ -60,6 +63,9 @@ StoreService::StoreService(Messenger& messenger, const QString& location, QObjec
 }
 
 StoreService::~StoreService() {
+    retry_.stop();
+    if (probe_)
+        probe_->wait();
     // The repository works on the connection the database owns.
     repository_.reset();
     database_.reset();
@@ -72,6 +78,8 @@ bool StoreService::connect() {
         messenger_.error(ServerText::BadUrl, {StoreLocation::forSettings(location_)});
         return false;
     }
+    retry_.stop();
+    connecting_ = true;
     for (;;) {
         // The first answer is awaited on a thread of its own: an unreachable
         // address takes the whole time-out, and the window goes on meanwhile.
@@ -88,19 +96,60 @@ bool StoreService::connect() {
             probe->wait();
             progress->hide();
         }
-        if (reachable && StoreLocation::open(*database_, &error)) {
-            repository_ = StoreLocation::repository(*database_);
-            auto* server = qobject_cast<PgRepository*>(repository_.get());
-            access_.role = server && server->maySupervise() ? StoreAccess::Role::Supervisor
-                                                            : StoreAccess::Role::Operator;
-            emit stateChanged();
+        // A quiet try may have connected meanwhile.
+        if (repository_ || (reachable && openServer(&error))) {
+            connecting_ = false;
             return true;
         }
         if (!messenger_.askRetry(StoreWindowText::Unreachable, {database_->display(), error})) {
+            connecting_ = false;
+            wasOffline_ = true;
+            retry_.start();
             emit stateChanged();
             return false;
         }
     }
+}
+
+bool StoreService::openServer(QString* error) {
+    if (!StoreLocation::open(*database_, error))
+        return false;
+    repository_ = StoreLocation::repository(*database_);
+    auto* server = qobject_cast<PgRepository*>(repository_.get());
+    access_.role = server && server->maySupervise() ? StoreAccess::Role::Supervisor
+                                                    : StoreAccess::Role::Operator;
+    retry_.stop();
+    const bool back = wasOffline_;
+    wasOffline_ = false;
+    emit stateChanged();
+    if (back)
+        emit reconnected();
+    return true;
+}
+
+void StoreService::setRetryInterval(int milliseconds) {
+    retry_.setInterval(milliseconds);
+    if (retry_.isActive())
+        retry_.start();
+}
+
+void StoreService::retryQuietly() {
+    if (!offline() || !database_ || connecting_ || probe_)
+        return;
+    auto reachable = std::make_shared<bool>(false);
+    const QString location = location_;
+    probe_.reset(QThread::create([location, reachable] {
+        QString ignored;
+        *reachable = StoreLocation::reachable(location, &ignored);
+    }));
+    QObject::connect(probe_.get(), &QThread::finished, this, [this, reachable] {
+        probe_->wait();
+        probe_.reset();
+        QString error;
+        if (offline() && !connecting_ && !(*reachable && openServer(&error)))
+            retry_.start();
+    });
+    probe_->start();
 }
 
 QString StoreService::statusText() const {
@@ -131,6 +180,8 @@ bool StoreService::stillThere() {
 void StoreService::goOffline() {
     repository_.reset();
     database_->connection().close();
+    wasOffline_ = true;
+    retry_.start();
     emit stateChanged();
 }
 

@@ -3,7 +3,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
+
+class QThread;
 
 #include "store/Database.h"
 #include "store/LibraryRepository.h"
@@ -41,6 +44,14 @@ public:
     // When it cannot be reached the user may retry or cancel, which leaves
     // the window offline. A file: nothing to do. True when connected.
     bool connect();
+    // Offline, the server is tried again quietly every interval (no
+    // question, no progress dialog; the window goes on meanwhile) until it
+    // answers. 5 s unless set.
+    void setRetryInterval(int milliseconds);
+    // One quiet try now: the server is probed on a thread of its own and,
+    // when it answers, connected again (stateChanged, reconnected).
+    void retryQuietly();
+
     // What the status line shows: the file, or the server (user@host:port/db,
     // never a password) with the role, or that it is offline.
     QString statusText() const;
@@ -68,11 +79,15 @@ signals:
     void stateChanged();
     // A library was restored from the server's backup.
     void libraryRestored(const QString& libraryId);
+    // Back on the server after being offline: what was shown is read again.
+    void reconnected();
 
 private:
     // Whether the connected server still answers; goes offline when not.
     bool stillThere();
     void goOffline();
+    // Opens the probed server and takes its repository and role.
+    bool openServer(QString* error);
     // The server as the messages name it (never with a password).
     QString statusDisplay() const;
 
@@ -82,6 +97,11 @@ private:
     std::unique_ptr<Database> database_;
     std::unique_ptr<LibraryRepository> repository_;
     StoreAccess access_;
+    // Offline since a connection was lost or given up (not before the first try).
+    bool wasOffline_ = false;
+    bool connecting_ = false;
+    QTimer retry_;
+    std::unique_ptr<QThread> probe_;
 };
 
 }  // namespace colorcard

@@ -2773,6 +2773,16 @@ Retry, or Cancel to work offline (nothing can be changed until the server is bac
         <comment>RoleOperator</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reconnect</source>
+        <comment>Reconnect</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try the server again now; offline, the window also tries it every few seconds.</source>
+        <comment>ReconnectTip</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TransferText</name>

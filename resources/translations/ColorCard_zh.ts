@@ -2793,6 +2793,16 @@ Retry, or Cancel to work offline (nothing can be changed until the server is bac
         <comment>BackupIdArgument</comment>
         <translation>备份编号。</translation>
     </message>
+    <message>
+        <source>Reconnect</source>
+        <comment>Reconnect</comment>
+        <translation>重新连接</translation>
+    </message>
+    <message>
+        <source>Try the server again now; offline, the window also tries it every few seconds.</source>
+        <comment>ReconnectTip</comment>
+        <translation>立即再次连接服务器；离线时窗口也会每隔几秒自动尝试。</translation>
+    </message>
 </context>
 <context>
     <name>TransferText</name>

@@ -18,6 +18,7 @@
 #include "tests/support/TestServer.h"
 #include "ui_FirstPage.h"
 #include "workflow/Session.h"
+#include "workflow/StoreService.h"
 #include "workspace/ColorCardDialog.h"
 #include "workspace/FirstPage.h"
 
@@ -356,6 +357,65 @@ private slots:
         QVERIFY(sim.prompt.messages()[0].startsWith(QStringLiteral("窗口处于离线状态")));
         QVERIFY(window->session().store().offline());
         QVERIFY(storeLine(window).endsWith(QStringLiteral("（离线）")));
+    }
+
+    // A server of its own, away at the start and stopped later: the window
+    // works offline, comes back by itself once the server answers (no
+    // question, no dialog) or at once with Reconnect, and reads the
+    // libraries again each time.
+    void reconnects() {
+        QTemporaryDir dir(QStringLiteral("/tmp/ccsw-XXXXXX"));
+        QVERIFY(dir.isValid());
+        if (serverScript(QStringLiteral("start"), dir.path()) != 0 ||
+            !QFile::exists(dir.filePath(QStringLiteral(".s.PGSQL.5432"))))
+            QSKIP("no PostgreSQL server binaries");
+        struct Stop {
+            QString dir;
+            ~Stop() { serverScript(QStringLiteral("stop"), dir); }
+        } stop{dir.path()};
+        QCOMPARE(serverScript(QStringLiteral("stop"), dir.path()), 0);
+
+        SimWindow sim;
+        sim.backend.unplug();
+        sim.location = QStringLiteral("postgresql://postgres@/postgres?host=") + dir.path();
+        sim.prompt.answers << false;  // Cancel: offline
+        MainWindow* window = sim.start();
+        StoreService& store = window->session().store();
+        QTRY_COMPARE_WITH_TIMEOUT(sim.prompt.questions().size(), 1, 20000);
+        QVERIFY(store.offline());
+        auto* reconnect = window->findChild<QPushButton*>(QStringLiteral("pushButton_reconnect"));
+        QVERIFY(reconnect && reconnect->isVisibleTo(window));
+        QCOMPARE(reconnect->text(), QStringLiteral("重新连接"));
+        QSignalSpy reconnected(&store, &StoreService::reconnected);
+        store.setRetryInterval(100);
+        QTest::qWait(300);
+        QVERIFY(store.offline());
+
+        QCOMPARE(serverScript(QStringLiteral("start"), dir.path()), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!store.offline(), 15000);
+        QVERIFY(storeLine(window).endsWith(QStringLiteral("（主管角色）")));
+        QVERIFY(!reconnect->isVisibleTo(window));
+        QCOMPARE(reconnected.size(), 1);
+        QCOMPARE(sim.prompt.questions().size(), 1);
+        QCOMPARE(sim.prompt.texts(ScriptedPrompt::Kind::Progress).size(), 1);
+
+        // Stopped later, with no quiet try due: Reconnect brings it back.
+        store.setRetryInterval(3600 * 1000);
+        QCOMPARE(serverScript(QStringLiteral("stop"), dir.path()), 0);
+        int dialogs = 0;
+        window->page()->setDialogRunner([&](ColorCardDialog&) { return ++dialogs > 0; });
+        window->page()->on_pushButton_newColorCardLibrary_clicked();
+        QVERIFY(store.offline());
+        QVERIFY(storeLine(window).endsWith(QStringLiteral("（离线）")));
+        QVERIFY(reconnect->isVisibleTo(window));
+        QCOMPARE(serverScript(QStringLiteral("start"), dir.path()), 0);
+        reconnect->click();
+        QVERIFY(!store.offline());
+        QVERIFY(storeLine(window).endsWith(QStringLiteral("（主管角色）")));
+        QCOMPARE(reconnected.size(), 2);
+        window->page()->on_pushButton_newColorCardLibrary_clicked();
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(sim.prompt.unscripted, 0);
     }
 };
 
