@@ -25,6 +25,7 @@
 #include "texts/StoreWindowTexts.h"
 #include "texts/TextCatalogue.h"
 #include "ui_MainWindow.h"
+#include "workflow/PasswordKeeper.h"
 #include "workflow/Session.h"
 #include "workspace/FirstPage.h"
 #include "workspace/PageSwitcher.h"
@@ -105,6 +106,10 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     fit_ = LayoutFit::install(this);
     // The store's server is connected to and the meter first looked for once
     // the event loop runs: the window shows while the server is awaited.
+    if (!setup.passwordKeeper)
+        desktopKeeper_ = desktopPasswordKeeper();
+    session_->store().setPasswordKeeper(setup.passwordKeeper ? setup.passwordKeeper
+                                                             : desktopKeeper_.get());
     QTimer::singleShot(10, this, [this] {
         session_->store().connect();
         initusbport();

@@ -18,10 +18,18 @@
 #include "texts/QcTexts.h"
 #include "texts/ServerTexts.h"
 #include "texts/StoreWindowTexts.h"
+#include "workflow/PasswordKeeper.h"
 
 namespace colorcard {
 
 namespace {
+
+// libpq's words when a login needs a password it was not given or the one
+// given is wrong.
+bool refusedForPassword(const QString& error) {
+    return error.contains(QLatin1String("no password supplied")) ||
+           error.contains(QLatin1String("password authentication failed"));
+}
 
 QString localTime(const QDateTime& time) {
     return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -88,8 +96,8 @@ bool StoreService::connect() {
         {
             const auto progress = messenger_.progress(StoreWindowText::Connecting, 0, 0);
             QEventLoop loop;
-            std::unique_ptr<QThread> probe(
-                QThread::create([&] { reachable = StoreLocation::reachable(location_, &error); }));
+            std::unique_ptr<QThread> probe(QThread::create(
+                [&] { reachable = StoreLocation::reachable(location_, password_, &error); }));
             QObject::connect(probe.get(), &QThread::finished, &loop, &QEventLoop::quit);
             probe->start();
             loop.exec();
@@ -101,7 +109,9 @@ bool StoreService::connect() {
             connecting_ = false;
             return true;
         }
-        if (!messenger_.askRetry(StoreWindowText::Unreachable, {database_->display(), error})) {
+        if (refusedForPassword(error) ? !findPassword(error)
+                                      : !messenger_.askRetry(StoreWindowText::Unreachable,
+                                                             {database_->display(), error})) {
             connecting_ = false;
             wasOffline_ = true;
             retry_.start();
@@ -111,9 +121,37 @@ bool StoreService::connect() {
     }
 }
 
+bool StoreService::findPassword(const QString& refusal) {
+    const QString key = database_->display();
+    if (keeper_ && !keptTried_) {
+        keptTried_ = true;
+        const std::optional<QString> kept = keeper_->read(key);
+        if (kept && !kept->isEmpty() && *kept != password_) {
+            password_ = *kept;
+            return true;
+        }
+    }
+    bool keep = false;
+    const QString typed = messenger_.askPassword(
+        StoreWindowText::PasswordTitle, StoreWindowText::PasswordAsk, {key, refusal},
+        StoreWindowText::RememberPassword, keeper_ ? &keep : nullptr);
+    if (typed.isEmpty())
+        return false;
+    password_ = typed;
+    keepPassword_ = keep;
+    return true;
+}
+
 bool StoreService::openServer(QString* error) {
+    if (!password_.isEmpty())
+        database_->connection().setPassword(password_);
     if (!StoreLocation::open(*database_, error))
         return false;
+    if (keepPassword_ && keeper_) {
+        keepPassword_ = false;
+        if (!keeper_->keep(database_->display(), password_))
+            messenger_.tip(StoreWindowText::PasswordNotKept);
+    }
     repository_ = StoreLocation::repository(*database_);
     auto* server = qobject_cast<PgRepository*>(repository_.get());
     access_.role = server && server->maySupervise() ? StoreAccess::Role::Supervisor
@@ -138,9 +176,10 @@ void StoreService::retryQuietly() {
         return;
     auto reachable = std::make_shared<bool>(false);
     const QString location = location_;
-    probe_.reset(QThread::create([location, reachable] {
+    const QString password = password_;
+    probe_.reset(QThread::create([location, password, reachable] {
         QString ignored;
-        *reachable = StoreLocation::reachable(location, &ignored);
+        *reachable = StoreLocation::reachable(location, password, &ignored);
     }));
     QObject::connect(probe_.get(), &QThread::finished, this, [this, reachable] {
         probe_->wait();

@@ -15,6 +15,7 @@ class QThread;
 namespace colorcard {
 
 class Messenger;
+class PasswordKeeper;
 
 // The store the window works on, as chosen by --database, COLORCARD_DATABASE
 // or the settings: a SQLite file (the default) or a PostgreSQL server. Owns
@@ -44,6 +45,10 @@ public:
     // When it cannot be reached the user may retry or cancel, which leaves
     // the window offline. A file: nothing to do. True when connected.
     bool connect();
+    // Where a password the user asks to remember is kept (not owned); null:
+    // the password is asked for without the offer.
+    void setPasswordKeeper(PasswordKeeper* keeper) { keeper_ = keeper; }
+
     // Offline, the server is tried again quietly every interval (no
     // question, no progress dialog; the window goes on meanwhile) until it
     // answers. 5 s unless set.
@@ -88,6 +93,9 @@ private:
     void goOffline();
     // Opens the probed server and takes its repository and role.
     bool openServer(QString* error);
+    // After the server refused for a missing or wrong password: the kept one
+    // (once), else the user's; false when the user cancelled.
+    bool findPassword(const QString& refusal);
     // The server as the messages name it (never with a password).
     QString statusDisplay() const;
 
@@ -100,6 +108,11 @@ private:
     // Offline since a connection was lost or given up (not before the first try).
     bool wasOffline_ = false;
     bool connecting_ = false;
+    PasswordKeeper* keeper_ = nullptr;
+    // Held for this run only: never written to the settings or a log.
+    QString password_;
+    bool keepPassword_ = false;
+    bool keptTried_ = false;
     QTimer retry_;
     std::unique_ptr<QThread> probe_;
 };
