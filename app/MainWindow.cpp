@@ -22,8 +22,10 @@
 #include "link/DeviceEventSource.h"
 #include "store/DataFiles.h"
 #include "texts/MeterTexts.h"
+#include "texts/StoreWindowTexts.h"
 #include "texts/TextCatalogue.h"
 #include "ui_MainWindow.h"
+#include "workflow/PasswordKeeper.h"
 #include "workflow/Session.h"
 #include "workspace/FirstPage.h"
 #include "workspace/PageSwitcher.h"
@@ -104,6 +106,10 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     fit_ = LayoutFit::install(this);
     // The store's server is connected to and the meter first looked for once
     // the event loop runs: the window shows while the server is awaited.
+    if (!setup.passwordKeeper)
+        desktopKeeper_ = desktopPasswordKeeper();
+    session_->store().setPasswordKeeper(setup.passwordKeeper ? setup.passwordKeeper
+                                                             : desktopKeeper_.get());
     QTimer::singleShot(10, this, [this] {
         session_->store().connect();
         initusbport();
@@ -206,7 +212,14 @@ void MainWindow::addStoreStatus() {
     storeStatus_->setMinimumWidth(0);
     storeStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     storeStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(storeStatus_, grid->rowCount(), 0, 1, grid->columnCount());
+    reconnect_ = new QPushButton(this);
+    reconnect_->setObjectName(QStringLiteral("pushButton_reconnect"));
+    reconnect_->hide();
+    auto* line = new QHBoxLayout;
+    line->addWidget(storeStatus_, 1);
+    line->addWidget(reconnect_);
+    grid->addLayout(line, grid->rowCount(), 0, 1, grid->columnCount());
+    connect(reconnect_, &QPushButton::clicked, this, [this] { session_->store().connect(); });
     connect(&session_->store(), &StoreService::stateChanged, this, &MainWindow::showStoreStatus);
     showStoreStatus();
 }
@@ -217,6 +230,10 @@ void MainWindow::showStoreStatus() {
     const QString text = session_->store().statusText();
     storeStatus_->setText(text);
     storeStatus_->setToolTip(text);
+    const Messenger& messenger = page_->messenger();
+    reconnect_->setText(messenger.text(StoreWindowText::Reconnect));
+    reconnect_->setToolTip(messenger.text(StoreWindowText::ReconnectTip));
+    reconnect_->setVisible(session_->store().offline());
 }
 
 void MainWindow::placePagesInScrollArea() {

@@ -24,6 +24,7 @@ class DeviceEventSource;
 class FirstPage;
 class LayoutFit;
 class PageSwitcher;
+class PasswordKeeper;
 class Prompt;
 class QualityPage;
 class Session;
@@ -52,6 +53,9 @@ public:
         // Where translation files are looked for, in order; empty: the working
         // directory, then DataFiles::searchDirectories().
         QStringList translationDirectories;
+        // Keeps server passwords the user asks to remember (not owned); null:
+        // the desktop keyring when built with it.
+        PasswordKeeper* passwordKeeper = nullptr;
     };
 
     // Sets what instance() builds the window on; call before its first use.
@@ -135,6 +139,9 @@ private:
     // Holds the quality-control page's place until the page is built.
     QWidget* qualityPlaceholder_ = nullptr;
     QLabel* storeStatus_ = nullptr;
+    // Offline only: tries the server again at once.
+    QPushButton* reconnect_ = nullptr;
+    std::unique_ptr<PasswordKeeper> desktopKeeper_;
     PageSwitcher* switcher_ = nullptr;
     CLinker* link_ = nullptr;
     std::unique_ptr<QTranslator> qtTranslator_;

@@ -113,6 +113,19 @@ bool Messenger::askRetry(const BilingualText& text, const QStringList& arguments
                                   this->text(text, arguments));
 }
 
+QString Messenger::askPassword(const BilingualText& title, const BilingualText& text,
+                               const QStringList& arguments, const BilingualText& rememberText,
+                               bool* remember) const {
+    if (remember)
+        *remember = false;
+    if (!prompt_) {
+        qWarning() << "no prompt installed, cancelling:" << this->text(text, arguments);
+        return {};
+    }
+    return prompt_->password(parent_, this->text(title), this->text(text, arguments),
+                             remember ? this->text(rememberText) : QString(), remember);
+}
+
 void Messenger::tipComposed(const QString& text) const {
     if (!prompt_) {
         qWarning() << "no prompt installed:" << text;

@@ -63,6 +63,11 @@ public:
     Prompt::Answer askOrCancel(const BilingualText& text, const QStringList& arguments = {}) const;
     // Retry or Cancel, titled "Tip" / "提示"; true for Retry, false when no prompt is installed.
     bool askRetry(const BilingualText& text, const QStringList& arguments = {}) const;
+    // A password asked for (empty when cancelled); with remember non-null the
+    // box rememberText is offered and remember says whether it was ticked.
+    QString askPassword(const BilingualText& title, const BilingualText& text,
+                        const QStringList& arguments, const BilingualText& rememberText,
+                        bool* remember) const;
     // The same with a text already composed of catalogue texts (paragraphs).
     void tipComposed(const QString& text) const;
     bool askRiskyComposed(const QString& text) const;

@@ -66,6 +66,13 @@ public:
     virtual bool retryOrCancel(QWidget* parent, const QString& title, const QString& text) {
         return question(parent, title, text);
     }
+    // Asks for a password, hidden as it is typed. With rememberText a check
+    // box of that text is offered, unticked, and remember receives whether it
+    // was ticked. Empty when cancelled; a prompt that cannot ask cancels.
+    virtual QString password(QWidget* /*parent*/, const QString& /*title*/, const QString& /*text*/,
+                             const QString& /*rememberText*/, bool* /*remember*/) {
+        return {};
+    }
     // A passing remark in the window's status line, no box to close. A
     // prompt without a status line drops it.
     virtual void status(QWidget* /*parent*/, const QString& /*text*/) {}

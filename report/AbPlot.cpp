@@ -85,8 +85,10 @@ void drawAxes(QPainter& p, const Frame& f, const QString& right, const QString& 
     const double pad = m.height() * 0.2;
     p.setPen(Qt::black);
     const QRectF r = f.rect.adjusted(pad, pad, -pad, -pad);
-    p.drawText(r, Qt::AlignRight | Qt::AlignVCenter, right);
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, left);
+    // Just above the horizontal axis, which would strike through them.
+    const QRectF aboveAxis(r.left(), r.top(), r.width(), f.rect.center().y() - pad - r.top());
+    p.drawText(aboveAxis, Qt::AlignRight | Qt::AlignBottom, right);
+    p.drawText(aboveAxis, Qt::AlignLeft | Qt::AlignBottom, left);
     // Beside the vertical axis, not across it.
     const QRectF besideAxis(f.rect.center().x() + pad, r.top(), r.right() - f.rect.center().x(),
                             r.height());

@@ -171,11 +171,22 @@ bool paintLotReport(QPagedPaintDevice& device, QPainter& p, const LotReportData&
     p.setFont(bold);
     text(ReportText::LotShadeGroups.in(language));
     p.setFont(base);
-    QStringList groups;
-    for (const ShadeGroup& group : sorting.groups)
-        groups << ReportText::LotShadeGroup.in(language).arg(group.code.text()).arg(group.count());
-    p.drawText(QRectF(page.left(), y, page.width(), page.bottom() - y), Qt::TextWordWrap,
-               groups.join(QStringLiteral("    ")), &used);
+    // Lines filled group by group: a group never breaks over two lines (the
+    // Chinese count word would go to the next one alone).
+    const QString separator = QStringLiteral("    ");
+    const QFontMetricsF groupMetrics(base);
+    QStringList lines{QString()};
+    for (const ShadeGroup& group : sorting.groups) {
+        const QString entry =
+            ReportText::LotShadeGroup.in(language).arg(group.code.text()).arg(group.count());
+        const QString longer = lines.last().isEmpty() ? entry : lines.last() + separator + entry;
+        if (lines.last().isEmpty() || groupMetrics.horizontalAdvance(longer) <= page.width())
+            lines.last() = longer;
+        else
+            lines << entry;
+    }
+    for (const QString& groupLine : lines)
+        text(groupLine);
 
     // The table of samples, oldest first, on the pages after.
     const QStringList headers = {ReportText::LotColumnNumber.in(language),

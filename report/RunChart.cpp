@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 #include "texts/ReportTexts.h"
 
@@ -66,6 +67,22 @@ QString capabilityText(const AxisTrend& axis, const Language& language) {
         .arg(c.cp ? number(*c.cp) : dash, c.cpk ? number(*c.cpk) : dash);
 }
 
+QVector<double> spreadLabels(const QVector<double>& centres, double spacing, double lowest) {
+    QVector<int> order(centres.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return centres[a] < centres[b]; });
+    QVector<double> placed = centres;
+    // Down from the top, then up from the bottom when the last ran past it.
+    for (int i = 1; i < order.size(); ++i)
+        placed[order[i]] = std::max(placed[order[i]], placed[order[i - 1]] + spacing);
+    if (!order.isEmpty())
+        placed[order.last()] = std::min(placed[order.last()], lowest);
+    for (int i = order.size() - 2; i >= 0; --i)
+        placed[order[i]] = std::min(placed[order[i]], placed[order[i + 1]] - spacing);
+    return placed;
+}
+
 void paintRunChart(QPainter& p, const QRectF& area, const AxisTrend& axis,
                    const Language& language) {
     p.save();
@@ -116,26 +133,44 @@ void paintRunChart(QPainter& p, const QRectF& area, const AxisTrend& axis,
         return plot.bottom() - plot.height() * (v - low) / (high - low);
     };
 
-    const auto level = [&](double value, const QPen& pen, const QString& label) {
-        p.setPen(pen);
-        p.drawLine(QPointF(plot.left(), y(value)), QPointF(plot.right(), y(value)));
-        p.setPen(pen.color());
-        p.drawText(QRectF(plot.right() + line * 0.2, y(value) - line / 2, labelWidth, line),
-                   Qt::AlignLeft | Qt::AlignVCenter, label);
-        p.drawText(QRectF(area.left(), y(value) - line / 2, labelWidth - line * 0.2, line),
-                   Qt::AlignRight | Qt::AlignVCenter, number(value));
+    struct Level {
+        double value;
+        QPen pen;
+        QString label;
+        double labelY;
     };
-    QPen control(kControlColour, 0, Qt::DashLine);
-    level(c.mean, QPen(kControlColour, 0), ReportText::ChartCentre.in(language));
+    QVector<Level> levels;
+    const QPen control(kControlColour, 0, Qt::DashLine);
+    levels.push_back({c.mean, QPen(kControlColour, 0), ReportText::ChartCentre.in(language), 0});
     if (n > 1) {
-        level(c.upperControlLimit, control, ReportText::ChartUcl.in(language));
-        level(c.lowerControlLimit, control, ReportText::ChartLcl.in(language));
+        levels.push_back({c.upperControlLimit, control, ReportText::ChartUcl.in(language), 0});
+        levels.push_back({c.lowerControlLimit, control, ReportText::ChartLcl.in(language), 0});
     }
     const QPen limit(kLimitColour, std::max(1.0, line * 0.08));
     if (axis.upperLimit)
-        level(*axis.upperLimit, limit, ReportText::ChartLimit.in(language));
+        levels.push_back({*axis.upperLimit, limit, ReportText::ChartLimit.in(language), 0});
     if (axis.lowerLimit)
-        level(*axis.lowerLimit, limit, ReportText::ChartLimit.in(language));
+        levels.push_back({*axis.lowerLimit, limit, ReportText::ChartLimit.in(language), 0});
+    // Lines at their values; labels pushed apart, a line of text each, so
+    // close levels (a limit near the mean) stay readable.
+    for (Level& l : levels) {
+        p.setPen(l.pen);
+        p.drawLine(QPointF(plot.left(), y(l.value)), QPointF(plot.right(), y(l.value)));
+        l.labelY = y(l.value);
+    }
+    QVector<double> centres;
+    for (const Level& l : levels)
+        centres << l.labelY;
+    const QVector<double> spread = spreadLabels(centres, line, plot.bottom() + line * 0.4);
+    for (int i = 0; i < levels.size(); ++i)
+        levels[i].labelY = spread[i];
+    for (const Level& l : levels) {
+        p.setPen(l.pen.color());
+        p.drawText(QRectF(plot.right() + line * 0.2, l.labelY - line / 2, labelWidth, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, l.label);
+        p.drawText(QRectF(area.left(), l.labelY - line / 2, labelWidth - line * 0.2, line),
+                   Qt::AlignRight | Qt::AlignVCenter, number(l.value));
+    }
 
     QPolygonF points;
     points.reserve(n);

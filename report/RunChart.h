@@ -20,6 +20,10 @@ void paintRunChart(QPainter& painter, const QRectF& area, const AxisTrend& axis,
 // ΔE, ΔL*, Δa*, Δb* (as qualityTrend gives them) in a two-by-two grid.
 void paintTrendCharts(QPainter& painter, const QRectF& area, const QVector<AxisTrend>& axes,
                       const Language& language);
+// Where the labels of levels at centres (y, down the page) go: in the same
+// order, each at least spacing from the next and none below lowest; a label
+// moves only when a neighbour is too close. Returned in the order given.
+QVector<double> spreadLabels(const QVector<double>& centres, double spacing, double lowest);
 // "Cp 1.33  Cpk 1.02", "Cp –  Cpk 0.95", or the count still needed.
 QString capabilityText(const AxisTrend& axis, const Language& language);
 

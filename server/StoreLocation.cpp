@@ -50,13 +50,19 @@ bool StoreLocation::open(Database& database, QString* error) {
 }
 
 bool StoreLocation::reachable(const QString& location, QString* error) {
+    return reachable(location, QString(), error);
+}
+
+bool StoreLocation::reachable(const QString& location, const QString& password, QString* error) {
     if (!ServerUrl::looksLikeServer(location))
         return true;
-    const std::optional<ServerUrl> url = ServerUrl::parse(location);
+    std::optional<ServerUrl> url = ServerUrl::parse(location);
     if (!url) {
         *error = location;
         return false;
     }
+    if (!password.isEmpty())
+        url->password = password;
     static QAtomicInt probes;
     const QString name = QStringLiteral("colorcard-probe-%1").arg(probes.fetchAndAddRelaxed(1) + 1);
     bool answered = false;

@@ -26,6 +26,9 @@ bool open(Database& database, QString* error);
 // time-out), through a connection of its own that is closed again: safe to
 // call on any thread. A file is always reachable.
 bool reachable(const QString& location, QString* error);
+// The same with a password the user typed or the keyring kept (empty: the
+// address's own, or libpq's ~/.pgpass).
+bool reachable(const QString& location, const QString& password, QString* error);
 // The repository on an open database of either engine.
 std::unique_ptr<LibraryRepository> repository(Database& database);
 // What may be written into the settings: the location without a password.

@@ -32,6 +32,32 @@ inline constexpr BilingualText Unreachable{
                        "The server %1 cannot be reached: %2\n\nRetry, or Cancel to work offline "
                        "(nothing can be changed until the server is back)?",
                        "Unreachable")};
+// Offline, the button beside the status line that tries the server again.
+inline constexpr BilingualText Reconnect{
+    "StoreWindowText", QT_TRANSLATE_NOOP3("StoreWindowText", "Reconnect", "Reconnect")};
+inline constexpr BilingualText ReconnectTip{
+    "StoreWindowText",
+    QT_TRANSLATE_NOOP3(
+        "StoreWindowText",
+        "Try the server again now; offline, the window also tries it every few seconds.",
+        "ReconnectTip")};
+// The server asks for a password.
+inline constexpr BilingualText PasswordTitle{
+    "StoreWindowText", QT_TRANSLATE_NOOP3("StoreWindowText", "Server password", "PasswordTitle")};
+inline constexpr BilingualText PasswordAsk{
+    "StoreWindowText",
+    QT_TRANSLATE_NOOP3("StoreWindowText",
+                       "The server %1 asks for a password: %2\n\nEnter the password of this login:",
+                       "PasswordAsk")};
+inline constexpr BilingualText RememberPassword{
+    "StoreWindowText",
+    QT_TRANSLATE_NOOP3("StoreWindowText", "Remember in the keyring", "RememberPassword")};
+inline constexpr BilingualText PasswordNotKept{
+    "StoreWindowText",
+    QT_TRANSLATE_NOOP3(
+        "StoreWindowText",
+        "The password could not be kept in the keyring; it will be asked for next time.",
+        "PasswordNotKept")};
 inline constexpr BilingualText Offline{
     "StoreWindowText",
     QT_TRANSLATE_NOOP3("StoreWindowText",

@@ -8,7 +8,8 @@
 # package and man-db its manual pages; sqlite3 is the reference of
 # bench/bench_paths.py; poppler-utils reads the PDF reports back in the tests;
 # postgresql is the shared store's server (the tests start a throwaway one) and
-# the Qt drivers talk to it.
+# the Qt drivers talk to it; QtKeychain keeps a server password in the desktop
+# keyring when asked (the program builds without it and then never keeps one).
 set -e
 PACKAGES="
 build-essential
@@ -54,6 +55,8 @@ poppler-utils
 postgresql
 libqt5sql5-psql
 libqt6sql6-psql
+qtkeychain-qt5-dev
+qtkeychain-qt6-dev
 "
 missing=""
 for p in $PACKAGES; do

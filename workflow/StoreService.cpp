@@ -18,10 +18,18 @@
 #include "texts/QcTexts.h"
 #include "texts/ServerTexts.h"
 #include "texts/StoreWindowTexts.h"
+#include "workflow/PasswordKeeper.h"
 
 namespace colorcard {
 
 namespace {
+
+// libpq's words when a login needs a password it was not given or the one
+// given is wrong.
+bool refusedForPassword(const QString& error) {
+    return error.contains(QLatin1String("no password supplied")) ||
+           error.contains(QLatin1String("password authentication failed"));
+}
 
 QString localTime(const QDateTime& time) {
     return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -48,6 +56,9 @@ StoreService::StoreService(Messenger& messenger, const QString& location, QObjec
       messenger_(messenger),
       location_(location),
       server_(ServerUrl::looksLikeServer(location)) {
+    retry_.setSingleShot(true);
+    retry_.setInterval(5000);
+    QObject::connect(&retry_, &QTimer::timeout, this, &StoreService::retryQuietly);
     // A file is opened by the library service itself.
     if (!server_)
         return;
@@ -60,6 +71,9 @@ StoreService::StoreService(Messenger& messenger, const QString& location, QObjec
 }
 
 StoreService::~StoreService() {
+    retry_.stop();
+    if (probe_)
+        probe_->wait();
     // The repository works on the connection the database owns.
     repository_.reset();
     database_.reset();
@@ -72,6 +86,8 @@ bool StoreService::connect() {
         messenger_.error(ServerText::BadUrl, {StoreLocation::forSettings(location_)});
         return false;
     }
+    retry_.stop();
+    connecting_ = true;
     for (;;) {
         // The first answer is awaited on a thread of its own: an unreachable
         // address takes the whole time-out, and the window goes on meanwhile.
@@ -80,27 +96,99 @@ bool StoreService::connect() {
         {
             const auto progress = messenger_.progress(StoreWindowText::Connecting, 0, 0);
             QEventLoop loop;
-            std::unique_ptr<QThread> probe(
-                QThread::create([&] { reachable = StoreLocation::reachable(location_, &error); }));
+            std::unique_ptr<QThread> probe(QThread::create(
+                [&] { reachable = StoreLocation::reachable(location_, password_, &error); }));
             QObject::connect(probe.get(), &QThread::finished, &loop, &QEventLoop::quit);
             probe->start();
             loop.exec();
             probe->wait();
             progress->hide();
         }
-        if (reachable && StoreLocation::open(*database_, &error)) {
-            repository_ = StoreLocation::repository(*database_);
-            auto* server = qobject_cast<PgRepository*>(repository_.get());
-            access_.role = server && server->maySupervise() ? StoreAccess::Role::Supervisor
-                                                            : StoreAccess::Role::Operator;
-            emit stateChanged();
+        // A quiet try may have connected meanwhile.
+        if (repository_ || (reachable && openServer(&error))) {
+            connecting_ = false;
             return true;
         }
-        if (!messenger_.askRetry(StoreWindowText::Unreachable, {database_->display(), error})) {
+        if (refusedForPassword(error) ? !findPassword(error)
+                                      : !messenger_.askRetry(StoreWindowText::Unreachable,
+                                                             {database_->display(), error})) {
+            connecting_ = false;
+            wasOffline_ = true;
+            retry_.start();
             emit stateChanged();
             return false;
         }
     }
+}
+
+bool StoreService::findPassword(const QString& refusal) {
+    const QString key = database_->display();
+    if (keeper_ && !keptTried_) {
+        keptTried_ = true;
+        const std::optional<QString> kept = keeper_->read(key);
+        if (kept && !kept->isEmpty() && *kept != password_) {
+            password_ = *kept;
+            return true;
+        }
+    }
+    bool keep = false;
+    const QString typed = messenger_.askPassword(
+        StoreWindowText::PasswordTitle, StoreWindowText::PasswordAsk, {key, refusal},
+        StoreWindowText::RememberPassword, keeper_ ? &keep : nullptr);
+    if (typed.isEmpty())
+        return false;
+    password_ = typed;
+    keepPassword_ = keep;
+    return true;
+}
+
+bool StoreService::openServer(QString* error) {
+    if (!password_.isEmpty())
+        database_->connection().setPassword(password_);
+    if (!StoreLocation::open(*database_, error))
+        return false;
+    if (keepPassword_ && keeper_) {
+        keepPassword_ = false;
+        if (!keeper_->keep(database_->display(), password_))
+            messenger_.tip(StoreWindowText::PasswordNotKept);
+    }
+    repository_ = StoreLocation::repository(*database_);
+    auto* server = qobject_cast<PgRepository*>(repository_.get());
+    access_.role = server && server->maySupervise() ? StoreAccess::Role::Supervisor
+                                                    : StoreAccess::Role::Operator;
+    retry_.stop();
+    const bool back = wasOffline_;
+    wasOffline_ = false;
+    emit stateChanged();
+    if (back)
+        emit reconnected();
+    return true;
+}
+
+void StoreService::setRetryInterval(int milliseconds) {
+    retry_.setInterval(milliseconds);
+    if (retry_.isActive())
+        retry_.start();
+}
+
+void StoreService::retryQuietly() {
+    if (!offline() || !database_ || connecting_ || probe_)
+        return;
+    auto reachable = std::make_shared<bool>(false);
+    const QString location = location_;
+    const QString password = password_;
+    probe_.reset(QThread::create([location, password, reachable] {
+        QString ignored;
+        *reachable = StoreLocation::reachable(location, password, &ignored);
+    }));
+    QObject::connect(probe_.get(), &QThread::finished, this, [this, reachable] {
+        probe_->wait();
+        probe_.reset();
+        QString error;
+        if (offline() && !connecting_ && !(*reachable && openServer(&error)))
+            retry_.start();
+    });
+    probe_->start();
 }
 
 QString StoreService::statusText() const {
@@ -131,6 +219,8 @@ bool StoreService::stillThere() {
 void StoreService::goOffline() {
     repository_.reset();
     database_->connection().close();
+    wasOffline_ = true;
+    retry_.start();
     emit stateChanged();
 }
 

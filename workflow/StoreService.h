@@ -3,7 +3,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
+
+class QThread;
 
 #include "store/Database.h"
 #include "store/LibraryRepository.h"
@@ -12,6 +15,7 @@
 namespace colorcard {
 
 class Messenger;
+class PasswordKeeper;
 
 // The store the window works on, as chosen by --database, COLORCARD_DATABASE
 // or the settings: a SQLite file (the default) or a PostgreSQL server. Owns
@@ -41,6 +45,18 @@ public:
     // When it cannot be reached the user may retry or cancel, which leaves
     // the window offline. A file: nothing to do. True when connected.
     bool connect();
+    // Where a password the user asks to remember is kept (not owned); null:
+    // the password is asked for without the offer.
+    void setPasswordKeeper(PasswordKeeper* keeper) { keeper_ = keeper; }
+
+    // Offline, the server is tried again quietly every interval (no
+    // question, no progress dialog; the window goes on meanwhile) until it
+    // answers. 5 s unless set.
+    void setRetryInterval(int milliseconds);
+    // One quiet try now: the server is probed on a thread of its own and,
+    // when it answers, connected again (stateChanged, reconnected).
+    void retryQuietly();
+
     // What the status line shows: the file, or the server (user@host:port/db,
     // never a password) with the role, or that it is offline.
     QString statusText() const;
@@ -68,11 +84,18 @@ signals:
     void stateChanged();
     // A library was restored from the server's backup.
     void libraryRestored(const QString& libraryId);
+    // Back on the server after being offline: what was shown is read again.
+    void reconnected();
 
 private:
     // Whether the connected server still answers; goes offline when not.
     bool stillThere();
     void goOffline();
+    // Opens the probed server and takes its repository and role.
+    bool openServer(QString* error);
+    // After the server refused for a missing or wrong password: the kept one
+    // (once), else the user's; false when the user cancelled.
+    bool findPassword(const QString& refusal);
     // The server as the messages name it (never with a password).
     QString statusDisplay() const;
 
@@ -82,6 +105,16 @@ private:
     std::unique_ptr<Database> database_;
     std::unique_ptr<LibraryRepository> repository_;
     StoreAccess access_;
+    // Offline since a connection was lost or given up (not before the first try).
+    bool wasOffline_ = false;
+    bool connecting_ = false;
+    PasswordKeeper* keeper_ = nullptr;
+    // Held for this run only: never written to the settings or a log.
+    QString password_;
+    bool keepPassword_ = false;
+    bool keptTried_ = false;
+    QTimer retry_;
+    std::unique_ptr<QThread> probe_;
 };
 
 }  // namespace colorcard

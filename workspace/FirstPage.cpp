@@ -170,6 +170,7 @@ void FirstPage::bindStoreAccess() {
     connect(&library_, &LibraryService::coloursReset, this, &FirstPage::showStoreAccess);
     connect(&library_, &LibraryService::colourAppended, this, &FirstPage::showStoreAccess);
     connect(&store, &StoreService::libraryRestored, this, [this] { library_.reloadFromStore(); });
+    connect(&store, &StoreService::reconnected, this, [this] { library_.reloadFromStore(); });
     showStoreAccess();
 }
 

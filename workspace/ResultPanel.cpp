@@ -60,21 +60,26 @@ QString signedFixed(double value) {
 ResultPanel::ResultPanel(QualityController& controller, QWidget* parent)
     : QGroupBox(parent), controller_(controller) {
     setObjectName(QStringLiteral("groupBox_qcResult"));
-    // The values on the left, the a*b* plot with the report button beside them.
+    // The swatches, the verdict and the values stacked on the left; the
+    // a*b* plot takes the rest of the width and the whole height, as the
+    // largest thing of the comparison.
     auto* resultRow = new QHBoxLayout(this);
+    resultRow->setSpacing(16);
     auto* resultLayout = new QVBoxLayout;
-    resultRow->addLayout(resultLayout, 3);
+    resultRow->addLayout(resultLayout, 0);
     auto* plotColumn = new QVBoxLayout;
     plot_ = new AbPlotView(this);
-    saveReport_ = new QPushButton(this);
-    saveReport_->setObjectName(QStringLiteral("pushButton_saveReport"));
     plotColumn->addWidget(plot_, 1);
     printReport_ = new QPushButton(this);
     printReport_->setObjectName(QStringLiteral("pushButton_printReport"));
-    // One above the other: side by side they would widen the page.
-    plotColumn->addWidget(printReport_);
-    plotColumn->addWidget(saveReport_);
-    resultRow->addLayout(plotColumn, 2);
+    saveReport_ = new QPushButton(this);
+    saveReport_->setObjectName(QStringLiteral("pushButton_saveReport"));
+    auto* reportButtons = new QHBoxLayout;
+    reportButtons->addStretch(1);
+    reportButtons->addWidget(printReport_);
+    reportButtons->addWidget(saveReport_);
+    plotColumn->addLayout(reportButtons);
+    resultRow->addLayout(plotColumn, 1);
     resultLayout->setSpacing(8);
     // Captions, swatches and values in rows of their own: a long name wraps
     // and the swatches keep their size whatever the names.
@@ -105,6 +110,9 @@ ResultPanel::ResultPanel(QualityController& controller, QWidget* parent)
                  "label_standardSwatch", "label_standardValues");
     swatchColumn(1, sampleCaption_, sampleSwatch_, sampleValues_, "label_sampleCaption",
                  "label_sampleSwatch", "label_sampleValues");
+    swatches->setRowStretch(1, 1);
+    resultLayout->addLayout(swatches, 1);
+    // The verdict under both swatches, as wide as they are together.
     auto* verdictColumn = new QVBoxLayout;
     verdictColumn->setSpacing(4);
     verdict_ = named(new QLabel(this), "label_verdict");
@@ -116,7 +124,8 @@ ResultPanel::ResultPanel(QualityController& controller, QWidget* parent)
     verdict_->setFont(big);
     verdictDetail_ = named(new QLabel(this), "label_verdictDetail");
     verdictDetail_->setAlignment(Qt::AlignCenter);
-    verdictColumn->addStretch(1);
+    verdictDetail_->setWordWrap(true);
+    verdictDetail_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     verdictColumn->addWidget(verdict_);
     verdictColumn->addWidget(verdictDetail_);
     rejudgedNote_ = named(new QLabel(this), "label_rejudged");
@@ -124,11 +133,7 @@ ResultPanel::ResultPanel(QualityController& controller, QWidget* parent)
     rejudgedNote_->setWordWrap(true);
     rejudgedNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     verdictColumn->addWidget(rejudgedNote_);
-    verdictColumn->addStretch(1);
-    swatches->addLayout(verdictColumn, 0, 2, 3, 1);
-    swatches->setColumnStretch(2, 1);
-    swatches->setRowStretch(1, 1);
-    resultLayout->addLayout(swatches, 1);
+    resultLayout->addLayout(verdictColumn);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
@@ -152,11 +157,18 @@ ResultPanel::ResultPanel(QualityController& controller, QWidget* parent)
     resultLayout->addLayout(grid);
     directions_ = named(new QLabel(this), "label_directions");
     deviation_ = named(new QLabel(this), "label_deviation");
+    // Long directions wrap in the column instead of squeezing the plot.
+    for (QLabel* words : {directions_, deviation_}) {
+        words->setWordWrap(true);
+        words->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
     resultLayout->addWidget(directions_);
     resultLayout->addWidget(deviation_);
 
     sampleIndex_ = named(new QLabel(this), "label_sampleIndex");
     sampleIndex_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    sampleIndex_->setWordWrap(true);
+    sampleIndex_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     sampleIndex_->hide();
     resultLayout->addWidget(sampleIndex_);
 

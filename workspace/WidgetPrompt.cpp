@@ -2,12 +2,14 @@
 #include "workspace/WidgetPrompt.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 #include <QPainter>
@@ -305,6 +307,36 @@ std::unique_ptr<ProgressReporter> WidgetPrompt::progress(QWidget* parent, const 
                                                          int maximum) {
     return std::make_unique<DialogProgress>(dialogs_, parent, label, cancelText, minimum, maximum,
                                             progressDelay_);
+}
+
+QString WidgetPrompt::password(QWidget* parent, const QString& title, const QString& text,
+                               const QString& rememberText, bool* remember) {
+    Cover cover(*dialogs_);
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("passwordDialog"));
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* edit = new QLineEdit(&dialog);
+    edit->setObjectName(QStringLiteral("passwordEdit"));
+    edit->setEchoMode(QLineEdit::Password);
+    layout->addWidget(edit);
+    QCheckBox* box = nullptr;
+    if (!rememberText.isEmpty()) {
+        box = new QCheckBox(rememberText, &dialog);
+        box->setObjectName(QStringLiteral("passwordRemember"));
+        layout->addWidget(box);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (remember)
+        *remember = accepted && box && box->isChecked();
+    return accepted ? edit->text() : QString();
 }
 
 int WidgetPrompt::choice(QWidget* parent, const QString& title, const QStringList& columns,

@@ -46,6 +46,9 @@ public:
     int choice(QWidget* parent, const QString& title, const QStringList& columns,
                const QList<QStringList>& rows, const QString& acceptText,
                const QString& cancelText) override;
+    // A modal dialog with the text, a hidden line edit and the remember box.
+    QString password(QWidget* parent, const QString& title, const QString& text,
+                     const QString& rememberText, bool* remember) override;
     // The system print dialog; A4 with the report's margins proposed.
     PrintResult print(QWidget* parent, const QString& title, const PagePainter& paint) override;
 

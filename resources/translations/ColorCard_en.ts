@@ -2773,6 +2773,38 @@ Retry, or Cancel to work offline (nothing can be changed until the server is bac
         <comment>RoleOperator</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reconnect</source>
+        <comment>Reconnect</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try the server again now; offline, the window also tries it every few seconds.</source>
+        <comment>ReconnectTip</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server password</source>
+        <comment>PasswordTitle</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1 asks for a password: %2
+
+Enter the password of this login:</source>
+        <comment>PasswordAsk</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remember in the keyring</source>
+        <comment>RememberPassword</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring; it will be asked for next time.</source>
+        <comment>PasswordNotKept</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TransferText</name>

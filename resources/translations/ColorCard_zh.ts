@@ -2793,6 +2793,40 @@ Retry, or Cancel to work offline (nothing can be changed until the server is bac
         <comment>BackupIdArgument</comment>
         <translation>备份编号。</translation>
     </message>
+    <message>
+        <source>Reconnect</source>
+        <comment>Reconnect</comment>
+        <translation>重新连接</translation>
+    </message>
+    <message>
+        <source>Try the server again now; offline, the window also tries it every few seconds.</source>
+        <comment>ReconnectTip</comment>
+        <translation>立即再次连接服务器；离线时窗口也会每隔几秒自动尝试。</translation>
+    </message>
+    <message>
+        <source>Server password</source>
+        <comment>PasswordTitle</comment>
+        <translation>服务器密码</translation>
+    </message>
+    <message>
+        <source>The server %1 asks for a password: %2
+
+Enter the password of this login:</source>
+        <comment>PasswordAsk</comment>
+        <translation>服务器 %1 需要密码：%2
+
+请输入此登录的密码：</translation>
+    </message>
+    <message>
+        <source>Remember in the keyring</source>
+        <comment>RememberPassword</comment>
+        <translation>记住密码（保存在系统密钥环中）</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring; it will be asked for next time.</source>
+        <comment>PasswordNotKept</comment>
+        <translation>无法将密码保存到密钥环；下次连接时会再次询问。</translation>
+    </message>
 </context>
 <context>
     <name>TransferText</name>

@@ -5,6 +5,7 @@
 // the library page on the server's libraries (never the file's), and the
 // server's history of changes and backups through the page.
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include "tests/support/TestServer.h"
 #include "ui_FirstPage.h"
 #include "workflow/Session.h"
+#include "workflow/StoreService.h"
 #include "workspace/ColorCardDialog.h"
 #include "workspace/FirstPage.h"
 
@@ -539,6 +541,196 @@ private slots:
         QVERIFY(sim.prompt.messages()[0].startsWith(QStringLiteral("窗口处于离线状态")));
         QVERIFY(window->session().store().offline());
         QVERIFY(storeLine(window).endsWith(QStringLiteral("（离线）")));
+    }
+
+    // A server of its own, away at the start and stopped later: the window
+    // works offline, comes back by itself once the server answers (no
+    // question, no dialog) or at once with Reconnect, and reads the
+    // libraries again each time.
+    void reconnects() {
+        QTemporaryDir dir(QStringLiteral("/tmp/ccsw-XXXXXX"));
+        QVERIFY(dir.isValid());
+        if (serverScript(QStringLiteral("start"), dir.path()) != 0 ||
+            !QFile::exists(dir.filePath(QStringLiteral(".s.PGSQL.5432"))))
+            QSKIP("no PostgreSQL server binaries");
+        struct Stop {
+            QString dir;
+            ~Stop() { serverScript(QStringLiteral("stop"), dir); }
+        } stop{dir.path()};
+        QCOMPARE(serverScript(QStringLiteral("stop"), dir.path()), 0);
+
+        SimWindow sim;
+        sim.backend.unplug();
+        sim.location = QStringLiteral("postgresql://postgres@/postgres?host=") + dir.path();
+        sim.prompt.answers << false;  // Cancel: offline
+        MainWindow* window = sim.start();
+        StoreService& store = window->session().store();
+        QTRY_COMPARE_WITH_TIMEOUT(sim.prompt.questions().size(), 1, 20000);
+        QVERIFY(store.offline());
+        auto* reconnect = window->findChild<QPushButton*>(QStringLiteral("pushButton_reconnect"));
+        QVERIFY(reconnect && reconnect->isVisibleTo(window));
+        QCOMPARE(reconnect->text(), QStringLiteral("重新连接"));
+        QSignalSpy reconnected(&store, &StoreService::reconnected);
+        store.setRetryInterval(100);
+        QTest::qWait(300);
+        QVERIFY(store.offline());
+
+        QCOMPARE(serverScript(QStringLiteral("start"), dir.path()), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!store.offline(), 15000);
+        QVERIFY(storeLine(window).endsWith(QStringLiteral("（主管角色）")));
+        QVERIFY(!reconnect->isVisibleTo(window));
+        QCOMPARE(reconnected.size(), 1);
+        QCOMPARE(sim.prompt.questions().size(), 1);
+        QCOMPARE(sim.prompt.texts(ScriptedPrompt::Kind::Progress).size(), 1);
+
+        // Stopped later, with no quiet try due: Reconnect brings it back.
+        store.setRetryInterval(3600 * 1000);
+        QCOMPARE(serverScript(QStringLiteral("stop"), dir.path()), 0);
+        int dialogs = 0;
+        window->page()->setDialogRunner([&](ColorCardDialog&) { return ++dialogs > 0; });
+        window->page()->on_pushButton_newColorCardLibrary_clicked();
+        QVERIFY(store.offline());
+        QVERIFY(storeLine(window).endsWith(QStringLiteral("（离线）")));
+        QVERIFY(reconnect->isVisibleTo(window));
+        QCOMPARE(serverScript(QStringLiteral("start"), dir.path()), 0);
+        reconnect->click();
+        QVERIFY(!store.offline());
+        QVERIFY(storeLine(window).endsWith(QStringLiteral("（主管角色）")));
+        QCOMPARE(reconnected.size(), 2);
+        window->page()->on_pushButton_newColorCardLibrary_clicked();
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(sim.prompt.unscripted, 0);
+    }
+
+    // A login that needs a password: asked for through the prompt (a wrong
+    // one again), kept in the keyring only when the box is ticked, read from
+    // it the next time without asking, and written nowhere else; Cancel
+    // leaves the window offline.
+    void password() {
+        QTemporaryDir dir(QStringLiteral("/tmp/ccsw-XXXXXX"));
+        QVERIFY(dir.isValid());
+        if (serverScript(QStringLiteral("start"), dir.path()) != 0 ||
+            !QFile::exists(dir.filePath(QStringLiteral(".s.PGSQL.5432"))))
+            QSKIP("no PostgreSQL server binaries");
+        struct Stop {
+            QString dir;
+            ~Stop() { serverScript(QStringLiteral("stop"), dir); }
+        } stop{dir.path()};
+        // alice logs in with a password; every other login is trusted.
+        QFile hba(dir.filePath(QStringLiteral("data/pg_hba.conf")));
+        QVERIFY(hba.open(QIODevice::ReadOnly));
+        const QByteArray rules = hba.readAll();
+        hba.close();
+        QVERIFY(hba.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        hba.write("local all alice scram-sha-256\n" + rules);
+        hba.close();
+        {
+            ServerUrl admin;
+            admin.host = dir.path();
+            admin.user = QStringLiteral("postgres");
+            admin.database = QStringLiteral("postgres");
+            QSqlDatabase db = admin.addDatabase(QStringLiteral("password-admin"), "test");
+            QVERIFY(db.open());
+            for (const char* sql : {"CREATE ROLE alice LOGIN PASSWORD 'secret'",
+                                    "CREATE DATABASE lab", "SELECT pg_reload_conf()"})
+                QCOMPARE(TestServer::exec(db, QLatin1String(sql)), QString());
+            db.close();
+            admin.database = QStringLiteral("lab");
+            QSqlDatabase lab = admin.addDatabase(QStringLiteral("password-lab"), "test");
+            QVERIFY(lab.open());
+            QVERIFY(ServerSchema::migrate(lab).ok);
+            QCOMPARE(TestServer::exec(lab, QStringLiteral("GRANT colorcard_supervisor TO alice")),
+                     QString());
+            lab.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("password-admin"));
+        QSqlDatabase::removeDatabase(QStringLiteral("password-lab"));
+        const QString location = QStringLiteral("postgresql://alice@/lab?host=") + dir.path();
+        const QString key = QStringLiteral("alice@%1:5432/lab").arg(dir.path());
+        const auto writtenSomewhere = [](const QString& folder) {
+            QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
+            while (files.hasNext()) {
+                QFile file(files.next());
+                if (file.open(QIODevice::ReadOnly) && file.readAll().contains("secret"))
+                    return file.fileName();
+            }
+            return QString();
+        };
+
+        QMap<QString, QString> kept;
+        {
+            SimWindow sim;
+            sim.backend.unplug();
+            sim.location = location;
+            sim.prompt.passwords << QStringLiteral("wrong") << QStringLiteral("secret");
+            sim.prompt.rememberTicks << true << true;
+            MainWindow* window = sim.start();
+            QTRY_VERIFY_WITH_TIMEOUT(!window->session().store().offline(), 20000);
+            const QStringList asked = sim.prompt.texts(ScriptedPrompt::Kind::Password);
+            QCOMPARE(asked.size(), 2);
+            for (const QString& text : asked)
+                QVERIFY2(text.startsWith(QStringLiteral("服务器 ") + key.section('/', 0, -2)),
+                         qPrintable(text));
+            for (const ScriptedPrompt::Event& e : sim.prompt.events)
+                if (e.kind == ScriptedPrompt::Kind::Password)
+                    QCOMPARE(e.rememberText, QStringLiteral("记住密码（保存在系统密钥环中）"));
+            QCOMPARE(sim.keyring.kept, (QMap<QString, QString>{{key, "secret"}}));
+            QVERIFY(storeLine(window).endsWith(QStringLiteral("（主管角色）")));
+            QVERIFY(sim.prompt.questions().isEmpty());
+            QCOMPARE(sim.prompt.unscripted, 0);
+            window->setLanguage(QStringLiteral("en"));
+            delete window;
+            QCOMPARE(writtenSomewhere(sim.data.path()), QString());
+            kept = sim.keyring.kept;
+        }
+        {
+            // The kept password, without a question.
+            SimWindow sim;
+            sim.backend.unplug();
+            sim.location = location;
+            sim.keyring.kept = kept;
+            MainWindow* window = sim.start();
+            QTRY_VERIFY_WITH_TIMEOUT(!window->session().store().offline(), 20000);
+            QCOMPARE(sim.keyring.reads, 1);
+            QVERIFY(sim.prompt.texts(ScriptedPrompt::Kind::Password).isEmpty());
+            QCOMPARE(sim.prompt.unscripted, 0);
+        }
+        {
+            // Not ticked: nothing kept; a refusing keyring is told.
+            SimWindow sim;
+            sim.backend.unplug();
+            sim.location = location;
+            sim.prompt.passwords << QStringLiteral("secret");
+            MainWindow* window = sim.start();
+            QTRY_VERIFY_WITH_TIMEOUT(!window->session().store().offline(), 20000);
+            QVERIFY(sim.keyring.kept.isEmpty());
+            QVERIFY(sim.prompt.messages().isEmpty());
+        }
+        {
+            SimWindow sim;
+            sim.backend.unplug();
+            sim.location = location;
+            sim.keyring.refuse = true;
+            sim.prompt.passwords << QStringLiteral("secret");
+            sim.prompt.rememberTicks << true;
+            MainWindow* window = sim.start();
+            QTRY_VERIFY_WITH_TIMEOUT(!window->session().store().offline(), 20000);
+            QCOMPARE(sim.prompt.messages(),
+                     QStringList{QStringLiteral("无法将密码保存到密钥环；下次连接时会再次询问。")});
+        }
+        {
+            // Cancel: offline, no Retry question after it.
+            SimWindow sim;
+            sim.backend.unplug();
+            sim.location = location;
+            sim.prompt.passwords << QString();
+            MainWindow* window = sim.start();
+            QTRY_COMPARE_WITH_TIMEOUT(sim.prompt.texts(ScriptedPrompt::Kind::Password).size(), 1,
+                                      20000);
+            QTRY_VERIFY(storeLine(window).endsWith(QStringLiteral("（离线）")));
+            QVERIFY(window->session().store().offline());
+            QVERIFY(sim.prompt.questions().isEmpty());
+        }
     }
 };
 

@@ -28,6 +28,7 @@
 #include "sim/SimEventSource.h"
 #include "sim/SimHidBackend.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "workspace/AbPlotView.h"
 #include "workspace/FirstPage.h"
 #include "workspace/PageSwitcher.h"
 #include "workspace/QualityPage.h"
@@ -327,6 +328,39 @@ private slots:
         QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
         hidden = reachable(qc);
         QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QLatin1Char('\n'))));
+    }
+
+    // The quality page at the size of the README's pictures: the a*b* plot
+    // is large enough to read and the largest thing of the comparison.
+    void plotIsTheLargestOfTheComparison_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Chinese") << "zh";
+        QTest::newRow("English") << "en";
+    }
+
+    void plotIsTheLargestOfTheComparison() {
+        QFETCH(QString, language);
+        MeasuredWindow measured;
+        QVERIFY(measured.open(language));
+        MainWindow* w = measured.window.get();
+        w->resize(1388, 1150);
+        w->pageSwitcher()->button(PageSwitcher::Quality)->click();
+        QualityPage* qc = w->qualityPage();
+        QVERIFY(qc->controller().chooseStandard(w->page()->library().library(0).id,
+                                                w->page()->library().library(0).colours[0].id));
+        measured.backend.meter().setMeasurement(SimMeter::measurementFromRgb(200, 60, 40));
+        qc->findChild<QPushButton*>("pushButton_measureSample")->click();
+        QCoreApplication::processEvents();
+        auto* plot = qc->findChild<AbPlotView*>("widget_abPlot");
+        QVERIFY(plot && plot->isVisibleTo(w));
+        const QSize size = plot->size();
+        QVERIFY2(size.width() >= 280 && size.height() >= 280,
+                 qPrintable(QStringLiteral("plot %1x%2").arg(size.width()).arg(size.height())));
+        auto* result = qc->findChild<QWidget*>("groupBox_qcResult");
+        const int area = size.width() * size.height();
+        for (QWidget* other : result->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (other != plot && other->isVisibleTo(w))
+                QVERIFY2(other->width() * other->height() < area, qPrintable(describe(other)));
     }
 };
 

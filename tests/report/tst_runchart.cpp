@@ -30,6 +30,31 @@ QVector<int> seriesHeights(const QImage& image) {
 class RunChartTest : public QObject {
     Q_OBJECT
 private slots:
+    // Labels of close levels (a limit near the mean) are pushed apart, keep
+    // their order and stay above the chart's foot; apart ones stay put.
+    void labelsOfCloseLevelsKeepApart_data() {
+        QTest::addColumn<QVector<double>>("centres");
+        QTest::addColumn<double>("lowest");
+        QTest::addColumn<QVector<double>>("expected");
+        QTest::newRow("apart") << QVector<double>{10, 50, 90} << 200.0
+                               << QVector<double>{10, 50, 90};
+        QTest::newRow("two close") << QVector<double>{50, 52} << 200.0 << QVector<double>{50, 60};
+        QTest::newRow("given bottom first")
+            << QVector<double>{52, 50, 120} << 200.0 << QVector<double>{60, 50, 120};
+        QTest::newRow("same value") << QVector<double>{40, 40} << 200.0 << QVector<double>{40, 50};
+        QTest::newRow("crowded at the foot")
+            << QVector<double>{95, 98, 99, 20} << 100.0 << QVector<double>{80, 90, 100, 20};
+        QTest::newRow("pushed past the foot")
+            << QVector<double>{10, 92, 95} << 100.0 << QVector<double>{10, 90, 100};
+        QTest::newRow("none") << QVector<double>{} << 100.0 << QVector<double>{};
+    }
+    void labelsOfCloseLevelsKeepApart() {
+        QFETCH(QVector<double>, centres);
+        QFETCH(double, lowest);
+        QFETCH(QVector<double>, expected);
+        QCOMPARE(spreadLabels(centres, 10, lowest), expected);
+    }
+
     // More samples than pixel columns: every column of the plot shows the
     // series, as tall as the values in it spread and no taller.
     void denseSeriesCoversEachColumn_data() {

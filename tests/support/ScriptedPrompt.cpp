@@ -168,6 +168,21 @@ int ScriptedPrompt::choice(QWidget* parent, const QString& title, const QStringL
     return choices.dequeue();
 }
 
+QString ScriptedPrompt::password(QWidget* parent, const QString& title, const QString& text,
+                                 const QString& rememberText, bool* remember) {
+    Event e = makeEvent(Kind::Password, title, text, parent);
+    e.rememberText = rememberText;
+    events.append(e);
+    const bool tick = !rememberTicks.isEmpty() && rememberTicks.dequeue();
+    if (remember)
+        *remember = tick && !rememberText.isEmpty();
+    if (passwords.isEmpty()) {
+        ++unscripted;
+        return {};
+    }
+    return passwords.dequeue();
+}
+
 Prompt::PrintResult ScriptedPrompt::print(QWidget* parent, const QString& title,
                                           const PagePainter& paint) {
     Event e = makeEvent(Kind::Print, title, QString(), parent);

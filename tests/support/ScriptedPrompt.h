@@ -24,7 +24,8 @@ public:
         Progress,
         Choice,
         Status,
-        Print
+        Print,
+        Password
     };
     struct Event {
         Kind kind = Kind::Information;
@@ -43,6 +44,8 @@ public:
         // A question whose default button is No, or that offers Cancel.
         bool noByDefault = false;
         bool withCancel = false;
+        // A password question: the remember box offered (its text), if any.
+        QString rememberText;
     };
 
     QQueue<bool> answers;                // for questions
@@ -52,6 +55,10 @@ public:
     QQueue<Answer> cancelAnswers;
     QQueue<QString> fileNames;  // for both file dialogs
     QQueue<int> choices;        // rows chosen; an unscripted choice is cancelled
+    // Passwords typed (empty: cancelled) and whether "remember" is ticked
+    // (unticked when not scripted); an unscripted password is cancelled.
+    QQueue<QString> passwords;
+    QQueue<bool> rememberTicks;
     // The filter a dialog of several filters is left on; the first one when
     // none is scripted, as the real dialog opens on it.
     QQueue<QString> selectedFilters;
@@ -88,6 +95,8 @@ public:
                const QList<QStringList>& rows, const QString& acceptText,
                const QString& cancelText) override;
     const Event* lastChoice() const;
+    QString password(QWidget* parent, const QString& title, const QString& text,
+                     const QString& rememberText, bool* remember) override;
     PrintResult print(QWidget* parent, const QString& title, const PagePainter& paint) override;
 
     // Texts of the events of one kind, in order.

@@ -10,6 +10,7 @@
 #include "link/UsbLinkOpener.h"
 #include "sim/SimEventSource.h"
 #include "sim/SimHidBackend.h"
+#include "tests/support/MemoryPasswordKeeper.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TestPacing.h"
 #include "workspace/FirstPage.h"
@@ -25,6 +26,8 @@ struct SimWindow {
     SimHidBackend backend;
     SimEventSource events{backend};
     ScriptedPrompt prompt;
+    // Server passwords asked to be remembered; never the desktop's keyring.
+    MemoryPasswordKeeper keyring;
     QPointer<MainWindow> window;
     // Where languages other than those built are found (a test's own translation).
     QStringList extraTranslationDirectories;
@@ -45,6 +48,7 @@ struct SimWindow {
         s.deviceEvents = &events;
         s.dataDirectory = data.path();
         s.location = location;
+        s.passwordKeeper = &keyring;
         s.settingsFile = data.filePath(QStringLiteral("meterno"));
         s.translationDirectories =
             QStringList{QStringLiteral(COLORCARD_BIN_DIR)} + extraTranslationDirectories;

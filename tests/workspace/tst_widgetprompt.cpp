@@ -2,10 +2,13 @@
 // The real prompt's dialogs: a progress dialog appears only for an action
 // that lasts and still has work left, it stays out of the way while a box
 // of the prompt is open, and it comes back when the box closes; the choice
-// dialog hands back the row the user picked.
+// dialog hands back the row the user picked; the password dialog hides what
+// is typed and offers the remember box only when asked to.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -85,6 +88,54 @@ private slots:
                      dialog->reject();
                  }),
                  -1);
+    }
+
+    void passwordDialog_data() {
+        QTest::addColumn<QString>("rememberText");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("kept") << "Remember"
+                              << "secret" << true << true << "secret" << true;
+        QTest::newRow("not ticked") << "Remember"
+                                    << "secret" << false << true << "secret" << false;
+        QTest::newRow("no keyring") << QString() << "secret" << false << true << "secret" << false;
+        QTest::newRow("cancelled") << "Remember"
+                                   << "secret" << true << false << QString() << false;
+    }
+    void passwordDialog() {
+        QFETCH(QString, rememberText);
+        QFETCH(QString, typed);
+        QFETCH(bool, tick);
+        QFETCH(bool, accept);
+        QFETCH(QString, password);
+        QFETCH(bool, remembered);
+        bool offered = false;
+        QLineEdit::EchoMode echo = QLineEdit::Normal;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* edit = dialog->findChild<QLineEdit*>("passwordEdit");
+            QVERIFY(edit);
+            echo = edit->echoMode();
+            edit->setText(typed);
+            auto* box = dialog->findChild<QCheckBox*>("passwordRemember");
+            offered = box != nullptr;
+            if (box) {
+                QVERIFY(!box->isChecked());
+                box->setChecked(tick);
+            }
+            accept ? dialog->accept() : dialog->reject();
+        });
+        WidgetPrompt prompt;
+        bool remember = !remembered;
+        QCOMPARE(prompt.password(nullptr, "Password", "The server asks", rememberText, &remember),
+                 password);
+        QCOMPARE(remember, remembered);
+        QCOMPARE(offered, !rememberText.isEmpty());
+        QCOMPARE(echo, QLineEdit::Password);
     }
 
     void progressAppearsOnlyWhenWorkLasts_data() {
