@@ -741,8 +741,8 @@ bool PgRepository::checkForChanges() {
 void PgRepository::noticed(const QString& name, int source) {
     // This connection's own commits were told at the commit.
     if (name == QLatin1String("colorcard") && source == int(QSqlDriver::OtherSource) &&
-        !inTransaction_)
-        checkForChanges();
+        !inTransaction_ && checkForChanges())
+        emit changedElsewhere();
 }
 
 bool PgRepository::maySupervise() {

@@ -130,6 +130,9 @@ signals:
     // What is stored changed: by a commit of this repository or, noticed by
     // checkForChanges, of another connection.
     void changed();
+    // Another connection's commit, told by the server as it happened
+    // (LISTEN/NOTIFY); a file has no such news and never emits it.
+    void changedElsewhere();
 
 protected:
     StoreResult result_;

@@ -20,6 +20,7 @@ void SwitchedRepository::setTarget(LibraryRepository* target) {
     if (target_ == target)
         return;
     QObject::disconnect(changedConnection_);
+    QObject::disconnect(elsewhereConnection_);
     target_ = target;
     missed_ = false;
     result_ = {};
@@ -29,6 +30,8 @@ void SwitchedRepository::setTarget(LibraryRepository* target) {
         target->setClock(clock_);
     changedConnection_ =
         connect(target, &LibraryRepository::changed, this, &LibraryRepository::changed);
+    elsewhereConnection_ = connect(target, &LibraryRepository::changedElsewhere, this,
+                                   &LibraryRepository::changedElsewhere);
 }
 
 bool SwitchedRepository::reach(StoreError step) {

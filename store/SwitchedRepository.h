@@ -72,6 +72,7 @@ private:
 
     QPointer<LibraryRepository> target_;
     QMetaObject::Connection changedConnection_;
+    QMetaObject::Connection elsewhereConnection_;
     std::function<QDateTime()> clock_;
     // The outcome of the last call made without a target.
     bool missed_ = false;

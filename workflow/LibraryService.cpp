@@ -8,6 +8,7 @@
 #include <QHash>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "texts/BackupTexts.h"
 #include "texts/ChangeTexts.h"
@@ -23,7 +24,13 @@ LibraryService::LibraryService(Messenger& messenger, LibraryRepository& reposito
       repository_(repository),
       steps_(messenger, repository, &failureTeller_),
       local_(repository.localStore()),
-      maxLibraries_(Limits::MeterLibraries) {}
+      maxLibraries_(Limits::MeterLibraries) {
+    // A server tells another bench's commit as it arrives (LISTEN/NOTIFY);
+    // the list reads it at its next look, between user actions.
+    if (!local_)
+        connect(&repository_, &LibraryRepository::changedElsewhere, this,
+                [this] { changeHeard_ = true; });
+}
 
 LibraryService::~LibraryService() = default;
 
@@ -124,7 +131,8 @@ void LibraryService::offerRestoreOfDamagedStore() {
 bool LibraryService::storeChangedElsewhere() {
     if (!databaseOpen_ || repository_.inTransaction())
         return false;
-    return repository_.checkForChanges();
+    const bool changed = repository_.checkForChanges();
+    return std::exchange(changeHeard_, false) || changed;
 }
 
 bool LibraryService::refreshIfChangedElsewhere() {
@@ -137,6 +145,7 @@ bool LibraryService::refreshIfChangedElsewhere() {
 void LibraryService::reloadFromStore() {
     if (!databaseOpen_ || repository_.inTransaction())
         return;
+    changeHeard_ = false;
     const QString currentId =
         current_ >= 0 && current_ < list_.size() ? list_.entry(current_).id : QString();
     const std::optional<QVector<Library>> records = repository_.libraries();

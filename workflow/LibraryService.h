@@ -212,6 +212,8 @@ private:
     int current_ = -1;
     bool locked_ = false;
     StoreSteps::FailureTeller failureTeller_;
+    // A server told of a commit since the list last looked.
+    bool changeHeard_ = false;
 };
 
 }  // namespace colorcard

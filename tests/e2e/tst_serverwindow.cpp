@@ -268,7 +268,7 @@ private slots:
         // Past the page (a script): refused as offline, and the file is not
         // written instead.
         sim.prompt.clear();
-        QVERIFY(!window->session().library().createLibrary(QStringLiteral("Spring"), QString()));
+        QVERIFY(!window->session().edits().createLibrary(QStringLiteral("Spring"), QString()));
         QCOMPARE(sim.prompt.messages(), QStringList{offline});
         QCOMPARE(fileLibraries(sim), 0);
         QCOMPARE(sim.prompt.unscripted, 0);
@@ -377,19 +377,18 @@ private slots:
         QCOMPARE(listedLibraries(window), serverLibraries(serverDb_));
 
         const int row = page->libraryRowCount();
-        page->setDialogRunner(saving(QStringLiteral("Spring"), QStringLiteral("Samples 2026")));
+        page->setDialogRunner(saving(QStringLiteral("Spring"), QStringLiteral("Batch 2026")));
         page->ui()->pushButton_newColorCardLibrary->click();
         QCOMPARE(sim.prompt.messages(), QStringList());
         QCOMPARE(page->libraryRowCount(), row + 1);
         QCOMPARE(listedLibraries(window), serverLibraries(serverDb_));
         const int spring = listedLibraries(window).indexOf(
-            QRegularExpression(QStringLiteral(".*\\|Spring\\|Samples 2026")));
+            QRegularExpression(QStringLiteral(".*\\|Spring\\|Batch 2026")));
         QVERIFY(spring >= 0);
 
-        page->setDialogRunner(saving(QStringLiteral("Autumn"), QStringLiteral("Samples 2027")));
+        page->setDialogRunner(saving(QStringLiteral("Autumn"), QStringLiteral("Batch 2027")));
         libraryButton(page, spring, "pushButton_modify")->click();
-        QCOMPARE(serverLibraries(serverDb_).filter(QStringLiteral("|Autumn|Samples 2027")).size(),
-                 1);
+        QCOMPARE(serverLibraries(serverDb_).filter(QStringLiteral("|Autumn|Batch 2027")).size(), 1);
         QCOMPARE(listedLibraries(window), serverLibraries(serverDb_));
 
         sim.prompt.answers << true;
@@ -411,7 +410,7 @@ private slots:
         MainWindow* window = startOnServer(sim, QStringLiteral("operator"));
         QVERIFY(window);
         QCOMPARE(serverLibraries(serverDb_), QStringList());
-        QVERIFY(!window->session().library().createLibrary(QStringLiteral("Spring"), QString()));
+        QVERIFY(!window->session().edits().createLibrary(QStringLiteral("Spring"), QString()));
         QCOMPARE(sim.prompt.messages().size(), 1);
         const QString told = sim.prompt.messages().first();
         QVERIFY2(
