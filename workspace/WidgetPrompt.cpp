@@ -50,7 +50,10 @@ public:
                    int delayMs)
         : dialogs_(std::move(dialogs)),
           dialog_(new QProgressDialog(label, cancelText, minimum, maximum, parent)),
-          delayMs_(delayMs) {
+          delayMs_(delayMs),
+          minimum_(minimum),
+          maximum_(maximum),
+          step_(qMax(1, (maximum - minimum) / 100)) {
         dialog_->setWindowTitle(QString());
         dialog_->setWindowModality(Qt::WindowModal);
         // The dialog's own timer would show it from any event loop, a
@@ -71,7 +74,10 @@ public:
     void setValue(int value) override {
         if (!dialog_)
             return;
-        dialog_->setValue(value);
+        // A percent at a time, as the bar's text moves: a repaint for every
+        // pixel of a long transfer cost more than the transfer's own work.
+        if (value == minimum_ || value == maximum_ || qAbs(value - dialog_->value()) >= step_)
+            dialog_->setValue(value);
         showWhenDue();
         if (dialog_->isVisible())
             QApplication::processEvents();
@@ -118,6 +124,9 @@ private:
     QPointer<QProgressDialog> dialog_;
     QElapsedTimer started_;
     int delayMs_;
+    int minimum_;
+    int maximum_;
+    int step_;
     int covers_ = 0;
     bool hiddenByCover_ = false;
     bool finished_ = false;

@@ -51,6 +51,12 @@ private slots:
         QCOMPARE(FrameMeterDriver::hundredthsText(-100), QString("-1.00"));
         QCOMPARE(FrameMeterDriver::hundredthsText(32767), QString("327.67"));
         QCOMPARE(FrameMeterDriver::hundredthsText(-32768), QString("-327.68"));
+        for (int v = -32768; v <= 32767; ++v) {  // every value against printf's digits
+            const QString expected =
+                QString::asprintf("%s%d.%02d", v < 0 ? "-" : "", qAbs(v) / 100, qAbs(v) % 100);
+            if (FrameMeterDriver::hundredthsText(qint16(v)) != expected)
+                QFAIL(qPrintable(QString::number(v)));
+        }
 
         // Names first, then the triples; a name fills its field or ends at a zero byte.
         QByteArray stream =
