@@ -17,7 +17,9 @@ Paths (46 libraries at every size, every value held):
            workbook into an empty store            (ref_xls_import.py; skipped
                                                    without xlrd)
   startup  the program up to its first window  vs  an empty toolkit window
-           (bench_startup, a store of that size)   (ref_empty_window)
+           (bench_startup, a store of that size)   (ref_empty_window); and one
+                                                   label and line edit of Chinese
+                                                   text vs the empty window
 The windows run on a virtual X server (Xvfb) when there is one, else offscreen. Needs the sqlite3 command
 (tools/deps.sh installs it). Nothing is timed inside the tests.
 """
@@ -232,6 +234,13 @@ def main():
                             {"command": [os.path.join(build, "bench", "ref_empty_window")],
                              "env": shown}, args.runs)
                 row("start-up to the window", size, a, b, "empty window")
+                # The floor for any first screen with text: one Chinese label
+                # and line edit in the program's font, against the same empty window.
+                a, b = pair({"command": [os.path.join(build, "bench", "ref_empty_window"),
+                                         "--text"], "env": shown},
+                            {"command": [os.path.join(build, "bench", "ref_empty_window")],
+                             "env": shown}, args.runs)
+                row("a window of one label and one line edit", size, a, b, "empty window")
     finally:
         if server:
             server.terminate()
