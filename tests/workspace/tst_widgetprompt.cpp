@@ -174,6 +174,26 @@ private slots:
         QVERIFY(!shownProgress());
     }
 
+    // A long action's bar moves a percent at a time, and always reaches its end.
+    void progressMovesAPercentAtATime() {
+        QWidget window;
+        window.show();
+        WidgetPrompt prompt;
+        prompt.setProgressDelay(0);
+        std::unique_ptr<ProgressReporter> progress =
+            prompt.progress(&window, "Working", "Cancel", 0, 1000);
+        progress->setValue(1);
+        QProgressDialog* dialog = shownProgress();
+        QVERIFY(dialog);
+        const QList<QPair<int, int>> steps = {{5, 0},     {10, 10},     {19, 10}, {20, 20},
+                                              {999, 999}, {1000, 1000}, {0, 0}};
+        for (const auto& [value, shown] : steps) {
+            progress->setValue(value);
+            QCOMPARE(dialog->value(), shown);
+        }
+        progress->hide();
+    }
+
     // Each kind of box: the action's progress is hidden while it is open
     // and shown again afterwards; the answer comes through.
     void boxesHideTheProgressOfTheirAction_data() {
