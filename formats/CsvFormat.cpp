@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "formats/CsvFormat.h"
 
+#include <algorithm>
+#include <deque>
+
 #include "compat/QtCompat.h"
 #include "formats/LibraryGrouper.h"
 #include "store/CsvCell.h"
@@ -61,89 +64,142 @@ void appendRow(QByteArray& out, const QStringList& fields) {
     out += "\r\n";
 }
 
-// One record of the file: its fields and the line it starts on.
-struct Record {
-    QStringList fields;
-    int line = 0;
+// A field as read: a run of the file's text, or of a copy where the field is
+// not one run (a doubled quote, or text after the closing quote).
+struct Span {
+    const QChar* data = nullptr;
+    int size = 0;
 };
 
-// Splits the text into records; false with the line of an unclosed quote.
-// A field opening with a quote runs to the closing one ("" inside stands for
-// one quote) and goes on unquoted after it; a quote anywhere else is a
-// character of the field. Runs of characters are taken whole.
-bool parse(const QString& text, QVector<Record>& records, int& badLine) {
-    const QChar* const data = text.constData();
-    const int size = text.size();
-    const auto isEnd = [](ushort u) { return u == ',' || u == '\r' || u == '\n'; };
-    Record record;
-    record.line = 1;
-    int line = 1;
-    int fieldCount = 0;
-    int i = 0;
-    for (;;) {
-        QString field;
-        bool started = false;
+// Splits the text into records one at a time, its fields as spans, so that
+// only the cells an import keeps become strings of their own. A field
+// opening with a quote runs to the closing one ("" inside stands for one
+// quote) and goes on unquoted after it; a quote anywhere else is a character
+// of the field.
+class Records {
+public:
+    explicit Records(const QString& text) : data_(text.constData()), size_(text.size()) {}
+
+    // The next record and the line it starts on; false after the last one,
+    // or at a quote that is never closed (badLine() then names its record's line).
+    bool next(QVector<Span>& fields, int& line) {
+        fields.clear();
+        copies_.clear();
+        line = line_;
         for (;;) {
-            if (i < size && !started && data[i].unicode() == '"') {
+            Span span{data_ + i_, 0};
+            QString* copy = nullptr;
+            const auto add = [&](const QChar* from, int n) {
+                if (copy) {
+                    copy->append(from, n);
+                } else if (span.data + span.size == from || span.size == 0) {
+                    span = Span{span.size == 0 ? from : span.data, span.size + n};
+                } else {
+                    copies_.emplace_back(span.data, span.size);
+                    copy = &copies_.back();
+                    copy->append(from, n);
+                }
+            };
+            bool started = false;
+            if (i_ < size_ && data_[i_].unicode() == '"') {
                 started = true;
-                ++i;
+                ++i_;
                 for (;;) {
-                    const int close = text.indexOf(QLatin1Char('"'), i);
-                    if (close < 0) {
-                        badLine = record.line;
+                    int close = i_;
+                    while (close < size_ && data_[close].unicode() != '"')
+                        line_ += data_[close++].unicode() == '\n';
+                    if (close >= size_) {
+                        badLine_ = line;
                         return false;
                     }
-                    for (int k = i; k < close; ++k)
-                        line += data[k].unicode() == '\n';
-                    field.append(data + i, close - i);
-                    i = close + 1;
-                    if (i < size && data[i].unicode() == '"') {
-                        field.append(QLatin1Char('"'));
-                        ++i;
+                    add(data_ + i_, close - i_);
+                    i_ = close + 1;
+                    if (i_ < size_ && data_[i_].unicode() == '"') {
+                        add(data_ + close, 1);
+                        ++i_;
                         continue;
                     }
                     break;
                 }
-                continue;
             }
-            int run = i;
-            while (run < size && !isEnd(data[run].unicode()))
+            int run = i_;
+            while (run < size_ && !isEnd(data_[run].unicode()))
                 ++run;
-            if (run > i) {
-                if (field.isEmpty())
-                    field = QString(data + i, run - i);
-                else
-                    field.append(data + i, run - i);
+            if (run > i_) {
+                add(data_ + i_, run - i_);
                 started = true;
             }
-            i = run;
-            break;
-        }
-        if (i >= size) {
-            if (started || !record.fields.isEmpty()) {
-                record.fields << field;
-                records.append(record);
+            i_ = run;
+            const Span field = copy ? Span{copy->constData(), int(copy->size())} : span;
+            if (i_ >= size_) {
+                if (!started && fields.isEmpty())
+                    return false;
+                fields.append(field);
+                return true;
             }
+            fields.append(field);
+            if (data_[i_].unicode() == ',') {
+                ++i_;
+                continue;
+            }
+            if (data_[i_].unicode() == '\r' && i_ + 1 < size_ && data_[i_ + 1].unicode() == '\n')
+                ++i_;
+            ++i_;
+            ++line_;
             return true;
         }
-        record.fields << field;
-        if (data[i].unicode() == ',') {
-            ++i;
-            continue;
-        }
-        if (data[i].unicode() == '\r' && i + 1 < size && data[i + 1].unicode() == '\n')
-            ++i;
-        ++i;
-        fieldCount = qMax(fieldCount, record.fields.size());
-        records.append(record);
-        record = Record();
-        record.fields.reserve(fieldCount);
-        record.line = ++line;
     }
+
+    int badLine() const { return badLine_; }
+
+private:
+    static bool isEnd(ushort u) { return u == ',' || u == '\r' || u == '\n'; }
+
+    const QChar* data_;
+    int size_;
+    int i_ = 0;
+    int line_ = 1;
+    int badLine_ = 0;
+    std::deque<QString> copies_;  // a deque: adding one keeps the others where they are
+};
+
+QString textOf(const Span& span) {
+    return QString(span.data, span.size);
 }
 
-bool isBlank(const Record& record) {
-    return record.fields.size() == 1 && record.fields.at(0).trimmed().isEmpty();
+bool isSpace(const Span& span) {
+    for (int i = 0; i < span.size; ++i)
+        if (!span.data[i].isSpace())
+            return false;
+    return true;
+}
+
+bool isBlank(const QVector<Span>& fields) {
+    return fields.size() == 1 && isSpace(fields.at(0));
+}
+
+bool equals(const QString& text, const Span& span) {
+    return text.size() == span.size &&
+           std::equal(span.data, span.data + span.size, text.constData());
+}
+
+// The cell without the guard CsvCell::field() added.
+Span unguarded(const Span& span) {
+    if (span.size == 0 || span.data[0].unicode() != '\'')
+        return span;
+    const QString text = textOf(span);
+    return CsvCell::unguarded(text).size() == text.size() ? span
+                                                          : Span{span.data + 1, span.size - 1};
+}
+
+Span trimmed(Span span) {
+    while (span.size > 0 && span.data[0].isSpace()) {
+        ++span.data;
+        --span.size;
+    }
+    while (span.size > 0 && span.data[span.size - 1].isSpace())
+        --span.size;
+    return span;
 }
 
 }  // namespace
@@ -225,68 +281,80 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
 
-    QVector<Record> records;
-    int badLine = 0;
-    if (!parse(text, records, badLine)) {
-        FormatError error = FormatError::make(FormatError::CsvUnterminatedQuote, file);
-        error.line = badLine;
-        return error;
-    }
-    int first = 0;
-    while (first < records.size() && isBlank(records.at(first)))
-        ++first;
-
-    // Column of each known name in the header, -1 when absent.
+    // The whole file is split even after an error in a row, so that an
+    // unclosed quote anywhere is the error reported, as it makes every later
+    // line unreliable.
+    Records records(text);
+    QVector<Span> fields;
+    int line = 0;
     const QStringList names = header();
     QVector<int> columnOf(names.size(), -1);
-    QStringList headerFields = first < records.size() ? records.at(first).fields : QStringList();
-    for (int f = 0; f < headerFields.size(); ++f) {
-        QString name = headerFields.at(f).trimmed();
-        // Letter case matters: YxyY and Yxyy are two columns.
-        if (name == QLatin1String("Yxyy2"))
-            name = QStringLiteral("Yxyy");
-        const int k = names.indexOf(name);
-        if (k >= 0 && columnOf[k] < 0)
-            columnOf[k] = f;
-    }
-    QStringList missing;
-    for (int k = 2; k <= 5; ++k)
-        if (columnOf[k] < 0)
-            missing << names.at(k);
-    if (!missing.isEmpty()) {
-        FormatError error = FormatError::make(FormatError::MissingLabFields, file);
-        error.detail = missing.join(QStringLiteral(", "));
-        return error;
-    }
+    int headerSize = -1;
+    FormatError error;
+    const auto checkHeader = [&](const QVector<Span>& headerFields) {
+        headerSize = headerFields.size();
+        for (int f = 0; f < headerFields.size(); ++f) {
+            QString name = textOf(headerFields.at(f)).trimmed();
+            // Letter case matters: YxyY and Yxyy are two columns.
+            if (name == QLatin1String("Yxyy2"))
+                name = QStringLiteral("Yxyy");
+            const int k = names.indexOf(name);
+            if (k >= 0 && columnOf[k] < 0)
+                columnOf[k] = f;
+        }
+        QStringList missing;
+        for (int k = 2; k <= 5; ++k)
+            if (columnOf[k] < 0)
+                missing << names.at(k);
+        if (!missing.isEmpty()) {
+            error = FormatError::make(FormatError::MissingLabFields, file);
+            error.detail = missing.join(QStringLiteral(", "));
+        }
+    };
 
     LibraryGrouper grouper(libraries);
-    for (int r = first + 1; r < records.size(); ++r) {
-        const Record& record = records.at(r);
-        if (isBlank(record))
+    int last = -1;
+    while (records.next(fields, line)) {
+        if (error || isBlank(fields))
             continue;
-        if (record.fields.size() != headerFields.size()) {
-            FormatError error = FormatError::make(FormatError::CsvFieldCount, file);
-            error.line = record.line;
-            error.count = record.fields.size();
-            error.limit = headerFields.size();
-            return error;
+        if (headerSize < 0) {
+            checkHeader(fields);
+            continue;
+        }
+        if (fields.size() != headerSize) {
+            error = FormatError::make(FormatError::CsvFieldCount, file);
+            error.line = line;
+            error.count = fields.size();
+            error.limit = headerSize;
+            continue;
         }
         const auto cell = [&](int k) {
-            return columnOf[k] < 0 ? QString() : CsvCell::unguarded(record.fields.at(columnOf[k]));
+            return columnOf[k] < 0 ? Span() : unguarded(fields.at(columnOf[k]));
         };
-        QString name = cell(0);
-        if (name.isEmpty())
-            name = defaultLibrary;
-        const int library = grouper.indexOf(name, cell(1));
+        // Rows of one library mostly follow each other: their names are
+        // compared where they stand.
+        const Span name = cell(0);
+        const Span description = cell(1);
+        if (last < 0 || name.size == 0 || !equals(libraries.at(last).name, name) ||
+            !equals(libraries.at(last).description, description))
+            last = grouper.indexOf(name.size == 0 ? defaultLibrary : textOf(name),
+                                   textOf(description));
         FormatColor color;
-        color.name = cell(2);
-        color.row = record.line;
+        color.name = textOf(cell(2));
+        color.row = line;
         color.values.reserve(ColorColumns::ValueCount);
         for (int v = 0; v < ColorColumns::ValueCount; ++v)
-            color.values << cell(3 + v).trimmed();
-        libraries[library].colors.append(color);
+            color.values << textOf(trimmed(cell(3 + v)));
+        libraries[last].colors.append(std::move(color));
     }
-    return FormatError();
+    if (records.badLine() > 0) {
+        error = FormatError::make(FormatError::CsvUnterminatedQuote, file);
+        error.line = records.badLine();
+        return error;
+    }
+    if (headerSize < 0)
+        checkHeader(QVector<Span>());
+    return error;
 }
 
 }  // namespace CsvFormat

@@ -74,6 +74,12 @@ private slots:
             FormatError::MissingLabFields);
         row("csv unclosed quote", "a.csv", "Name,LabL,Laba,Labb\n\"x,1,2,3\n",
             FormatError::CsvUnterminatedQuote);
+        // A quote never closed makes every later line unreliable: it is the
+        // error even after a short row, and on a header without L*a*b*.
+        row("csv unclosed quote after a short row", "a.csv",
+            "Name,LabL,Laba,Labb\ny,1\n\"x,1,2,3\n", FormatError::CsvUnterminatedQuote);
+        row("csv unclosed quote in the header", "a.csv", "Name,\"LabL\n",
+            FormatError::CsvUnterminatedQuote);
         row("csv short row", "a.csv", "Name,LabL,Laba,Labb\nx,1,2,3\ny,1,2\n",
             FormatError::CsvFieldCount,
             "The file a.csv is not a valid CSV file: line 3 has 3 fields, the header has 4!",
