@@ -55,6 +55,39 @@ void appendField(QByteArray& out, const QString& text) {
     }
 }
 
+// Stored UTF-8 that needs neither guard nor quotes is copied as it is: plain
+// ASCII that no spreadsheet takes for a formula (a minus only before a plain
+// number). Anything else goes the way of text, as it was read before.
+void appendField(QByteArray& out, const char* data, int size) {
+    bool plain = size == 0 || (data[0] != ' ' && data[size - 1] != ' ');
+    if (plain && size > 0) {
+        switch (data[0]) {
+            case '=':
+            case '@':
+            case '\t':
+            case '+':
+            case '\'':
+                plain = false;
+                break;
+            case '-':
+                plain = size <= 20 && ColorColumns::isPlainNumber(QString::fromLatin1(data, size));
+                break;
+            default:
+                break;
+        }
+    }
+    for (int i = 0; plain && i < size; ++i) {
+        const unsigned char c = static_cast<unsigned char>(data[i]);
+        plain = c < 0x80 && c != ',' && c != '"' && c != '\n' && c != '\r';
+    }
+    if (plain && size > 0)
+        out.append(data, size);
+    else if (plain)
+        return;
+    else
+        appendField(out, QString::fromUtf8(data, size));
+}
+
 void appendRow(QByteArray& out, const QStringList& fields) {
     for (int i = 0; i < fields.size(); ++i) {
         if (i > 0)
@@ -252,12 +285,18 @@ void appendLibrary(QByteArray& out, const FormatLibrary& library) {
         });
 }
 
-void appendLibrary(QByteArray& out, const Library& library, const QVector<Colour>& colours) {
-    const QByteArray lead = leadOf(library.name, library.description);
-    for (const Colour& colour : colours)
-        appendColour(out, lead, colour.name, [&colour](QByteArray& to, int v) {
-            appendField(to, colour.text(ColorColumns::Column(v)));
-        });
+QByteArray lead(const Library& library) {
+    return leadOf(library.name, library.description);
+}
+
+void appendColour(QByteArray& out, const QByteArray& lead, const StoredColourTexts& colour) {
+    out += lead;
+    for (int i = 0; i < StoredColourTexts::Count; ++i) {
+        if (i > 0)
+            out += ',';
+        appendField(out, colour.data[i], colour.size[i]);
+    }
+    out += "\r\n";
 }
 
 QByteArray write(const FormatLibraries& libraries, const FormatWriteOptions& options) {

@@ -6,6 +6,7 @@
 #include "formats/ColorLibrary.h"
 #include "formats/FormatError.h"
 #include "formats/FormatOptions.h"
+#include "store/LibraryRepository.h"
 
 namespace colorcard {
 
@@ -23,8 +24,10 @@ QByteArray write(const FormatLibraries& libraries, const FormatWriteOptions& opt
 // appendLibrary() adds its rows.
 void start(QByteArray& out, const FormatWriteOptions& options);
 void appendLibrary(QByteArray& out, const FormatLibrary& library);
-// A library as stored, straight from its colours.
-void appendLibrary(QByteArray& out, const Library& library, const QVector<Colour>& colours);
+// A library's rows straight from the store's texts: lead() once per library,
+// then appendColour() for each of its colours.
+QByteArray lead(const Library& library);
+void appendColour(QByteArray& out, const QByteArray& lead, const StoredColourTexts& colour);
 // Rows are grouped into libraries by library name and description, in the
 // order of their first row; without those columns (or with an empty cell) the
 // library is named defaultLibrary and has no description.

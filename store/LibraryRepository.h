@@ -17,6 +17,14 @@ namespace colorcard {
 
 class LocalStore;
 
+// One stored colour as the store holds its texts, in UTF-8: the name, then
+// the nineteen values in the order of ColorColumns; a null data for NULL.
+struct StoredColourTexts {
+    static constexpr int Count = 1 + ColorColumns::ValueCount;
+    const char* data[Count] = {};
+    int size[Count] = {};
+};
+
 // Where the libraries, their colours, the tolerances and the history are
 // kept, whatever keeps them: the window and the command line read and write
 // through this and never see the statements behind it. Reads return nullopt
@@ -57,6 +65,10 @@ public:
     // id null) when only names and values are wanted.
     virtual std::optional<QVector<Colour>> colours(const QString& libraryId,
                                                    bool identifiers = true) = 0;
+    // The same colours a row at a time as texts, for writers of bytes: no
+    // string is made of them. false when they cannot be read.
+    virtual bool colourTexts(const QString& libraryId,
+                             const std::function<void(const StoredColourTexts&)>& row);
     // The library's own tolerance, or the default when it has none.
     virtual std::optional<Tolerance> tolerance(const QString& libraryId) = 0;
     // Newest first; at most limit entries (all when limit < 0), of one

@@ -79,6 +79,13 @@ std::optional<QVector<Colour>> SwitchedRepository::colours(const QString& librar
     return took(target_->colours(libraryId, identifiers));
 }
 
+bool SwitchedRepository::colourTexts(const QString& libraryId,
+                                     const std::function<void(const StoredColourTexts&)>& row) {
+    if (!reach(StoreError::QueryColors))
+        return false;
+    return took(target_->colourTexts(libraryId, row));
+}
+
 std::optional<Tolerance> SwitchedRepository::tolerance(const QString& libraryId) {
     if (!reach(StoreError::QueryLibraries))
         return std::nullopt;

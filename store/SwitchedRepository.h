@@ -28,6 +28,8 @@ public:
     std::optional<QVector<Library>> libraries() override;
     std::optional<Library> library(const QString& libraryId) override;
     std::optional<Library> libraryByKey(const QString& name, const QString& description) override;
+    bool colourTexts(const QString& libraryId,
+                     const std::function<void(const StoredColourTexts&)>& row) override;
     std::optional<QVector<Colour>> colours(const QString& libraryId,
                                            bool identifiers = true) override;
     std::optional<Tolerance> tolerance(const QString& libraryId) override;

@@ -214,6 +214,14 @@ QVector<Colour> LibraryService::storedColours(const QString& libraryId, bool ide
     return colours.value_or(QVector<Colour>());
 }
 
+bool LibraryService::storedColourTexts(const QString& libraryId,
+                                       const std::function<void(const StoredColourTexts&)>& row) {
+    readFailed_ = !repository_.colourTexts(libraryId, row);
+    if (readFailed_)
+        steps_.reported(StoreResult{StoreError::QueryColors});
+    return !readFailed_;
+}
+
 int LibraryService::totalColorCount() {
     qint64 total = 0;
     for (const Library& record : storedLibraries())

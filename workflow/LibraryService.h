@@ -106,6 +106,10 @@ public:
     // The stored colours of a library, without identifiers when not wanted
     // (a failed query is shown).
     QVector<Colour> storedColours(const QString& libraryId, bool identifiers = true);
+    // The same colours as the store's texts a row at a time (a failed query
+    // is shown); false when they cannot be read.
+    bool storedColourTexts(const QString& libraryId,
+                           const std::function<void(const StoredColourTexts&)>& row);
     // Lists the stored libraries, only into an empty list; the colours of
     // each are read when first needed.
     void showStoredLibraries(const QVector<Library>& records);

@@ -43,8 +43,8 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     std::unique_ptr<ProgressReporter> progress =
         messenger.progress(LibraryFileText::Exporting, 0, records.size() + 1);
     progress->setValue(0);
-    // CSV rows go out a library at a time: the stored colours of one
-    // library are all that is held besides the bytes.
+    // CSV rows go from the store's texts straight into the bytes, a colour
+    // at a time: no library is held besides them.
     const bool csv = format == OpenFormat::Csv;
     QByteArray bytes;
     if (csv)
@@ -52,16 +52,24 @@ bool OpenFormatExport::exportLibraries(const QString& fileName, OpenFormat forma
     FormatLibraries libraries;
     qint64 colors = 0;
     for (int k = 0; k < records.size(); ++k) {
-        const QVector<Colour> stored = library.storedColours(records[k].id, false);
-        if (library.lastReadFailed()) {
-            progress->hide();
-            return false;
-        }
-        if (csv)
-            CsvFormat::appendLibrary(bytes, records[k], stored);
-        else
+        if (csv) {
+            const QByteArray lead = CsvFormat::lead(records[k]);
+            if (!library.storedColourTexts(records[k].id, [&](const StoredColourTexts& colour) {
+                    CsvFormat::appendColour(bytes, lead, colour);
+                    ++colors;
+                })) {
+                progress->hide();
+                return false;
+            }
+        } else {
+            const QVector<Colour> stored = library.storedColours(records[k].id, false);
+            if (library.lastReadFailed()) {
+                progress->hide();
+                return false;
+            }
             libraries << ColorLibraryStore::fromStored(records[k], stored);
-        colors += stored.size();
+            colors += stored.size();
+        }
         progress->setValue(k + 1);
     }
     if (colors == 0) {

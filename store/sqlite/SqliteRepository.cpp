@@ -218,14 +218,14 @@ std::optional<Library> SqliteRepository::libraryByKey(const QString& name,
     return query.next() ? libraryAt(query) : Library();
 }
 
-std::optional<QVector<Colour>> SqliteRepository::colours(const QString& libraryId,
-                                                         bool identifiers) {
+// Each row of the library's colours once, straight from SQLite: the
+// toolkit's query would turn every cell into a variant first.
+bool SqliteRepository::readColours(const QString& libraryId, bool identifiers,
+                                   const std::function<void(sqlite3_stmt*)>& row) {
     error_.clear();
     // A colour table that cannot be read is told by its step alone.
     result_ = {};
     const StoreResult unread{StoreError::QueryColors, StoreCause::None};
-    // Straight from SQLite, each row read once into its texts: the toolkit's
-    // query would turn every cell into a variant first.
     sqlite3* db = handleOf(database());
     sqlite3_stmt* statement = nullptr;
     const QByteArray sql = QStringLiteral("SELECT %1colordataname, %2 FROM %3 ORDER BY id")
@@ -238,30 +238,51 @@ std::optional<QVector<Colour>> SqliteRepository::colours(const QString& libraryI
              db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("the store is not open"));
         sqlite3_finalize(statement);
         result_ = unread;
-        return std::nullopt;
+        return false;
     }
-    QVector<Colour> rows;
-    const int first = identifiers ? 2 : 0;
     int step;
-    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        rows.append(Colour());
-        Colour& row = rows.last();
-        if (identifiers) {
-            row.rowId = sqlite3_column_int(statement, 0);
-            row.id = columnText(statement, 1);
-        }
-        row.name = columnText(statement, first);
-        for (int i = 0; i < ColorColumns::ValueCount; ++i)
-            row.text(ColorColumns::Column(i)) = columnText(statement, first + 1 + i);
-    }
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW)
+        row(statement);
     sqlite3_finalize(statement);
     if (step != SQLITE_DONE) {
         fail(QStringLiteral("cannot read the colours of %1").arg(libraryId),
              QString::fromUtf8(sqlite3_errmsg(db)));
         result_ = unread;
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<QVector<Colour>> SqliteRepository::colours(const QString& libraryId,
+                                                         bool identifiers) {
+    QVector<Colour> rows;
+    const int first = identifiers ? 2 : 0;
+    if (!readColours(libraryId, identifiers, [&](sqlite3_stmt* statement) {
+            rows.append(Colour());
+            Colour& row = rows.last();
+            if (identifiers) {
+                row.rowId = sqlite3_column_int(statement, 0);
+                row.id = columnText(statement, 1);
+            }
+            row.name = columnText(statement, first);
+            for (int i = 0; i < ColorColumns::ValueCount; ++i)
+                row.text(ColorColumns::Column(i)) = columnText(statement, first + 1 + i);
+        }))
+        return std::nullopt;
     return rows;
+}
+
+bool SqliteRepository::colourTexts(const QString& libraryId,
+                                   const std::function<void(const StoredColourTexts&)>& row) {
+    StoredColourTexts texts;
+    return readColours(libraryId, false, [&](sqlite3_stmt* statement) {
+        for (int i = 0; i < StoredColourTexts::Count; ++i) {
+            // The text first: it may convert the value, and then the size is its text's.
+            texts.data[i] = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
+            texts.size[i] = sqlite3_column_bytes(statement, i);
+        }
+        row(texts);
+    });
 }
 
 std::optional<Tolerance> SqliteRepository::tolerance(const QString& libraryId) {

@@ -9,6 +9,8 @@
 #include "store/LibraryRepository.h"
 #include "store/StoreResult.h"
 
+struct sqlite3_stmt;
+
 namespace colorcard {
 
 // The repository on an SQLite file through an open connection of the
@@ -34,6 +36,8 @@ public:
     std::optional<QVector<Library>> libraries() override;
     std::optional<Library> library(const QString& libraryId) override;
     std::optional<Library> libraryByKey(const QString& name, const QString& description) override;
+    bool colourTexts(const QString& libraryId,
+                     const std::function<void(const StoredColourTexts&)>& row) override;
     std::optional<QVector<Colour>> colours(const QString& libraryId,
                                            bool identifiers = true) override;
     std::optional<Tolerance> tolerance(const QString& libraryId) override;
@@ -86,6 +90,10 @@ private:
     bool failed(StoreError step, const QSqlError& error);
     // Colours of which the first columns values are given.
     bool insertColours(const QString& libraryId, QVector<Colour>& colours, int columns);
+    // Steps through the library's colours (row id and identifier first when
+    // asked), each row to row; false with the error set when they cannot be read.
+    bool readColours(const QString& libraryId, bool identifiers,
+                     const std::function<void(sqlite3_stmt*)>& row);
     // one: a library removed on its own (its index settings go with it).
     bool removeLibraryRows(const QString& libraryId, bool one);
 

@@ -118,6 +118,21 @@ private slots:
                      {colour(QString::fromUtf8("颜色 1"), 10), colour("@x", -3)});
         f.addLibrary("Empty", "none");
         const QString plain = f.addLibrary("Plain", "", {colour("say \"hi\"", 0)});
+        // Stored values no measurement writes go out as any text would.
+        QStringList odd{"odd",
+                        " 5",
+                        "-x",
+                        "+1",
+                        "'=x",
+                        "1,5",
+                        "-123456789012345678901.5",
+                        "\tx",
+                        "x\"y",
+                        QString(),
+                        QString::fromUtf8("é")};
+        for (int v = odd.size(); v < 20; ++v)
+            odd << QString::number(v);
+        f.addLibrary("Odd", "", {odd});
         FormatWriteOptions options;
         options.byteOrderMark = mark;
         QTemporaryDir dir;
@@ -132,6 +147,11 @@ private slots:
             expected += "'=SUM(A1),\"a,b\"," + QString::fromUtf8("颜色 1").toUtf8() + values(10) +
                         "'=SUM(A1),\"a,b\",'@x" + values(-3);
         expected += "Plain,,\"say \"\"hi\"\"\"" + values(0);
+        if (!onlyPlain)
+            expected +=
+                "Odd,,odd,\" 5\",'-x,+1,''=x,\"1,5\",-123456789012345678901.5,'\tx,"
+                "\"x\"\"y\",," +
+                QString::fromUtf8("é").toUtf8() + ",11,12,13,14,15,16,17,18,19\r\n";
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), expected);
