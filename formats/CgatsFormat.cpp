@@ -281,6 +281,8 @@ QString numberText(const char* text) {
         ascii = ascii && static_cast<unsigned char>(*end) < 0x80;
     if (!ascii || (end - text == 1 && text[0] == kEmptyText))
         return readText(text);
+    if (const QString* shared = ColorColumns::sharedSmallNumber(text, int(end - text)))
+        return *shared;
     return QString::fromLatin1(text, int(end - text));
 }
 

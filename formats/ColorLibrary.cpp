@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "formats/ColorLibrary.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace colorcard {
 
 namespace ColorColumns {
@@ -44,7 +47,34 @@ QStringList headers() {
 }
 
 QString format(int column, double value) {
-    QString text = QString::number(value, 'f', kRules[column].decimals);
+    // Digit by digit, the way of every value a measurement or a conversion
+    // writes, where the value is clearly not halfway between two texts (the
+    // product's error is far below the margin); near a tie the toolkit's
+    // exact rounding decides.
+    static const double kScale[] = {1, 10, 100, 1000, 10000};
+    const int decimals = kRules[column].decimals;
+    const double scaled = value * kScale[decimals];
+    const double whole = std::nearbyint(scaled);
+    if (std::fabs(scaled) < 1e9 && std::fabs(scaled - whole) < 0.5 - 1e-6) {
+        long long units = std::llabs(static_cast<long long>(whole));
+        char digits[24];
+        char* at = digits + sizeof digits;
+        for (int d = 0; d < decimals; ++d, units /= 10)
+            *--at = char('0' + units % 10);
+        if (decimals > 0)
+            *--at = '.';
+        do {
+            *--at = char('0' + units % 10);
+            units /= 10;
+        } while (units > 0);
+        // A value that rounds to zero is written without a sign, as the meter's would be.
+        if (whole < 0)
+            *--at = '-';
+        const int size = int(digits + sizeof digits - at);
+        const QString* shared = sharedSmallNumber(at, size);
+        return shared ? *shared : QString::fromLatin1(at, size);
+    }
+    QString text = QString::number(value, 'f', decimals);
     // A value that rounds to zero is written without a sign, as the meter's would be.
     if (text.startsWith(QLatin1Char('-')) && text.mid(1).toDouble() == 0.0)
         text.remove(0, 1);

@@ -200,6 +200,12 @@ QString textOf(const Span& span) {
     return QString(span.data, span.size);
 }
 
+// A value cell: CMYK and RGB share their few texts.
+QString valueOf(const Span& span) {
+    const QString* shared = ColorColumns::sharedSmallNumber(span.data, span.size);
+    return shared ? *shared : textOf(span);
+}
+
 bool isSpace(const Span& span) {
     for (int i = 0; i < span.size; ++i)
         if (!span.data[i].isSpace())
@@ -383,7 +389,7 @@ FormatError read(const QByteArray& bytes, const QString& file, const QString& de
         color.row = line;
         color.values.reserve(ColorColumns::ValueCount);
         for (int v = 0; v < ColorColumns::ValueCount; ++v)
-            color.values << textOf(trimmed(cell(3 + v)));
+            color.values << valueOf(trimmed(cell(3 + v)));
         libraries[last].colors.append(std::move(color));
     }
     if (records.badLine() > 0) {

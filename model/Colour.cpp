@@ -5,6 +5,46 @@
 
 namespace colorcard {
 
+namespace ColorColumns {
+
+namespace {
+
+template <typename Char>
+const QString* sharedNumber(const Char* text, int size, ushort (*code)(Char)) {
+    // No leading zero: "007" stays a text of its own.
+    if (size <= 0 || size > 3 || (size > 1 && code(text[0]) == '0'))
+        return nullptr;
+    int value = 0;
+    for (int i = 0; i < size; ++i) {
+        const ushort c = code(text[i]);
+        if (c < '0' || c > '9')
+            return nullptr;
+        value = value * 10 + (c - '0');
+    }
+    if (value > 255)
+        return nullptr;
+    static const QVector<QString> texts = [] {
+        QVector<QString> all;
+        for (int n = 0; n <= 255; ++n)
+            all << QString::number(n);
+        return all;
+    }();
+    return &texts.at(value);
+}
+
+}  // namespace
+
+const QString* sharedSmallNumber(const char* text, int size) {
+    return sharedNumber<char>(text, size,
+                              [](char c) { return ushort(static_cast<unsigned char>(c)); });
+}
+
+const QString* sharedSmallNumber(const QChar* text, int size) {
+    return sharedNumber<QChar>(text, size, [](QChar c) { return c.unicode(); });
+}
+
+}  // namespace ColorColumns
+
 namespace {
 
 // The member of each column, in column order.

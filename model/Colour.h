@@ -35,6 +35,12 @@ enum Column {
     RgbB
 };
 
+// The one shared text of a whole number from 0 to 255 written plainly (CMYK
+// and RGB values), or null for any other text: the thousands of colours a
+// file or table holds then share their few texts instead of a string each.
+const QString* sharedSmallNumber(const char* text, int size);
+const QString* sharedSmallNumber(const QChar* text, int size);
+
 }  // namespace ColorColumns
 
 // One colour of a library. Each value is kept as the text it was stored or

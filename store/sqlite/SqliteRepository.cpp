@@ -43,16 +43,6 @@ sqlite3* handleOf(const QSqlDatabase& db) {
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
-const QString& smallNumber(int value) {
-    static const QVector<QString> texts = [] {
-        QVector<QString> all;
-        for (int n = 0; n <= 255; ++n)
-            all << QString::number(n);
-        return all;
-    }();
-    return texts.at(value);
-}
-
 // A column of a colour table as text. The columns are declared TEXT, so
 // SQLite keeps every value in them as text (a number given is stored as its
 // text): only NULL, a null string, and the rare blob (read as UTF-8, as the
@@ -62,14 +52,8 @@ QString columnText(sqlite3_stmt* statement, int column) {
     if (!text)
         return QString();
     const int size = sqlite3_column_bytes(statement, column);
-    // CMYK and RGB are whole numbers to 255: one shared text each.
-    if (size > 0 && size <= 3 && (size == 1 || text[0] != '0')) {
-        int value = 0;
-        for (int i = 0; i < size && value >= 0; ++i)
-            value = text[i] >= '0' && text[i] <= '9' ? value * 10 + (text[i] - '0') : -1;
-        if (value >= 0 && value <= 255)
-            return smallNumber(value);
-    }
+    if (const QString* shared = ColorColumns::sharedSmallNumber(text, size))
+        return *shared;
     return QString::fromUtf8(text, size);
 }
 

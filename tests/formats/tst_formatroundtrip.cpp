@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include <cmath>
+#include <random>
+
 #include "tests/formats/FormatFixture.h"
 
 using namespace colorcard;
@@ -79,6 +82,33 @@ private slots:
         QVERIFY(fresh.openDatabase());
         fillStore(fresh, back);
         QVERIFY(sameLibraries(ColorLibraryStore::read(fresh), prepared(stored), carriedColumns(f)));
+    }
+
+    // Values are written digit by digit; every one must read as the
+    // toolkit's exact rounding writes it: ties, near ties, signs, both ends.
+    void valuesAsTheToolkitWritesThem() {
+        std::mt19937_64 random(23);
+        std::uniform_real_distribution<double> wide(-700, 70000);
+        for (int column = 0; column < ColorColumns::ValueCount; ++column) {
+            const int decimals = ColorColumns::rule(column).decimals;
+            QVector<double> values{0.0, -0.0, 1e12, -1e12, 65535, 6.5535, -327.68, 1e-9, -1e-9};
+            for (int n = 0; n < 4000; ++n) {
+                const double tie = (std::floor(wide(random)) + 0.5) / std::pow(10.0, decimals);
+                values << wide(random) / std::pow(10.0, n % 5) << tie << std::nextafter(tie, 1e300)
+                       << std::nextafter(tie, -1e300) << tie + 1e-7 / std::pow(10.0, decimals);
+            }
+            for (const double value : values) {
+                QString expected = QString::number(value, 'f', decimals);
+                if (expected.startsWith('-') && expected.mid(1).toDouble() == 0.0)
+                    expected.remove(0, 1);
+                const QString written = ColorColumns::format(column, value);
+                if (written != expected)
+                    QFAIL(qPrintable(QStringLiteral("column %1, %2: %3, not %4")
+                                         .arg(column)
+                                         .arg(value, 0, 'g', 17)
+                                         .arg(written, expected)));
+            }
+        }
     }
 };
 
