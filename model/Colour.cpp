@@ -40,7 +40,7 @@ const QString* sharedSmallNumber(const char* text, int size) {
 }
 
 const QString* sharedSmallNumber(const QChar* text, int size) {
-    return sharedNumber<QChar>(text, size, [](QChar c) { return c.unicode(); });
+    return sharedNumber<QChar>(text, size, [](QChar c) -> ushort { return c.unicode(); });
 }
 
 }  // namespace ColorColumns
