@@ -9,6 +9,17 @@ namespace ColorColumns {
 
 namespace {
 
+// One table for both kinds of text.
+const QVector<QString>& smallNumbers() {
+    static const QVector<QString> texts = [] {
+        QVector<QString> all;
+        for (int n = 0; n <= 255; ++n)
+            all << QString::number(n);
+        return all;
+    }();
+    return texts;
+}
+
 template <typename Char>
 const QString* sharedNumber(const Char* text, int size, ushort (*code)(Char)) {
     // No leading zero: "007" stays a text of its own.
@@ -21,15 +32,7 @@ const QString* sharedNumber(const Char* text, int size, ushort (*code)(Char)) {
             return nullptr;
         value = value * 10 + (c - '0');
     }
-    if (value > 255)
-        return nullptr;
-    static const QVector<QString> texts = [] {
-        QVector<QString> all;
-        for (int n = 0; n <= 255; ++n)
-            all << QString::number(n);
-        return all;
-    }();
-    return &texts.at(value);
+    return value <= 255 ? &smallNumbers().at(value) : nullptr;
 }
 
 }  // namespace
