@@ -84,6 +84,15 @@ private slots:
             FormatError::CsvFieldCount,
             "The file a.csv is not a valid CSV file: line 3 has 3 fields, the header has 4!",
             "文件a.csv不是有效的CSV文件：第3行有3个字段，表头有4个！");
+        // Lines are counted across quoted line breaks and lone CRs.
+        row("csv short row after a quoted line break", "a.csv",
+            "Name,LabL,Laba,Labb\n\"x\r\ny\",1,2,3\nz,1,2\n", FormatError::CsvFieldCount,
+            "The file a.csv is not a valid CSV file: line 4 has 3 fields, the header has 4!",
+            "文件a.csv不是有效的CSV文件：第4行有3个字段，表头有4个！");
+        row("csv short row, CR line ends", "a.csv", "Name,LabL,Laba,Labb\rx,1,2,3\r\ry\r",
+            FormatError::CsvFieldCount,
+            "The file a.csv is not a valid CSV file: line 4 has 1 fields, the header has 4!",
+            "文件a.csv不是有效的CSV文件：第4行有1个字段，表头有4个！");
         row("csv not utf-8", "a.csv", "Name,LabL,Laba,Labb\n\xba\xec,1,2,3\n",
             FormatError::NotUtf8);
         row("csv only header", "a.csv", "Name,LabL,Laba,Labb\n", FormatError::NoColors);
@@ -280,6 +289,17 @@ private slots:
         QCOMPARE(second.values.mid(0, 3), (QStringList{"7.50", "10.00", "0.00"}));
         // Missing values are the ones of that L*a*b*.
         QCOMPARE(second.values, ImportCheck::derivedTexts(7.5, 10, 0));
+
+        // A field goes on after its closing quote; a doubled quote joins two
+        // runs; CR alone ends a line, a blank one is passed over.
+        const QString runs =
+            file("runs.csv", "Name,LabL,Laba,Labb\r\r\"a\"\"b\"c,1,2,\"3\"\rd,4,5,6");
+        FormatLibraries read;
+        QVERIFY(!OpenFormats::import(runs, OpenFormat::Csv, ImportLimits(), read));
+        QCOMPARE(read[0].colors.size(), 2);
+        QCOMPARE(read[0].colors[0].name, QStringLiteral("a\"bc"));
+        QCOMPARE(read[0].colors[0].values.mid(0, 3), (QStringList{"1.00", "2.00", "3.00"}));
+        QCOMPARE(read[0].colors[1].row, 4);
     }
 
     void cgatsByHand() {

@@ -13,6 +13,7 @@ private slots:
     void textAndNumber_data();
     void textAndNumber();
     void valuesRoundTrip();
+    void sharedSmallNumbers();
     void toleranceValidity_data();
     void toleranceValidity();
 };
@@ -51,6 +52,25 @@ void TestColour::textAndNumber() {
     QCOMPARE(read.has_value(), isNumber);
     if (isNumber)
         QCOMPARE(*read, number);
+}
+
+// Only a text that is exactly a whole number's plain text may be shared:
+// any other would come back changed ("007" as "7").
+void TestColour::sharedSmallNumbers() {
+    const QStringList shared{"0", "7", "10", "99", "255"};
+    const QStringList own{"", "007", "01", "256", "-1", "1.0", " 1", "1 ", "+1", "1000", "٣"};
+    for (const QStringList* texts : {&shared, &own}) {
+        for (const QString& text : *texts) {
+            const QByteArray utf8 = text.toUtf8();
+            const QString* fromBytes =
+                ColorColumns::sharedSmallNumber(utf8.constData(), utf8.size());
+            const QString* fromText =
+                ColorColumns::sharedSmallNumber(text.constData(), text.size());
+            QCOMPARE(fromBytes, fromText);
+            QVERIFY2(texts == &shared ? fromText && *fromText == text : !fromText,
+                     qPrintable(text));
+        }
+    }
 }
 
 void TestColour::valuesRoundTrip() {

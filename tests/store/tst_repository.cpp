@@ -195,6 +195,17 @@ private slots:
         QCOMPARE(stored.count, QStringLiteral("3"));
         QCOMPARE(stored.description, library.description);
         QCOMPARE(*f.window->colours(library.id), library.colours);
+        // The same colours as the texts the CSV export takes, NULL as no text.
+        QVector<Colour> fromTexts;
+        QVERIFY(f.window->colourTexts(library.id, [&](const StoredColourTexts& texts) {
+            QStringList values;
+            for (int i = 1; i < StoredColourTexts::Count; ++i)
+                values << (texts.data[i] ? QString::fromUtf8(texts.data[i], texts.size[i])
+                                         : QString());
+            fromTexts << Colour::fromValues(QString::fromUtf8(texts.data[0], texts.size[0]),
+                                            values);
+        }));
+        QCOMPARE(fromTexts, *f.window->colours(library.id, false));
         QCOMPARE(f.window->libraries()->size(), 3);
 
         const Tolerance tolerance{DifferenceMethod::cmc(2, 1), 1.5};
@@ -236,6 +247,7 @@ private slots:
         QVERIFY(!f.window->library(library.id)->isStored());
         QCOMPARE(*f.window->tolerance(library.id), Tolerance{});
         QVERIFY(!f.window->colours(library.id));
+        QVERIFY(!f.window->colourTexts(library.id, [](const StoredColourTexts&) {}));
         QVERIFY(f.window->error().contains(library.id));
         // The history keeps what was judged, the library gone or not.
         QCOMPARE(f.window->history(-1, library.id)->size(), 1);
